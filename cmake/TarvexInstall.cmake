@@ -1,0 +1,17 @@
+include(CMakePackageConfigHelpers)
+
+get_property(tarvex_libraries GLOBAL PROPERTY TARVEX_LIBRARIES)
+install(TARGETS ${tarvex_libraries} EXPORT TarvexTargets
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(DIRECTORY src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarvex
+  FILES_MATCHING PATTERN "*.h")
+install(EXPORT TarvexTargets NAMESPACE Tarvex:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tarvex)
+
+configure_package_config_file(cmake/TarvexConfig.cmake.in
+  ${CMAKE_CURRENT_BINARY_DIR}/TarvexConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tarvex)
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/TarvexConfigVersion.cmake
+  COMPATIBILITY SameMinorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/TarvexConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/TarvexConfigVersion.cmake
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tarvex)

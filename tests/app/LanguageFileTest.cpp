@@ -1,0 +1,100 @@
+#include "app/LanguageFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+
+class LanguageFile : public testing::Test {
+protected:
+    QString Write(const QByteArray& bytes)
+    {
+        const QString path = m_Dir.filePath(QStringLiteral("test.lng"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return path;
+    }
+
+    QTemporaryDir m_Dir;
+    ProgtxtTable m_Table;
+};
+
+TEST_F(LanguageFile, FillsSlotsByTrimmedCaseInsensitiveKey)
+{
+    const auto result = LoadLanguageFile(Write("progtxt0==dd.mm.yyyy\r\n  ProgTxt12 ==Rechnung\r\nPROGTXT2000==Ende\n"), m_Table);
+
+    EXPECT_TRUE(result.Loaded);
+    EXPECT_EQ(3, result.SlotsRead);
+    EXPECT_EQ(QStringLiteral("dd.mm.yyyy"), m_Table[0]);
+    EXPECT_EQ(QStringLiteral("Rechnung"), m_Table[12]);
+    EXPECT_EQ(QStringLiteral("Ende"), m_Table[2000]);
+}
+
+TEST_F(LanguageFile, ExpandsLineBreakAndTabMarkupAndKeepsTheRestOfTheValue)
+{
+    LoadLanguageFile(Write("progtxt5==Zeile 1<br>Zeile 2<tab>rechts == mehr \n"), m_Table);
+
+    EXPECT_EQ(QStringLiteral("Zeile 1\nZeile 2\trechts == mehr "), m_Table[5]);
+}
+
+TEST_F(LanguageFile, SkipsMalformedLinesAndSlotsOutOfRange)
+{
+    const auto result = LoadLanguageFile(Write("progtxt1==eins\n"
+                                               "kein Schluessel\n"
+                                               "progtxt2001==zu gross\n"
+                                               "progtxt-1==negativ\n"
+                                               "progtxtx==kein Index\n"
+                                               "progtxt==leer\n"
+                                               "andere3==fremd\n"
+                                               "progtxt3=einfach\n"),
+                                         m_Table);
+
+    EXPECT_TRUE(result.Loaded);
+    EXPECT_EQ(1, result.SlotsRead);
+    EXPECT_EQ(7, result.LinesSkipped);
+    EXPECT_EQ(1, m_Table.FilledCount());
+}
+
+TEST_F(LanguageFile, ReadsUmlautsFromUtf8AndFromWindows1252)
+{
+    LoadLanguageFile(Write("\xEF\xBB\xBFprogtxt1==Gr\xC3\xBC\xC3\x9F" "e\n"), m_Table);
+    EXPECT_EQ(QStringLiteral("Grüße"), m_Table[1]);
+
+    // 0x80 is the euro sign in Windows-1252, not a C1 control as in Latin-1.
+    LoadLanguageFile(Write("progtxt1==Gr\xFC\xDF" "e \x80\n"), m_Table);
+    EXPECT_EQ(QStringLiteral("Grüße €"), m_Table[1]);
+}
+
+TEST_F(LanguageFile, MissingFileEmptiesTheTableAndSaysWhy)
+{
+    m_Table.Set(7, QStringLiteral("alt"));
+
+    const auto result = LoadLanguageFile(m_Dir.filePath(QStringLiteral("fehlt.lng")), m_Table);
+
+    EXPECT_FALSE(result.Loaded);
+    EXPECT_TRUE(result.Error.contains(QStringLiteral("fehlt.lng")));
+    EXPECT_EQ(0, m_Table.FilledCount());
+}
+
+TEST_F(LanguageFile, DirectoryInsteadOfFileIsAnError)
+{
+    EXPECT_FALSE(LoadLanguageFile(m_Dir.path(), m_Table).Loaded);
+}
+
+TEST(ProgtxtTable, SlotsOutsideTheTableReadEmptyAndIgnoreWrites)
+{
+    ProgtxtTable table;
+    table.Set(-1, QStringLiteral("x"));
+    table.Set(2001, QStringLiteral("x"));
+
+    EXPECT_TRUE(table[-1].isEmpty());
+    EXPECT_TRUE(table[2001].isEmpty());
+    EXPECT_EQ(0, table.FilledCount());
+}
+
+} // namespace
