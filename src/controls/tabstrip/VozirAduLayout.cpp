@@ -1,0 +1,149 @@
+#include "controls/tabstrip/VozirAdu.h"
+
+#include "platform/PictureBox.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace Tarvex {
+namespace {
+constexpr int StripLeft = 3;
+constexpr int StripTop = 2;
+constexpr int StripHeight = 17;
+} // namespace
+
+void VozirAdu::Resize()
+{
+    FocusRect.Left = 4;
+    FocusRect.Top = 3;
+    FocusRect.Bottom = 19;
+    ScaleMode(ScaleModes::Pixels);
+    TabLefts[0] = 2;
+    TabStrip->Move(StripLeft, StripTop, int(ScaleWidth()), StripHeight);
+    TabColors = { 0xFFFFFF, 0xE0E0E0, 0x000000, SystemColor::ApplicationWorkspace };
+    m_LaidOut = true;
+    DrawStrip();
+    LayoutTabs();
+}
+
+void VozirAdu::Relayout()
+{
+    if (m_LaidOut)
+        LayoutTabs();
+}
+
+// Two nested frames below the tab row: light on the left and top, dark on the right and bottom.
+void VozirAdu::DrawStrip()
+{
+    Cls();
+    const double W = ScaleWidth();
+    const double H = ScaleHeight();
+    for (int i = 1; i <= 2; ++i) {
+        CurrentX(i);
+        CurrentY(H - i);
+        LineTo(i, 18 + i, TabColors[i - 1]);
+        LineTo(W - i, 18 + i, TabColors[i - 1]);
+        LineTo(W - i, H - i, TabColors[i + 1]);
+        LineTo(i, H - i, TabColors[i + 1]);
+    }
+}
+
+int VozirAdu::MeasuredTabWidth(const QString& TabCaption) const
+{
+    // Kept to the signed 16-bit range the tab geometry is made for, whatever the caption's length.
+    return int(std::clamp(std::nearbyint(TabStrip->TextWidth(TabCaption) + 15), 0.0, double(SHRT_MAX)));
+}
+
+void VozirAdu::LayoutTabs()
+{
+    TabStrip->Cls();
+    for (int i = 0; i < m_NumberOfTabs; ++i) {
+        const QString caption = Caption(i);
+        TabWidths[i] = MeasuredTabWidth(caption);
+        if (i > 0)
+            TabLefts[i] = TabLefts[i - 1] + TabWidths[i - 1];
+        DrawTab(*TabStrip, false, i);
+        TabStrip->CurrentX(TabLefts[i] + 5);
+        TabStrip->CurrentY(3);
+        TabStrip->Print(caption);
+    }
+    SelectTab(m_ActiveTab, false);
+}
+
+// Two-pixel edges, light on the left and top with cut corners, dark on the right. The raised tab
+// reaches one pixel further down on its left so that it runs into the panel's top edge.
+void VozirAdu::DrawTab(PictureBox& Target, bool Highlighted, int Index)
+{
+    const int L = Highlighted ? 0 : TabLefts[Index];
+    const int R = Highlighted ? int(Target.ScaleWidth()) : L + TabWidths[Index];
+    const int B = int(Target.ScaleHeight());
+    const int T = m_ActiveTab == 0 ? 0 : Highlighted ? 2 : 1;
+    const int h = Highlighted ? 1 : 0;
+    for (int j = 0; j <= 1; ++j) {
+        Target.CurrentX(L + j);
+        Target.CurrentY(B - T);
+        Target.LineTo(L + j, 2, TabColors[j]);
+        Target.LineTo(L + 2, j, TabColors[j]);
+        Target.LineTo(R - 2, j, TabColors[j]);
+        Target.CurrentX(R - 2);
+        Target.CurrentY(j + 1);
+        Target.LineTo(R - 1 - j, 2, TabColors[j + 2]);
+        Target.LineTo(R - 1 - j, B - h, TabColors[j + 2]);
+    }
+    Target.ForeColor(TabColors[2]);
+}
+
+void VozirAdu::SelectTab(short& Index, bool Raise)
+{
+    if (Index < 0 || Index >= m_NumberOfTabs)
+        return;
+    if (m_LaidOut) {
+        HighvozirAdu->hide();
+        HighvozirAdu->Cls();
+        m_FocusShown = false;
+        HighvozirAdu->Move(TabLefts[Index] - 1, TabStrip->y() - 2, TabWidths[Index] + 6, TabStrip->height() + 4);
+        DrawTab(*HighvozirAdu, true, Index);
+        HighvozirAdu->CurrentX(9);
+        HighvozirAdu->CurrentY(4);
+        HighvozirAdu->Print(Caption(Index));
+        HighvozirAdu->show();
+        ShowFocusWhileFocused();
+    }
+    if (!Raise)
+        return;
+    const short selected = Index;
+    emit AfterTabChange(Index);
+    // The host may move ActiveTab through the reference; it may not move it off the tabs.
+    if (m_ActiveTab < 0 || m_ActiveTab >= m_NumberOfTabs)
+        m_ActiveTab = selected;
+}
+
+// Inverts the dotted rectangle on the raised tab: the first call shows it, the next removes it.
+void VozirAdu::DrawFocus()
+{
+    FocusRect.Right = int(std::nearbyint(HighvozirAdu->ScaleWidth() - 3));
+    HighvozirAdu->DrawFocusRect(FocusRect);
+    HighvozirAdu->Refresh();
+    m_FocusShown = !m_FocusShown;
+}
+
+bool VozirAdu::SetCaptionItem(int Index, const QString& New_Caption)
+{
+    if (Index < 0)
+        return false;
+    qsizetype start = 0;
+    for (int k = 0; k < Index; ++k) {
+        const qsizetype separator = m_Captions.indexOf(QLatin1Char('|'), start);
+        if (separator < 0)
+            return false;
+        start = separator + 1;
+    }
+    const qsizetype end = m_Captions.indexOf(QLatin1Char('|'), start);
+    if (end < 0)
+        return false;
+    m_Captions = m_Captions.left(start) + New_Caption + m_Captions.mid(end);
+    return true;
+}
+
+} // namespace Tarvex

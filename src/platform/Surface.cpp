@@ -1,0 +1,139 @@
+#include "platform/Surface.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+#include <QResizeEvent>
+
+namespace Tarvex {
+
+Surface::Surface(QWidget* Parent)
+    : QWidget(Parent)
+    , m_Image(QSize(0, 0), QImage::Format_RGB32)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+Canvas Surface::Drawing()
+{
+    FitImageToSize();
+    return Canvas(m_Image, palette());
+}
+
+// A hidden widget gets its resize event only when it is shown, but it may be drawn on before that;
+// so the picture follows the widget's size at every use, not only on resize events.
+void Surface::FitImageToSize() const
+{
+    const QSize size = this->size().expandedTo(QSize(0, 0));
+    if (m_Image.size() == size)
+        return;
+    QImage grown(size, QImage::Format_RGB32);
+    Canvas(grown, palette()).Clear(m_BackColor);
+    if (!grown.isNull() && !m_Image.isNull()) {
+        QPainter painter(&grown);
+        painter.drawImage(0, 0, m_Image);
+    }
+    m_Image = std::move(grown);
+}
+
+void Surface::Cls()
+{
+    Drawing().Clear(m_BackColor);
+    m_CurrentX = 0;
+    m_CurrentY = 0;
+    update();
+}
+
+void Surface::Line(double X1, double Y1, double X2, double Y2)
+{
+    Line(X1, Y1, X2, Y2, m_ForeColor);
+}
+
+void Surface::Line(double X1, double Y1, double X2, double Y2, OleColor Color)
+{
+    Drawing().Line(m_Scale.ToPixelIndex(X1), m_Scale.ToPixelIndex(Y1), m_Scale.ToPixelIndex(X2),
+        m_Scale.ToPixelIndex(Y2), Color, m_DrawMode);
+    m_CurrentX = X2;
+    m_CurrentY = Y2;
+    update();
+}
+
+void Surface::LineTo(double X2, double Y2) { Line(m_CurrentX, m_CurrentY, X2, Y2, m_ForeColor); }
+
+void Surface::LineTo(double X2, double Y2, OleColor Color) { Line(m_CurrentX, m_CurrentY, X2, Y2, Color); }
+
+void Surface::Print(const QString& Text)
+{
+    Drawing().DrawText(m_Scale.ToPixelIndex(m_CurrentX), m_Scale.ToPixelIndex(m_CurrentY), Text, font(), m_ForeColor);
+    m_CurrentX = 0;
+    m_CurrentY += TextHeight(Text);
+    update();
+}
+
+void Surface::DrawFocusRect(const Rect& Bounds)
+{
+    Drawing().DrawFocusRect(Bounds);
+    update();
+}
+
+void Surface::Refresh()
+{
+    if (isVisible())
+        repaint();
+}
+
+double Surface::TextWidth(const QString& Text) const { return m_Scale.FromPixels(Canvas::TextWidth(font(), Text)); }
+
+double Surface::TextHeight(const QString& Text) const { return m_Scale.FromPixels(Canvas::TextHeight(font(), Text)); }
+
+double Surface::CurrentX() const { return m_CurrentX; }
+
+void Surface::CurrentX(double New_CurrentX) { m_CurrentX = New_CurrentX; }
+
+double Surface::CurrentY() const { return m_CurrentY; }
+
+void Surface::CurrentY(double New_CurrentY) { m_CurrentY = New_CurrentY; }
+
+OleColor Surface::ForeColor() const { return m_ForeColor; }
+
+void Surface::ForeColor(OleColor New_ForeColor) { m_ForeColor = New_ForeColor; }
+
+OleColor Surface::BackColor() const { return m_BackColor; }
+
+void Surface::BackColor(OleColor New_BackColor)
+{
+    m_BackColor = New_BackColor;
+    Cls();
+}
+
+DrawModes Surface::DrawMode() const { return m_DrawMode; }
+
+void Surface::DrawMode(DrawModes New_DrawMode) { m_DrawMode = New_DrawMode; }
+
+ScaleModes Surface::ScaleMode() const { return m_Scale.Mode; }
+
+void Surface::ScaleMode(ScaleModes New_ScaleMode) { m_Scale.Mode = New_ScaleMode; }
+
+double Surface::ScaleWidth() const { return m_Scale.FromPixels(width()); }
+
+double Surface::ScaleHeight() const { return m_Scale.FromPixels(height()); }
+
+OleColor Surface::Point(double X, double Y) const
+{
+    FitImageToSize();
+    return Canvas::Pixel(m_Image, m_Scale.ToPixelIndex(X), m_Scale.ToPixelIndex(Y));
+}
+
+void Surface::paintEvent(QPaintEvent* Event)
+{
+    FitImageToSize();
+    QPainter painter(this);
+    painter.drawImage(Event->rect(), m_Image, Event->rect());
+}
+
+void Surface::resizeEvent(QResizeEvent* Event)
+{
+    FitImageToSize();
+    QWidget::resizeEvent(Event);
+}
+
+} // namespace Tarvex
