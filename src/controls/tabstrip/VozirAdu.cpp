@@ -72,8 +72,8 @@ void VozirAdu::InitProperties()
 void VozirAdu::ReadProperties(PropertyBag& PropBag)
 {
     m_Captions = PropBag.ReadProperty(QStringLiteral("Caption"), DefaultCaption).toString();
-    m_NumberOfTabs = std::clamp<short>(PropBag.ReadProperty(QStringLiteral("NumberOfTabs"), DefaultNumberOfTabs).value<short>(), 1, MaxTabs);
-    const short active = PropBag.ReadProperty(QStringLiteral("ActiveTab"), DefaultActiveTab).value<short>();
+    m_NumberOfTabs = std::clamp<short>(PropBag.ReadProperty(QStringLiteral("NumberOfTabs"), QVariant::fromValue(DefaultNumberOfTabs)).value<short>(), 1, MaxTabs);
+    const short active = PropBag.ReadProperty(QStringLiteral("ActiveTab"), QVariant::fromValue(DefaultActiveTab)).value<short>();
     m_ActiveTab = active >= 0 && active < m_NumberOfTabs ? active : DefaultActiveTab;
     Relayout();
 }
@@ -81,8 +81,8 @@ void VozirAdu::ReadProperties(PropertyBag& PropBag)
 void VozirAdu::WriteProperties(PropertyBag& PropBag)
 {
     PropBag.WriteProperty(QStringLiteral("Caption"), m_Captions, DefaultCaption);
-    PropBag.WriteProperty(QStringLiteral("NumberOfTabs"), m_NumberOfTabs, DefaultNumberOfTabs);
-    PropBag.WriteProperty(QStringLiteral("ActiveTab"), m_ActiveTab, DefaultActiveTab);
+    PropBag.WriteProperty(QStringLiteral("NumberOfTabs"), QVariant::fromValue(m_NumberOfTabs), QVariant::fromValue(DefaultNumberOfTabs));
+    PropBag.WriteProperty(QStringLiteral("ActiveTab"), QVariant::fromValue(m_ActiveTab), QVariant::fromValue(DefaultActiveTab));
 }
 
 // The first index whose left edge is at least X, less one, is the last tab starting left of X; so

@@ -1,0 +1,117 @@
+#include "platform/FormFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+
+QString WriteFile(const QTemporaryDir& Dir, const QByteArray& Content)
+{
+    const QString path = Dir.filePath(QStringLiteral("form.txt"));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(Content);
+    return path;
+}
+
+} // namespace
+
+TEST(FormFile, PropertiesSurviveTheRoundTripThroughAFile)
+{
+    QTemporaryDir dir;
+    FormFile saved;
+    PropertyBag& strip = saved.Bag(QStringLiteral("Tarvex.VozirAdu"), QStringLiteral("VozirAdu1"));
+    strip.WriteProperty(QStringLiteral("Caption"), QStringLiteral("Say \"hi\"|C:\\path|two\nlines\t|"));
+    strip.WriteProperty(QStringLiteral("NumberOfTabs"), QVariant::fromValue<short>(3));
+    strip.WriteProperty(QStringLiteral("Ratio"), 0.1);
+    strip.WriteProperty(QStringLiteral("Whole"), 3.0);
+    strip.WriteProperty(QStringLiteral("Visible"), false);
+    strip.WriteProperty(QStringLiteral("Color"), quint32(0x8000000F));
+    saved.Bag(QStringLiteral("Tarvex.ZIzazeviviro"), QStringLiteral("Date1")).WriteProperty(QStringLiteral("Text"), QStringLiteral("ü"));
+    const QString path = dir.filePath(QStringLiteral("form.txt"));
+    ASSERT_TRUE(saved.Save(path));
+
+    FormFile loaded;
+    ASSERT_TRUE(loaded.Load(path));
+    EXPECT_TRUE(loaded.Problems().isEmpty()) << loaded.Problems().join(QLatin1Char('\n')).toStdString();
+    PropertyBag& again = loaded.Bag(QStringLiteral("Tarvex.VozirAdu"), QStringLiteral("VozirAdu1"));
+    EXPECT_EQ(QStringLiteral("Say \"hi\"|C:\\path|two\nlines\t|"), again.ReadProperty(QStringLiteral("Caption"), QString()).toString());
+    EXPECT_EQ(3, again.ReadProperty(QStringLiteral("NumberOfTabs"), QVariant::fromValue<short>(4)).toInt());
+    EXPECT_EQ(0.1, again.ReadProperty(QStringLiteral("Ratio"), 0.0).toDouble());
+    EXPECT_EQ(QMetaType::Double, again.ReadProperty(QStringLiteral("Whole")).metaType().id());
+    EXPECT_EQ(QVariant(false), again.ReadProperty(QStringLiteral("Visible"), true));
+    EXPECT_EQ(0x8000000Fu, again.ReadProperty(QStringLiteral("Color"), quint32(0)).toUInt());
+    EXPECT_EQ(QStringLiteral("ü"),
+        loaded.Bag(QStringLiteral("Tarvex.ZIzazeviviro"), QStringLiteral("Date1")).ReadProperty(QStringLiteral("Text")).toString());
+}
+
+TEST(FormFile, FileIsReadableText)
+{
+    FormFile form;
+    form.Bag(QStringLiteral("Tarvex.VozirAdu"), QStringLiteral("VozirAdu1")).WriteProperty(QStringLiteral("NumberOfTabs"), QVariant::fromValue<short>(2));
+    EXPECT_TRUE(form.ToText().contains(QStringLiteral("[Tarvex.VozirAdu VozirAdu1]\nNumberOfTabs = 2\n")));
+}
+
+TEST(FormFile, DamagedFileLoadsWhatItCanAndReportsTheRest)
+{
+    QTemporaryDir dir;
+    const QString path = WriteFile(dir,
+        "Orphan = 1\n"
+        "[Tarvex.VozirAdu VozirAdu1]\n"
+        "NumberOfTabs = 3\n"
+        "Caption = \"unterminated\n"
+        "this line has no equals sign\n"
+        "ActiveTab = 1.5.2\n"
+        "ActiveTab = 2\n"
+        "bad name = 1\n"
+        "[Broken header\n"
+        "Lost = 1\n"
+        "[Tarvex.VozirAdu VozirAdu1]\n"
+        "Caption = \"A|B|\"\n"
+        "\xff\xfe\x00garbage\n");
+
+    FormFile form;
+    ASSERT_TRUE(form.Load(path));
+    PropertyBag& bag = form.Bag(QStringLiteral("Tarvex.VozirAdu"), QStringLiteral("VozirAdu1"));
+    EXPECT_EQ(3, bag.ReadProperty(QStringLiteral("NumberOfTabs"), 4).toInt());
+    EXPECT_EQ(2, bag.ReadProperty(QStringLiteral("ActiveTab"), 0).toInt());
+    EXPECT_EQ(QStringLiteral("A|B|"), bag.ReadProperty(QStringLiteral("Caption"), QString()).toString());
+    EXPECT_FALSE(bag.Contains(QStringLiteral("Lost")));
+
+    const QStringList problems = form.Problems();
+    ASSERT_EQ(9, problems.size()) << problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(problems[0].startsWith(QStringLiteral("line 1:")));
+    EXPECT_TRUE(problems[1].startsWith(QStringLiteral("line 4:")));
+}
+
+TEST(FormFile, MissingOrUnwritableFileIsReportedAndLeavesTheOldFileAlone)
+{
+    QTemporaryDir dir;
+    FormFile form;
+    EXPECT_FALSE(form.Load(dir.filePath(QStringLiteral("missing.txt"))));
+    EXPECT_EQ(1, form.Problems().size());
+
+    EXPECT_FALSE(form.Save(dir.filePath(QStringLiteral("no/such/folder/form.txt"))));
+    EXPECT_EQ(1, form.Problems().size());
+}
+
+TEST(FormFile, ArbitraryBytesNeverStopTheLoading)
+{
+    QByteArray noise;
+    quint32 seed = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const char alphabet[] = "[]=\"\\ \n\tabcXYZ019.-+eE#\r\xc3\xa4";
+        noise.append(alphabet[(seed >> 16) % (sizeof(alphabet) - 1)]);
+    }
+    FormFile form;
+    form.FromText(QString::fromUtf8(noise));
+    // Whatever was kept writes out and reads back without new complaints.
+    FormFile again;
+    again.FromText(form.ToText());
+    EXPECT_TRUE(again.Problems().isEmpty()) << again.Problems().join(QLatin1Char('\n')).toStdString();
+}

@@ -1,0 +1,107 @@
+#include "platform/PictureBox.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+
+constexpr OleColor White = 0xFFFFFF;
+constexpr OleColor Black = 0x000000;
+
+// A picture box placed on a host window the way a control places its constituents.
+struct Placed {
+    QWidget Host;
+    PictureBox* Box { new PictureBox(&Host) };
+
+    Placed()
+    {
+        Host.resize(200, 100);
+        Box->Move(10, 10, 100, 50);
+        Box->BackColor(White);
+        Box->ForeColor(Black);
+    }
+};
+
+} // namespace
+
+TEST(Surface, DrawsWhileHiddenAndShowsThePictureOnceShown)
+{
+    Placed placed;
+    placed.Box->Line(0, 5, 100, 5);
+    placed.Host.show();
+
+    const QImage shown = placed.Box->grab().toImage();
+    EXPECT_EQ(QColor(Qt::black), shown.pixelColor(50, 5));
+    EXPECT_EQ(QColor(Qt::white), shown.pixelColor(50, 6));
+}
+
+TEST(Surface, ResizeKeepsThePictureAndFillsNewAreaWithTheBackColour)
+{
+    Placed placed;
+    placed.Box->Line(0, 0, 100, 50);
+    placed.Box->Move(10, 10, 150, 80);
+
+    EXPECT_EQ(Black, placed.Box->Point(40, 20));
+    EXPECT_EQ(White, placed.Box->Point(140, 70));
+    EXPECT_EQ(Canvas::NoPixel, placed.Box->Point(150, 10));
+}
+
+TEST(Surface, TwipsScaleMeansFifteenToAPixel)
+{
+    Placed placed;
+    placed.Box->ScaleMode(ScaleModes::Twips);
+    EXPECT_EQ(1500, placed.Box->ScaleWidth());
+    EXPECT_EQ(750, placed.Box->ScaleHeight());
+
+    placed.Box->Line(150, 150, 600, 150);
+    EXPECT_EQ(Black, placed.Box->Point(150, 150));
+    EXPECT_EQ(Black, placed.Box->Point(585, 150));
+    EXPECT_EQ(White, placed.Box->Point(600, 150));
+    EXPECT_EQ(600, placed.Box->CurrentX());
+}
+
+TEST(Surface, PrintMovesToTheStartOfTheNextLine)
+{
+    Placed placed;
+    placed.Box->CurrentX(30);
+    placed.Box->CurrentY(4);
+    placed.Box->Print(QStringLiteral("Total"));
+
+    EXPECT_EQ(0, placed.Box->CurrentX());
+    EXPECT_EQ(4 + placed.Box->TextHeight(QStringLiteral("Total")), placed.Box->CurrentY());
+    EXPECT_GT(placed.Box->TextWidth(QStringLiteral("Total")), placed.Box->TextWidth(QStringLiteral("T")));
+}
+
+TEST(Surface, ClsAndANewBackColourClearThePicture)
+{
+    Placed placed;
+    placed.Box->Line(0, 0, 100, 50);
+    placed.Box->CurrentX(7);
+    placed.Box->Cls();
+    EXPECT_EQ(White, placed.Box->Point(20, 10));
+    EXPECT_EQ(0, placed.Box->CurrentX());
+
+    placed.Box->Line(0, 0, 100, 50);
+    placed.Box->BackColor(0x00FFFF);
+    EXPECT_EQ(OleColor(0x00FFFF), placed.Box->Point(20, 10));
+}
+
+TEST(PictureBox, MouseDownReportsButtonShiftAndPositionInTheScale)
+{
+    Placed placed;
+    placed.Host.show();
+    placed.Box->ScaleMode(ScaleModes::Twips);
+    QSignalSpy presses(placed.Box, &PictureBox::MouseDown);
+
+    QTest::mousePress(placed.Box, Qt::RightButton, Qt::ShiftModifier | Qt::ControlModifier, QPoint(4, 6));
+
+    ASSERT_EQ(1, presses.size());
+    EXPECT_EQ(MouseButton::Right, presses[0][0].toInt());
+    EXPECT_EQ(ShiftKey::Shift | ShiftKey::Ctrl, presses[0][1].toInt());
+    EXPECT_EQ(60, presses[0][2].toDouble());
+    EXPECT_EQ(90, presses[0][3].toDouble());
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "controls/tabstrip/VozirAdu.h"
+#include "platform/OleColor.h"
+#include "platform/PictureBox.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <vector>
+
+// A shown window holding one tab strip, with the helpers a test needs to look at it and press it.
+struct TabStripHost {
+    static constexpr int Width = 400;
+    static constexpr int Height = 120;
+
+    QWidget Window;
+    Tarvex::VozirAdu* Strip { new Tarvex::VozirAdu(&Window) };
+    QWidget Other { &Window }; // somewhere for the focus to go
+
+    TabStripHost()
+    {
+        Window.resize(Width + 20, Height + 40);
+        Strip->setGeometry(0, 0, Width, Height);
+        Other.setGeometry(0, Height + 10, 20, 20);
+        Other.setFocusPolicy(Qt::StrongFocus);
+        Window.show();
+    }
+
+    QImage Picture() const { return Strip->grab().toImage(); }
+    QColor At(int X, int Y) const { return Picture().pixelColor(X, Y); }
+
+    Tarvex::PictureBox* TabStrip() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("TabStrip")); }
+    Tarvex::PictureBox* Raised() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("HighvozirAdu")); }
+
+    // The x of each tab's black right edge on TabStrip, found by looking along the caption row.
+    std::vector<int> TabRightEdges() const
+    {
+        const QImage strip = TabStrip()->grab().toImage();
+        std::vector<int> edges;
+        for (int x = 0; x < strip.width(); ++x)
+            if (strip.pixelColor(x, 10) == QColor(Qt::black) && strip.pixelColor(x, 14) == QColor(Qt::black))
+                edges.push_back(x);
+        return edges;
+    }
+
+    // Left edges of the tabs in TabStrip's pixels, as the layout places them.
+    std::vector<int> TabLefts() const
+    {
+        std::vector<int> lefts { 2 };
+        for (int i = 0; i + 1 < Strip->NumberOfTabs(); ++i)
+            lefts.push_back(lefts.back() + ExpectedTabWidth(Strip->Caption(i)));
+        return lefts;
+    }
+
+    int ExpectedTabWidth(const QString& Caption) const
+    {
+        return qRound(QFontMetricsF(TabStrip()->font()).horizontalAdvance(Caption) + 15);
+    }
+
+    void PressStripAt(int X) const { QTest::mousePress(TabStrip(), Qt::LeftButton, {}, QPoint(X, 8)); }
+
+    void Focus()
+    {
+        QApplication::setActiveWindow(&Window);
+        Strip->setFocus(Qt::OtherFocusReason);
+    }
+    void Unfocus() { Other.setFocus(Qt::OtherFocusReason); }
+};

@@ -1,0 +1,143 @@
+#include "TabStripHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+
+// Records AfterTabChange and PropertyChanged as a host would see them.
+struct Events {
+    std::vector<short> TabChanges;
+    QStringList Changed;
+
+    explicit Events(VozirAdu* Strip)
+    {
+        QObject::connect(Strip, &VozirAdu::AfterTabChange, [this](short& ActiveTab) { TabChanges.push_back(ActiveTab); });
+        QObject::connect(Strip, &UserControl::PropertyChanged, [this](const QString& Name) { Changed.append(Name); });
+    }
+};
+
+} // namespace
+
+TEST(VozirAduInput, PressOnAnotherTabSelectsItWithTheEventButNoPropertyChange)
+{
+    TabStripHost host;
+    Events events(host.Strip);
+
+    host.PressStripAt(host.TabLefts()[2] + 10);
+
+    EXPECT_EQ(2, host.Strip->ActiveTab());
+    EXPECT_EQ(std::vector<short> { 2 }, events.TabChanges);
+    EXPECT_TRUE(events.Changed.isEmpty());
+}
+
+TEST(VozirAduInput, PressOnTheActiveTabRaisesNoEvent)
+{
+    TabStripHost host;
+    Events events(host.Strip);
+
+    host.PressStripAt(host.TabLefts()[0] + 10);
+
+    EXPECT_EQ(0, host.Strip->ActiveTab());
+    EXPECT_TRUE(events.TabChanges.empty());
+}
+
+TEST(VozirAduInput, PressOnABoundaryBelongsToTheTabOnItsLeftAndPressesBesideTheTabsAreIgnored)
+{
+    TabStripHost host;
+    const std::vector<int> lefts = host.TabLefts();
+    const int lastRight = lefts[3] + host.ExpectedTabWidth(QStringLiteral("Tab3"));
+    host.Strip->ActiveTab(3);
+    Events events(host.Strip);
+
+    host.PressStripAt(lefts[1]);
+    EXPECT_EQ(0, host.Strip->ActiveTab());
+    host.PressStripAt(lefts[1] + 1);
+    EXPECT_EQ(1, host.Strip->ActiveTab());
+    host.PressStripAt(lefts[0]);
+    host.PressStripAt(lastRight + 1);
+    EXPECT_EQ(1, host.Strip->ActiveTab());
+    host.PressStripAt(lastRight);
+    EXPECT_EQ(3, host.Strip->ActiveTab());
+    EXPECT_EQ((std::vector<short> { 0, 1, 3 }), events.TabChanges);
+}
+
+TEST(VozirAduInput, PressWhereTheRaisedTabOverlapsItsNeighbourSelectsTheNeighbour)
+{
+    TabStripHost host;
+    host.Strip->ActiveTab(1);
+    const int neighbour = 3 + host.TabLefts()[2] + 1;
+    ASSERT_TRUE(host.Raised()->geometry().contains(neighbour, 8));
+
+    QTest::mousePress(host.Window.windowHandle(), Qt::LeftButton, {}, host.Strip->mapTo(&host.Window, QPoint(neighbour, 8)));
+
+    EXPECT_EQ(2, host.Strip->ActiveTab());
+}
+
+TEST(VozirAduInput, WritingActiveTabRaisesTheEventEvenWhenUnchanged)
+{
+    TabStripHost host;
+    Events events(host.Strip);
+
+    host.Strip->ActiveTab(0);
+    host.Strip->ActiveTab(2);
+
+    EXPECT_EQ((std::vector<short> { 0, 2 }), events.TabChanges);
+    EXPECT_EQ((QStringList { QStringLiteral("ActiveTab"), QStringLiteral("ActiveTab") }), events.Changed);
+}
+
+TEST(VozirAduInput, FewerTabsThanTheActiveOneMakeTheFirstActiveWithoutTheEvent)
+{
+    TabStripHost host;
+    host.Strip->ActiveTab(2);
+    Events events(host.Strip);
+
+    host.Strip->NumberOfTabs(2);
+
+    EXPECT_EQ(0, host.Strip->ActiveTab());
+    EXPECT_TRUE(events.TabChanges.empty());
+    EXPECT_EQ(QStringList { QStringLiteral("NumberOfTabs") }, events.Changed);
+    EXPECT_EQ(2u, host.TabRightEdges().size());
+}
+
+TEST(VozirAduInput, IndicesBeyondTheTabsAndCaptionsChangeNothing)
+{
+    TabStripHost host;
+    host.Strip->ActiveTab(2);
+    Events events(host.Strip);
+
+    host.Strip->ActiveTab(4);
+    host.Strip->ActiveTab(-1);
+    host.Strip->Caption(10, QStringLiteral("Eleventh"));
+    host.Strip->Caption(-1, QStringLiteral("Before"));
+
+    EXPECT_EQ(2, host.Strip->ActiveTab());
+    EXPECT_EQ(QString(), host.Strip->Caption(10));
+    EXPECT_EQ(QString(), host.Strip->Caption(-1));
+    EXPECT_TRUE(events.TabChanges.empty());
+    EXPECT_TRUE(events.Changed.isEmpty());
+}
+
+TEST(VozirAduInput, NumberOfTabsIsHeldToOneToTen)
+{
+    TabStripHost host;
+    host.Strip->NumberOfTabs(0);
+    EXPECT_EQ(1, host.Strip->NumberOfTabs());
+    host.Strip->NumberOfTabs(11);
+    EXPECT_EQ(10, host.Strip->NumberOfTabs());
+}
+
+TEST(VozirAduInput, HostMayMoveActiveTabThroughTheEventsReferenceButNotOffTheTabs)
+{
+    TabStripHost host;
+    short answer = 1;
+    QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&](short& ActiveTab) { ActiveTab = answer; });
+
+    host.Strip->ActiveTab(3);
+    EXPECT_EQ(1, host.Strip->ActiveTab());
+
+    answer = 42;
+    host.Strip->ActiveTab(2);
+    EXPECT_EQ(2, host.Strip->ActiveTab());
+}
