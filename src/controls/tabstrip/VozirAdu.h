@@ -76,7 +76,7 @@ private:
     short m_ActiveTab { DefaultActiveTab };          // 0..m_NumberOfTabs-1
     std::array<int, MaxTabs> TabLefts {};            // x of each tab's left edge on TabStrip; set by LayoutTabs
     std::array<int, MaxTabs> TabWidths {};           // width of each tab; set by LayoutTabs
-    std::array<OleColor, 4> TabColors {};            // light, lighter, dark and darker edge; set by Resize
+    std::array<OleColor, 4> TabColors {};            // outer and inner light edge, outer and inner dark edge; set by Resize
     Rect FocusRect { 4, 3, 0, 19 };                  // in HighvozirAdu; Right follows its width
     bool m_LaidOut { false };                        // false until the first resize lays out and draws
     bool m_FocusShown { false };                     // whether FocusRect is inverted on HighvozirAdu now

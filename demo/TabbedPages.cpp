@@ -1,0 +1,96 @@
+#include "TabbedPages.h"
+
+#include "controls/tabstrip/VozirAdu.h"
+#include "platform/FormFile.h"
+
+#include <QResizeEvent>
+
+#include <algorithm>
+
+using Tarvex::VozirAdu;
+
+namespace {
+const QString StripName = QStringLiteral("VozirAdu1");
+// Room the strip keeps for itself: the tab row above, its two-pixel panel frame around.
+constexpr int PanelTop = 23;
+constexpr int PanelMargin = 4;
+} // namespace
+
+TabbedPages::TabbedPages(QWidget* Parent)
+    : QWidget(Parent)
+    , VozirAdu1(new VozirAdu(this))
+{
+    VozirAdu1->setObjectName(StripName);
+    connect(VozirAdu1, &VozirAdu::AfterTabChange, this, &TabbedPages::VozirAdu1_AfterTabChange);
+}
+
+void TabbedPages::AddPage(const QString& Caption, QWidget* Page)
+{
+    if (m_Pages.size() >= size_t(VozirAdu::MaxTabs))
+        return;
+    Page->setParent(this);
+    m_Pages.push_back(Page);
+    m_Captions.append(Caption);
+    ApplyDesign();
+    ShowPage(VozirAdu1->ActiveTab());
+    PlacePages();
+}
+
+void TabbedPages::ApplyDesign()
+{
+    for (int i = 0; i < m_Captions.size(); ++i)
+        VozirAdu1->Caption(i, m_Captions[i]);
+    VozirAdu1->NumberOfTabs(short(std::max<qsizetype>(m_Captions.size(), 1)));
+}
+
+int TabbedPages::PageCount() const { return int(m_Pages.size()); }
+
+QWidget* TabbedPages::Page(int Index) const { return Index >= 0 && Index < PageCount() ? m_Pages[Index] : nullptr; }
+
+VozirAdu* TabbedPages::Strip() const { return VozirAdu1; }
+
+void TabbedPages::ReadForm(Tarvex::FormFile& Form)
+{
+    if (Form.Contains(VozirAdu::ControlType, StripName))
+        VozirAdu1->ReadProperties(Form.Bag(VozirAdu::ControlType, StripName));
+    if (VozirAdu1->NumberOfTabs() != PageCount())
+        ApplyDesign();
+    ShowPage(VozirAdu1->ActiveTab());
+}
+
+void TabbedPages::WriteForm(Tarvex::FormFile& Form) const
+{
+    VozirAdu1->WriteProperties(Form.Bag(VozirAdu::ControlType, StripName));
+}
+
+void TabbedPages::VozirAdu1_AfterTabChange(short& ActiveTab) { ShowPage(ActiveTab); }
+
+void TabbedPages::ShowPage(int Index)
+{
+    for (int i = 0; i < PageCount(); ++i)
+        m_Pages[i]->setVisible(i == Index);
+}
+
+QSize TabbedPages::sizeHint() const
+{
+    QSize hint = VozirAdu1->sizeHint();
+    for (const QWidget* page : m_Pages)
+        hint = hint.expandedTo(page->sizeHint() + QSize(2 * PanelMargin, PanelTop + PanelMargin));
+    return hint;
+}
+
+void TabbedPages::resizeEvent(QResizeEvent* Event)
+{
+    PlacePages();
+    QWidget::resizeEvent(Event);
+}
+
+void TabbedPages::PlacePages()
+{
+    VozirAdu1->setGeometry(rect());
+    const QRect panel = rect().adjusted(PanelMargin, PanelTop, -PanelMargin, -PanelMargin);
+    for (QWidget* page : m_Pages) {
+        page->setGeometry(panel);
+        page->raise();
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace Tarvex {
+class FormFile;
+class VozirAdu;
+} // namespace Tarvex
+
+// Page frames switched by one tab strip, the way the invoice wizard switches its steps: the strip
+// only reports the new tab, and this host shows that tab's frame over the strip's panel and hides
+// the others.
+class TabbedPages : public QWidget {
+    Q_OBJECT
+public:
+    explicit TabbedPages(QWidget* Parent = nullptr);
+
+    // Adds a page under a new tab; the tab strip takes the caption as a form designer would set it.
+    void AddPage(const QString& Caption, QWidget* Page);
+    int PageCount() const;
+    QWidget* Page(int Index) const;
+    Tarvex::VozirAdu* Strip() const;
+
+    // The strip's design-time properties from a form file; a file without them, or one made for
+    // another set of pages, leaves the pages' own captions in place.
+    void ReadForm(Tarvex::FormFile& Form);
+    void WriteForm(Tarvex::FormFile& Form) const;
+
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* Event) override;
+
+private:
+    void VozirAdu1_AfterTabChange(short& ActiveTab);
+    void ShowPage(int Index);
+    void ApplyDesign();
+    void PlacePages();
+
+    Tarvex::VozirAdu* VozirAdu1 { nullptr }; // the tab strip, filling this widget
+    std::vector<QWidget*> m_Pages;           // page i belongs to tab i
+    QStringList m_Captions;                  // the captions the pages were added with
+};
