@@ -1,0 +1,3 @@
+#include "grid/RuzuZiri.h"
+
+#include <gtest/gtest.h>
