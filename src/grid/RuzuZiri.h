@@ -10,8 +10,8 @@
 //   Column properties and sizing .. Col* properties, BindControl, ColWidthAutoSize, ColForceFit
 //                                   (ColumnProperties.cpp, view/ColumnSizing.cpp)
 //   Rows and current cell ......... Row, RowChecked, RowSelected, MultiSelect  (RowAccess.cpp)
-//   Sorting ....................... (Sorting*.cpp)
-//   Find and filter ............... (FindFilter.cpp)
+//   Sorting ....................... Sort  (model/Sorting.cpp, model/SortingEngine.cpp)
+//   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn  (model/FindFilter.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
 //   Private: storage, shared helpers, refresh request, metrics, current cell, instance fields
 //
@@ -33,7 +33,10 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <unordered_map>
+#include <vector>
 
 namespace Tarvex {
 
@@ -187,8 +190,23 @@ public:
     void MultiSelect(int New_MultiSelect);
 
     // ---- Sorting -----------------------------------------------------------------------------
+    // vCol1: primary column, -1 = the display position stored by the header click; vCol1SortType:
+    // 0 record order, 1 greatest first, 2 smallest first, -1 = next of 0 -> 2 -> 1 -> 0; vCol2: column
+    // that orders rows of equal primary text, -1 = keep; vCol2SortType: -1 = the primary's.
+    void Sort(int vCol1 = -1, int vCol1SortType = -1, int vCol2 = -1, int vCol2SortType = -1);
 
     // ---- Find and filter ---------------------------------------------------------------------
+    // Search modes: 0 equal, 1 at or after, 2 contains, 4 at or after with the same first character,
+    // 5 starts with, 6 ends with; anything else matches nothing. Texts compare upper-cased unless MatchCase.
+    int FindItem(const QString& SearchText, int SearchColumn = -1, int SearchMode = 0, bool MatchCase = false,
+                 int StartingRow = 0);
+    void FilterOn(const QString& FilterText, int SearchColumn, int SearchMode = 0, bool MatchCase = false,
+                  int StartingRow = 0);
+    void FilterOff(int StartingRow = 0);
+    bool RowVisible(int vRow) const;
+    void RowVisible(int vRow, bool New_RowVisible);
+    int SearchColumn() const { return m_SearchColumn; }
+    void SearchColumn(int New_SearchColumn);
 
     // ---- Storage -----------------------------------------------------------------------------
     // The records themselves, for the grid's own parts and for tests that check their invariants.
@@ -218,6 +236,20 @@ private:
     void AutoSizeColumn(int Col);
     qint32 PixelsFromScaleUnits(float Width) const;
 
+    // ---- Sorting (model/Sorting.cpp) ---------------------------------------------------------
+    // Each typed sort puts display positions First..Last in the order of the column's keys.
+    void SortRows(int First, int Last, int Col, qint16 Order);
+    void SortRowsType3(int First, int Last, int Col, qint16 Order);
+    void SortRowsDate(int First, int Last, int Col, qint16 Order);
+    void SortRowsNumeric(int First, int Last, int Col, qint16 Order);
+    void SortRowsCustom(int First, int Last, int Col, qint16 Order);
+    void SortRowsText(int First, int Last, int Col, qint16 Order);
+    void SortSubRanges();
+    void SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys);
+    const std::vector<double>& SortKeys(int Col, const std::function<std::vector<double>()>& Build);
+    std::function<const QString&(int Record)> SortTexts(int Col) const;
+    bool TakeSortColumns(int vCol1, int vCol2);
+
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
     void CalcMetrics();
@@ -226,6 +258,7 @@ private:
     void DrawGrid(bool Paint);
     bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
     int VisibleWidth() const;
+    void SBSetPos(int Bar, int Position);
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
     // ---- Instance fields ---------------------------------------------------------------------
@@ -239,6 +272,10 @@ private:
     int m_MouseDownRow { -1 };
     int m_SortCol { -1 };                 // sort columns; -1 = none
     int m_SortSubCol { -1 };
+    bool m_Sorting { false };             // a sort runs; a CustomSort handler cannot start another
+    std::unordered_map<int, std::vector<double>> m_SortKeys; // column -> keys by record, for the running sort only
+    int m_SearchColumn { 0 };             // FindItem's column when it is given -1
+    int m_ScrollPos[2] { 0, 0 };          // scroll position of bar 0 (horizontal) and 1 (vertical)
     int m_EditCol { -1 };                 // cell of the open in-place editor
     int m_EditRow { -1 };
     bool m_EditOpen { false };

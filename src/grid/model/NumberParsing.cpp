@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <optional>
 
@@ -58,10 +59,129 @@ bool Kept(char16_t c, bool Hex)
     return Hex && c >= 'A' && c <= 'F';
 }
 
+// The default locale's separators, when they allow the quick reading below.
+struct QuickSeparators {
+    char Decimal { 0 }; // 0 = no quick reading in this locale
+    char Group { 0 };
+};
+
+QuickSeparators SeparatorsOf(const QLocale& Locale)
+{
+    const QString decimal = Locale.decimalPoint();
+    const QString group = Locale.groupSeparator();
+    const auto plain = [](const QString& text) { return text == QLatin1String(".") || text == QLatin1String(","); };
+    if (!plain(decimal) || !plain(group) || decimal == group || Locale.negativeSign() != QLatin1String("-")
+        || Locale.numberOptions() != QLocale::DefaultNumberOptions)
+        return {};
+    return { char(decimal[0].unicode()), char(group[0].unicode()) };
+}
+
+QuickSeparators CurrentSeparators()
+{
+    thread_local QLocale cachedLocale;
+    thread_local QuickSeparators cached = SeparatorsOf(cachedLocale);
+    const QLocale current;
+    if (!(current == cachedLocale)) {
+        cachedLocale = current;
+        cached = SeparatorsOf(current);
+    }
+    return cached;
+}
+
+// Reads Digits (ASCII digits, ',', '-', '.') when it is written the one way the locale surely reads
+// alike: an optional leading minus, an integer part without leading zeros whose groups of three
+// are all marked or none is, and an optional decimal part. Everything else is left to the locale.
+std::optional<double> ReadPlain(const char* Begin, const char* End, QuickSeparators Separators)
+{
+    const auto digitsFrom = [End](const char* p) {
+        const char* q = p;
+        while (q != End && *q >= '0' && *q <= '9')
+            ++q;
+        return q;
+    };
+    char number[80];
+    char* out = number;
+    const char* p = Begin;
+    const bool negative = p != End && *p == '-';
+    if (negative)
+        ++p;
+    const char* runEnd = digitsFrom(p);
+    const size_t firstRun = size_t(runEnd - p);
+    if (firstRun == 0 || (firstRun > 1 && *p == '0'))
+        return std::nullopt;
+    out = std::copy(p, runEnd, out);
+    p = runEnd;
+    if (p != End && *p == Separators.Group) {
+        if (firstRun > 3)
+            return std::nullopt;
+        while (p != End && *p == Separators.Group) {
+            runEnd = digitsFrom(p + 1);
+            if (runEnd - (p + 1) != 3)
+                return std::nullopt;
+            out = std::copy(p + 1, runEnd, out);
+            p = runEnd;
+        }
+    }
+    if (p != End && *p == Separators.Decimal) {
+        runEnd = digitsFrom(p + 1);
+        if (runEnd == p + 1)
+            return std::nullopt;
+        *out++ = '.';
+        out = std::copy(p + 1, runEnd, out);
+        p = runEnd;
+    }
+    if (p != End)
+        return std::nullopt;
+    double value = 0;
+    const auto result = std::from_chars(number, out, value);
+    if (result.ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+// The common cell text (a plain number, perhaps with a currency mark) read without building any
+// string. Texts it does not answer for, and those that read as 0, take the full path.
+std::optional<double> QuickVal(const QString& Text)
+{
+    const QuickSeparators separators = CurrentSeparators();
+    if (separators.Decimal == 0)
+        return std::nullopt;
+    const QChar* p = Text.constData();
+    const QChar* end = p + Text.size();
+    while (p != end && p->isSpace())
+        ++p;
+    while (end != p && end[-1].isSpace())
+        --end;
+    if (p == end || p->unicode() == '&')
+        return std::nullopt;
+
+    char kept[64];
+    size_t count = 0;
+    for (; p != end; ++p) {
+        const char16_t c = p->unicode();
+        if (Skipped(c))
+            continue;
+        if (!Kept(c, false))
+            break;
+        if (count == sizeof kept)
+            return std::nullopt;
+        kept[count++] = char(c);
+    }
+    if (count == 0 || count > 40)
+        return std::nullopt;
+    const auto value = ReadPlain(kept, kept + count, separators);
+    if (!value || *value == 0)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace
 
 double rVal(const QString& Text)
 {
+    if (const auto quick = QuickVal(Text))
+        return *quick;
+
     const QString s = Text.trimmed().toUpper();
     if (s.isEmpty())
         return 0;
