@@ -1,5 +1,7 @@
 // Measures the grid's model side by side with two Qt peers on the same invoice list:
-//   bench_grid_model [--rows=N]              runs each side in its own process and prints the table
+//   bench_grid_model [--rows=N] [--side-timeout=S]
+//                                            runs each side in its own process (stopped after S
+//                                            seconds, default 600) and prints the table
 //   bench_grid_model --side=NAME --out=FILE  runs one side (grid, standard or expert)
 // One process per side keeps each side's resident size its own.
 
@@ -22,6 +24,18 @@ const QStringList Operations { "Fill", "SortGross", "SortDate", "SortStatus", "S
                                "FilterOn", "FilterOff", "RemoveRow", "DeleteSelected", "Clear" };
 
 using Results = QMap<QString, QString>;
+
+// A side stopped by the time limit during an operation gets a lower bound for it: "> seconds".
+void MarkUnfinished(Results& SideResults, double TimeoutSeconds)
+{
+    for (const QString& op : Operations) {
+        const QString begin = SideResults.value(QStringLiteral("begin.") + op);
+        if (!begin.isEmpty() && !SideResults.contains(QStringLiteral("time.") + op)) {
+            SideResults.insert(QStringLiteral("time.") + op, QString::number(TimeoutSeconds - begin.toDouble() / 1000.0, 'f', 0));
+            SideResults.insert(QStringLiteral("unfinished.") + op, QStringLiteral("1"));
+        }
+    }
+}
 
 Results ReadResults(const QString& Path)
 {
@@ -52,15 +66,31 @@ void PrintTable(const QMap<QString, Results>& All, int Rows)
         << Cell("std/grid", 10) << Cell("exp/grid", 10) << "  keys\n";
     for (const QString& op : Operations) {
         const auto time = [&](const QString& side) { return All[side].value(QStringLiteral("time.") + op).toDouble(); };
+        const auto over = [&](const QString& side) { return All[side].contains(QStringLiteral("unfinished.") + op) ? QStringLiteral(">") : QString(); };
         const double grid = time("grid");
-        const auto ratio = [&](double peer) { return grid > 0 ? QString::number(peer / grid, 'f', 2) : QStringLiteral("-"); };
+        const auto ratio = [&](const QString& side) {
+            const bool known = grid > 0 && All[side].contains(QStringLiteral("time.") + op);
+            return known ? over(side) + QString::number(time(side) / grid, 'f', 2) : QStringLiteral("-");
+        };
+        const auto seconds = [&](const QString& side) {
+            return All[side].contains(QStringLiteral("time.") + op) ? over(side) + QString::number(time(side), 'f', 3) : QStringLiteral("-");
+        };
         QStringList checks;
-        for (const QString& side : Sides)
-            checks << All[side].value(QStringLiteral("check.") + op);
-        const bool same = checks.count(checks.first()) == checks.size() && !checks.first().isEmpty();
-        out << op.leftJustified(16) << Cell(QString::number(grid, 'f', 3), 10) << Cell(QString::number(time("standard"), 'f', 3), 10)
-            << Cell(QString::number(time("expert"), 'f', 3), 10) << Cell(ratio(time("standard")), 10) << Cell(ratio(time("expert")), 10)
-            << (same ? "  same" : "  DIFFERENT: " + checks.join(QStringLiteral(" | "))) << '\n';
+        QStringList missing;
+        for (const QString& side : Sides) {
+            const QString check = All[side].value(QStringLiteral("check.") + op);
+            if (check.isEmpty())
+                missing << side;
+            else
+                checks << check;
+        }
+        QString keys = checks.isEmpty() ? QStringLiteral("-")
+            : checks.count(checks.first()) == checks.size() ? QStringLiteral("same")
+                                                            : QStringLiteral("DIFFERENT: ") + checks.join(QStringLiteral(" | "));
+        if (!missing.isEmpty())
+            keys += QStringLiteral(" (not finished: ") + missing.join(QStringLiteral(", ")) + QLatin1Char(')');
+        out << op.leftJustified(16) << Cell(seconds("grid"), 10) << Cell(seconds("standard"), 10) << Cell(seconds("expert"), 10)
+            << Cell(ratio("standard"), 10) << Cell(ratio("expert"), 10) << "  " << keys << '\n';
     }
     for (const char* stage : { "AfterFill", "AfterSortAndFilter" }) {
         out << QStringLiteral("bytes/row %1").arg(QLatin1String(stage)).leftJustified(16);
@@ -70,7 +100,7 @@ void PrintTable(const QMap<QString, Results>& All, int Rows)
     }
 }
 
-int Drive(int Rows, const QStringList& PassOn)
+int Drive(int Rows, int TimeoutSeconds, const QStringList& PassOn)
 {
     QTemporaryDir dir;
     QMap<QString, Results> all;
@@ -82,8 +112,16 @@ int Drive(int Rows, const QStringList& PassOn)
         std::fflush(stdout);
         child.start(QCoreApplication::applicationFilePath(),
                     QStringList { QStringLiteral("--side=") + side, QStringLiteral("--rows=%1").arg(Rows), QStringLiteral("--out=") + outFile } + PassOn);
-        child.waitForFinished(-1);
-        all.insert(side, ReadResults(outFile));
+        Results results;
+        if (!child.waitForFinished(TimeoutSeconds * 1000)) {
+            child.kill();
+            child.waitForFinished(-1);
+            results = ReadResults(outFile);
+            MarkUnfinished(results, TimeoutSeconds);
+        } else {
+            results = ReadResults(outFile);
+        }
+        all.insert(side, results);
     }
     PrintTable(all, Rows);
     return 0;
@@ -100,6 +138,7 @@ int main(int argc, char** argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
     int rows = 1000000;
+    int timeoutSeconds = 600;
     QString side;
     QString outFile;
     QStringList passOn;
@@ -108,6 +147,8 @@ int main(int argc, char** argv)
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg.startsWith(QLatin1String("--rows=")))
             rows = std::max(1, arg.mid(7).toInt());
+        else if (arg.startsWith(QLatin1String("--side-timeout=")))
+            timeoutSeconds = std::max(1, arg.mid(15).toInt());
         else if (arg.startsWith(QLatin1String("--side=")))
             side = arg.mid(7);
         else if (arg.startsWith(QLatin1String("--out=")))
@@ -118,7 +159,7 @@ int main(int argc, char** argv)
         }
     }
     if (side.isEmpty())
-        return Drive(rows, passOn);
+        return Drive(rows, timeoutSeconds, passOn);
     int restCount = int(rest.size());
     return GridBench::RunSide(side, rows, outFile, restCount, rest.data());
 }
