@@ -2,13 +2,13 @@
 
 namespace Tarvex {
 
-bool RuzuZiri::RowFlag(int vRow, qint32 Mask) const
+bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
 {
     int col = -1;
     return FixRef(vRow, col) && IsFlagSet(m_Model.RowAt(vRow).Flags, Mask);
 }
 
-void RuzuZiri::RowFlag(int vRow, qint32 Mask, bool On)
+void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
 {
     int col = -1;
     if (!FixRef(vRow, col))
@@ -17,10 +17,10 @@ void RuzuZiri::RowFlag(int vRow, qint32 Mask, bool On)
     DrawGrid(m_Paint);
 }
 
-bool RuzuZiri::RowChecked(int vRow) const { return RowFlag(vRow, RowFlagChecked); }
-void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlag(vRow, RowFlagChecked, New_RowChecked); }
-bool RuzuZiri::RowSelected(int vRow) const { return RowFlag(vRow, RowFlagSelected); }
-void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlag(vRow, RowFlagSelected, New_RowSelected); }
+bool RuzuZiri::RowChecked(int vRow) const { return RowFlagBit(vRow, RowFlagChecked); }
+void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlagBit(vRow, RowFlagChecked, New_RowChecked); }
+bool RuzuZiri::RowSelected(int vRow) const { return RowFlagBit(vRow, RowFlagSelected); }
+void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlagBit(vRow, RowFlagSelected, New_RowSelected); }
 
 void RuzuZiri::MultiSelect(int New_MultiSelect)
 {

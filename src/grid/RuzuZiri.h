@@ -206,12 +206,12 @@ private:
     udtCell* CellRef(int& vRow, int& vCol);
     const udtCell* CellRef(int& vRow, int& vCol) const;
     void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);
-    bool CellFlag(int vRow, int vCol, qint32 Mask) const;
-    bool RowFlag(int vRow, qint32 Mask) const;
-    void RowFlag(int vRow, qint32 Mask, bool On);
+    bool CellFlagBit(int vRow, int vCol, qint32 Mask) const;
+    bool RowFlagBit(int vRow, qint32 Mask) const;
+    void RowFlagBit(int vRow, qint32 Mask, bool On);
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
-    void CellFlag(int vRow, int vCol, qint32 Mask, bool On);
+    void CellFlagBit(int vRow, int vCol, qint32 Mask, bool On);
     void SetCellChanged(int vRow, int vCol, bool On);
     void SetCellTextAndValue(int vRow, int vCol, const QString& Text);
     int FindUnlockedRow(bool Backwards) const;

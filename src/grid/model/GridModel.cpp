@@ -75,10 +75,13 @@ void GridModel::RemoveRow(int Position)
     const int record = m_RowOrder[Position];
     ForgetRow(m_Rows[record]);
     m_Rows.erase(m_Rows.begin() + record);
-    m_RowOrder.erase(m_RowOrder.begin() + Position);
-    for (int& r : m_RowOrder)
-        if (r > record)
-            --r;
+    int kept = 0;
+    for (int p = 0; p <= m_LastRow; ++p) {
+        const int r = m_RowOrder[p];
+        if (p != Position)
+            m_RowOrder[kept++] = r > record ? r - 1 : r;
+    }
+    m_RowOrder.pop_back();
     --m_LastRow;
     ShrinkRowsIfSparse();
 }
