@@ -48,14 +48,9 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     if (!FixRef(vRow, vCol) || !m_Model.RowAt(vRow).Visible)
         return;
 
-    bool selectionChanged = false;
-    if (vRow != m_Row) {
-        for (int r = 0; r <= m_Model.m_LastRow; ++r) {
-            qint16& flags = m_Model.m_Rows[r].Flags;
-            selectionChanged |= IsFlagSet(flags, RowFlagSelected);
-            SetFlagBit(flags, RowFlagSelected, false);
-        }
-    }
+    if (vRow != m_Row)
+        for (int r = 0; r <= m_Model.m_LastRow; ++r)
+            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
     SetCurrentCell(vRow, position, false, true);
     qint16& flags = m_Model.RowAt(vRow).Flags;
     if (!IsFlagSet(flags, RowFlagSelected)) {

@@ -134,7 +134,7 @@ void GridModel::ClearAll()
 void GridModel::StoreText(udtCell& Cell, int Col, const QString& Text)
 {
     const double value = rVal(Text);
-    m_TotalsValue[Col] += value - rVal(Cell.Text);
+    m_TotalsValue[Col] += Cell.Text.isEmpty() ? value : value - rVal(Cell.Text);
     if (m_Columns[Col].ColType == ColTypeCheckBox)
         SetFlagBit(Cell.Flags, CellFlagChecked, value != 0.0);
     Cell.Text = Text;
@@ -167,7 +167,8 @@ void GridModel::ForgetRow(const udtRow& Row)
         const udtCell& cell = Row.Cells[c];
         if (cell.FormatIndex >= 0)
             ReleaseFormat(cell.FormatIndex);
-        m_TotalsValue[c] -= rVal(cell.Text);
+        if (!cell.Text.isEmpty())
+            m_TotalsValue[c] -= rVal(cell.Text);
     }
 }
 
