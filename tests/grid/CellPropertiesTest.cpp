@@ -30,16 +30,6 @@ struct CellGrid : testing::Test {
 };
 } // namespace
 
-TEST_F(CellGrid, CellsOfEqualLookShareOneFormat)
-{
-    grid.CellBackColor(0, 0, 0xFF);
-    grid.CellBackColor(2, 1, 0xFF);
-    EXPECT_EQ(0xFF, grid.CellBackColor(2, 1));
-    EXPECT_EQ(grid.Model().CellAt(0, 0).FormatIndex, grid.Model().CellAt(2, 1).FormatIndex);
-    EXPECT_EQ(2, FormatOf(0, 0).UseCount);
-    EXPECT_TRUE(GridInvariants(grid.Model()));
-}
-
 TEST_F(CellGrid, EachFormatFieldReadsBackWhatWasWritten)
 {
     grid.CellForeColor(1, 0, 0x123456);
@@ -61,20 +51,6 @@ TEST_F(CellGrid, ImagesOutsideTheStoredRangeOrGivenByKeyChangeNothing)
     EXPECT_EQ(QVariant(0), grid.CellImage(0, 0));
 }
 
-TEST_F(CellGrid, FlagPropertiesAreIndependentBits)
-{
-    grid.CellWordWrap(0, 0, true);
-    grid.CellFontBold(0, 0, true);
-    EXPECT_TRUE(grid.CellWordWrap(0, 0));
-    EXPECT_FALSE(grid.CellFontItalic(0, 0));
-    grid.CellFontItalic(0, 0, true);
-    grid.CellFontBold(0, 0, false);
-    EXPECT_TRUE(grid.CellWordWrap(0, 0));
-    EXPECT_TRUE(grid.CellFontItalic(0, 0));
-    EXPECT_FALSE(grid.CellFontBold(0, 0));
-    EXPECT_FALSE(grid.CellFontUnderline(0, 0));
-}
-
 TEST_F(CellGrid, ProgressValuesAreClampedAndOnlyKeptInProgressColumns)
 {
     grid.CellProgressValue(0, 3, 150);
@@ -86,15 +62,6 @@ TEST_F(CellGrid, ProgressValuesAreClampedAndOnlyKeptInProgressColumns)
     EXPECT_EQ(75, grid.Model().CellAt(2, 3).Flags);
     EXPECT_EQ(0, grid.CellProgressValue(0, 0));
     EXPECT_EQ(0, grid.Model().CellAt(0, 0).Flags);
-}
-
-TEST_F(CellGrid, ProgressBarColourIsOneSettingForTheWholeControl)
-{
-    QSignalSpy changed(&grid, &RuzuZiri::PropertyChanged);
-    grid.CellProgressBarColor(0, 3, 0xFF00);
-    EXPECT_EQ(0xFF00, grid.CellProgressBarColor(2, 0));
-    ASSERT_EQ(1, changed.count());
-    EXPECT_EQ("ProgressBarColor", changed.at(0).at(0).toString());
 }
 
 TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
@@ -124,12 +91,6 @@ TEST_F(CellGrid, CheckingACheckBoxCellWritesItsText)
     grid.CellChecked(0, 2, false);
     EXPECT_EQ("False", grid.CellText(0, 2));
     EXPECT_TRUE(GridInvariants(grid.Model()));
-}
-
-TEST_F(CellGrid, ValueReadsNumbersAndEmptyForEmptyText)
-{
-    EXPECT_EQ(QVariant(2.0), grid.CellValue(1, 1));
-    EXPECT_FALSE(grid.CellValue(0, 3).isValid());
 }
 
 TEST_F(CellGrid, ValueWrittenWithADecimalCommaStoresTheStandardText)
@@ -209,15 +170,6 @@ TEST_F(CellGrid, FormatCellsWithABlankFontNameKeepsTheFonts)
     grid.CellFontName(0, 0, "Mono");
     grid.FormatCells(0, -1, 0, -1, FormatFontName, "   ");
     EXPECT_EQ("Mono", grid.CellFontName(0, 0));
-}
-
-TEST_F(CellGrid, FormatCellsOutsideTheGridChangesNothing)
-{
-    grid.FormatCells(0, 5, 0, 0, FormatBackColor, "255");
-    grid.FormatCells(0, 0, 0, 9, FormatBackColor, "255");
-    grid.FormatCells(0, 0, 0, 0, FormatBackColor, "99999999999"); // no 32-bit colour
-    EXPECT_NE(255, grid.CellBackColor(0, 0));
-    EXPECT_EQ(grid.CellBackColor(1, 0), grid.CellBackColor(0, 0));
 }
 
 TEST_F(CellGrid, FormatCellsAlignmentCountsRowsInCreationOrder)

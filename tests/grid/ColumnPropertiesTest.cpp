@@ -8,34 +8,6 @@
 
 using namespace Tarvex;
 
-TEST(GridColumnProperties, EachPropertyReadsBackWhatWasWritten)
-{
-    RuzuZiri grid;
-    grid.AddColumn("a");
-    grid.ColAlignment(0, 2);
-    grid.ColImageAlignment(0, 6);
-    grid.ColFormat(0, "0.00");
-    grid.ColHeading(0, "Amount");
-    grid.ColInputFilter(0, "<");
-    grid.ColTag(0, "sum");
-    grid.ColType(0, ColTypeNumber);
-    grid.ColVisible(0, false);
-    grid.ColLocked(0, true);
-    grid.ColWidth(0, 1500);
-
-    EXPECT_EQ(2, grid.ColAlignment(0));
-    EXPECT_EQ(6, grid.ColImageAlignment(0));
-    EXPECT_EQ("0.00", grid.ColFormat(0));
-    EXPECT_EQ("Amount", grid.ColHeading(0));
-    EXPECT_EQ("<", grid.ColInputFilter(0));
-    EXPECT_EQ("sum", grid.ColTag(0));
-    EXPECT_EQ(ColTypeNumber, grid.ColType(0));
-    EXPECT_FALSE(grid.ColVisible(0));
-    EXPECT_TRUE(grid.ColLocked(0));
-    EXPECT_EQ(1500.0f, grid.ColWidth(0)); // unlike AddColumn, no 1 is added
-    EXPECT_EQ(100, grid.Model().m_Columns[0].WidthPx);
-}
-
 TEST(GridColumnProperties, ColumnsOutsideTheGridReadEmptyAndIgnoreWrites)
 {
     RuzuZiri grid;
@@ -139,14 +111,6 @@ TEST(GridAutoSize, TheLongestTextDecidesAndHiddenRowsCount)
     EXPECT_EQ(0, std::fmod(grid.ColWidth(0), 15.0f)); // whole pixels, in twips
 }
 
-TEST(GridAutoSize, WithoutRowsTheWidthStays)
-{
-    RuzuZiri grid;
-    grid.AddColumn("a", 999);
-    grid.ColWidthAutoSize(0);
-    EXPECT_EQ(1000.0f, grid.ColWidth(0));
-}
-
 TEST(GridForceFit, ScalesAllColumnsToFillTheVisibleWidth)
 {
     RuzuZiri grid;
@@ -162,11 +126,3 @@ TEST(GridForceFit, ScalesAllColumnsToFillTheVisibleWidth)
     EXPECT_FLOAT_EQ(1500.0f, grid.ColWidth(3)); // hidden columns scale along
 }
 
-TEST(GridForceFit, WithEveryColumnHiddenNothingChanges)
-{
-    RuzuZiri grid;
-    grid.resize(401, 100);
-    grid.AddColumn("a", 999, 4, 0, "", "", 4, false, 0, false);
-    grid.ColForceFit();
-    EXPECT_EQ(1000.0f, grid.ColWidth(0));
-}
