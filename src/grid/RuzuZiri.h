@@ -8,12 +8,14 @@
 //                                   Clear, ClearAll, Redraw, Refresh, Cols, CheckedCount  (Rows.cpp, Columns.cpp)
 //   Cells ......................... Cell* properties, FormatCells, FormatCellsAlignment  (Cells.cpp, CellFormatting.cpp)
 //   Column properties and sizing .. Col* properties, BindControl, ColWidthAutoSize, ColForceFit
-//                                   (ColumnProperties.cpp, view/ColumnSizing.cpp)
+//                                   (Columns.cpp, view/ColumnSizing.cpp)
 //   Rows and current cell ......... Row, RowChecked, RowSelected, MultiSelect  (RowAccess.cpp)
 //   Sorting ....................... (Sorting*.cpp)
 //   Find and filter ............... (FindFilter.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
-//   Private: storage, shared helpers, refresh request, metrics, current cell, instance fields
+//   Storage ....................... Model(): the records, for the grid's own parts and for tests
+//   Private: shared helpers, sorting and filter helpers, refresh request, metrics, current cell,
+//            instance fields
 //
 // Call flow
 //   AddItem -> AddRow -> m_Model.AddRow (records, formats, totals)
@@ -202,21 +204,25 @@ private:
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
     void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
     bool FixRef(int& vRow, int& vCol) const;
-    CellLook ControlLook() const;
-    udtCell* CellRef(int& vRow, int& vCol);
-    const udtCell* CellRef(int& vRow, int& vCol) const;
-    void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);
-    bool CellFlagBit(int vRow, int vCol, qint32 Mask) const;
-    bool RowFlagBit(int vRow, qint32 Mask) const;
-    void RowFlagBit(int vRow, qint32 Mask, bool On);
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
+    udtCell* CellRef(int& vRow, int& vCol);
+    const udtCell* CellRef(int& vRow, int& vCol) const;
+    CellLook ControlLook() const;
+    void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);
+    bool CellFlagBit(int vRow, int vCol, qint32 Mask) const;
     void CellFlagBit(int vRow, int vCol, qint32 Mask, bool On);
+    bool RowFlagBit(int vRow, qint32 Mask) const;
+    void RowFlagBit(int vRow, qint32 Mask, bool On);
     void SetCellChanged(int vRow, int vCol, bool On);
     void SetCellTextAndValue(int vRow, int vCol, const QString& Text);
     int FindUnlockedRow(bool Backwards) const;
     void AutoSizeColumn(int Col);
     qint32 PixelsFromScaleUnits(float Width) const;
+
+    // ---- Sorting (private) -------------------------------------------------------------------
+
+    // ---- Find and filter (private) -----------------------------------------------------------
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
@@ -234,14 +240,14 @@ private:
     int m_Col { -1 };                     // current column display position; -1 = none
     int m_Row { -1 };                     // current row display position; -1 = none
     int m_MouseCol { -1 };                // cell under the mouse; -1 = none
-    int m_MouseRow { -1 };
+    int m_MouseRow { -1 };                //   (row position)
     int m_MouseDownCol { -1 };            // cell of the last mouse press; -1 = none
-    int m_MouseDownRow { -1 };
-    int m_SortCol { -1 };                 // sort columns; -1 = none
-    int m_SortSubCol { -1 };
-    int m_EditCol { -1 };                 // cell of the open in-place editor
-    int m_EditRow { -1 };
-    bool m_EditOpen { false };
+    int m_MouseDownRow { -1 };            //   (row position)
+    int m_SortCol { -1 };                 // column number sorted by; -1 = none
+    int m_SortSubCol { -1 };              // column number of the second sort key; -1 = none
+    int m_EditCol { -1 };                 // cell of the open in-place editor; -1 = none
+    int m_EditRow { -1 };                 //   (row position)
+    bool m_EditOpen { false };            // the in-place editor is showing
     bool m_Paint { false };               // painting allowed now
     bool m_Redraw { false };              // the host's Redraw
     bool m_PendingMetrics { false };      // metrics and repaint owed while painting was off

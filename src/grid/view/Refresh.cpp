@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include <cmath>
+#include <algorithm>
 
 namespace Tarvex {
 
@@ -42,7 +42,7 @@ void RuzuZiri::DrawGrid(bool Paint)
 int RuzuZiri::VisibleWidth() const
 {
     constexpr int TwipsPerPixel = 15;
-    return (width() - 1 - m_RowNumberWidth) * TwipsPerPixel;
+    return std::max(0, width() - 1 - m_RowNumberWidth) * TwipsPerPixel;
 }
 
 } // namespace Tarvex
