@@ -13,7 +13,7 @@
 //   Sorting ....................... (Sorting*.cpp)
 //   Find and filter ............... (FindFilter.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
-//   Storage ....................... Model(): the records, for the grid's own parts and for tests
+//   Storage ....................... Model(): the records, for the grid's other members and for tests
 //   Private: shared helpers, sorting and filter helpers, refresh request, metrics, current cell,
 //            instance fields
 //
@@ -193,7 +193,7 @@ public:
     // ---- Find and filter ---------------------------------------------------------------------
 
     // ---- Storage -----------------------------------------------------------------------------
-    // The records themselves, for the grid's own parts and for tests that check their invariants.
+    // The records themselves, for the grid's other members and for tests that check their invariants.
     GridModel& Model() { return m_Model; }
     const GridModel& Model() const { return m_Model; }
 

@@ -48,8 +48,8 @@ QString AnyItem(Random& random)
     return pieces.join(u'\t');
 }
 
-// The weighted table of steps the run draws from. Parts of the grid that reorder or hide rows add
-// their own steps here, so the same run proves they keep the records consistent.
+// The weighted table of steps the run draws from. Members that reorder or hide rows (sorting,
+// filtering) add their steps here, so the same run proves they keep the records consistent.
 std::vector<std::pair<int, Operation>> Operations()
 {
     return {
