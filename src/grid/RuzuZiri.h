@@ -13,7 +13,7 @@
 //   Sorting ....................... (Sorting*.cpp)
 //   Find and filter ............... (FindFilter.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
-//   Storage ....................... Model(): the records, for the grid's other members and for tests
+//   Storage ....................... Model(): the records, read-only
 //   Private: shared helpers, sorting and filter helpers, refresh request, metrics, current cell,
 //            instance fields
 //
@@ -193,8 +193,7 @@ public:
     // ---- Find and filter ---------------------------------------------------------------------
 
     // ---- Storage -----------------------------------------------------------------------------
-    // The records themselves, for the grid's other members and for tests that check their invariants.
-    GridModel& Model() { return m_Model; }
+    // The records, read-only: for tests that check their invariants and for diagnostics.
     const GridModel& Model() const { return m_Model; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "GridInvariants.h"
 
+#include <QCoreApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -248,3 +249,34 @@ TEST(GridClear, RemovesRowsKeepsColumnsAndResetsTheCurrentCell)
     EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
+
+namespace {
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+} // namespace
+
+TEST(GridRedraw, RowsAddedWhilePaintingIsOffArePaintedOnceWhenRedrawTurnsOn)
+{
+    RuzuZiri grid;
+    AddColumns(grid, 2);
+    grid.show();
+    PaintCounter counter;
+    grid.installEventFilter(&counter);
+    grid.Clear();
+    QCoreApplication::processEvents();
+    counter.paints = 0;
+
+    FillRows(grid, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(0, counter.paints);
+
+    grid.Redraw(true);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(1, counter.paints);
+}
