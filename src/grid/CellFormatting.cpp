@@ -7,13 +7,13 @@
 
 namespace Tarvex {
 
-bool RuzuZiri::CellFlag(int vRow, int vCol, qint32 Mask) const
+bool RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask) const
 {
     const udtCell* cell = CellRef(vRow, vCol);
     return cell && IsFlagSet(cell->Flags, Mask);
 }
 
-void RuzuZiri::CellFlag(int vRow, int vCol, qint32 Mask, bool On)
+void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
 {
     udtCell* cell = CellRef(vRow, vCol);
     if (!cell)
@@ -22,14 +22,14 @@ void RuzuZiri::CellFlag(int vRow, int vCol, qint32 Mask, bool On)
     DrawGrid(m_Paint);
 }
 
-bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return CellFlag(vRow, vCol, CellFlagBold); }
-void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold) { CellFlag(vRow, vCol, CellFlagBold, New_CellFontBold); }
-bool RuzuZiri::CellFontItalic(int vRow, int vCol) const { return CellFlag(vRow, vCol, CellFlagItalic); }
-void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic) { CellFlag(vRow, vCol, CellFlagItalic, New_CellFontItalic); }
-bool RuzuZiri::CellFontUnderline(int vRow, int vCol) const { return CellFlag(vRow, vCol, CellFlagUnderline); }
-void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline) { CellFlag(vRow, vCol, CellFlagUnderline, New_CellFontUnderline); }
-bool RuzuZiri::CellWordWrap(int vRow, int vCol) const { return CellFlag(vRow, vCol, CellFlagWordWrap); }
-void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { CellFlag(vRow, vCol, CellFlagWordWrap, New_CellWordWrap); }
+bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagBold); }
+void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold) { CellFlagBit(vRow, vCol, CellFlagBold, New_CellFontBold); }
+bool RuzuZiri::CellFontItalic(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagItalic); }
+void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic) { CellFlagBit(vRow, vCol, CellFlagItalic, New_CellFontItalic); }
+bool RuzuZiri::CellFontUnderline(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagUnderline); }
+void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline) { CellFlagBit(vRow, vCol, CellFlagUnderline, New_CellFontUnderline); }
+bool RuzuZiri::CellWordWrap(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagWordWrap); }
+void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { CellFlagBit(vRow, vCol, CellFlagWordWrap, New_CellWordWrap); }
 
 void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value)
 {

@@ -107,6 +107,7 @@ void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
     SetFlagBit(cell->Flags, CellFlagChecked, New_CellChecked);
     if (m_Model.m_Columns[vCol].ColType == ColTypeCheckBox)
         m_Model.StoreText(*cell, vCol, New_CellChecked ? QStringLiteral("True") : QStringLiteral("False"));
+    CalcRowHeight(vRow);
     SetCellChanged(vRow, vCol, true);
     DrawGrid(m_Paint);
 }

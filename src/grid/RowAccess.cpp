@@ -2,13 +2,13 @@
 
 namespace Tarvex {
 
-bool RuzuZiri::RowFlag(int vRow, qint32 Mask) const
+bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
 {
     int col = -1;
     return FixRef(vRow, col) && IsFlagSet(m_Model.RowAt(vRow).Flags, Mask);
 }
 
-void RuzuZiri::RowFlag(int vRow, qint32 Mask, bool On)
+void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
 {
     int col = -1;
     if (!FixRef(vRow, col))
@@ -17,10 +17,10 @@ void RuzuZiri::RowFlag(int vRow, qint32 Mask, bool On)
     DrawGrid(m_Paint);
 }
 
-bool RuzuZiri::RowChecked(int vRow) const { return RowFlag(vRow, RowFlagChecked); }
-void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlag(vRow, RowFlagChecked, New_RowChecked); }
-bool RuzuZiri::RowSelected(int vRow) const { return RowFlag(vRow, RowFlagSelected); }
-void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlag(vRow, RowFlagSelected, New_RowSelected); }
+bool RuzuZiri::RowChecked(int vRow) const { return RowFlagBit(vRow, RowFlagChecked); }
+void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlagBit(vRow, RowFlagChecked, New_RowChecked); }
+bool RuzuZiri::RowSelected(int vRow) const { return RowFlagBit(vRow, RowFlagSelected); }
+void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlagBit(vRow, RowFlagSelected, New_RowSelected); }
 
 void RuzuZiri::MultiSelect(int New_MultiSelect)
 {
@@ -48,14 +48,9 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     if (!FixRef(vRow, vCol) || !m_Model.RowAt(vRow).Visible)
         return;
 
-    bool selectionChanged = false;
-    if (vRow != m_Row) {
-        for (int r = 0; r <= m_Model.m_LastRow; ++r) {
-            qint16& flags = m_Model.m_Rows[r].Flags;
-            selectionChanged |= IsFlagSet(flags, RowFlagSelected);
-            SetFlagBit(flags, RowFlagSelected, false);
-        }
-    }
+    if (vRow != m_Row)
+        for (int r = 0; r <= m_Model.m_LastRow; ++r)
+            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
     SetCurrentCell(vRow, position, false, true);
     qint16& flags = m_Model.RowAt(vRow).Flags;
     if (!IsFlagSet(flags, RowFlagSelected)) {

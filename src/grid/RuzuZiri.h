@@ -8,12 +8,14 @@
 //                                   Clear, ClearAll, Redraw, Refresh, Cols, CheckedCount  (Rows.cpp, Columns.cpp)
 //   Cells ......................... Cell* properties, FormatCells, FormatCellsAlignment  (Cells.cpp, CellFormatting.cpp)
 //   Column properties and sizing .. Col* properties, BindControl, ColWidthAutoSize, ColForceFit
-//                                   (ColumnProperties.cpp, view/ColumnSizing.cpp)
+//                                   (Columns.cpp, view/ColumnSizing.cpp)
 //   Rows and current cell ......... Row, RowChecked, RowSelected, MultiSelect  (RowAccess.cpp)
 //   Sorting ....................... Sort  (model/Sorting.cpp, model/SortingEngine.cpp)
 //   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn  (model/FindFilter.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
-//   Private: storage, shared helpers, refresh request, metrics, current cell, instance fields
+//   Storage ....................... Model(): the records, read-only
+//   Private: shared helpers, sorting and filter helpers, refresh request, metrics, current cell,
+//            instance fields
 //
 // Call flow
 //   AddItem -> AddRow -> m_Model.AddRow (records, formats, totals)
@@ -209,8 +211,7 @@ public:
     void SearchColumn(int New_SearchColumn);
 
     // ---- Storage -----------------------------------------------------------------------------
-    // The records themselves, for the grid's own parts and for tests that check their invariants.
-    GridModel& Model() { return m_Model; }
+    // The records, read-only: for tests that check their invariants and for diagnostics.
     const GridModel& Model() const { return m_Model; }
 
 private:
@@ -220,23 +221,23 @@ private:
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
     void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
     bool FixRef(int& vRow, int& vCol) const;
-    CellLook ControlLook() const;
-    udtCell* CellRef(int& vRow, int& vCol);
-    const udtCell* CellRef(int& vRow, int& vCol) const;
-    void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);
-    bool CellFlag(int vRow, int vCol, qint32 Mask) const;
-    bool RowFlag(int vRow, qint32 Mask) const;
-    void RowFlag(int vRow, qint32 Mask, bool On);
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
-    void CellFlag(int vRow, int vCol, qint32 Mask, bool On);
+    udtCell* CellRef(int& vRow, int& vCol);
+    const udtCell* CellRef(int& vRow, int& vCol) const;
+    CellLook ControlLook() const;
+    void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);
+    bool CellFlagBit(int vRow, int vCol, qint32 Mask) const;
+    void CellFlagBit(int vRow, int vCol, qint32 Mask, bool On);
+    bool RowFlagBit(int vRow, qint32 Mask) const;
+    void RowFlagBit(int vRow, qint32 Mask, bool On);
     void SetCellChanged(int vRow, int vCol, bool On);
     void SetCellTextAndValue(int vRow, int vCol, const QString& Text);
     int FindUnlockedRow(bool Backwards) const;
     void AutoSizeColumn(int Col);
     qint32 PixelsFromScaleUnits(float Width) const;
 
-    // ---- Sorting (model/Sorting.cpp) ---------------------------------------------------------
+    // ---- Sorting (private) -------------------------------------------------------------------
     // Each typed sort puts display positions First..Last in the order of the column's keys.
     void SortRows(int First, int Last, int Col, qint16 Order);
     void SortRowsType3(int First, int Last, int Col, qint16 Order);
@@ -250,6 +251,9 @@ private:
     std::function<const QString&(int Record)> SortTexts(int Col) const;
     bool TakeSortColumns(int vCol1, int vCol2);
 
+    // ---- Find and filter (private) -----------------------------------------------------------
+    void SBSetPos(int Bar, int Position); // the vertical position FilterOff sets, until the scroll bars exist
+
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
     void CalcMetrics();
@@ -258,7 +262,6 @@ private:
     void DrawGrid(bool Paint);
     bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
     int VisibleWidth() const;
-    void SBSetPos(int Bar, int Position);
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
     // ---- Instance fields ---------------------------------------------------------------------
@@ -267,18 +270,18 @@ private:
     int m_Col { -1 };                     // current column display position; -1 = none
     int m_Row { -1 };                     // current row display position; -1 = none
     int m_MouseCol { -1 };                // cell under the mouse; -1 = none
-    int m_MouseRow { -1 };
+    int m_MouseRow { -1 };                //   (row position)
     int m_MouseDownCol { -1 };            // cell of the last mouse press; -1 = none
-    int m_MouseDownRow { -1 };
-    int m_SortCol { -1 };                 // sort columns; -1 = none
-    int m_SortSubCol { -1 };
+    int m_MouseDownRow { -1 };            //   (row position)
+    int m_SortCol { -1 };                 // column number sorted by; -1 = none
+    int m_SortSubCol { -1 };              // column number of the second sort key; -1 = none
     bool m_Sorting { false };             // a sort runs; a CustomSort handler cannot start another
     std::unordered_map<int, std::vector<double>> m_SortKeys; // column -> keys by record, for the running sort only
     int m_SearchColumn { 0 };             // FindItem's column when it is given -1
     int m_ScrollPos[2] { 0, 0 };          // scroll position of bar 0 (horizontal) and 1 (vertical)
-    int m_EditCol { -1 };                 // cell of the open in-place editor
-    int m_EditRow { -1 };
-    bool m_EditOpen { false };
+    int m_EditCol { -1 };                 // cell of the open in-place editor; -1 = none
+    int m_EditRow { -1 };                 //   (row position)
+    bool m_EditOpen { false };            // the in-place editor is showing
     bool m_Paint { false };               // painting allowed now
     bool m_Redraw { false };              // the host's Redraw
     bool m_PendingMetrics { false };      // metrics and repaint owed while painting was off

@@ -67,14 +67,18 @@ TEST(GridSort, RepeatedSortStepsSmallestFirstGreatestFirstThenRecordOrder)
 TEST(GridSort, StoredColumnIsTakenAsADisplayPosition)
 {
     RuzuZiri grid;
-    Fill(grid, { 0, 0 }, { "b\t1", "a\t2" });
+    grid.AddColumn(QStringLiteral("a"));
+    grid.AddColumn(QStringLiteral("b"));
+    // Shown between the two: display order 0, 2, 1.
+    grid.AddColumn(QStringLiteral("c"), 500, 4, 0, QString(), QString(), 4, false, 1);
+    grid.AddItem(QStringLiteral("x\t2\tq"));
+    grid.AddItem(QStringLiteral("y\t1\tp"));
     grid.Sort(1, 1);
-    grid.Model().m_ColOrder = { 1, 0 };
-    // The 1 kept from the last sort now means position 1, where column 0 is shown.
+    // The 1 kept from the last sort now means display position 1, where column 2 is shown.
     grid.Sort(-1, 2);
-    EXPECT_EQ(2, SortOrderOf(grid, 0));
+    EXPECT_EQ(2, SortOrderOf(grid, 2));
     EXPECT_EQ(1, SortOrderOf(grid, 1));
-    EXPECT_EQ(QStringList({ "a", "b" }), Shown(grid, 0));
+    EXPECT_EQ(QStringList({ "p", "q" }), Shown(grid, 2));
 }
 
 TEST(GridSort, NumberColumnsSortByValueTextColumnsByText)

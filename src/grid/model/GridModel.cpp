@@ -75,10 +75,13 @@ void GridModel::RemoveRow(int Position)
     const int record = m_RowOrder[Position];
     ForgetRow(m_Rows[record]);
     m_Rows.erase(m_Rows.begin() + record);
-    m_RowOrder.erase(m_RowOrder.begin() + Position);
-    for (int& r : m_RowOrder)
-        if (r > record)
-            --r;
+    int kept = 0;
+    for (int p = 0; p <= m_LastRow; ++p) {
+        const int r = m_RowOrder[p];
+        if (p != Position)
+            m_RowOrder[kept++] = r > record ? r - 1 : r;
+    }
+    m_RowOrder.pop_back();
     --m_LastRow;
     ShrinkRowsIfSparse();
 }
@@ -131,7 +134,7 @@ void GridModel::ClearAll()
 void GridModel::StoreText(udtCell& Cell, int Col, const QString& Text)
 {
     const double value = rVal(Text);
-    m_TotalsValue[Col] += value - rVal(Cell.Text);
+    m_TotalsValue[Col] += Cell.Text.isEmpty() ? value : value - rVal(Cell.Text);
     if (m_Columns[Col].ColType == ColTypeCheckBox)
         SetFlagBit(Cell.Flags, CellFlagChecked, value != 0.0);
     Cell.Text = Text;
@@ -164,7 +167,8 @@ void GridModel::ForgetRow(const udtRow& Row)
         const udtCell& cell = Row.Cells[c];
         if (cell.FormatIndex >= 0)
             ReleaseFormat(cell.FormatIndex);
-        m_TotalsValue[c] -= rVal(cell.Text);
+        if (!cell.Text.isEmpty())
+            m_TotalsValue[c] -= rVal(cell.Text);
     }
 }
 

@@ -1,33 +1,16 @@
 #include "grid/RuzuZiri.h"
 
+#include "grid/view/ScaleUnits.h"
+
 #include <QFontMetrics>
 
 #include <cmath>
 
 namespace Tarvex {
 
-namespace {
-constexpr double TwipsPerPixel = 15.0;
-
-// Pixels per unit of the container's scale modes: 1 twips, 2 points, 3 pixels, 4 characters,
-// 5 inches, 6 millimetres, 7 centimetres; anything else is taken as twips.
-double PixelsPerUnit(int ScaleUnits)
-{
-    switch (ScaleUnits) {
-    case 2: return 96.0 / 72.0;
-    case 3: return 1.0;
-    case 4: return 120.0 / TwipsPerPixel;
-    case 5: return 96.0;
-    case 6: return 96.0 / 25.4;
-    case 7: return 96.0 / 2.54;
-    default: return 1.0 / TwipsPerPixel;
-    }
-}
-} // namespace
-
 qint32 RuzuZiri::PixelsFromScaleUnits(float Width) const
 {
-    const double pixels = std::nearbyint(Width * PixelsPerUnit(m_ScaleUnits));
+    const double pixels = std::nearbyint(Width * PixelsPerScaleUnit(m_ScaleUnits));
     if (!(pixels >= INT32_MIN && pixels <= INT32_MAX))
         return 0;
     return static_cast<qint32>(pixels);

@@ -1,8 +1,10 @@
 #include "grid/RuzuZiri.h"
 
+#include "grid/view/ScaleUnits.h"
+
 #include <QFontMetrics>
 
-#include <cmath>
+#include <algorithm>
 
 namespace Tarvex {
 
@@ -41,8 +43,7 @@ void RuzuZiri::DrawGrid(bool Paint)
 
 int RuzuZiri::VisibleWidth() const
 {
-    constexpr int TwipsPerPixel = 15;
-    return (width() - 1 - m_RowNumberWidth) * TwipsPerPixel;
+    return std::max(0, width() - 1 - m_RowNumberWidth) * static_cast<int>(TwipsPerPixel);
 }
 
 } // namespace Tarvex
