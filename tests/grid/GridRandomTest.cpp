@@ -89,6 +89,13 @@ std::vector<std::pair<int, Operation>> Operations()
           } },
         { 2, [](RuzuZiri& grid, Random& random) { grid.RowColSet(AnyRow(grid, random), AnyCol(grid, random)); } },
         { 1, [](RuzuZiri& grid, Random& random) { grid.Redraw(Pick(random, 0, 1)); } },
+        { 4, [](RuzuZiri& grid, Random& random) {
+              grid.Sort(AnyCol(grid, random), Pick(random, -1, 3), Pick(random, 0, 1) ? -1 : AnyCol(grid, random), Pick(random, -1, 2));
+          } },
+        { 2, [](RuzuZiri& grid, Random& random) {
+              grid.FilterOn(AnyText(random), AnyCol(grid, random), Pick(random, -1, 7), Pick(random, 0, 1), AnyRow(grid, random));
+          } },
+        { 2, [](RuzuZiri& grid, Random& random) { grid.FilterOff(AnyRow(grid, random)); } },
     };
 }
 } // namespace
