@@ -118,6 +118,8 @@ public:
             WriteMemory("AfterFill");
             return seconds;
         });
+        // Invoice numbers are all distinct texts, the states only three: the two ends of text sorting.
+        AddSort("SortInvoice", Invoice);
         AddSort("SortGross", Gross);
         AddSort("SortDate", Date);
         AddSort("SortStatus", Status);

@@ -5,6 +5,8 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace Tarvex;
 
 namespace {
@@ -115,6 +117,23 @@ TEST(NumberParsing, AgreesWithTheLocaleOnRandomTexts)
             const int length = random.bounded(1, 12);
             for (int k = 0; k < length; ++k)
                 text += alphabet[random.bounded(alphabet.size())];
+            ASSERT_EQ(PlainVal(text), rVal(text)) << name << " '" << text.toStdString() << "'";
+        }
+    }
+}
+
+TEST(NumberParsing, AgreesWithTheLocaleOnFormattedNumbers)
+{
+    for (const char* name : { "de_DE", "en_US", "de_CH" }) {
+        LocaleScope locale(name);
+        QRandomGenerator random(11);
+        for (int i = 0; i < 20000; ++i) {
+            const double value = (random.generateDouble() - 0.3) * std::pow(10.0, random.bounded(0, 12));
+            QString text = QLocale().toString(value, 'f', random.bounded(0, 4));
+            if (random.bounded(3) == 0)
+                text.remove(QLocale().groupSeparator());
+            if (random.bounded(5) == 0)
+                text.prepend(QStringLiteral("$ "));
             ASSERT_EQ(PlainVal(text), rVal(text)) << name << " '" << text.toStdString() << "'";
         }
     }
