@@ -346,3 +346,19 @@ TEST(GridCustomSort, SortFromTheHandlerIsIgnored)
 }
 
 } // namespace
+
+namespace {
+
+TEST(GridSort, AnyOtherOrderSortsSmallestFirst)
+{
+    RuzuZiri grid;
+    Fill(grid, { 0 }, { "b", "c", "a" });
+    // 65537 would read as 1 if it were cut to 16 bits.
+    for (const int order : { 3, -5, 65537 }) {
+        grid.Sort(0, order);
+        EXPECT_EQ(QStringList({ "a", "b", "c" }), Shown(grid, 0)) << order;
+        EXPECT_EQ(order, SortOrderOf(grid, 0));
+    }
+}
+
+} // namespace

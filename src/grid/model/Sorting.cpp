@@ -22,6 +22,13 @@ qint32 NextSortOrder(qint32 Order)
     }
 }
 
+// Every order other than 1 (greatest first) sorts smallest first; folding it here keeps large
+// values from wrapping into 1 on their way to the 16-bit order argument.
+qint16 SortDirection(qint32 SortOrder)
+{
+    return SortOrder == 1 ? 1 : 2;
+}
+
 } // namespace
 
 // Stores and normalises the sort columns; false when they name no column, and the sort is ignored.
@@ -64,7 +71,7 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
     const int currentRecord = m_Row != -1 && m_Model.IsRowPosition(m_Row) ? m_Model.m_RowOrder[m_Row] : 0;
     if (primary.SortOrder != 0) {
         m_Sorting = true;
-        SortRows(0, m_Model.m_LastRow, m_SortCol, qint16(primary.SortOrder));
+        SortRows(0, m_Model.m_LastRow, m_SortCol, SortDirection(primary.SortOrder));
         SortSubRanges();
         m_SortKeys.clear();
         m_Sorting = false;
@@ -192,7 +199,7 @@ void RuzuZiri::SortSubRanges()
 {
     if (m_SortSubCol == -1 || !m_Model.IsColumn(m_SortSubCol) || !m_Model.IsColumn(m_SortCol))
         return;
-    const qint16 order = qint16(m_Model.m_Columns[m_SortSubCol].SortOrder);
+    const qint16 order = SortDirection(m_Model.m_Columns[m_SortSubCol].SortOrder);
     const int rowCount = m_Model.ItemCount();
     int start = 0;
     for (int p = 1; p <= rowCount && m_Model.ItemCount() == rowCount; ++p) {
