@@ -1,6 +1,6 @@
 #include "grid/model/NumberParsing.h"
 
-#include "../platform/LocaleScope.h"
+#include "../platform/runtime/LocaleScope.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "grid/RuzuZiri.h"
 
-#include "../platform/LocaleScope.h"
+#include "../platform/runtime/LocaleScope.h"
 #include "GridInvariants.h"
 
 #include <QRandomGenerator>

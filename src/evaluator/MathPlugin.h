@@ -1,0 +1,74 @@
+#pragma once
+
+#include "evaluator/SymbolEngine.h"
+
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+#include <vector>
+
+namespace Tarvex {
+
+// Evaluates one line of arithmetic and bitwise logic, such as a calculator line: numbers, signs,
+// + - * / ^, AND OR XOR EQV IMP MOD, the functions SQR TAN ATN SIN COS EXP LOG ABS SGN (radians)
+// and round brackets. Precedence from tightest: sign, "^" (left to right, so 2^3^2 is 64 and -2^2
+// is 4), "*" and "/", "+" and "-", then the logic operators and MOD, all of one rank.
+// Operands are read in the user's locale and shown no message on failure.
+class MathPlugin {
+public:
+    MathPlugin();
+    MathPlugin(const MathPlugin&) = delete;
+    MathPlugin& operator=(const MathPlugin&) = delete;
+
+    // A double on success, with IsError false; an empty result with IsError true on failure,
+    // which includes any result or step that is not a finite number. IsError is not cleared on
+    // entry; it is set by the time the call returns.
+    QVariant MathExpression(const QString& Expression, bool& IsError);
+
+    SymbolEngine SY;
+
+private:
+    enum class Op : int {
+        None = -1,
+        Plus = 0,
+        Minus,
+        Multiply,
+        Divide,
+        Power,
+        And,
+        Or,
+        Mod,
+        Xor,
+        Sqr,
+        Tan,
+        Atn,
+        Sin,
+        Cos,
+        Exp,
+        Log,
+        Abs,
+        Sgn,
+        Eqv,
+        Imp
+    };
+    // One entry of a level after its sign pass: a number, or a binary operator between two.
+    struct Item {
+        double Value {}; // the operand, when Operator is None
+        Op Operator { Op::None };
+    };
+
+    void SY_Finalize(QVariantList& SymbolReferences, int TotalCount, QVariant& ExpressionResult, bool& ReportError,
+                     QVariant& ParentSymbol);
+    std::optional<double> EvaluateTokens(const QVariantList& Tokens, int TokenCount);
+    bool SignPass(const QVariantList& Tokens, int TokenCount);
+    bool FoldPass(bool (*applies)(Op), std::optional<double> (*combine)(Op, double, double));
+    void SumPass();
+    Op OperatorOf(const QVariant& token) const;
+    std::optional<double> NumberOf(const QVariant& token) const;
+
+    QStringList Operators;     // the 20 operator texts, indexed by Op
+    std::vector<Item> m_Items; // the level being evaluated, reused so that a token costs no allocation
+};
+
+} // namespace Tarvex

@@ -1,0 +1,62 @@
+#include "evaluator/MathPlugin.h"
+
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+
+constexpr int TenMegabytes = 10 * 1024 * 1024;
+
+QVariant Evaluate(const QString& text, bool& isError)
+{
+    MathPlugin plugin;
+    isError = false;
+    return plugin.MathExpression(text, isError);
+}
+
+} // namespace
+
+// These run under the sanitizers too; the test's time limit is what catches quadratic scanning.
+TEST(HostileInput, DeepBracketsEvaluateWithoutExhaustingTheStack)
+{
+    const int depth = 100'000;
+    bool isError = true;
+    const QVariant value = Evaluate(QString(depth, u'(') + QStringLiteral("-1") + QString(depth, u')'), isError);
+    EXPECT_FALSE(isError);
+    EXPECT_EQ(QVariant(-1.0), value);
+    EXPECT_EQ(QVariant(), Evaluate(QString(depth, u'('), isError));
+    EXPECT_TRUE(isError);
+}
+
+TEST(HostileInput, NestingBeyondTheLimitFails)
+{
+    const int depth = SymbolEngine::MaxNestingDepth + 1;
+    bool isError = false;
+    EXPECT_EQ(QVariant(), Evaluate(QString(depth, u'(') + QStringLiteral("1") + QString(depth, u')'), isError));
+    EXPECT_TRUE(isError);
+}
+
+TEST(HostileInput, TenMegabyteLinesFinish)
+{
+    bool isError = true;
+    EXPECT_EQ(QVariant(7.0), Evaluate(QString(TenMegabytes, u' ') + QStringLiteral("7"), isError));
+    EXPECT_FALSE(isError);
+    for (QChar fill : { u'9', u'(', u'x', u')', u'+', u'S' }) {
+        EXPECT_EQ(QVariant(), Evaluate(QString(TenMegabytes, fill), isError)) << int(fill.unicode());
+        EXPECT_TRUE(isError) << int(fill.unicode());
+    }
+    EXPECT_EQ(QVariant(), Evaluate(QStringLiteral("(").repeated(TenMegabytes / 2) + QStringLiteral(" "), isError));
+    EXPECT_TRUE(isError);
+}
+
+TEST(HostileInput, NulCharactersAndUnpairedSurrogatesAreOrdinaryText)
+{
+    bool isError = false;
+    for (const QString& text : { QString(1, QChar(0)), QStringLiteral("1") + QChar(0) + QStringLiteral("+2"),
+                                 QString(1, QChar(0xD800)), QStringLiteral("1+") + QChar(0xDC00),
+                                 QString(3, QChar(0xDFFF)) + QStringLiteral("(1)"), QStringLiteral("SIN") + QChar(0xD83D) }) {
+        EXPECT_EQ(QVariant(), Evaluate(text, isError));
+        EXPECT_TRUE(isError);
+    }
+}
