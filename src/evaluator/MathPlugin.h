@@ -58,6 +58,10 @@ private:
         Op Operator { Op::None };
     };
 
+    static bool IsFunction(Op op);
+    static std::optional<double> ApplyFunction(Op function, double x);
+    static std::optional<double> ApplyLogic(Op op, double left, double right);
+
     void SY_Finalize(QVariantList& SymbolReferences, int TotalCount, QVariant& ExpressionResult, bool& ReportError,
                      QVariant& ParentSymbol);
     std::optional<double> EvaluateTokens(const QVariantList& Tokens, int TokenCount);

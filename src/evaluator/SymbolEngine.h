@@ -70,6 +70,7 @@ private:
     };
     using Candidates = std::vector<Candidate>;
     struct Scan;
+    class Resolution;
 
     static SymbolTable MakeTable(const QStringList& symbols);
     void RebuildCandidates();
@@ -77,6 +78,8 @@ private:
     const SymbolTable& TableOf(SymbolKind kind) const;
     const Candidate* FirstMatch(QStringView text, qsizetype at, char16_t foldedUnit) const;
     static bool Matches(const Symbol& symbol, QStringView text, qsizetype at, char16_t foldedUnit);
+    static bool EqualIgnoringCase(QStringView text, QStringView symbol);
+    static char16_t Fold(char16_t unit);
 
     SymbolTable m_BreakSymbols; // set by SetBreakSymbols; empty entries never match
     SymbolTable m_EnterNodes;   // opening symbols; entry i pairs with m_ExitNodes entry i
