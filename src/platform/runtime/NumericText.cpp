@@ -78,7 +78,7 @@ double ParseAsciiNumber(QStringView digits, QStringView mantissa, QStringView ex
 
 NumberSymbols NumberSymbols::FromLocale(const QLocale& locale)
 {
-    return { locale.decimalPoint(), locale.groupSeparator(), locale.negativeSign(), locale.positiveSign() };
+    return { locale.decimalPoint(), locale.groupSeparator() };
 }
 
 const NumberSymbols& NumberSymbols::OfDefaultLocale()
@@ -104,10 +104,6 @@ bool IsNumericText(QStringView text, const NumberSymbols& symbols)
     qsizetype at = 0;
     if (text.startsWith(u'+') || text.startsWith(u'-'))
         ++at;
-    else if (SymbolAt(text, 0, symbols.NegativeSign))
-        at = symbols.NegativeSign.size();
-    else if (SymbolAt(text, 0, symbols.PositiveSign))
-        at = symbols.PositiveSign.size();
 
     qsizetype digits = 0;
     while (at < text.size()) {
