@@ -87,6 +87,11 @@ bool LinesAgree()
 // Prints the usual table and keeps each benchmark's lines per second for the summary.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
+    SummaryReporter()
+        : ConsoleReporter(OO_Tabular) // no colour codes in logs
+    {
+    }
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);

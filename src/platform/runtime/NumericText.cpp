@@ -124,10 +124,7 @@ bool IsNumericText(QStringView text, const NumberSymbols& symbols)
     }
     if (digits == 0)
         return false;
-    const qsizetype exponent = SkipExponent(text, at);
-    if (exponent == at && at < text.size() && (text[at] == u'e' || text[at] == u'E'))
-        return false;
-    return exponent == text.size();
+    return SkipExponent(text, at) == text.size();
 }
 
 double ReadLeadingNumber(QStringView text)
