@@ -20,7 +20,7 @@ namespace Tarvex {
 //
 // Symbols match case-insensitively; a break symbol is stored as the table's own text ("and" in the
 // text becomes the table's "AND"); operand texts are stored exactly as they stand. A level holds
-// at most MaxTokens tokens. Nesting is followed with a stack of our own rather than the call stack,
+// at most MaxTokens tokens. An empty table entry never matches. Nesting is followed with a stack of our own rather than the call stack,
 // so deep brackets cannot exhaust it; beyond MaxNestingDepth levels the text fails.
 class SymbolEngine : public QObject {
     Q_OBJECT
@@ -43,7 +43,7 @@ public:
     // bracket that the closing symbol of that index ends, and SymbolReaded receives the 1-based
     // position of that closing symbol's last character. For a whole text SymbolReaded receives
     // the text's length. On failure (a missing closing symbol, too many tokens or levels, or a
-    // handler reporting an error) IsError is True and the result is empty.
+    // handler reporting an error) IsError is true and the result is empty.
     QVariant ExpressionResolver(const QString& Expression, int& SymbolReaded, bool& IsError, int ExitNodeIndex,
                                 QVariant& ParentSymbol);
 
@@ -51,8 +51,8 @@ signals:
     // Raised for every operand text stored, except one that ends at an opening symbol; a handler
     // may replace the stored token through Symbol.
     void EnumSymbols(QVariant& Symbol, QVariant& ParentSymbol);
-    // Raised once per level that ends normally, after ReportError has been set to false. Only the
-    // first TotalCount entries of SymbolReferences are the level's tokens.
+    // Raised once per level that ends normally, after ReportError has been set to false.
+    // SymbolReferences holds the level's TotalCount tokens, which the handler may use up in place.
     void Finalize(QVariantList& SymbolReferences, int TotalCount, QVariant& ExpressionResult, bool& ReportError,
                   QVariant& ParentSymbol);
 
