@@ -26,7 +26,7 @@ class SymbolEngine : public QObject {
     Q_OBJECT
 public:
     static constexpr int MaxTokens = 512;
-    static constexpr int MaxNestingDepth = 1'000'000;
+    static constexpr int MaxNestingDepth = 100'000; // bounds the memory a hostile line can take
 
     explicit SymbolEngine(QObject* parent = nullptr);
     ~SymbolEngine() override;
