@@ -93,37 +93,56 @@ std::optional<double> MathPlugin::NumberOf(const QVariant& token) const
     }
 }
 
-namespace {
-
-bool IsFunction(int op)
+bool MathPlugin::IsFunction(Op op)
 {
-    return op >= 9 && op <= 17;
+    return op >= Op::Sqr && op <= Op::Sgn;
 }
 
-std::optional<double> ApplyFunction(int function, double x)
+std::optional<double> MathPlugin::ApplyFunction(Op function, double x)
 {
     switch (function) {
-    case 9: return x < 0 ? std::nullopt : Finite(std::sqrt(x));
-    case 10: return Finite(std::tan(x));
-    case 11: return Finite(std::atan(x));
-    case 12: return Finite(std::sin(x));
-    case 13: return Finite(std::cos(x));
-    case 14: return Finite(std::exp(x));
-    case 15: return x <= 0 ? std::nullopt : Finite(std::log(x));
-    case 16: return std::fabs(x);
-    default: return double((x > 0) - (x < 0));
+    case Op::Sqr: return x < 0 ? std::nullopt : Finite(std::sqrt(x));
+    case Op::Tan: return Finite(std::tan(x));
+    case Op::Atn: return Finite(std::atan(x));
+    case Op::Sin: return Finite(std::sin(x));
+    case Op::Cos: return Finite(std::cos(x));
+    case Op::Exp: return Finite(std::exp(x));
+    case Op::Log: return x <= 0 ? std::nullopt : Finite(std::log(x));
+    case Op::Abs: return std::fabs(x);
+    case Op::Sgn: return double((x > 0) - (x < 0));
+    default: return std::nullopt;
     }
 }
 
-} // namespace
+// The logic operators and MOD work on whole numbers: both operands round halves to even into
+// signed 32 bits, and fail outside them.
+std::optional<double> MathPlugin::ApplyLogic(Op op, double left, double right)
+{
+    const std::optional<qint32> a = RoundHalfEvenToInt32(left);
+    const std::optional<qint32> b = RoundHalfEvenToInt32(right);
+    if (!a || !b)
+        return std::nullopt;
+    switch (op) {
+    case Op::And: return *a & *b;
+    case Op::Or: return *a | *b;
+    case Op::Xor: return *a ^ *b;
+    case Op::Eqv: return ~(*a ^ *b);
+    case Op::Imp: return ~*a | *b;
+    case Op::Mod:
+        if (*b == 0)
+            return std::nullopt;
+        return double(qint64(*a) % qint64(*b)); // 64 bits, since INT_MIN % -1 overflows 32
+    default: return std::nullopt;
+    }
+}
 
 void MathPlugin::SY_Finalize(QVariantList& SymbolReferences, int TotalCount, QVariant& ExpressionResult,
                              bool& ReportError, QVariant& ParentSymbol)
 {
     const Op parentOperator = OperatorOf(ParentSymbol);
-    if (IsFunction(int(parentOperator))) {
+    if (IsFunction(parentOperator)) {
         const std::optional<double> argument = EvaluateTokens(SymbolReferences, TotalCount);
-        const std::optional<double> value = argument ? ApplyFunction(int(parentOperator), *argument) : std::nullopt;
+        const std::optional<double> value = argument ? ApplyFunction(parentOperator, *argument) : std::nullopt;
         if (!value) {
             ReportError = true;
             return;
@@ -160,25 +179,7 @@ std::optional<double> MathPlugin::EvaluateTokens(const QVariantList& Tokens, int
         return std::nullopt;
     if (m_Items.size() > 1)
         SumPass();
-    const bool combined = FoldPass([](Op op) { return op != Op::None; },
-                                   [](Op op, double left, double right) -> std::optional<double> {
-                                       const std::optional<qint32> a = RoundHalfEvenToInt32(left);
-                                       const std::optional<qint32> b = RoundHalfEvenToInt32(right);
-                                       if (!a || !b)
-                                           return std::nullopt;
-                                       switch (op) {
-                                       case Op::And: return *a & *b;
-                                       case Op::Or: return *a | *b;
-                                       case Op::Xor: return *a ^ *b;
-                                       case Op::Eqv: return ~(*a ^ *b);
-                                       case Op::Imp: return ~*a | *b;
-                                       case Op::Mod:
-                                           if (*b == 0)
-                                               return std::nullopt;
-                                           return double(qint64(*a) % qint64(*b));
-                                       default: return std::nullopt;
-                                       }
-                                   });
+    const bool combined = FoldPass([](Op op) { return op != Op::None; }, ApplyLogic);
     if (!combined)
         return std::nullopt;
     double sum = 0.0;
@@ -206,7 +207,7 @@ bool MathPlugin::SignPass(const QVariantList& Tokens, int TokenCount)
             if (op == Op::Minus)
                 sign = -sign;
             afterOperand = false;
-        } else if (op != Op::None && !IsFunction(int(op))) {
+        } else if (op != Op::None && !IsFunction(op)) {
             if (!afterOperand || last)
                 return false;
             m_Items.push_back({ 0.0, op });

@@ -14,7 +14,8 @@ namespace Tarvex {
 // + - * / ^, AND OR XOR EQV IMP MOD, the functions SQR TAN ATN SIN COS EXP LOG ABS SGN (radians)
 // and round brackets. Precedence from tightest: sign, "^" (left to right, so 2^3^2 is 64 and -2^2
 // is 4), "*" and "/", "+" and "-", then the logic operators and MOD, all of one rank.
-// Operands are read in the user's locale and shown no message on failure.
+// An operand must read as a number in the user's locale and is then read in the point form, so
+// "1,5" in German is 1. Failures show no message; they only set IsError.
 class MathPlugin {
 public:
     MathPlugin();
@@ -22,11 +23,11 @@ public:
     MathPlugin& operator=(const MathPlugin&) = delete;
 
     // A double on success, with IsError false; an empty result with IsError true on failure,
-    // which includes any result or step that is not a finite number. IsError is not cleared on
-    // entry; it is set by the time the call returns.
+    // which includes any step or result that is not a finite number. Whatever IsError held
+    // before, it holds the outcome when the call returns.
     QVariant MathExpression(const QString& Expression, bool& IsError);
 
-    SymbolEngine SY;
+    SymbolEngine SY; // cuts the line into bracket levels; its Finalize drives the evaluation
 
 private:
     enum class Op : int {
@@ -57,6 +58,10 @@ private:
         double Value {}; // the operand, when Operator is None
         Op Operator { Op::None };
     };
+
+    static bool IsFunction(Op op);
+    static std::optional<double> ApplyFunction(Op function, double x);
+    static std::optional<double> ApplyLogic(Op op, double left, double right);
 
     void SY_Finalize(QVariantList& SymbolReferences, int TotalCount, QVariant& ExpressionResult, bool& ReportError,
                      QVariant& ParentSymbol);

@@ -1,21 +1,12 @@
 #include "evaluator/SymbolEngine.h"
 
-#include <QScopeGuard>
+#include "evaluator/SymbolScan.h"
 
 namespace Tarvex {
 
-namespace {
-
-char16_t Fold(char16_t unit)
-{
-    if (unit < 128)
-        return unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
-    return char16_t(QChar::toCaseFolded(char32_t(unit)));
-}
-
 // Equal to the platform's case-insensitive comparison: ASCII pairs fold by themselves, anything
 // else is left to Qt, which folds whole code points.
-bool EqualIgnoringCase(QStringView text, QStringView symbol)
+bool SymbolEngine::EqualIgnoringCase(QStringView text, QStringView symbol)
 {
     for (qsizetype i = 0; i < symbol.size(); ++i) {
         const char16_t a = text[i].unicode();
@@ -30,38 +21,12 @@ bool EqualIgnoringCase(QStringView text, QStringView symbol)
     return true;
 }
 
-} // namespace
-
-// The state of one call. Levels are kept on a stack of our own: bracket nesting as deep as the
-// text allows must not exhaust the call stack. The tokens of all open levels share one array,
-// each level owning the range from its Base; a finished level's tokens move into Finished for
-// the Finalize handler, so the arrays are reused from call to call instead of allocated per level.
-struct SymbolEngine::Scan {
-    struct Level {
-        qsizetype Position {};     // 0-based position in the whole text being tested
-        qsizetype OperandStart {}; // where the operand text not yet stored begins
-        int Count {};              // tokens stored in this level
-        qsizetype Base {};         // index of this level's first token in Tokens
-        int ExitNode {};           // closing symbol that ends this level; -1 for a whole text
-        QVariant Parent;           // last token before the latest opening symbol, the nested level's ParentSymbol
-    };
-
-    std::vector<Level> Levels;
-    std::vector<QVariant> Tokens;
-    QVariantList Finished;
-
-    void Release()
-    {
-        constexpr std::size_t KeptLevels = 256;
-        Levels.clear();
-        Tokens.clear();
-        Finished.clear();
-        if (Levels.capacity() > KeptLevels)
-            std::vector<Level>().swap(Levels);
-        if (Tokens.capacity() > KeptLevels * 4)
-            std::vector<QVariant>().swap(Tokens);
-    }
-};
+char16_t SymbolEngine::Fold(char16_t unit)
+{
+    if (unit < 128)
+        return unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
+    return char16_t(QChar::toCaseFolded(char32_t(unit)));
+}
 
 SymbolEngine::SymbolEngine(QObject* parent)
     : QObject(parent)
@@ -157,132 +122,6 @@ const SymbolEngine::Candidate* SymbolEngine::FirstMatch(QStringView text, qsizet
             return &candidate;
     }
     return nullptr;
-}
-
-QVariant SymbolEngine::ExpressionResolver(const QString& Expression, int& SymbolReaded, bool& IsError,
-                                          int ExitNodeIndex, QVariant& ParentSymbol)
-{
-    if (ExitNodeIndex < -1 || ExitNodeIndex >= int(m_ExitNodes.size())) {
-        IsError = true;
-        return {};
-    }
-    // A handler that calls back into this engine gets storage of its own.
-    std::unique_ptr<Scan> owned = m_Scan ? std::move(m_Scan) : std::make_unique<Scan>();
-    const auto keep = qScopeGuard([&] {
-        owned->Release();
-        m_Scan = std::move(owned);
-    });
-    Scan& scan = *owned;
-    std::vector<Scan::Level>& levels = scan.Levels;
-    std::vector<QVariant>& tokens = scan.Tokens;
-    const QStringView text(Expression);
-    const qsizetype length = text.size();
-
-    auto fail = [&] {
-        IsError = true;
-        return QVariant();
-    };
-    auto parentOf = [&](std::size_t depth) -> QVariant& {
-        return depth == 0 ? ParentSymbol : levels[depth - 1].Parent;
-    };
-    auto storeToken = [&](Scan::Level& level, QVariant&& token) {
-        if (level.Count >= MaxTokens)
-            return false;
-        tokens.push_back(std::move(token));
-        ++level.Count;
-        return true;
-    };
-    // The operand text before a symbol; the one before an opening symbol raises no EnumSymbols.
-    auto storeOperand = [&](Scan::Level& level, qsizetype end, bool announce) {
-        if (level.OperandStart >= end)
-            return true;
-        if (!storeToken(level, text.sliced(level.OperandStart, end - level.OperandStart).toString()))
-            return false;
-        if (announce)
-            emit EnumSymbols(tokens.back(), parentOf(levels.size() - 1));
-        return true;
-    };
-
-    levels.push_back({ 0, 0, 0, 0, ExitNodeIndex, {} });
-    for (;;) {
-        Scan::Level& level = levels.back();
-        const Symbol* exit = level.ExitNode >= 0 ? &m_ExitNodes[level.ExitNode] : nullptr;
-        qsizetype at = level.Position;
-        char16_t folded = 0;
-        // Positions where no symbol can start only lengthen the operand.
-        for (; at < length; ++at) {
-            folded = Fold(text[at].unicode());
-            if (at == length - 1 || !CandidatesFor(folded).empty()
-                || (exit && (exit->SurrogateFirst || exit->FoldedFirst == folded)))
-                break;
-        }
-        level.Position = at;
-
-        qsizetype levelEnd = -1; // past the closing symbol, or the text's end, once the level is done
-        const Candidate* match = nullptr;
-        if (at >= length) {
-            if (exit)
-                return fail(); // closing symbol missing
-            levelEnd = length;
-        } else if (exit && Matches(*exit, text, at, folded)) {
-            if (!storeOperand(level, at, true))
-                return fail();
-            levelEnd = at + exit->Text.size();
-        } else if ((match = FirstMatch(text, at, folded))) {
-            const qsizetype next = at + TableOf(match->Kind)[match->Index].Text.size();
-            if (match->Kind == SymbolKind::Enter) {
-                if (!storeOperand(level, at, false))
-                    return fail();
-                if (level.Count > 0)
-                    level.Parent = tokens.back();
-                if (levels.size() > std::size_t(MaxNestingDepth))
-                    return fail();
-                levels.push_back({ next, next, 0, qsizetype(tokens.size()), match->Index, {} });
-                continue;
-            }
-            if (!storeOperand(level, at, true))
-                return fail();
-            if (match->Kind == SymbolKind::Break && !storeToken(level, QVariant(m_BreakSymbols[match->Index].Text)))
-                return fail();
-            level.Position = level.OperandStart = next;
-            continue;
-        } else if (at < length - 1) {
-            level.Position = at + 1;
-            continue;
-        } else if (exit) {
-            return fail(); // closing symbol missing
-        } else {
-            if (!storeOperand(level, length, true))
-                return fail();
-            levelEnd = length;
-        }
-
-        // The level is complete: hand its tokens to the owner.
-        const std::size_t depth = levels.size() - 1;
-        QVariantList& finished = scan.Finished;
-        finished.clear();
-        finished.reserve(level.Count);
-        for (qsizetype i = level.Base; i < qsizetype(tokens.size()); ++i)
-            finished.append(std::move(tokens[i]));
-        tokens.resize(level.Base);
-        QVariant result;
-        IsError = false;
-        emit Finalize(finished, level.Count, result, IsError, parentOf(depth));
-        if (depth == 0) {
-            SymbolReaded = int(level.ExitNode >= 0 ? levelEnd : length);
-            return result;
-        }
-        levels.pop_back();
-        Scan::Level& outer = levels.back();
-        if (IsError || outer.Count >= MaxTokens)
-            return fail();
-        // The handler may have replaced the parent: this is how a function name becomes its value.
-        if (outer.Count > 0)
-            tokens.back() = std::move(outer.Parent);
-        if (result.isValid())
-            storeToken(outer, std::move(result));
-        outer.Position = outer.OperandStart = levelEnd;
-    }
 }
 
 } // namespace Tarvex

@@ -20,13 +20,13 @@ namespace Tarvex {
 //
 // Symbols match case-insensitively; a break symbol is stored as the table's own text ("and" in the
 // text becomes the table's "AND"); operand texts are stored exactly as they stand. A level holds
-// at most MaxTokens tokens. Nesting is followed with a stack of our own rather than the call stack,
+// at most MaxTokens tokens. An empty table entry never matches. Nesting is followed with a stack of our own rather than the call stack,
 // so deep brackets cannot exhaust it; beyond MaxNestingDepth levels the text fails.
 class SymbolEngine : public QObject {
     Q_OBJECT
 public:
     static constexpr int MaxTokens = 512;
-    static constexpr int MaxNestingDepth = 1'000'000;
+    static constexpr int MaxNestingDepth = 100'000; // bounds the memory a hostile line can take
 
     explicit SymbolEngine(QObject* parent = nullptr);
     ~SymbolEngine() override;
@@ -43,7 +43,7 @@ public:
     // bracket that the closing symbol of that index ends, and SymbolReaded receives the 1-based
     // position of that closing symbol's last character. For a whole text SymbolReaded receives
     // the text's length. On failure (a missing closing symbol, too many tokens or levels, or a
-    // handler reporting an error) IsError is True and the result is empty.
+    // handler reporting an error) IsError is true and the result is empty.
     QVariant ExpressionResolver(const QString& Expression, int& SymbolReaded, bool& IsError, int ExitNodeIndex,
                                 QVariant& ParentSymbol);
 
@@ -51,8 +51,8 @@ signals:
     // Raised for every operand text stored, except one that ends at an opening symbol; a handler
     // may replace the stored token through Symbol.
     void EnumSymbols(QVariant& Symbol, QVariant& ParentSymbol);
-    // Raised once per level that ends normally, after ReportError has been set to false. Only the
-    // first TotalCount entries of SymbolReferences are the level's tokens.
+    // Raised once per level that ends normally, after ReportError has been set to false.
+    // SymbolReferences holds the level's TotalCount tokens, which the handler may use up in place.
     void Finalize(QVariantList& SymbolReferences, int TotalCount, QVariant& ExpressionResult, bool& ReportError,
                   QVariant& ParentSymbol);
 
@@ -70,6 +70,7 @@ private:
     };
     using Candidates = std::vector<Candidate>;
     struct Scan;
+    class Resolution;
 
     static SymbolTable MakeTable(const QStringList& symbols);
     void RebuildCandidates();
@@ -77,6 +78,8 @@ private:
     const SymbolTable& TableOf(SymbolKind kind) const;
     const Candidate* FirstMatch(QStringView text, qsizetype at, char16_t foldedUnit) const;
     static bool Matches(const Symbol& symbol, QStringView text, qsizetype at, char16_t foldedUnit);
+    static bool EqualIgnoringCase(QStringView text, QStringView symbol);
+    static char16_t Fold(char16_t unit);
 
     SymbolTable m_BreakSymbols; // set by SetBreakSymbols; empty entries never match
     SymbolTable m_EnterNodes;   // opening symbols; entry i pairs with m_ExitNodes entry i

@@ -60,36 +60,20 @@ QStringList Texts(std::initializer_list<const char*> texts)
 
 } // namespace
 
-TEST(SymbolEngine, EmptyTextFinishesOneEmptyLevel)
+TEST(SymbolEngine, CutsTextIntoOperandsAndSymbols)
 {
     RecordingHost host;
-    EXPECT_EQ(QStringLiteral("L1"), host.Resolve(QString()));
-    EXPECT_FALSE(host.IsError);
+    host.Resolve(QString());
     EXPECT_EQ(QList<QStringList> { QStringList() }, host.Levels);
-    EXPECT_TRUE(host.Enumerated.isEmpty());
-}
 
-TEST(SymbolEngine, BlanksSeparateOperandsAndBreakSymbolsBecomeTokens)
-{
-    RecordingHost host;
     host.Resolve(QStringLiteral("12 + -3"));
     EXPECT_EQ(QList<QStringList> { Texts({ "12", "+", "-", "3" }) }, host.Levels);
     EXPECT_EQ(Texts({ "12", "3" }), host.Enumerated);
-}
 
-TEST(SymbolEngine, BreakSymbolIsStoredAsTheTablesText)
-{
-    RecordingHost host;
-    host.Resolve(QStringLiteral("1and 2"));
-    EXPECT_EQ(QList<QStringList> { Texts({ "1", "AND", "2" }) }, host.Levels);
-}
-
-TEST(SymbolEngine, OperandTextsKeepEverythingButSymbols)
-{
-    RecordingHost host;
-    host.Resolve(QStringLiteral("a\tb 2)"));
-    // Only the blank is a non-symbol here; at the outermost level ")" is ordinary text.
-    EXPECT_EQ(QList<QStringList> { Texts({ "a\tb", "2)" }) }, host.Levels);
+    // A break symbol is stored as the table has it; an operand keeps all but the symbols, and at
+    // the outermost level ")" is ordinary text.
+    host.Resolve(QStringLiteral("1and a\tb 2)"));
+    EXPECT_EQ(Texts({ "1", "AND", "a\tb", "2)" }), host.Levels.last());
 }
 
 TEST(SymbolEngine, EarlierTableEntryWinsOverLongerLaterOne)
@@ -97,15 +81,14 @@ TEST(SymbolEngine, EarlierTableEntryWinsOverLongerLaterOne)
     RecordingHost host;
     host.Engine.SetBreakSymbols({ QStringLiteral("O"), QStringLiteral("OR") });
     host.Resolve(QStringLiteral("1OR2"));
-    EXPECT_EQ(QList<QStringList> { Texts({ "1", "O", "R2" }) }, host.Levels);
+    EXPECT_EQ(Texts({ "1", "O", "R2" }), host.Levels.last());
 }
 
 TEST(SymbolEngine, LevelsFinishInnermostFirst)
 {
     RecordingHost host;
     EXPECT_EQ(QStringLiteral("L4"), host.Resolve(QStringLiteral("((1)) + (2)")));
-    EXPECT_EQ((QList<QStringList> { Texts({ "1" }), Texts({ "L1" }), Texts({ "2" }),
-                                    Texts({ "L2", "+", "L3" }) }),
+    EXPECT_EQ((QList<QStringList> { Texts({ "1" }), Texts({ "L1" }), Texts({ "2" }), Texts({ "L2", "+", "L3" }) }),
               host.Levels);
     // Without a token before them the brackets have no parent; the second one follows "+".
     EXPECT_EQ((QVariantList { QVariant(), QVariant(), QStringLiteral("+"), QVariant() }), host.Parents);
@@ -118,42 +101,32 @@ TEST(SymbolEngine, TokenBeforeBracketIsTheParentAndTheHandlerMayReplaceIt)
     EXPECT_EQ(QStringLiteral("f"), host.Parents[0]);
     // The function level gave no result, so its value stands where its name stood.
     EXPECT_EQ(Texts({ "1", "+", "f=a,b", "+", "2" }), host.Levels.last());
-}
 
-TEST(SymbolEngine, OperandEndingAtABracketIsNotEnumerated)
-{
-    RecordingHost host;
+    // An operand that ends at a bracket is stored without EnumSymbols.
     host.Resolve(QStringLiteral("ab(c) d"));
     EXPECT_EQ(Texts({ "c", "d" }), host.Enumerated);
-    EXPECT_EQ(QStringLiteral("ab"), host.Parents[0]);
     EXPECT_EQ(Texts({ "ab", "L1", "d" }), host.Levels.last());
 }
 
 TEST(SymbolEngine, EnumSymbolsHandlerMayReplaceTheToken)
 {
     RecordingHost host;
-    QObject::connect(&host.Engine, &SymbolEngine::EnumSymbols, &host.Engine, [](QVariant& Symbol, QVariant&) {
-        Symbol = Symbol.toString().toUpper();
-    });
+    QObject::connect(&host.Engine, &SymbolEngine::EnumSymbols, &host.Engine,
+                     [](QVariant& Symbol, QVariant&) { Symbol = Symbol.toString().toUpper(); });
     host.Resolve(QStringLiteral("x + y"));
     EXPECT_EQ(Texts({ "X", "+", "Y" }), host.Levels.last());
 }
 
-TEST(SymbolEngine, MissingClosingSymbolFailsWithoutAnyFinalize)
+TEST(SymbolEngine, FailureFinishesNoEnclosingLevel)
 {
     RecordingHost host;
     EXPECT_FALSE(host.Resolve(QStringLiteral("(1+2")).isValid());
     EXPECT_TRUE(host.IsError);
     EXPECT_TRUE(host.Levels.isEmpty());
-    // A level that fails lets no enclosing level finish, however many inner levels did.
     host.Resolve(QStringLiteral("((1)"));
     EXPECT_TRUE(host.IsError);
     EXPECT_EQ(1, host.Levels.size());
-}
 
-TEST(SymbolEngine, HandlerErrorEndsEveryEnclosingLevel)
-{
-    RecordingHost host;
     QObject::connect(&host.Engine, &SymbolEngine::Finalize, &host.Engine,
                      [](QVariantList& Tokens, int Count, QVariant&, bool& ReportError, QVariant&) {
                          ReportError = Count == 1 && Tokens[0] == QStringLiteral("bad");
@@ -173,7 +146,6 @@ TEST(SymbolEngine, ALevelHoldsAtMost512Tokens)
     host.Resolve(full);
     EXPECT_FALSE(host.IsError);
     EXPECT_EQ(512, host.Levels.last().size());
-
     host.Resolve(full + QStringLiteral("x"));
     EXPECT_TRUE(host.IsError);
     // Inside a bracket the limit is the same, and a bracket's value counts as a token.
@@ -198,35 +170,27 @@ TEST(SymbolEngine, InnerTextCallReportsWhereItsClosingSymbolEnds)
     EXPECT_TRUE(host.IsError);
 }
 
-TEST(SymbolEngine, UnequalNodeListsAreRefusedAndTheOldPairsKept)
+TEST(SymbolEngine, TablesRefuseWhatCannotWork)
 {
     RecordingHost host;
     EXPECT_FALSE(host.Engine.SetNodeSymbols({ QStringLiteral("[") }, {}));
-    host.Resolve(QStringLiteral("(a)"));
-    EXPECT_EQ(2, host.Levels.size());
-}
-
-TEST(SymbolEngine, EmptyTableEntriesNeverMatch)
-{
-    RecordingHost host;
+    // An empty entry would match everywhere without advancing.
     host.Engine.SetNonSymbols({ QString(), QStringLiteral(" ") });
     host.Engine.SetBreakSymbols({ QString() });
-    host.Resolve(QStringLiteral("a b"));
+    host.Resolve(QStringLiteral("a (b)"));
     EXPECT_FALSE(host.IsError);
-    EXPECT_EQ(Texts({ "a", "b" }), host.Levels.last());
+    EXPECT_EQ(Texts({ "a", "L1" }), host.Levels.last());
 }
 
 TEST(SymbolEngine, HandlerMayUseTheSameEngineAgain)
 {
     RecordingHost host;
-    QStringList inner;
     QObject::connect(&host.Engine, &SymbolEngine::EnumSymbols, &host.Engine, [&](QVariant& Symbol, QVariant&) {
-        if (Symbol != QStringLiteral("nested"))
-            return;
         int readed = 0;
         bool error = false;
         QVariant parent;
-        Symbol = host.Engine.ExpressionResolver(QStringLiteral("(a) + b"), readed, error, -1, parent);
+        if (Symbol == QStringLiteral("nested"))
+            Symbol = host.Engine.ExpressionResolver(QStringLiteral("(a) + b"), readed, error, -1, parent);
     });
     host.Resolve(QStringLiteral("x + nested + (y)"));
     EXPECT_FALSE(host.IsError);

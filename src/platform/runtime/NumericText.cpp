@@ -78,7 +78,7 @@ double ParseAsciiNumber(QStringView digits, QStringView mantissa, QStringView ex
 
 NumberSymbols NumberSymbols::FromLocale(const QLocale& locale)
 {
-    return { locale.decimalPoint(), locale.groupSeparator(), locale.negativeSign(), locale.positiveSign() };
+    return { locale.decimalPoint(), locale.groupSeparator() };
 }
 
 const NumberSymbols& NumberSymbols::OfDefaultLocale()
@@ -104,10 +104,6 @@ bool IsNumericText(QStringView text, const NumberSymbols& symbols)
     qsizetype at = 0;
     if (text.startsWith(u'+') || text.startsWith(u'-'))
         ++at;
-    else if (SymbolAt(text, 0, symbols.NegativeSign))
-        at = symbols.NegativeSign.size();
-    else if (SymbolAt(text, 0, symbols.PositiveSign))
-        at = symbols.PositiveSign.size();
 
     qsizetype digits = 0;
     while (at < text.size()) {
@@ -128,10 +124,7 @@ bool IsNumericText(QStringView text, const NumberSymbols& symbols)
     }
     if (digits == 0)
         return false;
-    const qsizetype exponent = SkipExponent(text, at);
-    if (exponent == at && at < text.size() && (text[at] == u'e' || text[at] == u'E'))
-        return false;
-    return exponent == text.size();
+    return SkipExponent(text, at) == text.size();
 }
 
 double ReadLeadingNumber(QStringView text)

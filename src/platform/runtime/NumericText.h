@@ -11,8 +11,6 @@ namespace Tarvex {
 struct NumberSymbols {
     QString DecimalPoint;   // "." in English, "," in German
     QString GroupSeparator; // "," in English, "." in German
-    QString NegativeSign;   // the locale's minus; ASCII "-" is always accepted as well
-    QString PositiveSign;   // the locale's plus; ASCII "+" is always accepted as well
 
     static NumberSymbols FromLocale(const QLocale& locale);
     // The symbols of QLocale(), refreshed whenever the default locale has changed.
@@ -22,7 +20,8 @@ struct NumberSymbols {
 // Whether the whole text (blanks around it aside) reads as a number in the user's locale: a sign,
 // digits that may carry the locale's group separators, the locale's decimal separator and more
 // digits, an exponent. Group separators are accepted wherever they follow a digit, not only every
-// third digit, because users type "1,5" in a locale that groups with commas and expect a number.
+// third digit. Signs are the ASCII ones only: a locale's own minus (U+2212) would pass here and
+// then read as no number at all.
 bool IsNumericText(QStringView text);
 bool IsNumericText(QStringView text, const NumberSymbols& symbols);
 

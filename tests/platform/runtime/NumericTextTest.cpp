@@ -50,6 +50,8 @@ TEST_F(NumericTest, FollowsEveryChangeOfTheDefaultLocale)
     UseLocale("fr_FR");
     EXPECT_FALSE(IsNumericText(u"1.5")); // French groups with a narrow no-break space, not a point
     EXPECT_TRUE(IsNumericText(u"1,5"));
+    UseLocale("sv_SE");
+    EXPECT_FALSE(IsNumericText(u"\u22123")); // Swedish minus: the reader could not take it
     UseLocale("en_GB");
     EXPECT_TRUE(IsNumericText(u"1.5"));
 }
