@@ -1,7 +1,7 @@
 // Measures the grid's model side by side with two Qt peers on the same invoice list:
-//   bench_grid_model [--rows=N] [--side-timeout=S]
+//   bench_grid_model [--rows=N] [--side-timeout=S]      (or GRID_MODEL_ROWS=N, e.g. through scripts/bench)
 //                                            runs each side in its own process (stopped after S
-//                                            seconds, default 600) and prints the table
+//                                            seconds, default 300) and prints the table
 //   bench_grid_model --side=NAME --out=FILE  runs one side (grid, standard or expert)
 // One process per side keeps each side's resident size its own.
 
@@ -137,8 +137,8 @@ int main(int argc, char** argv)
     // The invoicing program runs in German: "1.234,56" and "24.12.2026".
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-    int rows = 1000000;
-    int timeoutSeconds = 600;
+    int rows = qEnvironmentVariableIsSet("GRID_MODEL_ROWS") ? std::max(1, qEnvironmentVariableIntValue("GRID_MODEL_ROWS")) : 1000000;
+    int timeoutSeconds = 300;
     QString side;
     QString outFile;
     QStringList passOn;

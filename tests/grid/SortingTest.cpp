@@ -142,6 +142,17 @@ TEST(GridSort, TextIgnoresCaseAndFollowsTheLocale)
     EXPECT_EQ(QStringList({ "Apfel", "Äpfel", "birne", "Zander", "zebra" }), Shown(grid, 0));
 }
 
+TEST(GridSort, TextsEqualButForCaseKeepTheirOrderInBothDirections)
+{
+    RuzuZiri grid;
+    Fill(grid, { 0 }, { "b", "APFEL", "a", "apfel", "Apfel" });
+    grid.Sort(0, 2);
+    EXPECT_EQ(QStringList({ "a", "APFEL", "apfel", "Apfel", "b" }), Shown(grid, 0));
+    grid.Sort(0, 0);
+    grid.Sort(0, 1);
+    EXPECT_EQ(QStringList({ "b", "APFEL", "apfel", "Apfel", "a" }), Shown(grid, 0));
+}
+
 TEST(GridSort, EqualKeysKeepTheirOrderInBothDirections)
 {
     RuzuZiri grid;

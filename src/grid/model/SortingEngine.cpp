@@ -5,9 +5,11 @@
 #include "platform/runtime/TextCollation.h"
 
 #include <QHash>
+#include <QHashSeed>
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <utility>
 
 namespace Tarvex::SortingEngine {
@@ -30,45 +32,77 @@ KeysByRecord DateKeys(int RecordCount, const TextOfRecord& TextOf)
     return keys;
 }
 
+namespace {
+
+// The distinct texts of a column by first appearance, and for each record the number of its text.
+struct DistinctTexts {
+    std::vector<const QString*> Texts;
+    std::vector<int> OfRecord;
+};
+
+// An open-addressing table over the texts themselves: no copies, no allocation per text. The
+// process's random hash seed keeps crafted texts from piling up on one slot.
+DistinctTexts FindDistinct(int RecordCount, const TextOfRecord& TextOf)
+{
+    DistinctTexts distinct;
+    distinct.OfRecord.resize(size_t(std::max(RecordCount, 0)));
+    size_t capacity = 16;
+    while (capacity < 2 * distinct.OfRecord.size())
+        capacity *= 2;
+    const size_t mask = capacity - 1;
+    const size_t seed = QHashSeed::globalSeed();
+    std::vector<int> table(capacity, -1); // distinct number per slot; -1 = free
+    for (int record = 0; record < RecordCount; ++record) {
+        const QString& text = TextOf(record);
+        size_t slot = qHash(text, seed) & mask;
+        while (table[slot] != -1 && *distinct.Texts[size_t(table[slot])] != text)
+            slot = (slot + 1) & mask;
+        if (table[slot] == -1) {
+            table[slot] = int(distinct.Texts.size());
+            distinct.Texts.push_back(&text);
+        }
+        distinct.OfRecord[size_t(record)] = table[slot];
+    }
+    return distinct;
+}
+
+// The rank of each text in the user's collation; texts that collate equal share a rank.
+std::vector<double> CollationRanks(const std::vector<const QString*>& Texts)
+{
+    const TextCollator collator;
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(Texts.size());
+    for (const QString* text : Texts)
+        keys.push_back(collator.SortKey(*text));
+    std::vector<int> byKey(Texts.size());
+    std::iota(byKey.begin(), byKey.end(), 0);
+    const auto less = [&keys](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; };
+    // Columns are often filled in their own order (invoice numbers, dates of entry); one pass
+    // over neighbours finds that and spares the sort.
+    if (!std::is_sorted(byKey.begin(), byKey.end(), less))
+        std::sort(byKey.begin(), byKey.end(), less);
+
+    std::vector<double> ranks(byKey.size());
+    double rank = 0;
+    for (size_t i = 0; i < byKey.size(); ++i) {
+        if (i > 0 && less(byKey[i - 1], byKey[i]))
+            ++rank;
+        ranks[size_t(byKey[i])] = rank;
+    }
+    return ranks;
+}
+
+} // namespace
+
 KeysByRecord TextKeys(int RecordCount, const TextOfRecord& TextOf)
 {
     // Columns repeat their texts (customers, cities, states), so the collation key, the costly
     // part, is computed once per distinct text and the rows are sorted by that text's rank.
-    QHash<QString, int> distinctIndex;
-    std::vector<int> distinctOfRecord(size_t(std::max(RecordCount, 0)));
-    QStringList distinct;
-    for (int record = 0; record < RecordCount; ++record) {
-        const QString& text = TextOf(record);
-        auto it = distinctIndex.constFind(text);
-        if (it == distinctIndex.constEnd()) {
-            it = distinctIndex.insert(text, int(distinct.size()));
-            distinct.append(text);
-        }
-        distinctOfRecord[size_t(record)] = it.value();
-    }
-    distinctIndex.clear();
-
-    const TextCollator collator;
-    std::vector<QCollatorSortKey> sortKeys;
-    sortKeys.reserve(size_t(distinct.size()));
-    for (const QString& text : std::as_const(distinct))
-        sortKeys.push_back(collator.SortKey(text));
-    std::vector<int> byKey(size_t(distinct.size()));
-    for (size_t i = 0; i < byKey.size(); ++i)
-        byKey[i] = int(i);
-    std::sort(byKey.begin(), byKey.end(), [&](int a, int b) { return sortKeys[size_t(a)].compare(sortKeys[size_t(b)]) < 0; });
-
-    std::vector<double> rankOfDistinct(byKey.size());
-    double rank = 0;
-    for (size_t i = 0; i < byKey.size(); ++i) {
-        if (i > 0 && sortKeys[size_t(byKey[i - 1])].compare(sortKeys[size_t(byKey[i])]) != 0)
-            ++rank;
-        rankOfDistinct[size_t(byKey[i])] = rank;
-    }
-
-    KeysByRecord keys(distinctOfRecord.size());
+    const DistinctTexts distinct = FindDistinct(RecordCount, TextOf);
+    const std::vector<double> ranks = CollationRanks(distinct.Texts);
+    KeysByRecord keys(distinct.OfRecord.size());
     for (size_t record = 0; record < keys.size(); ++record)
-        keys[record] = rankOfDistinct[size_t(distinctOfRecord[record])];
+        keys[record] = ranks[size_t(distinct.OfRecord[record])];
     return keys;
 }
 

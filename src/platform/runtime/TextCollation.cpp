@@ -3,6 +3,7 @@
 namespace Tarvex {
 
 TextCollator::TextCollator()
+    : m_FoldKeys(m_Collator.locale().language() == QLocale::C)
 {
     m_Collator.setCaseSensitivity(Qt::CaseInsensitive);
 }
@@ -14,7 +15,7 @@ int TextCollator::Compare(const QString& Left, const QString& Right) const
 
 QCollatorSortKey TextCollator::SortKey(const QString& Text) const
 {
-    return m_Collator.sortKey(Text);
+    return m_Collator.sortKey(m_FoldKeys ? Text.toCaseFolded() : Text);
 }
 
 int CompareText(const QString& Left, const QString& Right)

@@ -18,6 +18,9 @@ public:
 
 private:
     QCollator m_Collator; // default locale, case-insensitive
+    // The C locale's collator compares without case but builds its keys from the raw text, so
+    // its keys are built from the case-folded text instead.
+    bool m_FoldKeys { false };
 };
 
 int CompareText(const QString& Left, const QString& Right);

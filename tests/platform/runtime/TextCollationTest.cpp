@@ -19,3 +19,18 @@ TEST(TextCollation, IgnoresCaseAndPlacesUmlautsWithTheirBaseLetter)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TextCollation, SortKeysIgnoreCaseAlsoInTheCLocale)
+{
+    for (const char* name : { "C", "en_US" }) {
+        LocaleScope locale(name);
+        const TextCollator collator;
+        EXPECT_EQ(0, collator.SortKey(QStringLiteral("APFEL")).compare(collator.SortKey(QStringLiteral("apfel")))) << name;
+        EXPECT_LT(collator.SortKey(QStringLiteral("a")).compare(collator.SortKey(QStringLiteral("APFEL"))), 0) << name;
+        EXPECT_LT(collator.SortKey(QStringLiteral("apfel")).compare(collator.SortKey(QStringLiteral("B"))), 0) << name;
+    }
+}
+
+} // namespace
