@@ -28,6 +28,7 @@
 //             -> RowCountChanged
 
 #include "grid/model/GridModel.h"
+#include "grid/model/NumberParsing.h"
 #include "grid/view/GridMetrics.h"
 
 #include <QPixmap>
@@ -209,6 +210,10 @@ public:
     void RowVisible(int vRow, bool New_RowVisible);
     int SearchColumn() const { return m_SearchColumn; }
     void SearchColumn(int New_SearchColumn);
+
+    // ---- Number parsing ----------------------------------------------------------------------
+    // The grid's own tolerant reading of a text as a number, offered to hosts as well.
+    static double rVal(const QString& vString) { return Tarvex::rVal(vString); }
 
     // ---- Storage -----------------------------------------------------------------------------
     // The records, read-only: for tests that check their invariants and for diagnostics.
