@@ -211,22 +211,17 @@ TEST(GridSort, SameColumnTwiceSortsByOneColumn)
     EXPECT_EQ(1, SortOrderOf(grid, 0));
 }
 
-TEST(GridSort, CurrentRowFollowsItsRecord)
+TEST(GridSort, CurrentRowFollowsItsRecordAndDefaultsToTheFirstRecord)
 {
     RuzuZiri grid;
     Fill(grid, { 0 }, { "c", "a", "b" });
-    grid.RowColSet(0, 0);
     grid.Sort(0, 2);
+    // No row was current: the first record's row becomes current.
     EXPECT_EQ(2, grid.Row());
-    EXPECT_EQ(QStringLiteral("c"), grid.CellText(-1, 0));
-}
-
-TEST(GridSort, WithoutCurrentRowTheFirstRecordBecomesCurrent)
-{
-    RuzuZiri grid;
-    Fill(grid, { 0 }, { "c", "a", "b" });
-    grid.Sort(0, 2);
-    EXPECT_EQ(QStringLiteral("c"), grid.CellText(grid.Row(), 0));
+    grid.RowColSet(0, 0);
+    grid.Sort(0, 1);
+    EXPECT_EQ(QStringLiteral("a"), grid.CellText(grid.Row(), 0));
+    EXPECT_EQ(2, grid.Row());
 }
 
 TEST(GridSort, SortCompleteFollowsEverySortAlsoTheReset)
