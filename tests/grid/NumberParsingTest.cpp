@@ -82,6 +82,22 @@ TEST(NumberParsing, ReadsBooleansAndNothing)
     EXPECT_EQ(0.0, rVal(QString(400, QLatin1Char('9'))));
 }
 
+TEST(NumberParsing, ShapesRefusedOnceStayRefusedOnlyInTheirLocale)
+{
+    {
+        LocaleScope german("de_DE");
+        EXPECT_EQ(0.0, Val("24.12.2026"));
+        EXPECT_EQ(0.0, Val("31.01.2025"));
+        EXPECT_EQ(2.5, Val("2.5"));
+        EXPECT_EQ(7.25, Val("7.25"));
+        // Grouped German numbers are read as before.
+        EXPECT_EQ(1000.0, Val("1.000"));
+    }
+    LocaleScope english("en_US");
+    EXPECT_EQ(2.5, Val("2.5"));
+    EXPECT_EQ(0.0, Val("24.12.2026"));
+}
+
 // The scan and the two conversions written out plainly, to hold the quick reading of common
 // texts against.
 double PlainVal(const QString& Text)

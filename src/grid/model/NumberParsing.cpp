@@ -2,9 +2,12 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <unordered_set>
 
 namespace Tarvex {
 
@@ -25,12 +28,94 @@ std::optional<double> ReadRadix(const QString& Digits, int Base)
     return double(qint32(quint32(value)));
 }
 
+// What rVal keeps of the default locale between calls: its separators, when they allow the quick
+// reading below, and the shapes of texts it refused to read.
+struct LocaleMemo {
+    QLocale Locale;
+    char Decimal { 0 }; // 0 = no quick reading in this locale
+    char Group { 0 };
+    std::unordered_set<std::string> RefusedShapes;
+};
+
+LocaleMemo MemoOf(const QLocale& Locale)
+{
+    LocaleMemo memo { Locale, 0, 0, {} };
+    const QString decimal = Locale.decimalPoint();
+    const QString group = Locale.groupSeparator();
+    const auto plain = [](const QString& text) { return text == QLatin1String(".") || text == QLatin1String(","); };
+    if (plain(decimal) && plain(group) && decimal != group && Locale.negativeSign() == QLatin1String("-")
+        && Locale.numberOptions() == QLocale::DefaultNumberOptions) {
+        memo.Decimal = char(decimal[0].unicode());
+        memo.Group = char(group[0].unicode());
+    }
+    return memo;
+}
+
+LocaleMemo& CurrentLocale()
+{
+    thread_local LocaleMemo memo = MemoOf(QLocale());
+    const QLocale current;
+    if (!(current == memo.Locale))
+        memo = MemoOf(current);
+    return memo;
+}
+
+// Whether the locale reads a short text of digits, signs and separators depends on where they
+// stand and where zeros stand, not on the other digits' values; dates refused once ("24.12.2026")
+// are then refused without asking the locale again. Long texts (which may overflow) have no shape.
+constexpr qsizetype MaxShape = 24;
+
+std::optional<std::string> ShapeOf(QStringView Text)
+{
+    if (Text.size() > MaxShape)
+        return std::nullopt;
+    std::string shape(size_t(Text.size()), ' ');
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        const char16_t c = Text[i].unicode();
+        if (c >= 128)
+            return std::nullopt;
+        shape[size_t(i)] = c >= '1' && c <= '9' ? '9' : char(c);
+    }
+    return shape;
+}
+
+bool Refused(const LocaleMemo& Memo, QStringView Text)
+{
+    const auto shape = ShapeOf(Text);
+    return shape && Memo.RefusedShapes.count(*shape) != 0;
+}
+
+// The same test for the kept characters of a scan, read as they stand and with "." as ",".
+bool BothReadingsRefused(const LocaleMemo& Memo, const char* Kept, size_t Count)
+{
+    if (Count > size_t(MaxShape))
+        return false;
+    std::string shape(Kept, Count);
+    for (char& c : shape)
+        c = c >= '1' && c <= '9' ? '9' : c;
+    if (Memo.RefusedShapes.count(shape) == 0)
+        return false;
+    std::replace(shape.begin(), shape.end(), '.', ',');
+    return Memo.RefusedShapes.count(shape) != 0;
+}
+
 // The locale's own reading, strict about its separators: "1.234,5" is a number in a German locale,
 // "0.5" is not, which is what the second try with the other decimal mark is for.
 std::optional<double> ReadDecimal(const QString& Text)
 {
+    LocaleMemo& memo = CurrentLocale();
+    if (Refused(memo, Text))
+        return std::nullopt;
     bool ok = false;
-    const double value = QLocale().toDouble(Text, &ok);
+    const double value = memo.Locale.toDouble(Text, &ok);
+    if (!ok) {
+        constexpr size_t MaxShapes = 4096;
+        if (const auto shape = ShapeOf(Text)) {
+            if (memo.RefusedShapes.size() >= MaxShapes)
+                memo.RefusedShapes.clear();
+            memo.RefusedShapes.insert(*shape);
+        }
+    }
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -59,39 +144,10 @@ bool Kept(char16_t c, bool Hex)
     return Hex && c >= 'A' && c <= 'F';
 }
 
-// The default locale's separators, when they allow the quick reading below.
-struct QuickSeparators {
-    char Decimal { 0 }; // 0 = no quick reading in this locale
-    char Group { 0 };
-};
-
-QuickSeparators SeparatorsOf(const QLocale& Locale)
-{
-    const QString decimal = Locale.decimalPoint();
-    const QString group = Locale.groupSeparator();
-    const auto plain = [](const QString& text) { return text == QLatin1String(".") || text == QLatin1String(","); };
-    if (!plain(decimal) || !plain(group) || decimal == group || Locale.negativeSign() != QLatin1String("-")
-        || Locale.numberOptions() != QLocale::DefaultNumberOptions)
-        return {};
-    return { char(decimal[0].unicode()), char(group[0].unicode()) };
-}
-
-QuickSeparators CurrentSeparators()
-{
-    thread_local QLocale cachedLocale;
-    thread_local QuickSeparators cached = SeparatorsOf(cachedLocale);
-    const QLocale current;
-    if (!(current == cachedLocale)) {
-        cachedLocale = current;
-        cached = SeparatorsOf(current);
-    }
-    return cached;
-}
-
 // Reads Digits (ASCII digits, ',', '-', '.') when it is written the one way the locale surely reads
 // alike: an optional leading minus, an integer part without leading zeros whose groups of three
 // are all marked or none is, and an optional decimal part. Everything else is left to the locale.
-std::optional<double> ReadPlain(const char* Begin, const char* End, QuickSeparators Separators)
+std::optional<double> ReadPlain(const char* Begin, const char* End, const LocaleMemo& Separators)
 {
     const auto digitsFrom = [End](const char* p) {
         const char* q = p;
@@ -139,13 +195,19 @@ std::optional<double> ReadPlain(const char* Begin, const char* End, QuickSeparat
     return negative ? -value : value;
 }
 
-// The common cell text (a plain number, perhaps with a currency mark) read without building any
-// string. Texts it does not answer for, and those that read as 0, take the full path.
+// A text without a number stands for one only when it is "True"; letters beyond ASCII never
+// upper-case to those of "TRUE".
+double NoNumber(QStringView Trimmed)
+{
+    return Trimmed.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0 && Trimmed.size() == 4 ? -1 : 0;
+}
+
+// The common cell texts read without building any string: plain numbers (perhaps with a currency
+// mark), texts without a number, and texts of a shape the locale refused in both readings.
+// Everything else, and numbers that read as 0, take the full path.
 std::optional<double> QuickVal(const QString& Text)
 {
-    const QuickSeparators separators = CurrentSeparators();
-    if (separators.Decimal == 0)
-        return std::nullopt;
+    LocaleMemo& memo = CurrentLocale();
     const QChar* p = Text.constData();
     const QChar* end = p + Text.size();
     while (p != end && p->isSpace())
@@ -154,8 +216,9 @@ std::optional<double> QuickVal(const QString& Text)
         --end;
     if (p == end || p->unicode() == '&')
         return std::nullopt;
+    const QStringView trimmed(p, end);
 
-    char kept[64];
+    char kept[40];
     size_t count = 0;
     for (; p != end; ++p) {
         const char16_t c = p->unicode();
@@ -167,12 +230,16 @@ std::optional<double> QuickVal(const QString& Text)
             return std::nullopt;
         kept[count++] = char(c);
     }
-    if (count == 0 || count > 40)
-        return std::nullopt;
-    const auto value = ReadPlain(kept, kept + count, separators);
-    if (!value || *value == 0)
-        return std::nullopt;
-    return value;
+    if (count == 0)
+        return NoNumber(trimmed);
+    if (memo.Decimal != 0) {
+        const auto value = ReadPlain(kept, kept + count, memo);
+        if (value && *value != 0)
+            return value;
+    }
+    if (BothReadingsRefused(memo, kept, count))
+        return 0.0;
+    return std::nullopt;
 }
 
 } // namespace
