@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-using Tarvex::VozirAdu;
+namespace Tarvex::Demo {
 
 namespace {
 const QString StripName = QStringLiteral("VozirAdu1");
@@ -49,16 +49,21 @@ QWidget* TabbedPages::Page(int Index) const { return Index >= 0 && Index < PageC
 
 VozirAdu* TabbedPages::Strip() const { return VozirAdu1; }
 
-void TabbedPages::ReadForm(Tarvex::FormFile& Form)
+QStringList TabbedPages::ReadForm(FormFile& Form)
 {
-    if (Form.Contains(VozirAdu::ControlType, StripName))
-        VozirAdu1->ReadProperties(Form.Bag(VozirAdu::ControlType, StripName));
+    QStringList problems;
+    if (Form.Contains(VozirAdu::ControlType, StripName)) {
+        PropertyBag& bag = Form.Bag(VozirAdu::ControlType, StripName);
+        VozirAdu1->ReadProperties(bag);
+        problems = bag.Problems();
+    }
     if (VozirAdu1->NumberOfTabs() != PageCount())
         ApplyDesign();
     ShowPage(VozirAdu1->ActiveTab());
+    return problems;
 }
 
-void TabbedPages::WriteForm(Tarvex::FormFile& Form) const
+void TabbedPages::WriteForm(FormFile& Form) const
 {
     VozirAdu1->WriteProperties(Form.Bag(VozirAdu::ControlType, StripName));
 }
@@ -94,3 +99,5 @@ void TabbedPages::PlacePages()
         page->raise();
     }
 }
+
+} // namespace Tarvex::Demo

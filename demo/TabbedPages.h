@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <vector>
@@ -9,6 +10,8 @@ namespace Tarvex {
 class FormFile;
 class VozirAdu;
 } // namespace Tarvex
+
+namespace Tarvex::Demo {
 
 // Page frames switched by one tab strip, the way the invoice wizard switches its steps: the strip
 // only reports the new tab, and this host shows that tab's frame over the strip's panel and hides
@@ -22,12 +25,12 @@ public:
     void AddPage(const QString& Caption, QWidget* Page);
     int PageCount() const;
     QWidget* Page(int Index) const;
-    Tarvex::VozirAdu* Strip() const;
+    VozirAdu* Strip() const;
 
     // The strip's design-time properties from a form file; a file without them, or one made for
-    // another set of pages, leaves the pages' own captions in place.
-    void ReadForm(Tarvex::FormFile& Form);
-    void WriteForm(Tarvex::FormFile& Form) const;
+    // another set of pages, leaves the pages' own captions in place. Returns what it could not use.
+    QStringList ReadForm(FormFile& Form);
+    void WriteForm(FormFile& Form) const;
 
     QSize sizeHint() const override;
 
@@ -40,7 +43,9 @@ private:
     void ApplyDesign();
     void PlacePages();
 
-    Tarvex::VozirAdu* VozirAdu1 { nullptr }; // the tab strip, filling this widget
+    VozirAdu* VozirAdu1 { nullptr }; // the tab strip, filling this widget
     std::vector<QWidget*> m_Pages;           // page i belongs to tab i
     QStringList m_Captions;                  // the captions the pages were added with
 };
+
+} // namespace Tarvex::Demo

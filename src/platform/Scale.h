@@ -2,15 +2,15 @@
 
 namespace Tarvex {
 
-// The platform's fixed ratio between its two length units (96 dots per inch).
-constexpr int TwipsPerPixel = 15;
-
 // The numbers are the platform's own so that stored scale modes keep their meaning.
 enum class ScaleModes { Twips = 1, Pixels = 3 };
 
 // Lengths of a drawing surface in its current scale.
 class Scale {
 public:
+    // The platform's fixed ratio between its two length units (96 dots per inch).
+    static constexpr int TwipsPerPixel = 15;
+
     ScaleModes Mode { ScaleModes::Pixels }; // the unit of every coordinate the surface takes or gives
 
     double ToPixels(double Value) const;

@@ -1,0 +1,63 @@
+#include "ProxySide.h"
+
+namespace GridBench {
+
+void ProxySide::Attach(QAbstractItemModel* Source)
+{
+    m_Proxy.setSourceModel(Source);
+    m_Proxy.setSortLocaleAware(true);
+    m_Proxy.setSortCaseSensitivity(Qt::CaseInsensitive);
+    m_Proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+}
+
+void ProxySide::Sort(int Column, bool Ascending)
+{
+    m_Proxy.sort(Column, Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+int ProxySide::Find(const QString& Text, int Column)
+{
+    const auto hits = m_Proxy.match(m_Proxy.index(0, Column), Qt::DisplayRole, Text, 1, Qt::MatchContains);
+    return hits.isEmpty() ? -1 : hits.first().row();
+}
+
+void ProxySide::FilterOn(const QString& Text, int Column)
+{
+    m_Proxy.setFilterKeyColumn(Column);
+    m_Proxy.setFilterFixedString(Text);
+}
+
+void ProxySide::FilterOff()
+{
+    m_Proxy.setFilterFixedString(QString());
+}
+
+void ProxySide::RemoveRows(const std::vector<int>& Positions)
+{
+    for (const int position : Positions)
+        m_Proxy.sourceModel()->removeRow(m_Proxy.mapToSource(m_Proxy.index(position, 0)).row());
+}
+
+void ProxySide::Select(const std::vector<int>& Positions)
+{
+    m_Selected.clear();
+    for (const int position : Positions)
+        m_Selected.push_back(m_Proxy.mapToSource(m_Proxy.index(position, 0)).row());
+}
+
+int ProxySide::ShownCount() const
+{
+    return m_Proxy.rowCount();
+}
+
+QString ProxySide::KeyAt(int Position, int Column) const
+{
+    const QVariant value = m_Proxy.index(Position, Column).data();
+    if (IsNumberColumn(Column))
+        return CanonicalNumber(value.toDouble());
+    if (Column == Date)
+        return CanonicalDate(value.toDate());
+    return value.toString();
+}
+
+} // namespace GridBench

@@ -1,0 +1,129 @@
+#include "grid/RuzuZiri.h"
+
+#include "grid/model/NumberParsing.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace Tarvex {
+
+bool RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell && IsFlagSet(cell->Flags, Mask);
+}
+
+void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
+{
+    udtCell* cell = CellRef(vRow, vCol);
+    if (!cell)
+        return;
+    SetFlagBit(cell->Flags, Mask, On);
+    DrawGrid(m_Paint);
+}
+
+bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagBold); }
+void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold) { CellFlagBit(vRow, vCol, CellFlagBold, New_CellFontBold); }
+bool RuzuZiri::CellFontItalic(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagItalic); }
+void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic) { CellFlagBit(vRow, vCol, CellFlagItalic, New_CellFontItalic); }
+bool RuzuZiri::CellFontUnderline(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagUnderline); }
+void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline) { CellFlagBit(vRow, vCol, CellFlagUnderline, New_CellFontUnderline); }
+bool RuzuZiri::CellWordWrap(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagWordWrap); }
+void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { CellFlagBit(vRow, vCol, CellFlagWordWrap, New_CellWordWrap); }
+
+void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value)
+{
+    udtCell* cell = CellRef(vRow, vCol);
+    if (!cell)
+        return;
+    m_Model.ApplyCellFormat(*cell, Code, Value, ControlLook());
+    DrawGrid(m_Paint);
+}
+
+void RuzuZiri::SetCellChanged(int vRow, int vCol, bool On)
+{
+    udtCell* cell = CellRef(vRow, vCol);
+    if (!cell)
+        return;
+    SetFlagBit(cell->Flags, CellFlagChanged, On);
+    m_CellsChanged = true;
+    SetFlagBit(m_Model.RowAt(vRow).Flags, RowFlagChanged, On);
+}
+
+// -1 as the end of a range stands for the last row or column; false when there are no rows.
+bool RuzuZiri::FixRange(int& RowTo, int& ColTo) const
+{
+    if (RowTo == -1)
+        RowTo = m_Model.m_LastRow;
+    if (ColTo == -1)
+        ColTo = m_Model.Cols() - 1;
+    return m_Model.m_LastRow >= 0;
+}
+
+bool RuzuZiri::IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const
+{
+    return m_Model.IsRowPosition(RowFrom) && m_Model.IsRowPosition(RowTo) && m_Model.IsColumn(ColFrom)
+        && m_Model.IsColumn(ColTo);
+}
+
+// Painting is held for the whole rectangle so that a large range costs one repaint, not one per cell.
+void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int Mode, const QString& vNewValue,
+                           int vNewAlign)
+{
+    if (!FixRange(RowTo, ColTo) || !IsRange(RowFrom, RowTo, ColFrom, ColTo))
+        return;
+
+    const double number = rVal(vNewValue);
+    const double rounded = std::nearbyint(number);
+    const bool colourFits = rounded >= INT32_MIN && rounded <= INT32_MAX;
+    const qint32 colour = colourFits ? static_cast<qint32>(rounded) : 0;
+    const bool fontNameGiven = !vNewValue.trimmed().isEmpty();
+    const bool paint = m_Paint;
+    m_Paint = false;
+    for (int r = RowFrom; r <= RowTo; ++r) {
+        for (int c = ColFrom; c <= ColTo; ++c) {
+            switch (Mode) {
+            case FormatBackColor:
+                if (colourFits)
+                    CellBackColor(r, c, colour);
+                break;
+            case FormatForeColor:
+                if (colourFits)
+                    CellForeColor(r, c, colour);
+                break;
+            case FormatImage: CellImage(r, c, number); break;
+            case FormatFontName:
+                if (fontNameGiven)
+                    CellFontName(r, c, vNewValue);
+                break;
+            case FormatBold: CellFontBold(r, c, number != 0.0); break;
+            case FormatItalic: CellFontItalic(r, c, number != 0.0); break;
+            case FormatUnderline: CellFontUnderline(r, c, number != 0.0); break;
+            case FormatHandPointer: CellHandPointer(r, c, number != 0.0); break;
+            case FormatAlignment: CellAlignment(r, c, vNewAlign); break;
+            default: break;
+            }
+        }
+    }
+    m_Paint = paint;
+    DrawGrid(m_Paint);
+}
+
+// Rows are record numbers here, not display positions: the alignment follows the rows as they were added.
+void RuzuZiri::FormatCellsAlignment(int RowFrom, int RowTo, int ColFrom, int ColTo, int vAlignment)
+{
+    if (!FixRange(RowTo, ColTo))
+        return;
+    if (RowFrom > RowTo) {
+        DrawGrid(m_Paint);
+        return;
+    }
+    if (!IsRange(RowFrom, RowTo, ColFrom, ColTo))
+        return;
+    for (int r = RowFrom; r <= RowTo; ++r)
+        for (int c = ColFrom; c <= ColTo; ++c)
+            m_Model.m_Rows[r].Cells[c].Alignment = static_cast<qint16>(vAlignment);
+    DrawGrid(m_Paint);
+}
+
+} // namespace Tarvex

@@ -1,0 +1,215 @@
+#include "grid/RuzuZiri.h"
+
+#include "grid/model/NumberParsing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace Tarvex {
+
+namespace {
+const udtCellFormat* FormatOf(const GridModel& model, const udtCell* cell)
+{
+    if (!cell || cell->FormatIndex < 0)
+        return nullptr;
+    return &model.m_CellFormats[cell->FormatIndex];
+}
+} // namespace
+
+int RuzuZiri::CellAlignment(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell ? cell->Alignment : 0;
+}
+
+void RuzuZiri::CellAlignment(int vRow, int vCol, int New_CellAlignment)
+{
+    udtCell* cell = CellRef(vRow, vCol);
+    if (!cell)
+        return;
+    cell->Alignment = static_cast<qint16>(New_CellAlignment);
+    DrawGrid(m_Paint);
+}
+
+qint32 RuzuZiri::CellBackColor(int vRow, int vCol) const
+{
+    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    return format ? format->BackColor : 0;
+}
+
+void RuzuZiri::CellBackColor(int vRow, int vCol, qint32 New_CellBackColor)
+{
+    ApplyCellFormat(vRow, vCol, FormatBackColor, New_CellBackColor);
+}
+
+qint32 RuzuZiri::CellForeColor(int vRow, int vCol) const
+{
+    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    return format ? format->ForeColor : 0;
+}
+
+void RuzuZiri::CellForeColor(int vRow, int vCol, qint32 New_CellForeColor)
+{
+    ApplyCellFormat(vRow, vCol, FormatForeColor, New_CellForeColor);
+}
+
+QString RuzuZiri::CellFontName(int vRow, int vCol) const
+{
+    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    return format ? format->FontName : QString();
+}
+
+void RuzuZiri::CellFontName(int vRow, int vCol, const QString& New_CellFontName)
+{
+    ApplyCellFormat(vRow, vCol, FormatFontName, New_CellFontName);
+}
+
+bool RuzuZiri::CellHandPointer(int vRow, int vCol) const
+{
+    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    return format && format->HandPointer;
+}
+
+void RuzuZiri::CellHandPointer(int vRow, int vCol, bool New_CellHandPointer)
+{
+    ApplyCellFormat(vRow, vCol, FormatHandPointer, New_CellHandPointer);
+}
+
+QVariant RuzuZiri::CellImage(int vRow, int vCol) const
+{
+    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    return format ? QVariant(int(format->Image)) : QVariant();
+}
+
+// A key is looked up in the image list once there is one; until then only numbers name images.
+// An index that does not fit the record's 16-bit field leaves the cell as it was.
+void RuzuZiri::CellImage(int vRow, int vCol, const QVariant& New_CellImage)
+{
+    bool isNumber = false;
+    const double index = std::nearbyint(New_CellImage.toDouble(&isNumber));
+    if (!isNumber || index < INT16_MIN || index > INT16_MAX)
+        return;
+    ApplyCellFormat(vRow, vCol, FormatImage, static_cast<int>(index));
+}
+
+bool RuzuZiri::CellChecked(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell && IsFlagSet(cell->Flags, CellFlagChecked);
+}
+
+void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
+{
+    udtCell* cell = CellRef(vRow, vCol);
+    if (!cell)
+        return;
+    SetFlagBit(cell->Flags, CellFlagChecked, New_CellChecked);
+    if (m_Model.m_Columns[vCol].ColType == ColTypeCheckBox)
+        m_Model.StoreText(*cell, vCol, New_CellChecked ? QStringLiteral("True") : QStringLiteral("False"));
+    CalcRowHeight(vRow);
+    SetCellChanged(vRow, vCol, true);
+    DrawGrid(m_Paint);
+}
+
+bool RuzuZiri::CellChanged(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell && IsFlagSet(cell->Flags, CellFlagChanged);
+}
+
+QString RuzuZiri::CellText(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell ? cell->Text : QString();
+}
+
+void RuzuZiri::CellText(int vRow, int vCol, const QString& New_CellText)
+{
+    SetCellTextAndValue(vRow, vCol, New_CellText);
+}
+
+QVariant RuzuZiri::CellValue(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    if (!cell)
+        return {};
+    if (m_Model.m_Columns[vCol].ColType == ColTypeCheckBox)
+        return rVal(cell->Text) != 0.0;
+    if (cell->Text.isEmpty())
+        return {};
+    return rVal(cell->Text);
+}
+
+void RuzuZiri::CellValue(int vRow, int vCol, const QVariant& New_CellValue)
+{
+    SetCellTextAndValue(vRow, vCol, QString::number(rVal(New_CellValue.toString()), 'g', 15));
+}
+
+void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
+{
+    udtCell* cell = CellRef(vRow, vCol);
+    if (!cell)
+        return;
+    m_Model.StoreText(*cell, vCol, Text);
+    CalcRowHeight(vRow);
+    SetCellChanged(vRow, vCol, true);
+    DrawGrid(m_Paint);
+}
+
+QString RuzuZiri::CellTag(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell ? cell->Tag : QString();
+}
+
+void RuzuZiri::CellTag(int vRow, int vCol, const QString& New_CellTag)
+{
+    if (udtCell* cell = CellRef(vRow, vCol))
+        cell->Tag = New_CellTag;
+}
+
+int RuzuZiri::CellProgressValue(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    if (!cell || m_Model.m_Columns[vCol].ColType != ColTypeProgressBar)
+        return 0;
+    return cell->Flags;
+}
+
+void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
+{
+    udtCell* cell = CellRef(vRow, vCol);
+    if (!cell || m_Model.m_Columns[vCol].ColType != ColTypeProgressBar)
+        return;
+    cell->Flags = static_cast<qint16>(std::clamp(New_CellProgressValue, 0, 100));
+    DrawGrid(m_Paint);
+}
+
+qint32 RuzuZiri::CellProgressBarColor(int, int) const
+{
+    return m_ProgressBarColor;
+}
+
+void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressBarColor)
+{
+    if (!FixRef(vRow, vCol))
+        return;
+    m_ProgressBarColor = New_CellProgressBarColor;
+    emit PropertyChanged(QStringLiteral("ProgressBarColor"));
+    DrawGrid(m_Paint);
+}
+
+void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)
+{
+    if (udtCell* cell = CellRef(vRow, vCol))
+        cell->Picture = vNewValue;
+}
+
+std::shared_ptr<QPixmap> RuzuZiri::CellPictureGet(int vRow, int vCol) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell ? cell->Picture : nullptr;
+}
+
+} // namespace Tarvex

@@ -1,0 +1,65 @@
+#include "grid/RuzuZiri.h"
+
+namespace Tarvex {
+
+bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
+{
+    int col = -1;
+    return FixRef(vRow, col) && IsFlagSet(m_Model.RowAt(vRow).Flags, Mask);
+}
+
+void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
+{
+    int col = -1;
+    if (!FixRef(vRow, col))
+        return;
+    SetFlagBit(m_Model.RowAt(vRow).Flags, Mask, On);
+    DrawGrid(m_Paint);
+}
+
+bool RuzuZiri::RowChecked(int vRow) const { return RowFlagBit(vRow, RowFlagChecked); }
+void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlagBit(vRow, RowFlagChecked, New_RowChecked); }
+bool RuzuZiri::RowSelected(int vRow) const { return RowFlagBit(vRow, RowFlagSelected); }
+void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlagBit(vRow, RowFlagSelected, New_RowSelected); }
+
+void RuzuZiri::MultiSelect(int New_MultiSelect)
+{
+    m_MultiSelect = New_MultiSelect;
+    emit PropertyChanged(QStringLiteral("MultiSelect"));
+    if (New_MultiSelect == 0) {
+        for (int r = 0; r <= m_Model.m_LastRow; ++r)
+            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
+        RowColSet(-1, -1);
+    }
+    RefreshIfRedraw();
+}
+
+// vCol is a column number; the current cell keeps display positions, so it is translated once here.
+void RuzuZiri::RowColSet(int vRow, int vCol)
+{
+    int position = m_Col;
+    if (vCol != -1) {
+        if (!m_Model.IsColumn(vCol) || !m_Model.m_Columns[vCol].Visible)
+            return;
+        position = static_cast<int>(std::find(m_Model.m_ColOrder.begin(), m_Model.m_ColOrder.end(), vCol)
+                                    - m_Model.m_ColOrder.begin());
+        m_Col = position;
+    }
+    if (!FixRef(vRow, vCol) || !m_Model.RowAt(vRow).Visible)
+        return;
+
+    if (vRow != m_Row)
+        for (int r = 0; r <= m_Model.m_LastRow; ++r)
+            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
+    SetCurrentCell(vRow, position, false, true);
+    qint16& flags = m_Model.RowAt(vRow).Flags;
+    if (!IsFlagSet(flags, RowFlagSelected)) {
+        SetFlagBit(flags, RowFlagSelected, true);
+        emit SelectionChanged();
+    }
+    SetCurrentCell(vRow, position, true, true);
+    m_Row = vRow;
+    DrawGrid(m_Paint);
+}
+
+} // namespace Tarvex

@@ -1,0 +1,155 @@
+#include "grid/RuzuZiri.h"
+
+namespace Tarvex {
+
+int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool vbMarkAsNew, bool vbRowLocked,
+                     bool vbRowVisible, int vRowData)
+{
+    if (m_Model.Cols() == 0)
+        AddColumn(QString(), static_cast<float>(VisibleWidth()), 4, 0, QString(), QString(), 4, false, 0, true, false);
+
+    const int position = m_Model.AddRow(vstrItem, vRow, ControlLook());
+    udtRow& row = m_Model.RowAt(position);
+    row.Height = m_RowHeightDef;
+    row.RowData = vRowData;
+    SetFlagBit(row.Flags, RowFlagChecked, vbRowChecked);
+    SetFlagBit(row.Flags, RowFlagLocked, vbRowLocked);
+    SetFlagBit(row.Flags, RowFlagNew, vbMarkAsNew);
+    row.Visible = vbRowVisible;
+    if (m_AllowWordWrap)
+        CalcRowHeight(position);
+
+    RefreshIfRedraw();
+    emit RowCountChanged();
+    return position;
+}
+
+int RuzuZiri::AddItem(const QString& vstrItem, int vRow, bool vbRowChecked, bool vbMarkAsNew, bool vbRowLocked,
+                      bool vbRowVisible, int vRowData)
+{
+    return AddRow(vstrItem, vRow, vbRowChecked, vbMarkAsNew, vbRowLocked, vbRowVisible, vRowData);
+}
+
+void RuzuZiri::RemoveRow(int vRow)
+{
+    const int position = vRow == -1 ? m_Row : vRow;
+    if (!m_Model.IsRowPosition(position))
+        return;
+    const bool wasSelected = IsFlagSet(m_Model.RowAt(position).Flags, RowFlagSelected);
+    m_Model.RemoveRow(position);
+
+    if (m_Model.m_LastRow < 0) {
+        Clear();
+    } else {
+        if (wasSelected) {
+            if (m_MultiSelect == 0)
+                SetFlagBit(m_Model.RowAt(std::min(position, m_Model.m_LastRow)).Flags, RowFlagSelected, true);
+            else
+                emit SelectionChanged();
+        }
+        // The current row may have been the one past the new end; it steps back onto the last row.
+        if (m_Row > m_Model.m_LastRow)
+            SetCurrentCell(m_Model.m_LastRow, m_Col, true, true);
+        // A locked or hidden last row refuses the move, but the current row must still exist.
+        m_Row = std::min(m_Row, m_Model.m_LastRow);
+    }
+    EnablePaint(true);
+    RefreshIfRedraw();
+    emit RowCountChanged();
+}
+
+void RuzuZiri::RemoveItem(int vRow)
+{
+    RemoveRow(vRow);
+}
+
+// Removing the selected rows one by one would cost rows x selected; one compacting pass does the
+// same work once, and the host hears one RowCountChanged and one SelectionChanged for the lot.
+void RuzuZiri::DeleteSelected()
+{
+    if (m_MultiSelect == 0) {
+        RemoveItem(-1);
+        return;
+    }
+    EnablePaint(false);
+    const int removed = m_Model.RemoveRows([](const udtRow& row) { return IsFlagSet(row.Flags, RowFlagSelected); });
+    if (removed > 0) {
+        if (m_Model.m_LastRow < 0) {
+            Clear();
+        } else {
+            emit SelectionChanged();
+            m_Row = std::min(m_Row, m_Model.m_LastRow);
+            RowColSet(0, m_Model.IsColumn(m_Col) ? m_Model.m_ColOrder[m_Col] : -1);
+        }
+        emit RowCountChanged();
+    }
+    EnablePaint(true);
+    RefreshIfRedraw();
+}
+
+void RuzuZiri::Clear()
+{
+    m_Model.Clear();
+    m_Row = m_Col = -1;
+    m_MouseRow = m_MouseCol = -1;
+    m_MouseDownRow = m_MouseDownCol = -1;
+    m_SortCol = m_SortSubCol = -1;
+    m_EditRow = m_EditCol = -1;
+    m_CellsChanged = false;
+    m_EditOpen = false;
+    m_Redraw = m_Paint = false;
+    DrawGrid(true);
+}
+
+void RuzuZiri::ClearAll()
+{
+    m_Model.ClearAll();
+    Clear();
+}
+
+void RuzuZiri::Redraw(bool New_Redraw)
+{
+    m_Paint = m_Redraw = New_Redraw;
+    if (!New_Redraw) {
+        m_PendingMetrics = m_PendingScroll = false;
+        return;
+    }
+    if (m_PendingScroll)
+        UpdateScrollRanges();
+    if (m_PendingMetrics) {
+        CalcMetrics();
+        DrawGrid(m_Paint);
+    }
+    m_PendingMetrics = m_PendingScroll = false;
+}
+
+void RuzuZiri::Refresh()
+{
+    CalcMetrics();
+    UpdateScrollRanges();
+    DrawGrid(m_Paint);
+}
+
+int RuzuZiri::CheckedCount() const
+{
+    int count = 0;
+    for (int r = 0; r <= m_Model.m_LastRow; ++r)
+        count += IsFlagSet(m_Model.m_Rows[r].Flags, RowFlagChecked) ? 1 : 0;
+    return count;
+}
+
+int RuzuZiri::FindUnlockedRow(bool Backwards) const
+{
+    const int step = Backwards ? -1 : 1;
+    const int last = m_Model.m_LastRow;
+    int position = m_Row + step;
+    while (position >= 0 && position <= last) {
+        const udtRow& row = m_Model.RowAt(position);
+        if (row.Visible && !IsFlagSet(row.Flags, RowFlagLocked))
+            return position;
+        position += step;
+    }
+    return Backwards ? 0 : last;
+}
+
+} // namespace Tarvex

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+namespace Tarvex {
+
+// One column search: the search text against cell texts, both upper-cased unless MatchCase.
+// Modes: 0 equal, 1 at or after (binary order), 2 contains, 4 at or after and the same first
+// character, 5 starts with, 6 ends with; 3 and every other value match nothing.
+class TextMatch {
+public:
+    TextMatch(const QString& SearchText, int SearchMode, bool MatchCase);
+
+    bool Matches(const QString& CellText);
+
+private:
+    QStringView Prepared(const QString& Text);
+
+    QString m_Text;      // the search text, upper-cased unless m_MatchCase
+    int m_Mode { 0 };
+    bool m_MatchCase { false };
+    QString m_Buffer;    // the cell text upper-cased, reused from row to row
+};
+
+} // namespace Tarvex

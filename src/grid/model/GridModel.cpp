@@ -1,0 +1,175 @@
+#include "grid/model/GridModel.h"
+
+#include "grid/model/NumberParsing.h"
+
+#include <algorithm>
+
+namespace Tarvex {
+
+GridModel::GridModel()
+{
+    ResetFormats();
+}
+
+int GridModel::AddColumn(const udtColumn& Column, int Index, const CellLook& Look)
+{
+    const int n = Cols();
+    m_Columns.push_back(Column);
+    m_Totals.emplace_back();
+    m_TotalsValue.push_back(0.0);
+
+    if (m_LastRow >= 0) {
+        const int look = FindOrAddFormat(Look);
+        udtCell cell;
+        cell.Alignment = static_cast<qint16>(Column.Alignment);
+        cell.FormatIndex = look;
+        for (int r = 0; r <= m_LastRow; ++r)
+            m_Rows[r].Cells.push_back(cell);
+        RetainFormat(look, m_LastRow + 1);
+    }
+
+    if (Index <= 0 || Index >= n) {
+        m_ColOrder.push_back(n);
+        return n;
+    }
+    m_ColOrder.insert(m_ColOrder.begin() + Index, n);
+    return Index;
+}
+
+int GridModel::AddRow(QStringView Item, int Position, const CellLook& Look)
+{
+    GrowRowsIfFull();
+    const int record = ++m_LastRow;
+    udtRow& row = m_Rows.emplace_back();
+    row.Cells.resize(m_Columns.size());
+
+    const int look = FindOrAddFormat(Look);
+    qsizetype start = 0;
+    for (int c = 0; c < Cols(); ++c) {
+        udtCell& cell = row.Cells[c];
+        cell.Alignment = static_cast<qint16>(m_Columns[c].Alignment);
+        cell.Flags = m_Columns[c].Flags;
+        cell.FormatIndex = look;
+        if (start > Item.size())
+            continue;
+        qsizetype end = Item.indexOf(u'\t', start);
+        if (end < 0)
+            end = Item.size();
+        StoreText(cell, c, Item.mid(start, end - start).toString());
+        start = end + 1;
+    }
+    RetainFormat(look, Cols());
+
+    if (Position >= 0 && Position < record) {
+        m_RowOrder.insert(m_RowOrder.begin() + Position, record);
+        return Position;
+    }
+    m_RowOrder.push_back(record);
+    return record;
+}
+
+void GridModel::RemoveRow(int Position)
+{
+    if (!IsRowPosition(Position))
+        return;
+    const int record = m_RowOrder[Position];
+    ForgetRow(m_Rows[record]);
+    m_Rows.erase(m_Rows.begin() + record);
+    int kept = 0;
+    for (int p = 0; p <= m_LastRow; ++p) {
+        const int r = m_RowOrder[p];
+        if (p != Position)
+            m_RowOrder[kept++] = r > record ? r - 1 : r;
+    }
+    m_RowOrder.pop_back();
+    --m_LastRow;
+    ShrinkRowsIfSparse();
+}
+
+int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
+{
+    std::vector<int> newRecord(m_Rows.size(), -1);
+    int kept = 0;
+    for (int r = 0; r <= m_LastRow; ++r) {
+        if (Doomed(m_Rows[r])) {
+            ForgetRow(m_Rows[r]);
+            continue;
+        }
+        if (kept != r)
+            m_Rows[kept] = std::move(m_Rows[r]);
+        newRecord[r] = kept++;
+    }
+    const int removed = ItemCount() - kept;
+    if (removed == 0)
+        return 0;
+
+    m_Rows.resize(kept);
+    int position = 0;
+    for (const int r : m_RowOrder)
+        if (newRecord[r] >= 0)
+            m_RowOrder[position++] = newRecord[r];
+    m_RowOrder.resize(kept);
+    m_LastRow = kept - 1;
+    ShrinkRowsIfSparse();
+    return removed;
+}
+
+void GridModel::Clear()
+{
+    std::vector<udtRow>().swap(m_Rows);
+    std::vector<int>().swap(m_RowOrder);
+    m_LastRow = -1;
+    m_TotalsValue.assign(m_Columns.size(), 0.0);
+    ResetFormats();
+}
+
+void GridModel::ClearAll()
+{
+    m_Columns.clear();
+    m_ColOrder.clear();
+    m_Totals.clear();
+    Clear();
+}
+
+void GridModel::StoreText(udtCell& Cell, int Col, const QString& Text)
+{
+    const double value = rVal(Text);
+    m_TotalsValue[Col] += Cell.Text.isEmpty() ? value : value - rVal(Cell.Text);
+    if (m_Columns[Col].ColType == ColTypeCheckBox)
+        SetFlagBit(Cell.Flags, CellFlagChecked, value != 0.0);
+    Cell.Text = Text;
+}
+
+// Growth is geometric so that adding a million rows one by one copies each record a few times at
+// most; the cache increment only sets the least step.
+void GridModel::GrowRowsIfFull()
+{
+    if (m_Rows.size() < m_Rows.capacity())
+        return;
+    const size_t step = std::max<size_t>({ size_t(std::max(m_CacheIncrement, 1)), m_Rows.size() });
+    m_Rows.reserve(m_Rows.size() + step);
+    m_RowOrder.reserve(m_Rows.capacity());
+}
+
+void GridModel::ShrinkRowsIfSparse()
+{
+    const size_t live = m_Rows.size();
+    const size_t spare = m_Rows.capacity() - live;
+    if (spare <= size_t(std::max(m_CacheIncrement, 0)) || spare < 3 * live)
+        return;
+    m_Rows.shrink_to_fit();
+    m_RowOrder.shrink_to_fit();
+}
+
+void GridModel::ForgetRow(const udtRow& Row)
+{
+    for (int c = 0; c < Cols(); ++c) {
+        const udtCell& cell = Row.Cells[c];
+        if (cell.FormatIndex >= 0)
+            ReleaseFormat(cell.FormatIndex);
+        if (!cell.Text.isEmpty())
+            m_TotalsValue[c] -= rVal(cell.Text);
+    }
+}
+
+} // namespace Tarvex

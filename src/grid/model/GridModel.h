@@ -1,0 +1,103 @@
+#pragma once
+
+#include "grid/model/GridRecords.h"
+
+#include <QStringView>
+#include <QVariant>
+
+#include <functional>
+#include <set>
+#include <unordered_map>
+#include <vector>
+
+namespace Tarvex {
+
+// The five look fields of a shared cell format: what two cells must agree on to share a record.
+struct CellLook {
+    qint32 BackColor { 0 };
+    qint32 ForeColor { 0 };
+    QString FontName;
+    bool HandPointer { false };
+    qint16 Image { 0 };
+
+    bool operator==(const CellLook&) const = default;
+};
+
+struct CellLookHash {
+    size_t operator()(const CellLook& look) const noexcept;
+};
+
+// The grid's whole content: records, order maps, shared formats and running totals, with the
+// operations that keep them consistent. It needs no widget; RuzuZiri owns one and raises the events.
+//
+// Invariants (checked by the tests after every step of a random run):
+//  - m_Columns, m_ColOrder, m_Totals, m_TotalsValue and every live row's Cells have Cols() elements,
+//    and m_ColOrder holds each column number once;
+//  - m_Rows and m_RowOrder have ItemCount() elements, and m_RowOrder holds each record number once;
+//  - a format's UseCount is the number of live cells whose FormatIndex names it;
+//  - m_TotalsValue[c] is the sum of rVal over the texts of column c.
+class GridModel {
+public:
+    GridModel();
+
+    std::vector<udtColumn> m_Columns;        // column number (creation order) -> column
+    std::vector<int> m_ColOrder;             // display position -> column number
+    std::vector<udtRow> m_Rows;              // record number -> row; records 0..m_LastRow are live
+    std::vector<int> m_RowOrder;             // display position -> record number
+    std::vector<udtCellFormat> m_CellFormats; // shared looks; UseCount 0 = free for reuse
+    std::vector<udtTotals> m_Totals;         // column number -> totals-line settings
+    std::vector<double> m_TotalsValue;       // column number -> running sum of rVal of its texts
+    int m_LastRow { -1 };                    // highest live record and position; -1 = no rows
+    int m_CacheIncrement { 10 };             // least number of row records added at each growth
+
+    int Cols() const { return static_cast<int>(m_Columns.size()); }
+    int ItemCount() const { return m_LastRow + 1; }
+    bool IsColumn(int Col) const { return Col >= 0 && Col < Cols(); }
+    bool IsRowPosition(int Row) const { return Row >= 0 && Row <= m_LastRow; }
+    udtRow& RowAt(int Position) { return m_Rows[m_RowOrder[Position]]; }
+    const udtRow& RowAt(int Position) const { return m_Rows[m_RowOrder[Position]]; }
+    udtCell& CellAt(int Position, int Col) { return RowAt(Position).Cells[Col]; }
+    const udtCell& CellAt(int Position, int Col) const { return RowAt(Position).Cells[Col]; }
+
+    // Appends the column record; Index 1..Cols()-1 shows it at that display position, anything else
+    // appends. Existing rows get a new cell in the given look. Returns the display position.
+    int AddColumn(const udtColumn& Column, int Index, const CellLook& Look);
+
+    // Adds a row record whose cells take the TAB-separated texts of Item (extra texts are dropped)
+    // and the given look. Position 0..ItemCount()-1 inserts there, anything else appends.
+    // Returns the display position.
+    int AddRow(QStringView Item, int Position, const CellLook& Look);
+
+    // Removes the row shown at Position, closing the gap in the records and the order map.
+    void RemoveRow(int Position);
+
+    // Removes every row whose record satisfies Doomed in one pass; returns how many went.
+    int RemoveRows(const std::function<bool(const udtRow&)>& Doomed);
+
+    // All rows gone, columns kept; the format table shrinks back to one free record.
+    void Clear();
+    // All columns and rows gone.
+    void ClearAll();
+
+    // Replaces a cell's text, keeping the column total and a check-box cell's check in step.
+    void StoreText(udtCell& Cell, int Col, const QString& Text);
+
+    // Gives the cell the shared format equal to its current look with one field changed by Code;
+    // cells without a format start from Default (the control's colours and font).
+    void ApplyCellFormat(udtCell& Cell, int Code, const QVariant& Value, const CellLook& Default);
+    CellLook LookOf(const udtCell& Cell, const CellLook& Default) const;
+
+private:
+    void GrowRowsIfFull();
+    void ShrinkRowsIfSparse();
+    void ForgetRow(const udtRow& Row);
+    int FindOrAddFormat(const CellLook& Look);
+    void RetainFormat(int Index, int Count = 1);
+    void ReleaseFormat(int Index);
+    void ResetFormats();
+
+    std::unordered_map<CellLook, int, CellLookHash> m_FormatByLook; // look -> a record holding it
+    std::set<int> m_FreeFormats;                                      // records with UseCount 0, lowest first
+};
+
+} // namespace Tarvex

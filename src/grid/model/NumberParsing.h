@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace Tarvex {
+
+// The grid's tolerant text-to-number reading: it keeps the digits, signs and separators of the
+// text's leading number, skips currency marks, spaces and slashes, and reads the rest under the
+// user's locale ("&H" and "&O" texts as hexadecimal and octal); 0 when the text holds no number.
+// "True" and "False" read as -1 and 0.
+double rVal(const QString& Text);
+
+} // namespace Tarvex

@@ -1,0 +1,213 @@
+#include "grid/RuzuZiri.h"
+
+#include "grid/model/SortingEngine.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <numeric>
+
+namespace Tarvex {
+
+namespace {
+
+// Steps the header click's cycle: unsorted -> smallest first -> greatest first -> unsorted.
+qint32 NextSortOrder(qint32 Order)
+{
+    switch (Order) {
+    case 0: return 2;
+    case 2: return 1;
+    case 1: return 0;
+    default: return Order;
+    }
+}
+
+// Every order other than 1 (greatest first) sorts smallest first; folding it here keeps large
+// values from wrapping into 1 on their way to the 16-bit order argument.
+qint16 SortDirection(qint32 SortOrder)
+{
+    return SortOrder == 1 ? 1 : 2;
+}
+
+} // namespace
+
+// Stores and normalises the sort columns; false when they name no column, and the sort is ignored.
+bool RuzuZiri::TakeSortColumns(int vCol1, int vCol2)
+{
+    if ((vCol1 != -1 && !m_Model.IsColumn(vCol1)) || (vCol2 != -1 && !m_Model.IsColumn(vCol2)))
+        return false;
+    if (vCol1 != -1)
+        m_SortCol = vCol1;
+    if (vCol2 != -1)
+        m_SortSubCol = vCol2;
+    if (m_SortCol == -1 && m_SortSubCol != -1)
+        std::swap(m_SortCol, m_SortSubCol);
+    if (m_SortCol == m_SortSubCol)
+        m_SortSubCol = -1;
+
+    // -1 means the header click stored display positions; they become column numbers here.
+    const auto columnShownAt = [this](int position) {
+        return position >= 0 && position < m_Model.Cols() ? m_Model.m_ColOrder[position] : -1;
+    };
+    if (vCol1 == -1)
+        m_SortCol = columnShownAt(m_SortCol);
+    if (vCol2 == -1 && m_SortSubCol != -1)
+        m_SortSubCol = columnShownAt(m_SortSubCol);
+    return m_SortCol != -1;
+}
+
+void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
+{
+    if (m_Model.m_LastRow == -1 || m_Sorting)
+        return;
+    if (!TakeSortColumns(vCol1, vCol2))
+        return;
+
+    udtColumn& primary = m_Model.m_Columns[m_SortCol];
+    primary.SortOrder = vCol1SortType == -1 ? NextSortOrder(primary.SortOrder) : vCol1SortType;
+    if (m_SortSubCol != -1)
+        m_Model.m_Columns[m_SortSubCol].SortOrder = vCol2SortType == -1 ? primary.SortOrder : vCol2SortType;
+
+    const int currentRecord = m_Row != -1 && m_Model.IsRowPosition(m_Row) ? m_Model.m_RowOrder[m_Row] : 0;
+    if (primary.SortOrder != 0) {
+        m_Sorting = true;
+        SortRows(0, m_Model.m_LastRow, m_SortCol, SortDirection(primary.SortOrder));
+        SortSubRanges();
+        m_SortKeys.clear();
+        m_Sorting = false;
+    } else {
+        std::iota(m_Model.m_RowOrder.begin(), m_Model.m_RowOrder.end(), 0);
+        m_SortCol = -1;
+        m_SortSubCol = -1;
+    }
+
+    const auto& order = m_Model.m_RowOrder;
+    const auto current = std::find(order.begin(), order.end(), currentRecord);
+    if (current != order.end())
+        RowColSet(int(current - order.begin()), -1);
+    emit SortComplete();
+    QCoreApplication::processEvents();
+}
+
+void RuzuZiri::SortRows(int First, int Last, int Col, qint16 Order)
+{
+    if (Last <= First || !m_Model.IsColumn(Col))
+        return;
+    switch (m_Model.m_Columns[Col].ColType) {
+    case ColTypeCheckBox: SortRowsType3(First, Last, Col, Order); break;
+    case ColTypeDate: SortRowsDate(First, Last, Col, Order); break;
+    case ColTypeNumber: SortRowsNumeric(First, Last, Col, Order); break;
+    case ColTypeCustomSort: SortRowsCustom(First, Last, Col, Order); break;
+    default: SortRowsText(First, Last, Col, Order); break;
+    }
+}
+
+// The keys of a column are computed once per sort, for every record, and serve the primary sort
+// and all runs of the secondary one.
+const std::vector<double>& RuzuZiri::SortKeys(int Col, const std::function<std::vector<double>()>& Build)
+{
+    auto& keys = m_SortKeys[Col];
+    if (keys.size() != size_t(m_Model.ItemCount()))
+        keys = Build();
+    return keys;
+}
+
+void RuzuZiri::SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys)
+{
+    const std::span<int> stretch(m_Model.m_RowOrder.data() + First, size_t(Last - First + 1));
+    SortingEngine::SortByKeys(stretch, Keys, Order == 1);
+}
+
+std::function<const QString&(int Record)> RuzuZiri::SortTexts(int Col) const
+{
+    return [this, Col](int record) -> const QString& { return m_Model.m_Rows[size_t(record)].Cells[size_t(Col)].Text; };
+}
+
+// A checked cell counts -1 and an unchecked one 0, so greatest first lists unchecked rows first.
+void RuzuZiri::SortRowsType3(int First, int Last, int Col, qint16 Order)
+{
+    SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] {
+        std::vector<double> keys(size_t(m_Model.ItemCount()));
+        for (size_t record = 0; record < keys.size(); ++record)
+            keys[record] = IsFlagSet(m_Model.m_Rows[record].Cells[size_t(Col)].Flags, CellFlagChecked) ? -1.0 : 0.0;
+        return keys;
+    }));
+}
+
+// Texts that are no dates sort below every date, in both directions.
+void RuzuZiri::SortRowsDate(int First, int Last, int Col, qint16 Order)
+{
+    SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::DateKeys(m_Model.ItemCount(), SortTexts(Col)); }));
+}
+
+void RuzuZiri::SortRowsNumeric(int First, int Last, int Col, qint16 Order)
+{
+    SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::NumberKeys(m_Model.ItemCount(), SortTexts(Col)); }));
+}
+
+void RuzuZiri::SortRowsText(int First, int Last, int Col, qint16 Order)
+{
+    SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::TextKeys(m_Model.ItemCount(), SortTexts(Col)); }));
+}
+
+// The host decides each comparison. Value1 and Value2 are the cells' texts: what the handler leaves
+// in them is stored back into the cells. The handler may also switch the column for the comparisons
+// that follow. Whatever it answers the sort ends with a permutation; if it adds or removes rows or
+// columns, the sort gives up and leaves the order as it was.
+void RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
+{
+    std::vector<int> records(m_Model.m_RowOrder.begin() + First, m_Model.m_RowOrder.begin() + Last + 1);
+    const std::vector<int> before = records;
+    const int rowCount = m_Model.ItemCount();
+    const int colCount = m_Model.Cols();
+    int column = Col;
+    bool changed = false;
+
+    SortingEngine::Judge judge;
+    judge.GoesBefore = [&](int r, int p) {
+        QString value1 = m_Model.m_Rows[r].Cells[column].Text;
+        QString value2 = m_Model.m_Rows[p].Cells[column].Text;
+        int col = column;
+        bool swap = false;
+        emit CustomSort(Order == 1, col, value1, value2, swap);
+        if (m_Model.ItemCount() != rowCount || m_Model.Cols() != colCount) {
+            changed = true;
+            return false;
+        }
+        udtCell& cell1 = m_Model.m_Rows[r].Cells[column];
+        if (cell1.Text != value1)
+            m_Model.StoreText(cell1, column, value1);
+        udtCell& cell2 = m_Model.m_Rows[p].Cells[column];
+        if (cell2.Text != value2)
+            m_Model.StoreText(cell2, column, value2);
+        if (m_Model.IsColumn(col))
+            column = col;
+        return swap;
+    };
+    judge.Stop = [&] { return changed; };
+
+    if (!SortingEngine::SortByJudge(records, judge))
+        return;
+    auto stretch = m_Model.m_RowOrder.begin() + First;
+    if (std::equal(before.begin(), before.end(), stretch))
+        std::copy(records.begin(), records.end(), stretch);
+}
+
+// Runs of equal primary text (compared exactly, whatever the primary column's kind) are ordered by
+// the secondary column.
+void RuzuZiri::SortSubRanges()
+{
+    if (m_SortSubCol == -1 || !m_Model.IsColumn(m_SortSubCol) || !m_Model.IsColumn(m_SortCol))
+        return;
+    const qint16 order = SortDirection(m_Model.m_Columns[m_SortSubCol].SortOrder);
+    const int rowCount = m_Model.ItemCount();
+    int start = 0;
+    for (int p = 1; p <= rowCount && m_Model.ItemCount() == rowCount; ++p) {
+        if (p < rowCount && m_Model.CellAt(p, m_SortCol).Text == m_Model.CellAt(start, m_SortCol).Text)
+            continue;
+        SortRows(start, p - 1, m_SortSubCol, order);
+        start = p;
+    }
+}
+
+} // namespace Tarvex

@@ -1,0 +1,88 @@
+#include "grid/RuzuZiri.h"
+
+#include "grid/view/ScaleUnits.h"
+
+#include <QFontMetrics>
+
+#include <cmath>
+
+namespace Tarvex {
+
+qint32 RuzuZiri::PixelsFromScaleUnits(float Width) const
+{
+    const double pixels = std::nearbyint(Width * PixelsPerScaleUnit(m_ScaleUnits));
+    if (!(pixels >= INT32_MIN && pixels <= INT32_MAX))
+        return 0;
+    return static_cast<qint32>(pixels);
+}
+
+int RuzuZiri::TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const
+{
+    QFont cellFont = font();
+    if (!FontName.isEmpty())
+        cellFont.setFamily(FontName);
+    cellFont.setBold(Bold);
+    cellFont.setItalic(Italic);
+    cellFont.setUnderline(Underline);
+    return QFontMetrics(cellFont).horizontalAdvance(Text);
+}
+
+void RuzuZiri::ColWidthAutoSize(int vCol)
+{
+    if (vCol == -1) {
+        for (int c = 0; c < m_Model.Cols(); ++c)
+            AutoSizeColumn(c);
+    } else if (m_Model.IsColumn(vCol)) {
+        AutoSizeColumn(vCol);
+    }
+    UpdateScrollRanges();
+}
+
+void RuzuZiri::AutoSizeColumn(int Col)
+{
+    const udtColumn& column = m_Model.m_Columns[Col];
+    if (column.ColType == ColTypeCheckBox) {
+        ColWidth(Col, 480);
+        return;
+    }
+    if (column.ColType == ColTypeProgressBar || column.ColType == ColTypeButton || m_Model.m_LastRow < 0)
+        return;
+
+    int widest = 0;
+    for (int r = 0; r <= m_Model.m_LastRow; ++r) {
+        const udtCell& cell = m_Model.m_Rows[r].Cells[Col];
+        const CellLook look = m_Model.LookOf(cell, ControlLook());
+        int width = TextWidth(cell.Text, look.FontName, IsFlagSet(cell.Flags, CellFlagBold),
+                              IsFlagSet(cell.Flags, CellFlagItalic), IsFlagSet(cell.Flags, CellFlagUnderline));
+        if (look.Image != 0)
+            width += m_Metrics.ImageWidth;
+        widest = std::max(widest, width);
+    }
+    if (m_TotalsLineShow && column.ColType == ColTypeNumber) {
+        const QString totals = m_Model.m_Totals[Col].Caption + QString::number(m_Model.m_TotalsValue[Col], 'g', 15);
+        widest = std::max(widest, TextWidth(totals, font().family(), font().bold(), font().italic(), font().underline()));
+    }
+    ColWidth(Col, static_cast<float>((widest + TwipsPerPixel) * TwipsPerPixel));
+}
+
+void RuzuZiri::ColForceFit()
+{
+    EnablePaint(false);
+    double sum = 0;
+    for (const udtColumn& column : m_Model.m_Columns)
+        if (column.Visible)
+            sum = std::nearbyint(sum + column.Width);
+    if (m_ShowRowNumbers && m_RowNumberWidth == 0)
+        m_RowNumberWidth = 19;
+    if (sum != 0) {
+        const double factor = VisibleWidth() / sum;
+        for (int c = 0; c < m_Model.Cols(); ++c)
+            ColWidth(c, static_cast<float>(m_Model.m_Columns[c].Width * factor));
+    }
+    m_PendingMetrics = true;
+    EnablePaint(true);
+    if (m_Redraw)
+        Refresh();
+}
+
+} // namespace Tarvex

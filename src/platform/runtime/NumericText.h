@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+
+namespace Tarvex {
+
+// The separators and signs a number may be written with in one locale. Reading them from QLocale
+// builds several strings, so callers that test many texts keep one of these.
+struct NumberSymbols {
+    QString DecimalPoint;   // "." in English, "," in German
+    QString GroupSeparator; // "," in English, "." in German
+
+    static NumberSymbols FromLocale(const QLocale& locale);
+    // The symbols of QLocale(), refreshed whenever the default locale has changed.
+    static const NumberSymbols& OfDefaultLocale();
+};
+
+// Whether the whole text (blanks around it aside) reads as a number in the user's locale: a sign,
+// digits that may carry the locale's group separators, the locale's decimal separator and more
+// digits, an exponent. Group separators are accepted wherever they follow a digit, not only every
+// third digit. Signs are the ASCII ones only: a locale's own minus (U+2212) would pass here and
+// then read as no number at all.
+bool IsNumericText(QStringView text);
+bool IsNumericText(QStringView text, const NumberSymbols& symbols);
+
+// Reads the number at the start of the text the same way in every locale: blanks, an optional
+// sign, digits, an optional "." and digits, an optional exponent. Reading stops at the first
+// character that cannot continue the number; no number at all reads as 0. A value too large for a
+// double reads as an infinity, one too small as zero.
+double ReadLeadingNumber(QStringView text);
+
+} // namespace Tarvex

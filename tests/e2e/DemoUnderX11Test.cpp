@@ -1,0 +1,63 @@
+#include "CalculatorLine.h"
+#include "DemoWindow.h"
+
+#include "app/LanguageFile.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+
+// Runs under a real X server (Xvfb): the window is mapped, typed into through the X event queue,
+// and read back from the screen's framebuffer rather than from Qt's own rendering.
+class DemoUnderX11 : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+            GTEST_SKIP() << "needs an X server; ctest runs this suite under xvfb-run";
+        LoadLanguageFile(QStringLiteral(TARVEX_DEMO_SOURCE_DIR "/lng/deutsch.lng"));
+        m_Window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_Window));
+    }
+
+    QImage Screen() const
+    {
+        return m_Window.screen()->grabWindow(m_Window.winId()).toImage();
+    }
+
+    Demo::DemoWindow m_Window;
+};
+
+TEST_F(DemoUnderX11, CalculatorLineEvaluatesWhatTheUserTypes)
+{
+    QLineEdit* input = m_Window.Calculator()->Input();
+    input->setFocus();
+    QTest::keyClicks(input, QStringLiteral("(1+2)*3"));
+    QTest::keyClick(input, Qt::Key_Return);
+
+    EXPECT_EQ(QStringLiteral("Ergebnis: 9"), m_Window.Calculator()->ResultText());
+}
+
+TEST_F(DemoUnderX11, WindowReachesTheScreen)
+{
+    const QImage shot = Screen();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(m_Window.width(), shot.width());
+
+    // A mapped window shows more than one colour: frame, text field and captions.
+    const QRgb first = shot.pixel(0, 0);
+    bool varied = false;
+    for (int y = 0; y < shot.height() && !varied; y += 7) {
+        for (int x = 0; x < shot.width() && !varied; x += 7)
+            varied = shot.pixel(x, y) != first;
+    }
+    EXPECT_TRUE(varied);
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+#include "evaluator/MathPlugin.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Tarvex;
+
+namespace {
+
+struct Case {
+    const char* Text;
+    double Expected;
+};
+
+// A calculator line as the host evaluates it, in English unless a test switches the locale.
+class Calculator : public testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
+    void TearDown() override { QLocale::setDefault(m_Saved); }
+
+    void ExpectValues(std::initializer_list<Case> cases)
+    {
+        for (const Case& c : cases) {
+            bool isError = true;
+            const QVariant value = Plugin.MathExpression(QString::fromUtf8(c.Text), isError);
+            EXPECT_FALSE(isError) << c.Text;
+            EXPECT_EQ(QMetaType::Double, value.typeId()) << c.Text;
+            EXPECT_DOUBLE_EQ(c.Expected, value.toDouble()) << c.Text;
+        }
+    }
+
+    void ExpectFailures(std::initializer_list<const char*> texts)
+    {
+        for (const char* text : texts) {
+            bool isError = false;
+            const QVariant value = Plugin.MathExpression(QString::fromUtf8(text), isError);
+            EXPECT_TRUE(isError) << text;
+            EXPECT_FALSE(value.isValid()) << text << " gave " << value.toDouble();
+        }
+    }
+
+    MathPlugin Plugin;
+
+private:
+    QLocale m_Saved;
+};
+
+} // namespace
+
+TEST_F(Calculator, PowersBindTightestAndAssociateToTheLeft)
+{
+    ExpectValues({ { "2^3^2", 64 }, { "2^10", 1024 }, { "2*3^2", 18 }, { "4^0.5", 2 }, { "2^-1", 0.5 }, { "0^0", 1 } });
+}
+
+TEST_F(Calculator, ProductsBeforeSumsLeftToRight)
+{
+    ExpectValues({ { "8/2*2", 8 }, { "10/4", 2.5 }, { "(1+2)*3", 9 }, { "1+2*3", 7 }, { "10-4-3", 3 },
+                   { "2*(3+4)*5", 70 }, { "((2))", 2 }, { "1.5 + 2.25", 3.75 }, { "1E3 / 8", 125 } });
+}
+
+TEST_F(Calculator, SignsBindToTheFollowingOperandBeforeAnyOperator)
+{
+    ExpectValues({ { "-2^2", 4 }, { "2*-3", -6 }, { "1 - - 2", 3 }, { "--2", 2 }, { "+-+2", -2 }, { "-(1+2)", -3 },
+                   { "3--2^2", 7 }, { "-SIN(0)", 0 }, { "2^-(1+1)", 0.25 } });
+}
+
+TEST_F(Calculator, LogicRoundsHalvesToEvenAndRanksBelowSums)
+{
+    ExpectValues({ { "6 AND 3", 2 }, { "6 OR 3", 7 }, { "6 XOR 3", 5 }, { "6 EQV 3", -6 }, { "6 IMP 3", -5 },
+                   { "2.5 AND 7", 2 }, { "3.5 AND 7", 4 }, { "7 MOD 4 + 1", 2 }, { "-7 MOD 3", -1 }, { "7 MOD -3", 1 },
+                   { "1 OR 2 AND 3", 3 }, { "12 and 10 or 1", 9 }, { "(-2147483647-1) MOD -1", 0 } });
+}
+
+TEST_F(Calculator, FunctionsTakeTheValueOfTheirBracket)
+{
+    ExpectValues({ { "sin(0)", 0 }, { "SGN(-5)", -1 }, { "SGN(0)", 0 }, { "ABS(-2.5)", 2.5 }, { "SQR(16)+1", 5 },
+                   { "COS(0)*2", 2 }, { "ATN(1)*4", 3.14159265358979323846 }, { "TAN(0)", 0 },
+                   { "EXP(1)", 2.71828182845904523536 }, { "LOG(EXP(2))", 2 }, { "SQR(SQR(81))", 3 },
+                   { "2*Abs(1-4)", 6 }, { "SIN()", 0 } });
+}
+
+TEST_F(Calculator, EmptyAndBlankLinesAreZero)
+{
+    ExpectValues({ { "", 0 }, { "   ", 0 }, { "()", 0 }, { "\t1\r\n+ 2 ", 3 } });
+}
+
+TEST_F(Calculator, MalformedLinesFail)
+{
+    ExpectFailures({ "1 2", "2(3)", "(1)(2)", "(1) 2", "5+", "*2", "2*", "SIN 5", "SIN", "(1+2", "abc",
+                     "1 + x", "2)", "SIN(0)(1)" });
+}
+
+TEST_F(Calculator, OperatorsWithoutAnOperandBeforeThemFail)
+{
+    // A sign or operator directly before a binary operator would otherwise vanish: 2-*3 would be 6.
+    ExpectFailures({ "2-*3", "2+*3", "2 AND OR 3", "2 * / 3", "-^2", "2^*3", "- MOD 5" });
+}
+
+TEST_F(Calculator, EveryResultOutsideTheFiniteNumbersFails)
+{
+    ExpectFailures({ "1/0", "0/0", "10^400", "EXP(1000)", "(-8)^(1/3)", "0^-1", "SQR(-1)", "LOG(0)", "LOG(-1)",
+                     "1e308*10", "1e308+1e308", "1e400", "2147483648 AND 1", "1 MOD 0", "1 MOD 0.4" });
+}
+
+TEST_F(Calculator, IsErrorIsSetByEveryCall)
+{
+    bool isError = true;
+    EXPECT_EQ(QVariant(2.0), Plugin.MathExpression(QStringLiteral("1+1"), isError));
+    EXPECT_FALSE(isError);
+    EXPECT_EQ(QVariant(), Plugin.MathExpression(QStringLiteral("1/0"), isError));
+    EXPECT_TRUE(isError);
+    // A failure leaves nothing behind for the next line.
+    EXPECT_EQ(QVariant(3.0), Plugin.MathExpression(QStringLiteral("(1+2)"), isError));
+    EXPECT_FALSE(isError);
+}
+
+TEST_F(Calculator, OperandsPassTheUsersLocaleButReadThePointForm)
+{
+    ExpectValues({ { "1,5", 1 }, { "1,000.5 + 1", 2 } }); // the comma groups in English
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    ExpectValues({ { "1,5", 1 }, { "1,5 + 1.5", 2.5 }, { "1.000,5", 1 } });
+    QLocale::setDefault(QLocale(QStringLiteral("fr_FR")));
+    ExpectFailures({ "1.5" });
+    ExpectValues({ { "2,5*2", 4 } });
+}

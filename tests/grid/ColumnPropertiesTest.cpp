@@ -1,0 +1,128 @@
+#include "grid/RuzuZiri.h"
+
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Tarvex;
+
+TEST(GridColumnProperties, ColumnsOutsideTheGridReadEmptyAndIgnoreWrites)
+{
+    RuzuZiri grid;
+    grid.AddColumn("a");
+    for (const int col : { 1, -2 }) {
+        grid.ColHeading(col, "x");
+        grid.ColWidth(col, 10);
+        grid.ColWordWrap(col, true);
+        grid.BindControl(col, &grid, 15);
+        EXPECT_EQ("", grid.ColHeading(col));
+        EXPECT_EQ(0.0f, grid.ColWidth(col));
+        EXPECT_FALSE(grid.ColVisible(col));
+        EXPECT_FALSE(grid.ColWordWrap(col));
+        EXPECT_EQ(0, grid.ColType(col));
+    }
+    EXPECT_TRUE(grid.ColLocked(-1)); // -1 always answers locked
+    EXPECT_FALSE(grid.ColLocked(0));
+}
+
+TEST(GridColumnProperties, WidthsInPixelsFollowTheScaleUnits)
+{
+    RuzuZiri grid;
+    grid.AddColumn("a", 22.0f); // 23 twips = 1.53 pixels
+    EXPECT_EQ(2, grid.Model().m_Columns[0].WidthPx);
+    grid.ColWidth(0, 37.5f); // 2.5 pixels: ties go to even
+    EXPECT_EQ(2, grid.Model().m_Columns[0].WidthPx);
+    grid.ColWidth(0, 3e38f); // far beyond any pixel count: no wrap into negative widths
+    EXPECT_GE(grid.Model().m_Columns[0].WidthPx, 0);
+}
+
+TEST(GridColumnProperties, WordWrapOfAColumnReachesOnlyRowsAddedAfterwards)
+{
+    RuzuZiri grid;
+    grid.AddColumn("a");
+    grid.AddItem("old");
+    grid.ColWordWrap(0, true);
+    grid.AddItem("new");
+    EXPECT_TRUE(grid.ColWordWrap(0));
+    EXPECT_FALSE(grid.CellWordWrap(0, 0));
+    EXPECT_TRUE(grid.CellWordWrap(1, 0));
+}
+
+TEST(GridCurrentColumn, ReadsZeroWithoutColumnsAndMinusOneWithoutCurrentCell)
+{
+    RuzuZiri grid;
+    EXPECT_EQ(0, grid.Col());
+    grid.AddColumn("a");
+    grid.AddColumn("b");
+    grid.AddItem("1\t2");
+    grid.Col(1);
+    EXPECT_EQ(1, grid.Col());
+    grid.Clear();
+    EXPECT_EQ(-1, grid.Col());
+}
+
+TEST(GridCurrentColumn, IsAColumnNumberEvenWhenShownElsewhere)
+{
+    RuzuZiri grid;
+    grid.AddColumn("a");
+    grid.AddColumn("b");
+    grid.AddColumn("c", 500, 4, 0, "", "", 4, false, 1); // column 2 shown second
+    grid.AddItem("1\t2\t3");
+    grid.Col(2);
+    EXPECT_EQ(2, grid.Col());
+    EXPECT_EQ("3", grid.CellText());
+}
+
+TEST(GridBindControl, KeepsTheControlUntilItGoesAway)
+{
+    RuzuZiri grid;
+    grid.AddColumn("a");
+    auto editor = std::make_unique<QLineEdit>();
+    grid.BindControl(0, editor.get(), 2 | 4);
+    EXPECT_EQ(editor.get(), grid.Model().m_Columns[0].Control);
+    EXPECT_EQ(6, grid.Model().m_Columns[0].MoveControl);
+    editor.reset();
+    EXPECT_EQ(nullptr, grid.Model().m_Columns[0].Control); // no dangling editor
+}
+
+TEST(GridAutoSize, CheckBoxColumnsTakeAFixedWidthAndProgressColumnsKeepTheirs)
+{
+    RuzuZiri grid;
+    grid.AddColumn("done", 500, 4, ColTypeCheckBox);
+    grid.AddColumn("progress", 700, 4, ColTypeProgressBar);
+    grid.AddItem("1\t50");
+    grid.ColWidthAutoSize(-1);
+    EXPECT_EQ(480.0f, grid.ColWidth(0));
+    EXPECT_EQ(701.0f, grid.ColWidth(1));
+}
+
+TEST(GridAutoSize, TheLongestTextDecidesAndHiddenRowsCount)
+{
+    RuzuZiri grid;
+    grid.AddColumn("short");
+    grid.AddColumn("long");
+    grid.AddItem("ab\tab");
+    grid.AddRow("ab\tabcdefghijklmnopqrstuvwxyz", -1, false, false, false, false);
+    grid.ColWidthAutoSize(0);
+    grid.ColWidthAutoSize(1);
+    EXPECT_GT(grid.ColWidth(1), grid.ColWidth(0) + 15 * 50);
+    EXPECT_EQ(0, std::fmod(grid.ColWidth(0), 15.0f)); // whole pixels, in twips
+}
+
+TEST(GridForceFit, ScalesAllColumnsToFillTheVisibleWidth)
+{
+    RuzuZiri grid;
+    grid.resize(401, 100); // 400 pixels = 6000 twips usable
+    grid.AddColumn("a", 999);
+    grid.AddColumn("b", 999);
+    grid.AddColumn("c", 1999);
+    grid.AddColumn("hidden", 999, 4, 0, "", "", 4, false, 0, false);
+    grid.ColForceFit();
+    EXPECT_FLOAT_EQ(1500.0f, grid.ColWidth(0));
+    EXPECT_FLOAT_EQ(1500.0f, grid.ColWidth(1));
+    EXPECT_FLOAT_EQ(3000.0f, grid.ColWidth(2));
+    EXPECT_FLOAT_EQ(1500.0f, grid.ColWidth(3)); // hidden columns scale along
+}
+

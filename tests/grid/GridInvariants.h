@@ -1,0 +1,72 @@
+#pragma once
+
+#include "grid/model/GridModel.h"
+#include "grid/model/NumberParsing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace Tarvex {
+
+// True when Map holds each number 0..Map.size()-1 exactly once.
+inline bool IsPermutation(const std::vector<int>& Map)
+{
+    std::vector<bool> seen(Map.size(), false);
+    for (const int value : Map) {
+        if (value < 0 || value >= static_cast<int>(Map.size()) || seen[value])
+            return false;
+        seen[value] = true;
+    }
+    return true;
+}
+
+// Checks every invariant of the grid's storage in O(rows x columns + formats); returns a failure that
+// names the first broken one, so a random run can report the step where it broke.
+inline testing::AssertionResult GridInvariants(const GridModel& model)
+{
+    const size_t cols = model.m_Columns.size();
+    const size_t rows = static_cast<size_t>(model.m_LastRow + 1);
+    if (model.m_ColOrder.size() != cols || model.m_Totals.size() != cols || model.m_TotalsValue.size() != cols)
+        return testing::AssertionFailure() << "column arrays differ in size";
+    if (!IsPermutation(model.m_ColOrder))
+        return testing::AssertionFailure() << "column order is not a permutation";
+    if (model.m_Rows.size() != rows || model.m_RowOrder.size() != rows)
+        return testing::AssertionFailure() << "row arrays hold " << model.m_Rows.size() << " and "
+                                           << model.m_RowOrder.size() << " for " << rows << " rows";
+    if (!IsPermutation(model.m_RowOrder))
+        return testing::AssertionFailure() << "row order is not a permutation";
+
+    std::vector<int> uses(model.m_CellFormats.size(), 0);
+    std::vector<double> totals(cols, 0.0);
+    std::vector<double> magnitude(cols, 0.0);
+    for (size_t r = 0; r < rows; ++r) {
+        const udtRow& row = model.m_Rows[r];
+        if (row.Cells.size() != cols)
+            return testing::AssertionFailure() << "record " << r << " has " << row.Cells.size() << " cells";
+        for (size_t c = 0; c < cols; ++c) {
+            const udtCell& cell = row.Cells[c];
+            if (cell.FormatIndex >= static_cast<int>(uses.size()) || cell.FormatIndex < -1)
+                return testing::AssertionFailure() << "record " << r << " column " << c << " names format "
+                                                   << cell.FormatIndex;
+            if (cell.FormatIndex >= 0)
+                ++uses[cell.FormatIndex];
+            const double value = rVal(cell.Text);
+            totals[c] += value;
+            magnitude[c] += std::abs(value);
+        }
+    }
+    for (size_t f = 0; f < uses.size(); ++f)
+        if (model.m_CellFormats[f].UseCount != uses[f])
+            return testing::AssertionFailure() << "format " << f << " counts " << model.m_CellFormats[f].UseCount
+                                               << " uses, cells name it " << uses[f] << " times";
+    // Running sums drift by rounding only; anything beyond that is a lost addition or subtraction.
+    for (size_t c = 0; c < cols; ++c)
+        if (std::abs(model.m_TotalsValue[c] - totals[c]) > 1e-9 * (1.0 + magnitude[c]) + 1e-6)
+            return testing::AssertionFailure() << "column " << c << " totals " << model.m_TotalsValue[c]
+                                               << ", its texts add up to " << totals[c];
+    return testing::AssertionSuccess();
+}
+
+} // namespace Tarvex

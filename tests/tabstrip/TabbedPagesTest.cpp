@@ -1,0 +1,102 @@
+#include "DemoWindow.h"
+#include "TabbedPages.h"
+
+#include "controls/tabstrip/VozirAdu.h"
+#include "platform/FormFile.h"
+#include "platform/PictureBox.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+
+// Two pages under two tabs, as a host window lays them out.
+struct TwoPages {
+    Demo::TabbedPages Pages;
+    QLabel* Documents { new QLabel(QStringLiteral("documents")) };
+    QLabel* Settings { new QLabel(QStringLiteral("settings")) };
+
+    TwoPages()
+    {
+        Pages.AddPage(QStringLiteral("Documents"), Documents);
+        Pages.AddPage(QStringLiteral("Settings"), Settings);
+        Pages.resize(400, 200);
+        Pages.show();
+    }
+
+    void PressTab(int Tab)
+    {
+        auto* strip = Pages.Strip()->findChild<PictureBox*>(QStringLiteral("TabStrip"));
+        const QFontMetrics metrics(strip->font());
+        int x = 2 + 5;
+        for (int i = 0; i < Tab; ++i)
+            x += metrics.horizontalAdvance(Pages.Strip()->Caption(i)) + 15;
+        QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(x, 8));
+    }
+};
+
+} // namespace
+
+TEST(TabbedPages, PressingATabShowsItsPageOnly)
+{
+    TwoPages host;
+    EXPECT_EQ(2, host.Pages.Strip()->NumberOfTabs());
+    EXPECT_TRUE(host.Documents->isVisible());
+    EXPECT_FALSE(host.Settings->isVisible());
+
+    host.PressTab(1);
+
+    EXPECT_EQ(1, host.Pages.Strip()->ActiveTab());
+    EXPECT_FALSE(host.Documents->isVisible());
+    EXPECT_TRUE(host.Settings->isVisible());
+}
+
+TEST(TabbedPages, FormFileBringsBackTheActivePage)
+{
+    FormFile form;
+    {
+        TwoPages before;
+        before.PressTab(1);
+        before.Pages.WriteForm(form);
+    }
+    TwoPages after;
+    EXPECT_TRUE(after.Pages.ReadForm(form).isEmpty());
+    EXPECT_EQ(1, after.Pages.Strip()->ActiveTab());
+    EXPECT_TRUE(after.Settings->isVisible());
+}
+
+TEST(TabbedPages, FormMadeForOtherPagesKeepsThePagesOwnTabs)
+{
+    FormFile form;
+    PropertyBag& bag = form.Bag(VozirAdu::ControlType, QStringLiteral("VozirAdu1"));
+    bag.WriteProperty(QStringLiteral("NumberOfTabs"), 3);
+    bag.WriteProperty(QStringLiteral("ActiveTab"), 2);
+    TwoPages host;
+
+    host.Pages.ReadForm(form);
+
+    EXPECT_EQ(2, host.Pages.Strip()->NumberOfTabs());
+    EXPECT_EQ(QStringLiteral("Settings"), host.Pages.Strip()->Caption(1));
+    EXPECT_TRUE(host.Documents->isVisible());
+}
+
+TEST(DemoWindow, RendersEveryPageSelectedThroughItsTab)
+{
+    QTemporaryDir dir;
+    Demo::DemoWindow window;
+    window.show();
+    int selections = 0;
+    QObject::connect(window.Pages()->Strip(), &VozirAdu::AfterTabChange, [&](short&) { ++selections; });
+
+    const QStringList written = window.RenderPages(dir.path());
+
+    EXPECT_EQ(window.PageCount(), written.size());
+    // One selection per page, one more for the page shown before.
+    EXPECT_EQ(window.PageCount() + 1, selections);
+    EXPECT_FALSE(QImage(written.value(0)).isNull());
+}
