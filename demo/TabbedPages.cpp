@@ -24,16 +24,19 @@ TabbedPages::TabbedPages(QWidget* Parent)
     connect(VozirAdu1, &VozirAdu::AfterTabChange, this, &TabbedPages::VozirAdu1_AfterTabChange);
 }
 
-void TabbedPages::AddPage(const QString& Caption, QWidget* Page)
+bool TabbedPages::AddPage(const QString& Caption, QWidget* Page)
 {
-    if (m_Pages.size() >= size_t(VozirAdu::MaxTabs))
-        return;
     Page->setParent(this);
+    if (m_Pages.size() >= size_t(VozirAdu::MaxTabs)) {
+        Page->hide();
+        return false;
+    }
     m_Pages.push_back(Page);
     m_Captions.append(Caption);
     ApplyDesign();
     ShowPage(VozirAdu1->ActiveTab());
     PlacePages();
+    return true;
 }
 
 void TabbedPages::ApplyDesign()

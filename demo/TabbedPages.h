@@ -22,7 +22,9 @@ public:
     explicit TabbedPages(QWidget* Parent = nullptr);
 
     // Adds a page under a new tab; the tab strip takes the caption as a form designer would set it.
-    void AddPage(const QString& Caption, QWidget* Page);
+    // The page belongs to this widget from now on; beyond the strip's ten tabs it stays hidden and
+    // false is returned.
+    bool AddPage(const QString& Caption, QWidget* Page);
     int PageCount() const;
     QWidget* Page(int Index) const;
     VozirAdu* Strip() const;
