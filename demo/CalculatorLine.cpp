@@ -15,7 +15,6 @@ CalculatorLine::CalculatorLine(QWidget* parent)
     , m_Input(new QLineEdit(this))
     , m_Result(new QLabel(this))
 {
-    m_Input->setPlaceholderText(Text(CalculatorHint));
     m_Input->setMinimumWidth(320);
     m_Result->setMinimumWidth(200);
     m_Result->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -26,6 +25,14 @@ CalculatorLine::CalculatorLine(QWidget* parent)
     layout->addWidget(m_Result);
 
     connect(m_Input, &QLineEdit::returnPressed, this, qOverload<>(&CalculatorLine::Evaluate));
+    ApplyTexts();
+}
+
+void CalculatorLine::ApplyTexts()
+{
+    m_Input->setPlaceholderText(Text(CalculatorHint));
+    if (!m_Result->text().isEmpty())
+        Evaluate();
 }
 
 QString CalculatorLine::ResultText() const

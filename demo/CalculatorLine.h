@@ -22,6 +22,8 @@ public:
     QLineEdit* Input() const { return m_Input; }
     QString ResultText() const;
 
+    void ApplyTexts();
+
     // Puts the text into the line and evaluates it, as if the user had typed it and pressed Enter.
     void Evaluate(const QString& expression);
 

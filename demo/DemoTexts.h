@@ -7,9 +7,10 @@ namespace Tarvex::Demo {
 // Slots of the demo host's own texts in the language file.
 enum DemoText : int {
     WindowTitle = 1,
-    ArchivePage = 2,
-    DocumentPage = 3,
-    SettingsPage = 4,
+    ArchiveTab = 2,
+    DocumentTab = 3,
+    SettingsTab = 4,
+    LanguageCaption = 5,
     CalculatorCaption = 10,
     CalculatorHint = 11,
     CalculatorResult = 12,

@@ -1,41 +1,58 @@
 #include "DemoWindow.h"
 
 #include "CalculatorLine.h"
-#include "DemoTexts.h"
+#include "SettingsPage.h"
 #include "TabbedPages.h"
 
 #include "controls/tabstrip/VozirAdu.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QVBoxLayout>
 
 namespace Tarvex::Demo {
 
-DemoWindow::DemoWindow(QWidget* parent)
+DemoWindow::DemoWindow(const QString& languageFile, QWidget* parent)
     : QMainWindow(parent)
     , m_Pages(new TabbedPages(this))
+    , m_Settings(new SettingsPage(QFileInfo(languageFile).absolutePath(), languageFile))
 {
-    setWindowTitle(Text(WindowTitle));
     setCentralWidget(m_Pages);
-
-    m_Pages->AddPage(Text(DocumentPage), BuildDocumentPage());
-    m_PageNames << QStringLiteral("document");
-
+    AddPage({ DocumentTab, "document" }, BuildDocumentPage());
+    AddPage({ SettingsTab, "settings" }, m_Settings);
+    connect(m_Settings, &SettingsPage::LanguageChanged, this, &DemoWindow::ApplyTexts);
+    ApplyTexts();
     resize(900, 600);
+}
+
+void DemoWindow::AddPage(const Page& info, QWidget* page)
+{
+    m_Pages->AddPage(Text(info.Caption), page);
+    m_PageInfo.push_back(info);
 }
 
 QWidget* DemoWindow::BuildDocumentPage()
 {
     auto* page = new QWidget;
-    auto* calculatorBox = new QGroupBox(Text(CalculatorCaption), page);
-    m_Calculator = new CalculatorLine(calculatorBox);
-    (new QVBoxLayout(calculatorBox))->addWidget(m_Calculator);
+    m_CalculatorBox = new QGroupBox(page);
+    m_Calculator = new CalculatorLine(m_CalculatorBox);
+    (new QVBoxLayout(m_CalculatorBox))->addWidget(m_Calculator);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(calculatorBox);
+    layout->addWidget(m_CalculatorBox);
     layout->addStretch(1);
     return page;
+}
+
+void DemoWindow::ApplyTexts()
+{
+    setWindowTitle(Text(WindowTitle));
+    for (int page = 0; page < int(m_PageInfo.size()); ++page)
+        m_Pages->RenamePage(page, Text(m_PageInfo[page].Caption));
+    m_CalculatorBox->setTitle(Text(CalculatorCaption));
+    m_Calculator->ApplyTexts();
+    m_Settings->ApplyTexts();
 }
 
 int DemoWindow::PageCount() const
@@ -73,7 +90,7 @@ QStringList DemoWindow::RenderPages(const QString& dir)
     QStringList written;
     for (int page = 0; page < PageCount(); ++page) {
         ShowPage(page);
-        const QString path = QDir(dir).absoluteFilePath(QStringLiteral("%1-%2.png").arg(page + 1).arg(m_PageNames.value(page)));
+        const QString path = QDir(dir).absoluteFilePath(QStringLiteral("%1-%2.png").arg(page + 1).arg(QLatin1String(m_PageInfo[page].Name)));
         if (!grab().save(path)) {
             written.clear();
             break;

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "DemoTexts.h"
+
 #include <QMainWindow>
 #include <QStringList>
+
+#include <vector>
+
+class QGroupBox;
 
 namespace Tarvex {
 class FormFile;
@@ -10,6 +16,7 @@ class FormFile;
 namespace Tarvex::Demo {
 
 class CalculatorLine;
+class SettingsPage;
 class TabbedPages;
 
 // The demo host's one window: the pages an invoicing application shows with the components.
@@ -17,13 +24,15 @@ class DemoWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit DemoWindow(QWidget* parent = nullptr);
+    // The settings page offers the language files beside the one the texts were read from.
+    explicit DemoWindow(const QString& languageFile, QWidget* parent = nullptr);
 
     int PageCount() const;
     // Selects the page's tab on the tab strip, which then shows the page.
     void ShowPage(int index);
     int CurrentPage() const;
     CalculatorLine* Calculator() const { return m_Calculator; }
+    SettingsPage* Settings() const { return m_Settings; }
     TabbedPages* Pages() const { return m_Pages; }
 
     // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, and returns the
@@ -36,11 +45,20 @@ public:
     void WriteForm(FormFile& form) const;
 
 private:
+    struct Page {
+        DemoText Caption;  // text slot of the page's tab
+        const char* Name;  // file-name stem of its picture
+    };
+
+    void AddPage(const Page& info, QWidget* page);
     QWidget* BuildDocumentPage();
+    void ApplyTexts();
 
     TabbedPages* m_Pages { nullptr };   // the tab strip and one page frame per tab
-    QStringList m_PageNames;            // file-name stem of each page, in page order
+    std::vector<Page> m_PageInfo;       // in page order
+    QGroupBox* m_CalculatorBox { nullptr };
     CalculatorLine* m_Calculator { nullptr };
+    SettingsPage* m_Settings { nullptr };
 };
 
 } // namespace Tarvex::Demo

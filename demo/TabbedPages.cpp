@@ -46,6 +46,14 @@ void TabbedPages::ApplyDesign()
     VozirAdu1->NumberOfTabs(short(std::max<qsizetype>(m_Captions.size(), 1)));
 }
 
+void TabbedPages::RenamePage(int Index, const QString& Caption)
+{
+    if (Index < 0 || Index >= m_Captions.size())
+        return;
+    m_Captions[Index] = Caption;
+    VozirAdu1->Caption(Index, Caption);
+}
+
 int TabbedPages::PageCount() const { return int(m_Pages.size()); }
 
 QWidget* TabbedPages::Page(int Index) const { return Index >= 0 && Index < PageCount() ? m_Pages[Index] : nullptr; }

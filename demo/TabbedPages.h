@@ -25,6 +25,8 @@ public:
     // The page belongs to this widget from now on; beyond the strip's ten tabs it stays hidden and
     // false is returned.
     bool AddPage(const QString& Caption, QWidget* Page);
+    // Gives the page's tab a new caption, as when the texts change language.
+    void RenamePage(int Index, const QString& Caption);
     int PageCount() const;
     QWidget* Page(int Index) const;
     VozirAdu* Strip() const;

@@ -106,7 +106,7 @@ int main(int argc, char** argv)
     if (!language.Loaded)
         std::fprintf(stderr, "%s\n", qPrintable(language.Error));
 
-    Demo::DemoWindow window;
+    Demo::DemoWindow window(parser.value(languageOption));
     FormFile form;
     const QString formPath = parser.value(formOption);
     if (!formPath.isEmpty())

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace Tarvex;
 
 namespace {
@@ -21,34 +23,36 @@ protected:
     {
         if (QGuiApplication::platformName() != QStringLiteral("xcb"))
             GTEST_SKIP() << "needs an X server; ctest runs this suite under xvfb-run";
-        LoadLanguageFile(QStringLiteral(TARVEX_DEMO_SOURCE_DIR "/lng/deutsch.lng"));
-        m_Window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_Window));
+        const QString language = QStringLiteral(TARVEX_DEMO_SOURCE_DIR "/lng/deutsch.lng");
+        LoadLanguageFile(language);
+        m_Window = std::make_unique<Demo::DemoWindow>(language);
+        m_Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_Window.get()));
     }
 
     QImage Screen() const
     {
-        return m_Window.screen()->grabWindow(m_Window.winId()).toImage();
+        return m_Window->screen()->grabWindow(m_Window->winId()).toImage();
     }
 
-    Demo::DemoWindow m_Window;
+    std::unique_ptr<Demo::DemoWindow> m_Window;
 };
 
 TEST_F(DemoUnderX11, CalculatorLineEvaluatesWhatTheUserTypes)
 {
-    QLineEdit* input = m_Window.Calculator()->Input();
+    QLineEdit* input = m_Window->Calculator()->Input();
     input->setFocus();
     QTest::keyClicks(input, QStringLiteral("(1+2)*3"));
     QTest::keyClick(input, Qt::Key_Return);
 
-    EXPECT_EQ(QStringLiteral("Ergebnis: 9"), m_Window.Calculator()->ResultText());
+    EXPECT_EQ(QStringLiteral("Ergebnis: 9"), m_Window->Calculator()->ResultText());
 }
 
 TEST_F(DemoUnderX11, WindowReachesTheScreen)
 {
     const QImage shot = Screen();
     ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(m_Window.width(), shot.width());
+    EXPECT_EQ(m_Window->width(), shot.width());
 
     // A mapped window shows more than one colour: frame, text field and captions.
     const QRgb first = shot.pixel(0, 0);

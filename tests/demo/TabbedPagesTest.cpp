@@ -88,7 +88,7 @@ TEST(TabbedPages, FormMadeForOtherPagesKeepsThePagesOwnTabs)
 TEST(DemoWindow, RendersEveryPageSelectedThroughItsTab)
 {
     QTemporaryDir dir;
-    Demo::DemoWindow window;
+    Demo::DemoWindow window(QStringLiteral(TARVEX_DEMO_LANGUAGE_DIR "/deutsch.lng"));
     window.show();
     int selections = 0;
     QObject::connect(window.Pages()->Strip(), &VozirAdu::AfterTabChange, [&](short&) { ++selections; });
