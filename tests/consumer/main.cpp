@@ -1,15 +1,30 @@
-#include "app/progtxt.h"
+// The README's example, built against the installed package as a host application would.
 #include "evaluator/MathPlugin.h"
+#include "grid/RuzuZiri.h"
+
+#include <QApplication>
 
 #include <cstdio>
 
-int main()
+int main(int argc, char** argv)
 {
-    Tarvex::progtxt.Set(0, QStringLiteral("dd.mm.yyyy"));
-    std::printf("consumer: slot 0 = %s\n", qPrintable(Tarvex::progtxt[0]));
-    Tarvex::MathPlugin calculator;
-    bool isError = true;
-    const double value = calculator.MathExpression(QStringLiteral("2^3^2"), isError).toDouble();
-    std::printf("consumer: 2^3^2 = %g\n", value);
-    return Tarvex::progtxt[0].isEmpty() || isError || value != 64 ? 1 : 0;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    Tarvex::MathPlugin evaluator;
+    bool isError = false;
+    const QVariant value = evaluator.MathExpression(QStringLiteral("(1+2)*3"), isError);   // 9
+
+    Tarvex::RuzuZiri grid;
+    grid.AddColumn(QStringLiteral("Number"));
+    grid.AddColumn(QStringLiteral("Customer"));
+    grid.AddItem(QStringLiteral("RE-1002\tMüller GmbH"));   // one row, cells separated by TAB
+    grid.AddItem(QStringLiteral("RE-1001\tadam & Co"));
+    grid.Sort(1);                                            // by customer, ignoring case
+    grid.Redraw(true);                                       // painting is off after Clear and at start
+    const int row = grid.FindItem(QStringLiteral("müller"), 1, 2);   // contains: row 1
+
+    std::printf("consumer: (1+2)*3 = %g, \"müller\" found in row %d of %d\n", value.toDouble(), row, grid.ItemCount());
+    const bool asDocumented = !isError && value.toDouble() == 9 && row == 1 && grid.CellText(0, 0) == QStringLiteral("RE-1001");
+    return asDocumented ? 0 : 1;
 }
