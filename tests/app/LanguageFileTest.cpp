@@ -70,7 +70,7 @@ TEST_F(LanguageFile, ReadsUmlautsFromUtf8AndFromWindows1252)
     EXPECT_EQ(QStringLiteral("Grüße €"), m_Table[1]);
 }
 
-TEST_F(LanguageFile, MissingFileEmptiesTheTableAndSaysWhy)
+TEST_F(LanguageFile, MissingFileOrADirectoryEmptiesTheTableAndSaysWhy)
 {
     m_Table.Set(7, QStringLiteral("alt"));
 
@@ -79,10 +79,6 @@ TEST_F(LanguageFile, MissingFileEmptiesTheTableAndSaysWhy)
     EXPECT_FALSE(result.Loaded);
     EXPECT_TRUE(result.Error.contains(QStringLiteral("fehlt.lng")));
     EXPECT_EQ(0, m_Table.FilledCount());
-}
-
-TEST_F(LanguageFile, DirectoryInsteadOfFileIsAnError)
-{
     EXPECT_FALSE(LoadLanguageFile(m_Dir.path(), m_Table).Loaded);
 }
 

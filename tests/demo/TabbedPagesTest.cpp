@@ -56,7 +56,7 @@ TEST(TabbedPages, PressingATabShowsItsPageOnly)
     EXPECT_TRUE(host.Settings->isVisible());
 }
 
-TEST(TabbedPages, FormFileBringsBackTheActivePage)
+TEST(TabbedPages, FormFileBringsBackTheActivePageButNotTabsForOtherPages)
 {
     FormFile form;
     {
@@ -68,21 +68,15 @@ TEST(TabbedPages, FormFileBringsBackTheActivePage)
     EXPECT_TRUE(after.Pages.ReadForm(form).isEmpty());
     EXPECT_EQ(1, after.Pages.Strip()->ActiveTab());
     EXPECT_TRUE(after.Settings->isVisible());
-}
 
-TEST(TabbedPages, FormMadeForOtherPagesKeepsThePagesOwnTabs)
-{
-    FormFile form;
     PropertyBag& bag = form.Bag(VozirAdu::ControlType, QStringLiteral("VozirAdu1"));
     bag.WriteProperty(QStringLiteral("NumberOfTabs"), 3);
     bag.WriteProperty(QStringLiteral("ActiveTab"), 2);
-    TwoPages host;
-
-    host.Pages.ReadForm(form);
-
-    EXPECT_EQ(2, host.Pages.Strip()->NumberOfTabs());
-    EXPECT_EQ(QStringLiteral("Settings"), host.Pages.Strip()->Caption(1));
-    EXPECT_TRUE(host.Documents->isVisible());
+    TwoPages other;
+    other.Pages.ReadForm(form);
+    EXPECT_EQ(2, other.Pages.Strip()->NumberOfTabs());
+    EXPECT_EQ(QStringLiteral("Settings"), other.Pages.Strip()->Caption(1));
+    EXPECT_TRUE(other.Documents->isVisible());
 }
 
 TEST(DemoWindow, RendersEveryPageSelectedThroughItsTab)

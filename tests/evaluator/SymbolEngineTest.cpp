@@ -76,14 +76,6 @@ TEST(SymbolEngine, CutsTextIntoOperandsAndSymbols)
     EXPECT_EQ(Texts({ "1", "AND", "a\tb", "2)" }), host.Levels.last());
 }
 
-TEST(SymbolEngine, EarlierTableEntryWinsOverLongerLaterOne)
-{
-    RecordingHost host;
-    host.Engine.SetBreakSymbols({ QStringLiteral("O"), QStringLiteral("OR") });
-    host.Resolve(QStringLiteral("1OR2"));
-    EXPECT_EQ(Texts({ "1", "O", "R2" }), host.Levels.last());
-}
-
 TEST(SymbolEngine, LevelsFinishInnermostFirst)
 {
     RecordingHost host;
@@ -94,7 +86,7 @@ TEST(SymbolEngine, LevelsFinishInnermostFirst)
     EXPECT_EQ((QVariantList { QVariant(), QVariant(), QStringLiteral("+"), QVariant() }), host.Parents);
 }
 
-TEST(SymbolEngine, TokenBeforeBracketIsTheParentAndTheHandlerMayReplaceIt)
+TEST(SymbolEngine, TokenBeforeBracketIsTheParentAndHandlersMayReplaceTokens)
 {
     RecordingHost host;
     host.Resolve(QStringLiteral("1+f(a b)+2"));
@@ -106,11 +98,8 @@ TEST(SymbolEngine, TokenBeforeBracketIsTheParentAndTheHandlerMayReplaceIt)
     host.Resolve(QStringLiteral("ab(c) d"));
     EXPECT_EQ(Texts({ "c", "d" }), host.Enumerated);
     EXPECT_EQ(Texts({ "ab", "L1", "d" }), host.Levels.last());
-}
 
-TEST(SymbolEngine, EnumSymbolsHandlerMayReplaceTheToken)
-{
-    RecordingHost host;
+    // An EnumSymbols handler may replace the operand as well.
     QObject::connect(&host.Engine, &SymbolEngine::EnumSymbols, &host.Engine,
                      [](QVariant& Symbol, QVariant&) { Symbol = Symbol.toString().toUpper(); });
     host.Resolve(QStringLiteral("x + y"));
@@ -170,9 +159,13 @@ TEST(SymbolEngine, InnerTextCallReportsWhereItsClosingSymbolEnds)
     EXPECT_TRUE(host.IsError);
 }
 
-TEST(SymbolEngine, TablesRefuseWhatCannotWork)
+TEST(SymbolEngine, EarlierTableEntryWinsAndTablesRefuseWhatCannotWork)
 {
     RecordingHost host;
+    host.Engine.SetBreakSymbols({ QStringLiteral("O"), QStringLiteral("OR") });
+    host.Resolve(QStringLiteral("1OR2"));
+    EXPECT_EQ(Texts({ "1", "O", "R2" }), host.Levels.last());
+
     EXPECT_FALSE(host.Engine.SetNodeSymbols({ QStringLiteral("[") }, {}));
     // An empty entry would match everywhere without advancing.
     host.Engine.SetNonSymbols({ QString(), QStringLiteral(" ") });

@@ -4,27 +4,20 @@
 
 using namespace Tarvex;
 
-TEST(MsgBox, RecorderKeepsEveryCallAndAnswersWithTheDefaultButton)
-{
-    MsgBoxRecorder recorder;
-    EXPECT_EQ(MsgBoxResult::OK, MsgBox(QStringLiteral("Saved.")));
-    EXPECT_EQ(MsgBoxResult::No, MsgBox(QStringLiteral("Delete?"), MsgBoxStyle::YesNo | MsgBoxStyle::DefaultButton2, QStringLiteral("Delete")));
-    recorder.Answer(MsgBoxResult::Retry);
-    EXPECT_EQ(MsgBoxResult::Retry, MsgBox(QStringLiteral("Disk full"), MsgBoxStyle::RetryCancel | MsgBoxStyle::Critical));
-
-    ASSERT_EQ(3u, recorder.Calls().size());
-    EXPECT_EQ(QStringLiteral("Delete?"), recorder.Calls()[1].Prompt);
-    EXPECT_EQ(QStringLiteral("Delete"), recorder.Calls()[1].Title);
-    EXPECT_EQ(MsgBoxStyle::RetryCancel | MsgBoxStyle::Critical, recorder.Calls()[2].Buttons);
-}
-
-TEST(MsgBox, EndingARecorderBringsBackTheHandlerBeforeIt)
+TEST(MsgBox, RecorderKeepsEveryCallAnswersWithTheDefaultButtonAndEndsIntoTheHandlerBeforeIt)
 {
     MsgBoxRecorder outer;
     {
-        MsgBoxRecorder inner;
-        MsgBox(QStringLiteral("inner"));
-        EXPECT_EQ(1u, inner.Calls().size());
+        MsgBoxRecorder recorder;
+        EXPECT_EQ(MsgBoxResult::OK, MsgBox(QStringLiteral("Saved.")));
+        EXPECT_EQ(MsgBoxResult::No, MsgBox(QStringLiteral("Delete?"), MsgBoxStyle::YesNo | MsgBoxStyle::DefaultButton2, QStringLiteral("Delete")));
+        recorder.Answer(MsgBoxResult::Retry);
+        EXPECT_EQ(MsgBoxResult::Retry, MsgBox(QStringLiteral("Disk full"), MsgBoxStyle::RetryCancel | MsgBoxStyle::Critical));
+
+        ASSERT_EQ(3u, recorder.Calls().size());
+        EXPECT_EQ(QStringLiteral("Delete?"), recorder.Calls()[1].Prompt);
+        EXPECT_EQ(QStringLiteral("Delete"), recorder.Calls()[1].Title);
+        EXPECT_EQ(MsgBoxStyle::RetryCancel | MsgBoxStyle::Critical, recorder.Calls()[2].Buttons);
     }
     MsgBox(QStringLiteral("outer"));
     ASSERT_EQ(1u, outer.Calls().size());

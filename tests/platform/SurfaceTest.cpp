@@ -28,23 +28,16 @@ struct Placed {
 
 } // namespace
 
-TEST(Surface, DrawsWhileHiddenAndShowsThePictureOnceShown)
-{
-    Placed placed;
-    placed.Box->Line(0, 5, 100, 5);
-    placed.Host.show();
-
-    const QImage shown = placed.Box->grab().toImage();
-    EXPECT_EQ(QColor(Qt::black), shown.pixelColor(50, 5));
-    EXPECT_EQ(QColor(Qt::white), shown.pixelColor(50, 6));
-}
-
-TEST(Surface, ResizeKeepsThePictureAndFillsNewAreaWithTheBackColour)
+TEST(Surface, PictureDrawnWhileHiddenShowsAndSurvivesAResizeThatFillsNewAreaWithTheBackColour)
 {
     Placed placed;
     placed.Box->Line(0, 0, 100, 50);
-    placed.Box->Move(10, 10, 150, 80);
+    placed.Host.show();
+    const QImage shown = placed.Box->grab().toImage();
+    EXPECT_EQ(QColor(Qt::black), shown.pixelColor(40, 20));
+    EXPECT_EQ(QColor(Qt::white), shown.pixelColor(40, 21));
 
+    placed.Box->Move(10, 10, 150, 80);
     EXPECT_EQ(Black, placed.Box->Point(40, 20));
     EXPECT_EQ(White, placed.Box->Point(140, 70));
     EXPECT_EQ(Canvas::NoPixel, placed.Box->Point(150, 10));

@@ -8,20 +8,15 @@
 
 using namespace Tarvex;
 
-TEST(VozirAduProperties, UnchangedStripStoresNothing)
-{
-    TabStripHost host;
-    PropertyBag bag;
-    host.Strip->WriteProperties(bag);
-    EXPECT_TRUE(bag.IsEmpty());
-}
-
-TEST(VozirAduProperties, ChangedStripComesBackFromItsFormFile)
+TEST(VozirAduProperties, ChangedStripComesBackFromItsFormFileWhichHoldsNoDefaults)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("form.txt"));
     {
         TabStripHost host;
+        PropertyBag unchanged;
+        host.Strip->WriteProperties(unchanged);
+        EXPECT_TRUE(unchanged.IsEmpty()) << "defaults are not stored";
         host.Strip->Caption(0, QStringLiteral("Documents"));
         host.Strip->Caption(1, QStringLiteral("Settings"));
         host.Strip->NumberOfTabs(2);

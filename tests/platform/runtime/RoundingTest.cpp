@@ -7,25 +7,15 @@
 
 using namespace Tarvex;
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour)
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourAndNothingOutsideTheSigned32BitRangeRounds)
 {
-    EXPECT_EQ(2, RoundHalfEvenToInt32(2.5));
-    EXPECT_EQ(4, RoundHalfEvenToInt32(3.5));
-    EXPECT_EQ(0, RoundHalfEvenToInt32(0.5));
-    EXPECT_EQ(-2, RoundHalfEvenToInt32(-2.5));
-    EXPECT_EQ(-4, RoundHalfEvenToInt32(-3.5));
-    EXPECT_EQ(3, RoundHalfEvenToInt32(2.5000001));
-    EXPECT_EQ(2, RoundHalfEvenToInt32(2.4999999));
-    EXPECT_EQ(-3, RoundHalfEvenToInt32(-2.6));
-}
-
-TEST(RoundHalfEven, FailsOutsideTheSigned32BitRange)
-{
-    EXPECT_EQ(2147483647, RoundHalfEvenToInt32(2147483647.4));
-    EXPECT_EQ(std::nullopt, RoundHalfEvenToInt32(2147483647.5)); // rounds to 2^31
-    EXPECT_EQ(-2147483647 - 1, RoundHalfEvenToInt32(-2147483648.5));
-    EXPECT_EQ(std::nullopt, RoundHalfEvenToInt32(-2147483648.6));
-    EXPECT_EQ(std::nullopt, RoundHalfEvenToInt32(1e300));
-    EXPECT_EQ(std::nullopt, RoundHalfEvenToInt32(std::numeric_limits<double>::infinity()));
-    EXPECT_EQ(std::nullopt, RoundHalfEvenToInt32(std::nan("")));
+    const struct {
+        double Value;
+        std::optional<int> Expected;
+    } cases[] = { { 2.5, 2 }, { 3.5, 4 }, { 0.5, 0 }, { -2.5, -2 }, { -3.5, -4 }, { 2.5000001, 3 }, { 2.4999999, 2 },
+                  { -2.6, -3 }, { 2147483647.4, 2147483647 }, { 2147483647.5, std::nullopt }, // rounds to 2^31
+                  { -2147483648.5, -2147483647 - 1 }, { -2147483648.6, std::nullopt }, { 1e300, std::nullopt },
+                  { std::numeric_limits<double>::infinity(), std::nullopt }, { std::nan(""), std::nullopt } };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.Expected, RoundHalfEvenToInt32(c.Value)) << c.Value;
 }
