@@ -1,4 +1,3 @@
-#include "DemoWindow.h"
 #include "TabbedPages.h"
 
 #include "controls/tabstrip/VozirAdu.h"
@@ -6,7 +5,6 @@
 #include "platform/PictureBox.h"
 
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -77,20 +75,4 @@ TEST(TabbedPages, FormFileBringsBackTheActivePageButNotTabsForOtherPages)
     EXPECT_EQ(2, other.Pages.Strip()->NumberOfTabs());
     EXPECT_EQ(QStringLiteral("Settings"), other.Pages.Strip()->Caption(1));
     EXPECT_TRUE(other.Documents->isVisible());
-}
-
-TEST(DemoWindow, RendersEveryPageSelectedThroughItsTab)
-{
-    QTemporaryDir dir;
-    Demo::DemoWindow window(QStringLiteral(TARVEX_DEMO_LANGUAGE_DIR "/deutsch.lng"));
-    window.show();
-    int selections = 0;
-    QObject::connect(window.Pages()->Strip(), &VozirAdu::AfterTabChange, [&](short&) { ++selections; });
-
-    const QStringList written = window.RenderPages(dir.path());
-
-    EXPECT_EQ(window.PageCount(), written.size());
-    // One selection per page, one more for the page shown before.
-    EXPECT_EQ(window.PageCount() + 1, selections);
-    EXPECT_FALSE(QImage(written.value(0)).isNull());
 }

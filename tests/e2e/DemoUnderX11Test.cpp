@@ -55,13 +55,9 @@ TEST_F(DemoUnderX11, WindowReachesTheScreen)
     EXPECT_EQ(m_Window->width(), shot.width());
 
     // A mapped window shows more than one colour: frame, text field and captions.
-    const QRgb first = shot.pixel(0, 0);
-    bool varied = false;
-    for (int y = 0; y < shot.height() && !varied; y += 7) {
-        for (int x = 0; x < shot.width() && !varied; x += 7)
-            varied = shot.pixel(x, y) != first;
-    }
-    EXPECT_TRUE(varied);
+    QImage blank(shot.size(), shot.format());
+    blank.fill(shot.pixel(0, 0));
+    EXPECT_NE(blank, shot);
 }
 
 } // namespace

@@ -50,13 +50,8 @@ public:
     bool IsError = false;
 };
 
-QStringList Texts(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
+// The tokens of a level written as one text, "|" between them.
+QStringList Texts(const char* joined) { return QString::fromUtf8(joined).split(u'|'); }
 
 } // namespace
 
@@ -67,43 +62,38 @@ TEST(SymbolEngine, CutsTextIntoOperandsAndSymbols)
     EXPECT_EQ(QList<QStringList> { QStringList() }, host.Levels);
 
     host.Resolve(QStringLiteral("12 + -3"));
-    EXPECT_EQ(QList<QStringList> { Texts({ "12", "+", "-", "3" }) }, host.Levels);
-    EXPECT_EQ(Texts({ "12", "3" }), host.Enumerated);
+    EXPECT_EQ(QList<QStringList> { Texts("12|+|-|3") }, host.Levels);
+    EXPECT_EQ(Texts("12|3"), host.Enumerated);
 
     // A break symbol is stored as the table has it; an operand keeps all but the symbols, and at
     // the outermost level ")" is ordinary text.
     host.Resolve(QStringLiteral("1and a\tb 2)"));
-    EXPECT_EQ(Texts({ "1", "AND", "a\tb", "2)" }), host.Levels.last());
+    EXPECT_EQ(Texts("1|AND|a\tb|2)"), host.Levels.last());
 }
 
-TEST(SymbolEngine, LevelsFinishInnermostFirst)
+TEST(SymbolEngine, LevelsFinishInnermostFirstAndHandlersMayReplaceTheirTokens)
 {
     RecordingHost host;
     EXPECT_EQ(QStringLiteral("L4"), host.Resolve(QStringLiteral("((1)) + (2)")));
-    EXPECT_EQ((QList<QStringList> { Texts({ "1" }), Texts({ "L1" }), Texts({ "2" }), Texts({ "L2", "+", "L3" }) }),
-              host.Levels);
+    EXPECT_EQ((QList<QStringList> { Texts("1"), Texts("L1"), Texts("2"), Texts("L2|+|L3") }), host.Levels);
     // Without a token before them the brackets have no parent; the second one follows "+".
     EXPECT_EQ((QVariantList { QVariant(), QVariant(), QStringLiteral("+"), QVariant() }), host.Parents);
-}
 
-TEST(SymbolEngine, TokenBeforeBracketIsTheParentAndHandlersMayReplaceTokens)
-{
-    RecordingHost host;
     host.Resolve(QStringLiteral("1+f(a b)+2"));
     EXPECT_EQ(QStringLiteral("f"), host.Parents[0]);
     // The function level gave no result, so its value stands where its name stood.
-    EXPECT_EQ(Texts({ "1", "+", "f=a,b", "+", "2" }), host.Levels.last());
+    EXPECT_EQ(Texts("1|+|f=a,b|+|2"), host.Levels.last());
 
     // An operand that ends at a bracket is stored without EnumSymbols.
     host.Resolve(QStringLiteral("ab(c) d"));
-    EXPECT_EQ(Texts({ "c", "d" }), host.Enumerated);
-    EXPECT_EQ(Texts({ "ab", "L1", "d" }), host.Levels.last());
+    EXPECT_EQ(Texts("c|d"), host.Enumerated);
+    EXPECT_EQ(Texts("ab|L1|d"), host.Levels.last());
 
     // An EnumSymbols handler may replace the operand as well.
     QObject::connect(&host.Engine, &SymbolEngine::EnumSymbols, &host.Engine,
                      [](QVariant& Symbol, QVariant&) { Symbol = Symbol.toString().toUpper(); });
     host.Resolve(QStringLiteral("x + y"));
-    EXPECT_EQ(Texts({ "X", "+", "Y" }), host.Levels.last());
+    EXPECT_EQ(Texts("X|+|Y"), host.Levels.last());
 }
 
 TEST(SymbolEngine, FailureFinishesNoEnclosingLevel)
@@ -151,10 +141,10 @@ TEST(SymbolEngine, InnerTextCallReportsWhereItsClosingSymbolEnds)
     host.Resolve(QStringLiteral("1+2 end + 3"), 1);
     EXPECT_FALSE(host.IsError);
     EXPECT_EQ(7, host.SymbolReaded); // the "d" of "end", counted from 1
-    EXPECT_EQ(Texts({ "1", "+", "2" }), host.Levels.last());
+    EXPECT_EQ(Texts("1|+|2"), host.Levels.last());
     // Only the closing symbol of its own pair ends a level.
     host.Resolve(QStringLiteral("begin 1 ) end"));
-    EXPECT_EQ(Texts({ "1", ")" }), host.Levels.first());
+    EXPECT_EQ(Texts("1|)"), host.Levels.first());
     host.Resolve(QStringLiteral("1"), 2);
     EXPECT_TRUE(host.IsError);
 }
@@ -164,7 +154,7 @@ TEST(SymbolEngine, EarlierTableEntryWinsAndTablesRefuseWhatCannotWork)
     RecordingHost host;
     host.Engine.SetBreakSymbols({ QStringLiteral("O"), QStringLiteral("OR") });
     host.Resolve(QStringLiteral("1OR2"));
-    EXPECT_EQ(Texts({ "1", "O", "R2" }), host.Levels.last());
+    EXPECT_EQ(Texts("1|O|R2"), host.Levels.last());
 
     EXPECT_FALSE(host.Engine.SetNodeSymbols({ QStringLiteral("[") }, {}));
     // An empty entry would match everywhere without advancing.
@@ -172,7 +162,7 @@ TEST(SymbolEngine, EarlierTableEntryWinsAndTablesRefuseWhatCannotWork)
     host.Engine.SetBreakSymbols({ QString() });
     host.Resolve(QStringLiteral("a (b)"));
     EXPECT_FALSE(host.IsError);
-    EXPECT_EQ(Texts({ "a", "L1" }), host.Levels.last());
+    EXPECT_EQ(Texts("a|L1"), host.Levels.last());
 }
 
 TEST(SymbolEngine, HandlerMayUseTheSameEngineAgain)
@@ -187,5 +177,5 @@ TEST(SymbolEngine, HandlerMayUseTheSameEngineAgain)
     });
     host.Resolve(QStringLiteral("x + nested + (y)"));
     EXPECT_FALSE(host.IsError);
-    EXPECT_EQ(Texts({ "x", "+", "L2", "+", "L3" }), host.Levels.last());
+    EXPECT_EQ(Texts("x|+|L2|+|L3"), host.Levels.last());
 }

@@ -68,31 +68,6 @@ TEST(Canvas, ExclusiveOrInvertsEveryPixelOfAFrameOnceAndDrawnTwiceRestoresThePic
     EXPECT_EQ(before, picture.Image);
 }
 
-TEST(Canvas, FocusRectangleIsDottedWithinItsBoundsAndVanishesWhenDrawnAgain)
-{
-    Picture picture;
-    const QImage before = picture.Image.copy();
-    const Rect bounds { 2, 2, 9, 7 };
-
-    picture.Draw.DrawFocusRect(bounds);
-    // Alternate pixels along each edge, starting on the top left corner.
-    EXPECT_EQ(Black, picture.At(2, 2));
-    EXPECT_EQ(White, picture.At(3, 2));
-    EXPECT_EQ(Black, picture.At(4, 2));
-    EXPECT_EQ(Black, picture.At(8, 6));
-    EXPECT_EQ(Black, picture.At(2, 4));
-    EXPECT_EQ(White, picture.At(2, 5));
-    // Right and bottom lie outside, the inside stays as it was.
-    for (int y = 0; y < 10; ++y)
-        EXPECT_EQ(White, picture.At(9, y));
-    for (int x = 0; x < 12; ++x)
-        EXPECT_EQ(White, picture.At(x, 7));
-    EXPECT_EQ(White, picture.At(5, 4));
-
-    picture.Draw.DrawFocusRect(bounds);
-    EXPECT_EQ(before, picture.Image);
-}
-
 TEST(Canvas, DrawingFarOutsideTheImageIsClippedWithoutWalkingTheWholeLine)
 {
     Picture picture;
