@@ -24,21 +24,17 @@ protected:
     ProgtxtTable m_Table;
 };
 
-TEST_F(LanguageFile, FillsSlotsByTrimmedCaseInsensitiveKey)
+TEST_F(LanguageFile, FillsSlotsByTrimmedCaseInsensitiveKeyAndExpandsLineBreakAndTabMarkup)
 {
-    const auto result = LoadLanguageFile(Write("progtxt0==dd.mm.yyyy\r\n  ProgTxt12 ==Rechnung\r\nPROGTXT2000==Ende\n"), m_Table);
+    const auto result = LoadLanguageFile(Write("progtxt0==dd.mm.yyyy\r\n  ProgTxt12 ==Rechnung\r\nPROGTXT2000==Ende\n"
+                                               "progtxt5==Zeile 1<br>Zeile 2<tab>rechts == mehr \n"),
+                                         m_Table);
 
     EXPECT_TRUE(result.Loaded);
-    EXPECT_EQ(3, result.SlotsRead);
+    EXPECT_EQ(4, result.SlotsRead);
     EXPECT_EQ(QStringLiteral("dd.mm.yyyy"), m_Table[0]);
     EXPECT_EQ(QStringLiteral("Rechnung"), m_Table[12]);
     EXPECT_EQ(QStringLiteral("Ende"), m_Table[2000]);
-}
-
-TEST_F(LanguageFile, ExpandsLineBreakAndTabMarkupAndKeepsTheRestOfTheValue)
-{
-    LoadLanguageFile(Write("progtxt5==Zeile 1<br>Zeile 2<tab>rechts == mehr \n"), m_Table);
-
     EXPECT_EQ(QStringLiteral("Zeile 1\nZeile 2\trechts == mehr "), m_Table[5]);
 }
 

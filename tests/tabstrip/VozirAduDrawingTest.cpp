@@ -36,31 +36,25 @@ TEST(VozirAduDrawing, PanelIsRaisedWithLightLeftAndTopEdgesAndDarkRightAndBottom
     EXPECT_EQ(Palette(host, SystemColor::ButtonFace), host.At(W / 2, H / 2));
 }
 
-TEST(VozirAduDrawing, TabWidthsFollowTheirCaptions)
+TEST(VozirAduDrawing, TabWidthsFollowTheirCaptionsSoALongerCaptionMovesTheLaterTabsRight)
 {
     TabStripHost host;
-    const std::vector<int> lefts = host.TabLefts();
-    const std::vector<int> edges = host.TabRightEdges();
-    ASSERT_EQ(4u, edges.size());
-    for (int tab = 0; tab < 4; ++tab)
-        EXPECT_EQ(lefts[tab] + host.ExpectedTabWidth(host.Strip->Caption(tab)) - 1, edges[tab]) << "tab " << tab;
-}
-
-TEST(VozirAduDrawing, LongerCaptionWidensItsTabAndMovesTheLaterTabsRight)
-{
-    TabStripHost host;
+    const auto expectEdgesFromCaptions = [&host] {
+        const std::vector<int> lefts = host.TabLefts();
+        const std::vector<int> edges = host.TabRightEdges();
+        ASSERT_EQ(4u, edges.size());
+        for (int tab = 0; tab < 4; ++tab)
+            EXPECT_EQ(lefts[tab] + host.ExpectedTabWidth(host.Strip->Caption(tab)) - 1, edges[tab]) << "tab " << tab;
+    };
+    expectEdgesFromCaptions();
     const std::vector<int> before = host.TabRightEdges();
-    const QString longer = QStringLiteral("A much longer caption");
     QSignalSpy changed(host.Strip, &UserControl::PropertyChanged);
 
-    host.Strip->Caption(1, longer);
+    host.Strip->Caption(1, QStringLiteral("A much longer caption"));
 
-    const int growth = host.ExpectedTabWidth(longer) - host.ExpectedTabWidth(QStringLiteral("Tab1"));
-    const std::vector<int> after = host.TabRightEdges();
-    ASSERT_EQ(4u, after.size());
-    EXPECT_EQ(before[0], after[0]);
-    for (int tab = 1; tab < 4; ++tab)
-        EXPECT_EQ(before[tab] + growth, after[tab]) << "tab " << tab;
+    expectEdgesFromCaptions();
+    EXPECT_EQ(before[0], host.TabRightEdges()[0]);
+    EXPECT_GT(host.TabRightEdges()[3], before[3] + 50);
     ASSERT_EQ(1, changed.size());
     EXPECT_EQ(QStringLiteral("Caption"), changed[0][0].toString());
 }

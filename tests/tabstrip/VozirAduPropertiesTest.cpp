@@ -52,13 +52,6 @@ TEST(VozirAduProperties, StoredValuesOutsideTheTabsAreHeldInRange)
     host.Strip->ReadProperties(bag);
     EXPECT_EQ(10, host.Strip->NumberOfTabs());
     EXPECT_EQ(0, host.Strip->ActiveTab());
-
-    bag.WriteProperty(QStringLiteral("NumberOfTabs"), QStringLiteral("many"));
-    bag.WriteProperty(QStringLiteral("ActiveTab"), 70000);
-    host.Strip->ReadProperties(bag);
-    EXPECT_EQ(4, host.Strip->NumberOfTabs());
-    EXPECT_EQ(0, host.Strip->ActiveTab());
-    EXPECT_EQ(2, bag.Problems().size());
 }
 
 TEST(VozirAduProperties, SizeHintHoldsTheTabRowAndAPanel)
