@@ -1,10 +1,10 @@
 #include "CalculatorLine.h"
 #include "NumberText.h"
 
+#include "../platform/runtime/LocaleScope.h"
 #include "app/progtxt.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ QString TypeAndEvaluate(CalculatorLine& line, const QString& expression)
 
 TEST(CalculatorLine, EnterShowsTheValueInTheUsersLocaleOrThePlainErrorText)
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    LocaleScope german("de_DE");
     progtxt.Set(12, QStringLiteral("Ergebnis:"));
     progtxt.Set(13, QStringLiteral("Der Ausdruck lässt sich nicht berechnen."));
     CalculatorLine line;
@@ -31,7 +31,6 @@ TEST(CalculatorLine, EnterShowsTheValueInTheUsersLocaleOrThePlainErrorText)
     EXPECT_EQ(QStringLiteral("Ergebnis: 2,5"), TypeAndEvaluate(line, QStringLiteral("10/4")));
     EXPECT_EQ(QStringLiteral("Der Ausdruck lässt sich nicht berechnen."), TypeAndEvaluate(line, QStringLiteral("1 2")));
     EXPECT_EQ(QStringLiteral("Ergebnis: 64"), TypeAndEvaluate(line, QStringLiteral("2^3^2")));
-    QLocale::setDefault(QLocale::c());
 }
 
 TEST(NumberText, IsTheShortestTextThatReadsBack)

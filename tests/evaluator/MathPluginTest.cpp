@@ -1,8 +1,8 @@
 #include "evaluator/MathPlugin.h"
 
-#include <gtest/gtest.h>
+#include "../platform/runtime/LocaleScope.h"
 
-#include <cmath>
+#include <gtest/gtest.h>
 
 using namespace Tarvex;
 
@@ -17,9 +17,6 @@ struct Case {
 // plugin serves every line of a test, so a failure that left state behind would spoil the next line.
 class Calculator : public testing::Test {
 protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QStringLiteral("en_US"))); }
-    void TearDown() override { QLocale::setDefault(m_Saved); }
-
     void ExpectValues(std::initializer_list<Case> cases)
     {
         for (const Case& c : cases) {
@@ -41,10 +38,8 @@ protected:
         }
     }
 
+    LocaleScope English { "en_US" };
     MathPlugin Plugin;
-
-private:
-    QLocale m_Saved;
 };
 
 } // namespace
@@ -91,9 +86,9 @@ TEST_F(Calculator, MalformedLinesAndResultsOutsideTheFiniteNumbersFail)
 TEST_F(Calculator, OperandsPassTheUsersLocaleButReadThePointForm)
 {
     ExpectValues({ { "1,5", 1 }, { "1,000.5 + 1", 2 } }); // the comma groups in English
-    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    LocaleScope german("de_DE");
     ExpectValues({ { "1,5", 1 }, { "1,5 + 1.5", 2.5 }, { "1.000,5", 1 } });
-    QLocale::setDefault(QLocale(QStringLiteral("fr_FR")));
+    LocaleScope french("fr_FR");
     ExpectFailures({ "1.5" });
     ExpectValues({ { "2,5*2", 4 } });
 }
