@@ -29,6 +29,7 @@
 
 #include "grid/model/GridModel.h"
 #include "grid/model/NumberParsing.h"
+#include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
 
 #include <QPixmap>
@@ -253,7 +254,7 @@ private:
     void SortSubRanges();
     void SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys);
     const std::vector<double>& SortKeys(int Col, const std::function<std::vector<double>()>& Build);
-    std::function<const QString&(int Record)> SortTexts(int Col) const;
+    SortingEngine::TextOfRecord SortTexts(int Col) const;
     bool TakeSortColumns(int vCol1, int vCol2);
 
     // ---- Find and filter (private) -----------------------------------------------------------

@@ -52,7 +52,7 @@ inline testing::AssertionResult GridInvariants(const GridModel& model)
                                                    << cell.FormatIndex;
             if (cell.FormatIndex >= 0)
                 ++uses[cell.FormatIndex];
-            const double value = rVal(cell.Text);
+            const double value = rVal(row.Cells.Text(c));
             totals[c] += value;
             magnitude[c] += std::abs(value);
         }

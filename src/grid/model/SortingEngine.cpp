@@ -1,6 +1,7 @@
 #include "grid/model/SortingEngine.h"
 
 #include "grid/model/NumberParsing.h"
+#include "grid/model/RowCells.h"
 #include "platform/runtime/DateRecognition.h"
 #include "platform/runtime/TextCollation.h"
 
@@ -14,11 +15,24 @@
 
 namespace Tarvex::SortingEngine {
 
+namespace {
+
+// A QString over the text's characters (widened into Scratch when Latin-1) for readers that take
+// one; it copies nothing and lives no longer than Scratch and the row.
+QString RawString(QAnyStringView Text, TextScratch& Scratch)
+{
+    const QStringView utf16 = Utf16Of(Text, Scratch);
+    return QString::fromRawData(utf16.data(), utf16.size());
+}
+
+} // namespace
+
 KeysByRecord NumberKeys(int RecordCount, const TextOfRecord& TextOf)
 {
     KeysByRecord keys(size_t(std::max(RecordCount, 0)));
+    TextScratch scratch;
     for (int record = 0; record < RecordCount; ++record)
-        keys[size_t(record)] = rVal(TextOf(record));
+        keys[size_t(record)] = rVal(Utf16Of(TextOf(record), scratch));
     return keys;
 }
 
@@ -27,8 +41,10 @@ KeysByRecord DateKeys(int RecordCount, const TextOfRecord& TextOf)
     constexpr double NoDate = -std::numeric_limits<double>::infinity();
     const DateReader reader;
     KeysByRecord keys(size_t(std::max(RecordCount, 0)));
-    for (int record = 0; record < RecordCount; ++record)
-        keys[size_t(record)] = reader.Serial(TextOf(record)).value_or(NoDate);
+    TextScratch scratch;
+    for (int record = 0; record < RecordCount; ++record) {
+        keys[size_t(record)] = reader.Serial(RawString(TextOf(record), scratch)).value_or(NoDate);
+    }
     return keys;
 }
 
@@ -36,7 +52,7 @@ namespace {
 
 // The distinct texts of a column by first appearance, and for each record the number of its text.
 struct DistinctTexts {
-    std::vector<const QString*> Texts;
+    std::vector<QAnyStringView> Texts;
     std::vector<int> OfRecord;
 };
 
@@ -52,14 +68,16 @@ DistinctTexts FindDistinct(int RecordCount, const TextOfRecord& TextOf)
     const size_t mask = capacity - 1;
     const size_t seed = QHashSeed::globalSeed();
     std::vector<int> table(capacity, -1); // distinct number per slot; -1 = free
+    TextScratch scratch;
     for (int record = 0; record < RecordCount; ++record) {
-        const QString& text = TextOf(record);
-        size_t slot = qHash(text, seed) & mask;
-        while (table[slot] != -1 && *distinct.Texts[size_t(table[slot])] != text)
+        const QAnyStringView text = TextOf(record);
+        // Hashed as UTF-16, so a text hashes alike whichever way its row stores it.
+        size_t slot = qHash(Utf16Of(text, scratch), seed) & mask;
+        while (table[slot] != -1 && !QAnyStringView::equal(distinct.Texts[size_t(table[slot])], text))
             slot = (slot + 1) & mask;
         if (table[slot] == -1) {
             table[slot] = int(distinct.Texts.size());
-            distinct.Texts.push_back(&text);
+            distinct.Texts.push_back(text);
         }
         distinct.OfRecord[size_t(record)] = table[slot];
     }
@@ -67,13 +85,14 @@ DistinctTexts FindDistinct(int RecordCount, const TextOfRecord& TextOf)
 }
 
 // The rank of each text in the user's collation; texts that collate equal share a rank.
-std::vector<double> CollationRanks(const std::vector<const QString*>& Texts)
+std::vector<double> CollationRanks(const std::vector<QAnyStringView>& Texts)
 {
     const TextCollator collator;
     std::vector<QCollatorSortKey> keys;
     keys.reserve(Texts.size());
-    for (const QString* text : Texts)
-        keys.push_back(collator.SortKey(*text));
+    TextScratch scratch;
+    for (const QAnyStringView text : Texts)
+        keys.push_back(collator.SortKey(RawString(text, scratch)));
     std::vector<int> byKey(Texts.size());
     std::iota(byKey.begin(), byKey.end(), 0);
     const auto less = [&keys](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; };
