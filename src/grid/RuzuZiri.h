@@ -229,6 +229,7 @@ private:
     bool FixRef(int& vRow, int& vCol) const;
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
+    // Valid until a text of the cell's row is written (the row's block is rebuilt then).
     udtCell* CellRef(int& vRow, int& vCol);
     const udtCell* CellRef(int& vRow, int& vCol) const;
     CellLook ControlLook() const;

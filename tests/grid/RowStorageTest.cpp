@@ -70,6 +70,15 @@ TEST_F(InvoiceGrid, WideRowsTakeNewColumnsAndSortAndFindLikeOthers)
     EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
+TEST_F(InvoiceGrid, EqualTextsInWideAndLatin1RowsFormOneSortRun)
+{
+    grid.AddItem("R-0999\tMüller GmbH\tKöln €\t1"); // a wide row beside the Latin-1 one of the same customer
+    grid.Sort(1, 2, 0, 1); // customer, then invoice greatest first
+    EXPECT_EQ("Müller GmbH", grid.CellText(2, 1));
+    EXPECT_EQ("R-1001", grid.CellText(1, 0));
+    EXPECT_EQ("R-0999", grid.CellText(2, 0));
+}
+
 TEST_F(InvoiceGrid, TotalsFollowTextsAcrossTheSwitch)
 {
     grid.CellText(2, 3, "8 €");

@@ -19,14 +19,6 @@ bool IsUtf16(QAnyStringView Text)
     });
 }
 
-bool FitsLatin1(QAnyStringView Text)
-{
-    if (!IsUtf16(Text))
-        return true;
-    const QStringView utf16(static_cast<const char16_t*>(Text.data()), Text.size());
-    return std::all_of(utf16.begin(), utf16.end(), [](QChar c) { return c.unicode() <= 0xFF; });
-}
-
 void CopyLatin1(QAnyStringView Text, char* Out)
 {
     if (!IsUtf16(Text)) {
@@ -48,6 +40,14 @@ void CopyUtf16(QAnyStringView Text, char16_t* Out)
 }
 
 } // namespace
+
+bool FitsLatin1(QAnyStringView Text)
+{
+    if (!IsUtf16(Text))
+        return true;
+    const QStringView utf16(static_cast<const char16_t*>(Text.data()), Text.size());
+    return std::all_of(utf16.begin(), utf16.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
 
 QStringView Utf16Of(QAnyStringView Text, TextScratch& Scratch)
 {
@@ -91,30 +91,6 @@ RowCells::RowCells(std::span<const udtCell> Cells, std::span<const QAnyStringVie
         }
         ends[c] = end;
     }
-}
-
-RowCells& RowCells::operator=(RowCells&& Other) noexcept
-{
-    if (this != &Other) {
-        std::free(m_Block);
-        m_Block = std::exchange(Other.m_Block, nullptr);
-    }
-    return *this;
-}
-
-RowCells::~RowCells()
-{
-    std::free(m_Block);
-}
-
-QAnyStringView RowCells::View(size_t Col) const
-{
-    const quint32* ends = Ends();
-    const quint32 start = Col == 0 ? 0 : ends[Col - 1];
-    const qsizetype length = qsizetype(ends[Col] - start);
-    if (IsLatin1())
-        return QLatin1StringView(Chars() + start, length);
-    return QStringView(reinterpret_cast<const char16_t*>(Chars()) + start, length);
 }
 
 RowCells::TextViews RowCells::Views() const

@@ -6,6 +6,7 @@
 #include <QVarLengthArray>
 #include <QtGlobal>
 
+#include <cstdlib>
 #include <span>
 #include <utility>
 
@@ -19,6 +20,9 @@ struct udtCell {
 
 // Room for widening a Latin-1 text without touching the heap in the loops over every row.
 using TextScratch = QVarLengthArray<char16_t, 256>;
+
+// Whether every character of a Latin-1 or UTF-16 text is at most U+00FF.
+bool FitsLatin1(QAnyStringView Text);
 
 // A Latin-1 or UTF-16 text as UTF-16: a UTF-16 view as it stands, a Latin-1 one widened into Scratch.
 QStringView Utf16Of(QAnyStringView Text, TextScratch& Scratch);
@@ -34,10 +38,20 @@ public:
     // Latin-1 or UTF-16.
     RowCells(std::span<const udtCell> Cells, std::span<const QAnyStringView> Texts);
     RowCells(RowCells&& Other) noexcept : m_Block(std::exchange(Other.m_Block, nullptr)) {}
-    RowCells& operator=(RowCells&& Other) noexcept;
+    // Swapping keeps removing a row from a million cheap: the blocks shift down without a free each,
+    // and the removed one ends up in the element that is destroyed.
+    RowCells& operator=(RowCells&& Other) noexcept
+    {
+        std::swap(m_Block, Other.m_Block);
+        return *this;
+    }
     RowCells(const RowCells&) = delete;
     RowCells& operator=(const RowCells&) = delete;
-    ~RowCells();
+    ~RowCells()
+    {
+        if (m_Block)
+            std::free(m_Block);
+    }
 
     size_t size() const { return m_Block ? size_t(HeaderOf()->Count) : 0; }
     udtCell& operator[](size_t Col) { return CellData()[Col]; }
@@ -45,7 +59,15 @@ public:
 
     bool IsLatin1() const { return !m_Block || HeaderOf()->Latin1 != 0; }
     // The text without a copy; valid until the row's block is rebuilt.
-    QAnyStringView View(size_t Col) const;
+    QAnyStringView View(size_t Col) const
+    {
+        const quint32* ends = Ends();
+        const quint32 start = Col == 0 ? 0 : ends[Col - 1];
+        const qsizetype length = qsizetype(ends[Col] - start);
+        if (IsLatin1())
+            return QLatin1StringView(Chars() + start, length);
+        return QStringView(reinterpret_cast<const char16_t*>(Chars()) + start, length);
+    }
     QString Text(size_t Col) const { return View(Col).toString(); }
 
     // Rebuild the block: one text replaced, or one cell with an empty text added at the end.

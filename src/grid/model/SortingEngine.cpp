@@ -7,10 +7,12 @@
 
 #include <QHash>
 #include <QHashSeed>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <type_traits>
 #include <utility>
 
 namespace Tarvex::SortingEngine {
@@ -56,6 +58,23 @@ struct DistinctTexts {
     std::vector<int> OfRecord;
 };
 
+// Equal texts hash alike however their rows store them: texts that fit Latin-1 hash as those bytes,
+// the others as UTF-16 units (they never equal a Latin-1 text).
+size_t HashText(QAnyStringView Text, size_t Seed, QVarLengthArray<char, 256>& Narrowed)
+{
+    return Text.visit([&](auto view) -> size_t {
+        if constexpr (std::is_same_v<decltype(view), QStringView>) {
+            if (!FitsLatin1(view))
+                return qHashBits(view.data(), size_t(view.size()) * sizeof(char16_t), Seed);
+            Narrowed.resize(view.size());
+            std::transform(view.begin(), view.end(), Narrowed.begin(), [](QChar c) { return char(c.unicode()); });
+            return qHashBits(Narrowed.data(), size_t(Narrowed.size()), Seed);
+        } else {
+            return qHashBits(view.data(), size_t(view.size()), Seed);
+        }
+    });
+}
+
 // An open-addressing table over the texts themselves: no copies, no allocation per text. The
 // process's random hash seed keeps crafted texts from piling up on one slot.
 DistinctTexts FindDistinct(int RecordCount, const TextOfRecord& TextOf)
@@ -68,11 +87,10 @@ DistinctTexts FindDistinct(int RecordCount, const TextOfRecord& TextOf)
     const size_t mask = capacity - 1;
     const size_t seed = QHashSeed::globalSeed();
     std::vector<int> table(capacity, -1); // distinct number per slot; -1 = free
-    TextScratch scratch;
+    QVarLengthArray<char, 256> scratch;
     for (int record = 0; record < RecordCount; ++record) {
         const QAnyStringView text = TextOf(record);
-        // Hashed as UTF-16, so a text hashes alike whichever way its row stores it.
-        size_t slot = qHash(Utf16Of(text, scratch), seed) & mask;
+        size_t slot = HashText(text, seed, scratch) & mask;
         while (table[slot] != -1 && !QAnyStringView::equal(distinct.Texts[size_t(table[slot])], text))
             slot = (slot + 1) & mask;
         if (table[slot] == -1) {
