@@ -82,7 +82,7 @@ RowCells::RowCells(std::span<const udtCell> Cells, std::span<const QAnyStringVie
     quint32* ends = Ends();
     quint32 end = 0;
     for (size_t c = 0; c < count; ++c) {
-        if (c < texts) {
+        if (c < texts && !Texts[c].isEmpty()) { // an empty view may point nowhere
             if (latin1)
                 CopyLatin1(Texts[c], Chars() + end);
             else
