@@ -15,6 +15,30 @@ const udtCellFormat* FormatOf(const GridModel& model, const udtCell* cell)
         return nullptr;
     return &model.m_CellFormats[cell->FormatIndex];
 }
+
+template <typename Value>
+Value ExtraOf(const udtRow& Row, std::vector<Value> udtRowExtra::*Field, int Col)
+{
+    if (!Row.Extra)
+        return {};
+    const std::vector<Value>& values = (*Row.Extra).*Field;
+    return size_t(Col) < values.size() ? values[size_t(Col)] : Value();
+}
+
+// The row's side record is made when the first value arrives; a row never given one keeps none.
+template <typename Value>
+void SetExtraOf(udtRow& Row, std::vector<Value> udtRowExtra::*Field, int Col, const Value& New)
+{
+    if (!Row.Extra) {
+        if (New == Value())
+            return;
+        Row.Extra = std::make_unique<udtRowExtra>();
+    }
+    std::vector<Value>& values = (*Row.Extra).*Field;
+    if (values.size() <= size_t(Col))
+        values.resize(size_t(Col) + 1);
+    values[size_t(Col)] = New;
+}
 } // namespace
 
 int RuzuZiri::CellAlignment(int vRow, int vCol) const
@@ -106,7 +130,7 @@ void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
         return;
     SetFlagBit(cell->Flags, CellFlagChecked, New_CellChecked);
     if (m_Model.m_Columns[vCol].ColType == ColTypeCheckBox)
-        m_Model.StoreText(*cell, vCol, New_CellChecked ? QStringLiteral("True") : QStringLiteral("False"));
+        m_Model.StoreText(m_Model.RowAt(vRow), vCol, New_CellChecked ? u"True" : u"False");
     CalcRowHeight(vRow);
     SetCellChanged(vRow, vCol, true);
     DrawGrid(m_Paint);
@@ -120,8 +144,7 @@ bool RuzuZiri::CellChanged(int vRow, int vCol) const
 
 QString RuzuZiri::CellText(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
-    return cell ? cell->Text : QString();
+    return FixRef(vRow, vCol) ? m_Model.RowAt(vRow).Cells.Text(size_t(vCol)) : QString();
 }
 
 void RuzuZiri::CellText(int vRow, int vCol, const QString& New_CellText)
@@ -131,14 +154,15 @@ void RuzuZiri::CellText(int vRow, int vCol, const QString& New_CellText)
 
 QVariant RuzuZiri::CellValue(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
-    if (!cell)
+    if (!FixRef(vRow, vCol))
         return {};
+    TextScratch scratch;
+    const QStringView text = Utf16Of(m_Model.RowAt(vRow).Cells.View(size_t(vCol)), scratch);
     if (m_Model.m_Columns[vCol].ColType == ColTypeCheckBox)
-        return rVal(cell->Text) != 0.0;
-    if (cell->Text.isEmpty())
+        return Tarvex::rVal(text) != 0.0;
+    if (text.isEmpty())
         return {};
-    return rVal(cell->Text);
+    return Tarvex::rVal(text);
 }
 
 void RuzuZiri::CellValue(int vRow, int vCol, const QVariant& New_CellValue)
@@ -148,10 +172,9 @@ void RuzuZiri::CellValue(int vRow, int vCol, const QVariant& New_CellValue)
 
 void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 {
-    udtCell* cell = CellRef(vRow, vCol);
-    if (!cell)
+    if (!FixRef(vRow, vCol))
         return;
-    m_Model.StoreText(*cell, vCol, Text);
+    m_Model.StoreText(m_Model.RowAt(vRow), vCol, Text);
     CalcRowHeight(vRow);
     SetCellChanged(vRow, vCol, true);
     DrawGrid(m_Paint);
@@ -159,14 +182,13 @@ void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 
 QString RuzuZiri::CellTag(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
-    return cell ? cell->Tag : QString();
+    return FixRef(vRow, vCol) ? ExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellTags, vCol) : QString();
 }
 
 void RuzuZiri::CellTag(int vRow, int vCol, const QString& New_CellTag)
 {
-    if (udtCell* cell = CellRef(vRow, vCol))
-        cell->Tag = New_CellTag;
+    if (FixRef(vRow, vCol))
+        SetExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellTags, vCol, New_CellTag);
 }
 
 int RuzuZiri::CellProgressValue(int vRow, int vCol) const
@@ -202,14 +224,13 @@ void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressB
 
 void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)
 {
-    if (udtCell* cell = CellRef(vRow, vCol))
-        cell->Picture = vNewValue;
+    if (FixRef(vRow, vCol))
+        SetExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellPictures, vCol, vNewValue);
 }
 
 std::shared_ptr<QPixmap> RuzuZiri::CellPictureGet(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
-    return cell ? cell->Picture : nullptr;
+    return FixRef(vRow, vCol) ? ExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellPictures, vCol) : nullptr;
 }
 
 } // namespace Tarvex

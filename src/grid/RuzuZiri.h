@@ -29,6 +29,7 @@
 
 #include "grid/model/GridModel.h"
 #include "grid/model/NumberParsing.h"
+#include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
 
 #include <QPixmap>
@@ -228,6 +229,7 @@ private:
     bool FixRef(int& vRow, int& vCol) const;
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
+    // Valid until a text of the cell's row is written (the row's block is rebuilt then).
     udtCell* CellRef(int& vRow, int& vCol);
     const udtCell* CellRef(int& vRow, int& vCol) const;
     CellLook ControlLook() const;
@@ -253,7 +255,7 @@ private:
     void SortSubRanges();
     void SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys);
     const std::vector<double>& SortKeys(int Col, const std::function<std::vector<double>()>& Build);
-    std::function<const QString&(int Record)> SortTexts(int Col) const;
+    SortingEngine::TextOfRecord SortTexts(int Col) const;
     bool TakeSortColumns(int vCol1, int vCol2);
 
     // ---- Find and filter (private) -----------------------------------------------------------

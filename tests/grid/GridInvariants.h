@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -45,6 +46,7 @@ inline testing::AssertionResult GridInvariants(const GridModel& model)
         const udtRow& row = model.m_Rows[r];
         if (row.Cells.size() != cols)
             return testing::AssertionFailure() << "record " << r << " has " << row.Cells.size() << " cells";
+        bool fitsLatin1 = true;
         for (size_t c = 0; c < cols; ++c) {
             const udtCell& cell = row.Cells[c];
             if (cell.FormatIndex >= static_cast<int>(uses.size()) || cell.FormatIndex < -1)
@@ -52,10 +54,16 @@ inline testing::AssertionResult GridInvariants(const GridModel& model)
                                                    << cell.FormatIndex;
             if (cell.FormatIndex >= 0)
                 ++uses[cell.FormatIndex];
-            const double value = rVal(cell.Text);
+            const QString text = row.Cells.Text(c);
+            fitsLatin1 = fitsLatin1 && std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() <= 0xFF; });
+            const double value = rVal(text);
             totals[c] += value;
             magnitude[c] += std::abs(value);
         }
+        // Wide storage only while a text needs it: a row goes back to Latin-1 once it can.
+        if (cols > 0 && row.Cells.IsLatin1() != fitsLatin1)
+            return testing::AssertionFailure() << "record " << r << " stores its texts as "
+                                               << (row.Cells.IsLatin1() ? "Latin-1" : "UTF-16");
     }
     for (size_t f = 0; f < uses.size(); ++f)
         if (model.m_CellFormats[f].UseCount != uses[f])

@@ -21,7 +21,7 @@ std::vector<QString> TextsInDisplayOrder(const GridModel& model, int col)
 {
     std::vector<QString> texts;
     for (int p = 0; p <= model.m_LastRow; ++p)
-        texts.push_back(model.CellAt(p, col).Text);
+        texts.push_back(model.RowAt(p).Cells.Text(size_t(col)));
     return texts;
 }
 } // namespace
@@ -59,7 +59,7 @@ TEST(GridModelRows, RemoveRowsKeepsTheSurvivorsInTheirOrder)
         model.AddRow(QString("%1\t%2").arg(i).arg(i * 10), i % 2 ? 0 : -1, Plain);
     const auto before = TextsInDisplayOrder(model, 0);
 
-    const int removed = model.RemoveRows([](const udtRow& row) { return row.Cells[0].Text.toInt() % 3 == 0; });
+    const int removed = model.RemoveRows([](const udtRow& row) { return row.Cells.Text(0).toInt() % 3 == 0; });
 
     std::vector<QString> expected;
     for (const QString& text : before)

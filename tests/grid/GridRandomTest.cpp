@@ -36,7 +36,8 @@ int AnyCol(const RuzuZiri& grid, Random& random)
 
 QString AnyText(Random& random)
 {
-    static const QStringList texts { "", "0", "1", "-2", "3.5", "12", "abc", "7x", "1000", "-0.25" };
+    // Texts beyond Latin-1 switch their row's storage to UTF-16 and back.
+    static const QStringList texts { "", "0", "1", "-2", "3.5", "12", "abc", "7x", "1000", "-0.25", "5 €", "Zürich", "東京" };
     return texts[Pick(random, 0, texts.size() - 1)];
 }
 

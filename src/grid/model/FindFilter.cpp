@@ -11,10 +11,10 @@ namespace {
 
 // Upper-cases one UTF-16 unit at a time, so a text keeps its length ("ß" stays "ß") and the search
 // can compare lengths, starts and ends the way the modes describe them.
-void UpperInto(const QString& Text, QString& Out)
+void UpperInto(QStringView Text, QString& Out)
 {
     Out.resize(Text.size());
-    const char16_t* in = reinterpret_cast<const char16_t*>(Text.constData());
+    const char16_t* in = Text.utf16();
     char16_t* out = reinterpret_cast<char16_t*>(Out.data());
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const char16_t c = in[i];
@@ -41,15 +41,16 @@ TextMatch::TextMatch(const QString& SearchText, int SearchMode, bool MatchCase)
         UpperInto(SearchText, m_Text);
 }
 
-QStringView TextMatch::Prepared(const QString& Text)
+QStringView TextMatch::Prepared(QAnyStringView Text)
 {
+    const QStringView wide = Utf16Of(Text, m_Wide);
     if (m_MatchCase)
-        return Text;
-    UpperInto(Text, m_Buffer);
+        return wide;
+    UpperInto(wide, m_Buffer);
     return m_Buffer;
 }
 
-bool TextMatch::Matches(const QString& CellText)
+bool TextMatch::Matches(QAnyStringView CellText)
 {
     const QStringView t = m_Text;
     switch (m_Mode) {
@@ -80,12 +81,12 @@ int RuzuZiri::FindItem(const QString& SearchText, int SearchColumn, int SearchMo
     TextMatch match(SearchText, SearchMode, MatchCase);
     const int directEnd = std::min(m_Model.m_LastRow, StartingRow + DirectSearchRows - 1);
     for (int position = StartingRow; position <= directEnd; ++position) {
-        if (match.Matches(m_Model.CellAt(position, SearchColumn).Text))
+        if (match.Matches(m_Model.RowAt(position).Cells.View(size_t(SearchColumn))))
             return position;
     }
     std::vector<char> hit(size_t(m_Model.ItemCount()));
     for (int record = 0; record <= m_Model.m_LastRow; ++record)
-        hit[size_t(record)] = match.Matches(m_Model.m_Rows[size_t(record)].Cells[size_t(SearchColumn)].Text);
+        hit[size_t(record)] = match.Matches(m_Model.m_Rows[size_t(record)].Cells.View(size_t(SearchColumn)));
     for (int position = directEnd + 1; position <= m_Model.m_LastRow; ++position) {
         if (hit[size_t(m_Model.m_RowOrder[size_t(position)])])
             return position;
@@ -107,7 +108,7 @@ void RuzuZiri::FilterOn(const QString& FilterText, int SearchColumn, int SearchM
     TextMatch match(FilterText, SearchMode, MatchCase);
     for (int record = 0; record <= m_Model.m_LastRow; ++record) {
         udtRow& row = m_Model.m_Rows[size_t(record)];
-        if (inRange[size_t(record)] && !match.Matches(row.Cells[size_t(SearchColumn)].Text))
+        if (inRange[size_t(record)] && !match.Matches(row.Cells.View(size_t(SearchColumn))))
             row.Visible = false;
     }
     EnablePaint(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/model/RowCells.h"
+
 #include <QString>
 
 namespace Tarvex {
@@ -11,15 +13,16 @@ class TextMatch {
 public:
     TextMatch(const QString& SearchText, int SearchMode, bool MatchCase);
 
-    bool Matches(const QString& CellText);
+    bool Matches(QAnyStringView CellText);
 
 private:
-    QStringView Prepared(const QString& Text);
+    QStringView Prepared(QAnyStringView Text);
 
     QString m_Text;      // the search text, upper-cased unless m_MatchCase
     int m_Mode { 0 };
     bool m_MatchCase { false };
     QString m_Buffer;    // the cell text upper-cased, reused from row to row
+    TextScratch m_Wide;  // a Latin-1 cell text widened, reused from row to row
 };
 
 } // namespace Tarvex

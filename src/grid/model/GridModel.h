@@ -60,7 +60,7 @@ public:
     const udtCell& CellAt(int Position, int Col) const { return RowAt(Position).Cells[Col]; }
 
     // Appends the column record; Index 1..Cols()-1 shows it at that display position, anything else
-    // appends. Existing rows get a new cell in the given look. Returns the display position.
+    // appends. Existing rows get a new empty cell in the given look. Returns the display position.
     int AddColumn(const udtColumn& Column, int Index, const CellLook& Look);
 
     // Adds a row record whose cells take the TAB-separated texts of Item (extra texts are dropped)
@@ -80,7 +80,8 @@ public:
     void ClearAll();
 
     // Replaces a cell's text, keeping the column total and a check-box cell's check in step.
-    void StoreText(udtCell& Cell, int Col, const QString& Text);
+    // References to the row's cells are stale afterwards.
+    void StoreText(udtRow& Row, int Col, QStringView Text);
 
     // Gives the cell the shared format equal to its current look with one field changed by Code;
     // cells without a format start from Default (the control's colours and font).

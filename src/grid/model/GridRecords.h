@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/model/RowCells.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -73,24 +75,23 @@ struct udtColumn {
     bool Locked { false };             // not editable, skipped by navigation
 };
 
-struct udtCell {
-    QString Text;
-    QString Tag;                        // host data
-    std::shared_ptr<QPixmap> Picture;   // shared with the host; empty = none
-    qint32 FormatIndex { -1 };          // into m_CellFormats; -1 = the control's colours and font
-    qint16 Alignment { 4 };             // text-drawing flags
-    qint16 Flags { 0 };                 // CellFlag bits, or the progress value in a progress column
+// Host data of a row and of its cells. Few rows carry any, so it lives apart from the row and
+// costs nothing in the others.
+struct udtRowExtra {
+    QString Tag;                                       // the row's host data
+    std::vector<QString> CellTags;                     // by column number; missing = empty
+    std::vector<std::shared_ptr<QPixmap>> CellPictures; // by column number, shared with the host; missing = none
 };
 
 struct udtRow {
-    std::vector<udtCell> Cells;  // one per column number
-    QString Tag;                 // host data
-    qint32 Height { 0 };         // pixels
-    qint32 Image { 0 };          // image-list index; negative = -(index) of an image given by key
-    qint32 RowData { 0 };        // host number
-    qint16 Flags { 0 };          // RowFlag bits
+    RowCells Cells;                      // one per column number, with their texts
+    std::unique_ptr<udtRowExtra> Extra;  // tags and pictures; null while the row has none
+    qint32 Height { 0 };                 // pixels
+    qint32 Image { 0 };                  // image-list index; negative = -(index) of an image given by key
+    qint32 RowData { 0 };                // host number
+    qint16 Flags { 0 };                  // RowFlag bits
     bool GroupHeader { false };
-    bool Visible { true };       // false = filtered out
+    bool Visible { true };               // false = filtered out
 };
 
 struct udtCellFormat {

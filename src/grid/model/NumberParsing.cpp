@@ -205,10 +205,10 @@ double NoNumber(QStringView Trimmed)
 // The common cell texts read without building any string: plain numbers (perhaps with a currency
 // mark), texts without a number, and texts of a shape the locale refused in both readings.
 // Everything else, and numbers that read as 0, take the full path.
-std::optional<double> QuickVal(const QString& Text)
+std::optional<double> QuickVal(QStringView Text)
 {
     LocaleMemo& memo = CurrentLocale();
-    const QChar* p = Text.constData();
+    const QChar* p = Text.data();
     const QChar* end = p + Text.size();
     while (p != end && p->isSpace())
         ++p;
@@ -244,12 +244,14 @@ std::optional<double> QuickVal(const QString& Text)
 
 } // namespace
 
-double rVal(const QString& Text)
+double rVal(QStringView Text)
 {
+    if (Text.isEmpty())
+        return 0;
     if (const auto quick = QuickVal(Text))
         return *quick;
 
-    const QString s = Text.trimmed().toUpper();
+    const QString s = Text.trimmed().toString().toUpper();
     if (s.isEmpty())
         return 0;
 

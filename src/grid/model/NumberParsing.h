@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace Tarvex {
 
@@ -8,6 +9,10 @@ namespace Tarvex {
 // text's leading number, skips currency marks, spaces and slashes, and reads the rest under the
 // user's locale ("&H" and "&O" texts as hexadecimal and octal); 0 when the text holds no number.
 // "True" and "False" read as -1 and 0.
-double rVal(const QString& Text);
+double rVal(QStringView Text);
+inline double rVal(const QString& Text)
+{
+    return rVal(QStringView(Text));
+}
 
 } // namespace Tarvex

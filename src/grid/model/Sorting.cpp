@@ -118,9 +118,9 @@ void RuzuZiri::SortRowsByKeys(int First, int Last, qint16 Order, const std::vect
     SortingEngine::SortByKeys(stretch, Keys, Order == 1);
 }
 
-std::function<const QString&(int Record)> RuzuZiri::SortTexts(int Col) const
+SortingEngine::TextOfRecord RuzuZiri::SortTexts(int Col) const
 {
-    return [this, Col](int record) -> const QString& { return m_Model.m_Rows[size_t(record)].Cells[size_t(Col)].Text; };
+    return [this, Col](int record) { return m_Model.m_Rows[size_t(record)].Cells.View(size_t(Col)); };
 }
 
 // A checked cell counts -1 and an unchecked one 0, so greatest first lists unchecked rows first.
@@ -163,10 +163,14 @@ void RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
     int column = Col;
     bool changed = false;
 
+    const auto storeIfChanged = [this](udtRow& row, int col, const QString& text) {
+        if (row.Cells.View(size_t(col)) != text)
+            m_Model.StoreText(row, col, text);
+    };
     SortingEngine::Judge judge;
     judge.GoesBefore = [&](int r, int p) {
-        QString value1 = m_Model.m_Rows[r].Cells[column].Text;
-        QString value2 = m_Model.m_Rows[p].Cells[column].Text;
+        QString value1 = m_Model.m_Rows[r].Cells.Text(size_t(column));
+        QString value2 = m_Model.m_Rows[p].Cells.Text(size_t(column));
         int col = column;
         bool swap = false;
         emit CustomSort(Order == 1, col, value1, value2, swap);
@@ -174,12 +178,8 @@ void RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
             changed = true;
             return false;
         }
-        udtCell& cell1 = m_Model.m_Rows[r].Cells[column];
-        if (cell1.Text != value1)
-            m_Model.StoreText(cell1, column, value1);
-        udtCell& cell2 = m_Model.m_Rows[p].Cells[column];
-        if (cell2.Text != value2)
-            m_Model.StoreText(cell2, column, value2);
+        storeIfChanged(m_Model.m_Rows[r], column, value1);
+        storeIfChanged(m_Model.m_Rows[p], column, value2);
         if (m_Model.IsColumn(col))
             column = col;
         return swap;
@@ -203,7 +203,8 @@ void RuzuZiri::SortSubRanges()
     const int rowCount = m_Model.ItemCount();
     int start = 0;
     for (int p = 1; p <= rowCount && m_Model.ItemCount() == rowCount; ++p) {
-        if (p < rowCount && m_Model.CellAt(p, m_SortCol).Text == m_Model.CellAt(start, m_SortCol).Text)
+        const size_t col = size_t(m_SortCol);
+        if (p < rowCount && m_Model.RowAt(p).Cells.View(col) == m_Model.RowAt(start).Cells.View(col))
             continue;
         SortRows(start, p - 1, m_SortSubCol, order);
         start = p;

@@ -1,24 +1,40 @@
 #include "grid/model/SortingEngine.h"
 
 #include "grid/model/NumberParsing.h"
+#include "grid/model/RowCells.h"
 #include "platform/runtime/DateRecognition.h"
 #include "platform/runtime/TextCollation.h"
 
 #include <QHash>
 #include <QHashSeed>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <type_traits>
 #include <utility>
 
 namespace Tarvex::SortingEngine {
 
+namespace {
+
+// A QString over the text's characters (widened into Scratch when Latin-1) for readers that take
+// one; it copies nothing and lives no longer than Scratch and the row.
+QString RawString(QAnyStringView Text, TextScratch& Scratch)
+{
+    const QStringView utf16 = Utf16Of(Text, Scratch);
+    return QString::fromRawData(utf16.data(), utf16.size());
+}
+
+} // namespace
+
 KeysByRecord NumberKeys(int RecordCount, const TextOfRecord& TextOf)
 {
     KeysByRecord keys(size_t(std::max(RecordCount, 0)));
+    TextScratch scratch;
     for (int record = 0; record < RecordCount; ++record)
-        keys[size_t(record)] = rVal(TextOf(record));
+        keys[size_t(record)] = rVal(Utf16Of(TextOf(record), scratch));
     return keys;
 }
 
@@ -27,8 +43,10 @@ KeysByRecord DateKeys(int RecordCount, const TextOfRecord& TextOf)
     constexpr double NoDate = -std::numeric_limits<double>::infinity();
     const DateReader reader;
     KeysByRecord keys(size_t(std::max(RecordCount, 0)));
-    for (int record = 0; record < RecordCount; ++record)
-        keys[size_t(record)] = reader.Serial(TextOf(record)).value_or(NoDate);
+    TextScratch scratch;
+    for (int record = 0; record < RecordCount; ++record) {
+        keys[size_t(record)] = reader.Serial(RawString(TextOf(record), scratch)).value_or(NoDate);
+    }
     return keys;
 }
 
@@ -36,9 +54,26 @@ namespace {
 
 // The distinct texts of a column by first appearance, and for each record the number of its text.
 struct DistinctTexts {
-    std::vector<const QString*> Texts;
+    std::vector<QAnyStringView> Texts;
     std::vector<int> OfRecord;
 };
+
+// Equal texts hash alike however their rows store them: texts that fit Latin-1 hash as those bytes,
+// the others as UTF-16 units (they never equal a Latin-1 text).
+size_t HashText(QAnyStringView Text, size_t Seed, QVarLengthArray<char, 256>& Narrowed)
+{
+    return Text.visit([&](auto view) -> size_t {
+        if constexpr (std::is_same_v<decltype(view), QStringView>) {
+            if (!FitsLatin1(view))
+                return qHashBits(view.data(), size_t(view.size()) * sizeof(char16_t), Seed);
+            Narrowed.resize(view.size());
+            std::transform(view.begin(), view.end(), Narrowed.begin(), [](QChar c) { return char(c.unicode()); });
+            return qHashBits(Narrowed.data(), size_t(Narrowed.size()), Seed);
+        } else {
+            return qHashBits(view.data(), size_t(view.size()), Seed);
+        }
+    });
+}
 
 // An open-addressing table over the texts themselves: no copies, no allocation per text. The
 // process's random hash seed keeps crafted texts from piling up on one slot.
@@ -52,14 +87,15 @@ DistinctTexts FindDistinct(int RecordCount, const TextOfRecord& TextOf)
     const size_t mask = capacity - 1;
     const size_t seed = QHashSeed::globalSeed();
     std::vector<int> table(capacity, -1); // distinct number per slot; -1 = free
+    QVarLengthArray<char, 256> scratch;
     for (int record = 0; record < RecordCount; ++record) {
-        const QString& text = TextOf(record);
-        size_t slot = qHash(text, seed) & mask;
-        while (table[slot] != -1 && *distinct.Texts[size_t(table[slot])] != text)
+        const QAnyStringView text = TextOf(record);
+        size_t slot = HashText(text, seed, scratch) & mask;
+        while (table[slot] != -1 && !QAnyStringView::equal(distinct.Texts[size_t(table[slot])], text))
             slot = (slot + 1) & mask;
         if (table[slot] == -1) {
             table[slot] = int(distinct.Texts.size());
-            distinct.Texts.push_back(&text);
+            distinct.Texts.push_back(text);
         }
         distinct.OfRecord[size_t(record)] = table[slot];
     }
@@ -67,13 +103,14 @@ DistinctTexts FindDistinct(int RecordCount, const TextOfRecord& TextOf)
 }
 
 // The rank of each text in the user's collation; texts that collate equal share a rank.
-std::vector<double> CollationRanks(const std::vector<const QString*>& Texts)
+std::vector<double> CollationRanks(const std::vector<QAnyStringView>& Texts)
 {
     const TextCollator collator;
     std::vector<QCollatorSortKey> keys;
     keys.reserve(Texts.size());
-    for (const QString* text : Texts)
-        keys.push_back(collator.SortKey(*text));
+    TextScratch scratch;
+    for (const QAnyStringView text : Texts)
+        keys.push_back(collator.SortKey(RawString(text, scratch)));
     std::vector<int> byKey(Texts.size());
     std::iota(byKey.begin(), byKey.end(), 0);
     const auto less = [&keys](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QString>
 
 #include <functional>
@@ -12,7 +13,8 @@ namespace Tarvex {
 // display positions are put in key order. Rows with equal keys keep their relative order.
 namespace SortingEngine {
 
-using TextOfRecord = std::function<const QString&(int Record)>;
+// A record's text in place (Latin-1 or UTF-16), valid while the records are not written.
+using TextOfRecord = std::function<QAnyStringView(int Record)>;
 using KeysByRecord = std::vector<double>; // one key per row record, indexed by record number
 
 // rVal of every text.

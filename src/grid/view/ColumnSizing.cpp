@@ -50,9 +50,9 @@ void RuzuZiri::AutoSizeColumn(int Col)
 
     int widest = 0;
     for (int r = 0; r <= m_Model.m_LastRow; ++r) {
-        const udtCell& cell = m_Model.m_Rows[r].Cells[Col];
+        const udtCell& cell = m_Model.m_Rows[r].Cells[size_t(Col)];
         const CellLook look = m_Model.LookOf(cell, ControlLook());
-        int width = TextWidth(cell.Text, look.FontName, IsFlagSet(cell.Flags, CellFlagBold),
+        int width = TextWidth(m_Model.m_Rows[r].Cells.Text(size_t(Col)), look.FontName, IsFlagSet(cell.Flags, CellFlagBold),
                               IsFlagSet(cell.Flags, CellFlagItalic), IsFlagSet(cell.Flags, CellFlagUnderline));
         if (look.Image != 0)
             width += m_Metrics.ImageWidth;

@@ -1,0 +1,152 @@
+#include "grid/RuzuZiri.h"
+
+#include "GridInvariants.h"
+
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+using namespace Tarvex;
+
+namespace {
+// An invoice line: number, customer, city, gross amount.
+struct InvoiceGrid : testing::Test {
+    RuzuZiri grid;
+    void SetUp() override
+    {
+        grid.AddColumn("invoice");
+        grid.AddColumn("customer");
+        grid.AddColumn("city");
+        grid.AddColumn("gross", 500, 2, ColTypeNumber);
+        grid.AddItem("R-1001\tMüller GmbH\tKöln\t1250");
+        grid.AddItem("R-1002\tStraße & Co\tMünchen\t99");
+        grid.AddItem("R-1003\tBäcker\tGießen\t7");
+    }
+    QStringList RowTexts(int row) const
+    {
+        QStringList texts;
+        for (int c = 0; c < grid.Cols(); ++c)
+            texts << grid.CellText(row, c);
+        return texts;
+    }
+    bool StoredAsLatin1(int row) const { return grid.Model().RowAt(row).Cells.IsLatin1(); }
+};
+} // namespace
+
+TEST_F(InvoiceGrid, GermanRowsStayLatin1AndReadBackExactly)
+{
+    EXPECT_TRUE(StoredAsLatin1(0));
+    EXPECT_EQ(QStringList({ "R-1002", "Straße & Co", "München", "99" }), RowTexts(1));
+}
+
+TEST_F(InvoiceGrid, ACellGainingAEuroSignKeepsTheOtherTextsOfItsRow)
+{
+    const QStringList before = RowTexts(0);
+    grid.CellText(0, 2, "Köln €");
+    EXPECT_FALSE(StoredAsLatin1(0));
+    EXPECT_EQ(QStringList({ "R-1001", "Müller GmbH", "Köln €", "1250" }), RowTexts(0));
+    EXPECT_TRUE(StoredAsLatin1(1)) << "only the row that needs it goes wide";
+
+    grid.CellText(0, 2, "Köln");
+    EXPECT_TRUE(StoredAsLatin1(0));
+    EXPECT_EQ(before, RowTexts(0));
+    EXPECT_TRUE(GridInvariants(grid.Model()));
+}
+
+TEST_F(InvoiceGrid, WideRowsTakeNewColumnsAndSortAndFindLikeOthers)
+{
+    grid.AddItem("R-1000\t東京商事\t東京\t12");
+    grid.CellText(1, 1, "Straße € Co");
+    grid.AddColumn("note");
+    EXPECT_EQ(QStringList({ "R-1000", "東京商事", "東京", "12", "" }), RowTexts(3));
+    EXPECT_EQ(QStringList({ "R-1002", "Straße € Co", "München", "99", "" }), RowTexts(1));
+
+    grid.Sort(0, 2);
+    EXPECT_EQ("東京商事", grid.CellText(0, 1));
+    EXPECT_EQ(0, grid.FindItem("東京", 2, 0));
+    EXPECT_EQ(2, grid.FindItem("straße €", 1, 5));
+    grid.Sort(3, 1);
+    EXPECT_EQ(QStringList({ "R-1001", "Müller GmbH", "Köln", "1250", "" }), RowTexts(0));
+    EXPECT_TRUE(GridInvariants(grid.Model()));
+}
+
+TEST_F(InvoiceGrid, EqualTextsInWideAndLatin1RowsFormOneSortRun)
+{
+    grid.AddItem("R-0999\tMüller GmbH\tKöln €\t1"); // a wide row beside the Latin-1 one of the same customer
+    grid.Sort(1, 2, 0, 1); // customer, then invoice greatest first
+    EXPECT_EQ("Müller GmbH", grid.CellText(2, 1));
+    EXPECT_EQ("R-1001", grid.CellText(1, 0));
+    EXPECT_EQ("R-0999", grid.CellText(2, 0));
+}
+
+TEST_F(InvoiceGrid, TotalsFollowTextsAcrossTheSwitch)
+{
+    grid.CellText(2, 3, "8 €");
+    grid.CellText(2, 3, "9");
+    grid.RemoveRow(0);
+    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_DOUBLE_EQ(108.0, grid.Model().m_TotalsValue[3]);
+}
+
+TEST_F(InvoiceGrid, TagsAndPicturesTravelWithTheirRowThroughRemoveAndSort)
+{
+    auto stamp = std::make_shared<QPixmap>(4, 4);
+    grid.CellTag(2, 1, "customer 17");
+    grid.CellPicture(stamp, 2, 3);
+    grid.CellTag(1, 0, "draft");
+
+    grid.RemoveRow(0);
+    EXPECT_EQ("customer 17", grid.CellTag(1, 1));
+    EXPECT_EQ(stamp, grid.CellPictureGet(1, 3));
+    EXPECT_EQ("draft", grid.CellTag(0, 0));
+
+    grid.Sort(2, 1); // München before Gießen, greatest first
+    grid.Sort(2, 2);
+    EXPECT_EQ("Gießen", grid.CellText(0, 2));
+    EXPECT_EQ("customer 17", grid.CellTag(0, 1));
+    EXPECT_EQ(stamp, grid.CellPictureGet(0, 3));
+    EXPECT_EQ("", grid.CellTag(0, 0));
+    EXPECT_EQ(nullptr, grid.CellPictureGet(1, 3));
+
+    grid.CellText(0, 1, "東京");
+    grid.AddColumn("note");
+    EXPECT_EQ("customer 17", grid.CellTag(0, 1)) << "rebuilding the texts leaves the tags alone";
+    EXPECT_EQ("", grid.CellTag(0, 4));
+}
+
+TEST_F(InvoiceGrid, RowsWithoutHostDataCarryNoSideRecord)
+{
+    grid.CellTag(0, 0, "");
+    grid.CellPicture(nullptr, 0, 1);
+    EXPECT_EQ(nullptr, grid.Model().RowAt(0).Extra);
+    grid.CellTag(1, 0, "x");
+    EXPECT_NE(nullptr, grid.Model().RowAt(1).Extra);
+}
+
+TEST(GridRowCells, ATextMayBeWrittenFromItsOwnRow)
+{
+    const udtCell cells[2] {};
+    const QAnyStringView texts[] { QStringView(u"ab"), QLatin1StringView("cd") };
+    RowCells row(cells, texts);
+    row.SetText(1, row.View(0));
+    row.SetText(0, QStringView(u"€"));
+    row.SetText(1, row.View(1));
+    EXPECT_EQ("€", row.Text(0));
+    EXPECT_EQ("ab", row.Text(1));
+}
+
+TEST(GridRowCells, TextsBeyondTheCellsAreDroppedAndMissingOnesEmpty)
+{
+    const udtCell cells[2] { { 3, 1, 2 }, {} };
+    const QAnyStringView three[] { QLatin1StringView("a"), QLatin1StringView("b"), QLatin1StringView("c") };
+    RowCells row(cells, three);
+    EXPECT_EQ(2u, row.size());
+    EXPECT_EQ("b", row.Text(1));
+    EXPECT_EQ(3, row[0].FormatIndex);
+
+    RowCells bare(cells, {});
+    bare.AddCell({});
+    EXPECT_EQ(3u, bare.size());
+    EXPECT_TRUE(bare.Text(2).isEmpty());
+    EXPECT_EQ(2, bare[0].Flags);
+}
