@@ -3,7 +3,7 @@
 namespace Tarvex {
 
 RuzuZiri::RuzuZiri(QWidget* parent)
-    : QWidget(parent)
+    : UserControl(parent)
 {
     CalcMetrics();
 }

@@ -31,6 +31,7 @@
 #include "grid/model/NumberParsing.h"
 #include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
+#include "platform/UserControl.h"
 
 #include <QPixmap>
 #include <QPointer>
@@ -44,7 +45,7 @@
 
 namespace Tarvex {
 
-class RuzuZiri : public QWidget {
+class RuzuZiri : public UserControl {
     Q_OBJECT
 
 public:
@@ -86,9 +87,6 @@ signals:
     void BeforeInsert(int Row, bool& Cancel);
     void AfterInsert(int Row);
     void RequestRowData(int Row);
-
-    // The host's property-changed notification; the control base class takes it over.
-    void PropertyChanged(const QString& PropertyName);
 
 public:
     // ---- Columns and rows --------------------------------------------------------------------
