@@ -2,6 +2,24 @@
 
 namespace Tarvex {
 
+// Every column property has one shape: a column that does not exist reads as the empty value and
+// ignores writes; a field that changes what shows repaints.
+template <typename Field>
+Field RuzuZiri::ColumnField(int vCol, Field udtColumn::*Member) const
+{
+    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].*Member : Field();
+}
+
+template <typename Field, typename Value>
+void RuzuZiri::ColumnField(int vCol, Field udtColumn::*Member, const Value& New_Value, ColumnChange Change)
+{
+    if (!m_Model.IsColumn(vCol))
+        return;
+    m_Model.m_Columns[vCol].*Member = static_cast<Field>(New_Value);
+    if (Change == Repaint)
+        DrawGrid(m_Paint);
+}
+
 int RuzuZiri::AddColumn(const QString& Caption, float Width, int Alignment, int DataType, const QString& Format,
                         const QString& InputFilter, int ImageAlignment, bool WordWrap, int Index, bool bVisible,
                         bool bLocked)
@@ -32,87 +50,72 @@ int RuzuZiri::AddColumn(const QString& Caption, float Width, int Alignment, int 
 
 int RuzuZiri::ColAlignment(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].Alignment : 0;
+    return ColumnField(vCol, &udtColumn::Alignment);
 }
 
 void RuzuZiri::ColAlignment(int vCol, int New_ColAlignment)
 {
-    if (!m_Model.IsColumn(vCol))
-        return;
-    m_Model.m_Columns[vCol].Alignment = New_ColAlignment;
-    DrawGrid(m_Paint);
+    ColumnField(vCol, &udtColumn::Alignment, New_ColAlignment, Repaint);
 }
 
 int RuzuZiri::ColImageAlignment(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].ImageAlignment : 0;
+    return ColumnField(vCol, &udtColumn::ImageAlignment);
 }
 
 void RuzuZiri::ColImageAlignment(int vCol, int New_ColImageAlignment)
 {
-    if (!m_Model.IsColumn(vCol))
-        return;
-    m_Model.m_Columns[vCol].ImageAlignment = New_ColImageAlignment;
-    DrawGrid(m_Paint);
+    ColumnField(vCol, &udtColumn::ImageAlignment, New_ColImageAlignment, Repaint);
 }
 
 QString RuzuZiri::ColFormat(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].Format : QString();
+    return ColumnField(vCol, &udtColumn::Format);
 }
 
 void RuzuZiri::ColFormat(int vCol, const QString& New_ColFormat)
 {
-    if (!m_Model.IsColumn(vCol))
-        return;
-    m_Model.m_Columns[vCol].Format = New_ColFormat;
-    DrawGrid(m_Paint);
+    ColumnField(vCol, &udtColumn::Format, New_ColFormat, Repaint);
 }
 
 QString RuzuZiri::ColHeading(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].Heading : QString();
+    return ColumnField(vCol, &udtColumn::Heading);
 }
 
 void RuzuZiri::ColHeading(int vCol, const QString& New_ColHeading)
 {
-    if (!m_Model.IsColumn(vCol))
-        return;
-    m_Model.m_Columns[vCol].Heading = New_ColHeading;
-    DrawGrid(m_Paint);
+    ColumnField(vCol, &udtColumn::Heading, New_ColHeading, Repaint);
 }
 
 QString RuzuZiri::ColInputFilter(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].InputFilter : QString();
+    return ColumnField(vCol, &udtColumn::InputFilter);
 }
 
 void RuzuZiri::ColInputFilter(int vCol, const QString& New_ColInputFilter)
 {
-    if (m_Model.IsColumn(vCol))
-        m_Model.m_Columns[vCol].InputFilter = New_ColInputFilter;
+    ColumnField(vCol, &udtColumn::InputFilter, New_ColInputFilter, StoreOnly);
 }
 
 QString RuzuZiri::ColTag(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].Tag : QString();
+    return ColumnField(vCol, &udtColumn::Tag);
 }
 
 void RuzuZiri::ColTag(int vCol, const QString& New_ColTag)
 {
-    if (m_Model.IsColumn(vCol))
-        m_Model.m_Columns[vCol].Tag = New_ColTag;
+    ColumnField(vCol, &udtColumn::Tag, New_ColTag, StoreOnly);
 }
 
 int RuzuZiri::ColType(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].ColType : 0;
+    return ColumnField(vCol, &udtColumn::ColType);
 }
 
 void RuzuZiri::ColType(int vCol, int New_ColType)
 {
-    if (m_Model.IsColumn(vCol))
-        m_Model.m_Columns[vCol].ColType = static_cast<qint16>(New_ColType);
+    ColumnField(vCol, &udtColumn::ColType, New_ColType, StoreOnly);
 }
 
 bool RuzuZiri::ColVisible(int vCol) const
@@ -122,10 +125,7 @@ bool RuzuZiri::ColVisible(int vCol) const
 
 void RuzuZiri::ColVisible(int vCol, bool New_ColVisible)
 {
-    if (!m_Model.IsColumn(vCol))
-        return;
-    m_Model.m_Columns[vCol].Visible = New_ColVisible;
-    DrawGrid(m_Paint);
+    ColumnField(vCol, &udtColumn::Visible, New_ColVisible, Repaint);
 }
 
 // While a pointer interaction holds the current column, every column answers locked so that the
@@ -139,10 +139,7 @@ bool RuzuZiri::ColLocked(int vCol) const
 
 void RuzuZiri::ColLocked(int vCol, bool New_ColLocked)
 {
-    if (!m_Model.IsColumn(vCol))
-        return;
-    m_Model.m_Columns[vCol].Locked = New_ColLocked;
-    DrawGrid(m_Paint);
+    ColumnField(vCol, &udtColumn::Locked, New_ColLocked, Repaint);
 }
 
 bool RuzuZiri::ColWordWrap(int vCol) const
@@ -158,7 +155,7 @@ void RuzuZiri::ColWordWrap(int vCol, bool New_ColWordWrap)
 
 float RuzuZiri::ColWidth(int vCol) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].Width : 0.0f;
+    return ColumnField(vCol, &udtColumn::Width);
 }
 
 void RuzuZiri::ColWidth(int vCol, float New_ColWidth)

@@ -241,6 +241,11 @@ private:
     int FindUnlockedRow(bool Backwards) const;
     void AutoSizeColumn(int Col);
     qint32 PixelsFromScaleUnits(float Width) const;
+    enum ColumnChange { StoreOnly, Repaint };
+    template <typename Field>
+    Field ColumnField(int vCol, Field udtColumn::*Member) const;
+    template <typename Field, typename Value>
+    void ColumnField(int vCol, Field udtColumn::*Member, const Value& New_Value, ColumnChange Change);
 
     // ---- Sorting (private) -------------------------------------------------------------------
     // Each typed sort puts display positions First..Last in the order of the column's keys.
