@@ -96,18 +96,3 @@ TEST(GridModelFormats, EqualLooksShareOneRecordAndAFreedRecordIsReusedBeforeTheT
     EXPECT_EQ(11u, model.m_CellFormats.size()); // the one record of a cleared table, then ten more
     EXPECT_TRUE(GridInvariants(model));
 }
-
-TEST(GridModelFormats, ClearLeavesOneFreeRecordAndZeroTotals)
-{
-    GridModel model = ModelWithColumns(2);
-    for (int i = 0; i < 30; ++i) {
-        model.AddRow(u"5\t6", -1, Plain);
-        model.ApplyCellFormat(model.CellAt(i, 0), FormatBackColor, i, Plain);
-    }
-    model.Clear();
-
-    ASSERT_EQ(1u, model.m_CellFormats.size());
-    EXPECT_EQ(0, model.m_CellFormats[0].UseCount);
-    EXPECT_EQ((std::vector<double> { 0.0, 0.0 }), model.m_TotalsValue);
-    EXPECT_TRUE(GridInvariants(model));
-}
