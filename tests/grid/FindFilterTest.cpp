@@ -1,18 +1,10 @@
-#include "grid/RuzuZiri.h"
+#include "GridFill.h"
 
 #include <gtest/gtest.h>
 
 using namespace Tarvex;
 
 namespace {
-
-void Fill(RuzuZiri& Grid, const QStringList& Rows)
-{
-    Grid.AddColumn(QStringLiteral("name"));
-    Grid.AddColumn(QStringLiteral("note"));
-    for (const QString& row : Rows)
-        Grid.AddItem(row);
-}
 
 QList<bool> Visibility(const RuzuZiri& Grid)
 {
@@ -46,7 +38,7 @@ TEST(GridFindItem, EachSearchModeComparesItsOwnWay)
     };
     for (const auto& c : cases) {
         RuzuZiri grid;
-        Fill(grid, c.rows);
+        Fill(grid, { 0, 0 }, c.rows);
         EXPECT_EQ(c.found, grid.FindItem(QString::fromUtf8(c.text), 0, c.mode, c.matchCase, c.start))
             << c.text << " in mode " << c.mode;
     }
@@ -55,7 +47,7 @@ TEST(GridFindItem, EachSearchModeComparesItsOwnWay)
 TEST(GridFindItem, SearchesTheSearchColumnPropertyAndHiddenRows)
 {
     RuzuZiri grid;
-    Fill(grid, { "a\tx", "b\ty" });
+    Fill(grid, { 0, 0 }, { "a\tx", "b\ty" });
     grid.RowVisible(1, false);
     grid.SearchColumn(1);
     EXPECT_EQ(1, grid.FindItem(QStringLiteral("y")));
@@ -65,7 +57,7 @@ TEST(GridFindItem, NothingToSearchAnswersMinusOne)
 {
     RuzuZiri grid;
     EXPECT_EQ(-1, grid.FindItem(QStringLiteral("a"), 0, 0));
-    Fill(grid, { "a" });
+    Fill(grid, { 0, 0 }, { "a" });
     EXPECT_EQ(-1, grid.FindItem(QString(), 0, 0));
     EXPECT_EQ(-1, grid.FindItem(QStringLiteral("a"), 2, 0));
     EXPECT_EQ(-1, grid.FindItem(QStringLiteral("a"), -5, 0));
@@ -76,7 +68,7 @@ TEST(GridFindItem, NothingToSearchAnswersMinusOne)
 TEST(GridFilter, FiltersAddUpAndFilterOffShowsRowsFromItsStartingRowOn)
 {
     RuzuZiri grid;
-    Fill(grid, { "Meier", "Müller", "Mehl", "Adam" });
+    Fill(grid, { 0, 0 }, { "Meier", "Müller", "Mehl", "Adam" });
     grid.FilterOn(QStringLiteral("m"), 0, 5);
     EXPECT_EQ(QList<bool>({ true, true, true, false }), Visibility(grid));
     grid.FilterOn(QStringLiteral("me"), 0, 5);
@@ -94,7 +86,7 @@ TEST(GridFilter, BadColumnOrStartDoesNothingAndAnEmptyTextMatchesByMode)
 {
     RuzuZiri grid;
     EXPECT_FALSE(grid.RowVisible(0));
-    Fill(grid, { "a", "" });
+    Fill(grid, { 0, 0 }, { "a", "" });
     grid.RowVisible(5, false);
     EXPECT_FALSE(grid.RowVisible(5));
     grid.FilterOn(QStringLiteral("a"), -1, 0);

@@ -1,6 +1,7 @@
 #include "grid/RuzuZiri.h"
 
 #include "../platform/runtime/LocaleScope.h"
+#include "GridFill.h"
 #include "GridInvariants.h"
 
 #include <QRandomGenerator>
@@ -9,23 +10,6 @@
 using namespace Tarvex;
 
 namespace {
-
-// A grid with the given column kinds, filled with TAB-joined rows.
-void Fill(RuzuZiri& Grid, std::initializer_list<int> Types, const QStringList& Rows)
-{
-    for (const int type : Types)
-        Grid.AddColumn(QStringLiteral("c"), 500, 4, type);
-    for (const QString& row : Rows)
-        Grid.AddItem(row);
-}
-
-QStringList Shown(const RuzuZiri& Grid, int Col)
-{
-    QStringList texts;
-    for (int p = 0; p < Grid.ItemCount(); ++p)
-        texts << Grid.CellText(p, Col);
-    return texts;
-}
 
 int SortOrderOf(const RuzuZiri& Grid, int Col)
 {
@@ -92,48 +76,39 @@ TEST_F(GridSort, StoredColumnIsTakenAsADisplayPosition)
     EXPECT_EQ(QStringList({ "p", "q" }), Shown(grid, 2));
 }
 
-TEST(GridSortNumbers, NumbersReadInTheUsersLocale)
+TEST(GridSortKeys, EachColumnKindSortsByItsOwnKeyInBothDirections)
 {
-    const QStringList rows { "1.234,5", "999", "12,75", "abc" };
-    // Neither 12,75 nor 1.234,5 is an English number: they read 0 like abc and keep their order.
-    for (const auto& [locale, greatestFirst] : { std::pair { "de_DE", rows }, { "en_US", { "999", "1.234,5", "12,75", "abc" } } }) {
-        LocaleScope scope(locale);
+    const struct {
+        const char* locale;
+        int type;
+        QStringList rows;
+        QStringList smallestFirst;
+        QStringList greatestFirst;
+    } cases[] {
+        { "de_DE", ColTypeNumber, { "1.234,5", "999", "12,75", "abc" }, { "abc", "12,75", "999", "1.234,5" },
+          { "1.234,5", "999", "12,75", "abc" } },
+        // Neither 12,75 nor 1.234,5 is an English number: they read 0 like abc and keep their order.
+        { "en_US", ColTypeNumber, { "1.234,5", "999", "12,75", "abc" }, { "1.234,5", "12,75", "abc", "999" },
+          { "999", "1.234,5", "12,75", "abc" } },
+        // Texts that are no dates sort below every date.
+        { "de_DE", ColTypeDate, { "24.12.2026", "offen", "1.1.2025", "2026-01-05" },
+          { "offen", "1.1.2025", "2026-01-05", "24.12.2026" }, { "24.12.2026", "2026-01-05", "1.1.2025", "offen" } },
+        { "en_US", ColTypeCheckBox, { "", "1", "0" }, { "1", "", "0" }, { "", "0", "1" } }, // checked first
+        // Case is ignored, the locale places the umlaut, and texts equal but for case keep their order.
+        { "de_DE", 0, { "zebra", "Äpfel", "APFEL", "birne", "Apfel", "Zander", "apfel" },
+          { "APFEL", "Apfel", "apfel", "Äpfel", "birne", "Zander", "zebra" },
+          { "zebra", "Zander", "birne", "Äpfel", "APFEL", "Apfel", "apfel" } },
+    };
+    for (const auto& c : cases) {
+        LocaleScope locale(c.locale);
         RuzuZiri grid;
-        Fill(grid, { ColTypeNumber }, rows);
+        Fill(grid, { c.type }, c.rows);
+        grid.Sort(0, 2);
+        EXPECT_EQ(c.smallestFirst, Shown(grid, 0)) << c.locale << " " << c.type;
+        grid.Sort(0, 0);
         grid.Sort(0, 1);
-        EXPECT_EQ(greatestFirst, Shown(grid, 0)) << locale;
+        EXPECT_EQ(c.greatestFirst, Shown(grid, 0)) << c.locale << " " << c.type;
     }
-}
-
-TEST_F(GridSort, NonDatesSortBelowDatesInBothDirections)
-{
-    LocaleScope german("de_DE");
-    Fill(grid, { ColTypeDate }, { "24.12.2026", "offen", "1.1.2025", "2026-01-05" });
-    grid.Sort(0, 2);
-    EXPECT_EQ(QStringList({ "offen", "1.1.2025", "2026-01-05", "24.12.2026" }), Shown(grid, 0));
-    grid.Sort(0, 1);
-    EXPECT_EQ(QStringList({ "24.12.2026", "2026-01-05", "1.1.2025", "offen" }), Shown(grid, 0));
-}
-
-TEST_F(GridSort, CheckedRowsComeFirstWhenSmallestFirst)
-{
-    Fill(grid, { ColTypeCheckBox, 0 }, { "\ta", "\tb", "\tc" });
-    grid.CellChecked(1, 0, true);
-    grid.Sort(0, 2);
-    EXPECT_EQ(QStringList({ "b", "a", "c" }), Shown(grid, 1));
-    grid.Sort(0, 1);
-    EXPECT_EQ(QStringList({ "a", "c", "b" }), Shown(grid, 1));
-}
-
-TEST_F(GridSort, TextIgnoresCaseFollowsTheLocaleAndKeepsEqualTextsInRecordOrder)
-{
-    LocaleScope german("de_DE");
-    Fill(grid, { 0 }, { "zebra", "Äpfel", "APFEL", "birne", "Apfel", "Zander", "apfel" });
-    grid.Sort(0, 2);
-    EXPECT_EQ(QStringList({ "APFEL", "Apfel", "apfel", "Äpfel", "birne", "Zander", "zebra" }), Shown(grid, 0));
-    grid.Sort(0, 0);
-    grid.Sort(0, 1);
-    EXPECT_EQ(QStringList({ "zebra", "Zander", "birne", "Äpfel", "APFEL", "Apfel", "apfel" }), Shown(grid, 0));
 }
 
 TEST_F(GridSort, EqualKeysKeepTheirOrderInBothDirections)
@@ -156,28 +131,23 @@ TEST_F(GridSort, EqualKeysKeepTheirOrderInBothDirections)
     EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
-TEST_F(GridSort, SecondaryColumnOrdersRowsOfEqualPrimaryText)
+TEST_F(GridSort, SecondaryColumnOrdersOnlyRunsOfTheExactSamePrimaryText)
 {
     Fill(grid, { 0, ColTypeNumber }, { "b\t3", "a\t2", "b\t1", "a\t10", "c\t5" });
     grid.Sort(0, 2, 1, 1);
     EXPECT_EQ(QStringList({ "a", "a", "b", "b", "c" }), Shown(grid, 0));
     EXPECT_EQ(QStringList({ "10", "2", "3", "1", "5" }), Shown(grid, 1));
-}
 
-TEST_F(GridSort, SecondaryColumnOrdersOnlyRunsOfTheExactSamePrimaryText)
-{
-    // Only the last two rows form a run.
-    Fill(grid, { 0, 0 }, { "a\tz", "b\ty", "c\tx", "c\tw" });
-    grid.Sort(0, 2, 1, -1);
-    EXPECT_EQ(QStringList({ "z", "y", "w", "x" }), Shown(grid, 1));
-    EXPECT_EQ(2, SortOrderOf(grid, 1));
+    RuzuZiri texts; // only the last two rows form a run
+    Fill(texts, { 0, 0 }, { "a\tz", "b\ty", "c\tx", "c\tw" });
+    texts.Sort(0, 2, 1, -1);
+    EXPECT_EQ(QStringList({ "z", "y", "w", "x" }), Shown(texts, 1));
+    EXPECT_EQ(2, SortOrderOf(texts, 1));
 
-    RuzuZiri numbers;
-    // 1 and 1.0 are equal numbers but different texts, so they are no run.
+    RuzuZiri numbers; // 1 and 1.0 are equal numbers but different texts, so they are no run
     Fill(numbers, { ColTypeNumber, 0 }, { "1\tc", "1.0\tb", "1.0\ta" });
     numbers.Sort(0, 2, 1, 2);
     EXPECT_EQ(QStringList({ "c", "a", "b" }), Shown(numbers, 1));
-
     numbers.Sort(1, 1, 1, 2); // the same column twice sorts by that column once
     EXPECT_EQ(QStringList({ "c", "b", "a" }), Shown(numbers, 1));
     EXPECT_EQ(1, SortOrderOf(numbers, 1));
