@@ -69,7 +69,6 @@ TEST(GridBindControl, KeepsTheControlUntilItGoesAway)
     auto editor = std::make_unique<QLineEdit>();
     grid.BindControl(0, editor.get(), 2 | 4);
     EXPECT_EQ(editor.get(), grid.Model().m_Columns[0].Control);
-    EXPECT_EQ(6, grid.Model().m_Columns[0].MoveControl);
     editor.reset();
     EXPECT_EQ(nullptr, grid.Model().m_Columns[0].Control); // no dangling editor
 }

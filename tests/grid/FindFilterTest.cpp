@@ -44,20 +44,14 @@ TEST(GridFindItem, EachSearchModeComparesItsOwnWay)
     }
 }
 
-TEST(GridFindItem, SearchesTheSearchColumnPropertyAndHiddenRows)
+TEST(GridFindItem, SearchesHiddenRowsOfTheSearchColumnAndAnswersMinusOneWithNothingToSearch)
 {
     RuzuZiri grid;
+    EXPECT_EQ(-1, grid.FindItem(QStringLiteral("a"), 0, 0));
     Fill(grid, { 0, 0 }, { "a\tx", "b\ty" });
     grid.RowVisible(1, false);
     grid.SearchColumn(1);
     EXPECT_EQ(1, grid.FindItem(QStringLiteral("y")));
-}
-
-TEST(GridFindItem, NothingToSearchAnswersMinusOne)
-{
-    RuzuZiri grid;
-    EXPECT_EQ(-1, grid.FindItem(QStringLiteral("a"), 0, 0));
-    Fill(grid, { 0, 0 }, { "a" });
     EXPECT_EQ(-1, grid.FindItem(QString(), 0, 0));
     EXPECT_EQ(-1, grid.FindItem(QStringLiteral("a"), 2, 0));
     EXPECT_EQ(-1, grid.FindItem(QStringLiteral("a"), -5, 0));
