@@ -1,5 +1,7 @@
 #include "grid/model/NumberParsing.h"
 
+#include "platform/runtime/DefaultLocaleCache.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -53,11 +55,7 @@ LocaleMemo MemoOf(const QLocale& Locale)
 
 LocaleMemo& CurrentLocale()
 {
-    thread_local LocaleMemo memo = MemoOf(QLocale());
-    const QLocale current;
-    if (!(current == memo.Locale))
-        memo = MemoOf(current);
-    return memo;
+    return OfDefaultLocale<LocaleMemo, &MemoOf>();
 }
 
 // Whether the locale reads a short text of digits, signs and separators depends on where they

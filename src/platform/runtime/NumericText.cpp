@@ -1,5 +1,7 @@
 #include "platform/runtime/NumericText.h"
 
+#include "platform/runtime/DefaultLocaleCache.h"
+
 #include <QVarLengthArray>
 
 #include <charconv>
@@ -83,14 +85,7 @@ NumberSymbols NumberSymbols::FromLocale(const QLocale& locale)
 
 const NumberSymbols& NumberSymbols::OfDefaultLocale()
 {
-    thread_local QLocale cachedLocale;
-    thread_local NumberSymbols cachedSymbols = FromLocale(cachedLocale);
-    const QLocale current;
-    if (current != cachedLocale) {
-        cachedLocale = current;
-        cachedSymbols = FromLocale(current);
-    }
-    return cachedSymbols;
+    return Tarvex::OfDefaultLocale<NumberSymbols, &NumberSymbols::FromLocale>();
 }
 
 bool IsNumericText(QStringView text)
