@@ -37,6 +37,7 @@
 #include "grid/model/NumberParsing.h"
 #include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
+#include "grid/view/Themes.h"
 #include "platform/ImageList.h"
 #include "platform/Rect.h"
 #include "platform/UserControl.h"
@@ -483,11 +484,6 @@ private:
     int m_RowHeightDef { 0 };             // default row height in pixels, set by CalcMetrics
     int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
 
-    // Control-level settings the rows and cells consult; their properties come with the settings.
-    qint32 m_BackColor { qint32(0x80000005) };
-    qint32 m_ForeColor { qint32(0x80000008) };
-    qint32 m_ProgressBarColor { 0x8080FF };
-
     // ---- Control-level settings --------------------------------------------------------------
     // Backing fields of the properties above, at the defaults a new instance starts with.
     bool m_AllowColumnDrag { false };     // dragging a header moves the column
@@ -541,6 +537,18 @@ private:
     int m_RowFirstVisible { -1 };         // first row position painted; -1 = none (set by the painter)
     int m_RowLastVisible { -1 };          // last row position painted; -1 = none (set by the painter)
     int m_ImageRowHint { -1 };            // record last found with a row image; -1 = none
+
+    // ---- Themes and colour sets (view/Themes.cpp) -------------------------------------------
+    // ThemeColor 0..4 a fixed scheme, 5 the host's gradient pair, 6 the scheme of the visual style.
+    void ApplyTheme();
+    void SelectThemeStyle();
+    void GetVisualStyleName();                // sets m_ThemeName
+    void ComputeThemeColors(int Scheme);
+    GridColorSet m_Colors;                    // every colour painted with, the gradient pair included
+    int m_ThemeColor { ThemeColorSystem };    // the scheme ApplyTheme applies
+    int m_ThemeStyle { 2 };                   // header look 0..7
+    int m_FocusRowHighlightStyle { 0 };       // 0 solid, 1 vertical, 2 horizontal gradient
+    QString m_ThemeName { QStringLiteral("Classic") }; // colour-scheme name of the visual style
 };
 
 } // namespace Tarvex
