@@ -179,4 +179,6 @@ TEST(CalendarDrawing, ColoursOfTheDayGridShowOnlyAtTheNextRepaintAndDisablingRec
     EXPECT_EQ(Lightened(host.Field->DisabledBackColor(), 150), host.PixelOf(QStringLiteral("picDropDown"), 5, 0));
     EXPECT_EQ(panel, host.PixelOf(QStringLiteral("picCalendar"), 5, 0));
     EXPECT_EQ(host.Field->DisabledForeColor(), host.Part<Label>(QStringLiteral("txtXtext"))->ForeColor());
+    host.Click(QStringLiteral("btnCombo"));
+    EXPECT_FALSE(host.Open());
 }

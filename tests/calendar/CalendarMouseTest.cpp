@@ -142,10 +142,20 @@ TEST(CalendarMouse, ClosingHidesTheMonthListWhileTheYearAndDaysStayDisabledUntil
     EXPECT_TRUE(host.Part(QStringLiteral("picYear"))->isEnabled());
 }
 
-TEST(CalendarMouse, ADisabledFieldDoesNotOpen)
+TEST(CalendarMouse, AChangeHandlerThatRewritesTheFieldLetsAMonthChoiceAndADayClickEndCleanly)
 {
-    CalendarHost host;
-    host.Field->Enabled(false);
+    CalendarHost host(QStringLiteral("31.01.2010"));
+    int changes = 0;
+    QObject::connect(host.Field, &ZIzazeviviro::Change, [&] {
+        ++changes;
+        host.Field->Text(QString());
+        host.Field->FirstWeekDay(changes % 7 + 1);
+        host.Field->Language(changes % 2 ? 9 : 3);
+    });
     host.Click(QStringLiteral("btnCombo"));
-    EXPECT_FALSE(host.Open());
+    host.Click(QStringLiteral("btnMonthDown"));
+    host.DoubleClick(QStringLiteral("lblMonth(2)"));
+    host.ClickDay(7);
+    EXPECT_EQ(QString(), host.Field->Text());
+    EXPECT_EQ(6, changes); // each text change and the emptying it causes
 }

@@ -2,6 +2,7 @@
 
 #include "platform/MsgBox.h"
 
+#include <QDate>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -137,6 +138,14 @@ TEST(CalendarProperties, ADefaultFieldStoresNothingAndChangedPropertiesSurviveAR
     EXPECT_EQ(QStringLiteral("12.24.2010"), loaded.Text());
     EXPECT_EQ(QStringLiteral("24"), loaded.SelectedDay());
     EXPECT_EQ(QStringLiteral("Dezember"), loaded.SelectedMonthName());
+
+    // A first placement brings back the defaults and today's date, and keeps the month strip.
+    loaded.InitProperties();
+    PropertyBag placed;
+    loaded.WriteProperties(placed);
+    EXPECT_TRUE(placed.IsEmpty());
+    EXPECT_EQ(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")), loaded.Text());
+    EXPECT_FALSE(loaded.findChild<QWidget*>(QStringLiteral("picMonth"))->isHidden());
 }
 
 TEST(CalendarProperties, ALoadedFieldShowsTheMonthYearAndDayOfItsStartDate)

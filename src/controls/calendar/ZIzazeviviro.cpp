@@ -212,6 +212,10 @@ void ZIzazeviviro::InitProperties()
     m_Style = DefaultStyle;
     m_DateFormat = DefaultDateFormat;
     m_FirstWeekDay = DefaultFirstWeekDay;
+    // A control placed anew may have been used before: it also forgets what a new one never had.
+    m_StartDate.clear();
+    SetDatePositions();
+    setEnabled(m_Enabled);
     ShowNewText(Today());
 }
 

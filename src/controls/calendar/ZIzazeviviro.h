@@ -33,7 +33,8 @@ struct GradientSteps {
 //   lblNumbers_Click -> day highlighted -> Text -> Change
 //   lblMonth_Click -> txtMonth -> FillCalendar; Text with "\" -> Change; lblNumbers_Click of the old day
 //   btnSpinUp/Down press -> tmrUp/Down every 250 ms -> YearStep -> txtSpin -> FillCalendar
-//   property writes -> PropertyChanged, then ApplyColors / ApplyLanguage / FillCalendar as documented
+//   property writes -> PropertyChanged, then ApplyColors / ApplyLanguage / FillCalendar, as each
+//   property's comment below says
 //
 // The computed properties (SelectedDay ... SelectedFullDate) cut the field text at fixed
 // positions, whatever it holds; writing them only sends the notification.
@@ -75,9 +76,11 @@ public:
     QString StartDate() const;
     void StartDate(const QString& New_StartDate);
 
+    // The colour properties, each a pair of accessors over one of the 38 colour fields.
 #define TARVEX_CALENDAR_COLOR(Name) \
     OleColor Name() const { return Color(CalendarColor::Name); } \
     void Name(OleColor New_##Name) { Color(CalendarColor::Name, New_##Name); }
+    // These nine only store and notify: they show at the next repaint or day highlight.
     TARVEX_CALENDAR_COLOR(CurrentDayBOrderColor)
     TARVEX_CALENDAR_COLOR(CalendarBorderColor)
     TARVEX_CALENDAR_COLOR(DaysForeColor)
@@ -87,6 +90,11 @@ public:
     TARVEX_CALENDAR_COLOR(DayNamesBackColor)
     TARVEX_CALENDAR_COLOR(DaySelectedBackColor)
     TARVEX_CALENDAR_COLOR(DaySelectedForeColor)
+    // 0 English, 1 Dutch, 2 French, 3 German, 4 Italian, 5 Spanish; any other value keeps the
+    // names shown before. The month strip keeps its caption until a month is chosen.
+    int Language() const;
+    void Language(int New_Language);
+    // The colours from here on repaint the constituents when written.
     TARVEX_CALENDAR_COLOR(DayNamesBorderColor)
     TARVEX_CALENDAR_COLOR(DropDnButtonBackColor)
     TARVEX_CALENDAR_COLOR(DropDnButtonBorderColor)
@@ -113,20 +121,15 @@ public:
     TARVEX_CALENDAR_COLOR(MonthListSelectedBackColor)
     TARVEX_CALENDAR_COLOR(MonthListSelectedForeColor)
     TARVEX_CALENDAR_COLOR(MonthListBorderColor)
-    TARVEX_CALENDAR_COLOR(DisabledBackColor)
-    TARVEX_CALENDAR_COLOR(DisabledForeColor)
-    TARVEX_CALENDAR_COLOR(DisabledBorderColor)
-#undef TARVEX_CALENDAR_COLOR
-
-    // 0 English, 1 Dutch, 2 French, 3 German, 4 Italian, 5 Spanish; any other value keeps the
-    // names shown before.
-    int Language() const;
-    void Language(int New_Language);
     // 0 paints every face flat, any other value with gradients.
     int Style() const;
     void Style(int New_Style);
     bool Enabled() const;
     void Enabled(bool New_Enabled);
+    TARVEX_CALENDAR_COLOR(DisabledBackColor)
+    TARVEX_CALENDAR_COLOR(DisabledForeColor)
+    TARVEX_CALENDAR_COLOR(DisabledBorderColor)
+#undef TARVEX_CALENDAR_COLOR
     // 0 day first (dd.mm.yyyy), any other value month first (mm.dd.yyyy).
     int DateFormat() const;
     void DateFormat(int New_DateFormat);
@@ -244,12 +247,12 @@ private:
     Timer* tmrDown { nullptr };           // auto-repeat of btnSpinDown while pressed
 
     std::array<OleColor, CalendarColorCount> m_Colors {}; // by CalendarColor; set from the defaults
-    bool m_Enabled { true };
-    int m_Language { DefaultLanguage };
+    bool m_Enabled { true };              // the Enabled property; the widget's own state follows it
+    int m_Language { DefaultLanguage };   // column of the name tables, stored as written
     QString m_StartDate;                  // "" = today at load
-    int m_Style { DefaultStyle };
-    int m_DateFormat { DefaultDateFormat };
-    int m_FirstWeekDay { DefaultFirstWeekDay }; // 1..7
+    int m_Style { DefaultStyle };         // 0 flat faces, else gradients
+    int m_DateFormat { DefaultDateFormat }; // 0 day first, else month first
+    int m_FirstWeekDay { DefaultFirstWeekDay }; // weekday of grid column 0, 1 Sunday .. 7 Saturday
 
     int m_ShownMonth { 1 };               // 1..12, set by FillCalendar and the clicks
     int m_TodayCell { 0 };                // 0..41, kept while the shown month holds no today
