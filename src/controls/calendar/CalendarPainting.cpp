@@ -5,7 +5,7 @@
 #include "platform/Shape.h"
 #include "platform/runtime/Rounding.h"
 
-#include <QPalette>
+#include <algorithm>
 
 namespace Tarvex {
 namespace {
@@ -18,9 +18,9 @@ int Green(OleColor Color) { return int((Color >> 8) & 0xFF); }
 int Blue(OleColor Color) { return int((Color >> 16) & 0xFF); }
 
 // System colours are split into channels as the screen shows them; their index would give nonsense.
-OleColor PlainColor(OleColor Color, const QPalette& Palette)
+OleColor PlainColor(OleColor Color)
 {
-    return Color & SystemColorFlag ? ToOleColor(TranslateOleColor(Color, Palette)) : Color;
+    return Color & SystemColorFlag ? ToOleColor(TranslateOleColor(Color)) : Color;
 }
 
 OleColor Rgb(int R, int G, int B) { return OleColor(R) | OleColor(G) << 8 | OleColor(B) << 16; }
@@ -52,7 +52,7 @@ private:
 void ZIzazeviviro::LightenColor(OleColor Color, int Amount, OleColor& Result)
 {
     const auto lighten = [Amount](int Channel) { return std::clamp(Channel * (255 - Amount) / 255 + Amount, 0, 255); };
-    const OleColor plain = PlainColor(Color, QPalette());
+    const OleColor plain = PlainColor(Color);
     Result = Rgb(lighten(Red(plain)), lighten(Green(plain)), lighten(Blue(plain)));
 }
 
@@ -60,8 +60,8 @@ void ZIzazeviviro::InitializeCol(PictureBox& Picture, OleColor Color1, OleColor 
 {
     {
         PixelScale pixels(Picture);
-        const OleColor top = PlainColor(Color1, Picture.palette());
-        const OleColor bottom = PlainColor(Color2, Picture.palette());
+        const OleColor top = PlainColor(Color1);
+        const OleColor bottom = PlainColor(Color2);
         const float height = float(Picture.ScaleHeight());
         m_Gradient = { Red(top), Green(top), Blue(top), (Red(bottom) - Red(top)) / height, (Green(bottom) - Green(top)) / height,
             (Blue(bottom) - Blue(top)) / height };

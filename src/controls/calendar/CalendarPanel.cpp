@@ -13,7 +13,7 @@ namespace Tarvex {
 
 void ZIzazeviviro::ConnectHandlers()
 {
-    connect(txtXtext, &Label::Change, this, &ZIzazeviviro::Change);
+    connect(txtXtext, &Label::Change, this, &ZIzazeviviro::txtXtext_Change);
     connect(txtMonth, &Label::Change, this, &ZIzazeviviro::txtMonth_Change);
     connect(txtSpin, &Label::Change, this, &ZIzazeviviro::txtSpin_Change);
     connect(btnCombo, &PictureBox::Click, this, &ZIzazeviviro::btnCombo_Click);
@@ -34,6 +34,17 @@ void ZIzazeviviro::ConnectHandlers()
         connect(lblNumbers[i], &Label::Click, this, [this, i] { lblNumbers_Click(i); });
         connect(lblNumbers[i], &Label::DblClick, this, [this, i] { lblNumbers_DblClick(i); });
     }
+}
+
+// A handler of Change that writes the text again changes it without a Change inside its own:
+// the host reads the text when its handler returns, and the nesting ends.
+void ZIzazeviviro::txtXtext_Change()
+{
+    if (m_RaisingChange)
+        return;
+    m_RaisingChange = true;
+    emit Change();
+    m_RaisingChange = false;
 }
 
 // Opening grows the control down (and to the panel's width), raised over the host's other

@@ -202,6 +202,7 @@ private:
     void Notify(const char* PropertyName);
 
     // The panel.
+    void txtXtext_Change();
     void btnCombo_Click();
     void btnMonthDown_Click();
     void ShowMonthList(bool Shown);
@@ -265,6 +266,7 @@ private:
     GradientSteps m_Gradient;             // set by InitializeCol for the painting loops
     bool m_Resizing { false };            // Resize grows the open control, which resizes again
     QStringList m_Notifying;              // properties whose PropertyChanged is being sent
+    bool m_RaisingChange { false };       // Change is being raised; a text written meanwhile raises none
 };
 
 } // namespace Tarvex
