@@ -57,18 +57,6 @@ TEST(CalendarGrid, AYearCaptionThatIsNoYearLeavesTheGridAsItIs)
     }
 }
 
-TEST(CalendarGrid, FirstWeekDayOutsideOneToSevenIsHeldToThatRange)
-{
-    CalendarHost host;
-    const struct {
-        int Written, Held;
-    } cases[] = { { 0, 1 }, { -3, 1 }, { 8, 7 }, { 1000, 7 }, { 4, 4 } };
-    for (const auto& c : cases) {
-        host.Field->FirstWeekDay(c.Written);
-        EXPECT_EQ(c.Held, host.Field->FirstWeekDay()) << c.Written;
-    }
-}
-
 TEST(CalendarLanguage, HeadersFollowLanguageAndFirstWeekDayAndNamesKeepTheirTrailingBlanks)
 {
     const struct {

@@ -159,7 +159,7 @@ TEST(CalendarProperties, ALoadedFieldShowsTheMonthYearAndDayOfItsStartDate)
         EXPECT_EQ(i == cell, host.Highlighted(i)) << i;
 }
 
-TEST(CalendarProperties, ValuesOutOfRangeInABagAreHeldOrRead)
+TEST(CalendarProperties, ValuesOutOfRangeAreHeldOrReadAsTheyCome)
 {
     PropertyBag bag;
     bag.WriteProperty(QStringLiteral("FirstWeekDay"), 12);
@@ -168,6 +168,8 @@ TEST(CalendarProperties, ValuesOutOfRangeInABagAreHeldOrRead)
     CalendarHost host;
     host.Field->ReadProperties(bag);
     EXPECT_EQ(7, host.Field->FirstWeekDay());
+    host.Field->FirstWeekDay(-3);
+    EXPECT_EQ(1, host.Field->FirstWeekDay());
     EXPECT_EQ(0, host.Field->DateFormat());
     EXPECT_EQ(QStringLiteral("99.99.9999"), host.Field->Text());
     EXPECT_EQ(QString(), host.Caption(QStringLiteral("txtMonth")));

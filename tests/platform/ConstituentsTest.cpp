@@ -15,13 +15,12 @@ namespace {
 
 // Events as a host's handlers see them, in order.
 template <class Constituent>
-QStringList RecordEvents(Constituent* Source, QStringList& Log)
+void RecordEvents(Constituent* Source, QStringList& Log)
 {
     QObject::connect(Source, &Constituent::MouseDown, [&Log] { Log << QStringLiteral("MouseDown"); });
     QObject::connect(Source, &Constituent::MouseUp, [&Log] { Log << QStringLiteral("MouseUp"); });
     QObject::connect(Source, &Constituent::Click, [&Log] { Log << QStringLiteral("Click"); });
     QObject::connect(Source, &Constituent::DblClick, [&Log] { Log << QStringLiteral("DblClick"); });
-    return Log;
 }
 
 // What a display server makes of a double click: the second press comes with a double-click event.
