@@ -16,6 +16,8 @@ class FormFile;
 namespace Tarvex::Demo {
 
 class CalculatorLine;
+class DateFieldSettings;
+class DocumentPage;
 class SettingsPage;
 class TabbedPages;
 
@@ -34,9 +36,12 @@ public:
     CalculatorLine* Calculator() const { return m_Calculator; }
     SettingsPage* Settings() const { return m_Settings; }
     TabbedPages* Pages() const { return m_Pages; }
+    DocumentPage* Document() const { return m_Document; }
+    DateFieldSettings* DateSettings() const { return m_DateSettings; }
 
-    // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, and returns the
-    // paths written; empty on failure. The page shown before is shown again afterwards.
+    // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, then the document
+    // page with a date field's panel open and with its month list open, and returns the paths
+    // written; empty on failure. The page shown before is shown again afterwards.
     QStringList RenderPages(const QString& dir);
 
     // The design-time properties of the window's controls, as a form designer would keep them.
@@ -51,14 +56,18 @@ private:
     };
 
     void AddPage(const Page& info, QWidget* page);
+    bool RenderTo(const QString& path, QStringList& written);
+    void RenderDropDowns(const QString& dir, QStringList& written);
     QWidget* BuildDocumentPage();
     void ApplyTexts();
 
     TabbedPages* m_Pages { nullptr };   // the tab strip and one page frame per tab
     std::vector<Page> m_PageInfo;       // in page order
+    DocumentPage* m_Document { nullptr };
     QGroupBox* m_CalculatorBox { nullptr };
     CalculatorLine* m_Calculator { nullptr };
     SettingsPage* m_Settings { nullptr };
+    DateFieldSettings* m_DateSettings { nullptr }; // on the settings page, for the document's date fields
 };
 
 } // namespace Tarvex::Demo

@@ -51,6 +51,12 @@ void SettingsPage::ApplyTexts()
     m_LanguageBox->setTitle(Text(LanguageCaption));
 }
 
+void SettingsPage::AddSection(QWidget* section)
+{
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->count() - 1, section);
+}
+
 bool SettingsPage::ChooseLanguage(const QString& languageFile)
 {
     // A file that cannot be read must not leave the window without texts: read it aside first.

@@ -1,5 +1,8 @@
 #include "CalculatorLine.h"
 #include "DemoWindow.h"
+#include "DocumentPage.h"
+
+#include "controls/calendar/ZIzazeviviro.h"
 
 #include "app/LanguageFile.h"
 
@@ -58,6 +61,23 @@ TEST_F(DemoUnderX11, WindowReachesTheScreen)
     QImage blank(shot.size(), shot.format());
     blank.fill(shot.pixel(0, 0));
     EXPECT_NE(blank, shot);
+}
+
+TEST_F(DemoUnderX11, ADateFieldOpensItsCalendarOnTheScreenAndClosesAgain)
+{
+    ZIzazeviviro* field = m_Window->Document()->DateField(0);
+    QWidget* button = field->findChild<QWidget*>(QStringLiteral("btnCombo"));
+    QWidget* panel = field->findChild<QWidget*>(QStringLiteral("picCalendar"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(panel->isVisible());
+    QTest::qWait(50);
+
+    // The panel's frame, where the window showed the page's background before.
+    const QPoint frame = panel->mapTo(m_Window.get(), QPoint(0, panel->height() / 2));
+    EXPECT_EQ(QColor(0x70, 0x96, 0xDC), Screen().pixelColor(frame));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::qWait(50);
+    EXPECT_NE(QColor(0x70, 0x96, 0xDC), Screen().pixelColor(frame));
 }
 
 } // namespace
