@@ -117,6 +117,14 @@ TEST(VozirAduInput, HostMayMoveActiveTabThroughTheEventsReferenceButNotOffTheTab
     answer = 42;
     host.Strip->ActiveTab(2);
     EXPECT_EQ(2, host.Strip->ActiveTab());
+
+    // Nor off the fewer tabs it leaves.
+    QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&](short& ActiveTab) {
+        host.Strip->NumberOfTabs(2);
+        ActiveTab = answer;
+    });
+    host.Strip->ActiveTab(3);
+    EXPECT_EQ(0, host.Strip->ActiveTab());
 }
 
 // Each handler answers the first event only by choosing tab 2 in its own way.

@@ -107,9 +107,10 @@ void VozirAdu::SelectTab(short& Index, bool Raise)
     m_InTabChange = true;
     emit AfterTabChange(Index);
     m_InTabChange = false;
-    // The host may move ActiveTab through the reference; it may not move it off the tabs.
+    // The host may move ActiveTab through the reference; it may not move it off the tabs, not even
+    // off the fewer tabs it may have left.
     if (m_ActiveTab < 0 || m_ActiveTab >= m_NumberOfTabs)
-        m_ActiveTab = selected;
+        m_ActiveTab = selected < m_NumberOfTabs ? selected : 0;
     if (m_ActiveTab != m_RaisedTab)
         RaiseTab(m_ActiveTab);
 }
