@@ -28,11 +28,13 @@ namespace Tarvex {
 // lists the others in Problems(); nothing in a file can stop the loading half-way.
 class FormFile {
 public:
-    // The bag of one control, created empty when the file had none.
+    // The bag of one control, created empty when the file had none. It stays where it is while
+    // other controls are added.
     PropertyBag& Bag(const QString& ControlType, const QString& ControlName);
     bool Contains(const QString& ControlType, const QString& ControlName) const;
 
-    // False when the file cannot be read at all; the reason is in Problems().
+    // False when the file cannot be read at all or is larger than 16 MiB, whatever kind of file it
+    // is; the reason is in Problems(). A file that is not valid UTF-8 loads with a problem listed.
     bool Load(const QString& Path);
     // False when the file cannot be written whole, or a bag holds a value of a type the file cannot
     // hold; the previous file is then left as it was and Problems() says why.
