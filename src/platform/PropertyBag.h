@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -32,8 +33,10 @@ public:
 
 private:
     std::vector<std::pair<QString, QVariant>>::iterator Find(const QString& Name);
+    void Forget(std::vector<std::pair<QString, QVariant>>::iterator Entry);
 
     std::vector<std::pair<QString, QVariant>> m_Entries; // names with their non-default values
+    QHash<QString, std::size_t> m_Index;                 // position of each name in m_Entries
     QStringList m_Problems;                              // filled by ReadProperty and by loaders
 };
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Tarvex;
 
 namespace {
@@ -115,4 +117,53 @@ TEST(VozirAduInput, HostMayMoveActiveTabThroughTheEventsReferenceButNotOffTheTab
     answer = 42;
     host.Strip->ActiveTab(2);
     EXPECT_EQ(2, host.Strip->ActiveTab());
+
+    // Nor off the fewer tabs it leaves.
+    QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&](short& ActiveTab) {
+        host.Strip->NumberOfTabs(2);
+        ActiveTab = answer;
+    });
+    host.Strip->ActiveTab(3);
+    EXPECT_EQ(0, host.Strip->ActiveTab());
+}
+
+// Each handler answers the first event only by choosing tab 2 in its own way.
+TEST(VozirAduInput, TabChosenByAnAfterTabChangeHandlerIsRaisedOnceAndPressesGoOnWorking)
+{
+    const std::vector<std::pair<const char*, std::function<void(VozirAdu&, short&)>>> handlers {
+        { "writes ActiveTab", [](VozirAdu& Strip, short&) { Strip.ActiveTab(2); } },
+        { "moves the reference", [](VozirAdu&, short& ActiveTab) { ActiveTab = 2; } },
+    };
+    for (const auto& [name, choose] : handlers) {
+        SCOPED_TRACE(name);
+        TabStripHost host;
+        std::vector<short> seen;
+        QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&, choose = choose](short& ActiveTab) {
+            seen.push_back(ActiveTab);
+            if (seen.size() == 1)
+                choose(*host.Strip, ActiveTab);
+        });
+
+        host.PressStripAt(host.TabLefts()[1] + 10);
+        EXPECT_EQ(2, host.Strip->ActiveTab());
+        EXPECT_EQ(host.TabLefts()[2] - 1, host.Raised()->geometry().left());
+        host.PressStripAt(host.TabLefts()[1] + 10);
+        EXPECT_EQ(1, host.Strip->ActiveTab());
+        EXPECT_EQ((std::vector<short> { 1, 1 }), seen);
+    }
+}
+
+TEST(VozirAduInput, HandlerThatAlwaysWritesActiveTabDoesNotNestWithoutEnd)
+{
+    TabStripHost host;
+    int events = 0;
+    QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&](short&) {
+        ++events;
+        host.Strip->ActiveTab(short(3 - host.Strip->ActiveTab()));
+    });
+
+    host.Strip->ActiveTab(1);
+    EXPECT_EQ(1, events);
+    EXPECT_EQ(2, host.Strip->ActiveTab());
+    EXPECT_EQ(host.TabLefts()[2] - 1, host.Raised()->geometry().left());
 }
