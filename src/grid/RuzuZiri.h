@@ -222,7 +222,7 @@ public:
 private:
     // ---- Shared helpers ----------------------------------------------------------------------
     bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
-    bool CanEdit() const { return m_AllowEdit && m_Model.m_LastRow >= 0; }
+    bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
     void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
     // Grows with every change of rows, columns, display order or current cell. An operation that
@@ -233,7 +233,6 @@ private:
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
     // Valid until a text of the cell's row is written (the row's block is rebuilt then).
-    udtCell* CellRef(int& vRow, int& vCol);
     const udtCell* CellRef(int& vRow, int& vCol) const;
     CellLook ControlLook() const;
     void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);

@@ -69,7 +69,7 @@ bool TextMatch::Matches(QAnyStringView CellText)
 
 int RuzuZiri::FindItem(const QString& SearchText, int SearchColumn, int SearchMode, bool MatchCase, int StartingRow)
 {
-    if (m_Model.m_LastRow < 0 || SearchText.isEmpty())
+    if (m_Model.LastRow() < 0 || SearchText.isEmpty())
         return -1;
     if (!m_Model.IsRowPosition(StartingRow))
         StartingRow = 0;
@@ -79,16 +79,16 @@ int RuzuZiri::FindItem(const QString& SearchText, int SearchColumn, int SearchMo
         return -1;
 
     TextMatch match(SearchText, SearchMode, MatchCase);
-    const int directEnd = std::min(m_Model.m_LastRow, StartingRow + DirectSearchRows - 1);
+    const int directEnd = std::min(m_Model.LastRow(), StartingRow + DirectSearchRows - 1);
     for (int position = StartingRow; position <= directEnd; ++position) {
         if (match.Matches(m_Model.RowAt(position).Cells.View(size_t(SearchColumn))))
             return position;
     }
     std::vector<char> hit(size_t(m_Model.ItemCount()));
-    for (int record = 0; record <= m_Model.m_LastRow; ++record)
-        hit[size_t(record)] = match.Matches(m_Model.m_Rows[size_t(record)].Cells.View(size_t(SearchColumn)));
-    for (int position = directEnd + 1; position <= m_Model.m_LastRow; ++position) {
-        if (hit[size_t(m_Model.m_RowOrder[size_t(position)])])
+    for (int record = 0; record <= m_Model.LastRow(); ++record)
+        hit[size_t(record)] = match.Matches(m_Model.Rows()[size_t(record)].Cells.View(size_t(SearchColumn)));
+    for (int position = directEnd + 1; position <= m_Model.LastRow(); ++position) {
+        if (hit[size_t(m_Model.RowOrder()[size_t(position)])])
             return position;
     }
     return -1;
@@ -103,13 +103,13 @@ void RuzuZiri::FilterOn(const QString& FilterText, int SearchColumn, int SearchM
         return;
     EnablePaint(false);
     std::vector<char> inRange(size_t(m_Model.ItemCount()), StartingRow == 0);
-    for (int position = StartingRow; position > 0 && position <= m_Model.m_LastRow; ++position)
-        inRange[size_t(m_Model.m_RowOrder[size_t(position)])] = true;
+    for (int position = StartingRow; position > 0 && position <= m_Model.LastRow(); ++position)
+        inRange[size_t(m_Model.RowOrder()[size_t(position)])] = true;
     TextMatch match(FilterText, SearchMode, MatchCase);
-    for (int record = 0; record <= m_Model.m_LastRow; ++record) {
-        udtRow& row = m_Model.m_Rows[size_t(record)];
+    for (int record = 0; record <= m_Model.LastRow(); ++record) {
+        const udtRow& row = m_Model.Rows()[size_t(record)];
         if (inRange[size_t(record)] && !match.Matches(row.Cells.View(size_t(SearchColumn))))
-            row.Visible = false;
+            m_Model.SetRecordVisible(record, false);
     }
     EnablePaint(true);
     RefreshIfRedraw();
@@ -117,12 +117,12 @@ void RuzuZiri::FilterOn(const QString& FilterText, int SearchColumn, int SearchM
 
 void RuzuZiri::FilterOff(int StartingRow)
 {
-    if (m_Model.m_LastRow < 0)
+    if (m_Model.LastRow() < 0)
         return;
-    StartingRow = std::clamp(StartingRow, 0, m_Model.m_LastRow);
+    StartingRow = std::clamp(StartingRow, 0, m_Model.LastRow());
     EnablePaint(false);
-    for (int position = StartingRow; position <= m_Model.m_LastRow; ++position)
-        m_Model.RowAt(position).Visible = true;
+    for (int position = StartingRow; position <= m_Model.LastRow(); ++position)
+        m_Model.SetRowVisible(position, true);
     EnablePaint(true);
     if (m_Row >= 0)
         SBSetPos(1, m_Row);
@@ -140,7 +140,7 @@ void RuzuZiri::RowVisible(int vRow, bool New_RowVisible)
     int col = -1;
     if (!FixRef(vRow, col) || m_Model.RowAt(vRow).Visible == New_RowVisible)
         return;
-    m_Model.RowAt(vRow).Visible = New_RowVisible;
+    m_Model.SetRowVisible(vRow, New_RowVisible);
     UpdateScrollRanges();
     DrawGrid(m_Paint);
 }
