@@ -10,11 +10,12 @@
 //   Column properties and sizing .. Col* properties, BindControl, ColWidthAutoSize, ColForceFit
 //                                   (Columns.cpp, view/ColumnSizing.cpp)
 //   Rows and current cell ......... Row, RowChecked, RowSelected, MultiSelect  (RowAccess.cpp)
-//   Sorting ....................... Sort  (model/Sorting.cpp, model/SortingEngine.cpp)
-//   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn  (model/FindFilter.cpp)
+//   Sorting ....................... Sort  (Sorting.cpp; keys and order in model/SortingEngine.cpp)
+//   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn
+//                                   (FindFilter.cpp; the searches over the rows in model/RowSearch.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
 //   Storage ....................... Model(): the records, read-only
-//   Private: shared helpers, sorting and filter helpers, refresh request, metrics, current cell,
+//   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
 //            instance fields
 //
 // Call flow
@@ -265,8 +266,9 @@ private:
     SortingEngine::TextOfRecord SortTexts(int Col) const;
     bool TakeSortColumns(int vCol1, int vCol2);
 
-    // ---- Find and filter (private) -----------------------------------------------------------
-    void SBSetPos(int Bar, int Position); // the vertical position FilterOff sets, until the scroll bars exist
+    // ---- Scroll bars (private) ---------------------------------------------------------------
+    // Remembers the position FilterOff sets, until the scroll bars exist (view/ScrollPosition.cpp).
+    void SBSetPos(int Bar, int Position);
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
