@@ -57,6 +57,18 @@ TEST(Surface, TwipsScaleMeansFifteenToAPixel)
     EXPECT_EQ(600, placed.Box->CurrentX());
 }
 
+// One inch is 96 pixels; any mode number not listed counts as twips.
+TEST(Scale, EveryModeConvertsToPixelsAndBack)
+{
+    const std::pair<int, double> inchIn[] { { 1, 1440 }, { 2, 72 }, { 3, 96 }, { 4, 12 }, { 5, 1 }, { 6, 25.4 },
+                                            { 7, 2.54 }, { 0, 1440 }, { 42, 1440 } };
+    for (const auto& [mode, units] : inchIn) {
+        const Scale scale { static_cast<ScaleModes>(mode) };
+        EXPECT_DOUBLE_EQ(96.0, scale.ToPixels(units)) << mode;
+        EXPECT_DOUBLE_EQ(units, scale.FromPixels(96.0)) << mode;
+    }
+}
+
 TEST(Surface, PrintMovesToTheNextLineAndClsStartsOverInTheBackColour)
 {
     Placed placed;

@@ -1,6 +1,6 @@
 #include "grid/RuzuZiri.h"
 
-#include "grid/view/ScaleUnits.h"
+#include "platform/Scale.h"
 
 #include <QFontMetrics>
 
@@ -43,7 +43,7 @@ void RuzuZiri::DrawGrid(bool Paint)
 
 int RuzuZiri::VisibleWidth() const
 {
-    return std::max(0, width() - 1 - m_RowNumberWidth) * static_cast<int>(TwipsPerPixel);
+    return std::max(0, width() - 1 - m_RowNumberWidth) * Scale::TwipsPerPixel;
 }
 
 } // namespace Tarvex
