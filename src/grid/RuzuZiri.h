@@ -477,7 +477,6 @@ private:
     enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
     int CalcHeaderHeight() const;
     bool FindRowImage();
-    int MeasuredBottom(const QString& Text, Rect Bounds, bool WordBreak) const;
     void GetColumnExtent(int Position, Rect& Extent) const;
     void GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const;
     int ColFromX(float X) const;
