@@ -31,6 +31,7 @@
 #include "grid/model/NumberParsing.h"
 #include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
+#include "grid/view/Themes.h"
 #include "platform/UserControl.h"
 
 #include <QPixmap>
@@ -303,9 +304,6 @@ private:
     int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
 
     // Control-level settings the rows and cells consult; their properties come with the settings.
-    qint32 m_BackColor { qint32(0x80000005) };
-    qint32 m_ForeColor { qint32(0x80000008) };
-    qint32 m_ProgressBarColor { 0x8080FF };
     int m_ScaleUnits { 1 };               // unit of column widths: 1 twips, 2 points, 3 pixels, ...
     int m_MultiSelect { 0 };
     int m_MinVerticalOffset { 2 };
@@ -313,6 +311,18 @@ private:
     bool m_AllowWordWrap { false };
     bool m_TotalsLineShow { false };
     bool m_ShowRowNumbers { false };
+
+    // ---- Themes and colour sets (view/Themes.cpp) -------------------------------------------
+    // ThemeColor 0..4 a fixed scheme, 5 the host's gradient pair, 6 the scheme of the visual style.
+    void ApplyTheme();
+    void SelectThemeStyle();
+    void GetVisualStyleName();                // sets m_ThemeName
+    void ComputeThemeColors(int Scheme);
+    GridColorSet m_Colors;                    // every colour painted with, the gradient pair included
+    int m_ThemeColor { ThemeColorSystem };    // the scheme ApplyTheme applies
+    int m_ThemeStyle { 2 };                   // header look 0..7
+    int m_FocusRowHighlightStyle { 0 };       // 0 solid, 1 vertical, 2 horizontal gradient
+    QString m_ThemeName { QStringLiteral("Classic") }; // colour-scheme name of the visual style
 };
 
 } // namespace Tarvex

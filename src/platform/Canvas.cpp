@@ -171,6 +171,8 @@ void Canvas::FrameRect(const Rect& Bounds, OleColor Color, int Width)
     Fill(Rect { int(Bounds.Right - thickness), Bounds.Top, Bounds.Right, Bounds.Bottom }, rgb);
 }
 
+// As the platform fills: the first colour at the left (top) edge and the second at the right
+// (bottom) edge, which lies just outside, in 16-bit channels cut to 8 bits.
 void Canvas::GradientFill(const Rect& Bounds, OleColor From, OleColor To, bool Vertical)
 {
     if (Bounds.IsEmpty())
@@ -178,17 +180,16 @@ void Canvas::GradientFill(const Rect& Bounds, OleColor From, OleColor To, bool V
     const quint32 from = Rgb(From);
     const quint32 to = Rgb(To);
     const long long start = Vertical ? Bounds.Top : Bounds.Left;
-    const long long span = (Vertical ? (long long)Bounds.Bottom - Bounds.Top : (long long)Bounds.Right - Bounds.Left) - 1;
+    const long long span = Vertical ? (long long)Bounds.Bottom - Bounds.Top : (long long)Bounds.Right - Bounds.Left;
     const Rect part = VisiblePart(Bounds);
     const int first = Vertical ? part.Top : part.Left;
     const int last = Vertical ? part.Bottom : part.Right;
     for (int i = first; i < last; ++i) {
         quint32 rgb = 0;
         for (int shift : { 0, 8, 16 }) {
-            const long long a = Channel(from, shift);
-            const long long b = Channel(to, shift);
-            const long long value = span == 0 ? a : a + RoundedQuotient((b - a) * (i - start), span);
-            rgb |= quint32(value) << shift;
+            const long long a = Channel(from, shift) * 256LL;
+            const long long b = Channel(to, shift) * 256LL;
+            rgb |= quint32((a + (b - a) * (i - start) / span) >> 8) << shift;
         }
         if (Vertical)
             Fill(Rect { part.Left, i, part.Right, i + 1 }, rgb);

@@ -72,7 +72,7 @@ public:
     void FillRect(const Rect& Bounds, OleColor Color);
     // An outline Width pixels thick, inside the rectangle.
     void FrameRect(const Rect& Bounds, OleColor Color, int Width = 1);
-    // From From at the left (top when Vertical) to To at the right (bottom) edge's last pixel.
+    // From From at the left (top when Vertical) towards To at the right (bottom) edge, which is left out.
     void GradientFill(const Rect& Bounds, OleColor From, OleColor To, bool Vertical);
 
     // The one clip rectangle; it stays until replaced or cleared and limits every drawing call.
