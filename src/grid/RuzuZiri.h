@@ -91,6 +91,7 @@ signals:
 
 public:
     // ---- Columns and rows --------------------------------------------------------------------
+    // Returns the new column's display position; -1 (and no column) when Width is not a finite number.
     int AddColumn(const QString& Caption, float Width = 500, int Alignment = 4, int DataType = 0,
                   const QString& Format = QString(), const QString& InputFilter = QString(),
                   int ImageAlignment = 4, bool WordWrap = false, int Index = 0, bool bVisible = true,
@@ -193,9 +194,9 @@ public:
     void MultiSelect(int New_MultiSelect);
 
     // ---- Sorting -----------------------------------------------------------------------------
-    // vCol1: primary column, -1 = the display position stored by the header click; vCol1SortType:
+    // vCol1: primary column number, -1 = the column sorted last; vCol1SortType:
     // 0 record order, 1 greatest first, 2 smallest first, -1 = next of 0 -> 2 -> 1 -> 0; vCol2: column
-    // that orders rows of equal primary text, -1 = keep; vCol2SortType: -1 = the primary's.
+    // that orders rows of equal primary text, -1 = keep the last one; vCol2SortType: -1 = the primary's.
     void Sort(int vCol1 = -1, int vCol1SortType = -1, int vCol2 = -1, int vCol2SortType = -1);
 
     // ---- Find and filter ---------------------------------------------------------------------
@@ -225,6 +226,10 @@ private:
     bool CanEdit() const { return m_AllowEdit && m_Model.m_LastRow >= 0; }
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
     void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
+    // Grows with every change of rows, columns, display order or current cell. An operation that
+    // raised an event compares it with what it saw before: a handler may have called any member.
+    quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
+    bool MoveCurrentCell(int Row, int Col, bool DoScroll);
     bool FixRef(int& vRow, int& vCol) const;
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
@@ -250,13 +255,13 @@ private:
 
     // ---- Sorting (private) -------------------------------------------------------------------
     // Each typed sort puts display positions First..Last in the order of the column's keys.
-    void SortRows(int First, int Last, int Col, qint16 Order);
+    bool SortRows(int First, int Last, int Col, qint16 Order);
     void SortRowsType3(int First, int Last, int Col, qint16 Order);
     void SortRowsDate(int First, int Last, int Col, qint16 Order);
     void SortRowsNumeric(int First, int Last, int Col, qint16 Order);
-    void SortRowsCustom(int First, int Last, int Col, qint16 Order);
+    bool SortRowsCustom(int First, int Last, int Col, qint16 Order);
     void SortRowsText(int First, int Last, int Col, qint16 Order);
-    void SortSubRanges();
+    bool SortSubRanges();
     void SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys);
     const std::vector<double>& SortKeys(int Col, const std::function<std::vector<double>()>& Build);
     SortingEngine::TextOfRecord SortTexts(int Col) const;
@@ -302,6 +307,7 @@ private:
     bool m_ColHold { false };             // current column kept because the requested one is hidden or locked
     int m_RowHeightDef { 0 };             // default row height in pixels, set by CalcMetrics
     int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
+    quint64 m_CellMoves { 0 };            // moves of the current cell so far, counted by SetCurrentCell
 
     // Control-level settings the rows and cells consult; their properties come with the settings.
     int m_ScaleUnits { 1 };               // unit of column widths: 1 twips, 2 points, 3 pixels, ...

@@ -23,6 +23,12 @@ struct CellLook {
     bool operator==(const CellLook&) const = default;
 };
 
+// A running sum with Neumaier's compensation: Sum + Compensation is the total.
+struct CompensatedSum {
+    double Sum { 0 };
+    double Compensation { 0 };
+};
+
 struct CellLookHash {
     size_t operator()(const CellLook& look) const noexcept;
 };
@@ -35,7 +41,8 @@ struct CellLookHash {
 //    and m_ColOrder holds each column number once;
 //  - m_Rows and m_RowOrder have ItemCount() elements, and m_RowOrder holds each record number once;
 //  - a format's UseCount is the number of live cells whose FormatIndex names it;
-//  - m_TotalsValue[c] is the sum of rVal over the texts of column c.
+//  - m_TotalsValue[c] is the sum of rVal over the texts of column c, added with compensation so that
+//    it does not drift, and recomputed from the cells when its running sum overflowed.
 class GridModel {
 public:
     GridModel();
@@ -49,6 +56,10 @@ public:
     std::vector<double> m_TotalsValue;       // column number -> running sum of rVal of its texts
     int m_LastRow { -1 };                    // highest live record and position; -1 = no rows
     int m_CacheIncrement { 10 };             // least number of row records added at each growth
+
+    // Counts the changes of rows, columns and display order: an operation that raised an event
+    // compares it with the count it saw before, to learn whether the handler changed the grid.
+    quint64 Revision() const { return m_Revision; }
 
     int Cols() const { return static_cast<int>(m_Columns.size()); }
     int ItemCount() const { return m_LastRow + 1; }
@@ -74,6 +85,16 @@ public:
     // Removes every row whose record satisfies Doomed in one pass; returns how many went.
     int RemoveRows(const std::function<bool(const udtRow&)>& Doomed);
 
+    // Shows the rows in record order again.
+    void ResetRowOrder();
+    // Puts the rows shown at First..Last in the order of their records' keys (ties keep their order).
+    void SortRowStretch(int First, int Last, const std::vector<double>& Keys, bool GreatestFirst);
+    // The records shown at First..Last.
+    std::vector<int> RowStretch(int First, int Last) const;
+    // Shows Records at First.. when the stretch still holds Before (a reordering of the same records);
+    // false, and nothing changed, when the rows moved meanwhile.
+    bool ReorderRowStretch(int First, const std::vector<int>& Before, const std::vector<int>& Records);
+
     // All rows gone, columns kept; the format table shrinks back to one free record.
     void Clear();
     // All columns and rows gone.
@@ -96,9 +117,16 @@ private:
     void RetainFormat(int Index, int Count = 1);
     void ReleaseFormat(int Index);
     void ResetFormats();
+    void AddToTotal(int Col, double Value);
+    void SettleTotals();
+    void RecomputeTotal(int Col);
+    void ResetTotals();
 
     std::unordered_map<CellLook, int, CellLookHash> m_FormatByLook; // look -> a record holding it
     std::set<int> m_FreeFormats;                                      // records with UseCount 0, lowest first
+    quint64 m_Revision { 0 };                 // see Revision()
+    std::vector<CompensatedSum> m_TotalsSums; // column number -> the running sum behind m_TotalsValue
+    bool m_TotalsOverflowed { false };        // a running sum stopped being finite; SettleTotals mends it
 };
 
 } // namespace Tarvex
