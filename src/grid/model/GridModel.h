@@ -69,6 +69,14 @@ public:
     const udtRow& RowAt(int Position) const { return m_Rows[m_RowOrder[Position]]; }
     udtCell& CellAt(int Position, int Col) { return RowAt(Position).Cells[Col]; }
     const udtCell& CellAt(int Position, int Col) const { return RowAt(Position).Cells[Col]; }
+    const std::vector<udtColumn>& Columns() const { return m_Columns; }
+    const std::vector<int>& ColOrder() const { return m_ColOrder; }
+    const std::vector<udtRow>& Rows() const { return m_Rows; }
+    const std::vector<int>& RowOrder() const { return m_RowOrder; }
+    const std::vector<udtCellFormat>& CellFormats() const { return m_CellFormats; }
+    const std::vector<udtTotals>& Totals() const { return m_Totals; }
+    const std::vector<double>& TotalsValue() const { return m_TotalsValue; }
+    int LastRow() const { return m_LastRow; }
 
     // Appends the column record; Index 1..Cols()-1 shows it at that display position, anything else
     // appends. Existing rows get a new empty cell in the given look. Returns the display position.
@@ -108,6 +116,16 @@ public:
     // cells without a format start from Default (the control's colours and font).
     void ApplyCellFormat(udtCell& Cell, int Code, const QVariant& Value, const CellLook& Default);
     CellLook LookOf(const udtCell& Cell, const CellLook& Default) const;
+
+    // The row's height in pixels, as the layout works it out.
+    void SetRowHeight(int Position, qint32 Height) { RowAt(Position).Height = Height; }
+    // The totals-line settings of an existing column.
+    void SetTotals(int Col, const udtTotals& Totals) { m_Totals[size_t(Col)] = Totals; }
+    // What the totals line shows for a column: its running total, or with ColAvg the average over
+    // the rows that total covers (every live row; no rows gives 0).
+    double TotalsLineValue(int Col) const;
+    int CacheIncrement() const { return m_CacheIncrement; }
+    void CacheIncrement(int New_CacheIncrement) { m_CacheIncrement = New_CacheIncrement; }
 
 private:
     void GrowRowsIfFull();
