@@ -118,6 +118,8 @@ public:
     CellLook LookOf(const udtCell& Cell, const CellLook& Default) const;
 
     // The row's height in pixels, as the layout works it out.
+    // Where the header layout placed the column, after the row-number column.
+    void SetColumnLeft(int Col, qint32 Left) { m_Columns[size_t(Col)].Left = Left; }
     void SetRowHeight(int Position, qint32 Height) { RowAt(Position).Height = Height; }
     // The totals-line settings of an existing column.
     void SetTotals(int Col, const udtTotals& Totals) { m_Totals[size_t(Col)] = Totals; }
