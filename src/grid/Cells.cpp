@@ -223,14 +223,14 @@ void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
 
 qint32 RuzuZiri::CellProgressBarColor(int, int) const
 {
-    return m_ProgressBarColor;
+    return m_Colors.m_ProgressBarColor;
 }
 
 void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressBarColor)
 {
     if (!FixRef(vRow, vCol))
         return;
-    m_ProgressBarColor = New_CellProgressBarColor;
+    m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
     emit PropertyChanged(QStringLiteral("ProgressBarColor"));
     DrawGrid(m_Paint);
 }

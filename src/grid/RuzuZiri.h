@@ -14,6 +14,13 @@
 //   Sorting ....................... Sort  (Sorting.cpp; keys and order in model/SortingEngine.cpp)
 //   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn
 //                                   (FindFilter.cpp; the searches over the rows in model/RowSearch.cpp)
+//   Behaviour ..................... Allow*, Edit*, FreezeAtCol, row sizes, ForceCellEdit, GetInfo
+//                                   (ControlProperties.cpp)
+//   Appearance .................... fonts, caption, headers, focus, grid lines  (Appearance.cpp)
+//   Colours and themes ............ colour properties, ThemeColor, ThemeStyle  (ThemeProperties.cpp)
+//   Totals line ................... TotalsLineShow, TotalsCol, TotalsLineCaption, TotalsLineColAvg  (TotalsLine.cpp)
+//   Grid state .................... EditPending, hWnd, Rows, MouseCol, MouseRow, RowFirstVisible, ...
+//                                   (ControlProperties.cpp); VisibleHeight, VisibleWidth (view/Metrics.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
 //   Storage ....................... Model(): the records, read-only
 //   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
@@ -33,8 +40,12 @@
 #include "grid/model/NumberParsing.h"
 #include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
+#include "grid/view/Themes.h"
+#include "platform/ImageList.h"
+#include "platform/Rect.h"
 #include "platform/UserControl.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <QPointer>
 #include <QVariant>
@@ -46,6 +57,9 @@
 #include <vector>
 
 namespace Tarvex {
+
+struct CellSpot;
+struct PaintPass;
 
 class RuzuZiri : public UserControl {
     Q_OBJECT
@@ -213,6 +227,187 @@ public:
     int SearchColumn() const { return m_SearchColumn; }
     void SearchColumn(int New_SearchColumn);
 
+    // ---- Behaviour ---------------------------------------------------------------------------
+    // Drag moves a column, swap exchanges two; at most one of them is on.
+    bool AllowColumnDrag() const { return m_AllowColumnDrag; }
+    void AllowColumnDrag(bool New_AllowColumnDrag);
+    bool AllowColumnSwap() const { return m_AllowColumnSwap; }
+    void AllowColumnSwap(bool New_AllowColumnSwap);
+    bool AllowColumnHover() const { return m_AllowColumnHover; }
+    void AllowColumnHover(bool New_AllowColumnHover);
+    bool AllowColumnResizing() const { return m_AllowColumnResizing; }
+    void AllowColumnResizing(bool New_AllowColumnResizing);
+    bool AllowColumnSort() const { return m_AllowColumnSort; }
+    void AllowColumnSort(bool New_AllowColumnSort);
+    bool AllowDelete() const { return m_AllowDelete; }
+    void AllowDelete(bool New_AllowDelete);
+    bool AllowEdit() const { return m_AllowEdit; }
+    void AllowEdit(bool New_AllowEdit);
+    bool AllowInsert() const { return m_AllowInsert; }
+    void AllowInsert(bool New_AllowInsert);
+    bool AllowRowResizing() const { return m_AllowRowResizing; }
+    void AllowRowResizing(bool New_AllowRowResizing);
+    bool AllowWordWrap() const { return m_AllowWordWrap; }
+    void AllowWordWrap(bool New_AllowWordWrap);
+    bool AutoToolTips() const { return m_AutoToolTips; }
+    void AutoToolTips(bool New_AutoToolTips);
+    // Least number of row records added at each growth; a negative value means 10.
+    int CacheIncrement() const { return m_Model.CacheIncrement(); }
+    void CacheIncrement(int New_CacheIncrement);
+    // After Enter ends an edit: 0 stay on the cell, 1 move right, 2 move down.
+    int EditMove() const { return m_EditMove; }
+    void EditMove(int New_EditMove);
+    // What opens the editor: 2 Enter and Escape swallowed, 4 F2, 8 click, 16 double click, 32 typing.
+    int EditTrigger() const { return m_EditTrigger; }
+    void EditTrigger(int New_EditTrigger);
+    bool Enabled() const { return isEnabled(); }
+    void Enabled(bool New_Enabled);
+    // Display positions 0..FreezeAtCol stay put when the grid scrolls sideways; -1 = none.
+    int FreezeAtCol() const { return m_FreezeAtCol; }
+    void FreezeAtCol(int New_FreezeAtCol);
+    // Lines a word-wrapped row may grow to; 0 = no limit.
+    int MaxLineCount() const { return m_MaxLineCount; }
+    void MaxLineCount(int New_MaxLineCount);
+    // Least row height, in ScaleUnits.
+    int MinRowHeight() const { return m_MinRowHeight; }
+    void MinRowHeight(int New_MinRowHeight);
+    // Pixels above and below the text of a row.
+    int MinVerticalOffset() const { return m_MinVerticalOffset; }
+    void MinVerticalOffset(int New_MinVerticalOffset);
+    // Unit of the widths AddColumn and ColWidth take: 1 twips, 2 points, 3 pixels, ...
+    int ScaleUnits() const { return m_ScaleUnits; }
+    void ScaleUnits(int New_ScaleUnits);
+    bool ShowRowNumbers() const { return m_ShowRowNumbers; }
+    void ShowRowNumbers(bool New_ShowRowNumbers);
+    bool ShowRowNumbersVary() const { return m_ShowRowNumbersVary; }
+    void ShowRowNumbersVary(bool New_ShowRowNumbersVary);
+    // Opens the editor on the cell (column number) even where editing is not allowed.
+    void ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell = false);
+    // Locale information of the user's default locale (4097: the English name of the language).
+    static QString GetInfo(int lInfo);
+
+    // ---- Appearance ----------------------------------------------------------------------------
+    qint16 Appearance() const { return m_Appearance; }
+    void Appearance(qint16 New_Appearance);
+    bool AlphaBlendSelection() const { return m_AlphaBlendSelection; }
+    void AlphaBlendSelection(bool New_AlphaBlendSelection);
+    bool ApplySelectionToImages() const { return m_ApplySelectionToImages; }
+    void ApplySelectionToImages(bool New_ApplySelectionToImages);
+    bool BackColorEvenRowsEnabled() const { return m_BackColorEvenRowsEnabled; }
+    void BackColorEvenRowsEnabled(bool New_BackColorEvenRowsEnabled);
+    // 0 none, 1 single.
+    int BorderStyle() const { return m_BorderStyle; }
+    void BorderStyle(int New_BorderStyle);
+    QString Caption() const { return m_Caption; }
+    void Caption(const QString& New_Caption);
+    int CaptionAlignment() const { return m_CaptionAlignment; }
+    void CaptionAlignment(int New_CaptionAlignment);
+    bool CenterRowImage() const { return m_CenterRowImage; }
+    void CenterRowImage(bool New_CenterRowImage);
+    // Text lines of the header row; at least 1.
+    qint16 ColumnHeaderLines() const { return m_ColumnHeaderLines; }
+    void ColumnHeaderLines(qint16 New_ColumnHeaderLines);
+    bool ColumnHeaders() const { return m_ColumnHeaders; }
+    void ColumnHeaders(bool New_ColumnHeaders);
+    // Extra header lines a third of a text line high.
+    bool ColumnHeaderSmall() const { return m_ColumnHeaderSmall; }
+    void ColumnHeaderSmall(bool New_ColumnHeaderSmall);
+    bool DisplayEllipsis() const { return m_DisplayEllipsis; }
+    void DisplayEllipsis(bool New_DisplayEllipsis);
+    // The image-list entry drawn as a row's expand mark: read as its key when given by key.
+    QVariant ExpandRowImage() const;
+    void ExpandRowImage(const QVariant& New_ExpandRowImage);
+    bool FocusRectHide() const { return m_FocusRectHide; }
+    void FocusRectHide(bool New_FocusRectHide);
+    // 0 none, 1 row, 2 column.
+    int FocusRectMode() const { return m_FocusRectMode; }
+    void FocusRectMode(int New_FocusRectMode);
+    int FocusRectStyle() const { return m_FocusRectStyle; }
+    void FocusRectStyle(int New_FocusRectStyle);
+    bool FocusRowHighlight() const { return m_FocusRowHighlight; }
+    void FocusRowHighlight(bool New_FocusRowHighlight);
+    QFont Font() const { return m_Font; }
+    void Font(const QFont& New_Font);
+    QFont FontHeader() const { return m_FontHeader; }
+    void FontHeader(const QFont& New_FontHeader);
+    // 0 horizontal, 1 vertical, 2 both, 3 none.
+    int GridLines() const { return m_GridLines; }
+    void GridLines(int New_GridLines);
+    int GridLineWidth() const { return m_GridLineWidth; }
+    void GridLineWidth(int New_GridLineWidth);
+    // Held, not owned; not saved with the control.
+    Tarvex::ImageList* ImageList() const { return m_ImageList; }
+    void ImageList(Tarvex::ImageList* New_ImageList);
+    bool RowCheckBoxes() const { return m_RowCheckBoxes; }
+    void RowCheckBoxes(bool New_RowCheckBoxes);
+
+    // ---- Colours and themes --------------------------------------------------------------------
+    // OLE colours. A scheme (ThemeColor 0..4, or 6 for the one matching the visual style) sets most
+    // of them at once; 5 keeps the host's own.
+    qint32 BackColor() const { return m_Colors.m_BackColor; }
+    void BackColor(qint32 New_BackColor);
+    qint32 BackColorBkg() const { return m_Colors.m_BackColorBkg; }
+    void BackColorBkg(qint32 New_BackColorBkg);
+    qint32 BackColorEdit() const { return m_Colors.m_BackColorEdit; }
+    void BackColorEdit(qint32 New_BackColorEdit);
+    qint32 BackColorEvenRows() const { return m_Colors.m_BackColorEvenRows; }
+    void BackColorEvenRows(qint32 New_BackColorEvenRows);
+    qint32 BackColorSel() const { return m_Colors.m_BackColorSel; }
+    void BackColorSel(qint32 New_BackColorSel);
+    qint32 FocusRectColor() const { return m_Colors.m_FocusRectColor; }
+    void FocusRectColor(qint32 New_FocusRectColor);
+    qint32 ForeColor() const { return m_Colors.m_ForeColor; }
+    void ForeColor(qint32 New_ForeColor);
+    qint32 ForeColorEdit() const { return m_Colors.m_ForeColorEdit; }
+    void ForeColorEdit(qint32 New_ForeColorEdit);
+    qint32 ForeColorHdr() const { return m_Colors.m_ForeColorHdr; }
+    void ForeColorHdr(qint32 New_ForeColorHdr);
+    qint32 ForeColorSel() const { return m_Colors.m_ForeColorSel; }
+    void ForeColorSel(qint32 New_ForeColorSel);
+    qint32 GridColor() const { return m_Colors.m_GridColor; }
+    void GridColor(qint32 New_GridColor);
+    // Highlighted row text keeps the cell's own colour.
+    bool FocusRowHighlightKeepTextForecolor() const { return m_FocusRowHighlightKeepTextForecolor; }
+    void FocusRowHighlightKeepTextForecolor(bool New_FocusRowHighlightKeepTextForecolor);
+    // 0 solid, 1 vertical gradient, 2 horizontal gradient.
+    int FocusRowHighlightStyle() const { return m_FocusRowHighlightStyle; }
+    void FocusRowHighlightStyle(int New_FocusRowHighlightStyle);
+    int ThemeColor() const { return m_ThemeColor; }
+    void ThemeColor(int New_ThemeColor);
+    // The header gradient of the custom scheme; taken only while ThemeColor is 5.
+    qint32 ThemeCustomColorFrom() const { return m_Colors.m_CustomColorFrom; }
+    void ThemeCustomColorFrom(qint32 New_ThemeCustomColorFrom);
+    qint32 ThemeCustomColorTo() const { return m_Colors.m_CustomColorTo; }
+    void ThemeCustomColorTo(qint32 New_ThemeCustomColorTo);
+    // Header look 0..7.
+    int ThemeStyle() const { return m_ThemeStyle; }
+    void ThemeStyle(int New_ThemeStyle);
+
+    // ---- Totals line ---------------------------------------------------------------------------
+    // vCol is a column number; a column that does not exist reads 0 or empty and ignores writes.
+    bool TotalsLineShow() const { return m_TotalsLineShow; }
+    void TotalsLineShow(bool New_TotalsLineShow);
+    double TotalsCol(int vCol) const;
+    QString TotalsLineCaption(int vCol) const;
+    void TotalsLineCaption(int vCol, const QString& New_TotalsLineCaption);
+    bool TotalsLineColAvg(int vCol) const;
+    void TotalsLineColAvg(int vCol, bool New_TotalsLineColAvg);
+
+    // ---- Grid state ----------------------------------------------------------------------------
+    bool EditPending() const { return m_EditOpen; }
+    // The native window that shows the control; 0 while it has none.
+    quintptr hWnd() const;
+    int Rows() const { return m_Model.ItemCount(); }
+    // Column number under the mouse; -1 over no column, 0 when there are no columns.
+    int MouseCol() const;
+    // Row position under the mouse; -1 = none.
+    int MouseRow() const { return m_MouseRow; }
+    int RowFirstVisible() const { return m_RowFirstVisible; }
+    int RowLastVisible() const { return m_RowLastVisible; }
+    // Usable client size in twips, without border, scroll bars and row numbers.
+    int VisibleHeight();
+    int VisibleWidth();
+
     // ---- Number parsing ----------------------------------------------------------------------
     // The grid's own tolerant reading of a text as a number, offered to hosts as well.
     static double rVal(const QString& vString) { return Tarvex::rVal(vString); }
@@ -276,10 +471,96 @@ private:
     void CalcMetrics();
     void CalcRowHeight(int Row);
     void UpdateScrollRanges();
-    void DrawGrid(bool Paint);
+    void DrawGrid(bool Paint, bool NoFocus = false);
     bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
-    int VisibleWidth() const;
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
+
+    // ---- Metrics and geometry ----------------------------------------------------------------
+    // Pixels of the control surface, x from the grid's left edge; rows are display positions,
+    // columns display positions unless named column numbers.
+    friend struct RuzuZiriProbe;          // the tests read the layout through it
+    enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
+    int CalcHeaderHeight() const;
+    bool FindRowImage();
+    void GetColumnExtent(int Position, Rect& Extent) const;
+    void GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const;
+    int ColFromX(float X) const;
+    int RowFromY(float Y) const;
+    int RowTop(int Row, int Start = -1) const;
+    int VisibleRowCount() const;
+    int PageTopRow(int Row) const;
+    int FindColPosition(int Col) const;
+    bool UCMousePointer() const;
+    void UCMousePointer(bool Custom);
+    int SBGetPos(int Bar) const { return m_ScrollPos[Bar]; }
+    bool SBVisible(int Bar) const;
+
+    // ---- Control-level property writers ------------------------------------------------------
+    // What a write does after storing and naming its change.
+    enum class After { Store, Repaint, Refresh, Metrics };
+    template <typename Field, typename Value>
+    void SetProperty(Field& Member, const Value& New_Value, const QString& ChangeName, After Step)
+    {
+        Member = static_cast<Field>(New_Value);
+        emit PropertyChanged(ChangeName);
+        AfterChange(Step);
+    }
+    void AfterChange(After Step);
+    void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
+    void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
+
+    // ---- Painting ----------------------------------------------------------------------------
+    // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the
+    // caption and header row (view/HeaderPainting.cpp) and the grid's own header looks
+    // (view/HeaderStyles.cpp).
+    bool BeginPaint(bool Paint);
+    void PrepareColors(PaintPass& pass);
+    void ClearSurface(PaintPass& pass);
+    void PaintEmptyGrid(PaintPass& pass);
+    void ChooseVisibleRows(PaintPass& pass);
+    void KeepCurrentRowInView(PaintPass& pass);
+    void MeasureRowNumbers(PaintPass& pass);
+    void PaintRows(PaintPass& pass);
+    bool FirstShownPositionIsOdd(int First) const;
+    void PaintRowNumber(PaintPass& pass, int Position, int Height);
+    void FillRowBackground(PaintPass& pass, const Rect& Bounds);
+    void PaintSelection(PaintPass& pass, const udtRow& Row, int Top);
+    qint32 SelectionColor(const Canvas& hDC, const udtRow& Row) const;
+    void PaintCells(PaintPass& pass, int Position, const udtRow& Row, bool Selected);
+    void PaintRowLines(PaintPass& pass, int Top);
+    void PaintBottomLine(PaintPass& pass);
+    void PaintTotalsLine(PaintPass& pass);
+    QString TotalsText(int Col) const;
+    void PaintVerticalLines(PaintPass& pass);
+    void PaintFocusRect(PaintPass& pass);
+    void FinishPaint(PaintPass& pass);
+    void DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bounds, int Flags);
+    bool IsColumnScrolledOut(int Position) const;
+
+    void DrawCell(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, bool Selected);
+    CellLook CellLookOf(const udtCell& Cell) const;
+    void DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height);
+    void DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked);
+    void DrawCheckBox(PaintPass& pass, Rect Box, bool Checked);
+    void DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected);
+    void DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R);
+    void SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell& Cell, bool Plain);
+    int PrepareCellText(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, const udtCell& Cell,
+                        const QString& Text, int& Img, Rect& R);
+    void DrawCellImage(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, int H, int Image, bool Selected,
+                       Rect& R);
+    void DrawCellPicture(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const QPixmap& Picture);
+    void DrawListImage(PaintPass& pass, int Index, int X, int Y, int Style);
+
+    void DrawCaption();
+    int DrawHeaders(bool SingleLineOnly);
+    void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell);
+    void DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption);
+    void DrawHeaderStyle(Canvas& hDC, Rect& r, int State);
+    void DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);
+    void DrawHeader3D(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);
+    void DrawHeaderLine(Canvas& hDC, int X1, int Y1, int X2, int Y2, qint32 Color);
+    void DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, int Flags);
 
     // ---- Instance fields ---------------------------------------------------------------------
     GridModel m_Model;                    // records, order maps, formats, totals
@@ -310,17 +591,79 @@ private:
     int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
     quint64 m_CellMoves { 0 };            // moves of the current cell so far, counted by SetCurrentCell
 
-    // Control-level settings the rows and cells consult; their properties come with the settings.
-    qint32 m_BackColor { qint32(0x80000005) };
-    qint32 m_ForeColor { qint32(0x80000008) };
-    qint32 m_ProgressBarColor { 0x8080FF };
+    // ---- Control-level settings --------------------------------------------------------------
+    // Backing fields of the properties above, at the defaults a new instance starts with.
+    bool m_AllowColumnDrag { false };     // dragging a header moves the column
+    bool m_AllowColumnSwap { false };     // dropping a header exchanges two columns
+    bool m_AllowColumnHover { true };     // headers light up under the mouse
+    bool m_AllowColumnResizing { true };  // header borders can be dragged
+    bool m_AllowColumnSort { false };     // a header click sorts
+    bool m_AllowDelete { false };         // the Delete key removes rows
+    bool m_AllowEdit { false };           // cells open the in-place editor
+    bool m_AllowInsert { false };         // the Insert key adds a row
+    bool m_AllowRowResizing { false };    // row borders can be dragged
+    bool m_AllowWordWrap { false };       // rows grow to fit word-wrapped cells
+    bool m_AutoToolTips { true };         // the hover tip shows cut texts
+    int m_EditMove { 0 };                 // 0 stay, 1 right, 2 down after Enter ends an edit
+    int m_EditTrigger { 52 };             // bits: 2 swallow Enter/Escape, 4 F2, 8 click, 16 double click, 32 typing
+    qint16 m_EditKey { 0 };               // key code the editor opens with
+    int m_FreezeAtCol { -1 };             // last frozen display position; -1 = none
+    int m_MaxLineCount { 0 };             // line limit of a word-wrapped row; 0 = none
+    int m_MinRowHeight { 0 };             // least row height in ScaleUnits
+    int m_MinVerticalOffset { 2 };        // pixels above and below a row's text
     int m_ScaleUnits { 1 };               // unit of column widths: 1 twips, 2 points, 3 pixels, ...
-    int m_MultiSelect { 0 };
-    int m_MinVerticalOffset { 2 };
-    bool m_AllowEdit { false };
-    bool m_AllowWordWrap { false };
-    bool m_TotalsLineShow { false };
-    bool m_ShowRowNumbers { false };
+    int m_MultiSelect { 0 };              // 0 = one selected row at a time
+    bool m_ShowRowNumbers { false };      // the row-number column shows
+    bool m_ShowRowNumbersVary { false };  // row numbers follow the display order
+    qint16 m_Appearance { 1 };            // the window's look: 0 flat, 1 3-D
+    bool m_AlphaBlendSelection { false }; // the selection is blended over the cell colours
+    bool m_ApplySelectionToImages { false }; // the selection colour covers row images too
+    bool m_BackColorEvenRowsEnabled { true }; // even rows are striped
+    int m_BorderStyle { 1 };              // 0 none, 1 single
+    QString m_Caption;                    // caption bar text; "" = no caption bar
+    int m_CaptionAlignment { 5 };         // text-drawing flags of the caption
+    bool m_CenterRowImage { true };       // row images are centred vertically
+    qint16 m_ColumnHeaderLines { 1 };     // text lines of the header row, at least 1
+    bool m_ColumnHeaders { true };        // the header row shows
+    bool m_ColumnHeaderSmall { false };   // extra header lines are a third of a line high
+    bool m_DisplayEllipsis { true };      // cut texts end in an ellipsis
+    qint16 m_ExpandRowImage { 0 };        // image-list index of the expand mark; negative = by key
+    bool m_FocusRectHide { false };       // no focus rectangle while the grid lacks the focus
+    int m_FocusRectMode { 0 };            // 0 none, 1 row, 2 column
+    int m_FocusRectStyle { 1 };           // light, medium, heavy
+    bool m_FocusRowHighlight { true };    // the whole current row is highlighted
+    bool m_FocusRowHighlightKeepTextForecolor { false }; // highlighted text keeps its own colour
+    QFont m_Font { AmbientFont() };       // cell text; also the window's font
+    QFont m_FontHeader { AmbientFont() }; // caption and header text
+    int m_GridLines { 1 };                // 0 horizontal, 1 vertical, 2 both, 3 none
+    int m_GridLineWidth { 1 };            // pixels
+    QPointer<Tarvex::ImageList> m_ImageList; // row and cell images; empty = none
+    qint16 m_ParentScaleMode { 1 };       // the host's scale mode when the image list came
+    bool m_RowCheckBoxes { false };       // each row has a check box in its first column
+    bool m_TotalsLineShow { false };      // the totals line shows under the rows
+    int m_RowFirstVisible { -1 };         // first row position painted; -1 = none (set by the painter)
+    int m_RowLastVisible { -1 };          // last row position painted; -1 = none (set by the painter)
+    int m_ImageRowHint { -1 };            // record last found with a row image; -1 = none
+
+    // ---- Themes and colour sets (view/Themes.cpp) -------------------------------------------
+    // ThemeColor 0..4 a fixed scheme, 5 the host's gradient pair, 6 the scheme of the visual style.
+    void ApplyTheme();
+    void SelectThemeStyle();
+    void GetVisualStyleName();                // sets m_ThemeName
+    void ComputeThemeColors(int Scheme);
+    GridColorSet m_Colors;                    // every colour painted with, the gradient pair included
+    int m_ThemeColor { ThemeColorSystem };    // the scheme ApplyTheme applies
+    int m_ThemeStyle { 2 };                   // header look 0..7
+    int m_FocusRowHighlightStyle { 0 };       // 0 solid, 1 vertical, 2 horizontal gradient
+    QString m_ThemeName { QStringLiteral("Classic") }; // colour-scheme name of the visual style
+
+    // ---- Painting state ----------------------------------------------------------------------
+    bool m_Terminating { false };         // a paint runs, or the control is going away: DrawGrid returns at once
+    int m_HotHeaderCol { -1 };            // header position painted hot by the mouse; -1 = none
+    int m_DragSourceCol { -1 };           // header positions of a column drag or swap, painted pressed;
+    int m_DragTargetCol { -1 };           //   -1 = none (set by the mouse input)
+    bool m_DragSelect { false };          // the mouse button is held down on a cell (set by the mouse input)
+    int m_DownRow { -1 };                 //   row position of that press; -1 = none
 };
 
 } // namespace Tarvex

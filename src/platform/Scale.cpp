@@ -23,6 +23,11 @@ double Scale::UnitsPerPixel(ScaleModes Mode)
     }
 }
 
+double Scale::UnitsPerPixelDown(ScaleModes Mode)
+{
+    return Mode == ScaleModes::Characters ? TwipsPerPixel / 240.0 : UnitsPerPixel(Mode);
+}
+
 double Scale::ToPixels(double Value) const
 {
     return Value / UnitsPerPixel(Mode);

@@ -16,8 +16,10 @@ public:
 
     double ToPixels(double Value) const;
     double FromPixels(double Pixels) const;
-    // How many units of a mode make one pixel (15 twips, 0.75 points, ...).
+    // How many units of a mode make one pixel (15 twips, 0.75 points, ...), across and down: only
+    // characters differ (120 twips across, 240 down).
     static double UnitsPerPixel(ScaleModes Mode);
+    static double UnitsPerPixelDown(ScaleModes Mode);
     // A coordinate in the current scale as a whole pixel (nearest, ties to even), held to a range
     // that the drawing code can step through safely.
     int ToPixelIndex(double Value) const;

@@ -112,7 +112,7 @@ TEST(GridAutoSize, TheLongestTextDecidesExceptForCheckBoxAndProgressColumns)
 TEST(GridForceFit, ScalesAllColumnsToFillTheVisibleWidth)
 {
     RuzuZiri grid;
-    grid.resize(401, 100); // 400 pixels = 6000 twips usable
+    grid.resize(405, 100); // 400 pixels = 6000 twips usable inside the single border
     grid.AddColumn("a", 999);
     grid.AddColumn("b", 999);
     grid.AddColumn("c", 1999);

@@ -67,6 +67,8 @@ TEST(Scale, EveryModeConvertsToPixelsAndBack)
         EXPECT_DOUBLE_EQ(96.0, scale.ToPixels(units)) << mode;
         EXPECT_DOUBLE_EQ(units, scale.FromPixels(96.0)) << mode;
     }
+    EXPECT_DOUBLE_EQ(15.0 / 240.0, Scale::UnitsPerPixelDown(ScaleModes::Characters)); // 240 twips down
+    EXPECT_DOUBLE_EQ(0.75, Scale::UnitsPerPixelDown(ScaleModes::Points));
 }
 
 TEST(Surface, PrintMovesToTheNextLineAndClsStartsOverInTheBackColour)

@@ -1,0 +1,228 @@
+#include "platform/Canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <climits>
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace Tarvex {
+namespace {
+
+QString UnifiedBreaks(const QString& Text)
+{
+    QString unified = Text;
+    return unified.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QStringList TextLines(const QString& Text) { return UnifiedBreaks(Text).split(QLatin1Char('\n')); }
+
+// One line as it is drawn: the text without its mnemonic marks, and the character a single
+// ampersand underlined (-1 for none).
+struct LaidLine {
+    QString Text;
+    int Underlined { -1 };
+};
+
+// A line shaped once, for both its width and its drawing: shaping is most of what text costs.
+struct ShapedLine {
+    LaidLine Line;
+    std::unique_ptr<QTextLayout> Layout;
+    int Width { 0 };
+};
+
+ShapedLine Shaped(LaidLine Line, const QFont& Font)
+{
+    ShapedLine shaped { std::move(Line), std::make_unique<QTextLayout>(QString(), Font), 0 };
+    shaped.Layout->setText(shaped.Line.Text);
+    shaped.Layout->beginLayout();
+    QTextLine line = shaped.Layout->createLine();
+    line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
+    line.setPosition(QPointF(0, 0));
+    shaped.Layout->endLayout();
+    shaped.Width = qRound(line.naturalTextWidth());
+    return shaped;
+}
+
+LaidLine WithoutPrefix(const QString& Line, bool NoPrefix)
+{
+    if (NoPrefix)
+        return LaidLine { Line };
+    LaidLine laid;
+    for (qsizetype i = 0; i < Line.size(); ++i) {
+        if (Line[i] != QLatin1Char('&')) {
+            laid.Text += Line[i];
+            continue;
+        }
+        if (++i >= Line.size())
+            break;
+        if (Line[i] != QLatin1Char('&'))
+            laid.Underlined = int(laid.Text.size());
+        laid.Text += Line[i];
+    }
+    return laid;
+}
+
+// Greedy breaking at blanks; a word wider than the width keeps a line of its own. The blanks a line
+// is broken at are dropped.
+QStringList BrokenAtWords(const QString& Paragraph, const QFontMetrics& Metrics, int Width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : Paragraph.split(QLatin1Char(' '))) {
+        const QString joined = line.isNull() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isNull() && Metrics.horizontalAdvance(joined) > Width) {
+            lines << line;
+            line = word;
+        } else {
+            line = joined;
+        }
+    }
+    lines << line;
+    return lines;
+}
+
+// The longest start of the line that fits with "..." behind it.
+QString WithEllipsis(const QString& Line, const QFontMetrics& Metrics, int Width)
+{
+    const QString dots = QStringLiteral("...");
+    qsizetype keep = Line.size();
+    while (keep > 0 && Metrics.horizontalAdvance(Line.left(keep) + dots) > Width)
+        --keep;
+    return Line.left(keep) + dots;
+}
+
+std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFontMetrics& Metrics, int Width)
+{
+    QStringList paragraphs;
+    if (Flags & TextFlags::SingleLine)
+        paragraphs << UnifiedBreaks(Text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    else
+        paragraphs = TextLines(Text);
+
+    std::vector<LaidLine> lines;
+    for (const QString& paragraph : paragraphs) {
+        LaidLine whole = WithoutPrefix(paragraph, Flags & TextFlags::NoPrefix);
+        const bool wraps = (Flags & TextFlags::WordBreak) && !(Flags & TextFlags::SingleLine);
+        const QStringList broken = wraps ? BrokenAtWords(whole.Text, Metrics, Width) : QStringList { whole.Text };
+        if (broken.size() == 1) {
+            lines.push_back(whole);
+            continue;
+        }
+        for (const QString& line : broken)
+            lines.push_back(LaidLine { line });
+    }
+    return lines;
+}
+
+std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont& Font, int Width)
+{
+    const QFontMetrics metrics(Font);
+    std::vector<ShapedLine> shaped;
+    for (LaidLine& line : Layout(Text, Flags, metrics, Width)) {
+        shaped.push_back(Shaped(std::move(line), Font));
+        if ((Flags & TextFlags::WordEllipsis) && shaped.back().Width > Width)
+            shaped.back() = Shaped(LaidLine { WithEllipsis(shaped.back().Line.Text, metrics, Width) }, Font);
+    }
+    return shaped;
+}
+
+} // namespace
+
+void Canvas::DrawText(int X, int Y, const QString& Text, const QFont& Font, OleColor Color)
+{
+    if (m_Image.isNull() || Text.isEmpty())
+        return;
+    QPainter painter(&m_Image);
+    if (m_HasClip)
+        painter.setClipRect(m_Clip.Left, m_Clip.Top, m_Clip.Width(), m_Clip.Height());
+    painter.setFont(Font);
+    painter.setPen(TranslateOleColor(Color, m_Palette));
+    const QFontMetricsF metrics(Font);
+    qreal baseline = Y + metrics.ascent();
+    for (const QString& line : TextLines(Text)) {
+        painter.drawText(QPointF(X, baseline), line);
+        baseline += metrics.height();
+    }
+}
+
+int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& Font, OleColor Color)
+{
+    if (Text.isEmpty()) {
+        if (Flags & TextFlags::CalcRect) {
+            Bounds.Right = Bounds.Left;
+            Bounds.Bottom = Bounds.Top;
+        }
+        return 0;
+    }
+    const QFontMetrics metrics(Font);
+    const int width = int(std::clamp((long long)Bounds.Right - Bounds.Left, 0LL, (long long)INT_MAX));
+    const std::vector<ShapedLine> lines = ShapedLayout(Text, Flags, Font, width);
+    const int lineHeight = metrics.height();
+    const int height = int(std::min<long long>((long long)lineHeight * lines.size(), 0x3FFFFFFF));
+
+    if (Flags & TextFlags::CalcRect) {
+        int widest = 0;
+        for (const ShapedLine& line : lines)
+            widest = std::max(widest, line.Width);
+        Bounds.Right = int(std::min<long long>((long long)Bounds.Left + widest, INT_MAX));
+        Bounds.Bottom = int(std::min<long long>((long long)Bounds.Top + height, INT_MAX));
+        return height;
+    }
+
+    long long top = Bounds.Top;
+    if (Flags & TextFlags::SingleLine) {
+        if (Flags & TextFlags::Bottom)
+            top = (long long)Bounds.Bottom - height;
+        else if (Flags & TextFlags::VCenter)
+            top = Bounds.Top + ((long long)Bounds.Bottom - Bounds.Top - height) / 2;
+    }
+    const int result = int(std::clamp<long long>(top - Bounds.Top + height, INT_MIN, INT_MAX));
+
+    const QColor color = TranslateOleColor(Color, m_Palette);
+    Paint(Bounds, [&](QPainter& Painter) {
+        Painter.setPen(color);
+        long long y = top;
+        for (const ShapedLine& line : lines) {
+            long long x = Bounds.Left;
+            if (Flags & TextFlags::Right)
+                x = (long long)Bounds.Right - line.Width;
+            else if (Flags & TextFlags::Center)
+                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - line.Width) / 2;
+            line.Layout->draw(&Painter, QPointF(qreal(x), qreal(y)));
+            if (line.Line.Underlined >= 0) {
+                const QString& text = line.Line.Text;
+                const int from = metrics.horizontalAdvance(text.left(line.Line.Underlined));
+                const int to = metrics.horizontalAdvance(text.left(line.Line.Underlined + 1));
+                const qreal under = qreal(y) + metrics.ascent() + metrics.underlinePos();
+                Painter.drawLine(QLineF(qreal(x + from), under, qreal(x + to - 1), under));
+            }
+            y += lineHeight;
+        }
+    });
+    return result;
+}
+
+double Canvas::TextWidth(const QFont& Font, const QString& Text)
+{
+    const QFontMetricsF metrics(Font);
+    double widest = 0;
+    for (const QString& line : TextLines(Text))
+        widest = std::max(widest, double(metrics.horizontalAdvance(line)));
+    return widest;
+}
+
+double Canvas::TextHeight(const QFont& Font, const QString& Text)
+{
+    return QFontMetricsF(Font).height() * TextLines(Text).size();
+}
+
+} // namespace Tarvex
