@@ -1,7 +1,7 @@
 #include "grid/RuzuZiri.h"
 
-#include "grid/view/ScaleUnits.h"
 #include "platform/Canvas.h"
+#include "platform/Scale.h"
 #include "platform/SystemInfo.h"
 
 #include <algorithm>
@@ -18,15 +18,9 @@ int RoundedHeight(const QFont& Font, const QString& Text)
     return int(std::nearbyint(Canvas::TextHeight(Font, Text)));
 }
 
-// A character cell is 120 twips wide but 240 high; every other unit is the same both ways.
-double VerticalPixelsPerScaleUnit(int ScaleUnits)
-{
-    return ScaleUnits == 4 ? 240.0 / TwipsPerPixel : PixelsPerScaleUnit(ScaleUnits);
-}
-
 int Twips(double Pixels)
 {
-    return int(std::nearbyint(Pixels * TwipsPerPixel));
+    return int(std::nearbyint(Pixels * Scale::TwipsPerPixel));
 }
 
 } // namespace
@@ -49,7 +43,8 @@ void RuzuZiri::CalcMetrics()
     m_Metrics.CaptionHeight = m_Caption.isEmpty() ? 0 : int(std::nearbyint(m_Metrics.HeaderTextHeight * 1.5));
     m_Metrics.HeaderHeight = CalcHeaderHeight();
 
-    const int minimum = int(std::nearbyint(m_MinRowHeight * VerticalPixelsPerScaleUnit(m_ScaleUnits)));
+    const auto units = static_cast<ScaleModes>(m_ScaleUnits);
+    const int minimum = int(std::nearbyint(m_MinRowHeight / Scale::UnitsPerPixelDown(units)));
     m_RowHeightDef = std::max(minimum, m_Metrics.HeaderTextHeight) + 2 * m_MinVerticalOffset + 2;
 
     const int boxFrom = rowHeightBefore > 0 ? rowHeightBefore : m_RowHeightDef;
@@ -91,17 +86,21 @@ int RuzuZiri::CalcHeaderHeight() const
     return lines * h + h + m_Metrics.CaptionHeight;
 }
 
+// The text drawing's measuring mode leaves the surface's picture untouched.
 void RuzuZiri::CalcRowHeight(int Row)
 {
     if (!m_AllowWordWrap || !m_Model.IsRowPosition(Row))
         return;
+    Canvas measure = Drawing();
     const udtRow& row = m_Model.RowAt(Row);
     const std::vector<udtColumn>& columns = m_Model.Columns();
     int tallest = 0;
     for (size_t c = 0; c < columns.size(); ++c) {
         const bool wrap = row.Cells[c].Flags > 127;
-        const Rect bounds = wrap ? Rect { 0, 2, columns[c].WidthPx - 5, 0 } : Rect { 0, 0, columns[c].WidthPx, 0 };
-        tallest = std::max(tallest, MeasuredBottom(row.Cells.Text(c), bounds, wrap));
+        Rect bounds = wrap ? Rect { 0, 2, columns[c].WidthPx - 5, 0 } : Rect { 0, 0, columns[c].WidthPx, 0 };
+        const int flags = TextFlags::CalcRect | TextFlags::NoPrefix | (wrap ? TextFlags::WordBreak : TextFlags::SingleLine);
+        measure.DrawText(row.Cells.Text(c), bounds, flags, m_Font, 0);
+        tallest = std::max(tallest, bounds.Bottom);
     }
     const int avail = m_RowHeightDef - 2 * m_MinVerticalOffset - 2;
     if (tallest < avail)
@@ -109,15 +108,6 @@ void RuzuZiri::CalcRowHeight(int Row)
     else if (m_MaxLineCount >= 1 && tallest > m_MaxLineCount * avail)
         tallest = m_MaxLineCount * avail;
     m_Model.SetRowHeight(Row, tallest + 2 * m_MinVerticalOffset);
-}
-
-int RuzuZiri::MeasuredBottom(const QString& Text, Rect Bounds, bool WordBreak) const
-{
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    Canvas canvas(scratch, palette());
-    const int flags = TextFlags::CalcRect | TextFlags::NoPrefix | (WordBreak ? TextFlags::WordBreak : TextFlags::SingleLine);
-    canvas.DrawText(Text, Bounds, flags, m_Font, 0);
-    return Bounds.Bottom;
 }
 
 int RuzuZiri::VisibleRowCount() const

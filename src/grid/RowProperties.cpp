@@ -1,5 +1,7 @@
 #include "grid/RuzuZiri.h"
 
+#include <algorithm>
+
 namespace Tarvex {
 
 bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
@@ -13,8 +15,13 @@ void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
     int col = -1;
     if (!FixRef(vRow, col))
         return;
-    SetFlagBit(m_Model.RowAt(vRow).Flags, Mask, On);
+    m_Model.SetRowFlag(vRow, Mask, On);
     DrawGrid(m_Paint);
+}
+
+int RuzuZiri::CheckedCount() const
+{
+    return m_Model.CheckedCount();
 }
 
 bool RuzuZiri::RowChecked(int vRow) const { return RowFlagBit(vRow, RowFlagChecked); }
@@ -22,13 +29,26 @@ void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlagBit(vRow, RowF
 bool RuzuZiri::RowSelected(int vRow) const { return RowFlagBit(vRow, RowFlagSelected); }
 void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlagBit(vRow, RowFlagSelected, New_RowSelected); }
 
+int RuzuZiri::FindUnlockedRow(bool Backwards) const
+{
+    const int step = Backwards ? -1 : 1;
+    const int last = m_Model.LastRow();
+    int position = m_Row + step;
+    while (position >= 0 && position <= last) {
+        const udtRow& row = m_Model.RowAt(position);
+        if (row.Visible && !IsFlagSet(row.Flags, RowFlagLocked))
+            return position;
+        position += step;
+    }
+    return Backwards ? 0 : last;
+}
+
 void RuzuZiri::MultiSelect(int New_MultiSelect)
 {
     m_MultiSelect = New_MultiSelect;
     emit PropertyChanged(QStringLiteral("MultiSelect"));
     if (New_MultiSelect == 0) {
-        for (int r = 0; r <= m_Model.m_LastRow; ++r)
-            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
+        m_Model.ClearSelection();
         RowColSet(-1, -1);
     }
     RefreshIfRedraw();
@@ -41,23 +61,21 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
 {
     int position = m_Col;
     if (vCol != -1) {
-        if (!m_Model.IsColumn(vCol) || !m_Model.m_Columns[vCol].Visible)
+        if (!m_Model.IsColumn(vCol) || !m_Model.Columns()[vCol].Visible)
             return;
-        position = static_cast<int>(std::find(m_Model.m_ColOrder.begin(), m_Model.m_ColOrder.end(), vCol)
-                                    - m_Model.m_ColOrder.begin());
+        position = static_cast<int>(std::find(m_Model.ColOrder().begin(), m_Model.ColOrder().end(), vCol)
+                                    - m_Model.ColOrder().begin());
         m_Col = position;
     }
     if (!FixRef(vRow, vCol) || !m_Model.RowAt(vRow).Visible)
         return;
 
     if (vRow != m_Row)
-        for (int r = 0; r <= m_Model.m_LastRow; ++r)
-            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
+        m_Model.ClearSelection();
     if (!MoveCurrentCell(vRow, position, false))
         return;
-    qint16& flags = m_Model.RowAt(vRow).Flags;
-    if (!IsFlagSet(flags, RowFlagSelected)) {
-        SetFlagBit(flags, RowFlagSelected, true);
+    if (!IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
+        m_Model.SetRowFlag(vRow, RowFlagSelected, true);
         const quint64 seen = Changes();
         emit SelectionChanged();
         if (Changes() != seen)
