@@ -13,6 +13,8 @@
 //   Sorting ....................... Sort  (model/Sorting.cpp, model/SortingEngine.cpp)
 //   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn  (model/FindFilter.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
+//   Export and column arrangement . ExportGrid, ColOrder*, ColWidths*  (Export.cpp, ColumnStore.cpp,
+//                                   model/Export.cpp, model/ColumnStore.cpp)
 //   Storage ....................... Model(): the records, read-only
 //   Private: shared helpers, sorting and filter helpers, refresh request, metrics, current cell,
 //            instance fields
@@ -214,6 +216,19 @@ public:
     // The grid's own tolerant reading of a text as a number, offered to hosts as well.
     static double rVal(const QString& vString) { return Tarvex::rVal(vString); }
 
+    // ---- Export and column arrangement -------------------------------------------------------
+    // Writes the grid to <desktop>/<strGridName>.csv and offers to open it; reports through MsgBox.
+    void ExportGrid(const QString& strGridName, bool vbVisibleColsOnly = false, bool vbVisibleRowsOnly = false,
+                    bool vbBooleanAsText = false);
+    // The display order and the widths of the columns in the per-user settings store, in the
+    // section UniqueGridName of the application's name. A stored order of another column set, or
+    // one that does not name each column once, is ignored.
+    void ColOrderSave(const QString& UniqueGridName);
+    void ColOrderLoad(const QString& UniqueGridName);
+    void ColOrderRestore(const QString& UniqueGridName);
+    void ColWidthsSave(const QString& UniqueGridName);
+    void ColWidthsLoad(const QString& UniqueGridName);
+
     // ---- Storage -----------------------------------------------------------------------------
     // The records, read-only: for tests that check their invariants and for diagnostics.
     const GridModel& Model() const { return m_Model; }
@@ -263,6 +278,10 @@ private:
 
     // ---- Find and filter (private) -----------------------------------------------------------
     void SBSetPos(int Bar, int Position); // the vertical position FilterOff sets, until the scroll bars exist
+
+    // ---- Export and column arrangement (private) ---------------------------------------------
+    void OpenExportedFile(const QString& Path);
+    QString m_Caption;                    // the caption line of the export, until the caption property lands
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();

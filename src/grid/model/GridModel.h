@@ -50,6 +50,14 @@ public:
     int m_LastRow { -1 };                    // highest live record and position; -1 = no rows
     int m_CacheIncrement { 10 };             // least number of row records added at each growth
 
+    const std::vector<udtColumn>& Columns() const { return m_Columns; }
+    const std::vector<int>& ColOrder() const { return m_ColOrder; }
+    const std::vector<udtRow>& Rows() const { return m_Rows; }
+    const std::vector<int>& RowOrder() const { return m_RowOrder; }
+    const std::vector<udtCellFormat>& CellFormats() const { return m_CellFormats; }
+    const std::vector<udtTotals>& Totals() const { return m_Totals; }
+    const std::vector<double>& TotalsValue() const { return m_TotalsValue; }
+    int LastRow() const { return m_LastRow; }
     int Cols() const { return static_cast<int>(m_Columns.size()); }
     int ItemCount() const { return m_LastRow + 1; }
     bool IsColumn(int Col) const { return Col >= 0 && Col < Cols(); }
@@ -87,6 +95,12 @@ public:
     // cells without a format start from Default (the control's colours and font).
     void ApplyCellFormat(udtCell& Cell, int Code, const QVariant& Value, const CellLook& Default);
     CellLook LookOf(const udtCell& Cell, const CellLook& Default) const;
+
+    // Shows the columns in Order (display position -> column number). An order that does not name
+    // every column exactly once is refused whole and changes nothing; returns whether it was taken.
+    bool SetColOrder(const std::vector<int>& Order);
+    // Display order = creation order.
+    void ResetColOrder();
 
 private:
     void GrowRowsIfFull();
