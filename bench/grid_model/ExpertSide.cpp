@@ -78,6 +78,23 @@ public:
         endResetModel();
     }
 
+    // The text a cell shows, straight from the column vectors.
+    QString Text(int Row, int Column) const
+    {
+        const size_t r = size_t(Row);
+        switch (Column) {
+        case Invoice: return m_Invoice[r];
+        case Customer: return m_Customer[r];
+        case City: return m_City[r];
+        case Date: return ShownDate(m_Date[r]);
+        case Net: return ShownNumber(m_Net[r]);
+        case Vat: return ShownNumber(m_Vat[r]);
+        case Gross: return ShownNumber(m_Gross[r]);
+        case Status: return m_Status[r];
+        default: return {};
+        }
+    }
+
     void Clear()
     {
         beginResetModel();
@@ -117,6 +134,9 @@ public:
     }
 
     void Clear() override { m_Model.Clear(); }
+
+protected:
+    QString CellText(int SourceRow, int Column) const override { return m_Model.Text(SourceRow, Column); }
 
 private:
     InvoiceTableModel m_Model;

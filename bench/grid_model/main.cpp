@@ -20,7 +20,7 @@
 namespace {
 
 const QStringList Sides { "grid", "standard", "expert" };
-const QStringList Operations { "Fill", "SortInvoice", "SortGross", "SortDate", "SortStatus", "SortCustomer", "FindItem",
+const QStringList Operations { "Fill", "Export", "SortInvoice", "SortGross", "SortDate", "SortStatus", "SortCustomer", "FindItem",
                                "FilterOn", "FilterOff", "RemoveRow", "DeleteSelected", "Clear" };
 
 using Results = QMap<QString, QString>;

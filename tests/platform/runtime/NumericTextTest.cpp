@@ -62,3 +62,20 @@ TEST(LeadingNumber, StopsAtTheFirstCharacterThatCannotContinueAndSaturatesOutOfR
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(c.Expected, ReadLeadingNumber(c.Text)) << c.Text.left(40).toStdString();
 }
+
+TEST(NumberText, WritesTheLocalesDecimalMarkWithoutGroupsUpToTheGivenDigits)
+{
+    LocaleScope german("de_DE");
+    const struct {
+        double Value;
+        int Digits;
+        const char* Expected;
+    } cases[] = {
+        { 1234567.89, 15, "1234567,89" }, { 0.1 + 0.2, 15, "0,3" }, { -0.0, 15, "0" }, { 1e20, 15, "1E+20" },
+        { double(85.5f), 7, "85,5" }, { double(123.456789f), 7, "123,4568" },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(QString::fromLatin1(c.Expected), NumberText(c.Value, c.Digits)) << c.Expected;
+    LocaleScope english("en_US");
+    EXPECT_EQ(QStringLiteral("1234567.89"), NumberText(1234567.89));
+}
