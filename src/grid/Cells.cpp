@@ -1,6 +1,7 @@
 #include "grid/RuzuZiri.h"
 
 #include "grid/model/NumberParsing.h"
+#include "platform/VariantTypes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,12 @@
 namespace Tarvex {
 
 namespace {
+bool IsNumber(const QVariant& Value)
+{
+    const int type = Value.typeId();
+    return IsIntegerType(type) || type == QMetaType::Double || type == QMetaType::Float;
+}
+
 const udtCellFormat* FormatOf(const GridModel& model, const udtCell* cell)
 {
     if (!cell || cell->FormatIndex < 0)
@@ -165,9 +172,19 @@ QVariant RuzuZiri::CellValue(int vRow, int vCol) const
     return Tarvex::rVal(text);
 }
 
+// A number is taken as it is and a text as rVal reads it; either is stored in the standard text form.
+// True counts -1, as it does when read from a text. What is no finite number leaves the cell alone.
 void RuzuZiri::CellValue(int vRow, int vCol, const QVariant& New_CellValue)
 {
-    SetCellTextAndValue(vRow, vCol, QString::number(rVal(New_CellValue.toString()), 'g', 15));
+    double value = 0;
+    if (New_CellValue.typeId() == QMetaType::Bool)
+        value = New_CellValue.toBool() ? -1.0 : 0.0;
+    else if (IsNumber(New_CellValue))
+        value = New_CellValue.toDouble();
+    else
+        value = rVal(New_CellValue.toString());
+    if (std::isfinite(value))
+        SetCellTextAndValue(vRow, vCol, StandardNumberText(value));
 }
 
 void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
@@ -196,7 +213,7 @@ int RuzuZiri::CellProgressValue(int vRow, int vCol) const
     const udtCell* cell = CellRef(vRow, vCol);
     if (!cell || m_Model.m_Columns[vCol].ColType != ColTypeProgressBar)
         return 0;
-    return cell->Flags;
+    return cell->Progress;
 }
 
 void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
@@ -204,20 +221,20 @@ void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
     udtCell* cell = CellRef(vRow, vCol);
     if (!cell || m_Model.m_Columns[vCol].ColType != ColTypeProgressBar)
         return;
-    cell->Flags = static_cast<qint16>(std::clamp(New_CellProgressValue, 0, 100));
+    cell->Progress = static_cast<quint8>(std::clamp(New_CellProgressValue, 0, 100));
     DrawGrid(m_Paint);
 }
 
 qint32 RuzuZiri::CellProgressBarColor(int, int) const
 {
-    return m_ProgressBarColor;
+    return m_Colors.m_ProgressBarColor;
 }
 
 void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressBarColor)
 {
     if (!FixRef(vRow, vCol))
         return;
-    m_ProgressBarColor = New_CellProgressBarColor;
+    m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
     emit PropertyChanged(QStringLiteral("ProgressBarColor"));
     DrawGrid(m_Paint);
 }

@@ -1,5 +1,7 @@
 #include "grid/RuzuZiri.h"
 
+#include <cmath>
+
 namespace Tarvex {
 
 // Every column property has one shape: a column that does not exist reads as the empty value and
@@ -24,6 +26,9 @@ int RuzuZiri::AddColumn(const QString& Caption, float Width, int Alignment, int 
                         const QString& InputFilter, int ImageAlignment, bool WordWrap, int Index, bool bVisible,
                         bool bLocked)
 {
+    // A width that is not a number would spread to every column through ColForceFit.
+    if (!std::isfinite(Width + 1.0f))
+        return -1;
     udtColumn column;
     column.Heading = Caption;
     column.Width = Width + 1.0f;
@@ -160,7 +165,7 @@ float RuzuZiri::ColWidth(int vCol) const
 
 void RuzuZiri::ColWidth(int vCol, float New_ColWidth)
 {
-    if (!m_Model.IsColumn(vCol))
+    if (!m_Model.IsColumn(vCol) || !std::isfinite(New_ColWidth))
         return;
     udtColumn& column = m_Model.m_Columns[vCol];
     column.Width = New_ColWidth;

@@ -41,7 +41,7 @@ void RuzuZiri::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bo
     }
     const QString name = strGridName + QStringLiteral(".csv");
     const QString path = DesktopFolder() + QLatin1Char('/') + name;
-    const ExportOptions options { m_Caption, m_TotalsLineShow, m_Model.Totals(), vbVisibleColsOnly, vbVisibleRowsOnly,
+    const ExportOptions options { Caption(), TotalsLineShow(), vbVisibleColsOnly, vbVisibleRowsOnly,
                                   vbBooleanAsText };
     if (const auto error = WriteFile(path, m_Model, options)) {
         MsgBox(QStringLiteral("Error# %1\n%2").arg(error->Number).arg(error->Description), MsgBoxStyle::Critical,

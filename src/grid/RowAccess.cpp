@@ -35,6 +35,8 @@ void RuzuZiri::MultiSelect(int New_MultiSelect)
 }
 
 // vCol is a column number; the current cell keeps display positions, so it is translated once here.
+// A handler of the events raised on the way may clear, remove, sort or move the current cell itself;
+// what it did stands and this call ends there.
 void RuzuZiri::RowColSet(int vRow, int vCol)
 {
     int position = m_Col;
@@ -51,15 +53,28 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     if (vRow != m_Row)
         for (int r = 0; r <= m_Model.m_LastRow; ++r)
             SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
-    SetCurrentCell(vRow, position, false, true);
+    if (!MoveCurrentCell(vRow, position, false))
+        return;
     qint16& flags = m_Model.RowAt(vRow).Flags;
     if (!IsFlagSet(flags, RowFlagSelected)) {
         SetFlagBit(flags, RowFlagSelected, true);
+        const quint64 seen = Changes();
         emit SelectionChanged();
+        if (Changes() != seen)
+            return;
     }
-    SetCurrentCell(vRow, position, true, true);
+    if (!MoveCurrentCell(vRow, position, true))
+        return;
     m_Row = vRow;
     DrawGrid(m_Paint);
+}
+
+// SetCurrentCell, then whether the RowColChanged handler left the grid as the move made it.
+bool RuzuZiri::MoveCurrentCell(int Row, int Col, bool DoScroll)
+{
+    const quint64 seen = Changes();
+    const bool moved = SetCurrentCell(Row, Col, DoScroll, true);
+    return Changes() == seen + (moved ? 1 : 0);
 }
 
 } // namespace Tarvex

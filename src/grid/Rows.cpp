@@ -77,9 +77,12 @@ void RuzuZiri::DeleteSelected()
         if (m_Model.m_LastRow < 0) {
             Clear();
         } else {
-            emit SelectionChanged();
             m_Row = std::min(m_Row, m_Model.m_LastRow);
-            RowColSet(0, m_Model.IsColumn(m_Col) ? m_Model.m_ColOrder[m_Col] : -1);
+            const quint64 seen = Changes();
+            emit SelectionChanged();
+            // A handler that changed the grid chose the current cell itself.
+            if (Changes() == seen)
+                RowColSet(0, m_Model.IsColumn(m_Col) ? m_Model.m_ColOrder[m_Col] : -1);
         }
         emit RowCountChanged();
     }

@@ -5,6 +5,7 @@ namespace Tarvex {
 RuzuZiri::RuzuZiri(QWidget* parent)
     : UserControl(parent)
 {
+    ApplyTheme();
     CalcMetrics();
 }
 
@@ -13,7 +14,7 @@ RuzuZiri::~RuzuZiri() = default;
 // The look a cell has before anything was set on it: the control's own colours and font.
 CellLook RuzuZiri::ControlLook() const
 {
-    return { m_BackColor, m_ForeColor, font().family(), false, 0 };
+    return { m_Colors.m_BackColor, m_Colors.m_ForeColor, font().family(), false, 0 };
 }
 
 // -1 stands for the current row or column (0 when there is none); any other number must name an

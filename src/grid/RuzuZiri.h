@@ -12,6 +12,13 @@
 //   Rows and current cell ......... Row, RowChecked, RowSelected, MultiSelect  (RowAccess.cpp)
 //   Sorting ....................... Sort  (model/Sorting.cpp, model/SortingEngine.cpp)
 //   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn  (model/FindFilter.cpp)
+//   Behaviour ..................... Allow*, Edit*, FreezeAtCol, row sizes, ForceCellEdit, GetInfo
+//                                   (ControlProperties.cpp)
+//   Appearance .................... fonts, caption, headers, focus, grid lines  (Appearance.cpp)
+//   Colours and themes ............ colour properties, ThemeColor, ThemeStyle  (ThemeProperties.cpp)
+//   Totals line ................... TotalsLineShow, TotalsCol, TotalsLineCaption, TotalsLineColAvg  (TotalsLine.cpp)
+//   Grid state .................... EditPending, hWnd, Rows, MouseCol, MouseRow, RowFirstVisible, ...
+//                                   (ControlProperties.cpp); VisibleHeight, VisibleWidth (view/Metrics.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
 //   Export and column arrangement . ExportGrid, ColOrder*, ColWidths*  (Export.cpp, ColumnStore.cpp,
 //                                   model/Export.cpp, model/ColumnStore.cpp)
@@ -33,8 +40,12 @@
 #include "grid/model/NumberParsing.h"
 #include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
+#include "grid/view/Themes.h"
+#include "platform/ImageList.h"
+#include "platform/Rect.h"
 #include "platform/UserControl.h"
 
+#include <QFont>
 #include <QPixmap>
 #include <QPointer>
 #include <QVariant>
@@ -92,6 +103,7 @@ signals:
 
 public:
     // ---- Columns and rows --------------------------------------------------------------------
+    // Returns the new column's display position; -1 (and no column) when Width is not a finite number.
     int AddColumn(const QString& Caption, float Width = 500, int Alignment = 4, int DataType = 0,
                   const QString& Format = QString(), const QString& InputFilter = QString(),
                   int ImageAlignment = 4, bool WordWrap = false, int Index = 0, bool bVisible = true,
@@ -194,9 +206,9 @@ public:
     void MultiSelect(int New_MultiSelect);
 
     // ---- Sorting -----------------------------------------------------------------------------
-    // vCol1: primary column, -1 = the display position stored by the header click; vCol1SortType:
+    // vCol1: primary column number, -1 = the column sorted last; vCol1SortType:
     // 0 record order, 1 greatest first, 2 smallest first, -1 = next of 0 -> 2 -> 1 -> 0; vCol2: column
-    // that orders rows of equal primary text, -1 = keep; vCol2SortType: -1 = the primary's.
+    // that orders rows of equal primary text, -1 = keep the last one; vCol2SortType: -1 = the primary's.
     void Sort(int vCol1 = -1, int vCol1SortType = -1, int vCol2 = -1, int vCol2SortType = -1);
 
     // ---- Find and filter ---------------------------------------------------------------------
@@ -211,6 +223,187 @@ public:
     void RowVisible(int vRow, bool New_RowVisible);
     int SearchColumn() const { return m_SearchColumn; }
     void SearchColumn(int New_SearchColumn);
+
+    // ---- Behaviour ---------------------------------------------------------------------------
+    // Drag moves a column, swap exchanges two; at most one of them is on.
+    bool AllowColumnDrag() const { return m_AllowColumnDrag; }
+    void AllowColumnDrag(bool New_AllowColumnDrag);
+    bool AllowColumnSwap() const { return m_AllowColumnSwap; }
+    void AllowColumnSwap(bool New_AllowColumnSwap);
+    bool AllowColumnHover() const { return m_AllowColumnHover; }
+    void AllowColumnHover(bool New_AllowColumnHover);
+    bool AllowColumnResizing() const { return m_AllowColumnResizing; }
+    void AllowColumnResizing(bool New_AllowColumnResizing);
+    bool AllowColumnSort() const { return m_AllowColumnSort; }
+    void AllowColumnSort(bool New_AllowColumnSort);
+    bool AllowDelete() const { return m_AllowDelete; }
+    void AllowDelete(bool New_AllowDelete);
+    bool AllowEdit() const { return m_AllowEdit; }
+    void AllowEdit(bool New_AllowEdit);
+    bool AllowInsert() const { return m_AllowInsert; }
+    void AllowInsert(bool New_AllowInsert);
+    bool AllowRowResizing() const { return m_AllowRowResizing; }
+    void AllowRowResizing(bool New_AllowRowResizing);
+    bool AllowWordWrap() const { return m_AllowWordWrap; }
+    void AllowWordWrap(bool New_AllowWordWrap);
+    bool AutoToolTips() const { return m_AutoToolTips; }
+    void AutoToolTips(bool New_AutoToolTips);
+    // Least number of row records added at each growth; a negative value means 10.
+    int CacheIncrement() const { return m_Model.CacheIncrement(); }
+    void CacheIncrement(int New_CacheIncrement);
+    // After Enter ends an edit: 0 stay on the cell, 1 move right, 2 move down.
+    int EditMove() const { return m_EditMove; }
+    void EditMove(int New_EditMove);
+    // What opens the editor: 2 Enter and Escape swallowed, 4 F2, 8 click, 16 double click, 32 typing.
+    int EditTrigger() const { return m_EditTrigger; }
+    void EditTrigger(int New_EditTrigger);
+    bool Enabled() const { return isEnabled(); }
+    void Enabled(bool New_Enabled);
+    // Display positions 0..FreezeAtCol stay put when the grid scrolls sideways; -1 = none.
+    int FreezeAtCol() const { return m_FreezeAtCol; }
+    void FreezeAtCol(int New_FreezeAtCol);
+    // Lines a word-wrapped row may grow to; 0 = no limit.
+    int MaxLineCount() const { return m_MaxLineCount; }
+    void MaxLineCount(int New_MaxLineCount);
+    // Least row height, in ScaleUnits.
+    int MinRowHeight() const { return m_MinRowHeight; }
+    void MinRowHeight(int New_MinRowHeight);
+    // Pixels above and below the text of a row.
+    int MinVerticalOffset() const { return m_MinVerticalOffset; }
+    void MinVerticalOffset(int New_MinVerticalOffset);
+    // Unit of the widths AddColumn and ColWidth take: 1 twips, 2 points, 3 pixels, ...
+    int ScaleUnits() const { return m_ScaleUnits; }
+    void ScaleUnits(int New_ScaleUnits);
+    bool ShowRowNumbers() const { return m_ShowRowNumbers; }
+    void ShowRowNumbers(bool New_ShowRowNumbers);
+    bool ShowRowNumbersVary() const { return m_ShowRowNumbersVary; }
+    void ShowRowNumbersVary(bool New_ShowRowNumbersVary);
+    // Opens the editor on the cell (column number) even where editing is not allowed.
+    void ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell = false);
+    // Locale information of the user's default locale (4097: the English name of the language).
+    static QString GetInfo(int lInfo);
+
+    // ---- Appearance ----------------------------------------------------------------------------
+    qint16 Appearance() const { return m_Appearance; }
+    void Appearance(qint16 New_Appearance);
+    bool AlphaBlendSelection() const { return m_AlphaBlendSelection; }
+    void AlphaBlendSelection(bool New_AlphaBlendSelection);
+    bool ApplySelectionToImages() const { return m_ApplySelectionToImages; }
+    void ApplySelectionToImages(bool New_ApplySelectionToImages);
+    bool BackColorEvenRowsEnabled() const { return m_BackColorEvenRowsEnabled; }
+    void BackColorEvenRowsEnabled(bool New_BackColorEvenRowsEnabled);
+    // 0 none, 1 single.
+    int BorderStyle() const { return m_BorderStyle; }
+    void BorderStyle(int New_BorderStyle);
+    QString Caption() const { return m_Caption; }
+    void Caption(const QString& New_Caption);
+    int CaptionAlignment() const { return m_CaptionAlignment; }
+    void CaptionAlignment(int New_CaptionAlignment);
+    bool CenterRowImage() const { return m_CenterRowImage; }
+    void CenterRowImage(bool New_CenterRowImage);
+    // Text lines of the header row; at least 1.
+    qint16 ColumnHeaderLines() const { return m_ColumnHeaderLines; }
+    void ColumnHeaderLines(qint16 New_ColumnHeaderLines);
+    bool ColumnHeaders() const { return m_ColumnHeaders; }
+    void ColumnHeaders(bool New_ColumnHeaders);
+    // Extra header lines a third of a text line high.
+    bool ColumnHeaderSmall() const { return m_ColumnHeaderSmall; }
+    void ColumnHeaderSmall(bool New_ColumnHeaderSmall);
+    bool DisplayEllipsis() const { return m_DisplayEllipsis; }
+    void DisplayEllipsis(bool New_DisplayEllipsis);
+    // The image-list entry drawn as a row's expand mark: read as its key when given by key.
+    QVariant ExpandRowImage() const;
+    void ExpandRowImage(const QVariant& New_ExpandRowImage);
+    bool FocusRectHide() const { return m_FocusRectHide; }
+    void FocusRectHide(bool New_FocusRectHide);
+    // 0 none, 1 row, 2 column.
+    int FocusRectMode() const { return m_FocusRectMode; }
+    void FocusRectMode(int New_FocusRectMode);
+    int FocusRectStyle() const { return m_FocusRectStyle; }
+    void FocusRectStyle(int New_FocusRectStyle);
+    bool FocusRowHighlight() const { return m_FocusRowHighlight; }
+    void FocusRowHighlight(bool New_FocusRowHighlight);
+    QFont Font() const { return m_Font; }
+    void Font(const QFont& New_Font);
+    QFont FontHeader() const { return m_FontHeader; }
+    void FontHeader(const QFont& New_FontHeader);
+    // 0 horizontal, 1 vertical, 2 both, 3 none.
+    int GridLines() const { return m_GridLines; }
+    void GridLines(int New_GridLines);
+    int GridLineWidth() const { return m_GridLineWidth; }
+    void GridLineWidth(int New_GridLineWidth);
+    // Held, not owned; not saved with the control.
+    Tarvex::ImageList* ImageList() const { return m_ImageList; }
+    void ImageList(Tarvex::ImageList* New_ImageList);
+    bool RowCheckBoxes() const { return m_RowCheckBoxes; }
+    void RowCheckBoxes(bool New_RowCheckBoxes);
+
+    // ---- Colours and themes --------------------------------------------------------------------
+    // OLE colours. A scheme (ThemeColor 0..4, or 6 for the one matching the visual style) sets most
+    // of them at once; 5 keeps the host's own.
+    qint32 BackColor() const { return m_Colors.m_BackColor; }
+    void BackColor(qint32 New_BackColor);
+    qint32 BackColorBkg() const { return m_Colors.m_BackColorBkg; }
+    void BackColorBkg(qint32 New_BackColorBkg);
+    qint32 BackColorEdit() const { return m_Colors.m_BackColorEdit; }
+    void BackColorEdit(qint32 New_BackColorEdit);
+    qint32 BackColorEvenRows() const { return m_Colors.m_BackColorEvenRows; }
+    void BackColorEvenRows(qint32 New_BackColorEvenRows);
+    qint32 BackColorSel() const { return m_Colors.m_BackColorSel; }
+    void BackColorSel(qint32 New_BackColorSel);
+    qint32 FocusRectColor() const { return m_Colors.m_FocusRectColor; }
+    void FocusRectColor(qint32 New_FocusRectColor);
+    qint32 ForeColor() const { return m_Colors.m_ForeColor; }
+    void ForeColor(qint32 New_ForeColor);
+    qint32 ForeColorEdit() const { return m_Colors.m_ForeColorEdit; }
+    void ForeColorEdit(qint32 New_ForeColorEdit);
+    qint32 ForeColorHdr() const { return m_Colors.m_ForeColorHdr; }
+    void ForeColorHdr(qint32 New_ForeColorHdr);
+    qint32 ForeColorSel() const { return m_Colors.m_ForeColorSel; }
+    void ForeColorSel(qint32 New_ForeColorSel);
+    qint32 GridColor() const { return m_Colors.m_GridColor; }
+    void GridColor(qint32 New_GridColor);
+    // Highlighted row text keeps the cell's own colour.
+    bool FocusRowHighlightKeepTextForecolor() const { return m_FocusRowHighlightKeepTextForecolor; }
+    void FocusRowHighlightKeepTextForecolor(bool New_FocusRowHighlightKeepTextForecolor);
+    // 0 solid, 1 vertical gradient, 2 horizontal gradient.
+    int FocusRowHighlightStyle() const { return m_FocusRowHighlightStyle; }
+    void FocusRowHighlightStyle(int New_FocusRowHighlightStyle);
+    int ThemeColor() const { return m_ThemeColor; }
+    void ThemeColor(int New_ThemeColor);
+    // The header gradient of the custom scheme; taken only while ThemeColor is 5.
+    qint32 ThemeCustomColorFrom() const { return m_Colors.m_CustomColorFrom; }
+    void ThemeCustomColorFrom(qint32 New_ThemeCustomColorFrom);
+    qint32 ThemeCustomColorTo() const { return m_Colors.m_CustomColorTo; }
+    void ThemeCustomColorTo(qint32 New_ThemeCustomColorTo);
+    // Header look 0..7.
+    int ThemeStyle() const { return m_ThemeStyle; }
+    void ThemeStyle(int New_ThemeStyle);
+
+    // ---- Totals line ---------------------------------------------------------------------------
+    // vCol is a column number; a column that does not exist reads 0 or empty and ignores writes.
+    bool TotalsLineShow() const { return m_TotalsLineShow; }
+    void TotalsLineShow(bool New_TotalsLineShow);
+    double TotalsCol(int vCol) const;
+    QString TotalsLineCaption(int vCol) const;
+    void TotalsLineCaption(int vCol, const QString& New_TotalsLineCaption);
+    bool TotalsLineColAvg(int vCol) const;
+    void TotalsLineColAvg(int vCol, bool New_TotalsLineColAvg);
+
+    // ---- Grid state ----------------------------------------------------------------------------
+    bool EditPending() const { return m_EditOpen; }
+    // The native window that shows the control; 0 while it has none.
+    quintptr hWnd() const;
+    int Rows() const { return m_Model.ItemCount(); }
+    // Column number under the mouse; -1 over no column, 0 when there are no columns.
+    int MouseCol() const;
+    // Row position under the mouse; -1 = none.
+    int MouseRow() const { return m_MouseRow; }
+    int RowFirstVisible() const { return m_RowFirstVisible; }
+    int RowLastVisible() const { return m_RowLastVisible; }
+    // Usable client size in twips, without border, scroll bars and row numbers.
+    int VisibleHeight();
+    int VisibleWidth();
 
     // ---- Number parsing ----------------------------------------------------------------------
     // The grid's own tolerant reading of a text as a number, offered to hosts as well.
@@ -239,6 +432,10 @@ private:
     bool CanEdit() const { return m_AllowEdit && m_Model.m_LastRow >= 0; }
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
     void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
+    // Grows with every change of rows, columns, display order or current cell. An operation that
+    // raised an event compares it with what it saw before: a handler may have called any member.
+    quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
+    bool MoveCurrentCell(int Row, int Col, bool DoScroll);
     bool FixRef(int& vRow, int& vCol) const;
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
@@ -264,13 +461,13 @@ private:
 
     // ---- Sorting (private) -------------------------------------------------------------------
     // Each typed sort puts display positions First..Last in the order of the column's keys.
-    void SortRows(int First, int Last, int Col, qint16 Order);
+    bool SortRows(int First, int Last, int Col, qint16 Order);
     void SortRowsType3(int First, int Last, int Col, qint16 Order);
     void SortRowsDate(int First, int Last, int Col, qint16 Order);
     void SortRowsNumeric(int First, int Last, int Col, qint16 Order);
-    void SortRowsCustom(int First, int Last, int Col, qint16 Order);
+    bool SortRowsCustom(int First, int Last, int Col, qint16 Order);
     void SortRowsText(int First, int Last, int Col, qint16 Order);
-    void SortSubRanges();
+    bool SortSubRanges();
     void SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys);
     const std::vector<double>& SortKeys(int Col, const std::function<std::vector<double>()>& Build);
     SortingEngine::TextOfRecord SortTexts(int Col) const;
@@ -281,7 +478,6 @@ private:
 
     // ---- Export and column arrangement (private) ---------------------------------------------
     void OpenExportedFile(const QString& Path);
-    QString m_Caption;                    // the caption line of the export, until the caption property lands
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
@@ -290,8 +486,41 @@ private:
     void UpdateScrollRanges();
     void DrawGrid(bool Paint);
     bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
-    int VisibleWidth() const;
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
+
+    // ---- Metrics and geometry ----------------------------------------------------------------
+    // Pixels of the control surface, x from the grid's left edge; rows are display positions,
+    // columns display positions unless named column numbers.
+    friend struct RuzuZiriProbe;          // the tests read the layout through it
+    enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
+    int CalcHeaderHeight() const;
+    bool FindRowImage();
+    void GetColumnExtent(int Position, Rect& Extent) const;
+    void GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const;
+    int ColFromX(float X) const;
+    int RowFromY(float Y) const;
+    int RowTop(int Row, int Start = -1) const;
+    int VisibleRowCount() const;
+    int PageTopRow(int Row) const;
+    int FindColPosition(int Col) const;
+    bool UCMousePointer() const;
+    void UCMousePointer(bool Custom);
+    int SBGetPos(int Bar) const { return m_ScrollPos[Bar]; }
+    bool SBVisible(int Bar) const;
+
+    // ---- Control-level property writers ------------------------------------------------------
+    // What a write does after storing and naming its change.
+    enum class After { Store, Repaint, Refresh, Metrics };
+    template <typename Field, typename Value>
+    void SetProperty(Field& Member, const Value& New_Value, const QString& ChangeName, After Step)
+    {
+        Member = static_cast<Field>(New_Value);
+        emit PropertyChanged(ChangeName);
+        AfterChange(Step);
+    }
+    void AfterChange(After Step);
+    void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
+    void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
 
     // ---- Instance fields ---------------------------------------------------------------------
     GridModel m_Model;                    // records, order maps, formats, totals
@@ -320,18 +549,73 @@ private:
     bool m_ColHold { false };             // current column kept because the requested one is hidden or locked
     int m_RowHeightDef { 0 };             // default row height in pixels, set by CalcMetrics
     int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
+    quint64 m_CellMoves { 0 };            // moves of the current cell so far, counted by SetCurrentCell
 
-    // Control-level settings the rows and cells consult; their properties come with the settings.
-    qint32 m_BackColor { qint32(0x80000005) };
-    qint32 m_ForeColor { qint32(0x80000008) };
-    qint32 m_ProgressBarColor { 0x8080FF };
+    // ---- Control-level settings --------------------------------------------------------------
+    // Backing fields of the properties above, at the defaults a new instance starts with.
+    bool m_AllowColumnDrag { false };     // dragging a header moves the column
+    bool m_AllowColumnSwap { false };     // dropping a header exchanges two columns
+    bool m_AllowColumnHover { true };     // headers light up under the mouse
+    bool m_AllowColumnResizing { true };  // header borders can be dragged
+    bool m_AllowColumnSort { false };     // a header click sorts
+    bool m_AllowDelete { false };         // the Delete key removes rows
+    bool m_AllowEdit { false };           // cells open the in-place editor
+    bool m_AllowInsert { false };         // the Insert key adds a row
+    bool m_AllowRowResizing { false };    // row borders can be dragged
+    bool m_AllowWordWrap { false };       // rows grow to fit word-wrapped cells
+    bool m_AutoToolTips { true };         // the hover tip shows cut texts
+    int m_EditMove { 0 };                 // 0 stay, 1 right, 2 down after Enter ends an edit
+    int m_EditTrigger { 52 };             // bits: 2 swallow Enter/Escape, 4 F2, 8 click, 16 double click, 32 typing
+    qint16 m_EditKey { 0 };               // key code the editor opens with
+    int m_FreezeAtCol { -1 };             // last frozen display position; -1 = none
+    int m_MaxLineCount { 0 };             // line limit of a word-wrapped row; 0 = none
+    int m_MinRowHeight { 0 };             // least row height in ScaleUnits
+    int m_MinVerticalOffset { 2 };        // pixels above and below a row's text
     int m_ScaleUnits { 1 };               // unit of column widths: 1 twips, 2 points, 3 pixels, ...
-    int m_MultiSelect { 0 };
-    int m_MinVerticalOffset { 2 };
-    bool m_AllowEdit { false };
-    bool m_AllowWordWrap { false };
-    bool m_TotalsLineShow { false };
-    bool m_ShowRowNumbers { false };
+    int m_MultiSelect { 0 };              // 0 = one selected row at a time
+    bool m_ShowRowNumbers { false };      // the row-number column shows
+    bool m_ShowRowNumbersVary { false };  // row numbers follow the display order
+    qint16 m_Appearance { 1 };            // the window's look: 0 flat, 1 3-D
+    bool m_AlphaBlendSelection { false }; // the selection is blended over the cell colours
+    bool m_ApplySelectionToImages { false }; // the selection colour covers row images too
+    bool m_BackColorEvenRowsEnabled { true }; // even rows are striped
+    int m_BorderStyle { 1 };              // 0 none, 1 single
+    QString m_Caption;                    // caption bar text; "" = no caption bar
+    int m_CaptionAlignment { 5 };         // text-drawing flags of the caption
+    bool m_CenterRowImage { true };       // row images are centred vertically
+    qint16 m_ColumnHeaderLines { 1 };     // text lines of the header row, at least 1
+    bool m_ColumnHeaders { true };        // the header row shows
+    bool m_ColumnHeaderSmall { false };   // extra header lines are a third of a line high
+    bool m_DisplayEllipsis { true };      // cut texts end in an ellipsis
+    qint16 m_ExpandRowImage { 0 };        // image-list index of the expand mark; negative = by key
+    bool m_FocusRectHide { false };       // no focus rectangle while the grid lacks the focus
+    int m_FocusRectMode { 0 };            // 0 none, 1 row, 2 column
+    int m_FocusRectStyle { 1 };           // light, medium, heavy
+    bool m_FocusRowHighlight { true };    // the whole current row is highlighted
+    bool m_FocusRowHighlightKeepTextForecolor { false }; // highlighted text keeps its own colour
+    QFont m_Font { AmbientFont() };       // cell text; also the window's font
+    QFont m_FontHeader { AmbientFont() }; // caption and header text
+    int m_GridLines { 1 };                // 0 horizontal, 1 vertical, 2 both, 3 none
+    int m_GridLineWidth { 1 };            // pixels
+    QPointer<Tarvex::ImageList> m_ImageList; // row and cell images; empty = none
+    qint16 m_ParentScaleMode { 1 };       // the host's scale mode when the image list came
+    bool m_RowCheckBoxes { false };       // each row has a check box in its first column
+    bool m_TotalsLineShow { false };      // the totals line shows under the rows
+    int m_RowFirstVisible { -1 };         // first row position painted; -1 = none (set by the painter)
+    int m_RowLastVisible { -1 };          // last row position painted; -1 = none (set by the painter)
+    int m_ImageRowHint { -1 };            // record last found with a row image; -1 = none
+
+    // ---- Themes and colour sets (view/Themes.cpp) -------------------------------------------
+    // ThemeColor 0..4 a fixed scheme, 5 the host's gradient pair, 6 the scheme of the visual style.
+    void ApplyTheme();
+    void SelectThemeStyle();
+    void GetVisualStyleName();                // sets m_ThemeName
+    void ComputeThemeColors(int Scheme);
+    GridColorSet m_Colors;                    // every colour painted with, the gradient pair included
+    int m_ThemeColor { ThemeColorSystem };    // the scheme ApplyTheme applies
+    int m_ThemeStyle { 2 };                   // header look 0..7
+    int m_FocusRowHighlightStyle { 0 };       // 0 solid, 1 vertical, 2 horizontal gradient
+    QString m_ThemeName { QStringLiteral("Classic") }; // colour-scheme name of the visual style
 };
 
 } // namespace Tarvex

@@ -1,6 +1,5 @@
 #include "platform/Canvas.h"
 
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
@@ -11,13 +10,6 @@
 namespace Tarvex {
 namespace {
 
-QStringList TextLines(const QString& Text)
-{
-    QString unified = Text;
-    unified.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return unified.split(QLatin1Char('\n'));
-}
-
 // Rounds Numerator / Denominator to the nearest whole number, halves upwards; Denominator > 0.
 long long RoundedQuotient(long long Numerator, long long Denominator)
 {
@@ -27,6 +19,8 @@ long long RoundedQuotient(long long Numerator, long long Denominator)
         --quotient;
     return quotient;
 }
+
+int Channel(quint32 Rgb, int Shift) { return int((Rgb >> Shift) & 0xFF); }
 
 } // namespace
 
@@ -47,6 +41,30 @@ quint32 Canvas::Rgb(OleColor Color) const
     return TranslateOleColor(Color, m_Palette).rgb() & 0xFFFFFFu;
 }
 
+Rect Canvas::Visible() const
+{
+    Rect visible { 0, 0, m_Image.width(), m_Image.height() };
+    if (!m_HasClip)
+        return visible;
+    return Rect { std::max(visible.Left, m_Clip.Left), std::max(visible.Top, m_Clip.Top),
+        std::min(visible.Right, m_Clip.Right), std::min(visible.Bottom, m_Clip.Bottom) };
+}
+
+Rect Canvas::VisiblePart(const Rect& Bounds) const
+{
+    const Rect visible = Visible();
+    return Rect { std::max(visible.Left, Bounds.Left), std::max(visible.Top, Bounds.Top),
+        std::min(visible.Right, Bounds.Right), std::min(visible.Bottom, Bounds.Bottom) };
+}
+
+void Canvas::SetClip(const Rect& Bounds)
+{
+    m_Clip = Bounds;
+    m_HasClip = true;
+}
+
+void Canvas::ClearClip() { m_HasClip = false; }
+
 void Canvas::Clear(OleColor Color)
 {
     if (!m_Image.isNull())
@@ -55,20 +73,30 @@ void Canvas::Clear(OleColor Color)
 
 void Canvas::Plot(int X, int Y, quint32 Rgb, DrawModes Mode)
 {
-    if (X < 0 || Y < 0 || X >= m_Image.width() || Y >= m_Image.height())
+    const Rect visible = Visible();
+    if (X < visible.Left || Y < visible.Top || X >= visible.Right || Y >= visible.Bottom)
         return;
     auto* pixel = reinterpret_cast<quint32*>(m_Image.scanLine(Y)) + X;
     *pixel = Mode == DrawModes::XorPen ? (*pixel ^ Rgb) | 0xFF000000u : 0xFF000000u | Rgb;
 }
 
-// Steps along the longer axis from the start point up to, not including, the end point; the other
-// coordinate is the nearest whole pixel of the ideal line. Only the steps that can land on the
-// image are taken, so a line to a far-away point costs no more than one across the image.
-void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, DrawModes Mode)
+void Canvas::Fill(const Rect& Bounds, quint32 Rgb)
 {
-    const quint32 rgb = Rgb(Color);
-    const long long dx = (long long)X2 - X1;
-    const long long dy = (long long)Y2 - Y1;
+    const Rect part = VisiblePart(Bounds);
+    for (int y = part.Top; y < part.Bottom; ++y) {
+        auto* row = reinterpret_cast<quint32*>(m_Image.scanLine(y));
+        std::fill(row + part.Left, row + part.Right, 0xFF000000u | Rgb);
+    }
+}
+
+// Steps along the longer axis from the start point up to, not including, the end point; the other
+// coordinate is the nearest whole pixel of the ideal line. Only the steps that can come within
+// Margin of the image are taken, so a line to a far-away point costs no more than one across it.
+void Canvas::ThinLine(long long X1, long long Y1, long long X2, long long Y2, int Margin,
+                      const std::function<void(int, int)>& Pixel)
+{
+    const long long dx = X2 - X1;
+    const long long dy = Y2 - Y1;
     const bool alongX = std::llabs(dx) >= std::llabs(dy);
     const long long steps = alongX ? std::llabs(dx) : std::llabs(dy);
     if (steps == 0)
@@ -77,20 +105,96 @@ void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, DrawModes Mode
     const int direction = (alongX ? dx : dy) > 0 ? 1 : -1;
     const long long minorDelta = alongX ? dy : dx;
     const long long minor1 = alongX ? Y1 : X1;
-    const long long extent = alongX ? m_Image.width() : m_Image.height();
+    const long long low = -Margin;
+    const long long high = (alongX ? m_Image.width() : m_Image.height()) - 1 + Margin;
 
-    // The steps k for which major1 + direction * k lies in 0 .. extent - 1.
-    long long first = direction > 0 ? -major1 : major1 - (extent - 1);
-    long long last = direction > 0 ? extent - 1 - major1 : major1;
+    // The steps k for which major1 + direction * k lies in low .. high.
+    long long first = direction > 0 ? low - major1 : major1 - high;
+    long long last = direction > 0 ? high - major1 : major1 - low;
     first = std::max(first, 0LL);
     last = std::min(last, steps - 1);
     for (long long k = first; k <= last; ++k) {
         const long long major = major1 + direction * k;
         const long long minor = minor1 + RoundedQuotient(k * minorDelta, steps);
+        const long long limit = (alongX ? m_Image.height() : m_Image.width()) + Margin;
+        if (minor < -Margin || minor > limit)
+            continue;
         if (alongX)
-            Plot(int(major), int(minor), rgb, Mode);
+            Pixel(int(major), int(minor));
         else
-            Plot(int(minor), int(major), rgb, Mode);
+            Pixel(int(minor), int(major));
+    }
+}
+
+void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, DrawModes Mode)
+{
+    const quint32 rgb = Rgb(Color);
+    ThinLine(X1, Y1, X2, Y2, 0, [&](int X, int Y) { Plot(X, Y, rgb, Mode); });
+}
+
+void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, int Width)
+{
+    if (Width <= 1) {
+        Line(X1, Y1, X2, Y2, Color);
+        return;
+    }
+    const quint32 rgb = Rgb(Color);
+    const long long before = Width / 2;
+    // The pixels from (Left, Top) to (Right, Bottom) inclusive, each widened to the pen.
+    auto span = [&](long long Left, long long Top, long long Right, long long Bottom) {
+        auto fit = [](long long Value, int Extent) { return int(std::clamp(Value, -1LL, (long long)Extent)); };
+        Fill(Rect { fit(Left - before, m_Image.width()), fit(Top - before, m_Image.height()),
+                 fit(Right - before + Width, m_Image.width()), fit(Bottom - before + Width, m_Image.height()) }, rgb);
+    };
+    auto block = [&](int X, int Y) { span(X, Y, X, Y); };
+    // An axis-parallel line, the common case, is one block from end to end.
+    if (X1 == X2 || Y1 == Y2) {
+        span(std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2));
+        return;
+    }
+    ThinLine(X1, Y1, X2, Y2, Width, block);
+    block(X2, Y2);
+}
+
+void Canvas::FillRect(const Rect& Bounds, OleColor Color) { Fill(Bounds, Rgb(Color)); }
+
+void Canvas::FrameRect(const Rect& Bounds, OleColor Color, int Width)
+{
+    if (Bounds.IsEmpty() || Width < 1)
+        return;
+    const quint32 rgb = Rgb(Color);
+    const long long thickness = std::min<long long>({ Width, (long long)Bounds.Right - Bounds.Left,
+        (long long)Bounds.Bottom - Bounds.Top });
+    Fill(Rect { Bounds.Left, Bounds.Top, Bounds.Right, int(Bounds.Top + thickness) }, rgb);
+    Fill(Rect { Bounds.Left, int(Bounds.Bottom - thickness), Bounds.Right, Bounds.Bottom }, rgb);
+    Fill(Rect { Bounds.Left, Bounds.Top, int(Bounds.Left + thickness), Bounds.Bottom }, rgb);
+    Fill(Rect { int(Bounds.Right - thickness), Bounds.Top, Bounds.Right, Bounds.Bottom }, rgb);
+}
+
+// As the platform fills: the first colour at the left (top) edge and the second at the right
+// (bottom) edge, which lies just outside, in 16-bit channels cut to 8 bits.
+void Canvas::GradientFill(const Rect& Bounds, OleColor From, OleColor To, bool Vertical)
+{
+    if (Bounds.IsEmpty())
+        return;
+    const quint32 from = Rgb(From);
+    const quint32 to = Rgb(To);
+    const long long start = Vertical ? Bounds.Top : Bounds.Left;
+    const long long span = Vertical ? (long long)Bounds.Bottom - Bounds.Top : (long long)Bounds.Right - Bounds.Left;
+    const Rect part = VisiblePart(Bounds);
+    const int first = Vertical ? part.Top : part.Left;
+    const int last = Vertical ? part.Bottom : part.Right;
+    for (int i = first; i < last; ++i) {
+        quint32 rgb = 0;
+        for (int shift : { 0, 8, 16 }) {
+            const long long a = Channel(from, shift) * 256LL;
+            const long long b = Channel(to, shift) * 256LL;
+            rgb |= quint32((a + (b - a) * (i - start) / span) >> 8) << shift;
+        }
+        if (Vertical)
+            Fill(Rect { part.Left, i, part.Right, i + 1 }, rgb);
+        else
+            Fill(Rect { i, part.Top, i + 1, part.Bottom }, rgb);
     }
 }
 
@@ -106,36 +210,32 @@ void Canvas::DrawFocusRect(const Rect& Bounds)
     if (Bounds.IsEmpty())
         return;
     // Top and bottom rows take the corners and the sides fill in between, so no pixel is inverted
-    // twice; the loops keep to the image, whatever the rectangle.
-    const int left = std::max(Bounds.Left, 0);
-    const int right = std::min(Bounds.Right, m_Image.width());
-    for (int x = left; x < right; ++x) {
-        InvertDotted(x, Bounds.Top);
-        if (Bounds.Bottom - 1 > Bounds.Top)
-            InvertDotted(x, Bounds.Bottom - 1);
+    // twice. Every edge is brought to just outside the image first, so nothing below can overflow
+    // however far out the rectangle reaches, and an edge outside stays outside.
+    const int left = std::clamp(Bounds.Left, -1, m_Image.width());
+    const int right = std::clamp(Bounds.Right, -1, m_Image.width() + 1);
+    const int top = std::clamp(Bounds.Top, -1, m_Image.height());
+    const int bottom = std::clamp(Bounds.Bottom, -1, m_Image.height() + 1);
+    for (int x = std::max(left, 0); x < std::min(right, m_Image.width()); ++x) {
+        InvertDotted(x, top);
+        if (bottom - 1 > top)
+            InvertDotted(x, bottom - 1);
     }
-    const int top = std::max(Bounds.Top + 1, 0);
-    const int bottom = std::min(Bounds.Bottom - 1, m_Image.height());
-    for (int y = top; y < bottom; ++y) {
-        InvertDotted(Bounds.Left, y);
-        if (Bounds.Right - 1 > Bounds.Left)
-            InvertDotted(Bounds.Right - 1, y);
+    for (int y = std::max(top + 1, 0); y < std::min(bottom - 1, m_Image.height()); ++y) {
+        InvertDotted(left, y);
+        if (right - 1 > left)
+            InvertDotted(right - 1, y);
     }
 }
 
-void Canvas::DrawText(int X, int Y, const QString& Text, const QFont& Font, OleColor Color)
+void Canvas::Paint(const Rect& Bounds, const std::function<void(QPainter&)>& Draw)
 {
-    if (m_Image.isNull() || Text.isEmpty())
+    const Rect part = VisiblePart(Bounds);
+    if (m_Image.isNull() || part.IsEmpty())
         return;
     QPainter painter(&m_Image);
-    painter.setFont(Font);
-    painter.setPen(TranslateOleColor(Color, m_Palette));
-    const QFontMetricsF metrics(Font);
-    qreal baseline = Y + metrics.ascent();
-    for (const QString& line : TextLines(Text)) {
-        painter.drawText(QPointF(X, baseline), line);
-        baseline += metrics.height();
-    }
+    painter.setClipRect(part.Left, part.Top, part.Width(), part.Height());
+    Draw(painter);
 }
 
 OleColor Canvas::Pixel(const QImage& Image, int X, int Y)
@@ -143,20 +243,6 @@ OleColor Canvas::Pixel(const QImage& Image, int X, int Y)
     if (X < 0 || Y < 0 || X >= Image.width() || Y >= Image.height())
         return NoPixel;
     return ToOleColor(QColor::fromRgb(Image.pixel(X, Y)));
-}
-
-double Canvas::TextWidth(const QFont& Font, const QString& Text)
-{
-    const QFontMetricsF metrics(Font);
-    double widest = 0;
-    for (const QString& line : TextLines(Text))
-        widest = std::max(widest, double(metrics.horizontalAdvance(line)));
-    return widest;
-}
-
-double Canvas::TextHeight(const QFont& Font, const QString& Text)
-{
-    return QFontMetricsF(Font).height() * TextLines(Text).size();
 }
 
 } // namespace Tarvex

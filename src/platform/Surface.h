@@ -60,11 +60,13 @@ public:
     OleColor Point(double X, double Y) const;
 
 protected:
+    // A canvas on the picture, fitted to the widget's size; valid until the widget is resized.
+    Canvas Drawing();
+
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
-    Canvas Drawing();
     void FitImageToSize() const;
 
     mutable QImage m_Image;                            // the retained picture, the size of the widget

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace Tarvex;
 
 namespace {
@@ -35,6 +37,23 @@ TEST_F(CellGrid, ProgressValuesAreClampedAndOnlyKeptInProgressColumns)
     EXPECT_EQ(0, grid.Model().CellAt(0, 0).Flags);
 }
 
+TEST(GridProgressColumn, TheValueAndTheCellsFormatBitsLeaveEachOtherAlone)
+{
+    RuzuZiri grid;
+    grid.AddColumn("progress", 500, 4, ColTypeProgressBar, "", "", 4, true); // word wrap
+    grid.AddItem("");
+    EXPECT_EQ(0, grid.CellProgressValue(0, 0));
+    grid.CellProgressValue(0, 0, 50);
+    EXPECT_FALSE(grid.CellFontBold(0, 0));
+    EXPECT_TRUE(grid.CellWordWrap(0, 0));
+    grid.CellFontBold(0, 0, true);
+    grid.CellWordWrap(0, 0, false);
+    EXPECT_EQ(50, grid.CellProgressValue(0, 0));
+    grid.CellProgressValue(0, 0, 127);
+    EXPECT_TRUE(grid.CellFontBold(0, 0));
+    EXPECT_EQ(100, grid.CellProgressValue(0, 0));
+}
+
 TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
 {
     grid.CellText(1, 1, "10");
@@ -42,12 +61,54 @@ TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
         LocaleScope german("de_DE");
         grid.CellValue(0, 1, QString("12,5")); // stored in the standard form
     }
-    EXPECT_EQ("12.5", grid.CellText(0, 1));
+    EXPECT_EQ("12,5", grid.CellText(0, 1));
     EXPECT_EQ(25.5, grid.Model().m_TotalsValue[1]);
     EXPECT_TRUE(grid.CellChanged(1, 1));
     EXPECT_TRUE(IsFlagSet(grid.Model().RowAt(1).Flags, RowFlagChanged));
     EXPECT_TRUE(grid.CellsChanged());
     EXPECT_FALSE(grid.CellChanged(2, 1));
+}
+
+// The standard form is the locale's, in full digits, so that the grid's own reading gives the number back.
+TEST_F(CellGrid, ValuesAreStoredInTheLocalesFormAndReadBackUnchanged)
+{
+    const struct {
+        const char* locale;
+        double value;
+        const char* text; // nullptr = too long to spell out here
+    } cases[] {
+        { "de_DE", 1.234, "1,234" },
+        { "de_DE", 0.001, "0,001" },
+        { "de_DE", 1e-7, "0,0000001" },
+        { "de_DE", 123456789.25, "123456789,25" },
+        { "de_DE", -2.5, "-2,5" },
+        { "de_DE", 1e300, nullptr },
+        { "en_US", 1.234, "1.234" },
+        { "en_US", 0.001, "0.001" },
+        { "en_US", 1e-7, "0.0000001" },
+        { "en_US", 123456789.25, "123456789.25" },
+        { "en_US", 1e300, nullptr },
+    };
+    for (const auto& c : cases) {
+        LocaleScope locale(c.locale);
+        grid.CellValue(0, 1, c.value);
+        const QString text = grid.CellText(0, 1);
+        if (c.text)
+            EXPECT_EQ(c.text, text) << c.locale << " " << c.value;
+        EXPECT_EQ(c.value, grid.CellValue(0, 1).toDouble()) << c.locale << " " << text.toStdString();
+        grid.CellValue(0, 1, text); // a text takes the same road back
+        EXPECT_EQ(text, grid.CellText(0, 1)) << c.locale;
+    }
+    EXPECT_TRUE(GridInvariants(grid.Model()));
+}
+
+TEST_F(CellGrid, ValuesThatAreNoFiniteNumberLeaveTheCell)
+{
+    grid.CellValue(0, 1, std::numeric_limits<double>::quiet_NaN());
+    grid.CellValue(0, 1, std::numeric_limits<double>::infinity());
+    EXPECT_EQ("1", grid.CellText(0, 1));
+    grid.CellValue(0, 1, true);
+    EXPECT_EQ("-1", grid.CellText(0, 1));
 }
 
 TEST_F(CellGrid, CheckBoxTextAndCheckFollowEachOther)

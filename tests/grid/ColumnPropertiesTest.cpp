@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <memory>
 
 using namespace Tarvex;
@@ -36,6 +38,24 @@ TEST(GridColumnProperties, WidthsInPixelsFollowTheScaleUnits)
     EXPECT_EQ(2, grid.Model().m_Columns[0].WidthPx);
     grid.ColWidth(0, 3e38f); // far beyond any pixel count: no wrap into negative widths
     EXPECT_GE(grid.Model().m_Columns[0].WidthPx, 0);
+}
+
+TEST(GridColumnProperties, WidthsThatAreNoFiniteNumberAreRefused)
+{
+    RuzuZiri grid;
+    grid.AddColumn("a", 600);
+    for (const float width : { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                               -std::numeric_limits<float>::infinity() }) {
+        EXPECT_EQ(-1, grid.AddColumn("bad", width)) << width;
+        grid.ColWidth(0, width);
+    }
+    EXPECT_EQ(1, grid.Cols());
+    EXPECT_EQ(601.0f, grid.ColWidth(0));
+    grid.AddColumn("b", 300);
+    grid.ColForceFit();
+    for (int c = 0; c < grid.Cols(); ++c)
+        EXPECT_TRUE(std::isfinite(grid.ColWidth(c))) << c;
+    EXPECT_GT(grid.ColWidth(0), grid.ColWidth(1));
 }
 
 TEST(GridColumnProperties, WordWrapOfAColumnReachesOnlyRowsAddedAfterwards)
@@ -92,7 +112,7 @@ TEST(GridAutoSize, TheLongestTextDecidesExceptForCheckBoxAndProgressColumns)
 TEST(GridForceFit, ScalesAllColumnsToFillTheVisibleWidth)
 {
     RuzuZiri grid;
-    grid.resize(401, 100); // 400 pixels = 6000 twips usable
+    grid.resize(405, 100); // 400 pixels = 6000 twips usable inside the single border
     grid.AddColumn("a", 999);
     grid.AddColumn("b", 999);
     grid.AddColumn("c", 1999);

@@ -40,7 +40,7 @@ TEST(GridAddRow, SplitsAtTabsAndWithoutColumnsCreatesOneUntitledColumn)
     grid.AddRow("a\tb");
     ASSERT_EQ(1, grid.Cols());
     EXPECT_EQ("", grid.ColHeading(0));
-    EXPECT_EQ(300 * 15 + 1.0f, grid.ColWidth(0));
+    EXPECT_EQ(300 * 15 - 60 + 1.0f, grid.ColWidth(0)); // the visible width, inside the single border
     grid.AddColumn("b");
     grid.AddItem("x");
     grid.AddItem("p\tq\tr");

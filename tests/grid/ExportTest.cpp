@@ -157,7 +157,12 @@ TEST(GridExport, WritesCaptionHeadingsRowsAndTotalsAsTheExamplesShow)
           [](RuzuZiri& grid) { grid.AddColumn("C", 500, 4, 0, {}, {}, 4, false, 1); }, "A,C,B,\r\na,,b,\r\n" },
         { "totals line: sum, average over every row, captions, no line end",
           { { "Text", 0 }, { "Sum", 1 }, { "Avg", 1 } }, { "x\t1,5\t1", "y\t2\t2", "z\t3\t6" },
-          { .TotalsLineShow = true, .Totals = { { false, "Summe" }, { false, "" }, { true, "Ø" } } }, {},
+          { .TotalsLineShow = true },
+          [](RuzuZiri& grid) {
+              grid.TotalsLineCaption(0, "Summe");
+              grid.TotalsLineCaption(2, "Ø");
+              grid.TotalsLineColAvg(2, true);
+          },
           "Text,Sum,Avg,\r\nx,\"1,5\",1,\r\ny,2,2,\r\nz,3,6,\r\nSumme,\"6,5\",Ø 3," },
     };
     for (const Case& c : cases) {
@@ -205,6 +210,8 @@ TEST(GridExport, ReportsTheFileAndOpensItOnlyWhenAsked)
     scope.Boxes.Answer(MsgBoxResult::No);
     grid.ExportGrid("list");
     grid.CellText(0, 0, "second");
+    grid.Caption("Offene Posten");
+    grid.TotalsLineShow(true);
     scope.Boxes.Answer(MsgBoxResult::Yes);
     grid.ExportGrid("list");
     scope.OpenSucceeds = false;
@@ -219,7 +226,7 @@ TEST(GridExport, ReportsTheFileAndOpensItOnlyWhenAsked)
     EXPECT_EQ(MsgBoxStyle::YesNo | MsgBoxStyle::Question, calls[1].Buttons);
     EXPECT_EQ("Unable to open target file.", calls[4].Prompt);
     EXPECT_EQ((QStringList { scope.PathOf("list.csv"), scope.PathOf(".csv") }), scope.Opened);
-    EXPECT_EQ(Bom + "A,\r\nsecond,\r\n", scope.Read("list.csv")); // the second export replaced the first
+    EXPECT_EQ(Bom + "Offene Posten\r\nA,\r\nsecond,\r\n,", scope.Read("list.csv")); // the second replaced the first
     EXPECT_EQ((QStringList { ".csv", "list.csv" }), scope.Files());
 }
 

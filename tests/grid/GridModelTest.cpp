@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace Tarvex;
 
 namespace {
@@ -89,4 +91,35 @@ TEST(GridModelFormats, ARecordFreedByItsLastCellIsReusedBeforeTheTableGrows)
         model.ApplyCellFormat(model.CellAt(1, 1), FormatFontName, i % 2 ? "Serif" : "Mono", Plain);
     EXPECT_EQ(11u, model.m_CellFormats.size()); // the one record of a cleared table, then ten more
     EXPECT_TRUE(GridInvariants(model));
+}
+
+// Totals of an invoicing grid must not lose small amounts beside large ones, nor stay infinite once
+// the amounts that overflowed are gone.
+TEST(GridModelTotals, RunningTotalsNeitherDriftNorStayInfinite)
+{
+    const QString huge = QStringLiteral("1") + QString(308, u'0');
+    const struct {
+        QStringList rows;
+        int removedPosition;  // -1 = none
+        QString newFirstText; // written to the first row left; null = none
+        double total;
+    } cases[] {
+        { { "10000000000000000", "1" }, 0, {}, 1.0 },
+        { { "1", "10000000000000000", "-10000000000000000" }, -1, {}, 1.0 },
+        { { "10000000000000000", "1", "1" }, -1, "0", 2.0 },
+        { { huge, huge, "5" }, -1, {}, std::numeric_limits<double>::infinity() },
+        { { huge, huge, "5" }, 0, {}, 1e308 },
+        { { huge, huge, "-" + huge }, -1, "1", 1.0 },
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const auto& c = cases[i];
+        GridModel model = ModelWithColumns(1);
+        for (const QString& row : c.rows)
+            model.AddRow(row, -1, Plain);
+        if (c.removedPosition >= 0)
+            model.RemoveRow(c.removedPosition);
+        if (!c.newFirstText.isNull())
+            model.StoreText(model.RowAt(0), 0, c.newFirstText);
+        EXPECT_EQ(c.total, model.m_TotalsValue[0]) << "case " << i;
+    }
 }

@@ -60,20 +60,22 @@ TEST_F(GridSort, RepeatedSortStepsSmallestFirstGreatestFirstThenRecordOrder)
     }
 }
 
-TEST_F(GridSort, StoredColumnIsTakenAsADisplayPosition)
+TEST_F(GridSort, MinusOneSortsTheColumnSortedLastWhereverItIsShown)
 {
     grid.AddColumn(QStringLiteral("a"));
     grid.AddColumn(QStringLiteral("b"));
     // Shown between the two: display order 0, 2, 1.
     grid.AddColumn(QStringLiteral("c"), 500, 4, 0, QString(), QString(), 4, false, 1);
-    grid.AddItem(QStringLiteral("x\t2\tq"));
-    grid.AddItem(QStringLiteral("y\t1\tp"));
-    grid.Sort(1, 1);
-    // The 1 kept from the last sort now means display position 1, where column 2 is shown.
-    grid.Sort(-1, 2);
-    EXPECT_EQ(2, SortOrderOf(grid, 2));
-    EXPECT_EQ(1, SortOrderOf(grid, 1));
-    EXPECT_EQ(QStringList({ "p", "q" }), Shown(grid, 2));
+    grid.AddItem(QStringLiteral("x\t2\tp"));
+    grid.AddItem(QStringLiteral("y\t1\tq"));
+    grid.Sort(1, 2);
+    EXPECT_EQ(QStringList({ "1", "2" }), Shown(grid, 1));
+    for (const int order : { 1, 2, 1 }) {
+        grid.Sort(-1, order);
+        EXPECT_EQ(order, SortOrderOf(grid, 1));
+        EXPECT_EQ(order == 1 ? QStringList({ "2", "1" }) : QStringList({ "1", "2" }), Shown(grid, 1));
+    }
+    EXPECT_EQ(0, SortOrderOf(grid, 2));
 }
 
 TEST(GridSortKeys, EachColumnKindSortsByItsOwnKeyInBothDirections)

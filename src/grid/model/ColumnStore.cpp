@@ -34,12 +34,14 @@ bool GridModel::SetColOrder(const std::vector<int>& Order)
         seen[size_t(col)] = 1;
     }
     m_ColOrder = Order;
+    ++m_Revision;
     return true;
 }
 
 void GridModel::ResetColOrder()
 {
     std::iota(m_ColOrder.begin(), m_ColOrder.end(), 0);
+    ++m_Revision;
 }
 
 void SaveColOrder(const GridModel& Model, const StoreSection& Section)

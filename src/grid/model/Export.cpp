@@ -196,13 +196,12 @@ std::optional<bool> BooleanOf(QAnyStringView Text)
     return rVal(text) != 0;
 }
 
-QString TotalsText(const GridModel& Model, const ExportOptions& Options, int Col)
+QString TotalsText(const GridModel& Model, int Col)
 {
-    const bool known = size_t(Col) < Options.Totals.size();
-    const QString caption = known ? Options.Totals[size_t(Col)].Caption : QString();
+    const QString& caption = Model.Totals()[size_t(Col)].Caption;
     if (Model.Columns()[size_t(Col)].ColType != ColTypeNumber)
         return caption;
-    const QString number = NumberText(TotalsLineValue(Model, Col, known && Options.Totals[size_t(Col)].ColAvg));
+    const QString number = NumberText(Model.TotalsLineValue(Col));
     return caption.isEmpty() ? number : caption + QLatin1Char(' ') + number;
 }
 
@@ -216,14 +215,6 @@ std::vector<int> ExportedColumns(const GridModel& Model, const ExportOptions& Op
 }
 
 } // namespace
-
-double TotalsLineValue(const GridModel& Model, int Col, bool Average)
-{
-    if (!Model.IsColumn(Col) || size_t(Col) >= Model.TotalsValue().size())
-        return 0;
-    const double total = Model.TotalsValue()[size_t(Col)];
-    return Average && Model.ItemCount() > 0 ? total / Model.ItemCount() : total;
-}
 
 std::optional<ExportError> WriteExport(const GridModel& Model, const ExportOptions& Options, QIODevice& Out)
 {
@@ -259,7 +250,7 @@ std::optional<ExportError> WriteExport(const GridModel& Model, const ExportOptio
     }
     if (Options.TotalsLineShow)
         for (const int col : columns)
-            out.Field(TotalsText(Model, Options, col));
+            out.Field(TotalsText(Model, col));
     if (!out.Flush())
         return ExportError { DeviceIOError, Out.errorString() };
     return std::nullopt;

@@ -11,11 +11,11 @@ class QIODevice;
 
 namespace Tarvex {
 
-// What the export takes from the control beside the records.
+// What the export takes from the control beside the records (the totals line's captions and
+// average flags are the model's own).
 struct ExportOptions {
     QString Caption;                // first line of the file when not empty
     bool TotalsLineShow { false };  // the totals line ends the file
-    std::vector<udtTotals> Totals;  // by column number: the totals line's average flag and caption; missing = none
     bool VisibleColsOnly { false }; // hidden columns are left out of every line
     bool VisibleRowsOnly { false }; // a hidden row is written as an empty line
     bool BooleanAsText { false };   // check-box cells as their text; false = -1 for True, 0 for False
@@ -40,9 +40,5 @@ struct ExportError {
 // is followed by a comma; lines end in CR LF; a text holding a comma, a double quote or a line
 // break is put in double quotes with its quotes doubled, so that a reader gets the cell back.
 std::optional<ExportError> WriteExport(const GridModel& Model, const ExportOptions& Options, QIODevice& Out);
-
-// What the totals line shows for a number column: its running total, or with Average the total
-// divided by the number of rows it sums.
-double TotalsLineValue(const GridModel& Model, int Col, bool Average);
 
 } // namespace Tarvex

@@ -1,10 +1,12 @@
 #include "grid/model/GridModel.h"
 
 #include "grid/model/NumberParsing.h"
+#include "grid/model/SortingEngine.h"
 
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <numeric>
 
 namespace Tarvex {
 
@@ -16,9 +18,11 @@ GridModel::GridModel()
 int GridModel::AddColumn(const udtColumn& Column, int Index, const CellLook& Look)
 {
     const int n = Cols();
+    ++m_Revision;
     m_Columns.push_back(Column);
     m_Totals.emplace_back();
     m_TotalsValue.push_back(0.0);
+    m_TotalsSums.emplace_back();
 
     if (m_LastRow >= 0) {
         const int look = FindOrAddFormat(Look);
@@ -41,6 +45,7 @@ int GridModel::AddColumn(const udtColumn& Column, int Index, const CellLook& Loo
 int GridModel::AddRow(QStringView Item, int Position, const CellLook& Look)
 {
     GrowRowsIfFull();
+    ++m_Revision;
     const int record = ++m_LastRow;
     udtRow& row = m_Rows.emplace_back();
 
@@ -52,7 +57,7 @@ int GridModel::AddRow(QStringView Item, int Position, const CellLook& Look)
     for (int c = 0; c < Cols(); ++c) {
         udtCell& cell = cells[c];
         cell.Alignment = static_cast<qint16>(m_Columns[c].Alignment);
-        cell.Flags = m_Columns[c].Flags;
+        cell.Flags = static_cast<quint8>(m_Columns[c].Flags);
         cell.FormatIndex = look;
         if (start > Item.size())
             continue;
@@ -62,13 +67,14 @@ int GridModel::AddRow(QStringView Item, int Position, const CellLook& Look)
         const QStringView text = Item.sliced(start, end - start);
         texts.push_back(text);
         const double value = rVal(text);
-        m_TotalsValue[c] += value;
+        AddToTotal(c, value);
         if (m_Columns[c].ColType == ColTypeCheckBox)
             SetFlagBit(cell.Flags, CellFlagChecked, value != 0.0);
         start = end + 1;
     }
     row.Cells = RowCells(cells, texts);
     RetainFormat(look, Cols());
+    SettleTotals();
 
     if (Position >= 0 && Position < record) {
         m_RowOrder.insert(m_RowOrder.begin() + Position, record);
@@ -82,6 +88,7 @@ void GridModel::RemoveRow(int Position)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Revision;
     const int record = m_RowOrder[Position];
     ForgetRow(m_Rows[record]);
     m_Rows.erase(m_Rows.begin() + record);
@@ -90,6 +97,7 @@ void GridModel::RemoveRow(int Position)
     for (int& r : m_RowOrder)
         r -= r > record ? 1 : 0;
     --m_LastRow;
+    SettleTotals();
     ShrinkRowsIfSparse();
 }
 
@@ -109,6 +117,7 @@ int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
     const int removed = ItemCount() - kept;
     if (removed == 0)
         return 0;
+    ++m_Revision;
 
     m_Rows.resize(kept);
     int position = 0;
@@ -117,16 +126,18 @@ int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
             m_RowOrder[position++] = newRecord[r];
     m_RowOrder.resize(kept);
     m_LastRow = kept - 1;
+    SettleTotals();
     ShrinkRowsIfSparse();
     return removed;
 }
 
 void GridModel::Clear()
 {
+    ++m_Revision;
     std::vector<udtRow>().swap(m_Rows);
     std::vector<int>().swap(m_RowOrder);
     m_LastRow = -1;
-    m_TotalsValue.assign(m_Columns.size(), 0.0);
+    ResetTotals();
     ResetFormats();
 }
 
@@ -138,13 +149,52 @@ void GridModel::ClearAll()
     Clear();
 }
 
+void GridModel::ResetRowOrder()
+{
+    ++m_Revision;
+    std::iota(m_RowOrder.begin(), m_RowOrder.end(), 0);
+}
+
+void GridModel::SortRowStretch(int First, int Last, const std::vector<double>& Keys, bool GreatestFirst)
+{
+    if (!IsRowPosition(First) || !IsRowPosition(Last) || Last < First || Keys.size() != m_Rows.size())
+        return;
+    ++m_Revision;
+    SortingEngine::SortByKeys(std::span(m_RowOrder.data() + First, size_t(Last - First + 1)), Keys, GreatestFirst);
+}
+
+std::vector<int> GridModel::RowStretch(int First, int Last) const
+{
+    if (!IsRowPosition(First) || !IsRowPosition(Last) || Last < First)
+        return {};
+    return { m_RowOrder.begin() + First, m_RowOrder.begin() + Last + 1 };
+}
+
+bool GridModel::ReorderRowStretch(int First, const std::vector<int>& Before, const std::vector<int>& Records)
+{
+    if (Before.size() != Records.size() || RowStretch(First, First + int(Before.size()) - 1) != Before)
+        return false;
+    std::vector<int> sortedBefore = Before;
+    std::vector<int> sortedRecords = Records;
+    std::sort(sortedBefore.begin(), sortedBefore.end());
+    std::sort(sortedRecords.begin(), sortedRecords.end());
+    if (sortedBefore != sortedRecords)
+        return false;
+    ++m_Revision;
+    std::copy(Records.begin(), Records.end(), m_RowOrder.begin() + First);
+    return true;
+}
+
 void GridModel::StoreText(udtRow& Row, int Col, QStringView Text)
 {
     TextScratch scratch;
     const QStringView old = Utf16Of(Row.Cells.View(size_t(Col)), scratch);
     const double value = rVal(Text);
-    m_TotalsValue[Col] += old.isEmpty() ? value : value - rVal(old);
+    if (!old.isEmpty())
+        AddToTotal(Col, -rVal(old));
+    AddToTotal(Col, value);
     Row.Cells.SetText(size_t(Col), Text);
+    SettleTotals();
     if (m_Columns[Col].ColType == ColTypeCheckBox)
         SetFlagBit(Row.Cells[size_t(Col)].Flags, CellFlagChecked, value != 0.0);
 }
@@ -179,7 +229,7 @@ void GridModel::ForgetRow(const udtRow& Row)
             ReleaseFormat(cell.FormatIndex);
         const QAnyStringView text = Row.Cells.View(size_t(c));
         if (!text.isEmpty())
-            m_TotalsValue[c] -= rVal(Utf16Of(text, scratch));
+            AddToTotal(c, -rVal(Utf16Of(text, scratch)));
     }
 }
 

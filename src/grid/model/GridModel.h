@@ -23,6 +23,12 @@ struct CellLook {
     bool operator==(const CellLook&) const = default;
 };
 
+// A running sum with Neumaier's compensation: Sum + Compensation is the total.
+struct CompensatedSum {
+    double Sum { 0 };
+    double Compensation { 0 };
+};
+
 struct CellLookHash {
     size_t operator()(const CellLook& look) const noexcept;
 };
@@ -35,7 +41,8 @@ struct CellLookHash {
 //    and m_ColOrder holds each column number once;
 //  - m_Rows and m_RowOrder have ItemCount() elements, and m_RowOrder holds each record number once;
 //  - a format's UseCount is the number of live cells whose FormatIndex names it;
-//  - m_TotalsValue[c] is the sum of rVal over the texts of column c.
+//  - m_TotalsValue[c] is the sum of rVal over the texts of column c, added with compensation so that
+//    it does not drift, and recomputed from the cells when its running sum overflowed.
 class GridModel {
 public:
     GridModel();
@@ -50,14 +57,10 @@ public:
     int m_LastRow { -1 };                    // highest live record and position; -1 = no rows
     int m_CacheIncrement { 10 };             // least number of row records added at each growth
 
-    const std::vector<udtColumn>& Columns() const { return m_Columns; }
-    const std::vector<int>& ColOrder() const { return m_ColOrder; }
-    const std::vector<udtRow>& Rows() const { return m_Rows; }
-    const std::vector<int>& RowOrder() const { return m_RowOrder; }
-    const std::vector<udtCellFormat>& CellFormats() const { return m_CellFormats; }
-    const std::vector<udtTotals>& Totals() const { return m_Totals; }
-    const std::vector<double>& TotalsValue() const { return m_TotalsValue; }
-    int LastRow() const { return m_LastRow; }
+    // Counts the changes of rows, columns and display order: an operation that raised an event
+    // compares it with the count it saw before, to learn whether the handler changed the grid.
+    quint64 Revision() const { return m_Revision; }
+
     int Cols() const { return static_cast<int>(m_Columns.size()); }
     int ItemCount() const { return m_LastRow + 1; }
     bool IsColumn(int Col) const { return Col >= 0 && Col < Cols(); }
@@ -66,6 +69,14 @@ public:
     const udtRow& RowAt(int Position) const { return m_Rows[m_RowOrder[Position]]; }
     udtCell& CellAt(int Position, int Col) { return RowAt(Position).Cells[Col]; }
     const udtCell& CellAt(int Position, int Col) const { return RowAt(Position).Cells[Col]; }
+    const std::vector<udtColumn>& Columns() const { return m_Columns; }
+    const std::vector<int>& ColOrder() const { return m_ColOrder; }
+    const std::vector<udtRow>& Rows() const { return m_Rows; }
+    const std::vector<int>& RowOrder() const { return m_RowOrder; }
+    const std::vector<udtCellFormat>& CellFormats() const { return m_CellFormats; }
+    const std::vector<udtTotals>& Totals() const { return m_Totals; }
+    const std::vector<double>& TotalsValue() const { return m_TotalsValue; }
+    int LastRow() const { return m_LastRow; }
 
     // Appends the column record; Index 1..Cols()-1 shows it at that display position, anything else
     // appends. Existing rows get a new empty cell in the given look. Returns the display position.
@@ -82,6 +93,16 @@ public:
     // Removes every row whose record satisfies Doomed in one pass; returns how many went.
     int RemoveRows(const std::function<bool(const udtRow&)>& Doomed);
 
+    // Shows the rows in record order again.
+    void ResetRowOrder();
+    // Puts the rows shown at First..Last in the order of their records' keys (ties keep their order).
+    void SortRowStretch(int First, int Last, const std::vector<double>& Keys, bool GreatestFirst);
+    // The records shown at First..Last.
+    std::vector<int> RowStretch(int First, int Last) const;
+    // Shows Records at First.. when the stretch still holds Before (a reordering of the same records);
+    // false, and nothing changed, when the rows moved meanwhile.
+    bool ReorderRowStretch(int First, const std::vector<int>& Before, const std::vector<int>& Records);
+
     // All rows gone, columns kept; the format table shrinks back to one free record.
     void Clear();
     // All columns and rows gone.
@@ -96,11 +117,20 @@ public:
     void ApplyCellFormat(udtCell& Cell, int Code, const QVariant& Value, const CellLook& Default);
     CellLook LookOf(const udtCell& Cell, const CellLook& Default) const;
 
+    // The row's height in pixels, as the layout works it out.
+    void SetRowHeight(int Position, qint32 Height) { RowAt(Position).Height = Height; }
+    // The totals-line settings of an existing column.
+    void SetTotals(int Col, const udtTotals& Totals) { m_Totals[size_t(Col)] = Totals; }
     // Shows the columns in Order (display position -> column number). An order that does not name
     // every column exactly once is refused whole and changes nothing; returns whether it was taken.
     bool SetColOrder(const std::vector<int>& Order);
     // Display order = creation order.
     void ResetColOrder();
+    // What the totals line shows for a column: its running total, or with ColAvg the average over
+    // the rows that total covers (every live row; no rows gives 0).
+    double TotalsLineValue(int Col) const;
+    int CacheIncrement() const { return m_CacheIncrement; }
+    void CacheIncrement(int New_CacheIncrement) { m_CacheIncrement = New_CacheIncrement; }
 
 private:
     void GrowRowsIfFull();
@@ -110,9 +140,16 @@ private:
     void RetainFormat(int Index, int Count = 1);
     void ReleaseFormat(int Index);
     void ResetFormats();
+    void AddToTotal(int Col, double Value);
+    void SettleTotals();
+    void RecomputeTotal(int Col);
+    void ResetTotals();
 
     std::unordered_map<CellLook, int, CellLookHash> m_FormatByLook; // look -> a record holding it
     std::set<int> m_FreeFormats;                                      // records with UseCount 0, lowest first
+    quint64 m_Revision { 0 };                 // see Revision()
+    std::vector<CompensatedSum> m_TotalsSums; // column number -> the running sum behind m_TotalsValue
+    bool m_TotalsOverflowed { false };        // a running sum stopped being finite; SettleTotals mends it
 };
 
 } // namespace Tarvex

@@ -23,7 +23,7 @@ enum RowFlag : qint32 {
     RowFlagLocked = 512,
 };
 
-// Cell flag bits (udtCell::Flags); a progress-bar column keeps its value 0..100 in the whole word instead.
+// Cell flag bits (udtCell::Flags); they fit one byte, the progress value has a field of its own.
 enum CellFlag : qint32 {
     CellFlagChecked = 2,
     CellFlagChanged = 8,
@@ -108,11 +108,12 @@ struct udtTotals {
     QString Caption;
 };
 
-// All row and cell flag changes go through here so the word stays a 16-bit value.
-inline void SetFlagBit(qint16& Flags, qint32 Mask, bool On)
+// All row and cell flag changes go through here so the word keeps its width.
+template <typename Word>
+inline void SetFlagBit(Word& Flags, qint32 Mask, bool On)
 {
     const qint32 word = On ? (Flags | Mask) : (Flags & ~Mask);
-    Flags = static_cast<qint16>(word);
+    Flags = static_cast<Word>(word);
 }
 
 inline bool IsFlagSet(qint32 Flags, qint32 Mask)

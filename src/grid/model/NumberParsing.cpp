@@ -284,4 +284,19 @@ double rVal(QStringView Text)
     return Convert(swapped).value_or(0);
 }
 
+// rVal reads neither an exponent nor a decimal mark other than "." and ",", so the number is written
+// out in full, with the locale's mark where rVal reads it and with the other one where it does not.
+QString StandardNumberText(double Value)
+{
+    const QString plain = QLocale::c().toString(Value, 'f', QLocale::FloatingPointShortest);
+    if (!plain.contains(u'.'))
+        return plain;
+    QString withComma = plain;
+    withComma.replace(u'.', u',');
+    const bool commaFirst = CurrentLocale().Locale.decimalPoint() == QLatin1String(",");
+    const QString& preferred = commaFirst ? withComma : plain;
+    const QString& other = commaFirst ? plain : withComma;
+    return rVal(preferred) == Value || rVal(other) != Value ? preferred : other;
+}
+
 } // namespace Tarvex

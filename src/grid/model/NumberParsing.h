@@ -15,4 +15,8 @@ inline double rVal(const QString& Text)
     return rVal(QStringView(Text));
 }
 
+// The standard text form of a number: the user's locale's decimal mark, no group separators, no
+// exponent and the fewest digits that rVal reads back as Value in that locale. Value must be finite.
+QString StandardNumberText(double Value);
+
 } // namespace Tarvex

@@ -15,7 +15,8 @@ namespace Tarvex {
 struct udtCell {
     qint32 FormatIndex { -1 };          // into m_CellFormats; -1 = the control's colours and font
     qint16 Alignment { 4 };             // text-drawing flags
-    qint16 Flags { 0 };                 // CellFlag bits, or the progress value in a progress column
+    quint8 Flags { 0 };                 // CellFlag bits
+    quint8 Progress { 0 };              // progress value 0..100 of a progress-bar column's cell
 };
 
 // Room for widening a Latin-1 text without touching the heap in the loops over every row.

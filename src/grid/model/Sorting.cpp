@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <numeric>
 
 namespace Tarvex {
 
@@ -32,6 +31,7 @@ qint16 SortDirection(qint32 SortOrder)
 } // namespace
 
 // Stores and normalises the sort columns; false when they name no column, and the sort is ignored.
+// -1 keeps the column sorted last: both hold column numbers, whatever order the columns are shown in.
 bool RuzuZiri::TakeSortColumns(int vCol1, int vCol2)
 {
     if ((vCol1 != -1 && !m_Model.IsColumn(vCol1)) || (vCol2 != -1 && !m_Model.IsColumn(vCol2)))
@@ -44,15 +44,6 @@ bool RuzuZiri::TakeSortColumns(int vCol1, int vCol2)
         std::swap(m_SortCol, m_SortSubCol);
     if (m_SortCol == m_SortSubCol)
         m_SortSubCol = -1;
-
-    // -1 means the header click stored display positions; they become column numbers here.
-    const auto columnShownAt = [this](int position) {
-        return position >= 0 && position < m_Model.Cols() ? m_Model.m_ColOrder[position] : -1;
-    };
-    if (vCol1 == -1)
-        m_SortCol = columnShownAt(m_SortCol);
-    if (vCol2 == -1 && m_SortSubCol != -1)
-        m_SortSubCol = columnShownAt(m_SortSubCol);
     return m_SortCol != -1;
 }
 
@@ -65,18 +56,21 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
 
     udtColumn& primary = m_Model.m_Columns[m_SortCol];
     primary.SortOrder = vCol1SortType == -1 ? NextSortOrder(primary.SortOrder) : vCol1SortType;
+    const qint32 sortOrder = primary.SortOrder;
     if (m_SortSubCol != -1)
-        m_Model.m_Columns[m_SortSubCol].SortOrder = vCol2SortType == -1 ? primary.SortOrder : vCol2SortType;
+        m_Model.m_Columns[m_SortSubCol].SortOrder = vCol2SortType == -1 ? sortOrder : vCol2SortType;
 
     const int currentRecord = m_Row != -1 && m_Model.IsRowPosition(m_Row) ? m_Model.m_RowOrder[m_Row] : 0;
-    if (primary.SortOrder != 0) {
+    if (sortOrder != 0) {
         m_Sorting = true;
-        SortRows(0, m_Model.m_LastRow, m_SortCol, SortDirection(primary.SortOrder));
-        SortSubRanges();
+        const bool finished = SortRows(0, m_Model.m_LastRow, m_SortCol, SortDirection(sortOrder)) && SortSubRanges();
         m_SortKeys.clear();
         m_Sorting = false;
+        // A CustomSort handler changed the rows: what it did stands, and no sort completed.
+        if (!finished)
+            return;
     } else {
-        std::iota(m_Model.m_RowOrder.begin(), m_Model.m_RowOrder.end(), 0);
+        m_Model.ResetRowOrder();
         m_SortCol = -1;
         m_SortSubCol = -1;
     }
@@ -89,17 +83,19 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
     QCoreApplication::processEvents();
 }
 
-void RuzuZiri::SortRows(int First, int Last, int Col, qint16 Order)
+// False when a CustomSort handler changed the rows under the sort, which then gave up.
+bool RuzuZiri::SortRows(int First, int Last, int Col, qint16 Order)
 {
     if (Last <= First || !m_Model.IsColumn(Col))
-        return;
+        return true;
     switch (m_Model.m_Columns[Col].ColType) {
     case ColTypeCheckBox: SortRowsType3(First, Last, Col, Order); break;
     case ColTypeDate: SortRowsDate(First, Last, Col, Order); break;
     case ColTypeNumber: SortRowsNumeric(First, Last, Col, Order); break;
-    case ColTypeCustomSort: SortRowsCustom(First, Last, Col, Order); break;
+    case ColTypeCustomSort: return SortRowsCustom(First, Last, Col, Order);
     default: SortRowsText(First, Last, Col, Order); break;
     }
+    return true;
 }
 
 // The keys of a column are computed once per sort, for every record, and serve the primary sort
@@ -114,8 +110,7 @@ const std::vector<double>& RuzuZiri::SortKeys(int Col, const std::function<std::
 
 void RuzuZiri::SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys)
 {
-    const std::span<int> stretch(m_Model.m_RowOrder.data() + First, size_t(Last - First + 1));
-    SortingEngine::SortByKeys(stretch, Keys, Order == 1);
+    m_Model.SortRowStretch(First, Last, Keys, Order == 1);
 }
 
 SortingEngine::TextOfRecord RuzuZiri::SortTexts(int Col) const
@@ -152,14 +147,13 @@ void RuzuZiri::SortRowsText(int First, int Last, int Col, qint16 Order)
 
 // The host decides each comparison. Value1 and Value2 are the cells' texts: what the handler leaves
 // in them is stored back into the cells. The handler may also switch the column for the comparisons
-// that follow. Whatever it answers the sort ends with a permutation; if it adds or removes rows or
-// columns, the sort gives up and leaves the order as it was.
-void RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
+// that follow. Whatever it answers the sort ends with a permutation; if it adds, removes or reorders
+// rows or columns, the sort gives up and leaves the order as the handler left it.
+bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
 {
-    std::vector<int> records(m_Model.m_RowOrder.begin() + First, m_Model.m_RowOrder.begin() + Last + 1);
+    std::vector<int> records = m_Model.RowStretch(First, Last);
     const std::vector<int> before = records;
-    const int rowCount = m_Model.ItemCount();
-    const int colCount = m_Model.Cols();
+    const quint64 revision = m_Model.Revision();
     int column = Col;
     bool changed = false;
 
@@ -174,7 +168,7 @@ void RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
         int col = column;
         bool swap = false;
         emit CustomSort(Order == 1, col, value1, value2, swap);
-        if (m_Model.ItemCount() != rowCount || m_Model.Cols() != colCount) {
+        if (m_Model.Revision() != revision) {
             changed = true;
             return false;
         }
@@ -186,29 +180,27 @@ void RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
     };
     judge.Stop = [&] { return changed; };
 
-    if (!SortingEngine::SortByJudge(records, judge))
-        return;
-    auto stretch = m_Model.m_RowOrder.begin() + First;
-    if (std::equal(before.begin(), before.end(), stretch))
-        std::copy(records.begin(), records.end(), stretch);
+    return SortingEngine::SortByJudge(records, judge) && m_Model.ReorderRowStretch(First, before, records);
 }
 
 // Runs of equal primary text (compared exactly, whatever the primary column's kind) are ordered by
-// the secondary column.
-void RuzuZiri::SortSubRanges()
+// the secondary column. False when a CustomSort handler changed the rows under it.
+bool RuzuZiri::SortSubRanges()
 {
     if (m_SortSubCol == -1 || !m_Model.IsColumn(m_SortSubCol) || !m_Model.IsColumn(m_SortCol))
-        return;
+        return true;
     const qint16 order = SortDirection(m_Model.m_Columns[m_SortSubCol].SortOrder);
     const int rowCount = m_Model.ItemCount();
+    const size_t col = size_t(m_SortCol);
     int start = 0;
-    for (int p = 1; p <= rowCount && m_Model.ItemCount() == rowCount; ++p) {
-        const size_t col = size_t(m_SortCol);
+    for (int p = 1; p <= rowCount; ++p) {
         if (p < rowCount && m_Model.RowAt(p).Cells.View(col) == m_Model.RowAt(start).Cells.View(col))
             continue;
-        SortRows(start, p - 1, m_SortSubCol, order);
+        if (!SortRows(start, p - 1, m_SortSubCol, order))
+            return false;
         start = p;
     }
+    return true;
 }
 
 } // namespace Tarvex

@@ -27,6 +27,7 @@ bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
     if (Apply) {
         m_Col = Col;
         m_Row = Row;
+        ++m_CellMoves;
         emit RowColChanged();
     }
     if (DoScroll)

@@ -2,18 +2,18 @@
 
 namespace Tarvex {
 
-// The pixel measurements the grid lays out from; recomputed by CalcMetrics, read everywhere else.
+// The pixel measurements the grid lays out from; only CalcMetrics writes them.
 struct GridMetrics {
-    int DrawTextFlags { 0 };       // extra text-drawing flags for cell text (word ellipsis)
-    int CheckBoxSize { 0 };        // side of the row check box
+    int DrawTextFlags { 0 };       // extra text-drawing flags for cell text: 262144 (word ellipsis) or 0
+    int CheckBoxSize { 0 };        // side of the row check box: 16, or the row height less 4 in low rows
     bool HasImageList { false };   // an image list is bound
-    int ImageHeight { 0 };
+    int ImageHeight { 0 };         // the bound image list's image size; kept when none is bound
     int ImageWidth { 0 };
-    int ImageLeft { 0 };           // x inside the first column where a row image starts
-    int TextLeft { 3 };            // x inside the first column where cell content starts
-    int HeaderHeight { 0 };        // y where the first data row starts
-    int HeaderTextHeight { 0 };
-    int CaptionHeight { 0 };
+    int ImageLeft { 3 };           // x inside the first display column where a row image starts
+    int TextLeft { 3 };            // x inside the first display column where cell content starts
+    int HeaderHeight { 0 };        // y where the first data row starts: caption bar plus header row
+    int HeaderTextHeight { 0 };    // height of a line of header text
+    int CaptionHeight { 0 };       // height of the caption bar; 0 without a caption
 };
 
 } // namespace Tarvex

@@ -1,13 +1,8 @@
 #include "grid/RuzuZiri.h"
 
-#include "grid/view/ScaleUnits.h"
-
-#include <QFontMetrics>
-
-#include <algorithm>
-
 namespace Tarvex {
 
+// While painting is off, a change only marks the work as owed; Redraw(true) pays it once.
 void RuzuZiri::RefreshIfRedraw()
 {
     if (m_Paint) {
@@ -18,19 +13,6 @@ void RuzuZiri::RefreshIfRedraw()
     m_PendingScroll = true;
 }
 
-void RuzuZiri::CalcMetrics()
-{
-    const int textHeight = QFontMetrics(font()).height();
-    m_Metrics.HeaderTextHeight = textHeight;
-    m_Metrics.CheckBoxSize = m_RowHeightDef > 16 ? 16 : m_RowHeightDef - 4;
-    m_Metrics.HeaderHeight = 2 * textHeight;
-    m_RowHeightDef = textHeight + 2 * m_MinVerticalOffset + 2;
-}
-
-void RuzuZiri::CalcRowHeight(int)
-{
-}
-
 void RuzuZiri::UpdateScrollRanges()
 {
 }
@@ -39,11 +21,6 @@ void RuzuZiri::DrawGrid(bool Paint)
 {
     if (Paint)
         update();
-}
-
-int RuzuZiri::VisibleWidth() const
-{
-    return std::max(0, width() - 1 - m_RowNumberWidth) * static_cast<int>(TwipsPerPixel);
 }
 
 } // namespace Tarvex

@@ -1,0 +1,164 @@
+#include "grid/RuzuZiri.h"
+
+#include "platform/VariantTypes.h"
+
+#include <cmath>
+
+namespace Tarvex {
+
+void RuzuZiri::Appearance(qint16 New_Appearance)
+{
+    SetProperty(m_Appearance, New_Appearance, QStringLiteral("Appearance"), After::Store);
+}
+
+void RuzuZiri::AlphaBlendSelection(bool New_AlphaBlendSelection)
+{
+    SetProperty(m_AlphaBlendSelection, New_AlphaBlendSelection, QStringLiteral("AlphaBlendSelection"), After::Refresh);
+}
+
+void RuzuZiri::ApplySelectionToImages(bool New_ApplySelectionToImages)
+{
+    SetProperty(m_ApplySelectionToImages, New_ApplySelectionToImages, QStringLiteral("ApplySelectionToImages"), After::Repaint);
+}
+
+void RuzuZiri::BackColorEvenRowsEnabled(bool New_BackColorEvenRowsEnabled)
+{
+    SetProperty(m_BackColorEvenRowsEnabled, New_BackColorEvenRowsEnabled, QStringLiteral("BackColorEvenRowsEnabled"),
+                After::Store);
+}
+
+void RuzuZiri::BorderStyle(int New_BorderStyle)
+{
+    SetProperty(m_BorderStyle, New_BorderStyle, QStringLiteral("BorderStyle"), After::Store);
+}
+
+void RuzuZiri::Caption(const QString& New_Caption)
+{
+    SetProperty(m_Caption, New_Caption, QStringLiteral("Caption"), After::Metrics);
+}
+
+void RuzuZiri::CaptionAlignment(int New_CaptionAlignment)
+{
+    SetProperty(m_CaptionAlignment, New_CaptionAlignment, QStringLiteral("CaptionAlignment"), After::Refresh);
+}
+
+void RuzuZiri::CenterRowImage(bool New_CenterRowImage)
+{
+    SetProperty(m_CenterRowImage, New_CenterRowImage, QStringLiteral("CenterRowImage"), After::Store);
+}
+
+// A header row of no lines is not a choice: it quietly becomes one, and the host is not told.
+void RuzuZiri::ColumnHeaderLines(qint16 New_ColumnHeaderLines)
+{
+    if (New_ColumnHeaderLines < 1) {
+        m_ColumnHeaderLines = 1;
+        AfterChange(After::Metrics);
+        return;
+    }
+    SetProperty(m_ColumnHeaderLines, New_ColumnHeaderLines, QStringLiteral("ColumnHeaderLines"), After::Metrics);
+}
+
+void RuzuZiri::ColumnHeaders(bool New_ColumnHeaders)
+{
+    SetProperty(m_ColumnHeaders, New_ColumnHeaders, QStringLiteral("ShowColumnHeaders"), After::Metrics);
+}
+
+void RuzuZiri::ColumnHeaderSmall(bool New_ColumnHeaderSmall)
+{
+    m_ColumnHeaderSmall = New_ColumnHeaderSmall;
+}
+
+void RuzuZiri::DisplayEllipsis(bool New_DisplayEllipsis)
+{
+    SetProperty(m_DisplayEllipsis, New_DisplayEllipsis, QStringLiteral("DisplayEllipsis"), After::Refresh);
+}
+
+QVariant RuzuZiri::ExpandRowImage() const
+{
+    if (m_ExpandRowImage >= 0)
+        return int(m_ExpandRowImage);
+    return m_ImageList ? QVariant(m_ImageList->Key(-m_ExpandRowImage)) : QVariant();
+}
+
+// A number names the image by index, anything else by key; a key the image list lacks, or a
+// number beyond the field's 16 bits, leaves the setting as it was.
+void RuzuZiri::ExpandRowImage(const QVariant& New_ExpandRowImage)
+{
+    const int type = New_ExpandRowImage.typeId();
+    if (IsIntegerType(type) || type == QMetaType::Double || type == QMetaType::Float) {
+        const double index = std::nearbyint(New_ExpandRowImage.toDouble());
+        if (index >= INT16_MIN && index <= INT16_MAX)
+            m_ExpandRowImage = qint16(index);
+    } else if (m_ImageList) {
+        const int index = m_ImageList->IndexOf(New_ExpandRowImage.toString());
+        if (index > 0 && index <= INT16_MAX)
+            m_ExpandRowImage = qint16(index);
+    }
+    DrawGrid(m_Paint);
+}
+
+void RuzuZiri::FocusRectHide(bool New_FocusRectHide)
+{
+    SetProperty(m_FocusRectHide, New_FocusRectHide, QStringLiteral("HideSelection"), After::Refresh);
+}
+
+void RuzuZiri::FocusRectMode(int New_FocusRectMode)
+{
+    SetProperty(m_FocusRectMode, New_FocusRectMode, QStringLiteral("FocusRectMode"), After::Refresh);
+}
+
+void RuzuZiri::FocusRectStyle(int New_FocusRectStyle)
+{
+    SetProperty(m_FocusRectStyle, New_FocusRectStyle, QStringLiteral("FocusRectStyle"), After::Refresh);
+}
+
+void RuzuZiri::FocusRowHighlight(bool New_FocusRowHighlight)
+{
+    SetProperty(m_FocusRowHighlight, New_FocusRowHighlight, QStringLiteral("FullRowSelect"), After::Refresh);
+}
+
+void RuzuZiri::Font(const QFont& New_Font)
+{
+    m_Font = New_Font;
+    setFont(New_Font);
+    emit PropertyChanged(QStringLiteral("Font"));
+    CalcMetrics();
+    DrawGrid(m_Paint);
+}
+
+void RuzuZiri::FontHeader(const QFont& New_FontHeader)
+{
+    m_FontHeader = New_FontHeader;
+    emit PropertyChanged(QStringLiteral("FontHeader"));
+    CalcMetrics();
+    DrawGrid(m_Paint);
+}
+
+void RuzuZiri::GridLines(int New_GridLines)
+{
+    SetProperty(m_GridLines, New_GridLines, QStringLiteral("GridLines"), After::Refresh);
+}
+
+void RuzuZiri::GridLineWidth(int New_GridLineWidth)
+{
+    SetProperty(m_GridLineWidth, New_GridLineWidth, QStringLiteral("GridLineWidth"), After::Repaint);
+}
+
+// The painter scales row images by the host's scale mode, so it is taken along with the list.
+void RuzuZiri::ImageList(Tarvex::ImageList* New_ImageList)
+{
+    m_ImageList = New_ImageList;
+    if (m_ImageList) {
+        const auto* host = qobject_cast<const Surface*>(parentWidget());
+        const int mode = host ? int(host->ScaleMode()) : 0;
+        m_ParentScaleMode = qint16(mode == 0 ? 1 : mode);
+    }
+    RefreshIfRedraw();
+}
+
+void RuzuZiri::RowCheckBoxes(bool New_RowCheckBoxes)
+{
+    SetProperty(m_RowCheckBoxes, New_RowCheckBoxes, QStringLiteral("CheckBoxes"), After::Refresh);
+}
+
+} // namespace Tarvex

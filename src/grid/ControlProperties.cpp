@@ -1,0 +1,204 @@
+#include "grid/RuzuZiri.h"
+
+#include "platform/SystemInfo.h"
+
+namespace Tarvex {
+
+void RuzuZiri::AfterChange(After Step)
+{
+    switch (Step) {
+    case After::Store:
+        return;
+    case After::Repaint:
+        DrawGrid(m_Paint);
+        return;
+    case After::Metrics:
+        CalcMetrics();
+        [[fallthrough]];
+    case After::Refresh:
+        RefreshIfRedraw();
+        return;
+    }
+}
+
+void RuzuZiri::AllowColumnDrag(bool New_AllowColumnDrag)
+{
+    SetProperty(m_AllowColumnDrag, New_AllowColumnDrag, QStringLiteral("ColumnDrag"), After::Store);
+    if (New_AllowColumnDrag)
+        m_AllowColumnSwap = false;
+}
+
+void RuzuZiri::AllowColumnSwap(bool New_AllowColumnSwap)
+{
+    SetProperty(m_AllowColumnSwap, New_AllowColumnSwap, QStringLiteral("ColumnSwap"), After::Store);
+    if (New_AllowColumnSwap)
+        m_AllowColumnDrag = false;
+}
+
+// Switching hover off repaints the header row, so a header lit at that moment goes dark.
+void RuzuZiri::AllowColumnHover(bool New_AllowColumnHover)
+{
+    SetProperty(m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store);
+    if (!New_AllowColumnHover)
+        DrawGrid(m_Paint);
+}
+
+void RuzuZiri::AllowColumnResizing(bool New_AllowColumnResizing)
+{
+    SetProperty(m_AllowColumnResizing, New_AllowColumnResizing, QStringLiteral("AllowColumnResizing"), After::Store);
+}
+
+void RuzuZiri::AllowColumnSort(bool New_AllowColumnSort)
+{
+    SetProperty(m_AllowColumnSort, New_AllowColumnSort, QStringLiteral("ColumnSort"), After::Store);
+}
+
+void RuzuZiri::AllowDelete(bool New_AllowDelete)
+{
+    SetProperty(m_AllowDelete, New_AllowDelete, QStringLiteral("AllowDelete"), After::Store);
+}
+
+// An editable grid needs a focus rectangle to show which cell an edit would open on.
+void RuzuZiri::AllowEdit(bool New_AllowEdit)
+{
+    SetProperty(m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store);
+    if (New_AllowEdit && m_FocusRectMode == 0)
+        m_FocusRectMode = 2;
+}
+
+void RuzuZiri::AllowInsert(bool New_AllowInsert)
+{
+    SetProperty(m_AllowInsert, New_AllowInsert, QStringLiteral("AllowInsert"), After::Store);
+}
+
+void RuzuZiri::AllowRowResizing(bool New_AllowRowResizing)
+{
+    SetProperty(m_AllowRowResizing, New_AllowRowResizing, QStringLiteral("AllowRowResizing"), After::Store);
+}
+
+// The repaint comes before the change notice here, so a host that reacts to the notice already
+// sees the rows drawn the new way.
+void RuzuZiri::AllowWordWrap(bool New_AllowWordWrap)
+{
+    m_AllowWordWrap = New_AllowWordWrap;
+    DrawGrid(m_Paint);
+    emit PropertyChanged(QStringLiteral("AllowWordWrap"));
+}
+
+void RuzuZiri::AutoToolTips(bool New_AutoToolTips)
+{
+    SetProperty(m_AutoToolTips, New_AutoToolTips, QStringLiteral("AutoToolTips"), After::Store);
+}
+
+void RuzuZiri::CacheIncrement(int New_CacheIncrement)
+{
+    m_Model.CacheIncrement(New_CacheIncrement < 0 ? 10 : New_CacheIncrement);
+    emit PropertyChanged(QStringLiteral("CacheIncrement"));
+}
+
+void RuzuZiri::EditMove(int New_EditMove)
+{
+    SetProperty(m_EditMove, New_EditMove, QStringLiteral("EditMove"), After::Store);
+}
+
+void RuzuZiri::EditTrigger(int New_EditTrigger)
+{
+    SetProperty(m_EditTrigger, New_EditTrigger, QStringLiteral("EditTrigger"), After::Store);
+}
+
+void RuzuZiri::Enabled(bool New_Enabled)
+{
+    setEnabled(New_Enabled);
+    emit PropertyChanged(QStringLiteral("Enabled"));
+}
+
+// The first column right of the frozen block must be the first one scrolled to.
+void RuzuZiri::FreezeAtCol(int New_FreezeAtCol)
+{
+    SetProperty(m_FreezeAtCol, New_FreezeAtCol, QStringLiteral("FreezeAtCol"), After::Store);
+    if (SBGetPos(0) < m_FreezeAtCol + 1)
+        SBSetPos(0, m_FreezeAtCol + 1);
+}
+
+void RuzuZiri::MaxLineCount(int New_MaxLineCount)
+{
+    SetProperty(m_MaxLineCount, New_MaxLineCount, QStringLiteral("MaxLineCount"), After::Refresh);
+}
+
+// A default row height of 0 makes CalcMetrics work it out from the new minimum.
+void RuzuZiri::MinRowHeight(int New_MinRowHeight)
+{
+    m_RowHeightDef = 0;
+    SetProperty(m_MinRowHeight, New_MinRowHeight, QStringLiteral("MinRowHeight"), After::Metrics);
+}
+
+void RuzuZiri::MinVerticalOffset(int New_MinVerticalOffset)
+{
+    m_RowHeightDef = 0;
+    SetProperty(m_MinVerticalOffset, New_MinVerticalOffset, QStringLiteral("MinVerticalOffset"), After::Metrics);
+}
+
+void RuzuZiri::ScaleUnits(int New_ScaleUnits)
+{
+    SetProperty(m_ScaleUnits, New_ScaleUnits, QStringLiteral("ScaleUnits"), After::Store);
+}
+
+// The editor sits at a fixed x; a row-number column appearing under it would leave it misplaced.
+void RuzuZiri::ShowRowNumbers(bool New_ShowRowNumbers)
+{
+    if (!m_EditOpen)
+        SetProperty(m_ShowRowNumbers, New_ShowRowNumbers, QStringLiteral("ShowRowNumbers"), After::Repaint);
+}
+
+void RuzuZiri::ShowRowNumbersVary(bool New_ShowRowNumbersVary)
+{
+    if (!m_EditOpen)
+        SetProperty(m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"), After::Repaint);
+}
+
+// The editor opens with F2, as if the user had asked for it, even where editing is not allowed.
+void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
+{
+    RowColSet(lNewRow, lNewCol);
+    if (m_Model.ItemCount() == 0)
+        return;
+    m_EditKey = 113;
+    // The in-place editor does not exist yet: opening it on (m_Row, m_Col) under a borrowed
+    // AllowEdit, and blanking it, come with it.
+    Q_UNUSED(bBlankCell);
+}
+
+QString RuzuZiri::GetInfo(int lInfo)
+{
+    return LocaleInfo(lInfo);
+}
+
+quintptr RuzuZiri::hWnd() const
+{
+    return quintptr(effectiveWinId());
+}
+
+int RuzuZiri::MouseCol() const
+{
+    if (m_Model.Cols() == 0)
+        return 0;
+    return m_Model.IsColumn(m_MouseCol) ? m_Model.ColOrder()[size_t(m_MouseCol)] : -1;
+}
+
+// The custom pointer is the hand the grid shows over cells that ask for it.
+bool RuzuZiri::UCMousePointer() const
+{
+    return testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::PointingHandCursor;
+}
+
+void RuzuZiri::UCMousePointer(bool Custom)
+{
+    if (Custom == UCMousePointer())
+        return;
+    if (Custom)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+} // namespace Tarvex

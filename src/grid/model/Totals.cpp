@@ -1,0 +1,16 @@
+#include "grid/model/GridModel.h"
+
+namespace Tarvex {
+
+// The running total covers every live row, so the average divides by all of them.
+double GridModel::TotalsLineValue(int Col) const
+{
+    if (!IsColumn(Col))
+        return 0;
+    const double total = m_TotalsValue[size_t(Col)];
+    if (!m_Totals[size_t(Col)].ColAvg)
+        return total;
+    return ItemCount() > 0 ? total / ItemCount() : 0;
+}
+
+} // namespace Tarvex

@@ -1,0 +1,201 @@
+#include "platform/Canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace Tarvex {
+namespace {
+
+QString UnifiedBreaks(const QString& Text)
+{
+    QString unified = Text;
+    return unified.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QStringList TextLines(const QString& Text) { return UnifiedBreaks(Text).split(QLatin1Char('\n')); }
+
+// One line as it is drawn: the text without its mnemonic marks, and the character a single
+// ampersand underlined (-1 for none).
+struct LaidLine {
+    QString Text;
+    int Underlined { -1 };
+};
+
+LaidLine WithoutPrefix(const QString& Line, bool NoPrefix)
+{
+    if (NoPrefix)
+        return LaidLine { Line };
+    LaidLine laid;
+    for (qsizetype i = 0; i < Line.size(); ++i) {
+        if (Line[i] != QLatin1Char('&')) {
+            laid.Text += Line[i];
+            continue;
+        }
+        if (++i >= Line.size())
+            break;
+        if (Line[i] != QLatin1Char('&'))
+            laid.Underlined = int(laid.Text.size());
+        laid.Text += Line[i];
+    }
+    return laid;
+}
+
+// Greedy breaking at blanks; a word wider than the width keeps a line of its own. The blanks a line
+// is broken at are dropped.
+QStringList BrokenAtWords(const QString& Paragraph, const QFontMetrics& Metrics, int Width)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : Paragraph.split(QLatin1Char(' '))) {
+        const QString joined = line.isNull() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isNull() && Metrics.horizontalAdvance(joined) > Width) {
+            lines << line;
+            line = word;
+        } else {
+            line = joined;
+        }
+    }
+    lines << line;
+    return lines;
+}
+
+// The longest start of the line that fits with "..." behind it.
+QString WithEllipsis(const QString& Line, const QFontMetrics& Metrics, int Width)
+{
+    const QString dots = QStringLiteral("...");
+    qsizetype keep = Line.size();
+    while (keep > 0 && Metrics.horizontalAdvance(Line.left(keep) + dots) > Width)
+        --keep;
+    return Line.left(keep) + dots;
+}
+
+std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFontMetrics& Metrics, int Width)
+{
+    QStringList paragraphs;
+    if (Flags & TextFlags::SingleLine)
+        paragraphs << UnifiedBreaks(Text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    else
+        paragraphs = TextLines(Text);
+
+    std::vector<LaidLine> lines;
+    for (const QString& paragraph : paragraphs) {
+        LaidLine whole = WithoutPrefix(paragraph, Flags & TextFlags::NoPrefix);
+        const bool wraps = (Flags & TextFlags::WordBreak) && !(Flags & TextFlags::SingleLine);
+        const QStringList broken = wraps ? BrokenAtWords(whole.Text, Metrics, Width) : QStringList { whole.Text };
+        if (broken.size() == 1) {
+            lines.push_back(whole);
+            continue;
+        }
+        for (const QString& line : broken)
+            lines.push_back(LaidLine { line });
+    }
+    if (Flags & TextFlags::WordEllipsis)
+        for (LaidLine& line : lines)
+            if (Metrics.horizontalAdvance(line.Text) > Width) {
+                line.Text = WithEllipsis(line.Text, Metrics, Width);
+                line.Underlined = -1;
+            }
+    return lines;
+}
+
+} // namespace
+
+void Canvas::DrawText(int X, int Y, const QString& Text, const QFont& Font, OleColor Color)
+{
+    if (m_Image.isNull() || Text.isEmpty())
+        return;
+    QPainter painter(&m_Image);
+    if (m_HasClip)
+        painter.setClipRect(m_Clip.Left, m_Clip.Top, m_Clip.Width(), m_Clip.Height());
+    painter.setFont(Font);
+    painter.setPen(TranslateOleColor(Color, m_Palette));
+    const QFontMetricsF metrics(Font);
+    qreal baseline = Y + metrics.ascent();
+    for (const QString& line : TextLines(Text)) {
+        painter.drawText(QPointF(X, baseline), line);
+        baseline += metrics.height();
+    }
+}
+
+int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& Font, OleColor Color)
+{
+    if (Text.isEmpty()) {
+        if (Flags & TextFlags::CalcRect) {
+            Bounds.Right = Bounds.Left;
+            Bounds.Bottom = Bounds.Top;
+        }
+        return 0;
+    }
+    const QFontMetrics metrics(Font);
+    const int width = int(std::clamp((long long)Bounds.Right - Bounds.Left, 0LL, (long long)INT_MAX));
+    const std::vector<LaidLine> lines = Layout(Text, Flags, metrics, width);
+    const int lineHeight = metrics.height();
+    const int height = int(std::min<long long>((long long)lineHeight * lines.size(), 0x3FFFFFFF));
+
+    if (Flags & TextFlags::CalcRect) {
+        int widest = 0;
+        for (const LaidLine& line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line.Text));
+        Bounds.Right = int(std::min<long long>((long long)Bounds.Left + widest, INT_MAX));
+        Bounds.Bottom = int(std::min<long long>((long long)Bounds.Top + height, INT_MAX));
+        return height;
+    }
+
+    long long top = Bounds.Top;
+    if (Flags & TextFlags::SingleLine) {
+        if (Flags & TextFlags::Bottom)
+            top = (long long)Bounds.Bottom - height;
+        else if (Flags & TextFlags::VCenter)
+            top = Bounds.Top + ((long long)Bounds.Bottom - Bounds.Top - height) / 2;
+    }
+    const int result = int(std::clamp<long long>(top - Bounds.Top + height, INT_MIN, INT_MAX));
+
+    const QColor color = TranslateOleColor(Color, m_Palette);
+    Paint(Bounds, [&](QPainter& Painter) {
+        Painter.setFont(Font);
+        Painter.setPen(color);
+        long long y = top;
+        for (const LaidLine& line : lines) {
+            const int lineWidth = metrics.horizontalAdvance(line.Text);
+            long long x = Bounds.Left;
+            if (Flags & TextFlags::Right)
+                x = (long long)Bounds.Right - lineWidth;
+            else if (Flags & TextFlags::Center)
+                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - lineWidth) / 2;
+            const qreal baseline = qreal(y + metrics.ascent());
+            Painter.drawText(QPointF(qreal(x), baseline), line.Text);
+            if (line.Underlined >= 0) {
+                const int from = metrics.horizontalAdvance(line.Text.left(line.Underlined));
+                const int to = metrics.horizontalAdvance(line.Text.left(line.Underlined + 1));
+                const qreal under = baseline + metrics.underlinePos();
+                Painter.drawLine(QLineF(qreal(x + from), under, qreal(x + to - 1), under));
+            }
+            y += lineHeight;
+        }
+    });
+    return result;
+}
+
+double Canvas::TextWidth(const QFont& Font, const QString& Text)
+{
+    const QFontMetricsF metrics(Font);
+    double widest = 0;
+    for (const QString& line : TextLines(Text))
+        widest = std::max(widest, double(metrics.horizontalAdvance(line)));
+    return widest;
+}
+
+double Canvas::TextHeight(const QFont& Font, const QString& Text)
+{
+    return QFontMetricsF(Font).height() * TextLines(Text).size();
+}
+
+} // namespace Tarvex

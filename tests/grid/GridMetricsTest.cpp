@@ -1,0 +1,207 @@
+#include "GridProbe.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Tarvex;
+
+namespace {
+
+// Pixel units, a small header font so that row heights come from MinRowHeight, three columns of
+// 61 pixels and four rows of 20.
+struct LaidOutGrid : testing::Test {
+    RuzuZiri grid;
+    RuzuZiriProbe probe { grid };
+
+    void SetUp() override
+    {
+        QFont small = grid.Font();
+        small.setPixelSize(8);
+        grid.FontHeader(small);
+        grid.ScaleUnits(3);
+        grid.MinVerticalOffset(0);
+        grid.MinRowHeight(18);
+        grid.resize(300, 200);
+        for (const char* name : { "a", "b", "c" })
+            grid.AddColumn(name, 60, 5);
+        for (int r = 0; r < 4; ++r)
+            grid.AddItem("x\ty\tz");
+    }
+    int HeaderTextHeight() const { return probe.Metrics().HeaderTextHeight; }
+    int HeaderHeight() const { return probe.Metrics().HeaderHeight; }
+};
+
+} // namespace
+
+TEST_F(LaidOutGrid, RowHeightIsTheLargerOfTheMinimumAndTheHeaderTextPlusOffsets)
+{
+    ASSERT_LT(HeaderTextHeight(), 18);
+    EXPECT_EQ(20, probe.RowHeightDef());
+    EXPECT_EQ(20, grid.Model().RowAt(3).Height);
+    grid.MinVerticalOffset(3);
+    grid.MinRowHeight(1); // below the text height, so the text height counts
+    EXPECT_EQ(HeaderTextHeight() + 2 * 3 + 2, probe.RowHeightDef());
+    grid.ScaleUnits(1);
+    grid.MinRowHeight(300); // twips
+    EXPECT_EQ(20 + 2 * 3 + 2, probe.RowHeightDef());
+}
+
+TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
+{
+    struct Case {
+        int MinRowHeight;
+        bool CheckBoxes;
+        int CheckBox;
+        int TextLeft;
+    };
+    for (const Case c : { Case { 12, false, 10, 3 }, { 12, true, 10, 12 }, { 14, true, 12, 14 }, { 15, true, 16, 18 } }) {
+        grid.RowCheckBoxes(c.CheckBoxes);
+        grid.MinRowHeight(c.MinRowHeight); // row height = MinRowHeight + 2
+        EXPECT_EQ(c.CheckBox, probe.Metrics().CheckBoxSize) << c.MinRowHeight;
+        EXPECT_EQ(c.TextLeft, probe.Metrics().TextLeft) << c.MinRowHeight;
+        EXPECT_EQ(c.TextLeft, probe.Metrics().ImageLeft) << c.MinRowHeight;
+    }
+    Tarvex::ImageList images;
+    images.ImageWidth(24);
+    grid.ImageList(&images);
+    grid.Refresh();
+    EXPECT_TRUE(probe.Metrics().HasImageList);
+    EXPECT_EQ(24, probe.Metrics().ImageWidth);
+    EXPECT_EQ(18, probe.Metrics().TextLeft); // no row has an image, so nothing moves
+}
+
+TEST_F(LaidOutGrid, HeaderHeightAddsTheCaptionBarToTheHeaderLines)
+{
+    const int h = HeaderTextHeight();
+    struct Case {
+        QString Caption;
+        bool Headers;
+        qint16 Lines;
+        bool Small;
+        double Expected;
+    };
+    const double caption = std::nearbyint(h * 1.5);
+    for (const Case& c : { Case { "", true, 1, false, 2.0 * h }, { "", true, 2, false, 3.0 * h },
+                           { "", true, 1, true, std::nearbyint(h / 3.0 + h) },
+                           { "", true, 2, true, std::nearbyint(2 * h / 3.0 + h) },
+                           { "Documents", true, 1, false, 2.0 * h + caption }, { "Documents", false, 1, false, caption },
+                           { "", false, 3, false, 0 } }) {
+        grid.Caption(c.Caption);
+        grid.ColumnHeaderSmall(c.Small);
+        grid.ColumnHeaderLines(c.Lines);
+        grid.ColumnHeaders(c.Headers);
+        EXPECT_EQ(int(c.Expected), HeaderHeight()) << c.Caption.toStdString() << c.Headers << c.Lines << c.Small;
+        EXPECT_EQ(c.Caption.isEmpty() ? 0 : int(caption), probe.Metrics().CaptionHeight);
+    }
+}
+
+TEST_F(LaidOutGrid, ColumnUnderXIncludesFourPixelsRightOfItsBorder)
+{
+    for (const auto& [x, position] : { std::pair { 0.f, -1 }, { 1.f, 0 }, { 61.f, 0 }, { 65.f, 0 }, { 66.f, 1 },
+                                       { 187.f, 2 }, { 188.f, -1 } })
+        EXPECT_EQ(position, probe.ColFromX(x)) << x;
+    grid.ColVisible(1, false);
+    EXPECT_EQ(2, probe.ColFromX(66.f)); // hidden columns take no room
+}
+
+TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
+{
+    grid.FreezeAtCol(0);
+    EXPECT_EQ(1, probe.ScrollPos(0)); // scrolling starts right of the frozen block
+    probe.ScrollPos(0, 2);
+    EXPECT_EQ(2, probe.ColFromX(66.f));
+    EXPECT_EQ((Rect { 0, -99, 61, -99 }), probe.ColumnExtent(0));
+    EXPECT_EQ((Rect { -1, -99, -99, -99 }), probe.ColumnExtent(1));
+    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(2));
+    probe.RowNumberWidth(19);
+    EXPECT_EQ((Rect { 18, -99, -99, -99 }), probe.ColumnExtent(1));
+    EXPECT_EQ((Rect { 80, -99, 141, -99 }), probe.ColumnExtent(2));
+    grid.FreezeAtCol(-1);
+    EXPECT_EQ(2, probe.ScrollPos(0)); // a position already right of the block stays
+}
+
+TEST_F(LaidOutGrid, FirstColumnExtentLeavesOutTheCheckBoxArea)
+{
+    grid.RowCheckBoxes(true);
+    grid.Refresh();
+    EXPECT_EQ((Rect { 18, -99, 61, -99 }), probe.ColumnExtent(0));
+    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(1));
+}
+
+TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
+{
+    const int top = HeaderHeight();
+    grid.RowVisible(1, false);
+    for (const auto& [y, row] : { std::pair { top, -1 }, { top + 1, 0 }, { top + 20, 0 }, { top + 21, 2 },
+                                  { top + 60, 3 }, { top + 61, -1 } })
+        EXPECT_EQ(row, probe.RowFromY(float(y))) << y;
+    EXPECT_EQ(top + 20, probe.RowTop(2));
+    EXPECT_EQ(top, probe.RowTop(2, 2));
+    EXPECT_EQ(-1, probe.RowTop(1, 2));
+    probe.ScrollPos(1, 2);
+    EXPECT_EQ(2, probe.RowFromY(float(top + 1)));
+    EXPECT_EQ(-1, probe.RowTop(0));
+}
+
+TEST_F(LaidOutGrid, PagesAndVisibleCountsFollowTheClientHeight)
+{
+    const int top = HeaderHeight();
+    grid.resize(300, top + 4 + 45);
+    EXPECT_EQ(2, probe.VisibleRowCount()); // inside the single border
+    grid.resize(300, top + 45);
+    EXPECT_EQ(1, probe.PageTopRow(3)); // rows 2 and 3 fill the page that ends with row 3
+    EXPECT_EQ(-1, probe.PageTopRow(1));
+    EXPECT_EQ(-5, probe.PageTopRow(-5));
+}
+
+TEST_F(LaidOutGrid, CellPlacementFollowsTheAlignmentCode)
+{
+    // Code 5 centres the 16 x 16 check box in the 61 x 20 cell: 22.5 rounds to 22.
+    EXPECT_EQ((Rect { 22, 2, 38, 18 }), probe.CellRect(0, 0, 0, 1));
+    probe.RowNumberWidth(19);
+    EXPECT_EQ((Rect { 41, 2, 57, 18 }), probe.CellRect(0, 0, 0, 1));
+    probe.RowNumberWidth(0);
+    EXPECT_EQ((Rect { 0, 100, 61, 120 }), probe.CellRect(0, 0, 100, 0)); // the cell itself fills it
+
+    Tarvex::ImageList images;
+    grid.ImageList(&images);
+    grid.Refresh();
+    struct Case {
+        int Alignment;
+        Rect Expected;
+    };
+    for (const Case c : { Case { 0, { 1, 2, 17, 18 } }, { 2, { 44, 2, 60, 18 } }, { 8, { 1, 2, 17, 18 } },
+                          { 10, { 44, 2, 60, 18 } }, { 6, { 44, 2, 60, 18 } }, { 3, { 0, 0, 16, 16 } },
+                          { 12, { 0, 0, 16, 16 } } }) {
+        grid.ColImageAlignment(0, c.Alignment);
+        EXPECT_EQ(c.Expected, probe.CellRect(0, 0, 0, 2)) << c.Alignment;
+    }
+}
+
+TEST_F(LaidOutGrid, WordWrappedRowsGrowUpToTheLineLimit)
+{
+    grid.Font(grid.FontHeader()); // cell and header lines of one height
+    grid.AllowWordWrap(true);
+    grid.AddColumn("notes", 60, 0, 0, "", "", 4, true);
+    const int oneLine = probe.RowHeightDef() - 2;
+    grid.AddItem("a\tb\tc\tone\ntwo\nthree\nfour\nfive");
+    const int last = grid.ItemCount() - 1;
+    EXPECT_GT(grid.Model().RowAt(last).Height, 4 * HeaderTextHeight());
+    grid.MaxLineCount(2);
+    grid.CellText(last, 3, "one\ntwo\nthree\nfour\nfive!");
+    EXPECT_EQ(2 * oneLine, grid.Model().RowAt(last).Height);
+    grid.CellText(last, 3, "short");
+    EXPECT_EQ(oneLine, grid.Model().RowAt(last).Height);
+}
+
+TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
+{
+    grid.resize(200, 100);
+    EXPECT_EQ(1500 - 60, grid.VisibleHeight());
+    EXPECT_EQ(3000 - 60 - 15, grid.VisibleWidth());
+    probe.RowNumberWidth(19);
+    grid.BorderStyle(0);
+    EXPECT_EQ(1500, grid.VisibleHeight());
+    EXPECT_EQ(3000 - 15 - 19 * 15, grid.VisibleWidth());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "grid/RuzuZiri.h"
+
+namespace Tarvex {
+
+// The grid's private layout, as the painter and the mouse handlers see it.
+struct RuzuZiriProbe {
+    RuzuZiri& Grid;
+
+    const GridMetrics& Metrics() const { return Grid.m_Metrics; }
+    int RowHeightDef() const { return Grid.m_RowHeightDef; }
+    bool WorkOwed() const { return Grid.m_PendingMetrics && Grid.m_PendingScroll; }
+    void RowNumberWidth(int Width) { Grid.m_RowNumberWidth = Width; }
+    void ScrollPos(int Bar, int Position) { Grid.m_ScrollPos[Bar] = Position; }
+    int ScrollPos(int Bar) const { return Grid.m_ScrollPos[Bar]; }
+    void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
+    void MouseCol(int Position) { Grid.m_MouseCol = Position; }
+
+    Rect ColumnExtent(int Position, Rect Start = { -99, -99, -99, -99 }) const
+    {
+        Grid.GetColumnExtent(Position, Start);
+        return Start;
+    }
+    Rect CellRect(int Row, int Position, int Top, int Kind) const
+    {
+        Rect placement;
+        Grid.GetCellRect(Row, Position, Top, placement, Kind);
+        return placement;
+    }
+    int ColFromX(float X) const { return Grid.ColFromX(X); }
+    int RowFromY(float Y) const { return Grid.RowFromY(Y); }
+    int RowTop(int Row, int Start = -1) const { return Grid.RowTop(Row, Start); }
+    int VisibleRowCount() const { return Grid.VisibleRowCount(); }
+    int PageTopRow(int Row) const { return Grid.PageTopRow(Row); }
+    int FindColPosition(int Col) const { return Grid.FindColPosition(Col); }
+};
+
+} // namespace Tarvex
