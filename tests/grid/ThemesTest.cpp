@@ -1,3 +1,4 @@
+#include "grid/RuzuZiri.h"
 #include "grid/view/Themes.h"
 #include "platform/VisualStyle.h"
 
@@ -82,4 +83,20 @@ TEST(Themes, TheVisualStyleNamePicksTheScheme)
     }
     VisualStyle::Override classic(false);
     EXPECT_EQ(QStringLiteral("Classic"), GetVisualStyleName());
+}
+
+TEST(Themes, FollowingTheSystemAppliesTheSchemeOfItsVisualStyleOrKeepsTheColoursWithoutOne)
+{
+    struct Case { bool Themed; QString Name; qint32 BackColorSel; };
+    const Case cases[] = {
+        { true, "Metallic", 0xBFB4B2 }, { true, "HomeStead", 0x70A093 }, { true, "Luna", 0xC56A31 },
+        { false, QString(), 0x778A77 },
+    };
+    for (const Case& c : cases) {
+        VisualStyle::Override style(c.Themed, c.Name);
+        RuzuZiri grid;
+        grid.ThemeColor(3);
+        grid.ThemeColor(ThemeColorSystem);
+        EXPECT_EQ(c.BackColorSel, grid.BackColorSel()) << c.Name.toStdString();
+    }
 }

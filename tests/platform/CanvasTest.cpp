@@ -77,6 +77,8 @@ TEST(Canvas, DrawingFarOutsideTheImageIsClippedWithoutWalkingTheWholeLine)
     QElapsedTimer timer;
     timer.start();
     picture.Draw.Line(-200000000, 5, 200000000, 5, Black);
+    picture.Draw.Line(INT_MIN, INT_MIN, INT_MAX, INT_MAX, Red);
+    picture.Draw.Line(INT_MIN, 7, INT_MAX, 7, Red);
     picture.Draw.Line(-200000000, -200000000, 200000000, 200000000, Black);
     picture.Draw.DrawFocusRect(Rect { -200000000, -200000000, 200000000, 200000000 });
     EXPECT_LT(timer.elapsed(), 1000);
@@ -84,6 +86,7 @@ TEST(Canvas, DrawingFarOutsideTheImageIsClippedWithoutWalkingTheWholeLine)
     EXPECT_EQ(Black, picture.At(0, 5));
     EXPECT_EQ(Black, picture.At(11, 5));
     EXPECT_EQ(Black, picture.At(3, 3));
+    EXPECT_EQ(Red, picture.At(11, 7));
     EXPECT_EQ(Canvas::NoPixel, picture.At(12, 0));
 }
 
