@@ -5,8 +5,8 @@
 
 #include <QIODevice>
 
-#include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace Tarvex {
 
@@ -214,6 +214,24 @@ std::vector<int> ExportedColumns(const GridModel& Model, const ExportOptions& Op
     return columns;
 }
 
+// The row's cells in the given columns; false when a check-box cell to be written as a number
+// holds no Boolean.
+bool WriteCells(CsvOut& Out, const udtRow& Row, const std::vector<int>& Columns, const std::vector<char>& AsNumber)
+{
+    for (const int col : Columns) {
+        const QAnyStringView text = Row.Cells.View(size_t(col));
+        if (!AsNumber[size_t(col)]) {
+            Out.Field(text);
+            continue;
+        }
+        const std::optional<bool> checked = BooleanOf(text);
+        if (!checked)
+            return false;
+        Out.Field(*checked ? QLatin1StringView("-1") : QLatin1StringView("0"));
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<ExportError> WriteExport(const GridModel& Model, const ExportOptions& Options, QIODevice& Out)
@@ -228,24 +246,14 @@ std::optional<ExportError> WriteExport(const GridModel& Model, const ExportOptio
     for (const int col : columns)
         out.Field(Model.Columns()[size_t(col)].Heading);
     out.LineEnd();
-
     std::vector<char> asNumber(size_t(Model.Cols()), 0);
     for (const int col : columns)
         asNumber[size_t(col)] = !Options.BooleanAsText && Model.Columns()[size_t(col)].ColType == ColTypeCheckBox;
     for (int position = 0; position <= Model.LastRow(); ++position) {
         const udtRow& row = Model.RowAt(position);
-        if (!Options.VisibleRowsOnly || row.Visible) {
-            for (const int col : columns) {
-                if (!asNumber[size_t(col)]) {
-                    out.Field(row.Cells.View(size_t(col)));
-                    continue;
-                }
-                const std::optional<bool> checked = BooleanOf(row.Cells.View(size_t(col)));
-                if (!checked)
-                    return ExportError { TypeMismatch, QStringLiteral("Type mismatch") };
-                out.Field(*checked ? QLatin1StringView("-1") : QLatin1StringView("0"));
-            }
-        }
+        if (!Options.VisibleRowsOnly || row.Visible)
+            if (!WriteCells(out, row, columns, asNumber))
+                return ExportError { TypeMismatch, QStringLiteral("Type mismatch") };
         out.LineEnd();
     }
     if (Options.TotalsLineShow)
