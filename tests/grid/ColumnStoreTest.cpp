@@ -15,28 +15,20 @@ using namespace Tarvex;
 
 namespace {
 
-// The per-user store in a folder of the test's own, the default locale restored after.
+// The per-user store in a folder of the test's own; the default locale is restored after.
 class StoreScope {
 public:
     StoreScope() { QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_Folder.path()); }
     ~StoreScope() { QLocale::setDefault(m_Locale); }
 
-    void Save(const QString& Section, const QString& Key, const QString& Value) const
-    {
-        SaveSetting(QCoreApplication::applicationName(), Section, Key, Value);
-    }
-    QString Get(const QString& Section, const QString& Key) const
-    {
-        return GetSetting(QCoreApplication::applicationName(), Section, Key, "absent");
-    }
-
-    void WriteByHand(const QByteArray& Text) const
+    // The section "archive" of the store, as a person would type it into the file.
+    void WriteByHand(const QByteArray& Keys) const
     {
         const QString application = QCoreApplication::applicationName();
         QFile file(QSettings(QSettings::IniFormat, QSettings::UserScope, application, application).fileName());
         QDir().mkpath(QFileInfo(file).absolutePath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(Text);
+        file.write("[archive]\n" + Keys);
     }
 
 private:
@@ -52,11 +44,13 @@ void Arrange(RuzuZiri& Grid)
     Grid.AddColumn("d", 500, 4, 0, {}, {}, 4, false, 1);
 }
 
+const std::vector<int> Arranged { 0, 3, 1, 2 };
+const std::vector<int> Created { 0, 1, 2, 3 };
+
 } // namespace
 
 TEST(GridColumnStore, OrderAndWidthsComeBackUnderEitherNumberFormat)
 {
-    const std::vector<int> arranged { 0, 3, 1, 2 };
     for (const auto& [saving, loading] : { std::pair { "de_DE", "en_US" }, std::pair { "en_US", "de_DE" } }) {
         SCOPED_TRACE(saving);
         StoreScope store;
@@ -66,49 +60,46 @@ TEST(GridColumnStore, OrderAndWidthsComeBackUnderEitherNumberFormat)
         saved.ColWidth(2, 85.5f);
         saved.ColOrderSave("archive");
         saved.ColWidthsSave("archive");
-        EXPECT_EQ(QLocale().toString(85.5), store.Get("archive", "W2"));
+        EXPECT_EQ(QLocale().toString(85.5), GetSetting(QCoreApplication::applicationName(), "archive", "W2"));
 
         QLocale::setDefault(QLocale(loading));
         RuzuZiri loaded;
-        Arrange(loaded);
-        loaded.ColOrderRestore("");
+        RuzuZiri other;
+        for (RuzuZiri* grid : { &loaded, &other }) {
+            Arrange(*grid);
+            grid->ColOrderRestore("");
+        }
         QSignalSpy changed(&loaded, &RuzuZiri::ColumnOrderChanged);
         loaded.ColOrderLoad("archive");
         loaded.ColWidthsLoad("archive");
-        EXPECT_EQ(arranged, loaded.Model().ColOrder());
+        other.ColOrderLoad("journal"); // a section of another name holds nothing of this one
+        EXPECT_EQ(Arranged, loaded.Model().ColOrder());
         EXPECT_EQ(1, changed.count());
         EXPECT_EQ(85.5f, loaded.ColWidth(2));
         EXPECT_EQ(501.0f, loaded.ColWidth(0));
-
-        RuzuZiri other; // a section of another name holds nothing of this one
-        Arrange(other);
-        other.ColOrderRestore("");
-        other.ColOrderLoad("journal");
-        EXPECT_EQ((std::vector<int> { 0, 1, 2, 3 }), other.Model().ColOrder());
+        EXPECT_EQ(Created, other.Model().ColOrder());
     }
 }
 
 TEST(GridColumnStore, AForeignOrBrokenOrderChangesNothing)
 {
-    const QList<std::pair<const char*, std::map<QString, QString>>> stores {
-        { "saved for three columns", { { "Count", "2" }, { "0", "2" }, { "1", "1" }, { "2", "0" } } },
-        { "no count", { { "0", "3" }, { "1", "2" }, { "2", "1" }, { "3", "0" } } },
-        { "a column out of range", { { "Count", "3" }, { "0", "3" }, { "1", "2" }, { "2", "1" }, { "3", "4" } } },
-        { "a column twice", { { "Count", "3" }, { "0", "3" }, { "1", "3" }, { "2", "1" }, { "3", "0" } } },
-        { "a negative column", { { "Count", "3" }, { "0", "-1" }, { "1", "2" }, { "2", "1" }, { "3", "0" } } },
-        { "a number beyond any column", { { "Count", "3" }, { "0", "99999999999" }, { "1", "2" }, { "2", "1" }, { "3", "0" } } },
-        { "no number", { { "Count", "3" }, { "0", "x" }, { "1", "3" }, { "2", "1" }, { "3", "0" } } },
+    const QList<std::pair<const char*, QByteArray>> stores {
+        { "saved for three columns", "Count=2\n0=2\n1=1\n2=0\n" },
+        { "no count", "0=3\n1=2\n2=1\n3=0\n" },
+        { "a column out of range", "Count=3\n0=3\n1=2\n2=1\n3=4\n" },
+        { "a column twice", "Count=3\n0=3\n1=3\n2=1\n3=0\n" },
+        { "a number beyond any column", "Count=3\n0=99999999999\n1=2\n2=1\n3=0\n" },
+        { "no number, read as 0 for the second time", "Count=3\n0=x\n1=3\n2=1\n3=0\n" },
     };
     for (const auto& [name, keys] : stores) {
         SCOPED_TRACE(name);
         StoreScope store;
-        for (const auto& [key, value] : keys)
-            store.Save("archive", key, value);
+        store.WriteByHand(keys);
         RuzuZiri grid;
         Arrange(grid);
         QSignalSpy changed(&grid, &RuzuZiri::ColumnOrderChanged);
         grid.ColOrderLoad("archive");
-        EXPECT_EQ((std::vector<int> { 0, 3, 1, 2 }), grid.Model().ColOrder());
+        EXPECT_EQ(Arranged, grid.Model().ColOrder());
         EXPECT_EQ(0, changed.count());
     }
 }
@@ -116,7 +107,7 @@ TEST(GridColumnStore, AForeignOrBrokenOrderChangesNothing)
 TEST(GridColumnStore, WidthsLoadWhatIsStoredAndKeepTheRest)
 {
     StoreScope store;
-    store.WriteByHand("[archive]\nW0=1234,5\nW1=none\n"); // an unquoted comma reads as a list in an INI file
+    store.WriteByHand("W0=1234,5\nW1=none\n"); // an unquoted comma makes a list of an INI value
     RuzuZiri grid;
     Arrange(grid);
     grid.ColWidth(2, 123.456789f);
@@ -141,7 +132,7 @@ TEST(GridColumnStore, RestoreShowsCreationOrderAndKeepsTheCurrentColumn)
     grid.RowColSet(0, 3);
     QSignalSpy changed(&grid, &RuzuZiri::ColumnOrderChanged);
     grid.ColOrderRestore("ignored");
-    EXPECT_EQ((std::vector<int> { 0, 1, 2, 3 }), grid.Model().ColOrder());
+    EXPECT_EQ(Created, grid.Model().ColOrder());
     EXPECT_EQ(1, changed.count());
     EXPECT_EQ(3, grid.Col());
 }

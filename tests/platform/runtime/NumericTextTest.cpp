@@ -66,16 +66,9 @@ TEST(LeadingNumber, StopsAtTheFirstCharacterThatCannotContinueAndSaturatesOutOfR
 TEST(NumberText, WritesTheLocalesDecimalMarkWithoutGroupsUpToTheGivenDigits)
 {
     LocaleScope german("de_DE");
-    const struct {
-        double Value;
-        int Digits;
-        const char* Expected;
-    } cases[] = {
-        { 1234567.89, 15, "1234567,89" }, { 0.1 + 0.2, 15, "0,3" }, { -0.0, 15, "0" }, { 1e20, 15, "1E+20" },
-        { double(85.5f), 7, "85,5" }, { double(123.456789f), 7, "123,4568" },
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(QString::fromLatin1(c.Expected), NumberText(c.Value, c.Digits)) << c.Expected;
-    LocaleScope english("en_US");
-    EXPECT_EQ(QStringLiteral("1234567.89"), NumberText(1234567.89));
+    EXPECT_EQ(QStringLiteral("1234567,89"), NumberText(1234567.89));
+    EXPECT_EQ(QStringLiteral("0,3"), NumberText(0.1 + 0.2));
+    EXPECT_EQ(QStringLiteral("0"), NumberText(-0.0));
+    EXPECT_EQ(QStringLiteral("1E+20"), NumberText(1e20));
+    EXPECT_EQ(QStringLiteral("123,4568"), NumberText(123.456789f, 7));
 }
