@@ -14,7 +14,8 @@
 //   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn  (model/FindFilter.cpp)
 //   Behaviour ..................... Allow*, Edit*, FreezeAtCol, row sizes, ForceCellEdit, GetInfo
 //                                   (ControlProperties.cpp)
-//   Appearance .................... colours, fonts, caption, headers, focus, themes  (Appearance.cpp)
+//   Appearance .................... fonts, caption, headers, focus, grid lines  (Appearance.cpp)
+//   Colours and themes ............ colour properties, ThemeColor, ThemeStyle  (ThemeProperties.cpp)
 //   Totals line ................... TotalsLineShow, TotalsCol, TotalsLineCaption, TotalsLineColAvg  (TotalsLine.cpp)
 //   Grid state .................... EditPending, hWnd, Rows, MouseCol, MouseRow, RowFirstVisible, ...
 //                                   (ControlProperties.cpp); VisibleHeight, VisibleWidth (view/Metrics.cpp)
@@ -338,6 +339,48 @@ public:
     bool RowCheckBoxes() const { return m_RowCheckBoxes; }
     void RowCheckBoxes(bool New_RowCheckBoxes);
 
+    // ---- Colours and themes --------------------------------------------------------------------
+    // OLE colours. A scheme (ThemeColor 0..4, or 6 for the one matching the visual style) sets most
+    // of them at once; 5 keeps the host's own.
+    qint32 BackColor() const { return m_Colors.m_BackColor; }
+    void BackColor(qint32 New_BackColor);
+    qint32 BackColorBkg() const { return m_Colors.m_BackColorBkg; }
+    void BackColorBkg(qint32 New_BackColorBkg);
+    qint32 BackColorEdit() const { return m_Colors.m_BackColorEdit; }
+    void BackColorEdit(qint32 New_BackColorEdit);
+    qint32 BackColorEvenRows() const { return m_Colors.m_BackColorEvenRows; }
+    void BackColorEvenRows(qint32 New_BackColorEvenRows);
+    qint32 BackColorSel() const { return m_Colors.m_BackColorSel; }
+    void BackColorSel(qint32 New_BackColorSel);
+    qint32 FocusRectColor() const { return m_Colors.m_FocusRectColor; }
+    void FocusRectColor(qint32 New_FocusRectColor);
+    qint32 ForeColor() const { return m_Colors.m_ForeColor; }
+    void ForeColor(qint32 New_ForeColor);
+    qint32 ForeColorEdit() const { return m_Colors.m_ForeColorEdit; }
+    void ForeColorEdit(qint32 New_ForeColorEdit);
+    qint32 ForeColorHdr() const { return m_Colors.m_ForeColorHdr; }
+    void ForeColorHdr(qint32 New_ForeColorHdr);
+    qint32 ForeColorSel() const { return m_Colors.m_ForeColorSel; }
+    void ForeColorSel(qint32 New_ForeColorSel);
+    qint32 GridColor() const { return m_Colors.m_GridColor; }
+    void GridColor(qint32 New_GridColor);
+    // Highlighted row text keeps the cell's own colour.
+    bool FocusRowHighlightKeepTextForecolor() const { return m_FocusRowHighlightKeepTextForecolor; }
+    void FocusRowHighlightKeepTextForecolor(bool New_FocusRowHighlightKeepTextForecolor);
+    // 0 solid, 1 vertical gradient, 2 horizontal gradient.
+    int FocusRowHighlightStyle() const { return m_FocusRowHighlightStyle; }
+    void FocusRowHighlightStyle(int New_FocusRowHighlightStyle);
+    int ThemeColor() const { return m_ThemeColor; }
+    void ThemeColor(int New_ThemeColor);
+    // The header gradient of the custom scheme; taken only while ThemeColor is 5.
+    qint32 ThemeCustomColorFrom() const { return m_Colors.m_CustomColorFrom; }
+    void ThemeCustomColorFrom(qint32 New_ThemeCustomColorFrom);
+    qint32 ThemeCustomColorTo() const { return m_Colors.m_CustomColorTo; }
+    void ThemeCustomColorTo(qint32 New_ThemeCustomColorTo);
+    // Header look 0..7.
+    int ThemeStyle() const { return m_ThemeStyle; }
+    void ThemeStyle(int New_ThemeStyle);
+
     // ---- Totals line ---------------------------------------------------------------------------
     // vCol is a column number; a column that does not exist reads 0 or empty and ignores writes.
     bool TotalsLineShow() const { return m_TotalsLineShow; }
@@ -463,6 +506,7 @@ private:
     }
     void AfterChange(After Step);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
+    void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
 
     // ---- Painting ----------------------------------------------------------------------------
     // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the

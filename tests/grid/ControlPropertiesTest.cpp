@@ -11,7 +11,7 @@ using namespace Tarvex;
 namespace {
 
 struct NamedWrite {
-    const char* Change; // "" = the write names no change
+    QStringList Changes; // empty = the writes name no change
     std::function<void(RuzuZiri&)> Write;
 };
 
@@ -31,29 +31,29 @@ QStringList ChangesOf(const std::function<void(RuzuZiri&)>& Write)
 TEST(GridControlProperties, WritesNameTheirChangeUnderTheSavedKey)
 {
     const NamedWrite writes[] = {
-        { "ColumnDrag", [](RuzuZiri& g) { g.AllowColumnDrag(true); } },
-        { "HotHeaderTracking", [](RuzuZiri& g) { g.AllowColumnHover(false); } },
-        { "ColumnSort", [](RuzuZiri& g) { g.AllowColumnSort(true); } },
-        { "ColumnSwap", [](RuzuZiri& g) { g.AllowColumnSwap(true); } },
-        { "Editable", [](RuzuZiri& g) { g.AllowEdit(true); } },
-        { "ShowColumnHeaders", [](RuzuZiri& g) { g.ColumnHeaders(false); } },
-        { "HideSelection", [](RuzuZiri& g) { g.FocusRectHide(true); } },
-        { "FullRowSelect", [](RuzuZiri& g) { g.FocusRowHighlight(false); } },
-        { "CheckBoxes", [](RuzuZiri& g) { g.RowCheckBoxes(true); } },
-        { "AllowWordWrap", [](RuzuZiri& g) { g.AllowWordWrap(true); } },
-        { "MinRowHeight", [](RuzuZiri& g) { g.MinRowHeight(300); } },
-        { "ColumnHeaderLines", [](RuzuZiri& g) { g.ColumnHeaderLines(2); } },
-        { "CacheIncrement", [](RuzuZiri& g) { g.CacheIncrement(-5); } },
-        { "", [](RuzuZiri& g) { g.ColumnHeaderLines(0); } },
-        { "", [](RuzuZiri& g) { g.ColumnHeaderSmall(true); } },
-        { "", [](RuzuZiri& g) { g.ExpandRowImage(3); } },
-        { "", [](RuzuZiri& g) { g.ImageList(nullptr); } },
-        { "", [](RuzuZiri& g) { g.TotalsLineCaption(0, "x"); } },
+        { { "ColumnDrag" }, [](RuzuZiri& g) { g.AllowColumnDrag(true); } },
+        { { "HotHeaderTracking" }, [](RuzuZiri& g) { g.AllowColumnHover(false); } },
+        { { "ColumnSort" }, [](RuzuZiri& g) { g.AllowColumnSort(true); } },
+        { { "ColumnSwap" }, [](RuzuZiri& g) { g.AllowColumnSwap(true); } },
+        { { "Editable" }, [](RuzuZiri& g) { g.AllowEdit(true); } },
+        { { "ShowColumnHeaders" }, [](RuzuZiri& g) { g.ColumnHeaders(false); } },
+        { { "HideSelection" }, [](RuzuZiri& g) { g.FocusRectHide(true); } },
+        { { "FullRowSelect" }, [](RuzuZiri& g) { g.FocusRowHighlight(false); } },
+        { { "CheckBoxes" }, [](RuzuZiri& g) { g.RowCheckBoxes(true); } },
+        { { "AllowWordWrap" }, [](RuzuZiri& g) { g.AllowWordWrap(true); } },
+        { { "MinRowHeight" }, [](RuzuZiri& g) { g.MinRowHeight(300); } },
+        { { "ColumnHeaderLines" }, [](RuzuZiri& g) { g.ColumnHeaderLines(2); } },
+        { { "CacheIncrement" }, [](RuzuZiri& g) { g.CacheIncrement(-5); } },
+        { { "ThemeColor", "ThemeColorTo" }, [](RuzuZiri& g) { g.ThemeColor(5); g.ThemeCustomColorTo(0xFF); } },
+        { { "ThemeColor" }, [](RuzuZiri& g) { g.ThemeColor(0); g.ThemeCustomColorFrom(0xFF); } },
+        { {}, [](RuzuZiri& g) { g.ColumnHeaderLines(0); } },
+        { {}, [](RuzuZiri& g) { g.ColumnHeaderSmall(true); } },
+        { {}, [](RuzuZiri& g) { g.ExpandRowImage(3); } },
+        { {}, [](RuzuZiri& g) { g.ImageList(nullptr); } },
+        { {}, [](RuzuZiri& g) { g.TotalsLineCaption(0, "x"); } },
     };
-    for (const NamedWrite& write : writes) {
-        const QStringList expected = QString(write.Change).isEmpty() ? QStringList() : QStringList { write.Change };
-        EXPECT_EQ(expected, ChangesOf(write.Write)) << write.Change;
-    }
+    for (const NamedWrite& write : writes)
+        EXPECT_EQ(write.Changes, ChangesOf(write.Write)) << write.Changes.join(',').toStdString();
 }
 
 TEST(GridControlProperties, WritesKeepDependentSettingsConsistent)
@@ -77,6 +77,28 @@ TEST(GridControlProperties, WritesKeepDependentSettingsConsistent)
     EXPECT_EQ(10, grid.CacheIncrement());
     grid.ColumnHeaderLines(0);
     EXPECT_EQ(1, grid.ColumnHeaderLines());
+}
+
+TEST(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessCustom)
+{
+    RuzuZiri grid;
+    grid.ThemeColor(1);
+    grid.BackColorSel(0x123456);
+    grid.ThemeColor(1);
+    EXPECT_EQ(0x123456, grid.BackColorSel()); // the same scheme again is no change
+    grid.ThemeColor(2);
+    EXPECT_EQ(0x70A093, grid.BackColorSel());
+
+    const qint32 from = grid.ThemeCustomColorFrom();
+    grid.ThemeCustomColorFrom(0x0000FF);
+    EXPECT_EQ(from, grid.ThemeCustomColorFrom());
+    grid.ThemeColor(5);
+    grid.ThemeCustomColorFrom(qint32(0x80000005)); // a system colour is kept as the plain colour it stands for
+    EXPECT_EQ(qint32(ToOleColor(TranslateOleColor(0x80000005, grid.palette()))), grid.ThemeCustomColorFrom());
+
+    grid.ThemeColor(0);
+    grid.FocusRowHighlightStyle(1);
+    EXPECT_EQ(qint32(0x80000008), grid.ForeColorSel()); // gradient rows keep the window text colour
 }
 
 TEST(GridControlProperties, FreezingMovesTheHorizontalPositionPastTheFrozenBlock)
