@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <array>
@@ -42,6 +43,9 @@ const std::array<ArchiveColumn, 8> Columns { {
     { ArchiveGrossHeading, 1250, 6, 1, "#,##0.00" },
     { ArchiveStatusHeading, 1100, 4, 0, "" },
 } };
+
+// The section of the settings store that keeps the columns, whatever the language of their headings.
+const QString ColumnsSection = QStringLiteral("ArchiveGrid");
 
 const std::array<const char*, 12> Customers { "Bäckerei Huber", "Schreinerei Lang", "Autohaus Krämer", "Gärtnerei Blum",
     "Elektro Wagner", "Hotel Seeblick", "Praxis Dr. Roth", "Weingut Fischer", "Malerbetrieb Koch", "Café Central",
@@ -122,7 +126,13 @@ ArchivePage::ArchivePage(int documents, QWidget* parent)
         m_Grid->AddColumn(Text(Columns[c].Heading), Columns[c].Width, Columns[c].Alignment, Columns[c].Type,
             QString::fromLatin1(Columns[c].Format));
     m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
-    (new QVBoxLayout(this))->addWidget(m_Grid);
+    m_Export = new QPushButton(Text(ArchiveExportButton), this);
+    m_Export->setObjectName(QStringLiteral("cmdExport"));
+    // Hidden rows become empty lines, so a row keeps its line number in the file.
+    connect(m_Export, &QPushButton::clicked, this, [this] { m_Grid->ExportGrid(Text(ArchiveTab), true, true); });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_Grid);
+    layout->addWidget(m_Export, 0, Qt::AlignRight);
     Fill(documents);
 }
 
@@ -150,6 +160,7 @@ void ArchivePage::ApplyTexts()
     for (size_t c = 0; c < Columns.size(); ++c)
         m_Grid->ColHeading(int(c), Text(Columns[c].Heading));
     m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
+    m_Export->setText(Text(ArchiveExportButton));
     // The kind and status texts are part of the documents, so they are listed anew.
     if (Text(ArchiveInvoice) != m_ListedKind)
         Fill(m_Documents);
@@ -159,6 +170,18 @@ void ArchivePage::resizeEvent(QResizeEvent* Event)
 {
     QWidget::resizeEvent(Event);
     m_Grid->Refresh();
+}
+
+void ArchivePage::RestoreColumns()
+{
+    m_Grid->ColOrderLoad(ColumnsSection);
+    m_Grid->ColWidthsLoad(ColumnsSection);
+}
+
+void ArchivePage::SaveColumns()
+{
+    m_Grid->ColOrderSave(ColumnsSection);
+    m_Grid->ColWidthsSave(ColumnsSection);
 }
 
 QStringList ArchivePage::RenderLooks(const QString& Dir, QWidget& Window)

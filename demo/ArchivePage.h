@@ -10,6 +10,7 @@ class QComboBox;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 
 namespace Tarvex {
 class RuzuZiri;
@@ -31,6 +32,9 @@ public:
     void Fill(int Count);
     // Takes the texts of the current language; the documents are listed anew when their texts changed.
     void ApplyTexts();
+    // The user's column order and widths, kept in the per-user settings store between sessions.
+    void RestoreColumns();
+    void SaveColumns();
     // Grabs Window with this page in each colour scheme ("archive-scheme-<n>.png") and each header
     // style ("archive-style-<n>.png") into Dir; returns the paths, empty on failure. The grid's own
     // scheme and style are restored afterwards.
@@ -42,6 +46,7 @@ protected:
 
 private:
     RuzuZiri* m_Grid { nullptr };
+    QPushButton* m_Export { nullptr }; // writes the list to a file on the desktop
     int m_Documents { 0 };  // what Fill listed last
     QString m_ListedKind;   // the text of an invoice when Fill listed them, to see a change of language
 };

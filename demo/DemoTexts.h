@@ -39,6 +39,7 @@ enum DemoText : int {
     GridLinesLabel = 60,
     RowNumbersLabel = 61,
     TotalsLineLabel = 62,
+    ArchiveExportButton = 63,
 };
 
 inline const QString& Text(DemoText slot)

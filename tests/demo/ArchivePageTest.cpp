@@ -2,9 +2,15 @@
 
 #include "app/LanguageFile.h"
 #include "grid/RuzuZiri.h"
+#include "platform/DesktopShell.h"
+#include "platform/MsgBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Tarvex;
@@ -53,3 +59,26 @@ TEST(ArchiveSettings, EachChoiceTakesEffectOnTheGridAtOnce)
 }
 
 } // namespace
+
+TEST(ArchivePage, ExportButtonWritesTheListToTheDesktop)
+{
+    LoadLanguageFile(QStringLiteral(TARVEX_DEMO_LANGUAGE_DIR "/english.lng"));
+    QTemporaryDir desktop;
+    const QString previous = SetDesktopFolder(desktop.path());
+    MsgBoxRecorder boxes;
+    boxes.Answer(MsgBoxResult::No);
+    Demo::ArchivePage page(20);
+    page.Grid()->RowVisible(1, false);
+    QTest::mouseClick(page.findChild<QPushButton*>("cmdExport"), Qt::LeftButton);
+    SetDesktopFolder(previous);
+
+    QFile file(desktop.filePath("Archive.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
+    ASSERT_EQ(1u, boxes.Calls().size());
+    EXPECT_EQ("Document archive", lines[0]); // the byte-order mark is read as such
+    EXPECT_TRUE(lines[1].startsWith("Number,Kind,Date,")) << lines[1].toStdString();
+    EXPECT_EQ("", lines[3]); // the hidden row
+    EXPECT_TRUE(lines[2].startsWith(Demo::ArchiveDocument(0).section('\t', 0, 0) + ',')) << lines[2].toStdString();
+    EXPECT_EQ(23, lines.size()); // caption, headings, 20 rows, the totals line
+}
