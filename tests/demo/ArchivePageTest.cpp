@@ -74,11 +74,9 @@ TEST(ArchivePage, ExportButtonWritesTheListToTheDesktop)
 
     QFile file(desktop.filePath("Archive.csv"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n");
-    ASSERT_EQ(1u, boxes.Calls().size());
-    EXPECT_EQ("Document archive", lines[0]); // the byte-order mark is read as such
-    EXPECT_TRUE(lines[1].startsWith("Number,Kind,Date,")) << lines[1].toStdString();
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n"); // the byte-order mark is read as such
+    ASSERT_EQ(23, lines.size()); // caption, headings, 20 rows, the totals line
+    EXPECT_EQ("Document archive", lines[0]);
+    EXPECT_TRUE(lines[1].startsWith("Number,Kind,Date,"));
     EXPECT_EQ("", lines[3]); // the hidden row
-    EXPECT_TRUE(lines[2].startsWith(Demo::ArchiveDocument(0).section('\t', 0, 0) + ',')) << lines[2].toStdString();
-    EXPECT_EQ(23, lines.size()); // caption, headings, 20 rows, the totals line
 }
