@@ -420,7 +420,8 @@ public:
                     bool vbBooleanAsText = false);
     // The display order and the widths of the columns in the per-user settings store, in the
     // section UniqueGridName of the application's name. A stored order of another column set, or
-    // one that does not name each column once, is ignored.
+    // one that does not name each column once, is ignored. ColOrderRestore shows the columns in
+    // creation order again; its argument is not used.
     void ColOrderSave(const QString& UniqueGridName);
     void ColOrderLoad(const QString& UniqueGridName);
     void ColOrderRestore(const QString& UniqueGridName);
