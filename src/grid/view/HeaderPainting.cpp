@@ -69,7 +69,7 @@ int RuzuZiri::DrawHeaders(bool SingleLineOnly)
         const udtColumn& column = m_Model.Columns()[col];
         if (IsColumnScrolledOut(i) || !column.Visible)
             continue;
-        m_Model.SetColumnLeft(col, x);
+        m_Model.SetColumnField(col, &udtColumn::Left, x);
         DrawHeaderCell(i, 1, SingleLineOnly, false);
         x += column.WidthPx;
     }
