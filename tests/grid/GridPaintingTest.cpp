@@ -318,4 +318,21 @@ TEST(GridPainting, RequestRowDataNamesTheLastPaintedRowAndAHandlerMayFillAndPain
     EXPECT_LT(grid.RowLastVisible(), 99) << "only the rows that fit are painted";
 }
 
+TEST(GridPainting, APaintLetsWaitingEventsRunAndSkipsAPaintTheyAskFor)
+{
+    PaintedGrid painted;
+    QSignalSpy requests(&painted.Grid, &RuzuZiri::RequestRowData);
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        &painted.Grid,
+        [&] {
+            ran = true;
+            painted.Grid.GridLineWidth(1); // arrives while the paint is busy: returns at once
+        },
+        Qt::QueuedConnection);
+    painted.Grid.GridLineWidth(1);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(1, requests.size());
+}
+
 } // namespace
