@@ -103,6 +103,43 @@ TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdges)
     }
 }
 
+TEST(GridPainting, HeaderCellsLookHotOrPressedOnlyWhenHeadersCanBeClicked)
+{
+    struct Case {
+        bool Sortable;
+        int State;
+        OleColor ThirdLineFromBottom; // 3-D look: the hot underline, or the normal cell's shade
+    };
+    for (const Case& c : { Case { true, 2, 0x00A9F8 }, Case { true, 3, 0x63C8F7 }, Case { false, 2, 0xC8D8DC },
+             Case { false, 3, 0xC8D8DC } }) {
+        PaintedGrid painted;
+        painted.Grid.ThemeStyle(4);
+        painted.Grid.AllowColumnSort(c.Sortable);
+        painted.Probe.DrawHeaderCell(1, c.State);
+        EXPECT_EQ(c.ThirdLineFromBottom, painted.At(painted.ColumnLeft(1) + 50, painted.HeaderHeight() - 3))
+            << "sortable " << c.Sortable << ", state " << c.State;
+    }
+}
+
+TEST(GridPainting, TheSortColumnShowsAnArrowUnlessItIsTooNarrow)
+{
+    const OleColor arrow = Plain(0x80000015);
+    for (const int width : { ColumnWidth, 8 }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.ThemeStyle(4);
+        grid.AddColumn(QStringLiteral("a"), float(width * 15 - 1));
+        grid.AddColumn(QStringLiteral("b"), 1499);
+        grid.AddItem(QStringLiteral("2\tx"));
+        grid.AddItem(QStringLiteral("1\ty"));
+        grid.Redraw(true);
+        grid.Sort(0, 2);
+        // The arrow's middle column, two rows into its five.
+        EXPECT_EQ(width >= 9, grid.Point(width - 12 + 4, probe.Metrics().CaptionHeight + 6 + 2) == arrow) << width;
+    }
+}
+
 TEST(GridPainting, SelectionStylesFillSolidOrFadeIntoTheBackColour)
 {
     struct Case {
@@ -279,6 +316,23 @@ TEST(GridPainting, RequestRowDataNamesTheLastPaintedRowAndAHandlerMayFillAndPain
     EXPECT_EQ(grid.RowLastVisible(), requests.last().at(0).toInt());
     EXPECT_GT(grid.RowLastVisible(), 0);
     EXPECT_LT(grid.RowLastVisible(), 99) << "only the rows that fit are painted";
+}
+
+TEST(GridPainting, APaintLetsWaitingEventsRunAndSkipsAPaintTheyAskFor)
+{
+    PaintedGrid painted;
+    QSignalSpy requests(&painted.Grid, &RuzuZiri::RequestRowData);
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        &painted.Grid,
+        [&] {
+            ran = true;
+            painted.Grid.GridLineWidth(1); // arrives while the paint is busy: returns at once
+        },
+        Qt::QueuedConnection);
+    painted.Grid.GridLineWidth(1);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(1, requests.size());
 }
 
 } // namespace
