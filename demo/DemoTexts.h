@@ -28,6 +28,31 @@ enum DemoText : int {
     DateFormatChoices = 47,        // "|"-separated, DateFormat 0 first
     WeekdayChoices = 48,           // "|"-separated, Sunday first
     DateChangedLine = 49,          // %1 the field's caption, %2 its text
+    // The archive page and its settings.
+    ArchiveCaption = 64,
+    ArchiveNumberHeading = 65,
+    ArchiveKindHeading = 66,
+    ArchiveDateHeading = 67,
+    ArchiveCustomerHeading = 68,
+    ArchiveCityHeading = 69,
+    ArchiveNetHeading = 70,
+    ArchiveGrossHeading = 71,
+    ArchiveStatusHeading = 72,
+    ArchiveInvoice = 73,
+    ArchiveOffer = 74,
+    ArchiveDeliveryNote = 75,
+    ArchiveOpen = 76,
+    ArchivePaid = 77,
+    ArchiveFiled = 78,
+    ArchiveTotal = 79,
+    ArchiveSettingsCaption = 80,
+    SchemeLabel = 81,
+    HeaderStyleLabel = 82,
+    HighlightLabel = 83,
+    GridLinesLabel = 84,
+    RowNumbersLabel = 85,
+    TotalsLineLabel = 86,
+    ArchiveExportButton = 87,
 };
 
 inline const QString& Text(DemoText slot)

@@ -15,6 +15,7 @@ class FormFile;
 
 namespace Tarvex::Demo {
 
+class ArchivePage;
 class CalculatorLine;
 class DateFieldSettings;
 class DocumentPage;
@@ -26,22 +27,27 @@ class DemoWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The settings page offers the language files beside the one the texts were read from.
-    explicit DemoWindow(const QString& languageFile, QWidget* parent = nullptr);
+    // The settings page offers the language files beside the one the texts were read from; the
+    // archive page lists that many generated documents.
+    explicit DemoWindow(const QString& languageFile, int archiveDocuments = DefaultArchiveDocuments, QWidget* parent = nullptr);
+
+    static constexpr int DefaultArchiveDocuments = 3000;
 
     int PageCount() const;
     // Selects the page's tab on the tab strip, which then shows the page.
     void ShowPage(int index);
     int CurrentPage() const;
     CalculatorLine* Calculator() const { return m_Calculator; }
+    ArchivePage* Archive() const { return m_Archive; }
     SettingsPage* Settings() const { return m_Settings; }
     TabbedPages* Pages() const { return m_Pages; }
     DocumentPage* Document() const { return m_Document; }
     DateFieldSettings* DateSettings() const { return m_DateSettings; }
 
     // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, then the document
-    // page with a date field's panel open and with its month list open, and returns the paths
-    // written; empty on failure. The page shown before is shown again afterwards.
+    // page with a date field's panel open and with its month list open, then the archive page in each
+    // colour scheme and header style, and returns the paths written; empty on failure. The page shown
+    // before is shown again afterwards.
     QStringList RenderPages(const QString& dir);
 
     // The design-time properties of the window's controls, as a form designer would keep them.
@@ -66,6 +72,7 @@ private:
     DocumentPage* m_Document { nullptr };
     QGroupBox* m_CalculatorBox { nullptr };
     CalculatorLine* m_Calculator { nullptr };
+    ArchivePage* m_Archive { nullptr };
     SettingsPage* m_Settings { nullptr };
     DateFieldSettings* m_DateSettings { nullptr }; // on the settings page, for the document's date fields
 };

@@ -2,6 +2,8 @@
 
 #include "InvoiceData.h"
 
+#include <QIODevice>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,10 @@ public:
     virtual void Select(const std::vector<int>& Positions) = 0;
     virtual void DeleteSelected() = 0;
     virtual void Clear() = 0;
+    // Writes the rows in display order as a comma-separated file: UTF-8 with a byte-order mark,
+    // the headings first, every field followed by a comma, CR LF line ends, fields holding a comma,
+    // a quote or a line break quoted.
+    virtual void Export(QIODevice& Out) = 0;
 
     // Rows shown (not filtered out).
     virtual int ShownCount() const = 0;

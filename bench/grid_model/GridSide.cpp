@@ -1,6 +1,7 @@
 #include "BenchSide.h"
 
 #include "grid/RuzuZiri.h"
+#include "grid/model/Export.h"
 #include "grid/model/NumberParsing.h"
 
 namespace GridBench {
@@ -50,6 +51,7 @@ public:
 
     void DeleteSelected() override { m_Grid.DeleteSelected(); }
     void Clear() override { m_Grid.Clear(); }
+    void Export(QIODevice& Out) override { Tarvex::WriteExport(m_Grid.Model(), {}, Out); }
 
     int ShownCount() const override
     {

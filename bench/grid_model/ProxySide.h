@@ -18,9 +18,12 @@ public:
     void Select(const std::vector<int>& Positions) override;
     int ShownCount() const override;
     QString KeyAt(int Position, int Column) const override;
+    void Export(QIODevice& Out) override;
 
 protected:
     void Attach(QAbstractItemModel* Source);
+    // The text a cell of the source model shows; here read through the model's data().
+    virtual QString CellText(int SourceRow, int Column) const;
 
     QSortFilterProxyModel m_Proxy;
     std::vector<int> m_Selected; // source rows chosen by Select

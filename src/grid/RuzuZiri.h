@@ -22,6 +22,8 @@
 //   Grid state .................... EditPending, hWnd, Rows, MouseCol, MouseRow, RowFirstVisible, ...
 //                                   (ControlProperties.cpp); VisibleHeight, VisibleWidth (view/Metrics.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
+//   Export and column arrangement . ExportGrid, ColOrder*, ColWidths*  (Export.cpp, ColumnStore.cpp,
+//                                   model/Export.cpp, model/ColumnStore.cpp)
 //   Storage ....................... Model(): the records, read-only
 //   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
 //            instance fields
@@ -412,6 +414,20 @@ public:
     // The grid's own tolerant reading of a text as a number, offered to hosts as well.
     static double rVal(const QString& vString) { return Tarvex::rVal(vString); }
 
+    // ---- Export and column arrangement -------------------------------------------------------
+    // Writes the grid to <desktop>/<strGridName>.csv and offers to open it; reports through MsgBox.
+    void ExportGrid(const QString& strGridName, bool vbVisibleColsOnly = false, bool vbVisibleRowsOnly = false,
+                    bool vbBooleanAsText = false);
+    // The display order and the widths of the columns in the per-user settings store, in the
+    // section UniqueGridName of the application's name. A stored order of another column set, or
+    // one that does not name each column once, is ignored. ColOrderRestore shows the columns in
+    // creation order again; its argument is not used.
+    void ColOrderSave(const QString& UniqueGridName);
+    void ColOrderLoad(const QString& UniqueGridName);
+    void ColOrderRestore(const QString& UniqueGridName);
+    void ColWidthsSave(const QString& UniqueGridName);
+    void ColWidthsLoad(const QString& UniqueGridName);
+
     // ---- Storage -----------------------------------------------------------------------------
     // The records, read-only: for tests that check their invariants and for diagnostics.
     const GridModel& Model() const { return m_Model; }
@@ -466,6 +482,9 @@ private:
     // Remembers the position FilterOff sets, until the scroll bars exist (view/ScrollPosition.cpp).
     void SBSetPos(int Bar, int Position);
 
+    // ---- Export and column arrangement (private) ---------------------------------------------
+    void OpenExportedFile(const QString& Path);
+
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
     void CalcMetrics();
@@ -508,6 +527,7 @@ private:
     void AfterChange(After Step);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
+    void RepaintHeaders(bool WithCaption);
 
     // ---- Painting ----------------------------------------------------------------------------
     // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the

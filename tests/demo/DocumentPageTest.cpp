@@ -92,7 +92,8 @@ TEST(DocumentPage, ScreenshotsShowAFieldOpenAndWithItsMonthListAndLeaveItClosed)
     QStringList names;
     for (const QString& path : written)
         names << QFileInfo(path).fileName();
-    EXPECT_EQ(QStringList({ "1-document.png", "2-settings.png", "1-document-calendar.png", "1-document-month-list.png" }), names);
+    EXPECT_EQ(QStringList({ "1-archive.png", "2-document.png", "3-settings.png", "2-document-calendar.png", "2-document-month-list.png" }),
+              names.mid(0, 5));
     EXPECT_EQ(host.Field(1)->sizeHint().height(), host.Field(1)->height());
     EXPECT_FALSE(host.Field(1)->findChild<QWidget*>(QStringLiteral("picCalendar"))->isVisible());
 }

@@ -44,8 +44,8 @@ void RuzuZiri::CalcMetrics()
     m_Metrics.HeaderHeight = CalcHeaderHeight();
 
     const auto units = static_cast<ScaleModes>(m_ScaleUnits);
-    const int minimum = int(std::nearbyint(m_MinRowHeight / Scale::UnitsPerPixelDown(units)));
-    m_RowHeightDef = std::max(minimum, m_Metrics.HeaderTextHeight) + 2 * m_MinVerticalOffset + 2;
+    const int minimum = Saturated(std::nearbyint(m_MinRowHeight / Scale::UnitsPerPixelDown(units)));
+    m_RowHeightDef = Saturated(std::max(minimum, m_Metrics.HeaderTextHeight) + 2.0 * m_MinVerticalOffset + 2);
 
     const int boxFrom = rowHeightBefore > 0 ? rowHeightBefore : m_RowHeightDef;
     m_Metrics.CheckBoxSize = boxFrom > 16 ? 16 : boxFrom - 4;
@@ -102,12 +102,13 @@ void RuzuZiri::CalcRowHeight(int Row)
         measure.DrawText(row.Cells.Text(c), bounds, flags, m_Font, 0);
         tallest = std::max(tallest, bounds.Bottom);
     }
-    const int avail = m_RowHeightDef - 2 * m_MinVerticalOffset - 2;
-    if (tallest < avail)
-        tallest = avail;
-    else if (m_MaxLineCount >= 1 && tallest > m_MaxLineCount * avail)
-        tallest = m_MaxLineCount * avail;
-    m_Model.SetRowHeight(Row, tallest + 2 * m_MinVerticalOffset);
+    const double avail = m_RowHeightDef - 2.0 * m_MinVerticalOffset - 2;
+    double height = tallest;
+    if (height < avail)
+        height = avail;
+    else if (m_MaxLineCount >= 1 && height > m_MaxLineCount * avail)
+        height = m_MaxLineCount * avail;
+    m_Model.SetRowHeight(Row, Saturated(height + 2.0 * m_MinVerticalOffset));
 }
 
 int RuzuZiri::VisibleRowCount() const
