@@ -1,3 +1,4 @@
+#include "platform/DoEvents.h"
 #include "platform/PictureBox.h"
 
 #include <QSignalSpy>
@@ -104,4 +105,18 @@ TEST(PictureBox, MouseDownReportsButtonShiftAndPositionInTheScale)
     EXPECT_EQ(ShiftKey::Shift | ShiftKey::Ctrl, presses[0][1].toInt());
     EXPECT_EQ(60, presses[0][2].toDouble());
     EXPECT_EQ(90, presses[0][3].toDouble());
+}
+
+TEST(Surface, WaitingEventsRunOnDoEventsButNotInsideAPaintEvent)
+{
+    bool ran = false;
+    QObject target;
+    QMetaObject::invokeMethod(&target, [&] { ran = true; }, Qt::QueuedConnection);
+    {
+        const PaintEventScope painting;
+        DoEvents();
+        EXPECT_FALSE(ran);
+    }
+    DoEvents();
+    EXPECT_TRUE(ran);
 }
