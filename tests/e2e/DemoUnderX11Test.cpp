@@ -65,6 +65,8 @@ TEST_F(DemoUnderX11, WindowReachesTheScreen)
 
 TEST_F(DemoUnderX11, ADateFieldOpensItsCalendarOnTheScreenAndClosesAgain)
 {
+    for (int page = 0; page < m_Window->PageCount() && !m_Window->Document()->isVisible(); ++page)
+        m_Window->ShowPage(page);
     ZIzazeviviro* field = m_Window->Document()->DateField(0);
     QWidget* button = field->findChild<QWidget*>(QStringLiteral("btnCombo"));
     QWidget* panel = field->findChild<QWidget*>(QStringLiteral("picCalendar"));
