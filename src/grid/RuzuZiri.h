@@ -517,7 +517,7 @@ private:
     bool BeginPaint(bool Paint);
     void PrepareColors(PaintPass& pass);
     void ClearSurface(PaintPass& pass);
-    void PaintEmptyGrid(PaintPass& pass);
+    void PaintEmptyGrid();
     void ChooseVisibleRows(PaintPass& pass);
     void KeepCurrentRowInView(PaintPass& pass);
     void MeasureRowNumbers(PaintPass& pass);
