@@ -1,5 +1,7 @@
 #include "grid/RuzuZiri.h"
 
+#include <algorithm>
+
 namespace Tarvex {
 
 bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
