@@ -263,6 +263,33 @@ TEST(GridPainting, CheckBoxesAndProgressBarsShowTheirValues)
     EXPECT_NE(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 30, top + height + height / 2));
 }
 
+TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
+{
+    struct Case {
+        bool AllowWordWrap;
+        const char* Text;
+        int Flags;      // single line with the cell's alignment (4), or word breaks from the top left
+        int Image;      // the expand mark (7) when the wrapped text is taller than one line
+        int TextShift;  // the text starts MinVerticalOffset lower when it wraps
+    };
+    const char* const longText = "a text far too long for one line of a narrow column";
+    for (const Case& c : { Case { true, "short", 4 | 32, 0, 0 }, Case { true, longText, 16, 7, 2 },
+             Case { false, longText, 4 | 32, 0, 0 } }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.AllowWordWrap(c.AllowWordWrap);
+        grid.ExpandRowImage(7);
+        grid.AddColumn(QStringLiteral("w"), 1499, 4, 0, QString(), QString(), 4, true);
+        grid.AddItem(QString::fromLatin1(c.Text));
+        int image = 0;
+        Rect text { 0, 10, 100, 60 };
+        EXPECT_EQ(c.Flags, probe.CellTextFlags(0, 0, image, text)) << c.Text;
+        EXPECT_EQ(c.Image, image) << c.Text;
+        EXPECT_EQ(10 + c.TextShift, text.Top) << c.Text;
+    }
+}
+
 TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
 {
     struct Case {
