@@ -1,6 +1,7 @@
 #include "GridProbe.h"
 
 #include "grid/RuzuZiri.h"
+#include "platform/ImageList.h"
 #include "platform/VisualStyle.h"
 
 #include <QSignalSpy>
@@ -287,6 +288,30 @@ TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
         EXPECT_EQ(c.Flags, probe.CellTextFlags(0, 0, image, text)) << c.Text;
         EXPECT_EQ(c.Image, image) << c.Text;
         EXPECT_EQ(10 + c.TextShift, text.Top) << c.Text;
+    }
+}
+
+TEST(GridPainting, CellImagesSitWhereTheColumnsImageAlignmentPutsThem)
+{
+    ImageList images;
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    images.Add(red);
+    for (const int alignment : { 4, 5, 6 }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.ImageList(&images);
+        grid.AddColumn(QStringLiteral("a"), 1499);
+        grid.AddColumn(QStringLiteral("b"), 1499, 4, 0, QString(), QString(), alignment);
+        grid.AddItem(QStringLiteral("\t"));
+        grid.CellImage(0, 1, 1);
+        grid.Redraw(true);
+        const Rect box = probe.CellRect(0, 1, probe.Metrics().HeaderHeight, 2);
+        const int expectedLeft = alignment == 4 ? ColumnWidth + 1 : alignment == 5 ? ColumnWidth + 50 - 8 : 2 * ColumnWidth - 17;
+        EXPECT_EQ(expectedLeft, box.Left) << alignment;
+        EXPECT_EQ(0x0000FFu, grid.Point(box.Left + 8, box.Top + 8)) << alignment;
+        EXPECT_NE(0x0000FFu, grid.Point(box.Left - 2, box.Top + 8)) << alignment;
     }
 }
 
