@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/RuzuZiri.h"
+#include "grid/view/PaintPass.h"
 
 namespace Tarvex {
 
@@ -15,6 +16,15 @@ struct RuzuZiriProbe {
     int RowNumberWidth() const { return Grid.m_RowNumberWidth; }
     QString TotalsText(int Col) const { return Grid.TotalsText(Col); }
     void DrawHeaderCell(int Position, int State) { Grid.DrawHeaderCell(Position, State, false, false); }
+    // The text flags a cell is drawn with, the image it shows and where its text goes.
+    int CellTextFlags(int Row, int Col, int& Image, Rect& Text)
+    {
+        PaintPass pass { Grid.Drawing() };
+        pass.Font = Grid.m_Font;
+        const udtRow& row = Grid.m_Model.RowAt(Row);
+        return Grid.PrepareCellText(pass, CellSpot { Row, Col, Col, 0, 0 }, row, row.Cells[size_t(Col)],
+            row.Cells.Text(size_t(Col)), Image, Text);
+    }
     void ScrollPos(int Bar, int Position) { Grid.m_ScrollPos[Bar] = Position; }
     int ScrollPos(int Bar) const { return Grid.m_ScrollPos[Bar]; }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
