@@ -61,10 +61,8 @@ TEST(CalendarMouse, ADayClickWritesDayAndMonthInTheOrderOfDateFormat)
         int DateFormat;
         const char *Start, *Written, *AfterFebruary;
     } cases[] = {
-        { 0, "31.03.2010", "07.03.2010", "07.02.2010" },
-        { 1, "03.31.2010", "03.07.2010", "02.07.2010" },
-        { 0, "31.03.2010", "31.03.2010", "31\\02\\2010" },
-        { 1, "03.31.2010", "03.31.2010", "02\\31\\2010" },
+        { 0, "31.03.2010", "07.03.2010", "07.02.2010" }, { 1, "03.31.2010", "03.07.2010", "02.07.2010" },
+        { 0, "31.03.2010", "31.03.2010", "31\\02\\2010" }, { 1, "03.31.2010", "03.31.2010", "02\\31\\2010" },
     };
     for (const auto& c : cases) {
         CalendarHost host(QLatin1String(c.Start), c.DateFormat);

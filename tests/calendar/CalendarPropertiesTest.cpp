@@ -60,12 +60,9 @@ TEST(CalendarProperties, StartDateTakesOnlyDatesWithAMonthUpToTwelveAndRefusesOt
         QString Value;
         bool Taken;
     } cases[] = {
-        { 0, QStringLiteral("05.03.2010"), true },
-        { 0, QStringLiteral("13.12.2010"), true },
+        { 0, QStringLiteral("05.03.2010"), true }, { 0, QStringLiteral("13.12.2010"), true },
         { 1, QStringLiteral("13.12.2010"), false }, // a date, but its month part is 13
-        { 0, QStringLiteral("31.02.2010"), false },
-        { 0, QString(), false },
-        { 0, QStringLiteral("\\\\\\..//--"), false },
+        { 0, QStringLiteral("31.02.2010"), false }, { 0, QString(), false }, { 0, QStringLiteral("\\\\\\..//--"), false },
         { 0, huge, false },
     };
     for (const auto& c : cases) {
