@@ -59,14 +59,10 @@ TEST(CalendarMouse, ADayClickWritesDayAndMonthInTheOrderOfDateFormat)
 {
     const struct {
         int DateFormat;
-        const char* Start;
-        const char* Written;
-        const char* AfterFebruary;
+        const char *Start, *Written, *AfterFebruary;
     } cases[] = {
-        { 0, "31.03.2010", "07.03.2010", "07.02.2010" },
-        { 1, "03.31.2010", "03.07.2010", "02.07.2010" },
-        { 0, "31.03.2010", "31.03.2010", "31\\02\\2010" },
-        { 1, "03.31.2010", "03.31.2010", "02\\31\\2010" },
+        { 0, "31.03.2010", "07.03.2010", "07.02.2010" }, { 1, "03.31.2010", "03.07.2010", "02.07.2010" },
+        { 0, "31.03.2010", "31.03.2010", "31\\02\\2010" }, { 1, "03.31.2010", "03.31.2010", "02\\31\\2010" },
     };
     for (const auto& c : cases) {
         CalendarHost host(QLatin1String(c.Start), c.DateFormat);
@@ -84,15 +80,11 @@ TEST(CalendarMouse, TheYearSpinStopsAt1951InBothDirections)
     const struct {
         int Start;
         const char* Button;
-        int Clicks;
-        int Shown;
+        int Clicks, Shown;
     } cases[] = {
-        { 1953, "btnSpinDown", 5, 1951 },
-        { 1951, "btnSpinDown", 1, 1951 },
-        { 1949, "btnSpinDown", 1, 1949 },
+        { 1953, "btnSpinDown", 5, 1951 }, { 1951, "btnSpinDown", 1, 1951 }, { 1949, "btnSpinDown", 1, 1949 },
+        { 1950, "btnSpinUp", 1, 1951 }, { 9998, "btnSpinUp", 3, 10001 },
         { 1949, "btnSpinUp", 1, 1949 }, // below the floor nothing moves
-        { 1950, "btnSpinUp", 1, 1951 },
-        { 9998, "btnSpinUp", 3, 10001 },
     };
     for (const auto& c : cases) {
         CalendarHost host;
@@ -160,15 +152,24 @@ TEST(CalendarMouse, AChangeHandlerThatRewritesTheFieldLetsAMonthChoiceAndADayCli
     EXPECT_EQ(3, changes); // one per change the user made: the handler's own writes raise none
 }
 
-TEST(CalendarMouse, AChangeHandlerThatWritesTheTextAgainIsNotCalledFromItself)
+TEST(CalendarMouse, HandlersThatWriteWhatTheyWereToldAboutAreNotCalledFromThemselves)
 {
     CalendarHost host;
-    int changes = 0;
+    int changes = 0, languages = 0;
     QObject::connect(host.Field, &ZIzazeviviro::Change, [&] {
         ++changes;
         host.Field->Text(host.Field->Text() + QLatin1Char('!'));
     });
+    QObject::connect(host.Field, &UserControl::PropertyChanged, [&](const QString& Name) {
+        if (Name != QStringLiteral("Language"))
+            return;
+        ++languages;
+        host.Field->Language(host.Field->Language() + 1);
+    });
     host.Field->Text(QStringLiteral("a"));
+    host.Field->Language(1);
     EXPECT_EQ(QStringLiteral("a!"), host.Field->Text());
+    EXPECT_EQ(2, host.Field->Language());
     EXPECT_EQ(1, changes);
+    EXPECT_EQ(1, languages);
 }

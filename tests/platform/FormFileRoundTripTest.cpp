@@ -85,6 +85,12 @@ TEST(FormFileRoundTrip, EverythingABagCanHoldComesBackExactly)
         { Strip, Strip1, QStringLiteral("InfiniteText"), QStringLiteral("inf") },
         { Strip, Strip1, QStringLiteral("NegativeZero"), -0.0 },
         { Strip, Strip1, QStringLiteral("Largest"), std::numeric_limits<quint64>::max() },
+        { Strip, Strip1, QStringLiteral("Caption"), QStringLiteral("Say \"hi\"|C:\\path|two\nlines\t|") },
+        { Strip, Strip1, QStringLiteral("NumberOfTabs"), QVariant::fromValue<short>(3) },
+        { Strip, Strip1, QStringLiteral("Ratio"), 0.1 },
+        { Strip, Strip1, QStringLiteral("Visible"), false },
+        { Strip, Strip1, QStringLiteral("Color"), quint32(0x8000000F) },
+        { QStringLiteral("Tarvex.ZIzazeviviro"), QStringLiteral("Date1"), QStringLiteral("Text"), QStringLiteral("ü") },
     };
     QTemporaryDir dir;
     for (const Case& c : cases) {

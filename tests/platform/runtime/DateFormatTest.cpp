@@ -15,8 +15,7 @@ TEST(DateFormat, PatternCodesGiveTheirPartsOfTheDateAndTime)
 {
     LocaleScope german("de_DE");
     const struct {
-        const char* Pattern;
-        const char* Expected;
+        const char *Pattern, *Expected;
     } cases[] = {
         { "dd.mm.yyyy", "07.03.2026" },
         { "d.m.yy", "7.3.26" },
@@ -43,10 +42,7 @@ TEST(DateFormat, WeeksStartOnSundayAndTheFirstWeekHoldsTheFirstOfJanuary)
         QDate Date;
         const char* Expected;
     } cases[] = {
-        { QDate(2026, 1, 1), "1 5" },
-        { QDate(2026, 1, 3), "1 7" },
-        { QDate(2026, 1, 4), "2 1" },
-        { QDate(2026, 12, 31), "53 5" },
+        { QDate(2026, 1, 1), "1 5" }, { QDate(2026, 1, 3), "1 7" }, { QDate(2026, 1, 4), "2 1" }, { QDate(2026, 12, 31), "53 5" },
     };
     for (const auto& c : cases)
         EXPECT_EQ(QLatin1String(c.Expected), FormatDateTime(QDateTime(c.Date, QTime()), QStringLiteral("ww w"))) << c.Expected;
