@@ -15,10 +15,9 @@ bool RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask) const
 
 void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
 {
-    udtCell* cell = CellRef(vRow, vCol);
-    if (!cell)
+    if (!FixRef(vRow, vCol))
         return;
-    SetFlagBit(cell->Flags, Mask, On);
+    m_Model.SetCellFlag(vRow, vCol, Mask, On);
     DrawGrid(m_Paint);
 }
 
@@ -33,31 +32,29 @@ void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { CellFla
 
 void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value)
 {
-    udtCell* cell = CellRef(vRow, vCol);
-    if (!cell)
+    if (!FixRef(vRow, vCol))
         return;
-    m_Model.ApplyCellFormat(*cell, Code, Value, ControlLook());
+    m_Model.ApplyCellFormat(vRow, vCol, Code, Value, ControlLook());
     DrawGrid(m_Paint);
 }
 
 void RuzuZiri::SetCellChanged(int vRow, int vCol, bool On)
 {
-    udtCell* cell = CellRef(vRow, vCol);
-    if (!cell)
+    if (!FixRef(vRow, vCol))
         return;
-    SetFlagBit(cell->Flags, CellFlagChanged, On);
+    m_Model.SetCellFlag(vRow, vCol, CellFlagChanged, On);
     m_CellsChanged = true;
-    SetFlagBit(m_Model.RowAt(vRow).Flags, RowFlagChanged, On);
+    m_Model.SetRowFlag(vRow, RowFlagChanged, On);
 }
 
 // -1 as the end of a range stands for the last row or column; false when there are no rows.
 bool RuzuZiri::FixRange(int& RowTo, int& ColTo) const
 {
     if (RowTo == -1)
-        RowTo = m_Model.m_LastRow;
+        RowTo = m_Model.LastRow();
     if (ColTo == -1)
         ColTo = m_Model.Cols() - 1;
-    return m_Model.m_LastRow >= 0;
+    return m_Model.LastRow() >= 0;
 }
 
 bool RuzuZiri::IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const
@@ -120,9 +117,7 @@ void RuzuZiri::FormatCellsAlignment(int RowFrom, int RowTo, int ColFrom, int Col
     }
     if (!IsRange(RowFrom, RowTo, ColFrom, ColTo))
         return;
-    for (int r = RowFrom; r <= RowTo; ++r)
-        for (int c = ColFrom; c <= ColTo; ++c)
-            m_Model.m_Rows[r].Cells[c].Alignment = static_cast<qint16>(vAlignment);
+    m_Model.SetCellAlignmentOfRecords(RowFrom, RowTo, ColFrom, ColTo, static_cast<qint16>(vAlignment));
     DrawGrid(m_Paint);
 }
 

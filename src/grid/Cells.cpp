@@ -20,31 +20,7 @@ const udtCellFormat* FormatOf(const GridModel& model, const udtCell* cell)
 {
     if (!cell || cell->FormatIndex < 0)
         return nullptr;
-    return &model.m_CellFormats[cell->FormatIndex];
-}
-
-template <typename Value>
-Value ExtraOf(const udtRow& Row, std::vector<Value> udtRowExtra::*Field, int Col)
-{
-    if (!Row.Extra)
-        return {};
-    const std::vector<Value>& values = (*Row.Extra).*Field;
-    return size_t(Col) < values.size() ? values[size_t(Col)] : Value();
-}
-
-// The row's side record is made when the first value arrives; a row never given one keeps none.
-template <typename Value>
-void SetExtraOf(udtRow& Row, std::vector<Value> udtRowExtra::*Field, int Col, const Value& New)
-{
-    if (!Row.Extra) {
-        if (New == Value())
-            return;
-        Row.Extra = std::make_unique<udtRowExtra>();
-    }
-    std::vector<Value>& values = (*Row.Extra).*Field;
-    if (values.size() <= size_t(Col))
-        values.resize(size_t(Col) + 1);
-    values[size_t(Col)] = New;
+    return &model.CellFormats()[size_t(cell->FormatIndex)];
 }
 } // namespace
 
@@ -56,10 +32,9 @@ int RuzuZiri::CellAlignment(int vRow, int vCol) const
 
 void RuzuZiri::CellAlignment(int vRow, int vCol, int New_CellAlignment)
 {
-    udtCell* cell = CellRef(vRow, vCol);
-    if (!cell)
+    if (!FixRef(vRow, vCol))
         return;
-    cell->Alignment = static_cast<qint16>(New_CellAlignment);
+    m_Model.SetCellAlignment(vRow, vCol, static_cast<qint16>(New_CellAlignment));
     DrawGrid(m_Paint);
 }
 
@@ -132,12 +107,11 @@ bool RuzuZiri::CellChecked(int vRow, int vCol) const
 
 void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
 {
-    udtCell* cell = CellRef(vRow, vCol);
-    if (!cell)
+    if (!FixRef(vRow, vCol))
         return;
-    SetFlagBit(cell->Flags, CellFlagChecked, New_CellChecked);
-    if (m_Model.m_Columns[vCol].ColType == ColTypeCheckBox)
-        m_Model.StoreText(m_Model.RowAt(vRow), vCol, New_CellChecked ? u"True" : u"False");
+    m_Model.SetCellFlag(vRow, vCol, CellFlagChecked, New_CellChecked);
+    if (m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
+        m_Model.StoreText(m_Model.RowOrder()[vRow], vCol, New_CellChecked ? u"True" : u"False");
     CalcRowHeight(vRow);
     SetCellChanged(vRow, vCol, true);
     DrawGrid(m_Paint);
@@ -165,7 +139,7 @@ QVariant RuzuZiri::CellValue(int vRow, int vCol) const
         return {};
     TextScratch scratch;
     const QStringView text = Utf16Of(m_Model.RowAt(vRow).Cells.View(size_t(vCol)), scratch);
-    if (m_Model.m_Columns[vCol].ColType == ColTypeCheckBox)
+    if (m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
         return Tarvex::rVal(text) != 0.0;
     if (text.isEmpty())
         return {};
@@ -191,7 +165,7 @@ void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 {
     if (!FixRef(vRow, vCol))
         return;
-    m_Model.StoreText(m_Model.RowAt(vRow), vCol, Text);
+    m_Model.StoreText(m_Model.RowOrder()[vRow], vCol, Text);
     CalcRowHeight(vRow);
     SetCellChanged(vRow, vCol, true);
     DrawGrid(m_Paint);
@@ -199,29 +173,28 @@ void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 
 QString RuzuZiri::CellTag(int vRow, int vCol) const
 {
-    return FixRef(vRow, vCol) ? ExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellTags, vCol) : QString();
+    return FixRef(vRow, vCol) ? m_Model.CellTag(vRow, vCol) : QString();
 }
 
 void RuzuZiri::CellTag(int vRow, int vCol, const QString& New_CellTag)
 {
     if (FixRef(vRow, vCol))
-        SetExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellTags, vCol, New_CellTag);
+        m_Model.SetCellTag(vRow, vCol, New_CellTag);
 }
 
 int RuzuZiri::CellProgressValue(int vRow, int vCol) const
 {
     const udtCell* cell = CellRef(vRow, vCol);
-    if (!cell || m_Model.m_Columns[vCol].ColType != ColTypeProgressBar)
+    if (!cell || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
         return 0;
     return cell->Progress;
 }
 
 void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
 {
-    udtCell* cell = CellRef(vRow, vCol);
-    if (!cell || m_Model.m_Columns[vCol].ColType != ColTypeProgressBar)
+    if (!FixRef(vRow, vCol) || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
         return;
-    cell->Progress = static_cast<quint8>(std::clamp(New_CellProgressValue, 0, 100));
+    m_Model.SetCellProgress(vRow, vCol, New_CellProgressValue);
     DrawGrid(m_Paint);
 }
 
@@ -242,12 +215,12 @@ void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressB
 void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)
 {
     if (FixRef(vRow, vCol))
-        SetExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellPictures, vCol, vNewValue);
+        m_Model.SetCellPicture(vRow, vCol, vNewValue);
 }
 
 std::shared_ptr<QPixmap> RuzuZiri::CellPictureGet(int vRow, int vCol) const
 {
-    return FixRef(vRow, vCol) ? ExtraOf(m_Model.RowAt(vRow), &udtRowExtra::CellPictures, vCol) : nullptr;
+    return FixRef(vRow, vCol) ? m_Model.CellPicture(vRow, vCol) : nullptr;
 }
 
 } // namespace Tarvex

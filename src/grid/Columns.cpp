@@ -9,7 +9,7 @@ namespace Tarvex {
 template <typename Field>
 Field RuzuZiri::ColumnField(int vCol, Field udtColumn::*Member) const
 {
-    return m_Model.IsColumn(vCol) ? m_Model.m_Columns[vCol].*Member : Field();
+    return m_Model.IsColumn(vCol) ? m_Model.Columns()[vCol].*Member : Field();
 }
 
 template <typename Field, typename Value>
@@ -17,7 +17,7 @@ void RuzuZiri::ColumnField(int vCol, Field udtColumn::*Member, const Value& New_
 {
     if (!m_Model.IsColumn(vCol))
         return;
-    m_Model.m_Columns[vCol].*Member = static_cast<Field>(New_Value);
+    m_Model.SetColumnField(vCol, Member, New_Value);
     if (Change == Repaint)
         DrawGrid(m_Paint);
 }
@@ -125,7 +125,7 @@ void RuzuZiri::ColType(int vCol, int New_ColType)
 
 bool RuzuZiri::ColVisible(int vCol) const
 {
-    return m_Model.IsColumn(vCol) && m_Model.m_Columns[vCol].Visible;
+    return m_Model.IsColumn(vCol) && m_Model.Columns()[vCol].Visible;
 }
 
 void RuzuZiri::ColVisible(int vCol, bool New_ColVisible)
@@ -139,7 +139,7 @@ bool RuzuZiri::ColLocked(int vCol) const
 {
     if (vCol == -1 || m_ColHold)
         return true;
-    return m_Model.IsColumn(vCol) && m_Model.m_Columns[vCol].Locked;
+    return m_Model.IsColumn(vCol) && m_Model.Columns()[vCol].Locked;
 }
 
 void RuzuZiri::ColLocked(int vCol, bool New_ColLocked)
@@ -149,13 +149,16 @@ void RuzuZiri::ColLocked(int vCol, bool New_ColLocked)
 
 bool RuzuZiri::ColWordWrap(int vCol) const
 {
-    return m_Model.IsColumn(vCol) && IsFlagSet(m_Model.m_Columns[vCol].Flags, CellFlagWordWrap);
+    return m_Model.IsColumn(vCol) && IsFlagSet(m_Model.Columns()[vCol].Flags, CellFlagWordWrap);
 }
 
 void RuzuZiri::ColWordWrap(int vCol, bool New_ColWordWrap)
 {
-    if (m_Model.IsColumn(vCol))
-        SetFlagBit(m_Model.m_Columns[vCol].Flags, CellFlagWordWrap, New_ColWordWrap);
+    if (!m_Model.IsColumn(vCol))
+        return;
+    qint16 flags = m_Model.Columns()[vCol].Flags;
+    SetFlagBit(flags, CellFlagWordWrap, New_ColWordWrap);
+    m_Model.SetColumnField(vCol, &udtColumn::Flags, flags);
 }
 
 float RuzuZiri::ColWidth(int vCol) const
@@ -167,9 +170,8 @@ void RuzuZiri::ColWidth(int vCol, float New_ColWidth)
 {
     if (!m_Model.IsColumn(vCol) || !std::isfinite(New_ColWidth))
         return;
-    udtColumn& column = m_Model.m_Columns[vCol];
-    column.Width = New_ColWidth;
-    column.WidthPx = PixelsFromScaleUnits(New_ColWidth);
+    m_Model.SetColumnField(vCol, &udtColumn::Width, New_ColWidth);
+    m_Model.SetColumnField(vCol, &udtColumn::WidthPx, PixelsFromScaleUnits(New_ColWidth));
     DrawGrid(m_Paint);
 }
 
@@ -177,7 +179,7 @@ int RuzuZiri::Col() const
 {
     if (m_Model.Cols() == 0)
         return 0;
-    return m_Model.IsColumn(m_Col) ? m_Model.m_ColOrder[m_Col] : -1;
+    return m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[m_Col] : -1;
 }
 
 void RuzuZiri::Col(int New_Col)
@@ -192,9 +194,8 @@ void RuzuZiri::BindControl(int vCol, QObject* Ctrl, int MoveControl)
 {
     if (!m_Model.IsColumn(vCol))
         return;
-    udtColumn& column = m_Model.m_Columns[vCol];
-    column.Control = Ctrl;
-    column.MoveControl = static_cast<qint16>(MoveControl);
+    m_Model.SetColumnField(vCol, &udtColumn::Control, Ctrl);
+    m_Model.SetColumnField(vCol, &udtColumn::MoveControl, MoveControl);
 }
 
 } // namespace Tarvex

@@ -13,7 +13,7 @@ void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
     int col = -1;
     if (!FixRef(vRow, col))
         return;
-    SetFlagBit(m_Model.RowAt(vRow).Flags, Mask, On);
+    m_Model.SetRowFlag(vRow, Mask, On);
     DrawGrid(m_Paint);
 }
 
@@ -27,8 +27,7 @@ void RuzuZiri::MultiSelect(int New_MultiSelect)
     m_MultiSelect = New_MultiSelect;
     emit PropertyChanged(QStringLiteral("MultiSelect"));
     if (New_MultiSelect == 0) {
-        for (int r = 0; r <= m_Model.m_LastRow; ++r)
-            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
+        m_Model.ClearSelection();
         RowColSet(-1, -1);
     }
     RefreshIfRedraw();
@@ -41,23 +40,21 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
 {
     int position = m_Col;
     if (vCol != -1) {
-        if (!m_Model.IsColumn(vCol) || !m_Model.m_Columns[vCol].Visible)
+        if (!m_Model.IsColumn(vCol) || !m_Model.Columns()[vCol].Visible)
             return;
-        position = static_cast<int>(std::find(m_Model.m_ColOrder.begin(), m_Model.m_ColOrder.end(), vCol)
-                                    - m_Model.m_ColOrder.begin());
+        position = static_cast<int>(std::find(m_Model.ColOrder().begin(), m_Model.ColOrder().end(), vCol)
+                                    - m_Model.ColOrder().begin());
         m_Col = position;
     }
     if (!FixRef(vRow, vCol) || !m_Model.RowAt(vRow).Visible)
         return;
 
     if (vRow != m_Row)
-        for (int r = 0; r <= m_Model.m_LastRow; ++r)
-            SetFlagBit(m_Model.m_Rows[r].Flags, RowFlagSelected, false);
+        m_Model.ClearSelection();
     if (!MoveCurrentCell(vRow, position, false))
         return;
-    qint16& flags = m_Model.RowAt(vRow).Flags;
-    if (!IsFlagSet(flags, RowFlagSelected)) {
-        SetFlagBit(flags, RowFlagSelected, true);
+    if (!IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
+        m_Model.SetRowFlag(vRow, RowFlagSelected, true);
         const quint64 seen = Changes();
         emit SelectionChanged();
         if (Changes() != seen)

@@ -9,13 +9,12 @@ int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool 
         AddColumn(QString(), static_cast<float>(VisibleWidth()), 4, 0, QString(), QString(), 4, false, 0, true, false);
 
     const int position = m_Model.AddRow(vstrItem, vRow, ControlLook());
-    udtRow& row = m_Model.RowAt(position);
-    row.Height = m_RowHeightDef;
-    row.RowData = vRowData;
-    SetFlagBit(row.Flags, RowFlagChecked, vbRowChecked);
-    SetFlagBit(row.Flags, RowFlagLocked, vbRowLocked);
-    SetFlagBit(row.Flags, RowFlagNew, vbMarkAsNew);
-    row.Visible = vbRowVisible;
+    m_Model.SetRowHeight(position, m_RowHeightDef);
+    m_Model.SetRowData(position, vRowData);
+    m_Model.SetRowFlag(position, RowFlagChecked, vbRowChecked);
+    m_Model.SetRowFlag(position, RowFlagLocked, vbRowLocked);
+    m_Model.SetRowFlag(position, RowFlagNew, vbMarkAsNew);
+    m_Model.SetRowVisible(position, vbRowVisible);
     if (m_AllowWordWrap)
         CalcRowHeight(position);
 
@@ -38,20 +37,20 @@ void RuzuZiri::RemoveRow(int vRow)
     const bool wasSelected = IsFlagSet(m_Model.RowAt(position).Flags, RowFlagSelected);
     m_Model.RemoveRow(position);
 
-    if (m_Model.m_LastRow < 0) {
+    if (m_Model.LastRow() < 0) {
         Clear();
     } else {
         if (wasSelected) {
             if (m_MultiSelect == 0)
-                SetFlagBit(m_Model.RowAt(std::min(position, m_Model.m_LastRow)).Flags, RowFlagSelected, true);
+                m_Model.SetRowFlag(std::min(position, m_Model.LastRow()), RowFlagSelected, true);
             else
                 emit SelectionChanged();
         }
         // The current row may have been the one past the new end; it steps back onto the last row.
-        if (m_Row > m_Model.m_LastRow)
-            SetCurrentCell(m_Model.m_LastRow, m_Col, true, true);
+        if (m_Row > m_Model.LastRow())
+            SetCurrentCell(m_Model.LastRow(), m_Col, true, true);
         // A locked or hidden last row refuses the move, but the current row must still exist.
-        m_Row = std::min(m_Row, m_Model.m_LastRow);
+        m_Row = std::min(m_Row, m_Model.LastRow());
     }
     EnablePaint(true);
     RefreshIfRedraw();
@@ -74,15 +73,15 @@ void RuzuZiri::DeleteSelected()
     EnablePaint(false);
     const int removed = m_Model.RemoveRows([](const udtRow& row) { return IsFlagSet(row.Flags, RowFlagSelected); });
     if (removed > 0) {
-        if (m_Model.m_LastRow < 0) {
+        if (m_Model.LastRow() < 0) {
             Clear();
         } else {
-            m_Row = std::min(m_Row, m_Model.m_LastRow);
+            m_Row = std::min(m_Row, m_Model.LastRow());
             const quint64 seen = Changes();
             emit SelectionChanged();
             // A handler that changed the grid chose the current cell itself.
             if (Changes() == seen)
-                RowColSet(0, m_Model.IsColumn(m_Col) ? m_Model.m_ColOrder[m_Col] : -1);
+                RowColSet(0, m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[m_Col] : -1);
         }
         emit RowCountChanged();
     }
@@ -135,16 +134,13 @@ void RuzuZiri::Refresh()
 
 int RuzuZiri::CheckedCount() const
 {
-    int count = 0;
-    for (int r = 0; r <= m_Model.m_LastRow; ++r)
-        count += IsFlagSet(m_Model.m_Rows[r].Flags, RowFlagChecked) ? 1 : 0;
-    return count;
+    return m_Model.CheckedCount();
 }
 
 int RuzuZiri::FindUnlockedRow(bool Backwards) const
 {
     const int step = Backwards ? -1 : 1;
-    const int last = m_Model.m_LastRow;
+    const int last = m_Model.LastRow();
     int position = m_Row + step;
     while (position >= 0 && position <= last) {
         const udtRow& row = m_Model.RowAt(position);

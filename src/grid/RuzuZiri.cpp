@@ -21,18 +21,13 @@ CellLook RuzuZiri::ControlLook() const
 // existing row position and column, otherwise the member that asked does nothing.
 bool RuzuZiri::FixRef(int& vRow, int& vCol) const
 {
-    if (m_Model.m_LastRow < 0)
+    if (m_Model.LastRow() < 0)
         return false;
     if (vRow == -1)
         vRow = m_Row >= 0 ? m_Row : 0;
     if (vCol == -1)
-        vCol = m_Model.IsColumn(m_Col) ? m_Model.m_ColOrder[m_Col] : 0;
+        vCol = m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[m_Col] : 0;
     return m_Model.IsRowPosition(vRow) && m_Model.IsColumn(vCol);
-}
-
-udtCell* RuzuZiri::CellRef(int& vRow, int& vCol)
-{
-    return FixRef(vRow, vCol) ? &m_Model.CellAt(vRow, vCol) : nullptr;
 }
 
 const udtCell* RuzuZiri::CellRef(int& vRow, int& vCol) const

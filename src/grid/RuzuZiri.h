@@ -10,8 +10,9 @@
 //   Column properties and sizing .. Col* properties, BindControl, ColWidthAutoSize, ColForceFit
 //                                   (Columns.cpp, view/ColumnSizing.cpp)
 //   Rows and current cell ......... Row, RowChecked, RowSelected, MultiSelect  (RowAccess.cpp)
-//   Sorting ....................... Sort  (model/Sorting.cpp, model/SortingEngine.cpp)
-//   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn  (model/FindFilter.cpp)
+//   Sorting ....................... Sort  (Sorting.cpp; keys and order in model/SortingEngine.cpp)
+//   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn
+//                                   (FindFilter.cpp; the searches over the rows in model/RowSearch.cpp)
 //   Behaviour ..................... Allow*, Edit*, FreezeAtCol, row sizes, ForceCellEdit, GetInfo
 //                                   (ControlProperties.cpp)
 //   Appearance .................... fonts, caption, headers, focus, grid lines  (Appearance.cpp)
@@ -21,7 +22,7 @@
 //                                   (ControlProperties.cpp); VisibleHeight, VisibleWidth (view/Metrics.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
 //   Storage ....................... Model(): the records, read-only
-//   Private: shared helpers, sorting and filter helpers, refresh request, metrics, current cell,
+//   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
 //            instance fields
 //
 // Call flow
@@ -414,7 +415,7 @@ public:
 private:
     // ---- Shared helpers ----------------------------------------------------------------------
     bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
-    bool CanEdit() const { return m_AllowEdit && m_Model.m_LastRow >= 0; }
+    bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
     void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
     // Grows with every change of rows, columns, display order or current cell. An operation that
@@ -425,7 +426,6 @@ private:
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
     // Valid until a text of the cell's row is written (the row's block is rebuilt then).
-    udtCell* CellRef(int& vRow, int& vCol);
     const udtCell* CellRef(int& vRow, int& vCol) const;
     CellLook ControlLook() const;
     void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);
@@ -458,8 +458,9 @@ private:
     SortingEngine::TextOfRecord SortTexts(int Col) const;
     bool TakeSortColumns(int vCol1, int vCol2);
 
-    // ---- Find and filter (private) -----------------------------------------------------------
-    void SBSetPos(int Bar, int Position); // the vertical position FilterOff sets, until the scroll bars exist
+    // ---- Scroll bars (private) ---------------------------------------------------------------
+    // Remembers the position FilterOff sets, until the scroll bars exist (view/ScrollPosition.cpp).
+    void SBSetPos(int Bar, int Position);
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();

@@ -62,7 +62,7 @@ TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
         grid.CellValue(0, 1, QString("12,5")); // stored in the standard form
     }
     EXPECT_EQ("12,5", grid.CellText(0, 1));
-    EXPECT_EQ(25.5, grid.Model().m_TotalsValue[1]);
+    EXPECT_EQ(25.5, grid.Model().TotalsValue()[1]);
     EXPECT_TRUE(grid.CellChanged(1, 1));
     EXPECT_TRUE(IsFlagSet(grid.Model().RowAt(1).Flags, RowFlagChanged));
     EXPECT_TRUE(grid.CellsChanged());
@@ -173,7 +173,7 @@ TEST_F(CellGrid, FormatCellsSetsEachCellOfTheRange)
     grid.FormatCells(0, -1, 0, -1, FormatFontName, "   "); // a blank name keeps the fonts
     EXPECT_EQ(255, grid.CellBackColor(2, 1));
     EXPECT_NE(255, grid.CellBackColor(0, 0));
-    EXPECT_EQ(4, grid.Model().m_CellFormats[grid.Model().CellAt(1, 0).FormatIndex].UseCount);
+    EXPECT_EQ(4, grid.Model().CellFormats()[grid.Model().CellAt(1, 0).FormatIndex].UseCount);
     EXPECT_TRUE(grid.CellFontBold(2, 3));
     EXPECT_EQ(2, grid.CellAlignment(0, 1));
     EXPECT_EQ("Mono", grid.CellFontName(0, 0));

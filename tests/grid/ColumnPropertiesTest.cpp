@@ -33,11 +33,11 @@ TEST(GridColumnProperties, WidthsInPixelsFollowTheScaleUnits)
 {
     RuzuZiri grid;
     grid.AddColumn("a", 22.0f); // 23 twips = 1.53 pixels
-    EXPECT_EQ(2, grid.Model().m_Columns[0].WidthPx);
+    EXPECT_EQ(2, grid.Model().Columns()[0].WidthPx);
     grid.ColWidth(0, 37.5f); // 2.5 pixels: ties go to even
-    EXPECT_EQ(2, grid.Model().m_Columns[0].WidthPx);
+    EXPECT_EQ(2, grid.Model().Columns()[0].WidthPx);
     grid.ColWidth(0, 3e38f); // far beyond any pixel count: no wrap into negative widths
-    EXPECT_GE(grid.Model().m_Columns[0].WidthPx, 0);
+    EXPECT_GE(grid.Model().Columns()[0].WidthPx, 0);
 }
 
 TEST(GridColumnProperties, WidthsThatAreNoFiniteNumberAreRefused)
@@ -88,9 +88,9 @@ TEST(GridBindControl, KeepsTheControlUntilItGoesAway)
     grid.AddColumn("a");
     auto editor = std::make_unique<QLineEdit>();
     grid.BindControl(0, editor.get(), 2 | 4);
-    EXPECT_EQ(editor.get(), grid.Model().m_Columns[0].Control);
+    EXPECT_EQ(editor.get(), grid.Model().Columns()[0].Control);
     editor.reset();
-    EXPECT_EQ(nullptr, grid.Model().m_Columns[0].Control); // no dangling editor
+    EXPECT_EQ(nullptr, grid.Model().Columns()[0].Control); // no dangling editor
 }
 
 TEST(GridAutoSize, TheLongestTextDecidesExceptForCheckBoxAndProgressColumns)

@@ -29,7 +29,7 @@ TEST(GridAddColumn, IndexInsideShowsTheColumnThereAnyOtherAppends)
     grid.AddColumn("c");
     EXPECT_EQ(3, grid.AddColumn("d", 500, 4, 0, "", "", 4, false, 7));
     EXPECT_EQ(1, grid.AddColumn("e", 500, 4, 0, "", "", 4, false, 1));
-    EXPECT_EQ((std::vector<int> { 0, 4, 1, 2, 3 }), grid.Model().m_ColOrder);
+    EXPECT_EQ((std::vector<int> { 0, 4, 1, 2, 3 }), grid.Model().ColOrder());
     EXPECT_EQ("e", grid.ColHeading(4)); // column numbers stay in creation order
 }
 
@@ -113,7 +113,7 @@ TEST(GridRemoveRow, TheSelectionMovesToTheRowThatTakesThePlace)
     QSignalSpy spy(&multi, &RuzuZiri::SelectionChanged);
     multi.RemoveRow(0);
     EXPECT_EQ(1, spy.count());
-    EXPECT_EQ(0, multi.Model().m_Rows[0].Flags & RowFlagSelected);
+    EXPECT_EQ(0, multi.Model().Rows()[0].Flags & RowFlagSelected);
 }
 
 TEST(GridDeleteSelected, WithMultiSelectRemovesEverySelectedRowInOnePass)
@@ -156,8 +156,8 @@ TEST(GridClear, RemovesRowsKeepsColumnsAndResetsTheCurrentCellFormatsAndTotals)
     EXPECT_EQ(2, grid.Cols());
     EXPECT_FALSE(grid.CellsChanged());
     EXPECT_FALSE(grid.Redraw());
-    EXPECT_EQ(1u, grid.Model().m_CellFormats.size());
-    EXPECT_EQ((std::vector<double> { 0.0, 0.0 }), grid.Model().m_TotalsValue);
+    EXPECT_EQ(1u, grid.Model().CellFormats().size());
+    EXPECT_EQ((std::vector<double> { 0.0, 0.0 }), grid.Model().TotalsValue());
     EXPECT_TRUE(GridInvariants(grid.Model()));
 
     grid.ClearAll();

@@ -27,23 +27,23 @@ inline bool IsPermutation(const std::vector<int>& Map)
 // names the first broken one, so a random run can report the step where it broke.
 inline testing::AssertionResult GridInvariants(const GridModel& model)
 {
-    const size_t cols = model.m_Columns.size();
-    const size_t rows = static_cast<size_t>(model.m_LastRow + 1);
-    if (model.m_ColOrder.size() != cols || model.m_Totals.size() != cols || model.m_TotalsValue.size() != cols)
+    const size_t cols = model.Columns().size();
+    const size_t rows = static_cast<size_t>(model.LastRow() + 1);
+    if (model.ColOrder().size() != cols || model.Totals().size() != cols || model.TotalsValue().size() != cols)
         return testing::AssertionFailure() << "column arrays differ in size";
-    if (!IsPermutation(model.m_ColOrder))
+    if (!IsPermutation(model.ColOrder()))
         return testing::AssertionFailure() << "column order is not a permutation";
-    if (model.m_Rows.size() != rows || model.m_RowOrder.size() != rows)
-        return testing::AssertionFailure() << "row arrays hold " << model.m_Rows.size() << " and "
-                                           << model.m_RowOrder.size() << " for " << rows << " rows";
-    if (!IsPermutation(model.m_RowOrder))
+    if (model.Rows().size() != rows || model.RowOrder().size() != rows)
+        return testing::AssertionFailure() << "row arrays hold " << model.Rows().size() << " and "
+                                           << model.RowOrder().size() << " for " << rows << " rows";
+    if (!IsPermutation(model.RowOrder()))
         return testing::AssertionFailure() << "row order is not a permutation";
 
-    std::vector<int> uses(model.m_CellFormats.size(), 0);
+    std::vector<int> uses(model.CellFormats().size(), 0);
     std::vector<double> totals(cols, 0.0);
     std::vector<double> magnitude(cols, 0.0);
     for (size_t r = 0; r < rows; ++r) {
-        const udtRow& row = model.m_Rows[r];
+        const udtRow& row = model.Rows()[r];
         if (row.Cells.size() != cols)
             return testing::AssertionFailure() << "record " << r << " has " << row.Cells.size() << " cells";
         bool fitsLatin1 = true;
@@ -66,13 +66,13 @@ inline testing::AssertionResult GridInvariants(const GridModel& model)
                                                << (row.Cells.IsLatin1() ? "Latin-1" : "UTF-16");
     }
     for (size_t f = 0; f < uses.size(); ++f)
-        if (model.m_CellFormats[f].UseCount != uses[f])
-            return testing::AssertionFailure() << "format " << f << " counts " << model.m_CellFormats[f].UseCount
+        if (model.CellFormats()[f].UseCount != uses[f])
+            return testing::AssertionFailure() << "format " << f << " counts " << model.CellFormats()[f].UseCount
                                                << " uses, cells name it " << uses[f] << " times";
     // Running sums drift by rounding only; anything beyond that is a lost addition or subtraction.
     for (size_t c = 0; c < cols; ++c)
-        if (std::abs(model.m_TotalsValue[c] - totals[c]) > 1e-9 * (1.0 + magnitude[c]) + 1e-6)
-            return testing::AssertionFailure() << "column " << c << " totals " << model.m_TotalsValue[c]
+        if (std::abs(model.TotalsValue()[c] - totals[c]) > 1e-9 * (1.0 + magnitude[c]) + 1e-6)
+            return testing::AssertionFailure() << "column " << c << " totals " << model.TotalsValue()[c]
                                                << ", its texts add up to " << totals[c];
     return testing::AssertionSuccess();
 }

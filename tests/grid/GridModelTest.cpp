@@ -22,7 +22,7 @@ GridModel ModelWithColumns(int count)
 std::vector<QString> TextsInDisplayOrder(const GridModel& model)
 {
     std::vector<QString> texts;
-    for (int p = 0; p <= model.m_LastRow; ++p)
+    for (int p = 0; p <= model.LastRow(); ++p)
         texts.push_back(model.RowAt(p).Cells.Text(0));
     return texts;
 }
@@ -36,11 +36,11 @@ TEST(GridModelRows, InsertShiftsLaterPositionsAndRemoveRenumbersLaterRecords)
     EXPECT_EQ(0, model.AddRow(u"c", 0, Plain));
     EXPECT_EQ(3, model.AddRow(u"d", 3, Plain)); // a position at the end appends
     EXPECT_EQ(4, model.AddRow(u"e", 99, Plain));
-    EXPECT_EQ((std::vector<int> { 2, 0, 1, 3, 4 }), model.m_RowOrder);
+    EXPECT_EQ((std::vector<int> { 2, 0, 1, 3, 4 }), model.RowOrder());
 
     model.RemoveRow(2); // b, record 1
     EXPECT_EQ((std::vector<QString> { "c", "a", "d", "e" }), TextsInDisplayOrder(model));
-    EXPECT_EQ((std::vector<int> { 1, 0, 2, 3 }), model.m_RowOrder);
+    EXPECT_EQ((std::vector<int> { 1, 0, 2, 3 }), model.RowOrder());
     EXPECT_TRUE(GridInvariants(model));
 }
 
@@ -56,22 +56,22 @@ TEST(GridModelRows, RemoveRowsKeepsTheSurvivorsInTheirOrderAndTheirTotals)
 
     EXPECT_EQ(4, model.RemoveRows([](const udtRow& row) { return row.Cells.Text(0).toInt() % 3 == 0; }));
     EXPECT_EQ(expected, TextsInDisplayOrder(model));
-    EXPECT_EQ(0.0 + 1 + 2 + 4 + 5 + 7 + 8, model.m_TotalsValue[0]);
+    EXPECT_EQ(0.0 + 1 + 2 + 4 + 5 + 7 + 8, model.TotalsValue()[0]);
     EXPECT_TRUE(GridInvariants(model));
 }
 
 TEST(GridModelRows, StorageGrowsGeometricallyAndAtLeastByTheCacheIncrement)
 {
     GridModel model = ModelWithColumns(1);
-    model.m_CacheIncrement = 50;
+    model.CacheIncrement(50);
     model.AddRow(u"x", -1, Plain);
-    EXPECT_GE(model.m_Rows.capacity(), 50u);
+    EXPECT_GE(model.Rows().capacity(), 50u);
 
     int growths = 0;
     for (int i = 0; i < 100000; ++i) {
-        const size_t capacity = model.m_Rows.capacity();
+        const size_t capacity = model.Rows().capacity();
         model.AddRow(u"x", -1, Plain);
-        growths += model.m_Rows.capacity() != capacity ? 1 : 0;
+        growths += model.Rows().capacity() != capacity ? 1 : 0;
     }
     EXPECT_LT(growths, 20); // one record copied per added row on average, not one reallocation per row
 }
@@ -81,15 +81,15 @@ TEST(GridModelFormats, ARecordFreedByItsLastCellIsReusedBeforeTheTableGrows)
     GridModel model = ModelWithColumns(2);
     model.AddRow(u"a\tb", -1, Plain);
     model.AddRow(u"c\td", -1, Plain);
-    model.ApplyCellFormat(model.CellAt(0, 0), FormatForeColor, 1, Plain);
+    model.ApplyCellFormat(0, 0, FormatForeColor, 1, Plain);
     const int red = model.CellAt(0, 0).FormatIndex;
-    model.ApplyCellFormat(model.CellAt(0, 0), FormatForeColor, 2, Plain);
-    EXPECT_EQ(0, model.m_CellFormats[red].UseCount);
-    model.ApplyCellFormat(model.CellAt(1, 0), FormatForeColor, 3, Plain);
+    model.ApplyCellFormat(0, 0, FormatForeColor, 2, Plain);
+    EXPECT_EQ(0, model.CellFormats()[red].UseCount);
+    model.ApplyCellFormat(1, 0, FormatForeColor, 3, Plain);
     EXPECT_EQ(red, model.CellAt(1, 0).FormatIndex);
     for (int i = 0; i < 1000; ++i) // toggling between two looks never grows the table
-        model.ApplyCellFormat(model.CellAt(1, 1), FormatFontName, i % 2 ? "Serif" : "Mono", Plain);
-    EXPECT_EQ(11u, model.m_CellFormats.size()); // the one record of a cleared table, then ten more
+        model.ApplyCellFormat(1, 1, FormatFontName, i % 2 ? "Serif" : "Mono", Plain);
+    EXPECT_EQ(11u, model.CellFormats().size()); // the one record of a cleared table, then ten more
     EXPECT_TRUE(GridInvariants(model));
 }
 
@@ -119,7 +119,7 @@ TEST(GridModelTotals, RunningTotalsNeitherDriftNorStayInfinite)
         if (c.removedPosition >= 0)
             model.RemoveRow(c.removedPosition);
         if (!c.newFirstText.isNull())
-            model.StoreText(model.RowAt(0), 0, c.newFirstText);
-        EXPECT_EQ(c.total, model.m_TotalsValue[0]) << "case " << i;
+            model.StoreText(model.RowOrder()[0], 0, c.newFirstText);
+        EXPECT_EQ(c.total, model.TotalsValue()[0]) << "case " << i;
     }
 }

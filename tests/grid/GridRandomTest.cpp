@@ -115,6 +115,6 @@ TEST(GridRandom, LongMixedRunsKeepEveryInvariant)
         const size_t which = choose(random);
         operations[which].second(grid, random);
         ASSERT_TRUE(GridInvariants(grid.Model())) << "after step " << step << " (operation " << which << ")";
-        ASSERT_LE(grid.Row(), grid.Model().m_LastRow) << "after step " << step;
+        ASSERT_LE(grid.Row(), grid.Model().LastRow()) << "after step " << step;
     }
 }

@@ -48,7 +48,7 @@ TEST_F(InvoiceGrid, ACellGainingAEuroSignWidensOnlyItsRowAndKeepsTheOtherTexts)
     grid.CellText(2, 3, "9");
     EXPECT_TRUE(StoredAsLatin1(0));
     EXPECT_EQ(before, RowTexts(0));
-    EXPECT_DOUBLE_EQ(1250.0 + 99 + 9, grid.Model().m_TotalsValue[3]);
+    EXPECT_DOUBLE_EQ(1250.0 + 99 + 9, grid.Model().TotalsValue()[3]);
     EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 int SortOrderOf(const RuzuZiri& Grid, int Col)
 {
-    return Grid.Model().m_Columns[size_t(Col)].SortOrder;
+    return Grid.Model().Columns()[size_t(Col)].SortOrder;
 }
 
 // A grid that counts the sorts it reports as complete.

@@ -17,9 +17,12 @@ CellLook GridModel::LookOf(const udtCell& Cell, const CellLook& Default) const
     return { format.BackColor, format.ForeColor, format.FontName, format.HandPointer, format.Image };
 }
 
-void GridModel::ApplyCellFormat(udtCell& Cell, int Code, const QVariant& Value, const CellLook& Default)
+void GridModel::ApplyCellFormat(int Position, int Col, int Code, const QVariant& Value, const CellLook& Default)
 {
-    CellLook look = LookOf(Cell, Default);
+    if (!IsCell(Position, Col))
+        return;
+    udtCell& cell = MutableRowAt(Position).Cells[size_t(Col)];
+    CellLook look = LookOf(cell, Default);
     switch (Code) {
     case FormatBackColor: look.BackColor = Value.toInt(); break;
     case FormatForeColor: look.ForeColor = Value.toInt(); break;
@@ -29,12 +32,12 @@ void GridModel::ApplyCellFormat(udtCell& Cell, int Code, const QVariant& Value, 
     default: break;
     }
     const int chosen = FindOrAddFormat(look);
-    if (chosen == Cell.FormatIndex)
+    if (chosen == cell.FormatIndex)
         return;
     RetainFormat(chosen);
-    if (Cell.FormatIndex >= 0)
-        ReleaseFormat(Cell.FormatIndex);
-    Cell.FormatIndex = chosen;
+    if (cell.FormatIndex >= 0)
+        ReleaseFormat(cell.FormatIndex);
+    cell.FormatIndex = chosen;
 }
 
 // A hash from look to record keeps find-or-add independent of the table's size; a record that falls

@@ -185,8 +185,11 @@ bool GridModel::ReorderRowStretch(int First, const std::vector<int>& Before, con
     return true;
 }
 
-void GridModel::StoreText(udtRow& Row, int Col, QStringView Text)
+void GridModel::StoreText(int Record, int Col, QStringView Text)
 {
+    if (Record < 0 || Record > m_LastRow || !IsColumn(Col))
+        return;
+    udtRow& Row = m_Rows[size_t(Record)];
     TextScratch scratch;
     const QStringView old = Utf16Of(Row.Cells.View(size_t(Col)), scratch);
     const double value = rVal(Text);

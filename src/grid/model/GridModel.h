@@ -6,6 +6,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <memory>
 #include <set>
 #include <unordered_map>
 #include <vector>
@@ -47,28 +48,7 @@ class GridModel {
 public:
     GridModel();
 
-    std::vector<udtColumn> m_Columns;        // column number (creation order) -> column
-    std::vector<int> m_ColOrder;             // display position -> column number
-    std::vector<udtRow> m_Rows;              // record number -> row; records 0..m_LastRow are live
-    std::vector<int> m_RowOrder;             // display position -> record number
-    std::vector<udtCellFormat> m_CellFormats; // shared looks; UseCount 0 = free for reuse
-    std::vector<udtTotals> m_Totals;         // column number -> totals-line settings
-    std::vector<double> m_TotalsValue;       // column number -> running sum of rVal of its texts
-    int m_LastRow { -1 };                    // highest live record and position; -1 = no rows
-    int m_CacheIncrement { 10 };             // least number of row records added at each growth
-
-    // Counts the changes of rows, columns and display order: an operation that raised an event
-    // compares it with the count it saw before, to learn whether the handler changed the grid.
-    quint64 Revision() const { return m_Revision; }
-
-    int Cols() const { return static_cast<int>(m_Columns.size()); }
-    int ItemCount() const { return m_LastRow + 1; }
-    bool IsColumn(int Col) const { return Col >= 0 && Col < Cols(); }
-    bool IsRowPosition(int Row) const { return Row >= 0 && Row <= m_LastRow; }
-    udtRow& RowAt(int Position) { return m_Rows[m_RowOrder[Position]]; }
-    const udtRow& RowAt(int Position) const { return m_Rows[m_RowOrder[Position]]; }
-    udtCell& CellAt(int Position, int Col) { return RowAt(Position).Cells[Col]; }
-    const udtCell& CellAt(int Position, int Col) const { return RowAt(Position).Cells[Col]; }
+    // ---- Reading ---------------------------------------------------------------------------
     const std::vector<udtColumn>& Columns() const { return m_Columns; }
     const std::vector<int>& ColOrder() const { return m_ColOrder; }
     const std::vector<udtRow>& Rows() const { return m_Rows; }
@@ -77,7 +57,24 @@ public:
     const std::vector<udtTotals>& Totals() const { return m_Totals; }
     const std::vector<double>& TotalsValue() const { return m_TotalsValue; }
     int LastRow() const { return m_LastRow; }
+    int CacheIncrement() const { return m_CacheIncrement; }
 
+    int Cols() const { return static_cast<int>(m_Columns.size()); }
+    int ItemCount() const { return m_LastRow + 1; }
+    bool IsColumn(int Col) const { return Col >= 0 && Col < Cols(); }
+    bool IsRowPosition(int Row) const { return Row >= 0 && Row <= m_LastRow; }
+    const udtRow& RowAt(int Position) const { return m_Rows[m_RowOrder[Position]]; }
+    const udtCell& CellAt(int Position, int Col) const { return RowAt(Position).Cells[Col]; }
+    CellLook LookOf(const udtCell& Cell, const CellLook& Default) const;
+    int CheckedCount() const;
+    QString CellTag(int Position, int Col) const;
+    std::shared_ptr<QPixmap> CellPicture(int Position, int Col) const;
+
+    // Counts the changes of rows, columns and display order: an operation that raised an event
+    // compares it with the count it saw before, to learn whether the handler changed the grid.
+    quint64 Revision() const { return m_Revision; }
+
+    // ---- Rows and columns --------------------------------------------------------------------
     // Appends the column record; Index 1..Cols()-1 shows it at that display position, anything else
     // appends. Existing rows get a new empty cell in the given look. Returns the display position.
     int AddColumn(const udtColumn& Column, int Index, const CellLook& Look);
@@ -93,41 +90,65 @@ public:
     // Removes every row whose record satisfies Doomed in one pass; returns how many went.
     int RemoveRows(const std::function<bool(const udtRow&)>& Doomed);
 
+    // All rows gone, columns kept; the format table shrinks back to one free record.
+    void Clear();
+    // All columns and rows gone.
+    void ClearAll();
+
+    // Least number of row records added at each growth.
+    void CacheIncrement(int New_CacheIncrement) { m_CacheIncrement = New_CacheIncrement; }
+
+    // ---- Display order -----------------------------------------------------------------------
     // Shows the rows in record order again.
     void ResetRowOrder();
     // Puts the rows shown at First..Last in the order of their records' keys (ties keep their order).
     void SortRowStretch(int First, int Last, const std::vector<double>& Keys, bool GreatestFirst);
     // The records shown at First..Last.
     std::vector<int> RowStretch(int First, int Last) const;
-    // Shows Records at First.. when the stretch still holds Before (a reordering of the same records);
-    // false, and nothing changed, when the rows moved meanwhile.
+    // Shows Records at First.. when the stretch still holds Before and Records reorders it;
+    // false, and nothing changed, otherwise (the rows moved meanwhile).
     bool ReorderRowStretch(int First, const std::vector<int>& Before, const std::vector<int>& Records);
 
-    // All rows gone, columns kept; the format table shrinks back to one free record.
-    void Clear();
-    // All columns and rows gone.
-    void ClearAll();
+    // ---- Fields of the records ---------------------------------------------------------------
+    // Rows are display positions unless the name says record; out-of-range arguments change nothing.
+    // A column record holds no field that another record depends on, so any field may be set.
+    template <typename Field, typename Value>
+    void SetColumnField(int Col, Field udtColumn::*Member, const Value& New_Value)
+    {
+        if (IsColumn(Col))
+            m_Columns[size_t(Col)].*Member = static_cast<Field>(New_Value);
+    }
+    void SetRowFlag(int Position, qint32 Mask, bool On);
+    void SetRowVisible(int Position, bool Visible);
+    void SetRecordVisible(int Record, bool Visible);
+    void SetRowHeight(int Position, qint32 Height);
+    void SetRowData(int Position, qint32 RowData);
+    void ClearSelection();
+    void SetCellFlag(int Position, int Col, qint32 Mask, bool On);
+    void SetCellAlignment(int Position, int Col, qint16 Alignment);
+    // Rows counted as records, in creation order, not as display positions.
+    void SetCellAlignmentOfRecords(int RecordFrom, int RecordTo, int ColFrom, int ColTo, qint16 Alignment);
+    // Clamped to 0..100.
+    void SetCellProgress(int Position, int Col, int Value);
+    void SetCellTag(int Position, int Col, const QString& Tag);
+    void SetCellPicture(int Position, int Col, const std::shared_ptr<QPixmap>& Picture);
 
     // Replaces a cell's text, keeping the column total and a check-box cell's check in step.
-    // References to the row's cells are stale afterwards.
-    void StoreText(udtRow& Row, int Col, QStringView Text);
+    void StoreText(int Record, int Col, QStringView Text);
 
     // Gives the cell the shared format equal to its current look with one field changed by Code;
     // cells without a format start from Default (the control's colours and font).
-    void ApplyCellFormat(udtCell& Cell, int Code, const QVariant& Value, const CellLook& Default);
-    CellLook LookOf(const udtCell& Cell, const CellLook& Default) const;
+    void ApplyCellFormat(int Position, int Col, int Code, const QVariant& Value, const CellLook& Default);
 
-    // The row's height in pixels, as the layout works it out.
-    void SetRowHeight(int Position, qint32 Height) { RowAt(Position).Height = Height; }
     // The totals-line settings of an existing column.
     void SetTotals(int Col, const udtTotals& Totals) { m_Totals[size_t(Col)] = Totals; }
     // What the totals line shows for a column: its running total, or with ColAvg the average over
     // the rows that total covers (every live row; no rows gives 0).
     double TotalsLineValue(int Col) const;
-    int CacheIncrement() const { return m_CacheIncrement; }
-    void CacheIncrement(int New_CacheIncrement) { m_CacheIncrement = New_CacheIncrement; }
 
 private:
+    bool IsCell(int Position, int Col) const { return IsRowPosition(Position) && IsColumn(Col); }
+    udtRow& MutableRowAt(int Position) { return m_Rows[size_t(m_RowOrder[size_t(Position)])]; }
     void GrowRowsIfFull();
     void ShrinkRowsIfSparse();
     void ForgetRow(const udtRow& Row);
@@ -140,8 +161,17 @@ private:
     void RecomputeTotal(int Col);
     void ResetTotals();
 
+    std::vector<udtColumn> m_Columns;        // column number (creation order) -> column
+    std::vector<int> m_ColOrder;             // display position -> column number
+    std::vector<udtRow> m_Rows;              // record number -> row; records 0..m_LastRow are live
+    std::vector<int> m_RowOrder;             // display position -> record number
+    std::vector<udtCellFormat> m_CellFormats; // shared looks; UseCount 0 = free for reuse
+    std::vector<udtTotals> m_Totals;         // column number -> totals-line settings
+    std::vector<double> m_TotalsValue;       // column number -> running sum of rVal of its texts
+    int m_LastRow { -1 };                    // highest live record and position; -1 = no rows
+    int m_CacheIncrement { 10 };             // least number of row records added at each growth
     std::unordered_map<CellLook, int, CellLookHash> m_FormatByLook; // look -> a record holding it
-    std::set<int> m_FreeFormats;                                      // records with UseCount 0, lowest first
+    std::set<int> m_FreeFormats;              // records with UseCount 0, lowest first
     quint64 m_Revision { 0 };                 // see Revision()
     std::vector<CompensatedSum> m_TotalsSums; // column number -> the running sum behind m_TotalsValue
     bool m_TotalsOverflowed { false };        // a running sum stopped being finite; SettleTotals mends it

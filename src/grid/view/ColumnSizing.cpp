@@ -40,26 +40,26 @@ void RuzuZiri::ColWidthAutoSize(int vCol)
 
 void RuzuZiri::AutoSizeColumn(int Col)
 {
-    const udtColumn& column = m_Model.m_Columns[Col];
+    const udtColumn& column = m_Model.Columns()[Col];
     if (column.ColType == ColTypeCheckBox) {
         ColWidth(Col, 480);
         return;
     }
-    if (column.ColType == ColTypeProgressBar || column.ColType == ColTypeButton || m_Model.m_LastRow < 0)
+    if (column.ColType == ColTypeProgressBar || column.ColType == ColTypeButton || m_Model.LastRow() < 0)
         return;
 
     int widest = 0;
-    for (int r = 0; r <= m_Model.m_LastRow; ++r) {
-        const udtCell& cell = m_Model.m_Rows[r].Cells[size_t(Col)];
+    for (int r = 0; r <= m_Model.LastRow(); ++r) {
+        const udtCell& cell = m_Model.Rows()[r].Cells[size_t(Col)];
         const CellLook look = m_Model.LookOf(cell, ControlLook());
-        int width = TextWidth(m_Model.m_Rows[r].Cells.Text(size_t(Col)), look.FontName, IsFlagSet(cell.Flags, CellFlagBold),
+        int width = TextWidth(m_Model.Rows()[r].Cells.Text(size_t(Col)), look.FontName, IsFlagSet(cell.Flags, CellFlagBold),
                               IsFlagSet(cell.Flags, CellFlagItalic), IsFlagSet(cell.Flags, CellFlagUnderline));
         if (look.Image != 0)
             width += m_Metrics.ImageWidth;
         widest = std::max(widest, width);
     }
     if (m_TotalsLineShow && column.ColType == ColTypeNumber) {
-        const QString totals = m_Model.m_Totals[Col].Caption + QString::number(m_Model.m_TotalsValue[Col], 'g', 15);
+        const QString totals = m_Model.Totals()[Col].Caption + QString::number(m_Model.TotalsValue()[Col], 'g', 15);
         widest = std::max(widest, TextWidth(totals, font().family(), font().bold(), font().italic(), font().underline()));
     }
     ColWidth(Col, static_cast<float>((widest + TwipsPerPixel) * TwipsPerPixel));
@@ -69,7 +69,7 @@ void RuzuZiri::ColForceFit()
 {
     EnablePaint(false);
     double sum = 0;
-    for (const udtColumn& column : m_Model.m_Columns)
+    for (const udtColumn& column : m_Model.Columns())
         if (column.Visible)
             sum = std::nearbyint(sum + column.Width);
     if (m_ShowRowNumbers && m_RowNumberWidth == 0)
@@ -77,7 +77,7 @@ void RuzuZiri::ColForceFit()
     if (sum != 0) {
         const double factor = VisibleWidth() / sum;
         for (int c = 0; c < m_Model.Cols(); ++c)
-            ColWidth(c, static_cast<float>(m_Model.m_Columns[c].Width * factor));
+            ColWidth(c, static_cast<float>(m_Model.Columns()[c].Width * factor));
     }
     m_PendingMetrics = true;
     EnablePaint(true);

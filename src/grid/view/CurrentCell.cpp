@@ -13,8 +13,8 @@ bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
     if (Col == m_Col && Row == m_Row)
         return false;
     if (Col != -1) {
-        const bool usable = Col >= 0 && Col < m_Model.Cols() && m_Model.m_Columns[m_Model.m_ColOrder[Col]].Visible
-            && !m_Model.m_Columns[m_Model.m_ColOrder[Col]].Locked;
+        const bool usable = Col >= 0 && Col < m_Model.Cols() && m_Model.Columns()[m_Model.ColOrder()[Col]].Visible
+            && !m_Model.Columns()[m_Model.ColOrder()[Col]].Locked;
         if (!usable) {
             Col = m_Col;
             m_ColHold = true;

@@ -49,21 +49,21 @@ bool RuzuZiri::TakeSortColumns(int vCol1, int vCol2)
 
 void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
 {
-    if (m_Model.m_LastRow == -1 || m_Sorting)
+    if (m_Model.LastRow() == -1 || m_Sorting)
         return;
     if (!TakeSortColumns(vCol1, vCol2))
         return;
 
-    udtColumn& primary = m_Model.m_Columns[m_SortCol];
-    primary.SortOrder = vCol1SortType == -1 ? NextSortOrder(primary.SortOrder) : vCol1SortType;
-    const qint32 sortOrder = primary.SortOrder;
+    const qint32 lastOrder = m_Model.Columns()[m_SortCol].SortOrder;
+    const qint32 sortOrder = vCol1SortType == -1 ? NextSortOrder(lastOrder) : vCol1SortType;
+    m_Model.SetColumnField(m_SortCol, &udtColumn::SortOrder, sortOrder);
     if (m_SortSubCol != -1)
-        m_Model.m_Columns[m_SortSubCol].SortOrder = vCol2SortType == -1 ? sortOrder : vCol2SortType;
+        m_Model.SetColumnField(m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
 
-    const int currentRecord = m_Row != -1 && m_Model.IsRowPosition(m_Row) ? m_Model.m_RowOrder[m_Row] : 0;
+    const int currentRecord = m_Row != -1 && m_Model.IsRowPosition(m_Row) ? m_Model.RowOrder()[m_Row] : 0;
     if (sortOrder != 0) {
         m_Sorting = true;
-        const bool finished = SortRows(0, m_Model.m_LastRow, m_SortCol, SortDirection(sortOrder)) && SortSubRanges();
+        const bool finished = SortRows(0, m_Model.LastRow(), m_SortCol, SortDirection(sortOrder)) && SortSubRanges();
         m_SortKeys.clear();
         m_Sorting = false;
         // A CustomSort handler changed the rows: what it did stands, and no sort completed.
@@ -75,7 +75,7 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
         m_SortSubCol = -1;
     }
 
-    const auto& order = m_Model.m_RowOrder;
+    const auto& order = m_Model.RowOrder();
     const auto current = std::find(order.begin(), order.end(), currentRecord);
     if (current != order.end())
         RowColSet(int(current - order.begin()), -1);
@@ -88,7 +88,7 @@ bool RuzuZiri::SortRows(int First, int Last, int Col, qint16 Order)
 {
     if (Last <= First || !m_Model.IsColumn(Col))
         return true;
-    switch (m_Model.m_Columns[Col].ColType) {
+    switch (m_Model.Columns()[Col].ColType) {
     case ColTypeCheckBox: SortRowsType3(First, Last, Col, Order); break;
     case ColTypeDate: SortRowsDate(First, Last, Col, Order); break;
     case ColTypeNumber: SortRowsNumeric(First, Last, Col, Order); break;
@@ -115,7 +115,7 @@ void RuzuZiri::SortRowsByKeys(int First, int Last, qint16 Order, const std::vect
 
 SortingEngine::TextOfRecord RuzuZiri::SortTexts(int Col) const
 {
-    return [this, Col](int record) { return m_Model.m_Rows[size_t(record)].Cells.View(size_t(Col)); };
+    return [this, Col](int record) { return m_Model.Rows()[size_t(record)].Cells.View(size_t(Col)); };
 }
 
 // A checked cell counts -1 and an unchecked one 0, so greatest first lists unchecked rows first.
@@ -124,7 +124,7 @@ void RuzuZiri::SortRowsType3(int First, int Last, int Col, qint16 Order)
     SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] {
         std::vector<double> keys(size_t(m_Model.ItemCount()));
         for (size_t record = 0; record < keys.size(); ++record)
-            keys[record] = IsFlagSet(m_Model.m_Rows[record].Cells[size_t(Col)].Flags, CellFlagChecked) ? -1.0 : 0.0;
+            keys[record] = IsFlagSet(m_Model.Rows()[record].Cells[size_t(Col)].Flags, CellFlagChecked) ? -1.0 : 0.0;
         return keys;
     }));
 }
@@ -157,14 +157,14 @@ bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
     int column = Col;
     bool changed = false;
 
-    const auto storeIfChanged = [this](udtRow& row, int col, const QString& text) {
-        if (row.Cells.View(size_t(col)) != text)
-            m_Model.StoreText(row, col, text);
+    const auto storeIfChanged = [this](int record, int col, const QString& text) {
+        if (m_Model.Rows()[size_t(record)].Cells.View(size_t(col)) != text)
+            m_Model.StoreText(record, col, text);
     };
     SortingEngine::Judge judge;
     judge.GoesBefore = [&](int r, int p) {
-        QString value1 = m_Model.m_Rows[r].Cells.Text(size_t(column));
-        QString value2 = m_Model.m_Rows[p].Cells.Text(size_t(column));
+        QString value1 = m_Model.Rows()[r].Cells.Text(size_t(column));
+        QString value2 = m_Model.Rows()[p].Cells.Text(size_t(column));
         int col = column;
         bool swap = false;
         emit CustomSort(Order == 1, col, value1, value2, swap);
@@ -172,8 +172,8 @@ bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
             changed = true;
             return false;
         }
-        storeIfChanged(m_Model.m_Rows[r], column, value1);
-        storeIfChanged(m_Model.m_Rows[p], column, value2);
+        storeIfChanged(r, column, value1);
+        storeIfChanged(p, column, value2);
         if (m_Model.IsColumn(col))
             column = col;
         return swap;
@@ -189,7 +189,7 @@ bool RuzuZiri::SortSubRanges()
 {
     if (m_SortSubCol == -1 || !m_Model.IsColumn(m_SortSubCol) || !m_Model.IsColumn(m_SortCol))
         return true;
-    const qint16 order = SortDirection(m_Model.m_Columns[m_SortSubCol].SortOrder);
+    const qint16 order = SortDirection(m_Model.Columns()[m_SortSubCol].SortOrder);
     const int rowCount = m_Model.ItemCount();
     const size_t col = size_t(m_SortCol);
     int start = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/model/GridModel.h"
 #include "grid/model/RowCells.h"
 
 #include <QString>
@@ -24,5 +25,12 @@ private:
     QString m_Buffer;    // the cell text upper-cased, reused from row to row
     TextScratch m_Wide;  // a Latin-1 cell text widened, reused from row to row
 };
+
+// The first display position from StartingRow on whose text in Col matches; -1 when none or when
+// StartingRow or Col lies outside the grid.
+int FindPosition(const GridModel& Model, TextMatch& Match, int Col, int StartingRow);
+
+// Hides the rows shown at StartingRow and after whose text in Col does not match.
+void HideUnmatched(GridModel& Model, TextMatch& Match, int Col, int StartingRow);
 
 } // namespace Tarvex
