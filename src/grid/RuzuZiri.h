@@ -57,6 +57,9 @@
 
 namespace Tarvex {
 
+struct CellSpot;
+struct PaintPass;
+
 class RuzuZiri : public UserControl {
     Q_OBJECT
 
@@ -467,7 +470,7 @@ private:
     void CalcMetrics();
     void CalcRowHeight(int Row);
     void UpdateScrollRanges();
-    void DrawGrid(bool Paint);
+    void DrawGrid(bool Paint, bool NoFocus = false);
     bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
@@ -505,6 +508,59 @@ private:
     void AfterChange(After Step);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
+
+    // ---- Painting ----------------------------------------------------------------------------
+    // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the
+    // caption and header row (view/HeaderPainting.cpp) and the grid's own header looks
+    // (view/HeaderStyles.cpp).
+    bool BeginPaint(bool Paint);
+    void PrepareColors(PaintPass& pass);
+    void ClearSurface(PaintPass& pass);
+    void PaintEmptyGrid(PaintPass& pass);
+    void ChooseVisibleRows(PaintPass& pass);
+    void KeepCurrentRowInView(PaintPass& pass);
+    void MeasureRowNumbers(PaintPass& pass);
+    void PaintRows(PaintPass& pass);
+    bool FirstShownPositionIsOdd(int First) const;
+    void PaintRowNumber(PaintPass& pass, int Position, int Height);
+    void FillRowBackground(PaintPass& pass, const Rect& Bounds);
+    void PaintSelection(PaintPass& pass, const udtRow& Row, int Top);
+    qint32 SelectionColor(const Canvas& hDC, const udtRow& Row) const;
+    void PaintCells(PaintPass& pass, int Position, const udtRow& Row, bool Selected);
+    void PaintRowLines(PaintPass& pass, int Top);
+    void PaintBottomLine(PaintPass& pass);
+    void PaintTotalsLine(PaintPass& pass);
+    QString TotalsText(int Col) const;
+    void PaintVerticalLines(PaintPass& pass);
+    void PaintFocusRect(PaintPass& pass);
+    void FinishPaint(PaintPass& pass);
+    void DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bounds, int Flags);
+    bool IsColumnScrolledOut(int Position) const;
+
+    void DrawCell(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, bool Selected);
+    CellLook CellLookOf(const udtCell& Cell) const;
+    void DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height);
+    void DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked);
+    void DrawCheckBox(PaintPass& pass, Rect Box, bool Checked);
+    void DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected);
+    void DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R);
+    void SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell& Cell, bool Plain);
+    int PrepareCellText(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, const udtCell& Cell,
+                        const QString& Text, int& Img, Rect& R);
+    void DrawCellImage(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, int H, int Image, bool Selected,
+                       Rect& R);
+    void DrawCellPicture(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const QPixmap& Picture);
+    void DrawListImage(PaintPass& pass, int Index, int X, int Y, int Style);
+
+    void DrawCaption();
+    int DrawHeaders(bool SingleLineOnly);
+    void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell);
+    void DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption);
+    void DrawHeaderStyle(Canvas& hDC, Rect& r, int State);
+    void DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);
+    void DrawHeader3D(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);
+    void DrawHeaderLine(Canvas& hDC, int X1, int Y1, int X2, int Y2, qint32 Color);
+    void DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, int Flags);
 
     // ---- Instance fields ---------------------------------------------------------------------
     GridModel m_Model;                    // records, order maps, formats, totals
@@ -600,6 +656,14 @@ private:
     int m_ThemeStyle { 2 };                   // header look 0..7
     int m_FocusRowHighlightStyle { 0 };       // 0 solid, 1 vertical, 2 horizontal gradient
     QString m_ThemeName { QStringLiteral("Classic") }; // colour-scheme name of the visual style
+
+    // ---- Painting state ----------------------------------------------------------------------
+    bool m_Terminating { false };         // a paint runs, or the control is going away: DrawGrid returns at once
+    int m_HotHeaderCol { -1 };            // header position painted hot by the mouse; -1 = none
+    int m_DragSourceCol { -1 };           // header positions of a column drag or swap, painted pressed;
+    int m_DragTargetCol { -1 };           //   -1 = none (set by the mouse input)
+    bool m_DragSelect { false };          // the mouse button is held down on a cell (set by the mouse input)
+    int m_DownRow { -1 };                 //   row position of that press; -1 = none
 };
 
 } // namespace Tarvex

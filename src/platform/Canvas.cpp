@@ -11,13 +11,14 @@ namespace Tarvex {
 namespace {
 
 // Rounds Numerator / Denominator to the nearest whole number, halves upwards; Denominator > 0.
-long long RoundedQuotient(long long Numerator, long long Denominator)
+// A step times the span of a line across the whole int range needs more than 64 bits.
+long long RoundedQuotient(__int128 Numerator, long long Denominator)
 {
-    long long twice = 2 * Numerator + Denominator;
-    long long quotient = twice / (2 * Denominator);
-    if (twice % (2 * Denominator) < 0)
+    const __int128 twice = 2 * Numerator + Denominator;
+    __int128 quotient = twice / (2 * __int128(Denominator));
+    if (twice % (2 * __int128(Denominator)) < 0)
         --quotient;
-    return quotient;
+    return (long long)quotient;
 }
 
 int Channel(quint32 Rgb, int Shift) { return int((Rgb >> Shift) & 0xFF); }
@@ -115,7 +116,7 @@ void Canvas::ThinLine(long long X1, long long Y1, long long X2, long long Y2, in
     last = std::min(last, steps - 1);
     for (long long k = first; k <= last; ++k) {
         const long long major = major1 + direction * k;
-        const long long minor = minor1 + RoundedQuotient(k * minorDelta, steps);
+        const long long minor = minor1 + RoundedQuotient(__int128(k) * minorDelta, steps);
         const long long limit = (alongX ? m_Image.height() : m_Image.width()) + Margin;
         if (minor < -Margin || minor > limit)
             continue;
@@ -129,6 +130,16 @@ void Canvas::ThinLine(long long X1, long long Y1, long long X2, long long Y2, in
 void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, DrawModes Mode)
 {
     const quint32 rgb = Rgb(Color);
+    // Grid lines are all axis-parallel; they are filled as a one-pixel rectangle, end point left out.
+    if (Mode == DrawModes::CopyPen && (X1 == X2) != (Y1 == Y2)) {
+        const long long step = X1 == X2 ? (Y2 > Y1 ? 1 : -1) : (X2 > X1 ? 1 : -1);
+        const long long endX = X1 == X2 ? X1 : (long long)X2 - step;
+        const long long endY = Y1 == Y2 ? Y1 : (long long)Y2 - step;
+        auto fit = [](long long Value, int Extent) { return int(std::clamp(Value, -1LL, (long long)Extent)); };
+        Fill(Rect { fit(std::min<long long>(X1, endX), m_Image.width()), fit(std::min<long long>(Y1, endY), m_Image.height()),
+                 fit(std::max<long long>(X1, endX) + 1, m_Image.width()), fit(std::max<long long>(Y1, endY) + 1, m_Image.height()) }, rgb);
+        return;
+    }
     ThinLine(X1, Y1, X2, Y2, 0, [&](int X, int Y) { Plot(X, Y, rgb, Mode); });
 }
 

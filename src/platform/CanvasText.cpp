@@ -6,9 +6,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <climits>
+#include <limits>
+#include <memory>
 #include <vector>
 
 namespace Tarvex {
@@ -28,6 +31,26 @@ struct LaidLine {
     QString Text;
     int Underlined { -1 };
 };
+
+// A line shaped once, for both its width and its drawing: shaping is most of what text costs.
+struct ShapedLine {
+    LaidLine Line;
+    std::unique_ptr<QTextLayout> Layout;
+    int Width { 0 };
+};
+
+ShapedLine Shaped(LaidLine Line, const QFont& Font)
+{
+    ShapedLine shaped { std::move(Line), std::make_unique<QTextLayout>(QString(), Font), 0 };
+    shaped.Layout->setText(shaped.Line.Text);
+    shaped.Layout->beginLayout();
+    QTextLine line = shaped.Layout->createLine();
+    line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
+    line.setPosition(QPointF(0, 0));
+    shaped.Layout->endLayout();
+    shaped.Width = qRound(line.naturalTextWidth());
+    return shaped;
+}
 
 LaidLine WithoutPrefix(const QString& Line, bool NoPrefix)
 {
@@ -97,13 +120,19 @@ std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFontMetrics&
         for (const QString& line : broken)
             lines.push_back(LaidLine { line });
     }
-    if (Flags & TextFlags::WordEllipsis)
-        for (LaidLine& line : lines)
-            if (Metrics.horizontalAdvance(line.Text) > Width) {
-                line.Text = WithEllipsis(line.Text, Metrics, Width);
-                line.Underlined = -1;
-            }
     return lines;
+}
+
+std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont& Font, int Width)
+{
+    const QFontMetrics metrics(Font);
+    std::vector<ShapedLine> shaped;
+    for (LaidLine& line : Layout(Text, Flags, metrics, Width)) {
+        shaped.push_back(Shaped(std::move(line), Font));
+        if ((Flags & TextFlags::WordEllipsis) && shaped.back().Width > Width)
+            shaped.back() = Shaped(LaidLine { WithEllipsis(shaped.back().Line.Text, metrics, Width) }, Font);
+    }
+    return shaped;
 }
 
 } // namespace
@@ -136,14 +165,14 @@ int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& 
     }
     const QFontMetrics metrics(Font);
     const int width = int(std::clamp((long long)Bounds.Right - Bounds.Left, 0LL, (long long)INT_MAX));
-    const std::vector<LaidLine> lines = Layout(Text, Flags, metrics, width);
+    const std::vector<ShapedLine> lines = ShapedLayout(Text, Flags, Font, width);
     const int lineHeight = metrics.height();
     const int height = int(std::min<long long>((long long)lineHeight * lines.size(), 0x3FFFFFFF));
 
     if (Flags & TextFlags::CalcRect) {
         int widest = 0;
-        for (const LaidLine& line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line.Text));
+        for (const ShapedLine& line : lines)
+            widest = std::max(widest, line.Width);
         Bounds.Right = int(std::min<long long>((long long)Bounds.Left + widest, INT_MAX));
         Bounds.Bottom = int(std::min<long long>((long long)Bounds.Top + height, INT_MAX));
         return height;
@@ -160,22 +189,20 @@ int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& 
 
     const QColor color = TranslateOleColor(Color, m_Palette);
     Paint(Bounds, [&](QPainter& Painter) {
-        Painter.setFont(Font);
         Painter.setPen(color);
         long long y = top;
-        for (const LaidLine& line : lines) {
-            const int lineWidth = metrics.horizontalAdvance(line.Text);
+        for (const ShapedLine& line : lines) {
             long long x = Bounds.Left;
             if (Flags & TextFlags::Right)
-                x = (long long)Bounds.Right - lineWidth;
+                x = (long long)Bounds.Right - line.Width;
             else if (Flags & TextFlags::Center)
-                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - lineWidth) / 2;
-            const qreal baseline = qreal(y + metrics.ascent());
-            Painter.drawText(QPointF(qreal(x), baseline), line.Text);
-            if (line.Underlined >= 0) {
-                const int from = metrics.horizontalAdvance(line.Text.left(line.Underlined));
-                const int to = metrics.horizontalAdvance(line.Text.left(line.Underlined + 1));
-                const qreal under = baseline + metrics.underlinePos();
+                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - line.Width) / 2;
+            line.Layout->draw(&Painter, QPointF(qreal(x), qreal(y)));
+            if (line.Line.Underlined >= 0) {
+                const QString& text = line.Line.Text;
+                const int from = metrics.horizontalAdvance(text.left(line.Line.Underlined));
+                const int to = metrics.horizontalAdvance(text.left(line.Line.Underlined + 1));
+                const qreal under = qreal(y) + metrics.ascent() + metrics.underlinePos();
                 Painter.drawLine(QLineF(qreal(x + from), under, qreal(x + to - 1), under));
             }
             y += lineHeight;

@@ -1,5 +1,7 @@
 #include "platform/Surface.h"
 
+#include "platform/DoEvents.h"
+
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
@@ -125,6 +127,7 @@ OleColor Surface::Point(double X, double Y) const
 
 void Surface::paintEvent(QPaintEvent* Event)
 {
+    const PaintEventScope inPaintEvent;
     FitImageToSize();
     QPainter painter(this);
     painter.drawImage(Event->rect(), m_Image, Event->rect());

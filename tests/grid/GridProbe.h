@@ -12,6 +12,8 @@ struct RuzuZiriProbe {
     int RowHeightDef() const { return Grid.m_RowHeightDef; }
     bool WorkOwed() const { return Grid.m_PendingMetrics && Grid.m_PendingScroll; }
     void RowNumberWidth(int Width) { Grid.m_RowNumberWidth = Width; }
+    int RowNumberWidth() const { return Grid.m_RowNumberWidth; }
+    QString TotalsText(int Col) const { return Grid.TotalsText(Col); }
     void ScrollPos(int Bar, int Position) { Grid.m_ScrollPos[Bar] = Position; }
     int ScrollPos(int Bar) const { return Grid.m_ScrollPos[Bar]; }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }

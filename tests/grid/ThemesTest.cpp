@@ -1,3 +1,4 @@
+#include "grid/RuzuZiri.h"
 #include "grid/view/Themes.h"
 #include "platform/VisualStyle.h"
 
@@ -15,7 +16,7 @@ constexpr qint32 Workspace = qint32(0x8000000C);
 
 } // namespace
 
-TEST(Themes, EachSchemeFillsItsColoursAndGridLinesFromTheDarkGradientColour)
+TEST(Themes, EachSchemeFillsItsColoursAndGridLinesFromTheDarkGradientColourAndOthersChangeNothing)
 {
     struct Case { int Scheme; qint32 From, To, Bkg, Sel, ForeSel, Focus, Grid; };
     const Case cases[] = {
@@ -52,17 +53,11 @@ TEST(Themes, EachSchemeFillsItsColoursAndGridLinesFromTheDarkGradientColour)
         ComputeThemeColors(highlighted, c.Scheme, 1, palette);
         EXPECT_EQ(WindowText, highlighted.m_ForeColorSel) << c.Scheme;
     }
-}
-
-TEST(Themes, SchemesOutsideTheFiveChangeNothing)
-{
-    for (int scheme : { -1, 5, 6, 7 }) {
+    for (int scheme : { -1, 5, 6 }) {
         GridColorSet colors;
-        ComputeThemeColors(colors, scheme, 1, QPalette());
-        const GridColorSet untouched;
-        EXPECT_EQ(untouched.m_CustomColorFrom, colors.m_CustomColorFrom) << scheme;
-        EXPECT_EQ(untouched.m_ForeColorSel, colors.m_ForeColorSel) << scheme;
-        EXPECT_EQ(untouched.m_GridColor, colors.m_GridColor) << scheme;
+        ComputeThemeColors(colors, scheme, 1, palette);
+        EXPECT_EQ(GridColorSet().m_CustomColorFrom, colors.m_CustomColorFrom) << scheme;
+        EXPECT_EQ(GridColorSet().m_ForeColorSel, colors.m_ForeColorSel) << scheme;
     }
 }
 
@@ -82,4 +77,20 @@ TEST(Themes, TheVisualStyleNamePicksTheScheme)
     }
     VisualStyle::Override classic(false);
     EXPECT_EQ(QStringLiteral("Classic"), GetVisualStyleName());
+}
+
+TEST(Themes, FollowingTheSystemAppliesTheSchemeOfItsVisualStyleOrKeepsTheColoursWithoutOne)
+{
+    struct Case { bool Themed; QString Name; qint32 BackColorSel; };
+    const Case cases[] = {
+        { true, "Metallic", 0xBFB4B2 }, { true, "HomeStead", 0x70A093 }, { true, "Luna", 0xC56A31 },
+        { false, QString(), 0x778A77 },
+    };
+    for (const Case& c : cases) {
+        VisualStyle::Override style(c.Themed, c.Name);
+        RuzuZiri grid;
+        grid.ThemeColor(3);
+        grid.ThemeColor(ThemeColorSystem);
+        EXPECT_EQ(c.BackColorSel, grid.BackColorSel()) << c.Name.toStdString();
+    }
 }

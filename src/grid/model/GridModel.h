@@ -140,6 +140,8 @@ public:
     // cells without a format start from Default (the control's colours and font).
     void ApplyCellFormat(int Position, int Col, int Code, const QVariant& Value, const CellLook& Default);
 
+    // Where the header layout placed the column, after the row-number column.
+    void SetColumnLeft(int Col, qint32 Left) { m_Columns[size_t(Col)].Left = Left; }
     // The totals-line settings of an existing column.
     void SetTotals(int Col, const udtTotals& Totals) { m_Totals[size_t(Col)] = Totals; }
     // What the totals line shows for a column: its running total, or with ColAvg the average over

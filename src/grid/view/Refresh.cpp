@@ -17,10 +17,4 @@ void RuzuZiri::UpdateScrollRanges()
 {
 }
 
-void RuzuZiri::DrawGrid(bool Paint)
-{
-    if (Paint)
-        update();
-}
-
 } // namespace Tarvex
