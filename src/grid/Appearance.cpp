@@ -34,7 +34,10 @@ void RuzuZiri::BorderStyle(int New_BorderStyle)
 
 void RuzuZiri::Caption(const QString& New_Caption)
 {
-    SetProperty(m_Caption, New_Caption, QStringLiteral("Caption"), After::Metrics);
+    SetProperty(m_Caption, New_Caption, QStringLiteral("Caption"), After::Store);
+    CalcMetrics();
+    DrawCaption();
+    RefreshIfRedraw();
 }
 
 void RuzuZiri::CaptionAlignment(int New_CaptionAlignment)

@@ -40,7 +40,17 @@ void RuzuZiri::AllowColumnHover(bool New_AllowColumnHover)
 {
     SetProperty(m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store);
     if (!New_AllowColumnHover)
-        DrawGrid(m_Paint);
+        RepaintHeaders(false);
+}
+
+// The header row, and with it the caption bar, painted again without the rows under them.
+void RuzuZiri::RepaintHeaders(bool WithCaption)
+{
+    if (WithCaption)
+        DrawCaption();
+    DrawHeaders(false);
+    if (m_Paint)
+        Surface::Refresh();
 }
 
 void RuzuZiri::AllowColumnResizing(bool New_AllowColumnResizing)

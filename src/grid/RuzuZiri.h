@@ -481,7 +481,6 @@ private:
     enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
     int CalcHeaderHeight() const;
     bool FindRowImage();
-    int MeasuredBottom(const QString& Text, Rect Bounds, bool WordBreak) const;
     void GetColumnExtent(int Position, Rect& Extent) const;
     void GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const;
     int ColFromX(float X) const;
@@ -508,6 +507,7 @@ private:
     void AfterChange(After Step);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
+    void RepaintHeaders(bool WithCaption);
 
     // ---- Painting ----------------------------------------------------------------------------
     // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the

@@ -69,6 +69,9 @@ public:
     int CheckedCount() const;
     QString CellTag(int Position, int Col) const;
     std::shared_ptr<QPixmap> CellPicture(int Position, int Col) const;
+    // What the totals line shows for a column: its running total, or with ColAvg the average over
+    // the rows that total covers (every live row; no rows gives 0).
+    double TotalsLineValue(int Col) const;
 
     // Counts the changes of rows, columns and display order: an operation that raised an event
     // compares it with the count it saw before, to learn whether the handler changed the grid.
@@ -132,6 +135,8 @@ public:
     void SetCellProgress(int Position, int Col, int Value);
     void SetCellTag(int Position, int Col, const QString& Tag);
     void SetCellPicture(int Position, int Col, const std::shared_ptr<QPixmap>& Picture);
+    // The totals-line settings of an existing column.
+    void SetTotals(int Col, const udtTotals& Totals);
 
     // Replaces a cell's text, keeping the column total and a check-box cell's check in step.
     void StoreText(int Record, int Col, QStringView Text);
@@ -141,12 +146,7 @@ public:
     void ApplyCellFormat(int Position, int Col, int Code, const QVariant& Value, const CellLook& Default);
 
     // Where the header layout placed the column, after the row-number column.
-    void SetColumnLeft(int Col, qint32 Left) { m_Columns[size_t(Col)].Left = Left; }
-    // The totals-line settings of an existing column.
-    void SetTotals(int Col, const udtTotals& Totals) { m_Totals[size_t(Col)] = Totals; }
-    // What the totals line shows for a column: its running total, or with ColAvg the average over
-    // the rows that total covers (every live row; no rows gives 0).
-    double TotalsLineValue(int Col) const;
+    void SetColumnLeft(int Col, qint32 Left) { SetColumnField(Col, &udtColumn::Left, Left); }
 
 private:
     bool IsCell(int Position, int Col) const { return IsRowPosition(Position) && IsColumn(Col); }

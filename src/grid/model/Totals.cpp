@@ -13,4 +13,10 @@ double GridModel::TotalsLineValue(int Col) const
     return ItemCount() > 0 ? total / ItemCount() : 0;
 }
 
+void GridModel::SetTotals(int Col, const udtTotals& Totals)
+{
+    if (IsColumn(Col))
+        m_Totals[size_t(Col)] = Totals;
+}
+
 } // namespace Tarvex

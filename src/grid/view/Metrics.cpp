@@ -91,17 +91,21 @@ int RuzuZiri::CalcHeaderHeight() const
     return lines * h + h + m_Metrics.CaptionHeight;
 }
 
+// The text drawing's measuring mode leaves the surface's picture untouched.
 void RuzuZiri::CalcRowHeight(int Row)
 {
     if (!m_AllowWordWrap || !m_Model.IsRowPosition(Row))
         return;
+    Canvas measure = Drawing();
     const udtRow& row = m_Model.RowAt(Row);
     const std::vector<udtColumn>& columns = m_Model.Columns();
     int tallest = 0;
     for (size_t c = 0; c < columns.size(); ++c) {
         const bool wrap = row.Cells[c].Flags > 127;
-        const Rect bounds = wrap ? Rect { 0, 2, columns[c].WidthPx - 5, 0 } : Rect { 0, 0, columns[c].WidthPx, 0 };
-        tallest = std::max(tallest, MeasuredBottom(row.Cells.Text(c), bounds, wrap));
+        Rect bounds = wrap ? Rect { 0, 2, columns[c].WidthPx - 5, 0 } : Rect { 0, 0, columns[c].WidthPx, 0 };
+        const int flags = TextFlags::CalcRect | TextFlags::NoPrefix | (wrap ? TextFlags::WordBreak : TextFlags::SingleLine);
+        measure.DrawText(row.Cells.Text(c), bounds, flags, m_Font, 0);
+        tallest = std::max(tallest, bounds.Bottom);
     }
     const int avail = m_RowHeightDef - 2 * m_MinVerticalOffset - 2;
     if (tallest < avail)
@@ -109,15 +113,6 @@ void RuzuZiri::CalcRowHeight(int Row)
     else if (m_MaxLineCount >= 1 && tallest > m_MaxLineCount * avail)
         tallest = m_MaxLineCount * avail;
     m_Model.SetRowHeight(Row, tallest + 2 * m_MinVerticalOffset);
-}
-
-int RuzuZiri::MeasuredBottom(const QString& Text, Rect Bounds, bool WordBreak) const
-{
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    Canvas canvas(scratch, palette());
-    const int flags = TextFlags::CalcRect | TextFlags::NoPrefix | (WordBreak ? TextFlags::WordBreak : TextFlags::SingleLine);
-    canvas.DrawText(Text, Bounds, flags, m_Font, 0);
-    return Bounds.Bottom;
 }
 
 int RuzuZiri::VisibleRowCount() const
