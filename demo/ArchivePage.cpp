@@ -22,6 +22,7 @@ namespace {
 constexpr qint32 OpenInvoiceColor = 0x0000C0; // dark red
 constexpr int StatusColumn = 7;
 constexpr int GrossColumn = 6;
+constexpr int SystemScheme = 6;
 
 // Widths in twips, the grid's default unit; alignment 4 is left, 6 right, both centred vertically.
 struct ArchiveColumn {
@@ -194,7 +195,10 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
     , m_Box(new QGroupBox(this))
 {
     auto* form = new QFormLayout(m_Box);
-    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber" }, m_Grid->ThemeColor(), &ArchiveSettings::ChooseScheme);
+    // The five fixed schemes, then the one that follows the system (ThemeColor 6).
+    const int scheme = m_Grid->ThemeColor();
+    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber", "System" }, scheme == SystemScheme ? 5 : scheme,
+        &ArchiveSettings::ChooseScheme);
     m_HeaderStyle = AddChoice({ "Push buttons", "Flat buttons", "System", "Gradient", "3-D", "3-D tinted", "Glass", "Glass tinted" },
         m_Grid->ThemeStyle(), &ArchiveSettings::ChooseHeaderStyle);
     m_Highlight = AddChoice({ "Solid", "Vertical gradient", "Horizontal gradient" }, m_Grid->FocusRowHighlightStyle(),
@@ -213,7 +217,9 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
     }
     form->addRow(m_RowNumbers);
     form->addRow(m_Totals);
-    (new QVBoxLayout(this))->addWidget(m_Box);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_Box);
     ApplyTexts();
 }
 
@@ -226,7 +232,7 @@ QComboBox* ArchiveSettings::AddChoice(const QStringList& names, int current, voi
     return choice;
 }
 
-void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index); }
+void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index == 5 ? SystemScheme : index); }
 
 void ArchiveSettings::ChooseHeaderStyle(int index) { m_Grid->ThemeStyle(index); }
 
