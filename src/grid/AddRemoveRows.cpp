@@ -101,6 +101,7 @@ void RuzuZiri::Clear()
     m_EditRow = m_EditCol = -1;
     m_CellsChanged = false;
     m_EditOpen = false;
+    m_RowHold = m_ColHold = false;
     m_Redraw = m_Paint = false;
     DrawGrid(true);
 }

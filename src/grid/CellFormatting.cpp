@@ -9,7 +9,7 @@ namespace Tarvex {
 
 void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.ApplyCellFormat(vRow, vCol, Code, Value, ControlLook());
     DrawGrid(m_Paint);
@@ -17,7 +17,7 @@ void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Val
 
 void RuzuZiri::SetCellChanged(int vRow, int vCol, bool On)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellFlag(vRow, vCol, CellFlagChanged, On);
     m_CellsChanged = true;

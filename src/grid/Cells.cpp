@@ -31,7 +31,7 @@ int RuzuZiri::CellAlignment(int vRow, int vCol) const
 
 void RuzuZiri::CellAlignment(int vRow, int vCol, int New_CellAlignment)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellAlignment(vRow, vCol, static_cast<qint16>(New_CellAlignment));
     DrawGrid(m_Paint);
@@ -106,7 +106,7 @@ bool RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask) const
 
 void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellFlag(vRow, vCol, Mask, On);
     DrawGrid(m_Paint);
@@ -129,7 +129,7 @@ bool RuzuZiri::CellChecked(int vRow, int vCol) const
 
 void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellFlag(vRow, vCol, CellFlagChecked, New_CellChecked);
     if (m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
@@ -185,7 +185,7 @@ void RuzuZiri::CellValue(int vRow, int vCol, const QVariant& New_CellValue)
 
 void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.StoreText(m_Model.RowOrder()[vRow], vCol, Text);
     CalcRowHeight(vRow);
@@ -200,7 +200,7 @@ QString RuzuZiri::CellTag(int vRow, int vCol) const
 
 void RuzuZiri::CellTag(int vRow, int vCol, const QString& New_CellTag)
 {
-    if (FixRef(vRow, vCol))
+    if (FixWriteRef(vRow, vCol))
         m_Model.SetCellTag(vRow, vCol, New_CellTag);
 }
 
@@ -214,7 +214,7 @@ int RuzuZiri::CellProgressValue(int vRow, int vCol) const
 
 void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
 {
-    if (!FixRef(vRow, vCol) || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
+    if (!FixWriteRef(vRow, vCol) || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
         return;
     m_Model.SetCellProgress(vRow, vCol, New_CellProgressValue);
     DrawGrid(m_Paint);
@@ -227,7 +227,7 @@ qint32 RuzuZiri::CellProgressBarColor(int, int) const
 
 void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressBarColor)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
     emit PropertyChanged(QStringLiteral("ProgressBarColor"));
@@ -236,7 +236,7 @@ void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressB
 
 void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)
 {
-    if (FixRef(vRow, vCol))
+    if (FixWriteRef(vRow, vCol))
         m_Model.SetCellPicture(vRow, vCol, vNewValue);
 }
 

@@ -16,6 +16,23 @@ struct RuzuZiriProbe {
     int RowNumberWidth() const { return Grid.m_RowNumberWidth; }
     QString TotalsText(int Col) const { return Grid.TotalsText(Col); }
     void DrawHeaderCell(int Position, int State) { Grid.DrawHeaderCell(Position, State, false, false); }
+    // Puts a bar at a position whether or not it shows, as the layout tests need.
+    void ScrollPos(int Bar, int Position) { Grid.m_ScrollInfo[Bar].Pos = Position; }
+    int ScrollPos(int Bar) const { return Grid.SBGetPos(Bar); }
+    void ShowBar(int Bar) { Grid.SBShow(Bar, true); }
+    int ScrollMax(int Bar) const { return Grid.SBGetMax(Bar); }
+    bool BarShown(int Bar) const { return Grid.SBVisible(Bar); }
+    bool SetCurrentCell(int Row, int Position, bool DoScroll, bool Apply)
+    {
+        return Grid.SetCurrentCell(Row, Position, DoScroll, Apply);
+    }
+    int NextNavigableRow(int Step, qint16 Mask) const { return Grid.NextNavigableRow(Step, Mask); }
+    int PrevNavigableRow(int Step, qint16 Mask) const { return Grid.PrevNavigableRow(Step, Mask); }
+    int NextNavigableCol(bool FromStart) const { return Grid.NextNavigableCol(FromStart); }
+    int PrevNavigableCol(bool FromEnd) const { return Grid.PrevNavigableCol(FromEnd); }
+    void CurrentCell(int Row, int Position) { Grid.m_Row = Row; Grid.m_Col = Position; }
+    void DragAutoScroll(qint16& Direction) { Grid.DragAutoScroll(Direction); }
+    void AutoScrollDir(qint16 Direction) { Grid.m_AutoScrollDir = Direction; }
     // The text flags a cell is drawn with, the image it shows and where its text goes.
     int CellTextFlags(int Row, int Col, int& Image, Rect& Text)
     {
@@ -25,8 +42,6 @@ struct RuzuZiriProbe {
         return Grid.PrepareCellText(pass, CellSpot { Row, Col, Col, 0, 0 }, row, row.Cells[size_t(Col)],
             row.Cells.Text(size_t(Col)), Image, Text);
     }
-    void ScrollPos(int Bar, int Position) { Grid.m_ScrollPos[Bar] = Position; }
-    int ScrollPos(int Bar) const { return Grid.m_ScrollPos[Bar]; }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
     void MouseCol(int Position) { Grid.m_MouseCol = Position; }
 

@@ -5,17 +5,17 @@ namespace Tarvex {
 void RuzuZiri::Redraw(bool New_Redraw)
 {
     m_Paint = m_Redraw = New_Redraw;
-    if (!New_Redraw) {
-        m_PendingMetrics = m_PendingScroll = false;
-        return;
-    }
-    if (m_PendingScroll)
-        UpdateScrollRanges();
-    if (m_PendingMetrics) {
-        CalcMetrics();
-        DrawGrid(m_Paint);
+    if (New_Redraw) {
+        if (m_PendingScroll)
+            UpdateScrollRanges();
+        if (m_PendingMetrics) {
+            CalcMetrics();
+            DrawGrid(m_Paint);
+        }
     }
     m_PendingMetrics = m_PendingScroll = false;
+    if (SBGetPos(0) < m_FreezeAtCol + 1)
+        SBSetPos(0, m_FreezeAtCol + 1);
 }
 
 void RuzuZiri::Refresh()
@@ -34,10 +34,6 @@ void RuzuZiri::RefreshIfRedraw()
     }
     m_PendingMetrics = true;
     m_PendingScroll = true;
-}
-
-void RuzuZiri::UpdateScrollRanges()
-{
 }
 
 } // namespace Tarvex
