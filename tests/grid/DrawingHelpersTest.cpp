@@ -116,18 +116,15 @@ TEST(DrawingHelpers, DrawStringNeverTreatsAnAmpersandAsAMnemonicAndAddsTheEllips
 {
     Picture picture(200, 40);
     const QFont font;
-    Rect measured { 0, 0, 200, 40 };
-    DrawString(picture.Draw, QStringLiteral("A&B"), -1, measured, TextFlags::CalcRect, 0, font, 0);
-    EXPECT_NEAR(Canvas::TextWidth(font, QStringLiteral("A&B")), measured.Right, 1);
-
-    const int narrow = int(Canvas::TextWidth(font, QStringLiteral("abcdef")));
-    Rect cut { 0, 0, narrow, 40 };
-    DrawString(picture.Draw, QStringLiteral("abcdefghijkl"), -1, cut, TextFlags::CalcRect | TextFlags::SingleLine,
-        TextFlags::WordEllipsis, font, 0);
-    EXPECT_LE(cut.Right, narrow);
-    Rect part { 0, 0, 200, 40 };
-    DrawString(picture.Draw, QStringLiteral("abcdefghijkl"), 3, part, TextFlags::CalcRect, 0, font, 0);
-    EXPECT_NEAR(Canvas::TextWidth(font, QStringLiteral("abc")), part.Right, 1);
+    const auto drawn = [&](const char* Text, int Length, int Width, int Ellipsis) {
+        Rect r { 0, 0, Width, 40 };
+        DrawString(picture.Draw, QString::fromLatin1(Text), Length, r, TextFlags::CalcRect | TextFlags::SingleLine, Ellipsis, font, 0);
+        return r.Right;
+    };
+    const auto width = [&](const char* Text) { return Canvas::TextWidth(font, QString::fromLatin1(Text)); };
+    EXPECT_NEAR(width("A&B"), drawn("A&B", -1, 200, 0), 1);
+    EXPECT_NEAR(width("abc"), drawn("abcdefghijkl", 3, 200, 0), 1);
+    EXPECT_LE(drawn("abcdefghijkl", -1, int(width("abcdef")), TextFlags::WordEllipsis), int(width("abcdef")));
 }
 
 TEST(DrawingHelpers, ThemedButtonGrowsItsRectangleAndFallsBackWithoutAStyle)
