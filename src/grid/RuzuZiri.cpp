@@ -5,11 +5,15 @@ namespace Tarvex {
 RuzuZiri::RuzuZiri(QWidget* parent)
     : UserControl(parent)
 {
+    Initialize();
     ApplyTheme();
     CalcMetrics();
 }
 
-RuzuZiri::~RuzuZiri() = default;
+RuzuZiri::~RuzuZiri()
+{
+    Terminate();
+}
 
 // The look a cell has before anything was set on it: the control's own colours and font.
 CellLook RuzuZiri::ControlLook() const

@@ -22,6 +22,7 @@
 //                                   (ControlProperties.cpp); VisibleHeight, VisibleWidth (view/Metrics.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
 //   Storage ....................... Model(): the records, read-only
+//   Lifecycle and persistence ..... InitProperties, ReadProperties, WriteProperties  (Persistence.cpp)
 //   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
 //            instance fields
 //
@@ -55,10 +56,14 @@
 #include <unordered_map>
 #include <vector>
 
+class QLineEdit;
+
 namespace Tarvex {
 
 struct CellSpot;
 struct PaintPass;
+class PictureBox;
+class PropertyBag;
 
 class RuzuZiri : public UserControl {
     Q_OBJECT
@@ -415,6 +420,15 @@ public:
     // The records, read-only: for tests that check their invariants and for diagnostics.
     const GridModel& Model() const { return m_Model; }
 
+    // ---- Lifecycle and persistence -----------------------------------------------------------
+    // The design-time settings in the host's property bag (Persistence.cpp). A new control placed
+    // by a host gets InitProperties, a restored one ReadProperties; both leave painting off until
+    // the host turns Redraw on. Only in run mode (UserMode) does a loaded grid get its scroll bars.
+    static inline const QString ControlType = QStringLiteral("Tarvex.RuzuZiri");
+    void InitProperties() override;
+    void ReadProperties(PropertyBag& PropBag) override;
+    void WriteProperties(PropertyBag& PropBag) override;
+
 private:
     // ---- Shared helpers ----------------------------------------------------------------------
     bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
@@ -664,6 +678,26 @@ private:
     int m_DragTargetCol { -1 };           //   -1 = none (set by the mouse input)
     bool m_DragSelect { false };          // the mouse button is held down on a cell (set by the mouse input)
     int m_DownRow { -1 };                 //   row position of that press; -1 = none
+
+    // ---- Lifecycle and persistence (Persistence.cpp) ------------------------------------------
+    struct PersistedProperty;
+    // The saved keys after the two fonts, in the order they are written.
+    static const std::vector<PersistedProperty>& PersistedProperties();
+    void Initialize();
+    void Terminate();
+    void ApplyWindowSettings();
+    QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens
+    PictureBox* picToolTip { nullptr };   // the hover tip's own window; hidden until a tip shows
+    bool m_Enabled { true };              // the key-press handler's enabled flag, saved as "Enabled"
+    bool m_English { false };             // the user's language is English
+    bool m_IsNT { true };                 // a current system: always true
+    bool m_IsXP { true };                 //   (visual styles and theme changes exist)
+    bool m_TipFontBold { false };         // the control font's look at load, which the hover tip takes
+    bool m_TipFontItalic { false };
+    QString m_TipFontName;
+    int m_ScrollBars { 2 };               // 0 horizontal bar only, 1 vertical only, 2 both
+    int m_ScrollBarStyle { 0 };           // 1 standard bars, else flat ones
+    bool m_ScrollTrack { true };          // repaint while a thumb is dragged
 };
 
 } // namespace Tarvex
