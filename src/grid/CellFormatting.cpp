@@ -15,7 +15,7 @@ bool RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask) const
 
 void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellFlag(vRow, vCol, Mask, On);
     DrawGrid(m_Paint);
@@ -32,7 +32,7 @@ void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { CellFla
 
 void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.ApplyCellFormat(vRow, vCol, Code, Value, ControlLook());
     DrawGrid(m_Paint);
@@ -40,7 +40,7 @@ void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Val
 
 void RuzuZiri::SetCellChanged(int vRow, int vCol, bool On)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellFlag(vRow, vCol, CellFlagChanged, On);
     m_CellsChanged = true;

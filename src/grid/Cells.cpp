@@ -32,7 +32,7 @@ int RuzuZiri::CellAlignment(int vRow, int vCol) const
 
 void RuzuZiri::CellAlignment(int vRow, int vCol, int New_CellAlignment)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellAlignment(vRow, vCol, static_cast<qint16>(New_CellAlignment));
     DrawGrid(m_Paint);
@@ -107,7 +107,7 @@ bool RuzuZiri::CellChecked(int vRow, int vCol) const
 
 void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellFlag(vRow, vCol, CellFlagChecked, New_CellChecked);
     if (m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
@@ -163,7 +163,7 @@ void RuzuZiri::CellValue(int vRow, int vCol, const QVariant& New_CellValue)
 
 void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.StoreText(m_Model.RowOrder()[vRow], vCol, Text);
     CalcRowHeight(vRow);
@@ -178,7 +178,7 @@ QString RuzuZiri::CellTag(int vRow, int vCol) const
 
 void RuzuZiri::CellTag(int vRow, int vCol, const QString& New_CellTag)
 {
-    if (FixRef(vRow, vCol))
+    if (FixWriteRef(vRow, vCol))
         m_Model.SetCellTag(vRow, vCol, New_CellTag);
 }
 
@@ -192,7 +192,7 @@ int RuzuZiri::CellProgressValue(int vRow, int vCol) const
 
 void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
 {
-    if (!FixRef(vRow, vCol) || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
+    if (!FixWriteRef(vRow, vCol) || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
         return;
     m_Model.SetCellProgress(vRow, vCol, New_CellProgressValue);
     DrawGrid(m_Paint);
@@ -205,7 +205,7 @@ qint32 RuzuZiri::CellProgressBarColor(int, int) const
 
 void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressBarColor)
 {
-    if (!FixRef(vRow, vCol))
+    if (!FixWriteRef(vRow, vCol))
         return;
     m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
     emit PropertyChanged(QStringLiteral("ProgressBarColor"));
@@ -214,7 +214,7 @@ void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressB
 
 void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)
 {
-    if (FixRef(vRow, vCol))
+    if (FixWriteRef(vRow, vCol))
         m_Model.SetCellPicture(vRow, vCol, vNewValue);
 }
 

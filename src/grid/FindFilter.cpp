@@ -54,7 +54,7 @@ bool RuzuZiri::RowVisible(int vRow) const
 void RuzuZiri::RowVisible(int vRow, bool New_RowVisible)
 {
     int col = -1;
-    if (!FixRef(vRow, col) || m_Model.RowAt(vRow).Visible == New_RowVisible)
+    if (!FixWriteRef(vRow, col) || m_Model.RowAt(vRow).Visible == New_RowVisible)
         return;
     m_Model.SetRowVisible(vRow, New_RowVisible);
     UpdateScrollRanges();

@@ -182,6 +182,18 @@ void RuzuZiri::ApplyWindowSettings()
     Surface::BackColor(OleColor(m_Colors.m_BackColorBkg));
 }
 
+// Scroll bars belong to a running program; a form designer shows the grid without them.
+void RuzuZiri::ApplyUserMode()
+{
+    if (UserMode()) {
+        AttachScrollBars();
+        return;
+    }
+    SBShow(0, false);
+    SBShow(1, false);
+    FlatSBTerm();
+}
+
 void RuzuZiri::InitProperties()
 {
     m_Font = m_FontHeader = AmbientFont();
@@ -193,6 +205,7 @@ void RuzuZiri::InitProperties()
     m_RowHeightDef = 0;
     ApplyTheme();
     ApplyWindowSettings();
+    ApplyUserMode();
 }
 
 // The fonts come last: the header's font falls back on the body font just loaded, not on the host's.
@@ -212,6 +225,7 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
     Clear();
     CalcMetrics();
     DrawCaption();
+    ApplyUserMode();
 }
 
 void RuzuZiri::WriteProperties(PropertyBag& PropBag)

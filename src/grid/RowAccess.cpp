@@ -1,6 +1,26 @@
 #include "grid/RuzuZiri.h"
 
+#include "platform/VariantTypes.h"
+
+#include <cmath>
+
 namespace Tarvex {
+
+void RuzuZiri::Row(int New_Row)
+{
+    RowColSet(New_Row, -1);
+}
+
+// These two take the position as it is: -1 does not stand for the current row here.
+bool RuzuZiri::RowAdded(int vRow) const
+{
+    return m_Model.IsRowPosition(vRow) && IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagNew);
+}
+
+bool RuzuZiri::RowChanged(int vRow) const
+{
+    return m_Model.IsRowPosition(vRow) && IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagChanged);
+}
 
 bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
 {
@@ -11,7 +31,7 @@ bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
 void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
 {
     int col = -1;
-    if (!FixRef(vRow, col))
+    if (!FixWriteRef(vRow, col))
         return;
     m_Model.SetRowFlag(vRow, Mask, On);
     DrawGrid(m_Paint);
@@ -21,6 +41,148 @@ bool RuzuZiri::RowChecked(int vRow) const { return RowFlagBit(vRow, RowFlagCheck
 void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlagBit(vRow, RowFlagChecked, New_RowChecked); }
 bool RuzuZiri::RowSelected(int vRow) const { return RowFlagBit(vRow, RowFlagSelected); }
 void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlagBit(vRow, RowFlagSelected, New_RowSelected); }
+void RuzuZiri::RowLocked(int vRow, bool New_RowLocked) { RowFlagBit(vRow, RowFlagLocked, New_RowLocked); }
+
+// A grid without rows has nothing the current cell could move to, so it reads as locked.
+bool RuzuZiri::RowLocked(int vRow) const
+{
+    int col = -1;
+    if (!FixRef(vRow, col))
+        return true;
+    return m_RowHold || IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagLocked);
+}
+
+int RuzuZiri::RowData(int vRow) const
+{
+    int col = -1;
+    return FixRef(vRow, col) ? m_Model.RowAt(vRow).RowData : 0;
+}
+
+void RuzuZiri::RowData(int vRow, int New_RowData)
+{
+    int col = -1;
+    if (FixWriteRef(vRow, col))
+        m_Model.SetRowData(vRow, New_RowData);
+}
+
+QString RuzuZiri::RowTag(int vRow) const
+{
+    int col = -1;
+    if (!FixRef(vRow, col))
+        return {};
+    const udtRow& row = m_Model.RowAt(vRow);
+    return row.Extra ? row.Extra->Tag : QString();
+}
+
+void RuzuZiri::RowTag(int vRow, const QString& New_RowTag)
+{
+    int col = -1;
+    if (FixWriteRef(vRow, col))
+        m_Model.SetRowTag(vRow, New_RowTag);
+}
+
+qint16 RuzuZiri::RowGroupHeader(int vRow) const
+{
+    int col = -1;
+    return FixRef(vRow, col) && m_Model.RowAt(vRow).GroupHeader ? -1 : 0;
+}
+
+void RuzuZiri::RowGroupHeader(int vRow, qint16 New_RowGroupHeader)
+{
+    int col = -1;
+    if (FixWriteRef(vRow, col))
+        m_Model.SetRowGroupHeader(vRow, New_RowGroupHeader != 0);
+}
+
+int RuzuZiri::RowHeight(int vRow) const
+{
+    int col = -1;
+    return FixRef(vRow, col) ? m_Model.RowAt(vRow).Height : 0;
+}
+
+// -1 measures the addressed row's texts; any other value is rounded to whole pixels. A value that
+// is no number or does not fit a pixel count leaves the row as it was.
+void RuzuZiri::RowHeight(int vRow, float New_RowHeight)
+{
+    int col = -1;
+    if (!FixWriteRef(vRow, col) || !std::isfinite(New_RowHeight))
+        return;
+    if (New_RowHeight == -1.0f) {
+        CalcRowHeight(vRow);
+    } else {
+        const double pixels = std::nearbyint(double(New_RowHeight));
+        if (pixels < 0 || pixels > INT32_MAX)
+            return;
+        m_Model.SetRowHeight(vRow, qint32(pixels));
+    }
+    UpdateScrollRanges();
+    DrawGrid(m_Paint);
+}
+
+QVariant RuzuZiri::RowImage(int vRow) const
+{
+    int col = -1;
+    if (!FixRef(vRow, col))
+        return {};
+    const qint32 image = m_Model.RowAt(vRow).Image;
+    if (image >= 0)
+        return int(image);
+    return m_ImageList ? QVariant(m_ImageList->Key(-image)) : QVariant();
+}
+
+// A key is kept as its negated index, so it still names the image after the list changed order.
+void RuzuZiri::RowImage(int vRow, const QVariant& New_RowImage)
+{
+    int col = -1;
+    if (!FixWriteRef(vRow, col))
+        return;
+    const int type = New_RowImage.typeId();
+    if (IsIntegerType(type) || type == QMetaType::Double || type == QMetaType::Float) {
+        const double index = std::nearbyint(New_RowImage.toDouble());
+        if (!(index >= INT32_MIN && index <= INT32_MAX))
+            return;
+        m_Model.SetRowImage(vRow, qint32(index));
+    } else {
+        const int index = m_ImageList ? m_ImageList->IndexOf(New_RowImage.toString()) : 0;
+        if (index <= 0)
+            return;
+        m_Model.SetRowImage(vRow, -index);
+    }
+    DrawGrid(m_Paint);
+}
+
+// One repaint for the whole row instead of one per cell.
+void RuzuZiri::EachCellOfRow(int vRow, const std::function<void(int Row, int Col)>& Change)
+{
+    int col = -1;
+    if (!FixWriteRef(vRow, col))
+        return;
+    EnablePaint(false);
+    for (int c = 0; c < m_Model.Cols(); ++c)
+        Change(vRow, c);
+    EnablePaint(true);
+    DrawGrid(m_Paint);
+}
+
+void RuzuZiri::RowBackColor(int vRow, qint32 vNewValue)
+{
+    EachCellOfRow(vRow, [&](int Row, int Col) { CellBackColor(Row, Col, vNewValue); });
+}
+
+void RuzuZiri::RowForeColor(int vRow, qint32 vNewValue)
+{
+    EachCellOfRow(vRow, [&](int Row, int Col) { CellForeColor(Row, Col, vNewValue); });
+}
+
+void RuzuZiri::RowFontBold(int vRow, bool vNewValue)
+{
+    EachCellOfRow(vRow, [&](int Row, int Col) { CellFontBold(Row, Col, vNewValue); });
+}
+
+void RuzuZiri::SelectedClearAll()
+{
+    m_Model.ClearSelection();
+}
 
 void RuzuZiri::MultiSelect(int New_MultiSelect)
 {
@@ -31,47 +193,6 @@ void RuzuZiri::MultiSelect(int New_MultiSelect)
         RowColSet(-1, -1);
     }
     RefreshIfRedraw();
-}
-
-// vCol is a column number; the current cell keeps display positions, so it is translated once here.
-// A handler of the events raised on the way may clear, remove, sort or move the current cell itself;
-// what it did stands and this call ends there.
-void RuzuZiri::RowColSet(int vRow, int vCol)
-{
-    int position = m_Col;
-    if (vCol != -1) {
-        if (!m_Model.IsColumn(vCol) || !m_Model.Columns()[vCol].Visible)
-            return;
-        position = static_cast<int>(std::find(m_Model.ColOrder().begin(), m_Model.ColOrder().end(), vCol)
-                                    - m_Model.ColOrder().begin());
-        m_Col = position;
-    }
-    if (!FixRef(vRow, vCol) || !m_Model.RowAt(vRow).Visible)
-        return;
-
-    if (vRow != m_Row)
-        m_Model.ClearSelection();
-    if (!MoveCurrentCell(vRow, position, false))
-        return;
-    if (!IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
-        m_Model.SetRowFlag(vRow, RowFlagSelected, true);
-        const quint64 seen = Changes();
-        emit SelectionChanged();
-        if (Changes() != seen)
-            return;
-    }
-    if (!MoveCurrentCell(vRow, position, true))
-        return;
-    m_Row = vRow;
-    DrawGrid(m_Paint);
-}
-
-// SetCurrentCell, then whether the RowColChanged handler left the grid as the move made it.
-bool RuzuZiri::MoveCurrentCell(int Row, int Col, bool DoScroll)
-{
-    const quint64 seen = Changes();
-    const bool moved = SetCurrentCell(Row, Col, DoScroll, true);
-    return Changes() == seen + (moved ? 1 : 0);
 }
 
 } // namespace Tarvex

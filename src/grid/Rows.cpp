@@ -99,6 +99,7 @@ void RuzuZiri::Clear()
     m_EditRow = m_EditCol = -1;
     m_CellsChanged = false;
     m_EditOpen = false;
+    m_RowHold = m_ColHold = false;
     m_Redraw = m_Paint = false;
     DrawGrid(true);
 }
@@ -112,17 +113,17 @@ void RuzuZiri::ClearAll()
 void RuzuZiri::Redraw(bool New_Redraw)
 {
     m_Paint = m_Redraw = New_Redraw;
-    if (!New_Redraw) {
-        m_PendingMetrics = m_PendingScroll = false;
-        return;
-    }
-    if (m_PendingScroll)
-        UpdateScrollRanges();
-    if (m_PendingMetrics) {
-        CalcMetrics();
-        DrawGrid(m_Paint);
+    if (New_Redraw) {
+        if (m_PendingScroll)
+            UpdateScrollRanges();
+        if (m_PendingMetrics) {
+            CalcMetrics();
+            DrawGrid(m_Paint);
+        }
     }
     m_PendingMetrics = m_PendingScroll = false;
+    if (SBGetPos(0) < m_FreezeAtCol + 1)
+        SBSetPos(0, m_FreezeAtCol + 1);
 }
 
 void RuzuZiri::Refresh()

@@ -8,6 +8,7 @@ RuzuZiri::RuzuZiri(QWidget* parent)
     Initialize();
     ApplyTheme();
     CalcMetrics();
+    AttachScrollBars();
 }
 
 RuzuZiri::~RuzuZiri()
@@ -21,17 +22,27 @@ CellLook RuzuZiri::ControlLook() const
     return { m_Colors.m_BackColor, m_Colors.m_ForeColor, font().family(), false, 0 };
 }
 
-// -1 stands for the current row or column (0 when there is none); any other number must name an
-// existing row position and column, otherwise the member that asked does nothing.
+// A negative row stands for the current row (0 without one) and a row past the last for the last
+// row; a negative column for the current column (0 without one). A column past the last, or a grid
+// without rows, makes the member that asked do nothing.
 bool RuzuZiri::FixRef(int& vRow, int& vCol) const
 {
-    if (m_Model.LastRow() < 0)
+    const int last = m_Model.LastRow();
+    if (last < 0)
         return false;
-    if (vRow == -1)
+    if (vRow < 0)
         vRow = m_Row >= 0 ? m_Row : 0;
-    if (vCol == -1)
-        vCol = m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[m_Col] : 0;
-    return m_Model.IsRowPosition(vRow) && m_Model.IsColumn(vCol);
+    if (vRow > last)
+        vRow = last;
+    if (vCol < 0)
+        vCol = m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[size_t(m_Col)] : 0;
+    return m_Model.IsColumn(vCol) && m_Model.IsRowPosition(vRow);
+}
+
+// Reading the last row for a row past it is harmless; writing there would overwrite another row.
+bool RuzuZiri::FixWriteRef(int& vRow, int& vCol) const
+{
+    return vRow <= m_Model.LastRow() && FixRef(vRow, vCol);
 }
 
 const udtCell* RuzuZiri::CellRef(int& vRow, int& vCol) const

@@ -9,7 +9,10 @@
 //   Cells ......................... Cell* properties, FormatCells, FormatCellsAlignment  (Cells.cpp, CellFormatting.cpp)
 //   Column properties and sizing .. Col* properties, BindControl, ColWidthAutoSize, ColForceFit
 //                                   (Columns.cpp, view/ColumnSizing.cpp)
-//   Rows and current cell ......... Row, RowChecked, RowSelected, MultiSelect  (RowAccess.cpp)
+//   Rows and current cell ......... Row*, SelectedClearAll, SelectedCount, MultiSelect  (RowAccess.cpp);
+//                                   RowColSet (view/CurrentCell.cpp)
+//   Scroll bars ................... ScrollBars, ScrollBarStyle, ScrollTrack, SBLargeChange
+//                                   (view/ScrollBars.cpp, view/ScrollRequests.cpp)
 //   Sorting ....................... Sort  (Sorting.cpp; keys and order in model/SortingEngine.cpp)
 //   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn
 //                                   (FindFilter.cpp; the searches over the rows in model/RowSearch.cpp)
@@ -24,7 +27,7 @@
 //   Storage ....................... Model(): the records, read-only
 //   Lifecycle and persistence ..... InitProperties, ReadProperties, WriteProperties  (Persistence.cpp)
 //   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
-//            instance fields
+//            navigation, instance fields
 //
 // Call flow
 //   AddItem -> AddRow -> m_Model.AddRow (records, formats, totals)
@@ -32,7 +35,10 @@
 //           -> RowCountChanged
 //   Redraw(true) -> UpdateScrollRanges (if owed) -> CalcMetrics (if owed) -> DrawGrid
 //   DrawGrid -> paint of the visible rows -> RequestRowData(last visible position, -1 when empty)
-//   Cell writer -> FixRef -> change the record -> DrawGrid(m_Paint)
+//   Cell writer -> FixWriteRef -> change the record -> DrawGrid(m_Paint)
+//   RowColSet -> SelectRowRange (clears the old selection) -> SetCurrentCell (RowColChanged, Scroll)
+//             -> SBSetPos when the row is off the page -> DrawGrid
+//   Scroll bar action -> ScrollRequest -> SBSetPos -> DrawGrid -> Scroll
 //   RemoveRow -> m_Model.RemoveRow -> selection follows -> SetCurrentCell if the current row went
 //             -> RowCountChanged
 
@@ -40,6 +46,7 @@
 #include "grid/model/NumberParsing.h"
 #include "grid/model/SortingEngine.h"
 #include "grid/view/GridMetrics.h"
+#include "grid/view/ScrollInfo.h"
 #include "grid/view/Themes.h"
 #include "platform/ImageList.h"
 #include "platform/Rect.h"
@@ -48,6 +55,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QPointer>
+#include <QScrollBar>
 #include <QVariant>
 #include <QWidget>
 
@@ -203,11 +211,38 @@ public:
     void ColForceFit();
 
     // ---- Rows and current cell ---------------------------------------------------------------
+    // Rows are display positions; -1 is the current row (row 0 without one), a row past the last
+    // reads the last row. Writes to a row past the last change nothing.
     int Row() const { return m_Row; }
+    void Row(int New_Row);
+    bool RowAdded(int vRow) const;
+    bool RowChanged(int vRow) const;
     bool RowChecked(int vRow) const;
     void RowChecked(int vRow, bool New_RowChecked);
     bool RowSelected(int vRow) const;
     void RowSelected(int vRow, bool New_RowSelected);
+    // Also true for every row while a move onto a hidden row holds the current one.
+    bool RowLocked(int vRow) const;
+    void RowLocked(int vRow, bool New_RowLocked);
+    int RowData(int vRow) const;
+    void RowData(int vRow, int New_RowData);
+    QString RowTag(int vRow) const;
+    void RowTag(int vRow, const QString& New_RowTag);
+    qint16 RowGroupHeader(int vRow) const;
+    void RowGroupHeader(int vRow, qint16 New_RowGroupHeader);
+    // Pixels; -1 computes the row's height from its texts.
+    int RowHeight(int vRow) const;
+    void RowHeight(int vRow, float New_RowHeight);
+    // An image-list index, or the key of an image given by key.
+    QVariant RowImage(int vRow) const;
+    void RowImage(int vRow, const QVariant& New_RowImage);
+    void RowBackColor(int vRow, qint32 vNewValue);
+    void RowForeColor(int vRow, qint32 vNewValue);
+    void RowFontBold(int vRow, bool vNewValue);
+    // Not repainted until the next repaint.
+    void SelectedClearAll();
+    int SelectedCount() const { return m_Model.SelectedCount(); }
+    // vCol is a column number; -1 keeps the current row or column.
     void RowColSet(int vRow, int vCol);
     int MultiSelect() const { return m_MultiSelect; }
     void MultiSelect(int New_MultiSelect);
@@ -412,6 +447,20 @@ public:
     int VisibleHeight();
     int VisibleWidth();
 
+    // ---- Scroll bars -------------------------------------------------------------------------
+    // 0 horizontal bar only, 1 vertical only, 2 both; takes effect at the next range update.
+    int ScrollBars() const { return m_ScrollBars; }
+    void ScrollBars(int New_ScrollBars);
+    // 1 standard bars, anything else flat ones.
+    int ScrollBarStyle() const { return m_ScrollBarStyle; }
+    void ScrollBarStyle(int New_ScrollBarStyle);
+    // Repaint while the thumb is dragged.
+    bool ScrollTrack() const { return m_ScrollTrack; }
+    void ScrollTrack(bool New_ScrollTrack);
+    // The page of bar eBar (0 horizontal, 1 vertical); the last reachable position stays put.
+    int SBLargeChange(int eBar) const;
+    void SBLargeChange(int eBar, int iLargeChange);
+
     // ---- Number parsing ----------------------------------------------------------------------
     // The grid's own tolerant reading of a text as a number, offered to hosts as well.
     static double rVal(const QString& vString) { return Tarvex::rVal(vString); }
@@ -440,6 +489,8 @@ private:
     quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
     bool MoveCurrentCell(int Row, int Col, bool DoScroll);
     bool FixRef(int& vRow, int& vCol) const;
+    // FixRef for a write: a row past the last is refused instead of read as the last one.
+    bool FixWriteRef(int& vRow, int& vCol) const;
     bool FixRange(int& RowTo, int& ColTo) const;
     bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
     // Valid until a text of the cell's row is written (the row's block is rebuilt then).
@@ -449,6 +500,7 @@ private:
     bool CellFlagBit(int vRow, int vCol, qint32 Mask) const;
     void CellFlagBit(int vRow, int vCol, qint32 Mask, bool On);
     bool RowFlagBit(int vRow, qint32 Mask) const;
+    void EachCellOfRow(int vRow, const std::function<void(int Row, int Col)>& Change);
     void RowFlagBit(int vRow, qint32 Mask, bool On);
     void SetCellChanged(int vRow, int vCol, bool On);
     void SetCellTextAndValue(int vRow, int vCol, const QString& Text);
@@ -476,8 +528,47 @@ private:
     bool TakeSortColumns(int vCol1, int vCol2);
 
     // ---- Scroll bars (private) ---------------------------------------------------------------
-    // Remembers the position FilterOff sets, until the scroll bars exist (view/ScrollPosition.cpp).
+    // Bar 0 is the horizontal bar, 1 the vertical one. Each keeps the platform's record: the range
+    // maximum is the value SBSetMax was given plus the page, and positions stop at that maximum less
+    // the page plus 1 (view/ScrollBars.cpp).
+    void AttachScrollBars();
+    void SBAttach(QWidget* hWnd);
+    void FlatSBInit();
+    void FlatSBTerm();
+    ScrollInfo SBGetInfo(int Bar) const;
+    void SBSetInfo(int Bar, const ScrollInfo& Info);
+    void SBSetStyle(int Style);
+    int SBGetPos(int Bar) const;
     void SBSetPos(int Bar, int Position);
+    int SBGetMin(int Bar) const;
+    int SBGetMax(int Bar) const;
+    void SBSetMax(int Bar, int Value);
+    void SBSetRange(int Bar, int Value);
+    bool SBVisible(int Bar) const;
+    void SBShow(int Bar, bool Show);
+    bool SBIsFlat() const { return !m_StdScrollBars; }
+    int SBGetStyle() const { return m_FlatSBStyle; }
+    void LayoutScrollBars();
+    void ShowScrollBarLook();
+    // A scroll request of the platform's numbering (0 line up ... 8 end of scroll) on a bar, as the
+    // bar's own actions and the mouse wheel send them (view/ScrollRequests.cpp).
+    void ScrollRequest(int Bar, int Request, bool Wheel);
+    int ScrollTarget(int Bar, int Request, bool Wheel);
+    int NavigableFromScrollPosition(int Bar, bool Down, bool Wheel);
+    void OnScrollBarAction(int Bar, int Action);
+    void DragAutoScroll(qint16& Direction);
+    bool AutoScrollStep(qint16 Direction);
+    void Resize() override;
+    void resizeEvent(QResizeEvent* Event) override;
+
+    // ---- Navigation (view/Navigation.cpp) ----------------------------------------------------
+    // Display positions the current cell may move to next; the callers move it.
+    int NextNavigableRow(int Step, qint16 IgnoreMask) const;
+    int PrevNavigableRow(int Step, qint16 IgnoreMask) const;
+    int NextNavigableCol(bool FromStart) const;
+    int PrevNavigableCol(bool FromEnd) const;
+    bool IsNavigableRow(int Position, qint16 IgnoreMask) const;
+    bool IsNavigableCol(int Position) const;
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
@@ -486,6 +577,9 @@ private:
     void UpdateScrollRanges();
     void DrawGrid(bool Paint, bool NoFocus = false);
     bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
+    void ScrollColumnIntoView(int Col);
+    void ScrollRowIntoView(int Row);
+    bool SelectRowRange(bool Select, int& From, int& To);
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
     // ---- Metrics and geometry ----------------------------------------------------------------
@@ -505,8 +599,6 @@ private:
     int FindColPosition(int Col) const;
     bool UCMousePointer() const;
     void UCMousePointer(bool Custom);
-    int SBGetPos(int Bar) const { return m_ScrollPos[Bar]; }
-    bool SBVisible(int Bar) const;
 
     // ---- Control-level property writers ------------------------------------------------------
     // What a write does after storing and naming its change.
@@ -590,7 +682,6 @@ private:
     bool m_Sorting { false };             // a sort runs; a CustomSort handler cannot start another
     std::unordered_map<int, std::vector<double>> m_SortKeys; // column -> keys by record, for the running sort only
     int m_SearchColumn { 0 };             // FindItem's column when it is given -1
-    int m_ScrollPos[2] { 0, 0 };          // scroll position of bar 0 (horizontal) and 1 (vertical)
     int m_EditCol { -1 };                 // cell of the open in-place editor; -1 = none
     int m_EditRow { -1 };                 //   (row position)
     bool m_EditOpen { false };            // the in-place editor is showing
@@ -686,6 +777,7 @@ private:
     void Initialize();
     void Terminate();
     void ApplyWindowSettings();
+    void ApplyUserMode();
     QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens
     PictureBox* picToolTip { nullptr };   // the hover tip's own window; hidden until a tip shows
     bool m_Enabled { true };              // the key-press handler's enabled flag, saved as "Enabled"
@@ -695,9 +787,19 @@ private:
     bool m_TipFontBold { false };         // the control font's look at load, which the hover tip takes
     bool m_TipFontItalic { false };
     QString m_TipFontName;
-    int m_ScrollBars { 2 };               // 0 horizontal bar only, 1 vertical only, 2 both
-    int m_ScrollBarStyle { 0 };           // 1 standard bars, else flat ones
-    bool m_ScrollTrack { true };          // repaint while a thumb is dragged
+
+    // ---- Scroll bars ---------------------------------------------------------------------------
+    QWidget* m_hWndScroll { nullptr };    // surface whose bars are driven; null until SBAttach
+    QScrollBar* m_ScrollBar[2] { nullptr, nullptr }; // bar 0 horizontal, 1 vertical; children of the surface
+    ScrollInfo m_ScrollInfo[2];           // the platform's record of each bar
+    bool m_StdScrollBars { false };       // standard look instead of the flat one; once set, kept
+    int m_FlatSBStyle { 0 };              // flat style last applied: 0 regular, 1 and 2 flat
+    bool m_HScrollShown { false };        // the layer's record of what shows
+    bool m_VScrollShown { false };
+    int m_ScrollBars { 2 };               // 0 horizontal only, 1 vertical only, 2 both
+    int m_ScrollBarStyle { 0 };           // 1 standard bars, anything else flat
+    bool m_ScrollTrack { true };          // repaint while the thumb is dragged
+    qint16 m_AutoScrollDir { 0 };         // running drag auto-scroll: 0 none, 1 up, 2 down (the mouse handler clears it)
 };
 
 } // namespace Tarvex

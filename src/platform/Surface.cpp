@@ -6,6 +6,8 @@
 #include <QPaintEvent>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace Tarvex {
 
 Surface::Surface(QWidget* Parent)
@@ -25,7 +27,7 @@ Canvas Surface::Drawing()
 // so the picture follows the widget's size at every use, not only on resize events.
 void Surface::FitImageToSize() const
 {
-    const QSize size = this->size().expandedTo(QSize(0, 0));
+    const QSize size = ClientSize();
     if (m_Image.size() == size)
         return;
     QImage grown(size, QImage::Format_RGB32);
@@ -115,9 +117,31 @@ ScaleModes Surface::ScaleMode() const { return m_Scale.Mode; }
 
 void Surface::ScaleMode(ScaleModes New_ScaleMode) { m_Scale.Mode = New_ScaleMode; }
 
-double Surface::ScaleWidth() const { return m_Scale.FromPixels(width()); }
+double Surface::ScaleWidth() const { return m_Scale.FromPixels(ClientSize().width()); }
 
-double Surface::ScaleHeight() const { return m_Scale.FromPixels(height()); }
+double Surface::ScaleHeight() const { return m_Scale.FromPixels(ClientSize().height()); }
+
+void Surface::ReserveEdges(int Right, int Bottom)
+{
+    Right = std::max(Right, 0);
+    Bottom = std::max(Bottom, 0);
+    if (Right == m_ReservedRight && Bottom == m_ReservedBottom)
+        return;
+    // Only the strip given back to the client area shows something new; what the widgets on the
+    // edges now cover they paint themselves.
+    const QRegion before(QRect(QPoint(0, 0), ClientSize()));
+    m_ReservedRight = Right;
+    m_ReservedBottom = Bottom;
+    FitImageToSize();
+    const QRegion uncovered = QRegion(QRect(QPoint(0, 0), ClientSize())) - before;
+    if (!uncovered.isEmpty())
+        update(uncovered);
+}
+
+QSize Surface::ClientSize() const
+{
+    return QSize(width() - m_ReservedRight, height() - m_ReservedBottom).expandedTo(QSize(0, 0));
+}
 
 OleColor Surface::Point(double X, double Y) const
 {
@@ -130,7 +154,12 @@ void Surface::paintEvent(QPaintEvent* Event)
     const PaintEventScope inPaintEvent;
     FitImageToSize();
     QPainter painter(this);
-    painter.drawImage(Event->rect(), m_Image, Event->rect());
+    const QRect picture = Event->rect() & QRect(QPoint(0, 0), m_Image.size());
+    painter.drawImage(picture, m_Image, picture);
+    // What the reserved edges' widgets leave uncovered, such as the corner between two scroll bars.
+    const QRegion rest = QRegion(Event->rect()) - QRegion(QRect(QPoint(0, 0), m_Image.size()));
+    for (const QRect& r : rest)
+        painter.fillRect(r, palette().window());
 }
 
 void Surface::resizeEvent(QResizeEvent* Event)

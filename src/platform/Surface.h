@@ -60,8 +60,12 @@ public:
     OleColor Point(double X, double Y) const;
 
 protected:
-    // A canvas on the picture, fitted to the widget's size; valid until the widget is resized.
+    // A canvas on the picture, fitted to the client area; valid until the widget is resized.
     Canvas Drawing();
+    // Keeps a strip at the right and the bottom edge out of the client area, for child widgets such
+    // as scroll bars: the picture, the scale sizes and the drawing cover only the rest.
+    void ReserveEdges(int Right, int Bottom);
+    QSize ClientSize() const;
 
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
@@ -76,6 +80,8 @@ private:
     OleColor m_ForeColor { SystemColor::ButtonText }; // lines and text
     OleColor m_BackColor { SystemColor::ButtonFace }; // what Cls and new area are filled with
     DrawModes m_DrawMode { DrawModes::CopyPen };      // how lines meet the picture
+    int m_ReservedRight { 0 };                   // pixels at the right edge outside the client area
+    int m_ReservedBottom { 0 };                  // pixels at the bottom edge outside the client area
 };
 
 } // namespace Tarvex

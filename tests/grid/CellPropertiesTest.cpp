@@ -136,20 +136,26 @@ TEST_F(CellGrid, MinusOneAddressesTheCurrentCell)
     EXPECT_EQ("note", grid.CellTag(2, 1));
 }
 
-TEST_F(CellGrid, CellsOutsideTheGridReadEmptyAndIgnoreWrites)
+TEST_F(CellGrid, WritesPastTheLastRowOrColumnChangeNoCell)
 {
-    for (const auto& [row, col] : { std::pair { 3, 0 }, { 0, 4 }, { -2, 0 }, { 0, -2 } }) {
+    for (const auto& [row, col] : { std::pair { 3, 0 }, { 99, 1 }, { 0, 4 } }) {
         grid.CellText(row, col, "x");
         grid.CellBackColor(row, col, 1);
         grid.CellFontBold(row, col, true);
-        grid.CellAlignment(row, col, 2);
-        EXPECT_EQ("", grid.CellText(row, col));
-        EXPECT_EQ(0, grid.CellBackColor(row, col));
-        EXPECT_FALSE(grid.CellFontBold(row, col));
-        EXPECT_EQ(0, grid.CellAlignment(row, col));
-        EXPECT_FALSE(grid.CellValue(row, col).isValid());
-        EXPECT_EQ(nullptr, grid.CellPictureGet(row, col));
+        grid.CellAlignment(row, col, 9);
     }
+    // Writing the last row instead would overwrite another row's data.
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 2; ++col) {
+            EXPECT_NE("x", grid.CellText(row, col));
+            EXPECT_NE(1, grid.CellBackColor(row, col));
+            EXPECT_FALSE(grid.CellFontBold(row, col));
+            EXPECT_NE(9, grid.CellAlignment(row, col));
+        }
+    }
+    EXPECT_EQ("", grid.CellText(0, 4));
+    EXPECT_FALSE(grid.CellValue(0, 4).isValid());
+    EXPECT_EQ(nullptr, grid.CellPictureGet(0, 4));
     grid.CellImage(1, 0, 70000);    // beyond what a cell stores
     grid.CellImage(1, 0, "folder"); // no image list to look the key up in
     EXPECT_EQ(QVariant(0), grid.CellImage(1, 0));

@@ -105,6 +105,7 @@ TEST(GridControlProperties, FreezingMovesTheHorizontalPositionPastTheFrozenBlock
 {
     RuzuZiri grid;
     RuzuZiriProbe probe { grid };
+    probe.ShowBar(0);
     grid.FreezeAtCol(2);
     EXPECT_EQ(3, probe.ScrollPos(0));
     probe.ScrollPos(0, 5);

@@ -65,6 +65,20 @@ inline testing::AssertionResult GridInvariants(const GridModel& model)
             return testing::AssertionFailure() << "record " << r << " stores its texts as "
                                                << (row.Cells.IsLatin1() ? "Latin-1" : "UTF-16");
     }
+    long long shownHeight = 0;
+    int selected = 0;
+    for (size_t r = 0; r < rows; ++r) {
+        const udtRow& row = model.Rows()[r];
+        shownHeight += row.Visible ? row.Height : 0;
+        const bool isSelected = IsFlagSet(row.Flags, RowFlagSelected);
+        selected += isSelected ? 1 : 0;
+        if (isSelected != model.IsRecordSelected(int(r)))
+            return testing::AssertionFailure() << "record " << r << " is missing from the selection or wrongly in it";
+    }
+    if (shownHeight != model.VisibleRowsHeight() || selected != model.SelectedCount())
+        return testing::AssertionFailure() << "running sums hold height " << model.VisibleRowsHeight() << " and "
+                                           << model.SelectedCount() << " selected, the rows " << shownHeight
+                                           << " and " << selected;
     for (size_t f = 0; f < uses.size(); ++f)
         if (model.CellFormats()[f].UseCount != uses[f])
             return testing::AssertionFailure() << "format " << f << " counts " << model.CellFormats()[f].UseCount

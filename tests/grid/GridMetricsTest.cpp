@@ -110,6 +110,7 @@ TEST_F(LaidOutGrid, ColumnUnderXIncludesFourPixelsRightOfItsBorder)
 
 TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
 {
+    probe.ShowBar(0);
     grid.FreezeAtCol(0);
     EXPECT_EQ(1, probe.ScrollPos(0)); // scrolling starts right of the frozen block
     probe.ScrollPos(0, 2);
@@ -200,6 +201,7 @@ TEST_F(LaidOutGrid, WordWrappedRowsGrowUpToTheLineLimit)
 
 TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
 {
+    grid.ScrollBars(3); // no bars: only the border and the row numbers are left out
     grid.resize(200, 100);
     EXPECT_EQ(1500 - 60, grid.VisibleHeight());
     EXPECT_EQ(3000 - 60 - 15, grid.VisibleWidth());

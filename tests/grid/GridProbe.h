@@ -14,8 +14,10 @@ struct RuzuZiriProbe {
     void RowNumberWidth(int Width) { Grid.m_RowNumberWidth = Width; }
     int RowNumberWidth() const { return Grid.m_RowNumberWidth; }
     QString TotalsText(int Col) const { return Grid.TotalsText(Col); }
-    void ScrollPos(int Bar, int Position) { Grid.m_ScrollPos[Bar] = Position; }
-    int ScrollPos(int Bar) const { return Grid.m_ScrollPos[Bar]; }
+    // Puts a bar at a position whether or not it shows, as the layout tests need.
+    void ScrollPos(int Bar, int Position) { Grid.m_ScrollInfo[Bar].Pos = Position; }
+    int ScrollPos(int Bar) const { return Grid.SBGetPos(Bar); }
+    void ShowBar(int Bar) { Grid.SBShow(Bar, true); }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
     void MouseCol(int Position) { Grid.m_MouseCol = Position; }
 

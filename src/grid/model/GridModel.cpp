@@ -91,6 +91,8 @@ void GridModel::RemoveRow(int Position)
     ++m_Revision;
     const int record = m_RowOrder[Position];
     ForgetRow(m_Rows[record]);
+    NoteRowShown(m_Rows[record], -1);
+    RenumberSelectedAfterRemoval(record);
     m_Rows.erase(m_Rows.begin() + record);
     // Without a branch per entry the renumbering runs at memory speed over a million positions.
     m_RowOrder.erase(m_RowOrder.begin() + Position);
@@ -108,6 +110,7 @@ int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
     for (int r = 0; r <= m_LastRow; ++r) {
         if (Doomed(m_Rows[r])) {
             ForgetRow(m_Rows[r]);
+            NoteRowShown(m_Rows[r], -1);
             continue;
         }
         if (kept != r)
@@ -120,6 +123,10 @@ int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
     ++m_Revision;
 
     m_Rows.resize(kept);
+    m_SelectedRecords.clear();
+    for (int r = 0; r < kept; ++r)
+        if (IsFlagSet(m_Rows[size_t(r)].Flags, RowFlagSelected))
+            m_SelectedRecords.insert(r);
     int position = 0;
     for (const int r : m_RowOrder)
         if (newRecord[r] >= 0)
@@ -137,6 +144,8 @@ void GridModel::Clear()
     std::vector<udtRow>().swap(m_Rows);
     std::vector<int>().swap(m_RowOrder);
     m_LastRow = -1;
+    m_VisibleRowsHeight = 0;
+    m_SelectedRecords.clear();
     ResetTotals();
     ResetFormats();
 }
@@ -147,6 +156,19 @@ void GridModel::ClearAll()
     m_ColOrder.clear();
     m_Totals.clear();
     Clear();
+}
+
+// Records above the removed one move down by one, and so do their numbers in the selection.
+void GridModel::RenumberSelectedAfterRemoval(int Record)
+{
+    if (m_SelectedRecords.empty())
+        return;
+    std::unordered_set<int> renumbered;
+    renumbered.reserve(m_SelectedRecords.size());
+    for (const int r : m_SelectedRecords)
+        if (r != Record)
+            renumbered.insert(r > Record ? r - 1 : r);
+    m_SelectedRecords.swap(renumbered);
 }
 
 void GridModel::ResetRowOrder()

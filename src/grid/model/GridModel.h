@@ -9,6 +9,7 @@
 #include <memory>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace Tarvex {
@@ -77,6 +78,12 @@ public:
     // compares it with the count it saw before, to learn whether the handler changed the grid.
     quint64 Revision() const { return m_Revision; }
 
+    // Kept current by every change of rows, heights and visibility, so that scrolling and moving
+    // the current cell never sum or search all rows.
+    long long VisibleRowsHeight() const { return m_VisibleRowsHeight; }
+    int SelectedCount() const { return int(m_SelectedRecords.size()); }
+    bool IsRecordSelected(int Record) const { return m_SelectedRecords.contains(Record); }
+
     // ---- Rows and columns --------------------------------------------------------------------
     // Appends the column record; Index 1..Cols()-1 shows it at that display position, anything else
     // appends. Existing rows get a new empty cell in the given look. Returns the display position.
@@ -126,7 +133,11 @@ public:
     void SetRecordVisible(int Record, bool Visible);
     void SetRowHeight(int Position, qint32 Height);
     void SetRowData(int Position, qint32 RowData);
-    void ClearSelection();
+    // Clears the Selected bit of every row, at the cost of the selected rows; true when any was set.
+    bool ClearSelection();
+    void SetRowTag(int Position, const QString& Tag);
+    void SetRowImage(int Position, qint32 Image);
+    void SetRowGroupHeader(int Position, bool GroupHeader);
     void SetCellFlag(int Position, int Col, qint32 Mask, bool On);
     void SetCellAlignment(int Position, int Col, qint16 Alignment);
     // Rows counted as records, in creation order, not as display positions.
@@ -162,6 +173,9 @@ private:
     void SettleTotals();
     void RecomputeTotal(int Col);
     void ResetTotals();
+    void NoteRowFlags(int Record, qint16 Before);
+    void NoteRowShown(const udtRow& Row, int Sign);
+    void RenumberSelectedAfterRemoval(int Record);
 
     std::vector<udtColumn> m_Columns;        // column number (creation order) -> column
     std::vector<int> m_ColOrder;             // display position -> column number
@@ -177,6 +191,8 @@ private:
     quint64 m_Revision { 0 };                 // see Revision()
     std::vector<CompensatedSum> m_TotalsSums; // column number -> the running sum behind m_TotalsValue
     bool m_TotalsOverflowed { false };        // a running sum stopped being finite; SettleTotals mends it
+    long long m_VisibleRowsHeight { 0 };      // sum of Height over the live rows whose Visible is set
+    std::unordered_set<int> m_SelectedRecords; // records whose Selected bit is set
 };
 
 } // namespace Tarvex

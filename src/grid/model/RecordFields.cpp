@@ -52,26 +52,57 @@ std::shared_ptr<QPixmap> GridModel::CellPicture(int Position, int Col) const
 
 void GridModel::SetRowFlag(int Position, qint32 Mask, bool On)
 {
-    if (IsRowPosition(Position))
-        SetFlagBit(MutableRowAt(Position).Flags, Mask, On);
+    if (!IsRowPosition(Position))
+        return;
+    udtRow& row = MutableRowAt(Position);
+    const qint16 before = row.Flags;
+    SetFlagBit(row.Flags, Mask, On);
+    NoteRowFlags(m_RowOrder[size_t(Position)], before);
+}
+
+void GridModel::NoteRowFlags(int Record, qint16 Before)
+{
+    const bool was = IsFlagSet(Before, RowFlagSelected);
+    const bool is = IsFlagSet(m_Rows[size_t(Record)].Flags, RowFlagSelected);
+    if (was == is)
+        return;
+    if (is)
+        m_SelectedRecords.insert(Record);
+    else
+        m_SelectedRecords.erase(Record);
+}
+
+// Sign +1 adds a shown row's height to the running sum, -1 takes it away.
+void GridModel::NoteRowShown(const udtRow& Row, int Sign)
+{
+    if (Row.Visible)
+        m_VisibleRowsHeight += Sign * (long long)Row.Height;
 }
 
 void GridModel::SetRowVisible(int Position, bool Visible)
 {
     if (IsRowPosition(Position))
-        MutableRowAt(Position).Visible = Visible;
+        SetRecordVisible(m_RowOrder[size_t(Position)], Visible);
 }
 
 void GridModel::SetRecordVisible(int Record, bool Visible)
 {
-    if (Record >= 0 && Record <= m_LastRow)
-        m_Rows[size_t(Record)].Visible = Visible;
+    if (Record < 0 || Record > m_LastRow)
+        return;
+    udtRow& row = m_Rows[size_t(Record)];
+    NoteRowShown(row, -1);
+    row.Visible = Visible;
+    NoteRowShown(row, +1);
 }
 
 void GridModel::SetRowHeight(int Position, qint32 Height)
 {
-    if (IsRowPosition(Position))
-        MutableRowAt(Position).Height = Height;
+    if (!IsRowPosition(Position))
+        return;
+    udtRow& row = MutableRowAt(Position);
+    NoteRowShown(row, -1);
+    row.Height = Height;
+    NoteRowShown(row, +1);
 }
 
 void GridModel::SetRowData(int Position, qint32 RowData)
@@ -80,10 +111,38 @@ void GridModel::SetRowData(int Position, qint32 RowData)
         MutableRowAt(Position).RowData = RowData;
 }
 
-void GridModel::ClearSelection()
+void GridModel::SetRowTag(int Position, const QString& Tag)
 {
-    for (int r = 0; r <= m_LastRow; ++r)
-        SetFlagBit(m_Rows[size_t(r)].Flags, RowFlagSelected, false);
+    if (!IsRowPosition(Position))
+        return;
+    udtRow& row = MutableRowAt(Position);
+    if (!row.Extra && Tag.isEmpty())
+        return;
+    if (!row.Extra)
+        row.Extra = std::make_unique<udtRowExtra>();
+    row.Extra->Tag = Tag;
+}
+
+void GridModel::SetRowImage(int Position, qint32 Image)
+{
+    if (IsRowPosition(Position))
+        MutableRowAt(Position).Image = Image;
+}
+
+void GridModel::SetRowGroupHeader(int Position, bool GroupHeader)
+{
+    if (IsRowPosition(Position))
+        MutableRowAt(Position).GroupHeader = GroupHeader;
+}
+
+bool GridModel::ClearSelection()
+{
+    if (m_SelectedRecords.empty())
+        return false;
+    for (const int record : m_SelectedRecords)
+        SetFlagBit(m_Rows[size_t(record)].Flags, RowFlagSelected, false);
+    m_SelectedRecords.clear();
+    return true;
 }
 
 void GridModel::SetCellFlag(int Position, int Col, qint32 Mask, bool On)

@@ -1,24 +1,23 @@
 #include "grid/RuzuZiri.h"
 
+#include <algorithm>
+
 namespace Tarvex {
 
-// Row and Col are display positions. Hidden rows, hidden or locked columns keep the current cell;
-// a locked row refuses the move altogether.
+// Row and Col are display positions. Hidden rows, hidden or locked columns keep the current cell
+// and set a hold flag; a locked row (or any row while the row hold is set) refuses the move.
+// A RowColChanged handler may change anything, so the scrolling after it re-reads what it uses.
 bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
 {
     if (Row != -1 && !m_Model.IsRowPosition(Row))
         return false;
-    if (Row != -1 && (m_RowHold || IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagLocked)))
+    if (RowLocked(Row))
         return false;
     if (Col == m_Col && Row == m_Row)
         return false;
-    if (Col != -1) {
-        const bool usable = Col >= 0 && Col < m_Model.Cols() && m_Model.Columns()[m_Model.ColOrder()[Col]].Visible
-            && !m_Model.Columns()[m_Model.ColOrder()[Col]].Locked;
-        if (!usable) {
-            Col = m_Col;
-            m_ColHold = true;
-        }
+    if (Col != -1 && !IsNavigableCol(Col)) {
+        Col = m_Col;
+        m_ColHold = true;
     }
     if (Row != -1 && !m_Model.RowAt(Row).Visible) {
         Row = m_Row;
@@ -30,9 +29,127 @@ bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
         ++m_CellMoves;
         emit RowColChanged();
     }
-    if (DoScroll)
-        emit Scroll();
+    if (!DoScroll)
+        return true;
+    ScrollColumnIntoView(Col);
+    ScrollRowIntoView(Row);
+    emit Scroll();
     return true;
+}
+
+// The column is brought in one column at a time. Scrolling left stops only once the column starts
+// right of the row numbers, so without frozen columns it ends second from the left.
+void RuzuZiri::ScrollColumnIntoView(int Col)
+{
+    if (!m_Model.IsColumn(Col))
+        return;
+    const int width = m_Model.Columns()[size_t(m_Model.ColOrder()[size_t(Col)])].WidthPx;
+    Rect e;
+    GetColumnExtent(Col, e);
+    if (e.Left - m_RowNumberWidth >= 0) {
+        for (int i = SBGetPos(0); i <= SBGetMax(0); ++i) {
+            if (e.Left + width < ScaleWidth())
+                break;
+            SBSetPos(0, SBGetPos(0) + 1);
+            GetColumnExtent(Col, e);
+        }
+    } else {
+        for (int i = SBGetPos(0); i >= SBGetMin(0); --i) {
+            if (e.Left - m_RowNumberWidth > 0)
+                break;
+            SBSetPos(0, SBGetPos(0) - 1);
+            GetColumnExtent(Col, e);
+        }
+    }
+    if (SBGetPos(0) == SBGetMin(0))
+        UpdateScrollRanges();
+}
+
+// One step at most: moving on from the page's edge scrolls by one row however far the row lies.
+void RuzuZiri::ScrollRowIntoView(int Row)
+{
+    if (Row < 0)
+        return;
+    const int top = SBGetPos(1);
+    if (Row < top)
+        SBSetPos(1, top - 1);
+    else if (Row > top + VisibleRowCount() - 1)
+        SBSetPos(1, top + 1);
+}
+
+// Negative ends stand for the first and the last row; no event is raised. Clearing over all rows
+// visits only the selected ones; any other range costs its length.
+bool RuzuZiri::SelectRowRange(bool Select, int& From, int& To)
+{
+    const int last = m_Model.LastRow();
+    if (From < 0)
+        From = 0;
+    if (To < 0)
+        To = last;
+    if (last < 0)
+        return false;
+    const int first = std::min(From, To);
+    const int end = std::min(std::max(From, To), last);
+    if (!Select && first == 0 && end == last)
+        return m_Model.ClearSelection();
+    bool changed = false;
+    for (int p = first; p <= end; ++p) {
+        if (IsFlagSet(m_Model.RowAt(p).Flags, RowFlagSelected) != Select) {
+            m_Model.SetRowFlag(p, RowFlagSelected, Select);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+// vCol is a column number. A handler of the events raised on the way may clear, remove, sort or
+// move the current cell itself; what it did stands and this call ends there.
+void RuzuZiri::RowColSet(int vRow, int vCol)
+{
+    if (vCol != -1) {
+        if (!m_Model.IsColumn(vCol) || !m_Model.Columns()[size_t(vCol)].Visible)
+            return;
+        m_Col = std::min(FindColPosition(vCol), m_Model.Cols() - 1);
+        SBSetPos(0, m_Col);
+    }
+    int col = vCol;
+    if (!FixRef(vRow, col) || !m_Model.RowAt(vRow).Visible)
+        return;
+    const int position = vCol != -1 || m_Col >= 0 ? m_Col : FindColPosition(col);
+
+    bool selectionChanged = false;
+    if (vRow != m_Row) {
+        int from = 0;
+        int to = -1;
+        selectionChanged = SelectRowRange(false, from, to);
+    }
+    if (!MoveCurrentCell(vRow, position, false))
+        return;
+    if (!IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
+        m_Model.SetRowFlag(vRow, RowFlagSelected, true);
+        selectionChanged = true;
+    }
+    if (selectionChanged) {
+        const quint64 before = Changes();
+        emit SelectionChanged();
+        if (Changes() != before)
+            return;
+    }
+    if (!MoveCurrentCell(vRow, position, true))
+        return;
+    m_Row = vRow;
+    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible)
+        SBSetPos(1, vRow);
+    DrawGrid(m_Paint);
+}
+
+// SetCurrentCell, then whether its handlers left the grid as the move made it. A refused move
+// counts as undisturbed: the caller goes on as if it had been made.
+bool RuzuZiri::MoveCurrentCell(int Row, int Col, bool DoScroll)
+{
+    const quint64 seen = Changes();
+    const bool moved = SetCurrentCell(Row, Col, DoScroll, true);
+    return Changes() == seen + (moved ? 1 : 0);
 }
 
 } // namespace Tarvex

@@ -143,11 +143,4 @@ int RuzuZiri::VisibleWidth()
     return std::max(0, Twips(width()) - bar - border - Twips(1) - Twips(m_RowNumberWidth));
 }
 
-// Until the scroll bars exist neither of them shows.
-bool RuzuZiri::SBVisible(int Bar) const
-{
-    Q_UNUSED(Bar);
-    return false;
-}
-
 } // namespace Tarvex

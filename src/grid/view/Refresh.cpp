@@ -13,8 +13,4 @@ void RuzuZiri::RefreshIfRedraw()
     m_PendingScroll = true;
 }
 
-void RuzuZiri::UpdateScrollRanges()
-{
-}
-
 } // namespace Tarvex

@@ -1,0 +1,74 @@
+#include "grid/RuzuZiri.h"
+
+#include <algorithm>
+
+namespace Tarvex {
+
+// Rows are searched from the current row by Step and never wrap; when none is found the search
+// ends on the edge it ran into, navigable or not. Bit 512 of IgnoreMask lets locked rows count.
+bool RuzuZiri::IsNavigableRow(int Position, qint16 IgnoreMask) const
+{
+    if (!m_Model.IsRowPosition(Position))
+        return false;
+    const udtRow& row = m_Model.RowAt(Position);
+    return row.Visible && (IsFlagSet(IgnoreMask, RowFlagLocked) || !IsFlagSet(row.Flags, RowFlagLocked));
+}
+
+int RuzuZiri::NextNavigableRow(int Step, qint16 IgnoreMask) const
+{
+    const int last = m_Model.LastRow();
+    const int start = m_Row < last ? m_Row + Step : m_Row;
+    for (int p = start; p <= last; p += std::max(Step, 1)) {
+        if (IsNavigableRow(p, IgnoreMask))
+            return p;
+    }
+    return last;
+}
+
+int RuzuZiri::PrevNavigableRow(int Step, qint16 IgnoreMask) const
+{
+    const int start = m_Row > 0 ? std::max(m_Row - Step, 0) : m_Row;
+    for (int p = start; p >= 0; p -= std::max(Step, 1)) {
+        if (IsNavigableRow(p, IgnoreMask))
+            return p;
+    }
+    return 0;
+}
+
+bool RuzuZiri::IsNavigableCol(int Position) const
+{
+    if (!m_Model.IsColumn(Position))
+        return false;
+    const udtColumn& column = m_Model.Columns()[size_t(m_Model.ColOrder()[size_t(Position)])];
+    return column.Visible && !column.Locked;
+}
+
+// Columns are searched one display position at a time and wrap around; with no navigable column
+// the search ends where it started.
+int RuzuZiri::NextNavigableCol(bool FromStart) const
+{
+    const int last = m_Model.Cols() - 1;
+    if (last < 0)
+        return 0;
+    const int start = FromStart || m_Col >= last ? 0 : m_Col + 1;
+    for (int i = 0, p = start; i <= last; ++i, p = p == last ? 0 : p + 1) {
+        if (IsNavigableCol(p))
+            return p;
+    }
+    return start;
+}
+
+int RuzuZiri::PrevNavigableCol(bool FromEnd) const
+{
+    const int last = m_Model.Cols() - 1;
+    if (last < 0)
+        return 0;
+    const int start = FromEnd || m_Col <= 0 ? last : m_Col - 1;
+    for (int i = 0, p = start; i <= last; ++i, p = p == 0 ? last : p - 1) {
+        if (IsNavigableCol(p))
+            return p;
+    }
+    return start;
+}
+
+} // namespace Tarvex

@@ -1,0 +1,238 @@
+#include "grid/RuzuZiri.h"
+
+#include "platform/FlatScrollBarStyle.h"
+#include "platform/SystemInfo.h"
+
+#include <QResizeEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace Tarvex {
+
+namespace {
+
+bool IsBar(int Bar) { return Bar == 0 || Bar == 1; }
+
+// The highest position the platform lets a bar reach: the top of the last page.
+int LastPosition(const ScrollInfo& Info)
+{
+    return Info.Page > 0 ? Info.Max - Info.Page + 1 : Info.Max;
+}
+
+} // namespace
+
+// What the grid does at load in run mode; a form designer's grid never gets its bars.
+void RuzuZiri::AttachScrollBars()
+{
+    SBAttach(this);
+    SBSetStyle(1);
+    SBLargeChange(0, 5);
+    SBLargeChange(1, 5);
+    SBSetRange(1, 0);
+    SBSetRange(0, 0);
+}
+
+void RuzuZiri::SBAttach(QWidget* hWnd)
+{
+    FlatSBTerm();
+    m_hWndScroll = hWnd;
+    if (!m_ScrollBar[0]) {
+        for (const int bar : { 0, 1 }) {
+            auto* widget = new QScrollBar(bar == 0 ? Qt::Horizontal : Qt::Vertical, this);
+            widget->setObjectName(QStringLiteral("ScrollBar(%1)").arg(bar));
+            widget->setFocusPolicy(Qt::NoFocus);
+            widget->setAttribute(Qt::WA_OpaquePaintEvent);
+            widget->hide();
+            connect(widget, &QAbstractSlider::actionTriggered, this, [this, bar](int Action) { OnScrollBarAction(bar, Action); });
+            connect(widget, &QAbstractSlider::sliderReleased, this, [this, bar] { ScrollRequest(bar, 8, false); });
+            m_ScrollBar[bar] = widget;
+        }
+    }
+    FlatSBInit();
+}
+
+void RuzuZiri::FlatSBInit()
+{
+    if (m_ScrollBarStyle == 1)
+        m_StdScrollBars = true;
+    else
+        SBSetStyle(m_FlatSBStyle);
+}
+
+void RuzuZiri::FlatSBTerm()
+{
+    if (!m_hWndScroll)
+        return;
+    m_hWndScroll = nullptr;
+}
+
+ScrollInfo RuzuZiri::SBGetInfo(int Bar) const
+{
+    return IsBar(Bar) ? m_ScrollInfo[Bar] : ScrollInfo();
+}
+
+// The position stays inside the range as the platform keeps it; the bar shows the record at once.
+void RuzuZiri::SBSetInfo(int Bar, const ScrollInfo& Info)
+{
+    if (!IsBar(Bar))
+        return;
+    ScrollInfo& info = m_ScrollInfo[Bar];
+    info = Info;
+    info.Pos = std::clamp(info.Pos, info.Min, std::max(info.Min, LastPosition(info)));
+    QScrollBar* bar = m_ScrollBar[Bar];
+    if (!bar)
+        return;
+    const QSignalBlocker quiet(bar);
+    bar->setRange(info.Min, std::max(info.Min, LastPosition(info)));
+    bar->setPageStep(std::max(info.Page, 1));
+    bar->setValue(info.Pos);
+}
+
+// Only the bars that ScrollBars lets show take the flat look.
+void RuzuZiri::SBSetStyle(int Style)
+{
+    if (m_StdScrollBars)
+        return;
+    m_FlatSBStyle = Style;
+    ShowScrollBarLook();
+}
+
+void RuzuZiri::ShowScrollBarLook()
+{
+    if (!m_ScrollBar[0])
+        return;
+    QStyle* flat = findChild<FlatScrollBarStyle*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!flat) {
+        flat = new FlatScrollBarStyle;
+        flat->setParent(this);
+    }
+    const bool flatLook = !m_StdScrollBars && m_FlatSBStyle != 0;
+    const bool styled[2] = { m_ScrollBars == 0 || m_ScrollBars == 2, m_ScrollBars == 1 || m_ScrollBars == 2 };
+    for (const int bar : { 0, 1 })
+        m_ScrollBar[bar]->setStyle(flatLook && styled[bar] ? flat : style());
+}
+
+int RuzuZiri::SBGetPos(int Bar) const
+{
+    if (!IsBar(Bar))
+        return 0;
+    const int position = m_ScrollInfo[Bar].Pos;
+    return Bar == 1 ? std::min(position, m_Model.LastRow()) : position;
+}
+
+// A frozen column never becomes the first scrolled one, and a hidden bar keeps its position.
+void RuzuZiri::SBSetPos(int Bar, int Position)
+{
+    if (!SBVisible(Bar) || (Bar == 0 && Position <= m_FreezeAtCol) || Position == m_ScrollInfo[Bar].Pos)
+        return;
+    ScrollInfo info = m_ScrollInfo[Bar];
+    info.Pos = Position;
+    SBSetInfo(Bar, info);
+}
+
+int RuzuZiri::SBGetMin(int Bar) const { return SBGetInfo(Bar).Min; }
+
+int RuzuZiri::SBGetMax(int Bar) const { return SBGetInfo(Bar).Max; }
+
+void RuzuZiri::SBSetMax(int Bar, int Value)
+{
+    ScrollInfo info = SBGetInfo(Bar);
+    info.Max = Value + info.Page;
+    SBSetInfo(Bar, info);
+}
+
+void RuzuZiri::SBSetRange(int Bar, int Value)
+{
+    ScrollInfo info = SBGetInfo(Bar);
+    info.Min = Value;
+    info.Max = SBGetMax(Bar) + info.Page;
+    SBSetInfo(Bar, info);
+}
+
+bool RuzuZiri::SBVisible(int Bar) const
+{
+    return Bar == 0 ? m_HScrollShown : Bar == 1 && m_VScrollShown;
+}
+
+void RuzuZiri::SBShow(int Bar, bool Show)
+{
+    if (!IsBar(Bar))
+        return;
+    (Bar == 0 ? m_HScrollShown : m_VScrollShown) = Show;
+    LayoutScrollBars();
+    if (m_ScrollBar[Bar] && m_hWndScroll)
+        m_ScrollBar[Bar]->setVisible(Show);
+}
+
+// The bars sit inside the control's right and bottom edges, outside the area the grid paints.
+void RuzuZiri::LayoutScrollBars()
+{
+    if (!m_ScrollBar[0])
+        return;
+    const bool h = m_HScrollShown && m_hWndScroll;
+    const bool v = m_VScrollShown && m_hWndScroll;
+    const int hHeight = h ? SystemMetric(SystemMetrics::HScrollHeight) : 0;
+    const int vWidth = v ? SystemMetric(SystemMetrics::VScrollWidth) : 0;
+    m_ScrollBar[0]->setGeometry(0, height() - hHeight, std::max(width() - vWidth, 0), hHeight);
+    m_ScrollBar[1]->setGeometry(width() - vWidth, 0, vWidth, std::max(height() - hHeight, 0));
+    ReserveEdges(vWidth, hHeight);
+}
+
+void RuzuZiri::resizeEvent(QResizeEvent* Event)
+{
+    LayoutScrollBars();
+    UserControl::resizeEvent(Event);
+}
+
+// Once the bars exist, a new size keeps the current row on top and lays the grid out anew.
+void RuzuZiri::Resize()
+{
+    if (!m_hWndScroll)
+        return;
+    if (m_Row != -1)
+        SBSetPos(1, m_Row);
+    else if (m_Model.LastRow() != -1)
+        SBSetPos(1, 0);
+    Refresh();
+}
+
+void RuzuZiri::ScrollBars(int New_ScrollBars)
+{
+    SetProperty(m_ScrollBars, New_ScrollBars, QStringLiteral("ScrollBars"), After::Store);
+}
+
+// Shows the bars that ScrollBars names at once, whether or not there is anything to scroll; the
+// next range update decides again.
+void RuzuZiri::ScrollBarStyle(int New_ScrollBarStyle)
+{
+    SetProperty(m_ScrollBarStyle, New_ScrollBarStyle, QStringLiteral("ScrollBarStyle"), After::Store);
+    SBShow(0, false);
+    SBShow(1, false);
+    FlatSBInit();
+    ShowScrollBarLook();
+    SBShow(0, m_ScrollBars != 1);
+    SBShow(1, m_ScrollBars != 0);
+}
+
+void RuzuZiri::ScrollTrack(bool New_ScrollTrack)
+{
+    SetProperty(m_ScrollTrack, New_ScrollTrack, QStringLiteral("ScrollTrack"), After::Store);
+}
+
+int RuzuZiri::SBLargeChange(int eBar) const
+{
+    return SBGetInfo(eBar).Page;
+}
+
+void RuzuZiri::SBLargeChange(int eBar, int iLargeChange)
+{
+    if (!IsBar(eBar))
+        return;
+    ScrollInfo info = SBGetInfo(eBar);
+    info.Max += iLargeChange - info.Page;
+    info.Page = iLargeChange;
+    SBSetInfo(eBar, info);
+}
+
+} // namespace Tarvex

@@ -1,0 +1,184 @@
+#include "grid/RuzuZiri.h"
+
+#include "platform/Clock.h"
+#include "platform/DoEvents.h"
+
+#include <algorithm>
+
+namespace Tarvex {
+
+namespace {
+
+// The platform's scroll requests.
+enum ScrollRequestCode {
+    LineUp = 0,
+    LineDown = 1,
+    PageUp = 2,
+    PageDown = 3,
+    ThumbTrack = 5,
+    Top = 6,
+    Bottom = 7,
+    EndScroll = 8,
+};
+
+constexpr int AutoScrollPace = 25; // milliseconds between two rows of a drag auto-scroll
+
+// Restores a current-cell field on leaving, whatever the search in between did with it.
+class SwapIn {
+public:
+    SwapIn(int& Field, int Value)
+        : m_Field(Field), m_Saved(Field) { m_Field = Value; }
+    ~SwapIn() { m_Field = m_Saved; }
+    SwapIn(const SwapIn&) = delete;
+    SwapIn& operator=(const SwapIn&) = delete;
+
+private:
+    int& m_Field;
+    int m_Saved;
+};
+
+} // namespace
+
+// The bar's own move is replaced by the grid's: its position is what the request leaves.
+void RuzuZiri::OnScrollBarAction(int Bar, int Action)
+{
+    int request = -1;
+    switch (Action) {
+    case QAbstractSlider::SliderSingleStepSub: request = LineUp; break;
+    case QAbstractSlider::SliderSingleStepAdd: request = LineDown; break;
+    case QAbstractSlider::SliderPageStepSub: request = PageUp; break;
+    case QAbstractSlider::SliderPageStepAdd: request = PageDown; break;
+    case QAbstractSlider::SliderMove: request = ThumbTrack; break;
+    case QAbstractSlider::SliderToMinimum: request = Top; break;
+    case QAbstractSlider::SliderToMaximum: request = Bottom; break;
+    default: break;
+    }
+    if (request >= 0)
+        ScrollRequest(Bar, request, false);
+    if (m_ScrollBar[Bar])
+        m_ScrollBar[Bar]->setSliderPosition(m_ScrollInfo[Bar].Pos);
+}
+
+// The current cell does not move; a change of either position repaints (unless the thumb is dragged
+// without ScrollTrack) and raises Scroll.
+void RuzuZiri::ScrollRequest(int Bar, int Request, bool Wheel)
+{
+    if (Bar != 0 && Bar != 1)
+        return;
+    m_EditKey = 0;
+    const int before[2] = { SBGetPos(0), SBGetPos(1) };
+    bool repaint = true;
+    if (Request == ThumbTrack)
+        repaint = m_ScrollTrack;
+    if (Request == EndScroll) {
+        if (!m_ScrollTrack)
+            DrawGrid(m_Paint);
+        repaint = false;
+    }
+    const int target = ScrollTarget(Bar, Request, Wheel);
+    if (target != SBGetPos(Bar))
+        SBSetPos(Bar, target);
+    if (SBGetPos(0) == before[0] && SBGetPos(1) == before[1])
+        return;
+    if (repaint)
+        DrawGrid(m_Paint);
+    emit Scroll();
+}
+
+// Where a request moves the bar; its own position for a request that moves nothing. Line steps
+// follow the navigable rows and columns, locked rows counted, from the scroll position.
+int RuzuZiri::ScrollTarget(int Bar, int Request, bool Wheel)
+{
+    const int position = SBGetPos(Bar);
+    const bool lines = Request == LineUp || Request == LineDown;
+    if (lines && (!SBVisible(Bar) || (Bar == 1 ? m_Model.LastRow() < 0 : m_Model.Cols() == 0)))
+        return position;
+    switch (Request) {
+    case LineUp: {
+        const int target = NavigableFromScrollPosition(Bar, false, Wheel);
+        return std::max(target > position ? 0 : target, SBGetMin(Bar));
+    }
+    case LineDown: {
+        const int target = NavigableFromScrollPosition(Bar, true, Wheel);
+        return std::min(target < position ? SBGetMax(Bar) : target, SBGetMax(Bar));
+    }
+    case PageUp: return position - m_ScrollInfo[Bar].Page;
+    case PageDown: return position + m_ScrollInfo[Bar].Page;
+    case ThumbTrack: return m_ScrollBar[Bar] ? m_ScrollBar[Bar]->sliderPosition() : position;
+    case Top: return SBGetMin(Bar);
+    case Bottom: return SBGetMax(Bar);
+    default: return position;
+    }
+}
+
+// The navigable row or column next to the scroll position, searched as if it were the current one.
+int RuzuZiri::NavigableFromScrollPosition(int Bar, bool Down, bool Wheel)
+{
+    const SwapIn current(Bar == 0 ? m_Col : m_Row, SBGetPos(Bar));
+    if (Bar == 0)
+        return Down ? NextNavigableCol(false) : PrevNavigableCol(false);
+    const int step = Wheel ? 3 : 1;
+    return Down ? NextNavigableRow(step, -1) : PrevNavigableRow(step, -1);
+}
+
+// Scrolls one navigable row per pass while a drag selection is held beyond the top (1) or the bottom
+// edge (anything else). It yields to the event loop after each pass; the mouse handlers end it by
+// changing m_AutoScrollDir, and a change of Direction ends it too.
+void RuzuZiri::DragAutoScroll(qint16& Direction)
+{
+    // Events handled inside a paint event could not end the loop, so it never starts there.
+    if (PaintEventScope::Active())
+        return;
+    m_AutoScrollDir = Direction;
+    while (m_AutoScrollDir == Direction) {
+        if (!AutoScrollStep(Direction))
+            return;
+        ++m_CellMoves;
+        emit RowColChanged();
+        emit SelectionChanged();
+        emit Scroll();
+        DrawGrid(m_Paint, false);
+        Sleep(AutoScrollPace);
+        DoEvents();
+    }
+}
+
+// False when there is nothing left to scroll towards; the grid is read afresh on every pass,
+// since the events of the last pass may have changed it.
+bool RuzuZiri::AutoScrollStep(qint16 Direction)
+{
+    const int last = m_Model.LastRow();
+    if (last < 0)
+        return false;
+    const int top = SBGetPos(1);
+    if (Direction == 1) {
+        if (top <= SBGetMin(1))
+            return false;
+        m_Row = top;
+        SBSetPos(1, PrevNavigableRow(1, 0));
+        const int newTop = std::max(SBGetPos(1), 0);
+        if (m_MultiSelect) {
+            m_Model.SetRowFlag(newTop, RowFlagSelected, true);
+            return true;
+        }
+        m_Row = newTop;
+    } else {
+        if (top >= SBGetMax(1))
+            return false;
+        const int n = VisibleRowCount();
+        m_Row = top;
+        SBSetPos(1, NextNavigableRow(1, 0));
+        const int newTop = std::max(SBGetPos(1), 0);
+        if (m_MultiSelect) {
+            for (int p = newTop; p <= std::min(newTop + n, last); ++p)
+                m_Model.SetRowFlag(p, RowFlagSelected, true);
+            return true;
+        }
+        m_Row = std::clamp(newTop + n - 1, 0, last);
+    }
+    m_Model.ClearSelection();
+    m_Model.SetRowFlag(m_Row, RowFlagSelected, true);
+    return true;
+}
+
+} // namespace Tarvex
