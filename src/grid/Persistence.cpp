@@ -175,6 +175,7 @@ void RuzuZiri::Terminate()
     m_Terminating = true;
     m_Paint = false;
     m_Redraw = false;
+    FlatSBTerm();
 }
 
 void RuzuZiri::ApplyWindowSettings()

@@ -229,13 +229,15 @@ TEST(GridPersistence, ScrollBarsComeOnlyInRunMode)
     }
 }
 
-TEST(GridPersistence, TheEditorAndTheTipStartHidden)
+TEST(GridPersistence, TheEditorAndTheTipStartHiddenAndTheEditorFollowsTheFont)
 {
     RuzuZiri grid;
+    grid.Font(QFont(QStringLiteral("Serif"), 17));
     const auto* edit = grid.findChild<QLineEdit*>(QStringLiteral("txtEdit"));
     const auto* tip = grid.findChild<PictureBox*>(QStringLiteral("picToolTip"));
     ASSERT_TRUE(edit && tip);
     EXPECT_TRUE(edit->isHidden());
+    EXPECT_EQ(17, edit->font().pointSize());
     EXPECT_TRUE(tip->isHidden());
     EXPECT_FALSE(tip->isEnabled());
     EXPECT_EQ(0x80000018u, tip->BackColor());
