@@ -5,10 +5,11 @@
 //   bench_grid_model --side=NAME --out=FILE  runs one side (grid, standard or expert)
 // One process per side keeps each side's resident size its own.
 
+#include "InvoiceData.h"
 #include "SideRun.h"
 
 #include <QApplication>
-#include <QLocale>
+
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -131,11 +132,7 @@ int Drive(int Rows, int TimeoutSeconds, const QStringList& PassOn)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // The invoicing program runs in German: "1.234,56" and "24.12.2026".
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto app = GridBench::StartInvoiceApplication(argc, argv);
 
     int rows = qEnvironmentVariableIsSet("GRID_MODEL_ROWS") ? std::max(1, qEnvironmentVariableIntValue("GRID_MODEL_ROWS")) : 1000000;
     int timeoutSeconds = 300;

@@ -31,6 +31,7 @@ struct RuzuZiriProbe {
     void CurrentCell(int Row, int Position) { Grid.m_Row = Row; Grid.m_Col = Position; }
     void DragAutoScroll(qint16& Direction) { Grid.DragAutoScroll(Direction); }
     void AutoScrollDir(qint16 Direction) { Grid.m_AutoScrollDir = Direction; }
+    void DrawHeaderCell(int Position, int State) { Grid.DrawHeaderCell(Position, State, false, false); }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
     void MouseCol(int Position) { Grid.m_MouseCol = Position; }
 
