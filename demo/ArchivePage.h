@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 
 namespace Tarvex {
+class FormFile;
 class RuzuZiri;
 }
 
@@ -31,6 +32,11 @@ public:
     void Fill(int Count);
     // Takes the texts of the current language; the documents are listed anew when their texts changed.
     void ApplyTexts();
+    // The grid's design in the window's form file, under its name. A restored design empties the
+    // grid, as loading a window does, so the documents are listed anew; the caption stays the
+    // language's. Returns what could not be read.
+    QStringList ReadForm(FormFile& Form);
+    void WriteForm(FormFile& Form) const;
     // Grabs Window with this page in each colour scheme ("archive-scheme-<n>.png") and each header
     // style ("archive-style-<n>.png") into Dir; returns the paths, empty on failure. The grid's own
     // scheme and style are restored afterwards.
@@ -60,9 +66,11 @@ public:
     explicit ArchiveSettings(RuzuZiri* grid, QWidget* parent = nullptr);
 
     void ApplyTexts();
+    // Shows the grid's settings again, after they changed elsewhere (a restored design).
+    void ShowGridSettings();
 
 private:
-    QComboBox* AddChoice(const QStringList& names, int current, void (ArchiveSettings::*apply)(int));
+    QComboBox* AddChoice(const QStringList& names, void (ArchiveSettings::*apply)(int));
     void ChooseScheme(int index);
     void ChooseHeaderStyle(int index);
     void ChooseHighlight(int index);

@@ -19,10 +19,11 @@ DemoWindow::DemoWindow(const QString& languageFile, int archiveDocuments, QWidge
     , m_Pages(new TabbedPages(this))
     , m_Settings(new SettingsPage(QFileInfo(languageFile).absolutePath(), languageFile))
     , m_Archive(new ArchivePage(archiveDocuments))
+    , m_ArchiveSettings(new ArchiveSettings(m_Archive->Grid()))
 {
     setCentralWidget(m_Pages);
     AddPage({ ArchiveTab, "archive" }, m_Archive);
-    m_Settings->AddSection(new ArchiveSettings(m_Archive->Grid()));
+    m_Settings->AddSection(m_ArchiveSettings);
     AddPage({ DocumentTab, "document" }, BuildDocumentPage());
     AddPage({ SettingsTab, "settings" }, m_Settings);
     connect(m_Settings, &SettingsPage::LanguageChanged, this, &DemoWindow::ApplyTexts);
@@ -79,12 +80,15 @@ int DemoWindow::CurrentPage() const
 
 QStringList DemoWindow::ReadForm(FormFile& form)
 {
-    return m_Pages->ReadForm(form);
+    QStringList problems = m_Archive->ReadForm(form);
+    m_ArchiveSettings->ShowGridSettings();
+    return problems + m_Pages->ReadForm(form);
 }
 
 void DemoWindow::WriteForm(FormFile& form) const
 {
     m_Pages->WriteForm(form);
+    m_Archive->WriteForm(form);
 }
 
 QStringList DemoWindow::RenderPages(const QString& dir)

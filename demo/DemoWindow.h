@@ -16,6 +16,7 @@ class FormFile;
 namespace Tarvex::Demo {
 
 class ArchivePage;
+class ArchiveSettings;
 class CalculatorLine;
 class SettingsPage;
 class TabbedPages;
@@ -65,6 +66,7 @@ private:
     QGroupBox* m_CalculatorBox { nullptr };
     CalculatorLine* m_Calculator { nullptr };
     ArchivePage* m_Archive { nullptr };
+    ArchiveSettings* m_ArchiveSettings { nullptr };
     SettingsPage* m_Settings { nullptr };
 };
 
