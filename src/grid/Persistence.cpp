@@ -165,6 +165,14 @@ void RuzuZiri::Initialize()
     picToolTip->setEnabled(false);
     picToolTip->BackColor(0x80000018);
     picToolTip->hide();
+    TakeTipFont();
+}
+
+void RuzuZiri::TakeTipFont()
+{
+    m_TipFontBold = font().bold();
+    m_TipFontItalic = font().italic();
+    m_TipFontName = font().family();
 }
 
 // Handlers that still run while the children go see painting off and the grid on its way out.
@@ -220,9 +228,7 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
     m_FontHeader = PropBag.ReadProperty(QStringLiteral("FontHeader"), m_Font).value<QFont>();
     ApplyTheme();
     ApplyWindowSettings();
-    m_TipFontBold = font().bold();
-    m_TipFontItalic = font().italic();
-    m_TipFontName = font().family();
+    TakeTipFont();
     Clear();
     CalcMetrics();
     DrawCaption();

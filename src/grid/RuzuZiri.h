@@ -779,13 +779,13 @@ private:
     void Terminate();
     void ApplyWindowSettings();
     void ApplyUserMode();
+    void TakeTipFont();
     QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens
     PictureBox* picToolTip { nullptr };   // the hover tip's own window; hidden until a tip shows
     bool m_Enabled { true };              // the key-press handler's enabled flag, saved as "Enabled"
     bool m_English { false };             // the user's language is English
-    bool m_IsNT { true };                 // a current system: always true
-    bool m_IsXP { true };                 //   (visual styles and theme changes exist)
-    bool m_TipFontBold { false };         // the control font's look at load, which the hover tip takes
+    bool m_IsXP { true };                 // a current system: visual styles and theme changes exist
+    bool m_TipFontBold { false };         // the control font's look at creation and load, which the hover tip takes
     bool m_TipFontItalic { false };
     QString m_TipFontName;
 

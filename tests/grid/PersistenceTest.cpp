@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -134,8 +135,10 @@ TEST(GridPersistence, EverySettingSurvivesASaveAndALoadThroughTheFormFile)
     ASSERT_EQ(67u, design.Entries().size());
 
     RuzuZiri loaded;
+    QSignalSpy changes(&loaded, &UserControl::PropertyChanged);
     loaded.ReadProperties(design);
     ExpectEverySettingIn(loaded, "loading");
+    EXPECT_EQ(0, changes.count()); // loading a design does not make it changed
 
     FormFile form;
     loaded.WriteProperties(form.Bag(RuzuZiri::ControlType, QStringLiteral("Grid1")));
