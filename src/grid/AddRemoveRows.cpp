@@ -1,5 +1,7 @@
 #include "grid/RuzuZiri.h"
 
+#include <algorithm>
+
 namespace Tarvex {
 
 int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool vbMarkAsNew, bool vbRowLocked,

@@ -3,7 +3,6 @@
 #include "grid/model/NumberParsing.h"
 #include "platform/VariantTypes.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 

@@ -2,6 +2,7 @@
 
 #include "platform/VariantTypes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Tarvex {

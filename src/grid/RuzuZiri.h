@@ -614,7 +614,6 @@ private:
     void AfterChange(After Step);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
-    void RepaintHeaders(bool WithCaption);
 
     // ---- Painting ----------------------------------------------------------------------------
     // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the
