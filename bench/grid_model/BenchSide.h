@@ -25,6 +25,16 @@ public:
     virtual void DeleteSelected() = 0;
     virtual void Clear() = 0;
 
+    // The view: shown on screen, painting as the side's users would have it.
+    virtual void ShowView() = 0;
+    virtual void HideView() = 0;
+    // Makes the rows at 0..Count-1 current one after another, each move painted at once.
+    virtual void WalkCurrentRow(int Count) = 0;
+    // Moves the vertical scroll bar's thumb to Position and paints once.
+    virtual void ScrollTo(int Position) = 0;
+    // The first row the view paints.
+    virtual int TopRow() const = 0;
+
     // Rows shown (not filtered out).
     virtual int ShownCount() const = 0;
     // The key a sort by Column orders, as canonical text (numbers with two decimals, ISO dates).

@@ -3,6 +3,9 @@
 #include "grid/RuzuZiri.h"
 #include "grid/model/NumberParsing.h"
 
+#include <QCoreApplication>
+#include <QScrollBar>
+
 namespace GridBench {
 
 namespace {
@@ -47,6 +50,35 @@ public:
         for (const int position : Positions)
             m_Grid.RowSelected(position, true);
     }
+
+    void ShowView() override
+    {
+        m_Grid.resize(1000, 700);
+        m_Grid.show();
+        QCoreApplication::processEvents(); // until the window is exposed, a repaint paints nothing
+        m_Grid.Redraw(true);
+    }
+
+    void HideView() override
+    {
+        m_Grid.Redraw(false);
+        m_Grid.hide();
+    }
+
+    void WalkCurrentRow(int Count) override
+    {
+        for (int p = 0; p < Count; ++p)
+            m_Grid.RowColSet(p, -1);
+    }
+
+    // As the user drags the thumb: the bar reports the move and the grid paints the new page.
+    void ScrollTo(int Position) override
+    {
+        if (auto* bar = m_Grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(1)")))
+            bar->setSliderPosition(Position);
+    }
+
+    int TopRow() const override { return m_Grid.RowFirstVisible(); }
 
     void DeleteSelected() override { m_Grid.DeleteSelected(); }
     void Clear() override { m_Grid.Clear(); }

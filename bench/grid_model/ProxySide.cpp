@@ -1,6 +1,15 @@
 #include "ProxySide.h"
 
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QScrollBar>
+
 namespace GridBench {
+
+ProxySide::ProxySide(std::unique_ptr<QSortFilterProxyModel> Proxy)
+    : m_ProxyOwner(std::move(Proxy)), m_Proxy(*m_ProxyOwner)
+{
+}
 
 void ProxySide::Attach(QAbstractItemModel* Source)
 {
@@ -58,6 +67,41 @@ QString ProxySide::KeyAt(int Position, int Column) const
     if (Column == Date)
         return CanonicalDate(value.toDate());
     return value.toString();
+}
+
+// Rows of one height let the view place a row without asking the model for each one's size.
+void ProxySide::ShowView()
+{
+    m_View = std::make_unique<QTableView>();
+    m_View->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_View->setModel(&m_Proxy);
+    m_View->resize(1000, 700);
+    m_View->show();
+    QCoreApplication::processEvents(); // until the window is exposed, a repaint paints nothing
+}
+
+void ProxySide::HideView()
+{
+    m_View.reset();
+}
+
+void ProxySide::WalkCurrentRow(int Count)
+{
+    for (int p = 0; p < Count; ++p) {
+        m_View->setCurrentIndex(m_Proxy.index(p, 0));
+        m_View->viewport()->repaint();
+    }
+}
+
+void ProxySide::ScrollTo(int Position)
+{
+    m_View->verticalScrollBar()->setSliderPosition(Position);
+    m_View->viewport()->repaint();
+}
+
+int ProxySide::TopRow() const
+{
+    return m_View ? m_View->rowAt(0) : -1;
 }
 
 } // namespace GridBench

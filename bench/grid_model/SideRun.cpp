@@ -141,6 +141,30 @@ public:
             WriteCheck("FilterOff", QString::number(m_Side->ShownCount()));
             return seconds;
         });
+        // The same work again, now with the view on screen and painting.
+        Add("FilterOnShown", [this] {
+            m_Side->ShowView();
+            const double seconds = Timed([&] { m_Side->FilterOn(QStringLiteral("bau"), Customer); });
+            WriteCheck("FilterOnShown", QString::number(m_Side->ShownCount()));
+            return seconds;
+        });
+        Add("FilterOffShown", [this] {
+            const double seconds = Timed([&] { m_Side->FilterOff(); });
+            WriteCheck("FilterOffShown", QString::number(m_Side->ShownCount()));
+            return seconds;
+        });
+        Add("RowColSet1000", [this] {
+            const double seconds = Timed([&] { m_Side->WalkCurrentRow(1000); });
+            WriteCheck("RowColSet1000", QString::number(m_Side->TopRow() > 0));
+            return seconds;
+        });
+        Add("ScrollPaint", [this] {
+            const int target = m_Side->ShownCount() * 9 / 10;
+            const double seconds = Timed([&] { m_Side->ScrollTo(target); });
+            WriteCheck("ScrollPaint", QString::number(m_Side->TopRow()));
+            m_Side->HideView();
+            return seconds;
+        });
         Add("RemoveRow", [this] {
             auto positions = Spread(1000, m_Side->ShownCount());
             std::reverse(positions.begin(), positions.end());

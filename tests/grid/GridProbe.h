@@ -14,6 +14,7 @@ struct RuzuZiriProbe {
     void RowNumberWidth(int Width) { Grid.m_RowNumberWidth = Width; }
     int RowNumberWidth() const { return Grid.m_RowNumberWidth; }
     QString TotalsText(int Col) const { return Grid.TotalsText(Col); }
+    void DrawHeaderCell(int Position, int State) { Grid.DrawHeaderCell(Position, State, false, false); }
     // Puts a bar at a position whether or not it shows, as the layout tests need.
     void ScrollPos(int Bar, int Position) { Grid.m_ScrollInfo[Bar].Pos = Position; }
     int ScrollPos(int Bar) const { return Grid.SBGetPos(Bar); }
@@ -31,7 +32,6 @@ struct RuzuZiriProbe {
     void CurrentCell(int Row, int Position) { Grid.m_Row = Row; Grid.m_Col = Position; }
     void DragAutoScroll(qint16& Direction) { Grid.DragAutoScroll(Direction); }
     void AutoScrollDir(qint16 Direction) { Grid.m_AutoScrollDir = Direction; }
-    void DrawHeaderCell(int Position, int State) { Grid.DrawHeaderCell(Position, State, false, false); }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
     void MouseCol(int Position) { Grid.m_MouseCol = Position; }
 
