@@ -24,6 +24,7 @@ namespace {
 constexpr qint32 OpenInvoiceColor = 0x0000C0; // dark red
 constexpr int StatusColumn = 7;
 constexpr int GrossColumn = 6;
+constexpr int SystemScheme = 6;
 
 // Widths in twips, the grid's default unit; alignment 4 is left, 6 right, both centred vertically.
 struct ArchiveColumn {
@@ -212,7 +213,8 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
     , m_Box(new QGroupBox(this))
 {
     auto* form = new QFormLayout(m_Box);
-    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber" }, &ArchiveSettings::ChooseScheme);
+    // The five fixed schemes, then the one that follows the system (ThemeColor 6).
+    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber", "System" }, &ArchiveSettings::ChooseScheme);
     m_HeaderStyle = AddChoice({ "Push buttons", "Flat buttons", "System", "Gradient", "3-D", "3-D tinted", "Glass", "Glass tinted" },
         &ArchiveSettings::ChooseHeaderStyle);
     m_Highlight = AddChoice({ "Solid", "Vertical gradient", "Horizontal gradient" }, &ArchiveSettings::ChooseHighlight);
@@ -228,7 +230,9 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
     }
     form->addRow(m_RowNumbers);
     form->addRow(m_Totals);
-    (new QVBoxLayout(this))->addWidget(m_Box);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_Box);
     ShowGridSettings();
     ApplyTexts();
 }
@@ -244,9 +248,9 @@ QComboBox* ArchiveSettings::AddChoice(const QStringList& names, void (ArchiveSet
 // The switches show what the grid has without writing it back.
 void ArchiveSettings::ShowGridSettings()
 {
-    const std::array<std::pair<QComboBox*, int>, 4> choices { { { m_Scheme, m_Grid->ThemeColor() },
-        { m_HeaderStyle, m_Grid->ThemeStyle() }, { m_Highlight, m_Grid->FocusRowHighlightStyle() },
-        { m_GridLines, m_Grid->GridLines() } } };
+    const int scheme = m_Grid->ThemeColor() == SystemScheme ? 5 : m_Grid->ThemeColor();
+    const std::array<std::pair<QComboBox*, int>, 4> choices { { { m_Scheme, scheme }, { m_HeaderStyle, m_Grid->ThemeStyle() },
+        { m_Highlight, m_Grid->FocusRowHighlightStyle() }, { m_GridLines, m_Grid->GridLines() } } };
     for (const auto& [choice, current] : choices)
         choice->setCurrentIndex(current >= 0 && current < choice->count() ? current : -1);
     const QSignalBlocker rowNumbers(m_RowNumbers);
@@ -255,7 +259,7 @@ void ArchiveSettings::ShowGridSettings()
     m_Totals->setChecked(m_Grid->TotalsLineShow());
 }
 
-void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index); }
+void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index == 5 ? SystemScheme : index); }
 
 void ArchiveSettings::ChooseHeaderStyle(int index) { m_Grid->ThemeStyle(index); }
 

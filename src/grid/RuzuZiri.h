@@ -370,7 +370,7 @@ public:
     void Font(const QFont& New_Font);
     QFont FontHeader() const { return m_FontHeader; }
     void FontHeader(const QFont& New_FontHeader);
-    // 0 horizontal, 1 vertical, 2 both, 3 none.
+    // 0 none, 1 both, 2 vertical only, 3 horizontal only (what the painter draws for each).
     int GridLines() const { return m_GridLines; }
     void GridLines(int New_GridLines);
     int GridLineWidth() const { return m_GridLineWidth; }
@@ -622,7 +622,7 @@ private:
     bool BeginPaint(bool Paint);
     void PrepareColors(PaintPass& pass);
     void ClearSurface(PaintPass& pass);
-    void PaintEmptyGrid(PaintPass& pass);
+    void PaintEmptyGrid();
     void ChooseVisibleRows(PaintPass& pass);
     void KeepCurrentRowInView(PaintPass& pass);
     void MeasureRowNumbers(PaintPass& pass);
@@ -740,7 +740,7 @@ private:
     bool m_FocusRowHighlightKeepTextForecolor { false }; // highlighted text keeps its own colour
     QFont m_Font { AmbientFont() };       // cell text; also the window's font
     QFont m_FontHeader { AmbientFont() }; // caption and header text
-    int m_GridLines { 1 };                // 0 horizontal, 1 vertical, 2 both, 3 none
+    int m_GridLines { 1 };                // 0 none, 1 both, 2 vertical, 3 horizontal
     int m_GridLineWidth { 1 };            // pixels
     QPointer<Tarvex::ImageList> m_ImageList; // row and cell images; empty = none
     qint16 m_ParentScaleMode { 1 };       // the host's scale mode when the image list came

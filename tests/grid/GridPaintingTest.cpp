@@ -1,6 +1,7 @@
 #include "GridProbe.h"
 
 #include "grid/RuzuZiri.h"
+#include "platform/ImageList.h"
 #include "platform/VisualStyle.h"
 
 #include <QSignalSpy>
@@ -261,6 +262,57 @@ TEST(GridPainting, CheckBoxesAndProgressBarsShowTheirValues)
     EXPECT_EQ(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 48, top + height / 2));
     EXPECT_NE(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 52, top + height / 2));
     EXPECT_NE(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 30, top + height + height / 2));
+}
+
+TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
+{
+    struct Case {
+        bool AllowWordWrap;
+        const char* Text;
+        int Flags;      // single line with the cell's alignment (4), or word breaks from the top left
+        int Image;      // the expand mark (7) when the wrapped text is taller than one line
+        int TextShift;  // the text starts MinVerticalOffset lower when it wraps
+    };
+    const char* const longText = "a text far too long for one line of a narrow column";
+    for (const Case& c : { Case { true, "short", 4 | 32, 0, 0 }, Case { true, longText, 16, 7, 2 },
+             Case { false, longText, 4 | 32, 0, 0 } }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.AllowWordWrap(c.AllowWordWrap);
+        grid.ExpandRowImage(7);
+        grid.AddColumn(QStringLiteral("w"), 1499, 4, 0, QString(), QString(), 4, true);
+        grid.AddItem(QString::fromLatin1(c.Text));
+        int image = 0;
+        Rect text { 0, 10, 100, 60 };
+        EXPECT_EQ(c.Flags, probe.CellTextFlags(0, 0, image, text)) << c.Text;
+        EXPECT_EQ(c.Image, image) << c.Text;
+        EXPECT_EQ(10 + c.TextShift, text.Top) << c.Text;
+    }
+}
+
+TEST(GridPainting, CellImagesSitWhereTheColumnsImageAlignmentPutsThem)
+{
+    ImageList images;
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    images.Add(red);
+    for (const int alignment : { 4, 5, 6 }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.ImageList(&images);
+        grid.AddColumn(QStringLiteral("a"), 1499);
+        grid.AddColumn(QStringLiteral("b"), 1499, 4, 0, QString(), QString(), alignment);
+        grid.AddItem(QStringLiteral("\t"));
+        grid.CellImage(0, 1, 1);
+        grid.Redraw(true);
+        const Rect box = probe.CellRect(0, 1, probe.Metrics().HeaderHeight, 2);
+        const int expectedLeft = alignment == 4 ? ColumnWidth + 1 : alignment == 5 ? ColumnWidth + 50 - 8 : 2 * ColumnWidth - 17;
+        EXPECT_EQ(expectedLeft, box.Left) << alignment;
+        EXPECT_EQ(0x0000FFu, grid.Point(box.Left + 8, box.Top + 8)) << alignment;
+        EXPECT_NE(0x0000FFu, grid.Point(box.Left - 2, box.Top + 8)) << alignment;
+    }
 }
 
 TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
