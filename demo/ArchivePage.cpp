@@ -3,6 +3,7 @@
 #include "DemoTexts.h"
 
 #include "grid/RuzuZiri.h"
+#include "platform/FormFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <array>
@@ -167,6 +169,22 @@ void ArchivePage::ApplyTexts()
         Fill(m_Documents);
 }
 
+QStringList ArchivePage::ReadForm(FormFile& Form)
+{
+    if (!Form.Contains(RuzuZiri::ControlType, m_Grid->objectName()))
+        return {};
+    PropertyBag& bag = Form.Bag(RuzuZiri::ControlType, m_Grid->objectName());
+    m_Grid->ReadProperties(bag);
+    m_Grid->Caption(Text(ArchiveCaption));
+    Fill(m_Documents);
+    return bag.Problems();
+}
+
+void ArchivePage::WriteForm(FormFile& Form) const
+{
+    m_Grid->WriteProperties(Form.Bag(RuzuZiri::ControlType, m_Grid->objectName()));
+}
+
 void ArchivePage::resizeEvent(QResizeEvent* Event)
 {
     QWidget::resizeEvent(Event);
@@ -219,19 +237,14 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
 {
     auto* form = new QFormLayout(m_Box);
     // The five fixed schemes, then the one that follows the system (ThemeColor 6).
-    const int scheme = m_Grid->ThemeColor();
-    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber", "System" }, scheme == SystemScheme ? 5 : scheme,
-        &ArchiveSettings::ChooseScheme);
+    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber", "System" }, &ArchiveSettings::ChooseScheme);
     m_HeaderStyle = AddChoice({ "Push buttons", "Flat buttons", "System", "Gradient", "3-D", "3-D tinted", "Glass", "Glass tinted" },
-        m_Grid->ThemeStyle(), &ArchiveSettings::ChooseHeaderStyle);
-    m_Highlight = AddChoice({ "Solid", "Vertical gradient", "Horizontal gradient" }, m_Grid->FocusRowHighlightStyle(),
-        &ArchiveSettings::ChooseHighlight);
-    m_GridLines = AddChoice({ "None", "Both", "Vertical", "Horizontal" }, m_Grid->GridLines(), &ArchiveSettings::ChooseGridLines);
+        &ArchiveSettings::ChooseHeaderStyle);
+    m_Highlight = AddChoice({ "Solid", "Vertical gradient", "Horizontal gradient" }, &ArchiveSettings::ChooseHighlight);
+    m_GridLines = AddChoice({ "None", "Both", "Vertical", "Horizontal" }, &ArchiveSettings::ChooseGridLines);
     m_RowNumbers = new QCheckBox(m_Box);
-    m_RowNumbers->setChecked(m_Grid->ShowRowNumbers());
     connect(m_RowNumbers, &QCheckBox::toggled, this, [this](bool on) { m_Grid->ShowRowNumbers(on); });
     m_Totals = new QCheckBox(m_Box);
-    m_Totals->setChecked(m_Grid->TotalsLineShow());
     connect(m_Totals, &QCheckBox::toggled, this, [this](bool on) { m_Grid->TotalsLineShow(on); });
     const std::array<QWidget*, 4> choices { m_Scheme, m_HeaderStyle, m_Highlight, m_GridLines };
     for (size_t row = 0; row < choices.size(); ++row) {
@@ -243,16 +256,30 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_Box);
+    ShowGridSettings();
     ApplyTexts();
 }
 
-QComboBox* ArchiveSettings::AddChoice(const QStringList& names, int current, void (ArchiveSettings::*apply)(int))
+QComboBox* ArchiveSettings::AddChoice(const QStringList& names, void (ArchiveSettings::*apply)(int))
 {
     auto* choice = new QComboBox(m_Box);
     choice->addItems(names);
-    choice->setCurrentIndex(current >= 0 && current < names.size() ? current : -1);
     connect(choice, &QComboBox::activated, this, apply);
     return choice;
+}
+
+// The switches show what the grid has without writing it back.
+void ArchiveSettings::ShowGridSettings()
+{
+    const int scheme = m_Grid->ThemeColor() == SystemScheme ? 5 : m_Grid->ThemeColor();
+    const std::array<std::pair<QComboBox*, int>, 4> choices { { { m_Scheme, scheme }, { m_HeaderStyle, m_Grid->ThemeStyle() },
+        { m_Highlight, m_Grid->FocusRowHighlightStyle() }, { m_GridLines, m_Grid->GridLines() } } };
+    for (const auto& [choice, current] : choices)
+        choice->setCurrentIndex(current >= 0 && current < choice->count() ? current : -1);
+    const QSignalBlocker rowNumbers(m_RowNumbers);
+    m_RowNumbers->setChecked(m_Grid->ShowRowNumbers());
+    const QSignalBlocker totals(m_Totals);
+    m_Totals->setChecked(m_Grid->TotalsLineShow());
 }
 
 void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index == 5 ? SystemScheme : index); }

@@ -13,6 +13,7 @@ class QLabel;
 class QPushButton;
 
 namespace Tarvex {
+class FormFile;
 class RuzuZiri;
 }
 
@@ -35,6 +36,11 @@ public:
     // The user's column order and widths, kept in the per-user settings store between sessions.
     void RestoreColumns();
     void SaveColumns();
+    // The grid's design in the window's form file, under its name. A restored design empties the
+    // grid, as loading a window does, so the documents are listed anew; the caption stays the
+    // language's. Returns what could not be read.
+    QStringList ReadForm(FormFile& Form);
+    void WriteForm(FormFile& Form) const;
     // Grabs Window with this page in each colour scheme ("archive-scheme-<n>.png") and each header
     // style ("archive-style-<n>.png") into Dir; returns the paths, empty on failure. The grid's own
     // scheme and style are restored afterwards.
@@ -65,9 +71,11 @@ public:
     explicit ArchiveSettings(RuzuZiri* grid, QWidget* parent = nullptr);
 
     void ApplyTexts();
+    // Shows the grid's settings again, after they changed elsewhere (a restored design).
+    void ShowGridSettings();
 
 private:
-    QComboBox* AddChoice(const QStringList& names, int current, void (ArchiveSettings::*apply)(int));
+    QComboBox* AddChoice(const QStringList& names, void (ArchiveSettings::*apply)(int));
     void ChooseScheme(int index);
     void ChooseHeaderStyle(int index);
     void ChooseHighlight(int index);

@@ -21,10 +21,11 @@ DemoWindow::DemoWindow(const QString& languageFile, int archiveDocuments, QWidge
     , m_Pages(new TabbedPages(this))
     , m_Settings(new SettingsPage(QFileInfo(languageFile).absolutePath(), languageFile))
     , m_Archive(new ArchivePage(archiveDocuments))
+    , m_ArchiveSettings(new ArchiveSettings(m_Archive->Grid()))
 {
     setCentralWidget(m_Pages);
     AddPage({ ArchiveTab, "archive" }, m_Archive);
-    m_Settings->AddSection(new ArchiveSettings(m_Archive->Grid()));
+    m_Settings->AddSection(m_ArchiveSettings);
     AddPage({ DocumentTab, "document" }, BuildDocumentPage());
     AddPage({ SettingsTab, "settings" }, m_Settings);
     std::vector<ZIzazeviviro*> dateFields;
@@ -85,7 +86,9 @@ int DemoWindow::CurrentPage() const
 
 QStringList DemoWindow::ReadForm(FormFile& form)
 {
-    QStringList problems = m_Pages->ReadForm(form);
+    QStringList problems = m_Archive->ReadForm(form);
+    m_ArchiveSettings->ShowGridSettings();
+    problems << m_Pages->ReadForm(form);
     problems << m_Document->ReadForm(form);
     m_DateSettings->ShowFieldValues();
     return problems;
@@ -95,6 +98,7 @@ void DemoWindow::WriteForm(FormFile& form) const
 {
     m_Pages->WriteForm(form);
     m_Document->WriteForm(form);
+    m_Archive->WriteForm(form);
 }
 
 QStringList DemoWindow::RenderPages(const QString& dir)

@@ -16,6 +16,7 @@ class FormFile;
 namespace Tarvex::Demo {
 
 class ArchivePage;
+class ArchiveSettings;
 class CalculatorLine;
 class DateFieldSettings;
 class DocumentPage;
@@ -73,6 +74,7 @@ private:
     QGroupBox* m_CalculatorBox { nullptr };
     CalculatorLine* m_Calculator { nullptr };
     ArchivePage* m_Archive { nullptr };
+    ArchiveSettings* m_ArchiveSettings { nullptr };
     SettingsPage* m_Settings { nullptr };
     DateFieldSettings* m_DateSettings { nullptr }; // on the settings page, for the document's date fields
 };

@@ -28,6 +28,7 @@
 //   Export and column arrangement . ExportGrid, ColOrder*, ColWidths*  (Export.cpp, ColumnStore.cpp,
 //                                   model/Export.cpp, model/ColumnStore.cpp)
 //   Storage ....................... Model(): the records, read-only
+//   Lifecycle and persistence ..... InitProperties, ReadProperties, WriteProperties  (Persistence.cpp)
 //   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
 //            navigation, instance fields
 //
@@ -66,10 +67,14 @@
 #include <unordered_map>
 #include <vector>
 
+class QLineEdit;
+
 namespace Tarvex {
 
 struct CellSpot;
 struct PaintPass;
+class PictureBox;
+class PropertyBag;
 
 class RuzuZiri : public UserControl {
     Q_OBJECT
@@ -481,6 +486,15 @@ public:
     // The records, read-only: for tests that check their invariants and for diagnostics.
     const GridModel& Model() const { return m_Model; }
 
+    // ---- Lifecycle and persistence -----------------------------------------------------------
+    // The design-time settings in the host's property bag (Persistence.cpp). A new control placed
+    // by a host gets InitProperties, a restored one ReadProperties; both leave painting off until
+    // the host turns Redraw on. Only in run mode (UserMode) does a loaded grid get its scroll bars.
+    static inline const QString ControlType = QStringLiteral("Tarvex.RuzuZiri");
+    void InitProperties() override;
+    void ReadProperties(PropertyBag& PropBag) override;
+    void WriteProperties(PropertyBag& PropBag) override;
+
 private:
     // ---- Shared helpers ----------------------------------------------------------------------
     bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
@@ -774,6 +788,24 @@ private:
     int m_DragTargetCol { -1 };           //   -1 = none (set by the mouse input)
     bool m_DragSelect { false };          // the mouse button is held down on a cell (set by the mouse input)
     int m_DownRow { -1 };                 //   row position of that press; -1 = none
+
+    // ---- Lifecycle and persistence (Persistence.cpp) ------------------------------------------
+    struct PersistedProperty;
+    // The saved keys after the two fonts, in the order they are written.
+    static const std::vector<PersistedProperty>& PersistedProperties();
+    void Initialize();
+    void Terminate();
+    void ApplyWindowSettings();
+    void ApplyUserMode();
+    void TakeTipFont();
+    QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens
+    PictureBox* picToolTip { nullptr };   // the hover tip's own window; hidden until a tip shows
+    bool m_Enabled { true };              // the key-press handler's enabled flag, saved as "Enabled"
+    bool m_English { false };             // the user's language is English
+    bool m_IsXP { true };                 // a current system: visual styles and theme changes exist
+    bool m_TipFontBold { false };         // the control font's look at creation and load, which the hover tip takes
+    bool m_TipFontItalic { false };
+    QString m_TipFontName;
 
     // ---- Scroll bars ---------------------------------------------------------------------------
     QWidget* m_hWndScroll { nullptr };    // surface whose bars are driven; null until SBAttach

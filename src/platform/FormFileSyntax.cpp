@@ -188,7 +188,8 @@ std::optional<QString> ValueText(const QVariant& Value)
         return NumberText(Value.toDouble());
     if (IsIntegerType(type))
         return Value.toString();
-    if (type == QMetaType::QString)
+    // A font travels as its description text, which the bag turns back into a font on reading.
+    if (type == QMetaType::QString || type == QMetaType::QFont)
         return Quoted(Value.toString());
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/VariantTypes.h"
 
+#include <QFont>
 #include <QMetaType>
 
 #include <algorithm>
@@ -63,6 +64,15 @@ std::optional<long double> NumberOf(const QVariant& Value)
     return std::nullopt;
 }
 
+// A font comes back from a file as the text it was saved as.
+std::optional<QVariant> FontOf(const QVariant& Stored)
+{
+    QFont font;
+    if (Stored.metaType().id() != QMetaType::QString || !font.fromString(Stored.toString()))
+        return std::nullopt;
+    return QVariant(font);
+}
+
 // The stored value in the type of the default, when that loses nothing but a fraction of a
 // number read into an integer (rounded, as the platform assigns a number to an integer).
 std::optional<QVariant> Coerce(const QVariant& Stored, const QVariant& Default)
@@ -71,6 +81,8 @@ std::optional<QVariant> Coerce(const QVariant& Stored, const QVariant& Default)
     const int targetId = target.id();
     if (Stored.metaType() == target)
         return Stored;
+    if (targetId == QMetaType::QFont)
+        return FontOf(Stored);
     if (targetId == QMetaType::QString) {
         if (Stored.metaType().id() == QMetaType::Bool)
             return QVariant(Stored.toBool() ? QStringLiteral("True") : QStringLiteral("False"));

@@ -17,7 +17,8 @@ class PropertyBag {
 public:
     // The stored value, or Default when the name is not stored. With a valid Default, the value
     // comes back with Default's type; a stored value that cannot take it (text where a number
-    // belongs, a number too large for the type) reads as Default and is noted in Problems().
+    // belongs, a number too large for the type) reads as Default and is noted in Problems(). A font
+    // stored as text (as a file keeps it) reads back as a font.
     QVariant ReadProperty(const QString& Name, const QVariant& Default = QVariant());
     // Stores Value, or forgets the name when Value equals Default (an empty Default never does).
     void WriteProperty(const QString& Name, const QVariant& Value, const QVariant& Default = QVariant());

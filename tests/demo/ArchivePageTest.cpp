@@ -4,6 +4,7 @@
 #include "grid/RuzuZiri.h"
 #include "platform/DesktopShell.h"
 #include "platform/MsgBox.h"
+#include "platform/FormFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,6 +57,31 @@ TEST(ArchiveSettings, EachChoiceTakesEffectOnTheGridAtOnce)
     EXPECT_EQ(switches[0]->isChecked(), grid.ShowRowNumbers());
     switches[1]->setChecked(!grid.TotalsLineShow());
     EXPECT_EQ(switches[1]->isChecked(), grid.TotalsLineShow());
+}
+
+TEST(ArchivePage, TheFormFileBringsBackTheGridsDesignWithTheDocuments)
+{
+    FormFile form;
+    {
+        Demo::ArchivePage page(30);
+        page.Grid()->ThemeStyle(5);
+        page.Grid()->GridLines(3);
+        page.Grid()->ShowRowNumbers(false);
+        page.WriteForm(form);
+    }
+    FormFile reopened;
+    reopened.FromText(form.ToText());
+    Demo::ArchivePage page(30);
+    Demo::ArchiveSettings settings(page.Grid());
+    EXPECT_TRUE(page.ReadForm(reopened).isEmpty());
+    settings.ShowGridSettings();
+    RuzuZiri& grid = *page.Grid();
+    EXPECT_EQ(5, grid.ThemeStyle());
+    EXPECT_EQ(3, grid.GridLines());
+    EXPECT_FALSE(grid.ShowRowNumbers());
+    EXPECT_FALSE(settings.findChildren<QCheckBox*>().at(0)->isChecked());
+    EXPECT_EQ(30, grid.ItemCount());
+    EXPECT_TRUE(grid.Redraw());
 }
 
 } // namespace

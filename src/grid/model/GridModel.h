@@ -161,6 +161,8 @@ public:
     bool SetColOrder(const std::vector<int>& Order);
     // Display order = creation order.
     void ResetColOrder();
+    // Where the header layout placed the column, after the row-number column.
+    void SetColumnLeft(int Col, qint32 Left) { SetColumnField(Col, &udtColumn::Left, Left); }
 
 private:
     bool IsCell(int Position, int Col) const { return IsRowPosition(Position) && IsColumn(Col); }
