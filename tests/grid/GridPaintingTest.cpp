@@ -59,23 +59,6 @@ struct PaintedGrid {
     OleColor Body(int Slot) const { return At(ColumnLeft(1) + 60, RowMiddle(Slot)); }
 };
 
-TEST(GridPainting, EachSchemePaintsItsSelectionAndGridLines)
-{
-    struct Case {
-        int Scheme;
-        OleColor Selection;
-        OleColor Lines; // the scheme's dark gradient colour, each channel 25 lighter
-    };
-    for (const Case& c : { Case { 0, 0xC56A31, 0xF9BE96 }, Case { 1, 0xBFB4B2, 0xAB9B9B }, Case { 2, 0x70A093, 0x82BAA4 },
-             Case { 3, 0x778A77, 0x95B8AF }, Case { 4, 0x37748E, 0x629FB9 } }) {
-        PaintedGrid painted(4, c.Scheme);
-        painted.Grid.RowSelected(1, true);
-        EXPECT_EQ(c.Selection, painted.Body(1)) << "scheme " << c.Scheme;
-        EXPECT_EQ(c.Lines, painted.At(painted.ColumnLeft(1), painted.RowMiddle(2))) << "scheme " << c.Scheme;
-        EXPECT_EQ(Plain(0x80000005), painted.Body(2)) << "scheme " << c.Scheme;
-    }
-}
-
 TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdges)
 {
     const VisualStyle::Override classic(false); // style 2 then falls back to the look of style 4
