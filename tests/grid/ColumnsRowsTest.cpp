@@ -33,7 +33,7 @@ TEST(GridAddColumn, IndexInsideShowsTheColumnThereAnyOtherAppends)
     EXPECT_EQ("e", grid.ColHeading(4)); // column numbers stay in creation order
 }
 
-TEST(GridAddRow, SplitsAtTabsAndWithoutColumnsCreatesOneUntitledColumn)
+TEST(GridAddRow, SplitsAtTabsWithoutColumnsCreatesOneUntitledColumnAndHiddenCheckedRowsCount)
 {
     RuzuZiri grid;
     grid.resize(301, 200);
@@ -46,13 +46,7 @@ TEST(GridAddRow, SplitsAtTabsAndWithoutColumnsCreatesOneUntitledColumn)
     grid.AddItem("p\tq\tr");
     EXPECT_EQ((QStringList { "a", "x", "p" }), Shown(grid, 0));
     EXPECT_EQ((QStringList { "", "", "q" }), Shown(grid, 1)); // pieces beyond the columns are dropped
-}
-
-TEST(GridAddRow, HiddenCheckedRowsCountAsChecked)
-{
-    RuzuZiri grid;
-    FillRows(grid, 1);
-    grid.AddRow("a", -1, true, false, false, false);
+    grid.AddRow("h", -1, true, false, false, false);
     EXPECT_EQ(1, grid.CheckedCount());
 }
 
