@@ -36,10 +36,10 @@ struct PaintedGrid {
     RuzuZiri Grid;
     RuzuZiriProbe Probe { Grid };
 
-    explicit PaintedGrid(int Rows = 4, int ThemeColor = 0)
+    explicit PaintedGrid(int Rows = 4)
     {
         Grid.resize(420, 240);
-        Grid.ThemeColor(ThemeColor);
+        Grid.ThemeColor(0);
         for (int c = 0; c < 3; ++c)
             Grid.AddColumn(QStringLiteral("H%1").arg(c), 1499);
         Grid.Clear();
