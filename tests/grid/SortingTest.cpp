@@ -224,7 +224,6 @@ TEST_F(GridCustomSort, AHandlerThatChangesTheGridStopsTheSortAndCannotStartAnoth
     EXPECT_EQ(1, questions);
     EXPECT_EQ(3, grid.ItemCount());
     EXPECT_EQ(0, SortOrderOf(grid, 1));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
 } // namespace
