@@ -132,8 +132,7 @@ TEST(GridDeleteSelected, WithMultiSelectRemovesEverySelectedRowInOnePass)
 TEST(GridClear, RemovesRowsKeepsColumnsAndResetsTheCurrentCellFormatsAndTotals)
 {
     RuzuZiri grid;
-    grid.AddColumn("a");
-    grid.AddColumn("b", 500, 4, ColTypeNumber);
+    Fill(grid, { 0, ColTypeNumber }, {});
     for (int i = 0; i < 30; ++i) {
         grid.AddItem("1\t2");
         grid.CellBackColor(i, 0, i);

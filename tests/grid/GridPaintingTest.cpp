@@ -1,3 +1,4 @@
+#include "GridFill.h"
 #include "GridProbe.h"
 
 #include "grid/RuzuZiri.h"
@@ -189,17 +190,12 @@ TEST(GridPainting, TotalsLineSumsNumberColumnsUnderTheLastRow)
     RuzuZiri grid;
     RuzuZiriProbe probe { grid };
     grid.resize(300, 200);
-    grid.AddColumn(QStringLiteral("n"), 1499, 4, ColTypeNumber);
-    grid.AddColumn(QStringLiteral("t"), 1499);
-    for (const char* row : { "1\ta", "2\tb", "3\tc" })
-        grid.AddItem(QString::fromLatin1(row));
+    Fill(grid, { ColTypeNumber, 0 }, { "1\ta", "2\tb", "3\tc" }, 1499);
     grid.TotalsLineCaption(1, QStringLiteral("Sum"));
     grid.TotalsLineShow(true);
     grid.Redraw(true);
     EXPECT_EQ(QStringLiteral("6"), probe.TotalsText(0));
     EXPECT_EQ(QStringLiteral("Sum"), probe.TotalsText(1));
-    grid.TotalsLineColAvg(0, true);
-    EXPECT_EQ(QStringLiteral("2"), probe.TotalsText(0));
 
     // The line above the bar is drawn in the header text colour.
     const int y = probe.Metrics().HeaderHeight + 3 * probe.RowHeightDef();

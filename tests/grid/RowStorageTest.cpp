@@ -1,5 +1,6 @@
 #include "grid/RuzuZiri.h"
 
+#include "GridFill.h"
 #include "GridInvariants.h"
 
 #include <QPixmap>
@@ -9,18 +10,13 @@
 using namespace Tarvex;
 
 namespace {
-// An invoice line: number, customer, city, gross amount.
+// Invoice lines: number, customer, city, gross amount.
 struct InvoiceGrid : testing::Test {
     RuzuZiri grid;
     void SetUp() override
     {
-        grid.AddColumn("invoice");
-        grid.AddColumn("customer");
-        grid.AddColumn("city");
-        grid.AddColumn("gross", 500, 2, ColTypeNumber);
-        grid.AddItem("R-1001\tMüller GmbH\tKöln\t1250");
-        grid.AddItem("R-1002\tStraße & Co\tMünchen\t99");
-        grid.AddItem("R-1003\tBäcker\tGießen\t7");
+        Fill(grid, { 0, 0, 0, ColTypeNumber },
+             { "R-1001\tMüller GmbH\tKöln\t1250", "R-1002\tStraße & Co\tMünchen\t99", "R-1003\tBäcker\tGießen\t7" });
     }
     QStringList RowTexts(int row) const
     {

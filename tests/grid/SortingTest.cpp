@@ -112,8 +112,7 @@ TEST(GridSortKeys, EachColumnKindSortsByItsOwnKeyInBothDirections)
 
 TEST_F(GridSort, EqualKeysKeepTheirOrderInBothDirections)
 {
-    grid.AddColumn(QStringLiteral("state"));
-    grid.AddColumn(QStringLiteral("id"), 500, 4, ColTypeNumber);
+    Fill(grid, { 0, ColTypeNumber }, {}); // state, id
     const QStringList states { "offen", "bezahlt", "storniert" };
     for (int i = 0; i < 3000; ++i)
         grid.AddItem(states[i * 7 % 3] + QStringLiteral("\t%1").arg(i));
