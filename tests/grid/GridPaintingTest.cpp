@@ -156,10 +156,8 @@ TEST(GridPainting, StripesAlternateOverShownRowsOnly)
     painted.Grid.RowVisible(1, false);
     const OleColor back = Plain(0x80000005);
     // Shown are rows 0, 2, 3, 4: the hidden row takes no slot and no turn.
-    EXPECT_EQ(back, painted.Body(0));
-    EXPECT_EQ(0x00FFFFu, painted.Body(1));
-    EXPECT_EQ(back, painted.Body(2));
-    EXPECT_EQ(0x00FFFFu, painted.Body(3));
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_EQ(slot % 2 ? 0x00FFFFu : back, painted.Body(slot)) << "slot " << slot;
 }
 
 TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine)
@@ -168,10 +166,10 @@ TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine
         int GridLines;
         bool Horizontal, Vertical;
     };
+    const OleColor line = 0xF9BE96;
     for (const Case& c : { Case { 0, false, false }, Case { 1, true, true }, Case { 2, false, true }, Case { 3, true, false } }) {
         PaintedGrid painted;
         painted.Grid.GridLines(c.GridLines);
-        const OleColor line = 0xF9BE96;
         EXPECT_EQ(c.Horizontal, painted.At(painted.ColumnLeft(1) + 50, painted.RowTop(2)) == line) << c.GridLines;
         EXPECT_EQ(c.Vertical, painted.At(painted.ColumnLeft(2), painted.RowMiddle(2)) == line) << c.GridLines;
     }
@@ -179,7 +177,6 @@ TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine
     PaintedGrid frozen;
     frozen.Grid.FreezeAtCol(0);
     frozen.Grid.GridLines(1);
-    const OleColor line = 0xF9BE96;
     EXPECT_EQ(line, frozen.At(frozen.ColumnLeft(1), frozen.RowMiddle(2)));
     EXPECT_EQ(line, frozen.At(frozen.ColumnLeft(1) - 1, frozen.RowMiddle(2)));
     EXPECT_NE(line, frozen.At(frozen.ColumnLeft(2) - 1, frozen.RowMiddle(2)));
