@@ -61,7 +61,6 @@ TEST_F(InvoiceGrid, WideRowsTakeNewColumnsAndSortAndFindLikeOthersAndShareSortRu
     // A wide row beside the Latin-1 one of the same customer: one run, so the invoice orders them.
     grid.AddItem("R-0999\tMüller GmbH\tKöln €\t1");
     grid.Sort(1, 2, 0, 2);
-    EXPECT_EQ(QStringList({ "Müller GmbH", "Müller GmbH" }), QStringList({ grid.CellText(1, 1), grid.CellText(2, 1) }));
     EXPECT_EQ(QStringList({ "R-0999", "R-1001" }), QStringList({ grid.CellText(1, 0), grid.CellText(2, 0) }));
     EXPECT_TRUE(GridInvariants(grid.Model()));
 }
