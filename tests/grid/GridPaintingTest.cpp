@@ -103,18 +103,13 @@ TEST(GridPainting, TheSortColumnShowsAnArrowUnlessItIsTooNarrow)
 {
     const OleColor arrow = Plain(0x80000015);
     for (const int width : { ColumnWidth, 8 }) {
-        RuzuZiri grid;
-        RuzuZiriProbe probe { grid };
-        grid.resize(300, 200);
-        grid.ThemeStyle(4);
-        grid.AddColumn(QStringLiteral("a"), float(width * 15 - 1));
-        grid.AddColumn(QStringLiteral("b"), 1499);
-        grid.AddItem(QStringLiteral("2\tx"));
-        grid.AddItem(QStringLiteral("1\ty"));
-        grid.Redraw(true);
-        grid.Sort(0, 2);
+        PaintedGrid painted;
+        painted.Grid.ThemeStyle(4);
+        painted.Grid.ColWidth(0, float(width * 15));
+        painted.Grid.Sort(0, 1);
         // The arrow's middle column, two rows into its five.
-        EXPECT_EQ(width >= 9, grid.Point(width - 12 + 4, probe.Metrics().CaptionHeight + 6 + 2) == arrow) << width;
+        const int x = painted.ColumnLeft(0) + width - 12 + 4;
+        EXPECT_EQ(width >= 9, painted.At(x, painted.Probe.Metrics().CaptionHeight + 6 + 2) == arrow) << width;
     }
 }
 
@@ -288,9 +283,9 @@ TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
 {
     struct Case {
         int Style;
-        bool Above, OnEdge, Below; // the pixels at top, top + 1 and top + 2 of the current row
+        bool Inked[3]; // the pixels at top, top + 1 and top + 2 of the current row
     };
-    for (const Case& c : { Case { 1, true, true, true }, Case { 2, false, true, false } }) {
+    for (const Case& c : { Case { 1, { true, true, true } }, Case { 2, { false, true, false } } }) {
         PaintedGrid painted;
         painted.Grid.FocusRectColor(0x0000FF);
         painted.Grid.FocusRectStyle(c.Style);
@@ -298,9 +293,8 @@ TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
         painted.Grid.RowColSet(1, 0);
         const int x = painted.ColumnLeft(1) + 50;
         const int top = painted.RowTop(1);
-        EXPECT_EQ(c.Above, painted.At(x, top) == 0x0000FFu) << "style " << c.Style;
-        EXPECT_EQ(c.OnEdge, painted.At(x, top + 1) == 0x0000FFu) << "style " << c.Style;
-        EXPECT_EQ(c.Below, painted.At(x, top + 2) == 0x0000FFu) << "style " << c.Style;
+        for (int dy = 0; dy < 3; ++dy)
+            EXPECT_EQ(c.Inked[dy], painted.At(x, top + dy) == 0x0000FFu) << "style " << c.Style << ", " << dy;
     }
 
     // Dotted by inversion: every other pixel of the edge is inverted.
