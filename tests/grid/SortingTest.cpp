@@ -59,12 +59,10 @@ TEST_F(GridSort, RepeatedSortStepsSmallestFirstGreatestFirstThenRecordOrderAndTh
 
 TEST_F(GridSort, MinusOneSortsTheColumnSortedLastWhereverItIsShown)
 {
-    grid.AddColumn(QStringLiteral("a"));
-    grid.AddColumn(QStringLiteral("b"));
+    Fill(grid, { 0, 0 }, {});
     // Shown between the two: display order 0, 2, 1.
     grid.AddColumn(QStringLiteral("c"), 500, 4, 0, QString(), QString(), 4, false, 1);
-    grid.AddItem(QStringLiteral("x\t2\tp"));
-    grid.AddItem(QStringLiteral("y\t1\tq"));
+    Fill(grid, {}, { "x\t2\tp", "y\t1\tq" });
     grid.Sort(1, 2);
     EXPECT_EQ(QStringList({ "1", "2" }), Shown(grid, 1));
     for (const int order : { 1, 2, 1 }) {
