@@ -34,6 +34,7 @@ TEST_F(GridSort, RepeatedSortStepsSmallestFirstGreatestFirstThenRecordOrderAndTh
     grid.Sort(-7, 2);
     EXPECT_EQ(0, completed);
     EXPECT_EQ(0, SortOrderOf(grid, 0));
+    EXPECT_EQ(QStringList({ "b", "c", "a" }), Shown(grid, 0));
 
     // No row was current: the first record's row becomes current, then follows its record.
     const struct { QStringList shown; int row; } steps[] { { { "a", "b", "c" }, 1 }, { { "c", "b", "a" }, 1 }, { { "b", "c", "a" }, 0 } };
