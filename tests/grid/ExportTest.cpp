@@ -110,8 +110,6 @@ TEST(GridExport, WritesCaptionHeadingsRowsAndTotalsAsTheExamplesShow)
         { "caption, and a decimal comma quoted", { { "Nr", 1 }, { "Betrag", 1 } }, { "1\t10,00" },
           [](RuzuZiri& grid) { grid.Caption("Offene Posten"); }, false, false, false,
           "Offene Posten\r\nNr,Betrag,\r\n1,\"10,00\",\r\n" },
-        { "a hidden row as an empty line", { { "A", 0 } }, { "a", "b", "c" }, [](RuzuZiri& grid) { grid.RowVisible(1, false); }, false, true, false,
-          "A,\r\na,\r\n\r\nc,\r\n" },
         { "check boxes as numbers", { { "X", 3 } }, { "True", "false", "1,5", "0" }, {}, false, false, false,
           "X,\r\n-1,\r\n0,\r\n-1,\r\n0,\r\n" },
         { "check boxes as text", { { "X", 3 } }, { "True", "False" }, {}, false, false, true, "X,\r\nTrue,\r\nFalse,\r\n" },
