@@ -72,6 +72,8 @@ TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
     EXPECT_TRUE(probe.Metrics().HasImageList);
     EXPECT_EQ(24, probe.Metrics().ImageWidth);
     EXPECT_EQ(18, probe.Metrics().TextLeft); // no row has an image, so nothing moves
+    EXPECT_EQ((Rect { 18, -99, 61, -99 }), probe.ColumnExtent(0)); // the first column leaves out the check box
+    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(1));
 }
 
 TEST_F(LaidOutGrid, HeaderHeightAddsTheCaptionBarToTheHeaderLines)
@@ -123,14 +125,6 @@ TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
     EXPECT_EQ((Rect { 80, -99, 141, -99 }), probe.ColumnExtent(2));
     grid.FreezeAtCol(-1);
     EXPECT_EQ(2, probe.ScrollPos(0)); // a position already right of the block stays
-}
-
-TEST_F(LaidOutGrid, FirstColumnExtentLeavesOutTheCheckBoxArea)
-{
-    grid.RowCheckBoxes(true);
-    grid.Refresh();
-    EXPECT_EQ((Rect { 18, -99, 61, -99 }), probe.ColumnExtent(0));
-    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(1));
 }
 
 TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
