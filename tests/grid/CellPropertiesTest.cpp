@@ -66,11 +66,7 @@ TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
 // The standard form is the locale's, in full digits, so that the grid's own reading gives the number back.
 TEST_F(CellGrid, ValuesAreStoredInTheLocalesFormAndReadBackUnchanged)
 {
-    const struct {
-        const char* locale;
-        double value;
-        const char* text; // nullptr = too long to spell out here
-    } cases[] {
+    const struct { const char* locale; double value; const char* text; /* nullptr = too long to spell out */ } cases[] {
         { "de_DE", 1.234, "1,234" },
         { "de_DE", 0.001, "0,001" },
         { "de_DE", 1e-7, "0,0000001" },

@@ -44,12 +44,7 @@ struct TenRows : testing::Test {
 TEST_F(TenRows, AddressesReadTheCurrentRowForNegativesAndTheLastRowPastTheEnd)
 {
     grid.RowColSet(4, 1);
-    const struct {
-        int Row;
-        int Col;
-        int ReadsRow;
-        QString Text;
-    } cases[] = {
+    const struct { int Row, Col, ReadsRow; QString Text; } cases[] = {
         { -1, -1, 4, "4" }, { -7, 0, 4, "r4" }, { 99, 0, 9, "r9" }, { 10, 1, 9, "9" }, { 3, -1, 3, "3" },
     };
     for (const auto& c : cases) {
@@ -153,10 +148,7 @@ TEST_F(TenRows, RowColSetSelectsTheNewRowAndSkipsHiddenOnes)
     const struct {
         const char* What;
         std::function<void()> Arrange;
-        int Row;
-        int Col;
-        int ExpectRow;
-        int ExpectCol;
+        int Row, Col, ExpectRow, ExpectCol;
         QStringList Events;
     } cases[] = {
         { "shown row", [] {}, 3, 0, 3, 0, { "RowColChanged", "SelectionChanged" } },

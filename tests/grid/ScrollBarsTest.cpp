@@ -114,16 +114,7 @@ TEST_F(ScrolledGrid, MovingTheCurrentCellScrollsOneRowAtATime)
     const int pageRows = probe.VisibleRowCount();
     QSignalSpy moves(&grid, &RuzuZiri::RowColChanged);
     QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
-    const struct {
-        int From;
-        int To;
-        bool Apply;
-        bool Result;
-        int Row;
-        int Top;
-        int Moves;
-        int Scrolls;
-    } cases[] = {
+    const struct { int From, To; bool Apply, Result; int Row, Top, Moves, Scrolls; } cases[] = {
         { 3, 3, true, false, 3, 0, 0, 0 },                      // already current
         { 3, 4, false, true, 3, 0, 0, 1 },                      // no apply: scrolls, stays
         { pageRows - 1, pageRows, true, true, pageRows, 1, 1, 1 },
@@ -151,13 +142,7 @@ TEST_F(ScrolledGrid, RowSearchesStepOverHiddenAndLockedRowsWithoutWrapping)
     grid.RowVisible(4, false);
     grid.RowLocked(5, true);
     const qint16 lockedCount = -1;
-    const struct {
-        int Row;
-        bool Next;
-        int Step;
-        qint16 Mask;
-        int Expected;
-    } cases[] = {
+    const struct { int Row; bool Next; int Step; qint16 Mask; int Expected; } cases[] = {
         { 0, true, 1, 0, 3 }, { 0, true, 1, lockedCount, 2 }, { 3, true, 1, 0, 5 }, { 5, true, 1, 0, 5 },
         { 3, false, 1, 0, 0 }, { 3, false, 1, lockedCount, 2 }, { 1, false, 3, 0, 0 }, { 0, false, 1, 0, 0 },
     };
@@ -177,12 +162,7 @@ TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
     grid.AddColumn("d", 500, 4, 0, "", "", 4, false, 1); // shown second: order a d b c
     grid.ColVisible(3, false);
     grid.ColLocked(2, true);
-    const struct {
-        int Col;
-        bool Next;
-        bool FromEdge;
-        int Expected;
-    } cases[] = {
+    const struct { int Col; bool Next, FromEdge; int Expected; } cases[] = {
         { 0, true, false, 2 }, { 2, true, false, 0 }, { 3, true, true, 0 },
         { 0, false, false, 2 }, { 2, false, false, 0 }, { 0, false, true, 2 },
     };
