@@ -70,7 +70,7 @@ TEST_F(TenRows, WritesToARowPastTheLastChangeNothing)
         [&] { grid.RowLocked(10, true); },     [&] { grid.RowHeight(10, 40); },
         [&] { grid.RowVisible(10, false); },   [&] { grid.RowImage(10, "doc"); },
         [&] { grid.RowGroupHeader(10, 1); },   [&] { grid.RowBackColor(10, 255); },
-        [&] { grid.RowFontBold(10, true); },   [&] { grid.CellText(10, 0, "x"); },
+        [&] { grid.RowFontBold(10, true); },
     };
     const int height = grid.RowHeight(9);
     const qint32 back = grid.CellBackColor(9, 0);
@@ -85,7 +85,6 @@ TEST_F(TenRows, WritesToARowPastTheLastChangeNothing)
     EXPECT_EQ(0, grid.RowGroupHeader(9));
     EXPECT_EQ(back, grid.CellBackColor(9, 0));
     EXPECT_FALSE(grid.CellFontBold(9, 0));
-    EXPECT_EQ("r9", grid.CellText(9, 0));
     EXPECT_EQ(0, grid.SelectedCount());
 }
 
@@ -106,8 +105,6 @@ TEST_F(TenRows, RowMembersDoWhatTheySayAndNoMore)
     EXPECT_EQ(QVariant("doc"), grid.RowImage(1));
     grid.RowImage(1, "missing");
     EXPECT_EQ(QVariant("doc"), grid.RowImage(1));
-    grid.RowImage(1, 7);
-    EXPECT_EQ(QVariant(7), grid.RowImage(1));
 
     grid.RowBackColor(5, 0xFF);
     grid.RowForeColor(5, 0xFF00);
