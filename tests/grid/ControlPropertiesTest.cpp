@@ -26,9 +26,15 @@ QStringList ChangesOf(const std::function<void(RuzuZiri&)>& Write)
     return names;
 }
 
+// A grid as a host first creates it.
+struct GridControlProperties : testing::Test {
+    RuzuZiri grid;
+    RuzuZiriProbe probe { grid };
+};
+
 } // namespace
 
-TEST(GridControlProperties, WritesNameTheirChangeUnderTheSavedKey)
+TEST_F(GridControlProperties, WritesNameTheirChangeUnderTheSavedKey)
 {
     const NamedWrite writes[] = {
         { { "ColumnDrag" }, [](RuzuZiri& g) { g.AllowColumnDrag(true); } },
@@ -56,9 +62,8 @@ TEST(GridControlProperties, WritesNameTheirChangeUnderTheSavedKey)
         EXPECT_EQ(write.Changes, ChangesOf(write.Write)) << write.Changes.join(',').toStdString();
 }
 
-TEST(GridControlProperties, WritesKeepDependentSettingsConsistent)
+TEST_F(GridControlProperties, WritesKeepDependentSettingsConsistent)
 {
-    RuzuZiri grid;
     grid.AllowColumnDrag(true);
     grid.AllowColumnSwap(true);
     EXPECT_FALSE(grid.AllowColumnDrag()); // only one of drag and swap is on
@@ -77,9 +82,8 @@ TEST(GridControlProperties, WritesKeepDependentSettingsConsistent)
     EXPECT_EQ(1, grid.ColumnHeaderLines());
 }
 
-TEST(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessCustom)
+TEST_F(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessCustom)
 {
-    RuzuZiri grid;
     grid.ThemeColor(1);
     grid.BackColorSel(0x123456);
     grid.ThemeColor(1);
@@ -99,10 +103,8 @@ TEST(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessCus
     EXPECT_EQ(qint32(0x80000008), grid.ForeColorSel()); // gradient rows keep the window text colour
 }
 
-TEST(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
+TEST_F(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
 {
-    RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
     probe.EditOpen(true);
     grid.ShowRowNumbers(true);
     grid.ShowRowNumbersVary(true);
@@ -112,10 +114,8 @@ TEST(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
     EXPECT_TRUE(grid.ShowRowNumbers());
 }
 
-TEST(GridControlProperties, LayoutWritesRecomputeMetricsAndOweTheRestWhilePaintingIsOff)
+TEST_F(GridControlProperties, LayoutWritesRecomputeMetricsAndOweTheRestWhilePaintingIsOff)
 {
-    RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
     grid.Caption("Documents");
     EXPECT_TRUE(probe.WorkOwed());
     grid.DisplayEllipsis(false);
@@ -125,7 +125,7 @@ TEST(GridControlProperties, LayoutWritesRecomputeMetricsAndOweTheRestWhilePainti
     EXPECT_FALSE(probe.WorkOwed());
 }
 
-TEST(GridControlProperties, ExpandRowImageIsStoredByIndexAndReadByKeyWhenNegative)
+TEST(GridExpandRowImage, IsStoredByIndexAndReadByKeyWhenNegative)
 {
     Tarvex::ImageList images;
     images.Add(QPixmap(16, 16), "open");
@@ -142,9 +142,8 @@ TEST(GridControlProperties, ExpandRowImageIsStoredByIndexAndReadByKeyWhenNegativ
     EXPECT_EQ(QVariant("open"), grid.ExpandRowImage());
 }
 
-TEST(GridControlProperties, TotalsAverageOverEveryRowTheTotalCovers)
+TEST_F(GridControlProperties, TotalsAverageOverEveryRowTheTotalCovers)
 {
-    RuzuZiri grid;
     grid.AddColumn("n", 500, 2, ColTypeNumber);
     for (const char* value : { "1", "2", "6" })
         grid.AddItem(value);
@@ -162,10 +161,8 @@ TEST(GridControlProperties, TotalsAverageOverEveryRowTheTotalCovers)
     EXPECT_EQ(6.0, grid.Model().TotalsLineValue(0)); // one row: its own value, no division by zero
 }
 
-TEST(GridControlProperties, MouseColumnIsZeroWithoutColumnsAndMinusOneOffThem)
+TEST_F(GridControlProperties, MouseColumnIsZeroWithoutColumnsAndMinusOneOffThem)
 {
-    RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
     EXPECT_EQ(0, grid.MouseCol());
     grid.AddColumn("a");
     grid.AddColumn("b");
