@@ -26,32 +26,26 @@ struct CellGrid : testing::Test {
 };
 } // namespace
 
-TEST_F(CellGrid, ProgressValuesAreClampedAndOnlyKeptInProgressColumns)
-{
-    grid.CellProgressValue(0, 3, 150);
-    grid.CellProgressValue(1, 3, -5);
-    grid.CellProgressValue(0, 0, 50);
-    EXPECT_EQ(100, grid.CellProgressValue(0, 3));
-    EXPECT_EQ(0, grid.CellProgressValue(1, 3));
-    EXPECT_EQ(0, grid.CellProgressValue(0, 0));
-    EXPECT_EQ(0, grid.Model().CellAt(0, 0).Flags);
-}
-
-TEST(GridProgressColumn, TheValueAndTheCellsFormatBitsLeaveEachOtherAlone)
+TEST(GridProgressColumn, ValuesAreClampedAndLeaveTheCellsFormatBitsAlone)
 {
     RuzuZiri grid;
+    grid.AddColumn("name");
     grid.AddColumn("progress", 500, 4, ColTypeProgressBar, "", "", 4, true); // word wrap
-    grid.AddItem("");
+    grid.AddItem("a\t");
+    grid.CellProgressValue(0, 0, 50); // only progress columns keep a value
     EXPECT_EQ(0, grid.CellProgressValue(0, 0));
-    grid.CellProgressValue(0, 0, 50);
-    EXPECT_FALSE(grid.CellFontBold(0, 0));
-    EXPECT_TRUE(grid.CellWordWrap(0, 0));
-    grid.CellFontBold(0, 0, true);
-    grid.CellWordWrap(0, 0, false);
-    EXPECT_EQ(50, grid.CellProgressValue(0, 0));
-    grid.CellProgressValue(0, 0, 127);
-    EXPECT_TRUE(grid.CellFontBold(0, 0));
-    EXPECT_EQ(100, grid.CellProgressValue(0, 0));
+    EXPECT_EQ(0, grid.Model().CellAt(0, 0).Flags);
+    grid.CellProgressValue(0, 1, 50);
+    EXPECT_FALSE(grid.CellFontBold(0, 1));
+    EXPECT_TRUE(grid.CellWordWrap(0, 1));
+    grid.CellFontBold(0, 1, true);
+    grid.CellWordWrap(0, 1, false);
+    EXPECT_EQ(50, grid.CellProgressValue(0, 1));
+    grid.CellProgressValue(0, 1, -5);
+    EXPECT_EQ(0, grid.CellProgressValue(0, 1));
+    grid.CellProgressValue(0, 1, 127);
+    EXPECT_TRUE(grid.CellFontBold(0, 1));
+    EXPECT_EQ(100, grid.CellProgressValue(0, 1));
 }
 
 TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
@@ -72,11 +66,7 @@ TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
 // The standard form is the locale's, in full digits, so that the grid's own reading gives the number back.
 TEST_F(CellGrid, ValuesAreStoredInTheLocalesFormAndReadBackUnchanged)
 {
-    const struct {
-        const char* locale;
-        double value;
-        const char* text; // nullptr = too long to spell out here
-    } cases[] {
+    const struct { const char* locale; double value; const char* text; /* nullptr = too long to spell out */ } cases[] {
         { "de_DE", 1.234, "1,234" },
         { "de_DE", 0.001, "0,001" },
         { "de_DE", 1e-7, "0,0000001" },
@@ -84,9 +74,7 @@ TEST_F(CellGrid, ValuesAreStoredInTheLocalesFormAndReadBackUnchanged)
         { "de_DE", -2.5, "-2,5" },
         { "de_DE", 1e300, nullptr },
         { "en_US", 1.234, "1.234" },
-        { "en_US", 0.001, "0.001" },
         { "en_US", 1e-7, "0.0000001" },
-        { "en_US", 123456789.25, "123456789.25" },
         { "en_US", 1e300, nullptr },
     };
     for (const auto& c : cases) {

@@ -19,14 +19,7 @@ TEST(GridFindItem, EachSearchModeComparesItsOwnWay)
     const QStringList names { "Meier", "Müller", "Mehl" };
     const QStringList people { "Adam", "Bär", "Meier" };
     const QStringList alphabet { "Lutz", "Mai", "Nagel" };
-    const struct {
-        const QStringList& rows;
-        const char* text;
-        int mode;
-        bool matchCase;
-        int start;
-        int found;
-    } cases[] {
+    const struct { const QStringList& rows; const char* text; int mode; bool matchCase; int start, found; } cases[] {
         { names, "me", 5, false, 0, 0 },   { names, "me", 5, false, 1, 2 },
         { names, "me", 5, true, 0, -1 },   { names, "me", 5, false, 9, 0 }, // a start beyond the rows means the top
         { people, "M", 1, false, 0, 2 },   { people, "bär", 0, false, 0, 1 },

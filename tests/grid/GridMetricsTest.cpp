@@ -52,12 +52,7 @@ TEST_F(LaidOutGrid, RowHeightIsTheLargerOfTheMinimumAndTheHeaderTextPlusOffsets)
 
 TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
 {
-    struct Case {
-        int MinRowHeight;
-        bool CheckBoxes;
-        int CheckBox;
-        int TextLeft;
-    };
+    struct Case { int MinRowHeight; bool CheckBoxes; int CheckBox, TextLeft; };
     for (const Case c : { Case { 12, false, 10, 3 }, { 12, true, 10, 12 }, { 14, true, 12, 14 }, { 15, true, 16, 18 } }) {
         grid.RowCheckBoxes(c.CheckBoxes);
         grid.MinRowHeight(c.MinRowHeight); // row height = MinRowHeight + 2
@@ -72,18 +67,14 @@ TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
     EXPECT_TRUE(probe.Metrics().HasImageList);
     EXPECT_EQ(24, probe.Metrics().ImageWidth);
     EXPECT_EQ(18, probe.Metrics().TextLeft); // no row has an image, so nothing moves
+    EXPECT_EQ((Rect { 18, -99, 61, -99 }), probe.ColumnExtent(0)); // the first column leaves out the check box
+    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(1));
 }
 
 TEST_F(LaidOutGrid, HeaderHeightAddsTheCaptionBarToTheHeaderLines)
 {
     const int h = HeaderTextHeight();
-    struct Case {
-        QString Caption;
-        bool Headers;
-        qint16 Lines;
-        bool Small;
-        double Expected;
-    };
+    struct Case { QString Caption; bool Headers; qint16 Lines; bool Small; double Expected; };
     const double caption = std::nearbyint(h * 1.5);
     for (const Case& c : { Case { "", true, 1, false, 2.0 * h }, { "", true, 2, false, 3.0 * h },
                            { "", true, 1, true, std::nearbyint(h / 3.0 + h) },
@@ -125,14 +116,6 @@ TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
     EXPECT_EQ(2, probe.ScrollPos(0)); // a position already right of the block stays
 }
 
-TEST_F(LaidOutGrid, FirstColumnExtentLeavesOutTheCheckBoxArea)
-{
-    grid.RowCheckBoxes(true);
-    grid.Refresh();
-    EXPECT_EQ((Rect { 18, -99, 61, -99 }), probe.ColumnExtent(0));
-    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(1));
-}
-
 TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
 {
     const int top = HeaderHeight();
@@ -171,10 +154,7 @@ TEST_F(LaidOutGrid, CellPlacementFollowsTheAlignmentCode)
     Tarvex::ImageList images;
     grid.ImageList(&images);
     grid.Refresh();
-    struct Case {
-        int Alignment;
-        Rect Expected;
-    };
+    struct Case { int Alignment; Rect Expected; };
     for (const Case c : { Case { 0, { 1, 2, 17, 18 } }, { 2, { 44, 2, 60, 18 } }, { 8, { 1, 2, 17, 18 } },
                           { 10, { 44, 2, 60, 18 } }, { 6, { 44, 2, 60, 18 } }, { 3, { 0, 0, 16, 16 } },
                           { 12, { 0, 0, 16, 16 } } }) {

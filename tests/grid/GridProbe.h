@@ -21,7 +21,6 @@ struct RuzuZiriProbe {
     int ScrollPos(int Bar) const { return Grid.SBGetPos(Bar); }
     void ShowBar(int Bar) { Grid.SBShow(Bar, true); }
     int ScrollMax(int Bar) const { return Grid.SBGetMax(Bar); }
-    bool BarShown(int Bar) const { return Grid.SBVisible(Bar); }
     bool SetCurrentCell(int Row, int Position, bool DoScroll, bool Apply)
     {
         return Grid.SetCurrentCell(Row, Position, DoScroll, Apply);

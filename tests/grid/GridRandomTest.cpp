@@ -18,21 +18,11 @@ constexpr int Steps = 100000;
 using Random = std::mt19937;
 using Operation = std::function<void(RuzuZiri&, Random&)>;
 
-int Pick(Random& random, int from, int to)
-{
-    return std::uniform_int_distribution<int>(from, to)(random);
-}
+int Pick(Random& random, int from, int to) { return std::uniform_int_distribution<int>(from, to)(random); }
 
 // Also positions just outside the grid, which must change nothing.
-int AnyRow(const RuzuZiri& grid, Random& random)
-{
-    return Pick(random, -1, grid.ItemCount());
-}
-
-int AnyCol(const RuzuZiri& grid, Random& random)
-{
-    return Pick(random, -1, grid.Cols());
-}
+int AnyRow(const RuzuZiri& grid, Random& random) { return Pick(random, -1, grid.ItemCount()); }
+int AnyCol(const RuzuZiri& grid, Random& random) { return Pick(random, -1, grid.Cols()); }
 
 QString AnyText(Random& random)
 {
@@ -108,10 +98,8 @@ std::vector<std::pair<int, Operation>> Operations()
 TEST(GridRandom, LongMixedRunsKeepEveryInvariant)
 {
     const auto operations = Operations();
-    std::vector<int> weights;
-    for (const auto& [weight, operation] : operations)
-        weights.push_back(weight);
-    std::discrete_distribution<size_t> choose(weights.begin(), weights.end());
+    std::discrete_distribution<size_t> choose(operations.size(), 0, double(operations.size()),
+        [&](double at) { return operations[size_t(at)].first; });
 
     Random random(20261206);
     RuzuZiri grid;
