@@ -3,6 +3,8 @@
 #include "grid/RuzuZiri.h"
 #include "grid/model/NumberParsing.h"
 
+#include <QScrollBar>
+
 namespace GridBench {
 
 namespace {
@@ -50,6 +52,32 @@ public:
 
     void DeleteSelected() override { m_Grid.DeleteSelected(); }
     void Clear() override { m_Grid.Clear(); }
+
+    // Shown with Redraw true, as the archive window shows its list once filled.
+    void Show(bool On) override
+    {
+        if (On) {
+            m_Grid.resize(ShownWidth, ShownHeight);
+            m_Grid.show();
+        } else {
+            m_Grid.hide();
+        }
+        m_Grid.Redraw(On);
+    }
+
+    void MoveCurrent(int Position) override { m_Grid.RowColSet(Position, Invoice); }
+
+    void DragScrollBar(int Position) override
+    {
+        for (QScrollBar* bar : m_Grid.findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly)) {
+            if (bar->orientation() == Qt::Vertical)
+                DragThumb(bar, Position);
+        }
+    }
+
+    void Repaint() override { m_Grid.Refresh(); }
+    int CurrentPosition() const override { return m_Grid.Row(); }
+    int TopPosition() const override { return m_Grid.isVisible() ? m_Grid.RowFirstVisible() : -1; }
 
     int ShownCount() const override
     {

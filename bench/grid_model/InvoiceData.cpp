@@ -1,5 +1,6 @@
 #include "InvoiceData.h"
 
+#include <QApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -83,6 +84,15 @@ QString Money(std::int64_t Cents)
 }
 
 } // namespace
+
+std::unique_ptr<QApplication> StartInvoiceApplication(int& Argc, char** Argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto app = std::make_unique<QApplication>(Argc, Argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    return app;
+}
 
 std::vector<InvoiceRow> GenerateRows(int First, int Count)
 {

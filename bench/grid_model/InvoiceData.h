@@ -4,7 +4,10 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <vector>
+
+class QApplication;
 
 namespace GridBench {
 
@@ -15,6 +18,10 @@ struct InvoiceRow {
     std::array<QString, ColumnCount> Cells; // as shown, in the German locale
     QString Joined;                         // the cells joined by TAB, as AddItem takes them
 };
+
+// The application every benchmark of the list runs in: offscreen unless a platform is named, and
+// in German, as the invoicing program runs: "1.234,56" and "24.12.2026".
+std::unique_ptr<QApplication> StartInvoiceApplication(int& Argc, char** Argv);
 
 // Rows First..First+Count-1 of the deterministic data set; any chunk yields the same rows.
 std::vector<InvoiceRow> GenerateRows(int First, int Count);

@@ -3,11 +3,14 @@
 #include "BenchSide.h"
 
 #include <QSortFilterProxyModel>
+#include <QTableView>
+
+#include <memory>
 
 namespace GridBench {
 
-// The part both Qt contestants share: a proxy that sorts locale-aware without case and filters by
-// fixed text, over whatever source model the contestant keeps.
+// The part both Qt contestants share: a proxy that sorts without case and filters by fixed text
+// over whatever source model the contestant keeps, and a QTableView over the proxy when shown.
 class ProxySide : public BenchSide {
 public:
     void Sort(int Column, bool Ascending) override;
@@ -19,11 +22,20 @@ public:
     int ShownCount() const override;
     QString KeyAt(int Position, int Column) const override;
 
-protected:
-    void Attach(QAbstractItemModel* Source);
+    void Show(bool On) override;
+    void MoveCurrent(int Position) override;
+    void DragScrollBar(int Position) override;
+    void Repaint() override;
+    int CurrentPosition() const override;
+    int TopPosition() const override;
 
-    QSortFilterProxyModel m_Proxy;
-    std::vector<int> m_Selected; // source rows chosen by Select
+protected:
+    // Takes the proxy (a plain locale-aware one when none is given) over Source.
+    void Attach(QAbstractItemModel* Source, std::unique_ptr<QSortFilterProxyModel> Proxy = {});
+
+    std::unique_ptr<QSortFilterProxyModel> m_Proxy;
+    std::unique_ptr<QTableView> m_View; // while shown
+    std::vector<int> m_Selected;        // source rows chosen by Select
 };
 
 } // namespace GridBench
