@@ -18,6 +18,19 @@ struct RuzuZiriProbe {
     void ScrollPos(int Bar, int Position) { Grid.m_ScrollInfo[Bar].Pos = Position; }
     int ScrollPos(int Bar) const { return Grid.SBGetPos(Bar); }
     void ShowBar(int Bar) { Grid.SBShow(Bar, true); }
+    int ScrollMax(int Bar) const { return Grid.SBGetMax(Bar); }
+    bool BarShown(int Bar) const { return Grid.SBVisible(Bar); }
+    bool SetCurrentCell(int Row, int Position, bool DoScroll, bool Apply)
+    {
+        return Grid.SetCurrentCell(Row, Position, DoScroll, Apply);
+    }
+    int NextNavigableRow(int Step, qint16 Mask) const { return Grid.NextNavigableRow(Step, Mask); }
+    int PrevNavigableRow(int Step, qint16 Mask) const { return Grid.PrevNavigableRow(Step, Mask); }
+    int NextNavigableCol(bool FromStart) const { return Grid.NextNavigableCol(FromStart); }
+    int PrevNavigableCol(bool FromEnd) const { return Grid.PrevNavigableCol(FromEnd); }
+    void CurrentCell(int Row, int Position) { Grid.m_Row = Row; Grid.m_Col = Position; }
+    void DragAutoScroll(qint16& Direction) { Grid.DragAutoScroll(Direction); }
+    void AutoScrollDir(qint16 Direction) { Grid.m_AutoScrollDir = Direction; }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
     void MouseCol(int Position) { Grid.m_MouseCol = Position; }
 

@@ -89,6 +89,10 @@ std::vector<std::pair<int, Operation>> Operations()
                                QString::number(Pick(random, 0, 3)));
           } },
         { 2, [](RuzuZiri& grid, Random& random) { grid.RowColSet(AnyRow(grid, random), AnyCol(grid, random)); } },
+        { 3, [](RuzuZiri& grid, Random& random) { grid.RowSelected(AnyRow(grid, random), Pick(random, 0, 1)); } },
+        { 1, [](RuzuZiri& grid, Random&) { grid.SelectedClearAll(); } },
+        { 3, [](RuzuZiri& grid, Random& random) { grid.RowVisible(AnyRow(grid, random), Pick(random, 0, 1)); } },
+        { 3, [](RuzuZiri& grid, Random& random) { grid.RowHeight(AnyRow(grid, random), float(Pick(random, -1, 40))); } },
         { 1, [](RuzuZiri& grid, Random& random) { grid.Redraw(Pick(random, 0, 1)); } },
         { 4, [](RuzuZiri& grid, Random& random) {
               grid.Sort(AnyCol(grid, random), Pick(random, -1, 3), Pick(random, 0, 1) ? -1 : AnyCol(grid, random), Pick(random, -1, 2));

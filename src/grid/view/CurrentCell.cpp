@@ -106,15 +106,16 @@ bool RuzuZiri::SelectRowRange(bool Select, int& From, int& To)
 // move the current cell itself; what it did stands and this call ends there.
 void RuzuZiri::RowColSet(int vRow, int vCol)
 {
-    if (vCol != -1) {
-        if (!m_Model.IsColumn(vCol) || !m_Model.Columns()[size_t(vCol)].Visible)
-            return;
-        m_Col = std::min(FindColPosition(vCol), m_Model.Cols() - 1);
-        SBSetPos(0, m_Col);
-    }
+    if (vCol != -1 && (!m_Model.IsColumn(vCol) || !m_Model.Columns()[size_t(vCol)].Visible))
+        return;
     int col = vCol;
     if (!FixRef(vRow, col) || !m_Model.RowAt(vRow).Visible)
         return;
+    // A refused row leaves the column alone too.
+    if (vCol != -1) {
+        m_Col = std::min(FindColPosition(vCol), m_Model.Cols() - 1);
+        SBSetPos(0, m_Col);
+    }
     const int position = vCol != -1 || m_Col >= 0 ? m_Col : FindColPosition(col);
 
     bool selectionChanged = false;

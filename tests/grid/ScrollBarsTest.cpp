@@ -1,0 +1,244 @@
+#include "GridProbe.h"
+
+#include "platform/Clock.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Tarvex;
+
+namespace {
+
+// A hundred rows on a shown grid 200 pixels high, painting on, as a host leaves it after filling.
+struct ScrolledGrid : testing::Test {
+    RuzuZiri grid;
+    RuzuZiriProbe probe { grid };
+    void SetUp() override
+    {
+        grid.AddColumn("name");
+        grid.AddColumn("amount");
+        for (int r = 0; r < 100; ++r)
+            grid.AddItem(QStringLiteral("r%1\t%1").arg(r));
+        grid.resize(300, 200);
+        grid.show();
+        grid.Redraw(true);
+    }
+    QScrollBar* Bar(int Index) const { return grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(%1)").arg(Index)); }
+    // Rows of the default height that fit below the header, as the range counts them from the bottom.
+    int RowsOnLastPage() const
+    {
+        return (int(grid.ScaleHeight()) - probe.Metrics().HeaderHeight) / probe.RowHeightDef();
+    }
+};
+
+} // namespace
+
+TEST_F(ScrolledGrid, TheVerticalRangeEndsOnTheLastPageAndTheTotalsLineAddsTwo)
+{
+    EXPECT_TRUE(Bar(1)->isVisible());
+    EXPECT_FALSE(Bar(0)->isVisible()); // both columns fit
+    const int lastTop = 99 - RowsOnLastPage();
+    EXPECT_EQ(lastTop + 5, probe.ScrollMax(1)); // the record's maximum holds the page of 5
+    EXPECT_EQ(lastTop + 1, Bar(1)->maximum());
+    grid.TotalsLineShow(true);
+    grid.Refresh();
+    EXPECT_EQ(lastTop + 3, Bar(1)->maximum());
+
+    grid.ColWidth(1, 6000);
+    grid.Refresh();
+    EXPECT_TRUE(Bar(0)->isVisible());
+    EXPECT_EQ(0 + 5, probe.ScrollMax(0)); // the last column number less one, plus the page
+    grid.ScrollBars(1);
+    grid.Refresh();
+    EXPECT_FALSE(Bar(0)->isVisible());
+
+    for (int r = 99; r >= 3; --r)
+        grid.RemoveRow(r);
+    grid.Refresh();
+    EXPECT_FALSE(Bar(1)->isVisible()); // everything fits
+}
+
+TEST_F(ScrolledGrid, ClickingTheTroughPagesAndTheArrowSkipsHiddenRows)
+{
+    QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
+    QScrollBar* bar = Bar(1);
+    const int arrow = bar->width();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(arrow / 2, bar->height() - arrow - 4));
+    EXPECT_EQ(5, probe.ScrollPos(1));
+    EXPECT_EQ(5, grid.RowFirstVisible());
+    EXPECT_EQ(5, bar->value());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(arrow / 2, arrow + 2));
+    EXPECT_EQ(0, probe.ScrollPos(1));
+
+    grid.RowVisible(1, false);
+    grid.RowVisible(2, false);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(arrow / 2, bar->height() - 3));
+    EXPECT_EQ(3, probe.ScrollPos(1));
+    EXPECT_EQ(3, scrolls.count());
+    EXPECT_EQ(-1, grid.Row()); // scrolling leaves the current cell where it was
+}
+
+TEST_F(ScrolledGrid, WithoutScrollTrackTheThumbRepaintsOnlyWhenReleased)
+{
+    grid.ScrollTrack(false);
+    QScrollBar* bar = Bar(1);
+    const int x = bar->width() / 2;
+    QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(x, bar->width() + 3));
+    QTest::mouseMove(bar, QPoint(x, bar->height() / 2));
+    const int dragged = probe.ScrollPos(1);
+    EXPECT_GT(dragged, 10);
+    EXPECT_EQ(0, grid.RowFirstVisible());
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
+    EXPECT_EQ(dragged, grid.RowFirstVisible());
+}
+
+TEST_F(ScrolledGrid, ALargerPageKeepsTheLastReachablePosition)
+{
+    const int last = Bar(1)->maximum();
+    grid.SBLargeChange(1, 10);
+    EXPECT_EQ(10, grid.SBLargeChange(1));
+    EXPECT_EQ(last, Bar(1)->maximum());
+    EXPECT_EQ(10, Bar(1)->pageStep());
+}
+
+TEST_F(ScrolledGrid, MovingTheCurrentCellScrollsOneRowAtATime)
+{
+    const int pageRows = probe.VisibleRowCount();
+    QSignalSpy moves(&grid, &RuzuZiri::RowColChanged);
+    QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
+    const struct {
+        int From;
+        int To;
+        bool Apply;
+        bool Result;
+        int Row;
+        int Top;
+        int Moves;
+        int Scrolls;
+    } cases[] = {
+        { 3, 3, true, false, 3, 0, 0, 0 },                      // already current
+        { 3, 4, false, true, 3, 0, 0, 1 },                      // no apply: scrolls, stays
+        { pageRows - 1, pageRows, true, true, pageRows, 1, 1, 1 },
+        { 0, pageRows + 10, true, true, pageRows + 10, 1, 1, 1 }, // far below: still one row
+    };
+    for (const auto& c : cases) {
+        probe.ScrollPos(1, 0);
+        probe.CurrentCell(c.From, 0);
+        moves.clear();
+        scrolls.clear();
+        EXPECT_EQ(c.Result, probe.SetCurrentCell(c.To, 0, true, c.Apply)) << c.To;
+        EXPECT_EQ(c.Row, grid.Row()) << c.To;
+        EXPECT_EQ(c.Top, probe.ScrollPos(1)) << c.To;
+        EXPECT_EQ(c.Moves, moves.count()) << c.To;
+        EXPECT_EQ(c.Scrolls, scrolls.count()) << c.To;
+    }
+}
+
+TEST_F(ScrolledGrid, RowSearchesStepOverHiddenAndLockedRowsWithoutWrapping)
+{
+    for (int r = 99; r >= 6; --r)
+        grid.RemoveRow(r);
+    grid.RowVisible(1, false);
+    grid.RowLocked(2, true);
+    grid.RowVisible(4, false);
+    grid.RowLocked(5, true);
+    const qint16 lockedCount = -1;
+    const struct {
+        int Row;
+        bool Next;
+        int Step;
+        qint16 Mask;
+        int Expected;
+    } cases[] = {
+        { 0, true, 1, 0, 3 }, { 0, true, 1, lockedCount, 2 }, { 3, true, 1, 0, 5 }, { 5, true, 1, 0, 5 },
+        { 3, false, 1, 0, 0 }, { 3, false, 1, lockedCount, 2 }, { 1, false, 3, 0, 0 }, { 0, false, 1, 0, 0 },
+    };
+    for (const auto& c : cases) {
+        probe.CurrentCell(c.Row, 0);
+        const int found = c.Next ? probe.NextNavigableRow(c.Step, c.Mask) : probe.PrevNavigableRow(c.Step, c.Mask);
+        EXPECT_EQ(c.Expected, found) << c.Row << (c.Next ? " next" : " previous");
+    }
+}
+
+TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
+{
+    RuzuZiri grid;
+    RuzuZiriProbe probe { grid };
+    for (const char* name : { "a", "b", "c" })
+        grid.AddColumn(name);
+    grid.AddColumn("d", 500, 4, 0, "", "", 4, false, 1); // shown second: order a d b c
+    grid.ColVisible(3, false);
+    grid.ColLocked(2, true);
+    const struct {
+        int Col;
+        bool Next;
+        bool FromEdge;
+        int Expected;
+    } cases[] = {
+        { 0, true, false, 2 }, { 2, true, false, 0 }, { 3, true, true, 0 },
+        { 0, false, false, 2 }, { 2, false, false, 0 }, { 0, false, true, 2 },
+    };
+    for (const auto& c : cases) {
+        probe.CurrentCell(0, c.Col);
+        const int found = c.Next ? probe.NextNavigableCol(c.FromEdge) : probe.PrevNavigableCol(c.FromEdge);
+        EXPECT_EQ(c.Expected, found) << c.Col << (c.Next ? " next" : " previous");
+    }
+    grid.ColLocked(0, true);
+    grid.ColLocked(1, true);
+    probe.CurrentCell(0, 1);
+    EXPECT_EQ(2, probe.NextNavigableCol(false)); // none navigable: the start itself
+    EXPECT_EQ(0, probe.PrevNavigableCol(false));
+}
+
+namespace {
+
+// Ends the auto-scroll after a number of passes the way the mouse handler would, with no real wait.
+struct PassClock : ClockDriver {
+    int Passes = 0;
+    int EndAfter = 0;
+    std::function<void()> End;
+    void Sleep(int Milliseconds) override
+    {
+        ClockDriver::Sleep(Milliseconds);
+        if (++Passes == EndAfter)
+            End();
+    }
+};
+
+} // namespace
+
+TEST_F(ScrolledGrid, DragAutoScrollMovesARowPerPassUntilTheDirectionChanges)
+{
+    QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
+    PassClock clock;
+    clock.EndAfter = 3;
+    clock.End = [&] { probe.AutoScrollDir(0); }; // the pointer came back inside
+    qint16 down = 2;
+    probe.DragAutoScroll(down);
+    EXPECT_EQ(3, probe.ScrollPos(1));
+    EXPECT_EQ(3, scrolls.count());
+    EXPECT_EQ(75u, TickCount()); // 25 ms a pass
+    EXPECT_EQ(1, grid.SelectedCount());
+    EXPECT_TRUE(grid.RowSelected(3 + probe.VisibleRowCount() - 1)); // the bottom row of the page
+
+    // A handler that turns the drag around ends this loop; the caller starts the other one.
+    clock.Passes = 0;
+    clock.EndAfter = 0;
+    scrolls.clear();
+    qint16 up = 1;
+    QObject::connect(&grid, &RuzuZiri::Scroll, [&] { up = scrolls.count() == 1 ? 2 : up; });
+    probe.DragAutoScroll(up);
+    EXPECT_EQ(2, probe.ScrollPos(1));
+    EXPECT_EQ(1, clock.Passes);
+
+    probe.ScrollPos(1, 0);
+    scrolls.clear();
+    up = 1;
+    probe.DragAutoScroll(up); // already at the top
+    EXPECT_EQ(0, scrolls.count());
+}
