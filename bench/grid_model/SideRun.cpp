@@ -165,6 +165,12 @@ public:
         return seconds;
     }
 
+    // The rows left, by count and by their keys in order: the sides removed rows of the same keys.
+    void WriteRemainingCheck(const char* Name)
+    {
+        WriteCheck(Name, QString::number(m_Side->ShownCount()) + QLatin1Char(':') + QString::number(Fingerprint(*m_Side, Customer), 16));
+    }
+
     // Rows with equal keys may stand in either order, so a position is checked by its sort key.
     void WritePositionCheck(const char* Name, const BenchSide& Side, int Position)
     {
@@ -246,13 +252,13 @@ public:
             auto positions = Spread(1000, m_Side->ShownCount());
             std::reverse(positions.begin(), positions.end());
             const double seconds = Timed([&] { m_Side->RemoveRows(positions); });
-            WriteCheck("RemoveRow", QString::number(m_Side->ShownCount()));
+            WriteRemainingCheck("RemoveRow");
             return seconds;
         });
         Add("DeleteSelected", [this] {
             m_Side->Select(Spread(std::min(50000, m_Rows / 20), m_Side->ShownCount()));
             const double seconds = Timed([&] { m_Side->DeleteSelected(); });
-            WriteCheck("DeleteSelected", QString::number(m_Side->ShownCount()));
+            WriteRemainingCheck("DeleteSelected");
             return seconds;
         });
         Add("Clear", [this] {
