@@ -1,5 +1,6 @@
 #include "DemoWindow.h"
 
+#include "ArchivePage.h"
 #include "CalculatorLine.h"
 #include "SettingsPage.h"
 #include "TabbedPages.h"
@@ -13,12 +14,15 @@
 
 namespace Tarvex::Demo {
 
-DemoWindow::DemoWindow(const QString& languageFile, QWidget* parent)
+DemoWindow::DemoWindow(const QString& languageFile, int archiveDocuments, QWidget* parent)
     : QMainWindow(parent)
     , m_Pages(new TabbedPages(this))
     , m_Settings(new SettingsPage(QFileInfo(languageFile).absolutePath(), languageFile))
+    , m_Archive(new ArchivePage(archiveDocuments))
 {
     setCentralWidget(m_Pages);
+    AddPage({ ArchiveTab, "archive" }, m_Archive);
+    m_Settings->AddSection(new ArchiveSettings(m_Archive->Grid()));
     AddPage({ DocumentTab, "document" }, BuildDocumentPage());
     AddPage({ SettingsTab, "settings" }, m_Settings);
     connect(m_Settings, &SettingsPage::LanguageChanged, this, &DemoWindow::ApplyTexts);
@@ -53,6 +57,7 @@ void DemoWindow::ApplyTexts()
     m_CalculatorBox->setTitle(Text(CalculatorCaption));
     m_Calculator->ApplyTexts();
     m_Settings->ApplyTexts();
+    m_Archive->ApplyTexts();
 }
 
 int DemoWindow::PageCount() const
@@ -96,6 +101,11 @@ QStringList DemoWindow::RenderPages(const QString& dir)
             break;
         }
         written << path;
+    }
+    if (!written.isEmpty()) {
+        ShowPage(0);
+        const QStringList looks = m_Archive->RenderLooks(dir, *this);
+        written = looks.isEmpty() ? QStringList() : written + looks;
     }
     ShowPage(shownBefore);
     return written;

@@ -15,6 +15,7 @@ class FormFile;
 
 namespace Tarvex::Demo {
 
+class ArchivePage;
 class CalculatorLine;
 class SettingsPage;
 class TabbedPages;
@@ -24,19 +25,24 @@ class DemoWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // The settings page offers the language files beside the one the texts were read from.
-    explicit DemoWindow(const QString& languageFile, QWidget* parent = nullptr);
+    // The settings page offers the language files beside the one the texts were read from; the
+    // archive page lists that many generated documents.
+    explicit DemoWindow(const QString& languageFile, int archiveDocuments = DefaultArchiveDocuments, QWidget* parent = nullptr);
+
+    static constexpr int DefaultArchiveDocuments = 3000;
 
     int PageCount() const;
     // Selects the page's tab on the tab strip, which then shows the page.
     void ShowPage(int index);
     int CurrentPage() const;
     CalculatorLine* Calculator() const { return m_Calculator; }
+    ArchivePage* Archive() const { return m_Archive; }
     SettingsPage* Settings() const { return m_Settings; }
     TabbedPages* Pages() const { return m_Pages; }
 
-    // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, and returns the
-    // paths written; empty on failure. The page shown before is shown again afterwards.
+    // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, then the archive
+    // page in each colour scheme and header style, and returns the paths written; empty on failure.
+    // The page shown before is shown again afterwards.
     QStringList RenderPages(const QString& dir);
 
     // The design-time properties of the window's controls, as a form designer would keep them.
@@ -58,6 +64,7 @@ private:
     std::vector<Page> m_PageInfo;       // in page order
     QGroupBox* m_CalculatorBox { nullptr };
     CalculatorLine* m_Calculator { nullptr };
+    ArchivePage* m_Archive { nullptr };
     SettingsPage* m_Settings { nullptr };
 };
 

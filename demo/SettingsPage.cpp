@@ -46,6 +46,12 @@ SettingsPage::SettingsPage(const QString& languageFolder, const QString& current
     ApplyTexts();
 }
 
+void SettingsPage::AddSection(QWidget* section)
+{
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    layout->insertWidget(layout->count() - 1, section);
+}
+
 void SettingsPage::ApplyTexts()
 {
     m_LanguageBox->setTitle(Text(LanguageCaption));

@@ -96,7 +96,9 @@ int main(int argc, char** argv)
     const QCommandLineOption languageOption(QStringLiteral("language"), QStringLiteral("Load the texts from FILE."), QStringLiteral("FILE"), DefaultLanguageFile());
     const QCommandLineOption formOption(QStringLiteral("form"),
         QStringLiteral("Restore the controls' design-time properties from FILE at start and save them there on exit."), QStringLiteral("FILE"));
-    parser.addOptions({ calcOption, screenshotOption, languageOption, formOption });
+    const QCommandLineOption rowsOption(QStringLiteral("rows"), QStringLiteral("List N documents on the archive page."), QStringLiteral("N"),
+        QString::number(Demo::DemoWindow::DefaultArchiveDocuments));
+    parser.addOptions({ calcOption, screenshotOption, languageOption, formOption, rowsOption });
     parser.process(*app);
 
     if (parser.isSet(calcOption))
@@ -106,7 +108,13 @@ int main(int argc, char** argv)
     if (!language.Loaded)
         std::fprintf(stderr, "%s\n", qPrintable(language.Error));
 
-    Demo::DemoWindow window(parser.value(languageOption));
+    bool rowsValid = false;
+    const int rows = parser.value(rowsOption).toInt(&rowsValid);
+    if (!rowsValid || rows < 0) {
+        std::fprintf(stderr, "--rows takes a whole number of documents, 0 or more\n");
+        return 2;
+    }
+    Demo::DemoWindow window(parser.value(languageOption), rows);
     FormFile form;
     const QString formPath = parser.value(formOption);
     if (!formPath.isEmpty())

@@ -3,7 +3,6 @@
 #include "grid/model/NumberParsing.h"
 #include "platform/VariantTypes.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -98,6 +97,29 @@ void RuzuZiri::CellImage(int vRow, int vCol, const QVariant& New_CellImage)
         return;
     ApplyCellFormat(vRow, vCol, FormatImage, static_cast<int>(index));
 }
+
+bool RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask) const
+{
+    const udtCell* cell = CellRef(vRow, vCol);
+    return cell && IsFlagSet(cell->Flags, Mask);
+}
+
+void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
+{
+    if (!FixWriteRef(vRow, vCol))
+        return;
+    m_Model.SetCellFlag(vRow, vCol, Mask, On);
+    DrawGrid(m_Paint);
+}
+
+bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagBold); }
+void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold) { CellFlagBit(vRow, vCol, CellFlagBold, New_CellFontBold); }
+bool RuzuZiri::CellFontItalic(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagItalic); }
+void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic) { CellFlagBit(vRow, vCol, CellFlagItalic, New_CellFontItalic); }
+bool RuzuZiri::CellFontUnderline(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagUnderline); }
+void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline) { CellFlagBit(vRow, vCol, CellFlagUnderline, New_CellFontUnderline); }
+bool RuzuZiri::CellWordWrap(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagWordWrap); }
+void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { CellFlagBit(vRow, vCol, CellFlagWordWrap, New_CellWordWrap); }
 
 bool RuzuZiri::CellChecked(int vRow, int vCol) const
 {

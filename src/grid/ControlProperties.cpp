@@ -40,17 +40,7 @@ void RuzuZiri::AllowColumnHover(bool New_AllowColumnHover)
 {
     SetProperty(m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store);
     if (!New_AllowColumnHover)
-        RepaintHeaders(false);
-}
-
-// The header row, and with it the caption bar, painted again without the rows under them.
-void RuzuZiri::RepaintHeaders(bool WithCaption)
-{
-    if (WithCaption)
-        DrawCaption();
-    DrawHeaders(false);
-    if (m_Paint)
-        Surface::Refresh();
+        DrawHeaders(false);
 }
 
 void RuzuZiri::AllowColumnResizing(bool New_AllowColumnResizing)

@@ -5,11 +5,12 @@
 // Index of this header
 //   Events ........................ signals, in their fixed order
 //   Columns and rows .............. AddColumn, AddRow/AddItem, RemoveRow/RemoveItem, DeleteSelected,
-//                                   Clear, ClearAll, Redraw, Refresh, Cols, CheckedCount  (Rows.cpp, Columns.cpp)
+//                                   Clear, ClearAll, Redraw, Refresh, Cols, CheckedCount
+//                                   (AddRemoveRows.cpp, Columns.cpp, view/Refresh.cpp, RowProperties.cpp)
 //   Cells ......................... Cell* properties, FormatCells, FormatCellsAlignment  (Cells.cpp, CellFormatting.cpp)
 //   Column properties and sizing .. Col* properties, BindControl, ColWidthAutoSize, ColForceFit
 //                                   (Columns.cpp, view/ColumnSizing.cpp)
-//   Rows and current cell ......... Row*, SelectedClearAll, SelectedCount, MultiSelect  (RowAccess.cpp);
+//   Rows and current cell ......... Row*, SelectedClearAll, SelectedCount, MultiSelect  (RowProperties.cpp);
 //                                   RowColSet (view/CurrentCell.cpp)
 //   Scroll bars ................... ScrollBars, ScrollBarStyle, ScrollTrack, SBLargeChange
 //                                   (view/ScrollBars.cpp, view/ScrollRequests.cpp)
@@ -599,7 +600,6 @@ private:
     void AfterChange(After Step);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
-    void RepaintHeaders(bool WithCaption);
 
     // ---- Painting ----------------------------------------------------------------------------
     // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the

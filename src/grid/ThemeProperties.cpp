@@ -52,7 +52,8 @@ void RuzuZiri::ForeColorEdit(qint32 New_ForeColorEdit)
 void RuzuZiri::ForeColorHdr(qint32 New_ForeColorHdr)
 {
     SetProperty(m_Colors.m_ForeColorHdr, New_ForeColorHdr, QStringLiteral("ForeColorHdr"), After::Store);
-    RepaintHeaders(true);
+    DrawCaption();
+    DrawHeaders(false);
 }
 
 void RuzuZiri::ForeColorSel(qint32 New_ForeColorSel)

@@ -84,6 +84,8 @@ void Canvas::Plot(int X, int Y, quint32 Rgb, DrawModes Mode)
 void Canvas::Fill(const Rect& Bounds, quint32 Rgb)
 {
     const Rect part = VisiblePart(Bounds);
+    if (part.IsEmpty())
+        return;
     for (int y = part.Top; y < part.Bottom; ++y) {
         auto* row = reinterpret_cast<quint32*>(m_Image.scanLine(y));
         std::fill(row + part.Left, row + part.Right, 0xFF000000u | Rgb);

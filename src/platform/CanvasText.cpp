@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QCache>
+#include <QGlyphRun>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -32,24 +34,48 @@ struct LaidLine {
     int Underlined { -1 };
 };
 
-// A line shaped once, for both its width and its drawing: shaping is most of what text costs.
-struct ShapedLine {
-    LaidLine Line;
-    std::unique_ptr<QTextLayout> Layout;
+// The glyphs of a line as shaping placed them, and its width: shaping is most of what text costs.
+struct Glyphs {
+    QList<QGlyphRun> Runs; // positioned from the line's top left corner
     int Width { 0 };
 };
 
-ShapedLine Shaped(LaidLine Line, const QFont& Font)
+// A line shaped once, for both its width and its drawing.
+struct ShapedLine {
+    LaidLine Line;
+    std::shared_ptr<const Glyphs> Shape;
+};
+
+// Shaped lines are kept by font and text, so a screen painted again, as a grid is after every
+// change, draws its texts without shaping them anew.
+std::shared_ptr<const Glyphs> ShapeOf(const QString& Text, const QFont& Font)
 {
-    ShapedLine shaped { std::move(Line), std::make_unique<QTextLayout>(QString(), Font), 0 };
-    shaped.Layout->setText(shaped.Line.Text);
-    shaped.Layout->beginLayout();
-    QTextLine line = shaped.Layout->createLine();
+    thread_local QCache<QString, std::shared_ptr<const Glyphs>> shapes(4096);
+    // Building a font's key costs more than the look-up, and the font rarely changes between texts.
+    thread_local QFont lastFont;
+    thread_local QString lastFontKey = lastFont.key();
+    if (!(Font == lastFont) || Font.resolveMask() != lastFont.resolveMask()) {
+        lastFont = Font;
+        lastFontKey = Font.key();
+    }
+    const QString key = lastFontKey + QChar(0x1F) + Text;
+    if (const auto* cached = shapes.object(key))
+        return *cached;
+    QTextLayout layout(Text, Font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
     line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
     line.setPosition(QPointF(0, 0));
-    shaped.Layout->endLayout();
-    shaped.Width = qRound(line.naturalTextWidth());
-    return shaped;
+    layout.endLayout();
+    auto shape = std::make_shared<const Glyphs>(Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) });
+    shapes.insert(key, new std::shared_ptr<const Glyphs>(shape));
+    return shape;
+}
+
+ShapedLine Shaped(LaidLine Line, const QFont& Font)
+{
+    std::shared_ptr<const Glyphs> shape = ShapeOf(Line.Text, Font);
+    return ShapedLine { std::move(Line), std::move(shape) };
 }
 
 LaidLine WithoutPrefix(const QString& Line, bool NoPrefix)
@@ -129,7 +155,7 @@ std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont
     std::vector<ShapedLine> shaped;
     for (LaidLine& line : Layout(Text, Flags, metrics, Width)) {
         shaped.push_back(Shaped(std::move(line), Font));
-        if ((Flags & TextFlags::WordEllipsis) && shaped.back().Width > Width)
+        if ((Flags & TextFlags::WordEllipsis) && shaped.back().Shape->Width > Width)
             shaped.back() = Shaped(LaidLine { WithEllipsis(shaped.back().Line.Text, metrics, Width) }, Font);
     }
     return shaped;
@@ -172,7 +198,7 @@ int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& 
     if (Flags & TextFlags::CalcRect) {
         int widest = 0;
         for (const ShapedLine& line : lines)
-            widest = std::max(widest, line.Width);
+            widest = std::max(widest, line.Shape->Width);
         Bounds.Right = int(std::min<long long>((long long)Bounds.Left + widest, INT_MAX));
         Bounds.Bottom = int(std::min<long long>((long long)Bounds.Top + height, INT_MAX));
         return height;
@@ -194,10 +220,11 @@ int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& 
         for (const ShapedLine& line : lines) {
             long long x = Bounds.Left;
             if (Flags & TextFlags::Right)
-                x = (long long)Bounds.Right - line.Width;
+                x = (long long)Bounds.Right - line.Shape->Width;
             else if (Flags & TextFlags::Center)
-                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - line.Width) / 2;
-            line.Layout->draw(&Painter, QPointF(qreal(x), qreal(y)));
+                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - line.Shape->Width) / 2;
+            for (const QGlyphRun& run : line.Shape->Runs)
+                Painter.drawGlyphRun(QPointF(qreal(x), qreal(y)), run);
             if (line.Line.Underlined >= 0) {
                 const QString& text = line.Line.Text;
                 const int from = metrics.horizontalAdvance(text.left(line.Line.Underlined));

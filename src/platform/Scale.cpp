@@ -9,14 +9,33 @@ namespace {
 constexpr double CoordinateLimit = 1 << 28;
 } // namespace
 
+double Scale::UnitsPerPixel(ScaleModes Mode)
+{
+    constexpr double PixelsPerInch = 96.0;
+    switch (Mode) {
+    case ScaleModes::Points: return 72.0 / PixelsPerInch;
+    case ScaleModes::Pixels: return 1.0;
+    case ScaleModes::Characters: return TwipsPerPixel / 120.0;
+    case ScaleModes::Inches: return 1.0 / PixelsPerInch;
+    case ScaleModes::Millimeters: return 25.4 / PixelsPerInch;
+    case ScaleModes::Centimeters: return 2.54 / PixelsPerInch;
+    default: return TwipsPerPixel;
+    }
+}
+
+double Scale::UnitsPerPixelDown(ScaleModes Mode)
+{
+    return Mode == ScaleModes::Characters ? TwipsPerPixel / 240.0 : UnitsPerPixel(Mode);
+}
+
 double Scale::ToPixels(double Value) const
 {
-    return Mode == ScaleModes::Twips ? Value / TwipsPerPixel : Value;
+    return Value / UnitsPerPixel(Mode);
 }
 
 double Scale::FromPixels(double Pixels) const
 {
-    return Mode == ScaleModes::Twips ? Pixels * TwipsPerPixel : Pixels;
+    return Pixels * UnitsPerPixel(Mode);
 }
 
 int Scale::ToPixelIndex(double Value) const

@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace Tarvex {
 namespace {
 
@@ -55,9 +57,14 @@ bool DrawButton(QStyle& Style, Canvas& Drawing, int Part, int State, const Rect&
     if (Part == 3 && State >= 0 && State <= 8) {
         const bool checked = State >= 5;
         const int plain = checked ? State - 4 : std::max(State, 1);
+        // A themed check box keeps its own size, centred in the rectangle, however tall the row.
+        const int side = std::min({ Bounds.Width(), Bounds.Height(), Style.pixelMetric(QStyle::PM_IndicatorWidth) });
+        const int left = Bounds.Left + (Bounds.Width() - side) / 2;
+        const int top = Bounds.Top + (Bounds.Height() - side) / 2;
+        const Rect box { left, top, left + side, top + side };
         QStyleOptionButton option;
-        Prepare(option, Drawing, Bounds, CommonState(2, 3, 4, plain) | (checked ? QStyle::State_On : QStyle::State_Off));
-        Drawing.Paint(Bounds, [&](QPainter& Painter) { Style.drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &Painter); });
+        Prepare(option, Drawing, box, CommonState(2, 3, 4, plain) | (checked ? QStyle::State_On : QStyle::State_Off));
+        Drawing.Paint(box, [&](QPainter& Painter) { Style.drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &Painter); });
         return true;
     }
     return false;

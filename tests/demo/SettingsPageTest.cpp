@@ -20,15 +20,16 @@ TEST(SettingsPage, ChoosingALanguageRetextsEveryPageAndAnUnreadableFileKeepsTheT
 {
     LoadLanguageFile(German);
     Demo::DemoWindow window(German);
-    ASSERT_EQ(QStringLiteral("Dokument"), window.Pages()->Strip()->Caption(0));
+    ASSERT_EQ(QStringLiteral("Dokument"), window.Pages()->Strip()->Caption(1));
 
     EXPECT_FALSE(window.Settings()->ChooseLanguage(QStringLiteral(TARVEX_DEMO_LANGUAGE_DIR "/missing.lng")));
-    EXPECT_EQ(QStringLiteral("Dokument"), window.Pages()->Strip()->Caption(0));
+    EXPECT_EQ(QStringLiteral("Dokument"), window.Pages()->Strip()->Caption(1));
     EXPECT_EQ(QStringLiteral("dd.mm.yyyy"), progtxt[0]);
 
     ASSERT_TRUE(window.Settings()->ChooseLanguage(English));
-    EXPECT_EQ(QStringLiteral("Document"), window.Pages()->Strip()->Caption(0));
-    EXPECT_EQ(QStringLiteral("Settings"), window.Pages()->Strip()->Caption(1));
+    EXPECT_EQ(QStringLiteral("Archive"), window.Pages()->Strip()->Caption(0));
+    EXPECT_EQ(QStringLiteral("Document"), window.Pages()->Strip()->Caption(1));
+    EXPECT_EQ(QStringLiteral("Settings"), window.Pages()->Strip()->Caption(2));
     EXPECT_EQ(QStringLiteral("Type an expression and press Enter"), window.Calculator()->Input()->placeholderText());
     EXPECT_EQ(QStringLiteral("mm/dd/yyyy"), progtxt[0]);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 using namespace Tarvex;
@@ -45,6 +46,8 @@ TEST_F(LaidOutGrid, RowHeightIsTheLargerOfTheMinimumAndTheHeaderTextPlusOffsets)
     grid.ScaleUnits(1);
     grid.MinRowHeight(300); // twips
     EXPECT_EQ(20 + 2 * 3 + 2, probe.RowHeightDef());
+    grid.MinVerticalOffset(INT_MAX);
+    EXPECT_EQ(INT_MAX, probe.RowHeightDef()); // held at the int range, not wrapped round
 }
 
 TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
@@ -206,4 +209,6 @@ TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
     grid.BorderStyle(0);
     EXPECT_EQ(1500, grid.VisibleHeight());
     EXPECT_EQ(3000 - 15 - 19 * 15, grid.VisibleWidth());
+    grid.resize(10, 10);
+    EXPECT_EQ(0, grid.VisibleWidth()); // no room, rather than a negative width for new columns
 }

@@ -14,6 +14,7 @@ struct RuzuZiriProbe {
     void RowNumberWidth(int Width) { Grid.m_RowNumberWidth = Width; }
     int RowNumberWidth() const { return Grid.m_RowNumberWidth; }
     QString TotalsText(int Col) const { return Grid.TotalsText(Col); }
+    void DrawHeaderCell(int Position, int State) { Grid.DrawHeaderCell(Position, State, false, false); }
     // Puts a bar at a position whether or not it shows, as the layout tests need.
     void ScrollPos(int Bar, int Position) { Grid.m_ScrollInfo[Bar].Pos = Position; }
     int ScrollPos(int Bar) const { return Grid.SBGetPos(Bar); }

@@ -200,7 +200,7 @@ TEST_F(TenRows, AMoveHeldOnAHiddenRowLastsOnlyUntilTheGridIsCleared)
 
     grid.RowColSet(0, 0);
     grid.ColVisible(1, false);
-    RuzuZiriProbe(grid).SetCurrentCell(1, 1, false, true); // a hidden column holds the current one
+    probe.SetCurrentCell(1, 1, false, true); // a hidden column holds the current one
     EXPECT_TRUE(grid.ColLocked(0));
     grid.ClearAll();
     grid.AddColumn("fresh");

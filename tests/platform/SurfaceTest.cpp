@@ -1,3 +1,4 @@
+#include "platform/DoEvents.h"
 #include "platform/PictureBox.h"
 
 #include <QSignalSpy>
@@ -57,6 +58,20 @@ TEST(Surface, TwipsScaleMeansFifteenToAPixel)
     EXPECT_EQ(600, placed.Box->CurrentX());
 }
 
+// One inch is 96 pixels; any mode number not listed counts as twips.
+TEST(Scale, EveryModeConvertsToPixelsAndBack)
+{
+    const std::pair<int, double> inchIn[] { { 1, 1440 }, { 2, 72 }, { 3, 96 }, { 4, 12 }, { 5, 1 }, { 6, 25.4 },
+                                            { 7, 2.54 }, { 0, 1440 }, { 42, 1440 } };
+    for (const auto& [mode, units] : inchIn) {
+        const Scale scale { static_cast<ScaleModes>(mode) };
+        EXPECT_DOUBLE_EQ(96.0, scale.ToPixels(units)) << mode;
+        EXPECT_DOUBLE_EQ(units, scale.FromPixels(96.0)) << mode;
+    }
+    EXPECT_DOUBLE_EQ(15.0 / 240.0, Scale::UnitsPerPixelDown(ScaleModes::Characters)); // 240 twips down
+    EXPECT_DOUBLE_EQ(0.75, Scale::UnitsPerPixelDown(ScaleModes::Points));
+}
+
 TEST(Surface, PrintMovesToTheNextLineAndClsStartsOverInTheBackColour)
 {
     Placed placed;
@@ -90,4 +105,18 @@ TEST(PictureBox, MouseDownReportsButtonShiftAndPositionInTheScale)
     EXPECT_EQ(ShiftKey::Shift | ShiftKey::Ctrl, presses[0][1].toInt());
     EXPECT_EQ(60, presses[0][2].toDouble());
     EXPECT_EQ(90, presses[0][3].toDouble());
+}
+
+TEST(Surface, WaitingEventsRunOnDoEventsButNotInsideAPaintEvent)
+{
+    bool ran = false;
+    QObject target;
+    QMetaObject::invokeMethod(&target, [&] { ran = true; }, Qt::QueuedConnection);
+    {
+        const PaintEventScope painting;
+        DoEvents();
+        EXPECT_FALSE(ran);
+    }
+    DoEvents();
+    EXPECT_TRUE(ran);
 }

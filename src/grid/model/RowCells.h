@@ -18,6 +18,7 @@ struct udtCell {
     quint8 Flags { 0 };                 // CellFlag bits
     quint8 Progress { 0 };              // progress value 0..100 of a progress-bar column's cell
 };
+static_assert(sizeof(udtCell) == 8, "a grid holds millions of cells");
 
 // Room for widening a Latin-1 text without touching the heap in the loops over every row.
 using TextScratch = QVarLengthArray<char16_t, 256>;

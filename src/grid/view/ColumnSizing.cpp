@@ -1,8 +1,7 @@
 #include "grid/RuzuZiri.h"
 
-#include "grid/view/ScaleUnits.h"
-
-#include <QFontMetrics>
+#include "platform/Canvas.h"
+#include "platform/Scale.h"
 
 #include <cmath>
 
@@ -10,7 +9,7 @@ namespace Tarvex {
 
 qint32 RuzuZiri::PixelsFromScaleUnits(float Width) const
 {
-    const double pixels = std::nearbyint(Width * PixelsPerScaleUnit(m_ScaleUnits));
+    const double pixels = std::nearbyint(Scale { static_cast<ScaleModes>(m_ScaleUnits) }.ToPixels(Width));
     if (!(pixels >= INT32_MIN && pixels <= INT32_MAX))
         return 0;
     return static_cast<qint32>(pixels);
@@ -24,7 +23,7 @@ int RuzuZiri::TextWidth(const QString& Text, const QString& FontName, bool Bold,
     cellFont.setBold(Bold);
     cellFont.setItalic(Italic);
     cellFont.setUnderline(Underline);
-    return QFontMetrics(cellFont).horizontalAdvance(Text);
+    return qRound(Canvas::TextWidth(cellFont, Text));
 }
 
 void RuzuZiri::ColWidthAutoSize(int vCol)
@@ -62,7 +61,7 @@ void RuzuZiri::AutoSizeColumn(int Col)
         const QString totals = m_Model.Totals()[Col].Caption + QString::number(m_Model.TotalsValue()[Col], 'g', 15);
         widest = std::max(widest, TextWidth(totals, font().family(), font().bold(), font().italic(), font().underline()));
     }
-    ColWidth(Col, static_cast<float>((widest + TwipsPerPixel) * TwipsPerPixel));
+    ColWidth(Col, static_cast<float>((widest + Scale::TwipsPerPixel) * Scale::TwipsPerPixel));
 }
 
 void RuzuZiri::ColForceFit()

@@ -1,20 +1,9 @@
 #include "grid/RuzuZiri.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace Tarvex {
-namespace {
-
-// Sums of widths and heights are taken in 64 bits and held to the int range, so a grid of huge
-// columns lays out far off the surface instead of wrapping around onto it.
-int Saturated(long long Value)
-{
-    return int(std::clamp<long long>(Value, INT_MIN, INT_MAX));
-}
-
-} // namespace
 
 // Frozen positions 0..FreezeAtCol always show; the others from the horizontal scroll position on.
 // Positions in between are scrolled out and never visited.
@@ -42,12 +31,12 @@ void RuzuZiri::GetColumnExtent(int Position, Rect& Extent) const
     const int width = columns[size_t(order[size_t(Position)])].WidthPx;
     if (Position == 0 && m_Metrics.TextLeft > 3) {
         // The check box and row image area is not part of the cell.
-        Extent.Left = Saturated(m_RowNumberWidth + (long long)m_Metrics.TextLeft);
-        Extent.Right = Saturated((long long)Extent.Left + width - m_Metrics.TextLeft);
+        Extent.Left = Saturated(double(m_RowNumberWidth) + m_Metrics.TextLeft);
+        Extent.Right = Saturated(double(Extent.Left) + width - m_Metrics.TextLeft);
         return;
     }
-    Extent.Left = Saturated(x);
-    Extent.Right = Saturated(x + width);
+    Extent.Left = Saturated(double(x));
+    Extent.Right = Saturated(double(x + width));
 }
 
 // Places a w x h object in the cell by an alignment code of the text-drawing flags: horizontal
@@ -85,10 +74,10 @@ void RuzuZiri::GetCellRect(int Row, int Position, int Top, Rect& Placement, int 
         default: y = double(Top) + rowHeight - (h + 2); break;
         }
     }
-    Placement.Left = Saturated((long long)m_RowNumberWidth + (long long)x);
-    Placement.Top = Saturated((long long)y);
-    Placement.Right = Saturated((long long)Placement.Left + w);
-    Placement.Bottom = Saturated((long long)Placement.Top + h);
+    Placement.Left = Saturated(m_RowNumberWidth + x);
+    Placement.Top = Saturated(y);
+    Placement.Right = Saturated(double(Placement.Left) + w);
+    Placement.Bottom = Saturated(double(Placement.Top) + h);
 }
 
 // A point up to 4 pixels right of a column's right border still belongs to that column. The walk
@@ -155,7 +144,7 @@ int RuzuZiri::RowTop(int Row, int Start) const
         if (row.Visible)
             top += row.Height;
     }
-    return Saturated(top);
+    return Saturated(double(top));
 }
 
 // The row after the result is the topmost row of a page that ends with Row; -1 when every row

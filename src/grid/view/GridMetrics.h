@@ -1,6 +1,16 @@
 #pragma once
 
+#include <algorithm>
+#include <climits>
+
 namespace Tarvex {
+
+// Layout sums are taken wide and held to the int range, so a huge setting lays out far off the
+// surface instead of wrapping around onto it.
+inline int Saturated(double Value)
+{
+    return int(std::clamp(Value, double(INT_MIN), double(INT_MAX)));
+}
 
 // The pixel measurements the grid lays out from; only CalcMetrics writes them.
 struct GridMetrics {

@@ -45,6 +45,8 @@ void RuzuZiri::DrawCaption()
 {
     if (m_Caption.isEmpty())
         return;
+    // Painted on its own (a new caption, a hot header), the picture shows at the next paint event.
+    update();
     Canvas hDC = Drawing();
     const int right = int(std::nearbyint(double(VisibleWidth()) / Scale::TwipsPerPixel)) + 1 + m_RowNumberWidth;
     Rect bar { -1, 0, right, m_Metrics.CaptionHeight };
@@ -69,7 +71,7 @@ int RuzuZiri::DrawHeaders(bool SingleLineOnly)
         const udtColumn& column = m_Model.Columns()[col];
         if (IsColumnScrolledOut(i) || !column.Visible)
             continue;
-        m_Model.SetColumnLeft(col, x);
+        m_Model.SetColumnField(col, &udtColumn::Left, x);
         DrawHeaderCell(i, 1, SingleLineOnly, false);
         x += column.WidthPx;
     }
@@ -82,6 +84,7 @@ void RuzuZiri::DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool
         return;
     if (!RowNumberCell && !m_Model.IsColumn(Position))
         return;
+    update();
     Canvas hDC = Drawing();
     if (Position == m_DragSourceCol || Position == m_DragTargetCol)
         State = 3;

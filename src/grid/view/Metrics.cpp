@@ -1,7 +1,7 @@
 #include "grid/RuzuZiri.h"
 
-#include "grid/view/ScaleUnits.h"
 #include "platform/Canvas.h"
+#include "platform/Scale.h"
 #include "platform/SystemInfo.h"
 
 #include <algorithm>
@@ -18,15 +18,9 @@ int RoundedHeight(const QFont& Font, const QString& Text)
     return int(std::nearbyint(Canvas::TextHeight(Font, Text)));
 }
 
-// A character cell is 120 twips wide but 240 high; every other unit is the same both ways.
-double VerticalPixelsPerScaleUnit(int ScaleUnits)
-{
-    return ScaleUnits == 4 ? 240.0 / TwipsPerPixel : PixelsPerScaleUnit(ScaleUnits);
-}
-
 int Twips(double Pixels)
 {
-    return int(std::nearbyint(Pixels * TwipsPerPixel));
+    return int(std::nearbyint(Pixels * Scale::TwipsPerPixel));
 }
 
 } // namespace
@@ -49,8 +43,9 @@ void RuzuZiri::CalcMetrics()
     m_Metrics.CaptionHeight = m_Caption.isEmpty() ? 0 : int(std::nearbyint(m_Metrics.HeaderTextHeight * 1.5));
     m_Metrics.HeaderHeight = CalcHeaderHeight();
 
-    const int minimum = int(std::nearbyint(m_MinRowHeight * VerticalPixelsPerScaleUnit(m_ScaleUnits)));
-    m_RowHeightDef = std::max(minimum, m_Metrics.HeaderTextHeight) + 2 * m_MinVerticalOffset + 2;
+    const auto units = static_cast<ScaleModes>(m_ScaleUnits);
+    const int minimum = Saturated(std::nearbyint(m_MinRowHeight / Scale::UnitsPerPixelDown(units)));
+    m_RowHeightDef = Saturated(std::max(minimum, m_Metrics.HeaderTextHeight) + 2.0 * m_MinVerticalOffset + 2);
 
     const int boxFrom = rowHeightBefore > 0 ? rowHeightBefore : m_RowHeightDef;
     m_Metrics.CheckBoxSize = boxFrom > 16 ? 16 : boxFrom - 4;
@@ -107,12 +102,13 @@ void RuzuZiri::CalcRowHeight(int Row)
         measure.DrawText(row.Cells.Text(c), bounds, flags, m_Font, 0);
         tallest = std::max(tallest, bounds.Bottom);
     }
-    const int avail = m_RowHeightDef - 2 * m_MinVerticalOffset - 2;
-    if (tallest < avail)
-        tallest = avail;
-    else if (m_MaxLineCount >= 1 && tallest > m_MaxLineCount * avail)
-        tallest = m_MaxLineCount * avail;
-    m_Model.SetRowHeight(Row, tallest + 2 * m_MinVerticalOffset);
+    const double avail = m_RowHeightDef - 2.0 * m_MinVerticalOffset - 2;
+    double height = tallest;
+    if (height < avail)
+        height = avail;
+    else if (m_MaxLineCount >= 1 && height > m_MaxLineCount * avail)
+        height = m_MaxLineCount * avail;
+    m_Model.SetRowHeight(Row, Saturated(height + 2.0 * m_MinVerticalOffset));
 }
 
 int RuzuZiri::VisibleRowCount() const

@@ -2,6 +2,7 @@
 
 #include "platform/VariantTypes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Tarvex {
@@ -35,6 +36,11 @@ void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
         return;
     m_Model.SetRowFlag(vRow, Mask, On);
     DrawGrid(m_Paint);
+}
+
+int RuzuZiri::CheckedCount() const
+{
+    return m_Model.CheckedCount();
 }
 
 bool RuzuZiri::RowChecked(int vRow) const { return RowFlagBit(vRow, RowFlagChecked); }
@@ -182,6 +188,20 @@ void RuzuZiri::RowFontBold(int vRow, bool vNewValue)
 void RuzuZiri::SelectedClearAll()
 {
     m_Model.ClearSelection();
+}
+
+int RuzuZiri::FindUnlockedRow(bool Backwards) const
+{
+    const int step = Backwards ? -1 : 1;
+    const int last = m_Model.LastRow();
+    int position = m_Row + step;
+    while (position >= 0 && position <= last) {
+        const udtRow& row = m_Model.RowAt(position);
+        if (row.Visible && !IsFlagSet(row.Flags, RowFlagLocked))
+            return position;
+        position += step;
+    }
+    return Backwards ? 0 : last;
 }
 
 void RuzuZiri::MultiSelect(int New_MultiSelect)

@@ -1,5 +1,7 @@
 #include "grid/RuzuZiri.h"
 
+#include <algorithm>
+
 namespace Tarvex {
 
 int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool vbMarkAsNew, bool vbRowLocked,
@@ -108,48 +110,6 @@ void RuzuZiri::ClearAll()
 {
     m_Model.ClearAll();
     Clear();
-}
-
-void RuzuZiri::Redraw(bool New_Redraw)
-{
-    m_Paint = m_Redraw = New_Redraw;
-    if (New_Redraw) {
-        if (m_PendingScroll)
-            UpdateScrollRanges();
-        if (m_PendingMetrics) {
-            CalcMetrics();
-            DrawGrid(m_Paint);
-        }
-    }
-    m_PendingMetrics = m_PendingScroll = false;
-    if (SBGetPos(0) < m_FreezeAtCol + 1)
-        SBSetPos(0, m_FreezeAtCol + 1);
-}
-
-void RuzuZiri::Refresh()
-{
-    CalcMetrics();
-    UpdateScrollRanges();
-    DrawGrid(m_Paint);
-}
-
-int RuzuZiri::CheckedCount() const
-{
-    return m_Model.CheckedCount();
-}
-
-int RuzuZiri::FindUnlockedRow(bool Backwards) const
-{
-    const int step = Backwards ? -1 : 1;
-    const int last = m_Model.LastRow();
-    int position = m_Row + step;
-    while (position >= 0 && position <= last) {
-        const udtRow& row = m_Model.RowAt(position);
-        if (row.Visible && !IsFlagSet(row.Flags, RowFlagLocked))
-            return position;
-        position += step;
-    }
-    return Backwards ? 0 : last;
 }
 
 } // namespace Tarvex

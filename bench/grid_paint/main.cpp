@@ -1,0 +1,183 @@
+// One full frame of the archive list, 1280 x 800 pixels and 8 columns, painted by the grid into its
+// retained picture (DrawGrid, asked for through GridLineWidth, a property that repaints) and by a QTableView over
+// the vector-backed model of bench_grid_model (QWidget::grab), at the top of a list of 1,000 rows
+// and at the top and at row 900,000 of a list of 1,000,000:
+//   bench_grid_paint [benchmark options]
+// Painting must cost what shows, not what is stored, so the three frames of the grid should take
+// about the same time.
+
+#include "InvoiceData.h"
+#include "InvoiceTableModel.h"
+
+#include "grid/RuzuZiri.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+using GridBench::ColumnCount;
+
+constexpr int FrameWidth = 1280;
+constexpr int FrameHeight = 800;
+constexpr int ColumnWidthPx = 150;
+constexpr int Chunk = 100000; // rows generated at a time, so the texts of a million never coexist
+
+template <class Add>
+void Generate(int Rows, Add&& AddRows)
+{
+    for (int first = 0; first < Rows; first += Chunk)
+        AddRows(GridBench::GenerateRows(first, std::min(Chunk, Rows - first)));
+}
+
+// The grid filled as the archive window fills it: Clear, AddItem per invoice, Redraw.
+struct GridFrame {
+    Tarvex::RuzuZiri Grid;
+
+    explicit GridFrame(int Rows)
+    {
+        Grid.resize(FrameWidth, FrameHeight);
+        for (int c = 0; c < ColumnCount; ++c) {
+            const int type = GridBench::IsNumberColumn(c) ? Tarvex::ColTypeNumber : c == GridBench::Date ? Tarvex::ColTypeDate : 0;
+            Grid.AddColumn(GridBench::HeadingOf(c), float(ColumnWidthPx * 15 - 1), GridBench::IsNumberColumn(c) ? 6 : 4, type);
+        }
+        Grid.Clear();
+        Generate(Rows, [&](const std::vector<GridBench::InvoiceRow>& rows) {
+            for (const GridBench::InvoiceRow& row : rows)
+                Grid.AddItem(row.Joined);
+        });
+        Grid.Redraw(true);
+    }
+
+    // A host brings a row to the top by making it current and letting FilterOff scroll to it.
+    bool ScrollTo(int Row)
+    {
+        Grid.RowColSet(Row, 0);
+        Grid.FilterOff(Grid.ItemCount() - 1);
+        Paint();
+        return Grid.RowFirstVisible() == Row;
+    }
+
+    void Paint() { Grid.GridLineWidth(Grid.GridLineWidth()); }
+};
+
+struct TableFrame {
+    GridBench::InvoiceTableModel Model;
+    QTableView View;
+
+    explicit TableFrame(int Rows)
+    {
+        Generate(Rows, [&](const std::vector<GridBench::InvoiceRow>& rows) { Model.Append(rows); });
+        View.setModel(&Model);
+        View.resize(FrameWidth, FrameHeight);
+        for (int c = 0; c < ColumnCount; ++c)
+            View.setColumnWidth(c, ColumnWidthPx);
+        Paint();
+    }
+
+    bool ScrollTo(int Row)
+    {
+        View.scrollTo(Model.index(Row, 0), QAbstractItemView::PositionAtTop);
+        Paint();
+        return View.rowAt(0) == Row;
+    }
+
+    void Paint() { benchmark::DoNotOptimize(View.grab()); }
+};
+
+// Filling a million rows takes seconds; each list is built once and shared by its frames.
+template <class Frame>
+Frame& FrameOf(int Rows)
+{
+    static std::map<int, std::unique_ptr<Frame>> frames;
+    std::unique_ptr<Frame>& frame = frames[Rows];
+    if (!frame)
+        frame = std::make_unique<Frame>(Rows);
+    return *frame;
+}
+
+template <class Frame>
+void PaintFrame(benchmark::State& State)
+{
+    Frame& frame = FrameOf<Frame>(int(State.range(0)));
+    if (!frame.ScrollTo(int(State.range(1)))) {
+        State.SkipWithError("the list did not scroll to the row");
+        return;
+    }
+    for (auto _ : State)
+        frame.Paint();
+}
+
+void BM_GridPaint(benchmark::State& State) { PaintFrame<GridFrame>(State); }
+void BM_TableViewGrab(benchmark::State& State) { PaintFrame<TableFrame>(State); }
+
+void Frames(benchmark::internal::Benchmark* Bench)
+{
+    Bench->ArgNames({ "rows", "top" })->Args({ 1000, 0 })->Args({ 1000000, 0 })->Args({ 1000000, 900000 });
+    Bench->Unit(benchmark::kMicrosecond);
+}
+BENCHMARK(BM_GridPaint)->Apply(Frames);
+BENCHMARK(BM_TableViewGrab)->Apply(Frames);
+
+// Prints the usual table and keeps each run's time per frame for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter()
+        : ConsoleReporter(OO_Tabular)
+    {
+    }
+
+    void ReportRuns(const std::vector<Run>& Runs) override
+    {
+        ConsoleReporter::ReportRuns(Runs);
+        for (const Run& run : Runs) {
+            const bool plain = run.run_type == Run::RT_Iteration;
+            if (!run.error_occurred && (plain || run.aggregate_name == "median"))
+                Microseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+    }
+
+    std::map<std::string, double> Microseconds;
+};
+
+void PrintRatios(const std::map<std::string, double>& Times)
+{
+    // With --benchmark_repetitions the median stands for the run.
+    const auto time = [&](const std::string& Name) {
+        auto found = Times.find(Name + "_median");
+        if (found == Times.end())
+            found = Times.find(Name);
+        return found == Times.end() ? 0.0 : found->second;
+    };
+    const double small = time("BM_GridPaint/rows:1000/top:0");
+    const double deep = time("BM_GridPaint/rows:1000000/top:900000");
+    if (small > 0 && deep > 0)
+        std::printf("grid, row 900000 of 1000000 against row 0 of 1000: %.2fx (goal: at most 1.20x)\n", deep / small);
+    for (const char* frame : { "rows:1000/top:0", "rows:1000000/top:0", "rows:1000000/top:900000" }) {
+        const double ours = time(std::string("BM_GridPaint/") + frame);
+        const double theirs = time(std::string("BM_TableViewGrab/") + frame);
+        if (ours > 0 && theirs > 0)
+            std::printf("QTableView against the grid, %s: %.2fx (goal: at least 2.00x)\n", frame, theirs / ours);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto app = GridBench::StartInvoiceApplication(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    PrintRatios(reporter.Microseconds);
+    benchmark::Shutdown();
+    return 0;
+}

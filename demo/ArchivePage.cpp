@@ -1,0 +1,247 @@
+#include "ArchivePage.h"
+
+#include "DemoTexts.h"
+
+#include "grid/RuzuZiri.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDir>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace Tarvex::Demo {
+
+namespace {
+
+constexpr qint32 OpenInvoiceColor = 0x0000C0; // dark red
+constexpr int StatusColumn = 7;
+constexpr int GrossColumn = 6;
+
+// Widths in twips, the grid's default unit; alignment 4 is left, 6 right, both centred vertically.
+struct ArchiveColumn {
+    DemoText Heading;
+    float Width;
+    int Alignment;
+    int Type;     // 1 number, 2 date, 0 text
+    const char* Format; // display format of the cells and the total
+};
+
+const std::array<ArchiveColumn, 8> Columns { {
+    { ArchiveNumberHeading, 1400, 4, 0, "" },
+    { ArchiveKindHeading, 1300, 4, 0, "" },
+    { ArchiveDateHeading, 1200, 4, 2, "" },
+    { ArchiveCustomerHeading, 2500, 4, 0, "" },
+    { ArchiveCityHeading, 1500, 4, 0, "" },
+    { ArchiveNetHeading, 1250, 6, 1, "#,##0.00" },
+    { ArchiveGrossHeading, 1250, 6, 1, "#,##0.00" },
+    { ArchiveStatusHeading, 1100, 4, 0, "" },
+} };
+
+const std::array<const char*, 12> Customers { "Bäckerei Huber", "Schreinerei Lang", "Autohaus Krämer", "Gärtnerei Blum",
+    "Elektro Wagner", "Hotel Seeblick", "Praxis Dr. Roth", "Weingut Fischer", "Malerbetrieb Koch", "Café Central",
+    "Druckerei Berger", "Metzgerei Maier" };
+const std::array<const char*, 8> Cities { "München", "Augsburg", "Regensburg", "Passau", "Landshut", "Rosenheim",
+    "Kempten", "Ingolstadt" };
+
+// A small mixing function, so the documents look varied and stay the same from run to run.
+quint32 Mix(quint32 n)
+{
+    n ^= n >> 16;
+    n *= 0x7FEB352Du;
+    n ^= n >> 15;
+    n *= 0x846CA68Bu;
+    n ^= n >> 16;
+    return n;
+}
+
+// In the user's locale, as the grid reads numbers back for its totals.
+QString Amount(qint64 cents)
+{
+    return QLocale().toString(double(cents) / 100.0, 'f', 2);
+}
+
+// The language's date pattern ("dd.mm.yyyy", "mm/dd/yyyy") names months "mm", as the date fields do.
+QString DateText(const QDate& date)
+{
+    QString pattern = progtxt[0];
+    return date.toString(pattern.replace(QLatin1String("mm"), QLatin1String("MM")));
+}
+
+DemoText KindOf(int n)
+{
+    const quint32 pick = Mix(quint32(n) * 3 + 1) % 10;
+    return pick < 6 ? ArchiveInvoice : pick < 8 ? ArchiveOffer : ArchiveDeliveryNote;
+}
+
+} // namespace
+
+bool IsOpenInvoice(int n)
+{
+    // Older invoices are mostly paid; the newest tenth of them are often still open.
+    return KindOf(n) == ArchiveInvoice && Mix(quint32(n) * 7 + 5) % 5 == 0;
+}
+
+QString ArchiveDocument(int n)
+{
+    const quint32 r = Mix(quint32(n));
+    const DemoText kind = KindOf(n);
+    const QDate date = QDate(2019, 1, 2).addDays(n / 3);
+    const qint64 net = 1500 + qint64(r % 250000);
+    const qint64 gross = net * 119 / 100;
+    const DemoText status = kind != ArchiveInvoice ? ArchiveFiled : IsOpenInvoice(n) ? ArchiveOpen : ArchivePaid;
+    const QStringList texts {
+        QStringLiteral("%1-%2").arg(date.year()).arg(n + 1, 6, 10, QLatin1Char('0')),
+        Text(kind),
+        DateText(date),
+        QString::fromUtf8(Customers[r / 7 % Customers.size()]),
+        QString::fromUtf8(Cities[r / 97 % Cities.size()]),
+        Amount(net),
+        Amount(gross),
+        Text(status),
+    };
+    return texts.join(QLatin1Char('\t'));
+}
+
+ArchivePage::ArchivePage(int documents, QWidget* parent)
+    : QWidget(parent)
+    , m_Grid(new RuzuZiri(this))
+{
+    m_Grid->setObjectName(QStringLiteral("RuzuZiri1"));
+    m_Grid->Caption(Text(ArchiveCaption));
+    m_Grid->ShowRowNumbers(true);
+    m_Grid->TotalsLineShow(true);
+    m_Grid->FocusRowHighlight(true);
+    m_Grid->BackColorEvenRowsEnabled(true);
+    for (size_t c = 0; c < Columns.size(); ++c)
+        m_Grid->AddColumn(Text(Columns[c].Heading), Columns[c].Width, Columns[c].Alignment, Columns[c].Type,
+            QString::fromLatin1(Columns[c].Format));
+    m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
+    (new QVBoxLayout(this))->addWidget(m_Grid);
+    Fill(documents);
+}
+
+void ArchivePage::Fill(int Count)
+{
+    m_Documents = Count;
+    m_ListedKind = Text(ArchiveInvoice);
+    m_Grid->Clear();
+    for (int n = 0; n < Count; ++n)
+        m_Grid->AddItem(ArchiveDocument(n));
+    for (int row = 0; row < m_Grid->ItemCount(); ++row) {
+        if (!IsOpenInvoice(row))
+            continue;
+        m_Grid->CellForeColor(row, StatusColumn, OpenInvoiceColor);
+        m_Grid->CellForeColor(row, GrossColumn, OpenInvoiceColor);
+    }
+    m_Grid->Redraw(true);
+    if (m_Grid->ItemCount() > 0)
+        m_Grid->RowColSet(0, 0);
+}
+
+void ArchivePage::ApplyTexts()
+{
+    m_Grid->Caption(Text(ArchiveCaption));
+    for (size_t c = 0; c < Columns.size(); ++c)
+        m_Grid->ColHeading(int(c), Text(Columns[c].Heading));
+    m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
+    // The kind and status texts are part of the documents, so they are listed anew.
+    if (Text(ArchiveInvoice) != m_ListedKind)
+        Fill(m_Documents);
+}
+
+void ArchivePage::resizeEvent(QResizeEvent* Event)
+{
+    QWidget::resizeEvent(Event);
+    m_Grid->Refresh();
+}
+
+QStringList ArchivePage::RenderLooks(const QString& Dir, QWidget& Window)
+{
+    struct Look {
+        const char* Name;
+        int Count;
+        int (RuzuZiri::*Read)() const;
+        void (RuzuZiri::*Write)(int);
+    };
+    const std::array<Look, 2> looks { {
+        { "scheme", 5, &RuzuZiri::ThemeColor, &RuzuZiri::ThemeColor },
+        { "style", 8, &RuzuZiri::ThemeStyle, &RuzuZiri::ThemeStyle },
+    } };
+    QStringList written;
+    for (const Look& look : looks) {
+        const int before = (m_Grid->*look.Read)();
+        for (int n = 0; n < look.Count; ++n) {
+            (m_Grid->*look.Write)(n);
+            const QString path = QDir(Dir).absoluteFilePath(QStringLiteral("archive-%1-%2.png").arg(QLatin1String(look.Name)).arg(n));
+            if (!Window.grab().save(path))
+                return {};
+            written << path;
+        }
+        (m_Grid->*look.Write)(before);
+    }
+    return written;
+}
+
+ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
+    : QWidget(parent)
+    , m_Grid(grid)
+    , m_Box(new QGroupBox(this))
+{
+    auto* form = new QFormLayout(m_Box);
+    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber" }, m_Grid->ThemeColor(), &ArchiveSettings::ChooseScheme);
+    m_HeaderStyle = AddChoice({ "Push buttons", "Flat buttons", "System", "Gradient", "3-D", "3-D tinted", "Glass", "Glass tinted" },
+        m_Grid->ThemeStyle(), &ArchiveSettings::ChooseHeaderStyle);
+    m_Highlight = AddChoice({ "Solid", "Vertical gradient", "Horizontal gradient" }, m_Grid->FocusRowHighlightStyle(),
+        &ArchiveSettings::ChooseHighlight);
+    m_GridLines = AddChoice({ "None", "Both", "Vertical", "Horizontal" }, m_Grid->GridLines(), &ArchiveSettings::ChooseGridLines);
+    m_RowNumbers = new QCheckBox(m_Box);
+    m_RowNumbers->setChecked(m_Grid->ShowRowNumbers());
+    connect(m_RowNumbers, &QCheckBox::toggled, this, [this](bool on) { m_Grid->ShowRowNumbers(on); });
+    m_Totals = new QCheckBox(m_Box);
+    m_Totals->setChecked(m_Grid->TotalsLineShow());
+    connect(m_Totals, &QCheckBox::toggled, this, [this](bool on) { m_Grid->TotalsLineShow(on); });
+    const std::array<QWidget*, 4> choices { m_Scheme, m_HeaderStyle, m_Highlight, m_GridLines };
+    for (size_t row = 0; row < choices.size(); ++row) {
+        m_Labels[row] = new QLabel(m_Box);
+        form->addRow(m_Labels[row], choices[row]);
+    }
+    form->addRow(m_RowNumbers);
+    form->addRow(m_Totals);
+    (new QVBoxLayout(this))->addWidget(m_Box);
+    ApplyTexts();
+}
+
+QComboBox* ArchiveSettings::AddChoice(const QStringList& names, int current, void (ArchiveSettings::*apply)(int))
+{
+    auto* choice = new QComboBox(m_Box);
+    choice->addItems(names);
+    choice->setCurrentIndex(current >= 0 && current < names.size() ? current : -1);
+    connect(choice, &QComboBox::activated, this, apply);
+    return choice;
+}
+
+void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index); }
+
+void ArchiveSettings::ChooseHeaderStyle(int index) { m_Grid->ThemeStyle(index); }
+
+void ArchiveSettings::ChooseHighlight(int index) { m_Grid->FocusRowHighlightStyle(index); }
+
+void ArchiveSettings::ChooseGridLines(int index) { m_Grid->GridLines(index); }
+
+void ArchiveSettings::ApplyTexts()
+{
+    m_Box->setTitle(Text(ArchiveSettingsCaption));
+    const std::array<DemoText, 4> labels { SchemeLabel, HeaderStyleLabel, HighlightLabel, GridLinesLabel };
+    for (size_t row = 0; row < labels.size(); ++row)
+        m_Labels[row]->setText(Text(labels[row]));
+    m_RowNumbers->setText(Text(RowNumbersLabel));
+    m_Totals->setText(Text(TotalsLineLabel));
+}
+
+} // namespace Tarvex::Demo

@@ -1,0 +1,338 @@
+#include "GridProbe.h"
+
+#include "grid/RuzuZiri.h"
+#include "platform/VisualStyle.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace Tarvex;
+
+namespace {
+
+constexpr int ColumnWidth = 100; // pixels: 1500 twips less the twip AddColumn adds
+
+OleColor Plain(qint32 Color)
+{
+    return ToOleColor(TranslateOleColor(OleColor(Color)));
+}
+
+// Gradients end one step short of their far colour, as the platform's do.
+bool Near(OleColor Expected, OleColor Actual)
+{
+    for (int shift = 0; shift < 24; shift += 8) {
+        if (std::abs(int((Expected >> shift) & 255) - int((Actual >> shift) & 255)) > 24)
+            return false;
+    }
+    return true;
+}
+
+// Three text columns of 100 pixels and four short rows, painted into the retained picture only.
+struct PaintedGrid {
+    RuzuZiri Grid;
+    RuzuZiriProbe Probe { Grid };
+
+    explicit PaintedGrid(int Rows = 4, int ThemeColor = 0)
+    {
+        Grid.resize(420, 240);
+        Grid.ThemeColor(ThemeColor);
+        for (int c = 0; c < 3; ++c)
+            Grid.AddColumn(QStringLiteral("H%1").arg(c), 1499);
+        Grid.Clear();
+        for (int r = 0; r < Rows; ++r)
+            Grid.AddItem(QStringLiteral("%1\t\t").arg(r));
+        Grid.Redraw(true);
+    }
+
+    int HeaderHeight() const { return Probe.Metrics().HeaderHeight; }
+    int RowHeight() const { return Probe.RowHeightDef(); }
+    int RowTop(int Slot) const { return HeaderHeight() + Slot * RowHeight(); }
+    // Inside the row, clear of its text, lines and any focus rectangle.
+    int RowMiddle(int Slot) const { return RowTop(Slot) + RowHeight() / 2; }
+    int ColumnLeft(int Position) const { return Probe.RowNumberWidth() + Position * ColumnWidth; }
+    OleColor At(int X, int Y) const { return Grid.Point(X, Y); }
+    // A pixel of the second column of a row, right of its short text.
+    OleColor Body(int Slot) const { return At(ColumnLeft(1) + 60, RowMiddle(Slot)); }
+};
+
+TEST(GridPainting, EachSchemePaintsItsSelectionAndGridLines)
+{
+    struct Case {
+        int Scheme;
+        OleColor Selection;
+        OleColor Lines; // the scheme's dark gradient colour, each channel 25 lighter
+    };
+    for (const Case& c : { Case { 0, 0xC56A31, 0xF9BE96 }, Case { 1, 0xBFB4B2, 0xAB9B9B }, Case { 2, 0x70A093, 0x82BAA4 },
+             Case { 3, 0x778A77, 0x95B8AF }, Case { 4, 0x37748E, 0x629FB9 } }) {
+        PaintedGrid painted(4, c.Scheme);
+        painted.Grid.RowSelected(1, true);
+        EXPECT_EQ(c.Selection, painted.Body(1)) << "scheme " << c.Scheme;
+        EXPECT_EQ(c.Lines, painted.At(painted.ColumnLeft(1), painted.RowMiddle(2))) << "scheme " << c.Scheme;
+        EXPECT_EQ(Plain(0x80000005), painted.Body(2)) << "scheme " << c.Scheme;
+    }
+}
+
+TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdges)
+{
+    const VisualStyle::Override classic(false); // style 2 then falls back to the look of style 4
+    struct Case {
+        int Style;
+        int X;       // from the left edge of the second header cell
+        int FromTop; // y; negative counts up from the header's bottom edge
+        OleColor Expected;
+    };
+    const OleColor face = Plain(0x8000000F); // button face
+    for (const Case& c : {
+             Case { 0, 50, 8, face },
+             Case { 1, 50, 8, face },
+             Case { 2, 50, -1, 0xB2C2C5 },
+             Case { 3, 50, 0, 0xFCE1CB },           // top line in the scheme's light colour
+             Case { 4, 50, -1, 0xB2C2C5 },
+             Case { 4, 50, -2, 0xBECFD2 },
+             Case { 5, 50, -1, 0xFCE1CB },
+             Case { 6, ColumnWidth - 2, 6, 0xDBA078 }, // separator: the dark colour 5 darker
+             Case { 7, 50, -1, 0xBFBFBF },
+         }) {
+        PaintedGrid painted;
+        painted.Grid.ThemeStyle(c.Style);
+        const int y = c.FromTop >= 0 ? c.FromTop : painted.HeaderHeight() + c.FromTop;
+        EXPECT_EQ(c.Expected, painted.At(painted.ColumnLeft(1) + c.X, y)) << "style " << c.Style;
+    }
+}
+
+TEST(GridPainting, HeaderCellsLookHotOrPressedOnlyWhenHeadersCanBeClicked)
+{
+    struct Case {
+        bool Sortable;
+        int State;
+        OleColor ThirdLineFromBottom; // 3-D look: the hot underline, or the normal cell's shade
+    };
+    for (const Case& c : { Case { true, 2, 0x00A9F8 }, Case { true, 3, 0x63C8F7 }, Case { false, 2, 0xC8D8DC },
+             Case { false, 3, 0xC8D8DC } }) {
+        PaintedGrid painted;
+        painted.Grid.ThemeStyle(4);
+        painted.Grid.AllowColumnSort(c.Sortable);
+        painted.Probe.DrawHeaderCell(1, c.State);
+        EXPECT_EQ(c.ThirdLineFromBottom, painted.At(painted.ColumnLeft(1) + 50, painted.HeaderHeight() - 3))
+            << "sortable " << c.Sortable << ", state " << c.State;
+    }
+}
+
+TEST(GridPainting, TheSortColumnShowsAnArrowUnlessItIsTooNarrow)
+{
+    const OleColor arrow = Plain(0x80000015);
+    for (const int width : { ColumnWidth, 8 }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.ThemeStyle(4);
+        grid.AddColumn(QStringLiteral("a"), float(width * 15 - 1));
+        grid.AddColumn(QStringLiteral("b"), 1499);
+        grid.AddItem(QStringLiteral("2\tx"));
+        grid.AddItem(QStringLiteral("1\ty"));
+        grid.Redraw(true);
+        grid.Sort(0, 2);
+        // The arrow's middle column, two rows into its five.
+        EXPECT_EQ(width >= 9, grid.Point(width - 12 + 4, probe.Metrics().CaptionHeight + 6 + 2) == arrow) << width;
+    }
+}
+
+TEST(GridPainting, SelectionStylesFillSolidOrFadeIntoTheBackColour)
+{
+    struct Case {
+        int Style;
+        OleColor Top, Bottom, Left, Right;
+    };
+    const OleColor sel = 0xC56A31;
+    const OleColor back = Plain(0x80000005);
+    // No fill at all: the background shows through, beside the check box and image margin.
+    const OleColor none = Plain(0x8000000C);
+    for (const Case& c : { Case { 0, sel, sel, sel, sel }, Case { 1, sel, back, 0, 0 }, Case { 2, 0, 0, sel, back },
+             Case { 9, none, none, back, none } }) {
+        PaintedGrid painted;
+        painted.Grid.BackColorEvenRowsEnabled(false);
+        painted.Grid.FocusRowHighlightStyle(c.Style);
+        painted.Grid.RowSelected(1, true);
+        const int top = painted.RowTop(1) + 1;
+        const int bottom = painted.RowTop(2);
+        const int left = painted.Probe.RowNumberWidth() + painted.Probe.Metrics().TextLeft - 1;
+        if (c.Top)
+            EXPECT_EQ(c.Top, painted.At(painted.ColumnLeft(2) + 50, top)) << "style " << c.Style;
+        if (c.Bottom)
+            EXPECT_PRED2(Near, c.Bottom, painted.At(painted.ColumnLeft(2) + 50, bottom - 1)) << "style " << c.Style;
+        if (c.Left)
+            EXPECT_EQ(c.Left, painted.At(left, painted.RowMiddle(1))) << "style " << c.Style;
+        if (c.Right)
+            EXPECT_PRED2(Near, c.Right, painted.At(painted.ColumnLeft(3) - 1, painted.RowMiddle(1))) << "style " << c.Style;
+    }
+}
+
+TEST(GridPainting, StripesAlternateOverShownRowsOnly)
+{
+    PaintedGrid painted(5);
+    painted.Grid.BackColorEvenRows(0x00FFFF);
+    painted.Grid.BackColorEvenRowsEnabled(true);
+    painted.Grid.RowVisible(1, false);
+    const OleColor back = Plain(0x80000005);
+    // Shown are rows 0, 2, 3, 4: the hidden row takes no slot and no turn.
+    EXPECT_EQ(back, painted.Body(0));
+    EXPECT_EQ(0x00FFFFu, painted.Body(1));
+    EXPECT_EQ(back, painted.Body(2));
+    EXPECT_EQ(0x00FFFFu, painted.Body(3));
+}
+
+TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine)
+{
+    struct Case {
+        int GridLines;
+        bool Horizontal, Vertical;
+    };
+    for (const Case& c : { Case { 0, false, false }, Case { 1, true, true }, Case { 2, false, true }, Case { 3, true, false } }) {
+        PaintedGrid painted;
+        painted.Grid.GridLines(c.GridLines);
+        const OleColor line = 0xF9BE96;
+        EXPECT_EQ(c.Horizontal, painted.At(painted.ColumnLeft(1) + 50, painted.RowTop(2)) == line) << c.GridLines;
+        EXPECT_EQ(c.Vertical, painted.At(painted.ColumnLeft(2), painted.RowMiddle(2)) == line) << c.GridLines;
+    }
+
+    PaintedGrid frozen;
+    frozen.Grid.FreezeAtCol(0);
+    frozen.Grid.GridLines(1);
+    const OleColor line = 0xF9BE96;
+    EXPECT_EQ(line, frozen.At(frozen.ColumnLeft(1), frozen.RowMiddle(2)));
+    EXPECT_EQ(line, frozen.At(frozen.ColumnLeft(1) - 1, frozen.RowMiddle(2)));
+    EXPECT_NE(line, frozen.At(frozen.ColumnLeft(2) - 1, frozen.RowMiddle(2)));
+}
+
+TEST(GridPainting, TotalsLineSumsNumberColumnsUnderTheLastRow)
+{
+    RuzuZiri grid;
+    RuzuZiriProbe probe { grid };
+    grid.resize(300, 200);
+    grid.AddColumn(QStringLiteral("n"), 1499, 4, ColTypeNumber);
+    grid.AddColumn(QStringLiteral("t"), 1499);
+    for (const char* row : { "1\ta", "2\tb", "3\tc" })
+        grid.AddItem(QString::fromLatin1(row));
+    grid.TotalsLineCaption(1, QStringLiteral("Sum"));
+    grid.TotalsLineShow(true);
+    grid.Redraw(true);
+    EXPECT_EQ(QStringLiteral("6"), probe.TotalsText(0));
+    EXPECT_EQ(QStringLiteral("Sum"), probe.TotalsText(1));
+    grid.TotalsLineColAvg(0, true);
+    EXPECT_EQ(QStringLiteral("2"), probe.TotalsText(0));
+
+    // The line above the bar is drawn in the header text colour.
+    const int y = probe.Metrics().HeaderHeight + 3 * probe.RowHeightDef();
+    EXPECT_EQ(Plain(grid.ForeColorHdr()), grid.Point(150, y));
+}
+
+TEST(GridPainting, CheckBoxesAndProgressBarsShowTheirValues)
+{
+    const VisualStyle::Override classic(false);
+    RuzuZiri grid;
+    RuzuZiriProbe probe { grid };
+    grid.resize(300, 200);
+    grid.AddColumn(QStringLiteral("check"), 1499, 5, ColTypeCheckBox);
+    grid.AddColumn(QStringLiteral("progress"), 1499, 4, ColTypeProgressBar);
+    grid.AddItem(QStringLiteral("1\t"));
+    grid.AddItem(QStringLiteral("0\t"));
+    grid.CellProgressValue(0, 1, 50);
+    grid.Redraw(true);
+
+    const int top = probe.Metrics().HeaderHeight;
+    const int height = probe.RowHeightDef();
+    const auto marks = [&](int Top) {
+        const Rect box = probe.CellRect(0, 0, Top, 1);
+        int dark = 0;
+        for (int y = box.Top + 2; y < box.Bottom - 2; ++y) {
+            for (int x = box.Left + 2; x < box.Right - 2; ++x)
+                dark += grid.Point(x, y) == 0 ? 1 : 0;
+        }
+        return dark;
+    };
+    EXPECT_GT(marks(top), 0) << "the checked box shows a mark";
+    EXPECT_EQ(0, marks(top + height)) << "the unchecked box is empty";
+
+    const int x = ColumnWidth; // second column
+    EXPECT_EQ(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 3, top + height / 2));
+    EXPECT_EQ(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 48, top + height / 2));
+    EXPECT_NE(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 52, top + height / 2));
+    EXPECT_NE(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 30, top + height + height / 2));
+}
+
+TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
+{
+    struct Case {
+        int Style;
+        bool Above, OnEdge, Below; // the pixels at top, top + 1 and top + 2 of the current row
+    };
+    for (const Case& c : { Case { 1, true, true, true }, Case { 2, false, true, false } }) {
+        PaintedGrid painted;
+        painted.Grid.FocusRectColor(0x0000FF);
+        painted.Grid.FocusRectStyle(c.Style);
+        painted.Grid.FocusRectMode(1);
+        painted.Grid.RowColSet(1, 0);
+        const int x = painted.ColumnLeft(1) + 50;
+        const int top = painted.RowTop(1);
+        EXPECT_EQ(c.Above, painted.At(x, top) == 0x0000FFu) << "style " << c.Style;
+        EXPECT_EQ(c.OnEdge, painted.At(x, top + 1) == 0x0000FFu) << "style " << c.Style;
+        EXPECT_EQ(c.Below, painted.At(x, top + 2) == 0x0000FFu) << "style " << c.Style;
+    }
+
+    // Dotted by inversion: every other pixel of the edge is inverted.
+    PaintedGrid dotted;
+    dotted.Grid.FocusRectStyle(0);
+    dotted.Grid.FocusRectMode(1);
+    dotted.Grid.RowColSet(1, 0);
+    const int top = dotted.RowTop(1) + 1;
+    const int x = dotted.ColumnLeft(1) + 50;
+    EXPECT_NE(dotted.At(x, top), dotted.At(x + 1, top));
+}
+
+TEST(GridPainting, RequestRowDataNamesTheLastPaintedRowAndAHandlerMayFillAndPaintAgain)
+{
+    RuzuZiri grid;
+    grid.resize(300, 200);
+    QSignalSpy requests(&grid, &RuzuZiri::RequestRowData);
+    grid.AddColumn(QStringLiteral("a"), 1499);
+    grid.Redraw(true);
+    ASSERT_FALSE(requests.isEmpty());
+    EXPECT_EQ(-1, requests.last().at(0).toInt());
+
+    // A host filling lazily adds rows from the handler; its repaint runs in full.
+    int filled = 0;
+    QObject::connect(&grid, &RuzuZiri::RequestRowData, &grid, [&](int Row) {
+        if (Row == -1 && filled++ == 0) {
+            for (int r = 0; r < 100; ++r)
+                grid.AddItem(QString::number(r));
+        }
+    });
+    requests.clear();
+    grid.Refresh();
+    ASSERT_FALSE(requests.isEmpty());
+    EXPECT_EQ(grid.RowLastVisible(), requests.last().at(0).toInt());
+    EXPECT_GT(grid.RowLastVisible(), 0);
+    EXPECT_LT(grid.RowLastVisible(), 99) << "only the rows that fit are painted";
+}
+
+TEST(GridPainting, APaintLetsWaitingEventsRunAndSkipsAPaintTheyAskFor)
+{
+    PaintedGrid painted;
+    QSignalSpy requests(&painted.Grid, &RuzuZiri::RequestRowData);
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        &painted.Grid,
+        [&] {
+            ran = true;
+            painted.Grid.GridLineWidth(1); // arrives while the paint is busy: returns at once
+        },
+        Qt::QueuedConnection);
+    painted.Grid.GridLineWidth(1);
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(1, requests.size());
+}
+
+} // namespace
