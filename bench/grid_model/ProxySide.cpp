@@ -68,6 +68,7 @@ QString ProxySide::KeyAt(int Position, int Column) const
 }
 
 // Rows are selected whole, as the grid selects them, and the columns are as wide as the grid's.
+// Rows of one fixed height let the view place a row without asking for each one's size.
 void ProxySide::Show(bool On)
 {
     if (!On) {
@@ -76,6 +77,7 @@ void ProxySide::Show(bool On)
     }
     m_View = std::make_unique<QTableView>();
     m_View->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_View->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_View->setModel(m_Proxy.get());
     m_View->horizontalHeader()->setDefaultSectionSize(ShownColumnWidth);
     m_View->resize(ShownWidth, ShownHeight);
