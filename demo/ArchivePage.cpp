@@ -3,6 +3,7 @@
 #include "DemoTexts.h"
 
 #include "grid/RuzuZiri.h"
+#include "platform/FormFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,8 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <array>
@@ -22,6 +25,7 @@ namespace {
 constexpr qint32 OpenInvoiceColor = 0x0000C0; // dark red
 constexpr int StatusColumn = 7;
 constexpr int GrossColumn = 6;
+constexpr int SystemScheme = 6;
 
 // Widths in twips, the grid's default unit; alignment 4 is left, 6 right, both centred vertically.
 struct ArchiveColumn {
@@ -42,6 +46,9 @@ const std::array<ArchiveColumn, 8> Columns { {
     { ArchiveGrossHeading, 1250, 6, 1, "#,##0.00" },
     { ArchiveStatusHeading, 1100, 4, 0, "" },
 } };
+
+// The section of the settings store that keeps the columns, whatever the language of their headings.
+const QString ColumnsSection = QStringLiteral("ArchiveGrid");
 
 const std::array<const char*, 12> Customers { "Bäckerei Huber", "Schreinerei Lang", "Autohaus Krämer", "Gärtnerei Blum",
     "Elektro Wagner", "Hotel Seeblick", "Praxis Dr. Roth", "Weingut Fischer", "Malerbetrieb Koch", "Café Central",
@@ -122,7 +129,13 @@ ArchivePage::ArchivePage(int documents, QWidget* parent)
         m_Grid->AddColumn(Text(Columns[c].Heading), Columns[c].Width, Columns[c].Alignment, Columns[c].Type,
             QString::fromLatin1(Columns[c].Format));
     m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
-    (new QVBoxLayout(this))->addWidget(m_Grid);
+    m_Export = new QPushButton(Text(ArchiveExportButton), this);
+    m_Export->setObjectName(QStringLiteral("cmdExport"));
+    // Hidden rows become empty lines, so a row keeps its line number in the file.
+    connect(m_Export, &QPushButton::clicked, this, [this] { m_Grid->ExportGrid(Text(ArchiveTab), true, true); });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_Grid);
+    layout->addWidget(m_Export, 0, Qt::AlignRight);
     Fill(documents);
 }
 
@@ -150,15 +163,44 @@ void ArchivePage::ApplyTexts()
     for (size_t c = 0; c < Columns.size(); ++c)
         m_Grid->ColHeading(int(c), Text(Columns[c].Heading));
     m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
+    m_Export->setText(Text(ArchiveExportButton));
     // The kind and status texts are part of the documents, so they are listed anew.
     if (Text(ArchiveInvoice) != m_ListedKind)
         Fill(m_Documents);
+}
+
+QStringList ArchivePage::ReadForm(FormFile& Form)
+{
+    if (!Form.Contains(RuzuZiri::ControlType, m_Grid->objectName()))
+        return {};
+    PropertyBag& bag = Form.Bag(RuzuZiri::ControlType, m_Grid->objectName());
+    m_Grid->ReadProperties(bag);
+    m_Grid->Caption(Text(ArchiveCaption));
+    Fill(m_Documents);
+    return bag.Problems();
+}
+
+void ArchivePage::WriteForm(FormFile& Form) const
+{
+    m_Grid->WriteProperties(Form.Bag(RuzuZiri::ControlType, m_Grid->objectName()));
 }
 
 void ArchivePage::resizeEvent(QResizeEvent* Event)
 {
     QWidget::resizeEvent(Event);
     m_Grid->Refresh();
+}
+
+void ArchivePage::RestoreColumns()
+{
+    m_Grid->ColOrderLoad(ColumnsSection);
+    m_Grid->ColWidthsLoad(ColumnsSection);
+}
+
+void ArchivePage::SaveColumns()
+{
+    m_Grid->ColOrderSave(ColumnsSection);
+    m_Grid->ColWidthsSave(ColumnsSection);
 }
 
 QStringList ArchivePage::RenderLooks(const QString& Dir, QWidget& Window)
@@ -194,17 +236,15 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
     , m_Box(new QGroupBox(this))
 {
     auto* form = new QFormLayout(m_Box);
-    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber" }, m_Grid->ThemeColor(), &ArchiveSettings::ChooseScheme);
+    // The five fixed schemes, then the one that follows the system (ThemeColor 6).
+    m_Scheme = AddChoice({ "Blue", "Silver", "Olive", "Sage", "Amber", "System" }, &ArchiveSettings::ChooseScheme);
     m_HeaderStyle = AddChoice({ "Push buttons", "Flat buttons", "System", "Gradient", "3-D", "3-D tinted", "Glass", "Glass tinted" },
-        m_Grid->ThemeStyle(), &ArchiveSettings::ChooseHeaderStyle);
-    m_Highlight = AddChoice({ "Solid", "Vertical gradient", "Horizontal gradient" }, m_Grid->FocusRowHighlightStyle(),
-        &ArchiveSettings::ChooseHighlight);
-    m_GridLines = AddChoice({ "None", "Both", "Vertical", "Horizontal" }, m_Grid->GridLines(), &ArchiveSettings::ChooseGridLines);
+        &ArchiveSettings::ChooseHeaderStyle);
+    m_Highlight = AddChoice({ "Solid", "Vertical gradient", "Horizontal gradient" }, &ArchiveSettings::ChooseHighlight);
+    m_GridLines = AddChoice({ "None", "Both", "Vertical", "Horizontal" }, &ArchiveSettings::ChooseGridLines);
     m_RowNumbers = new QCheckBox(m_Box);
-    m_RowNumbers->setChecked(m_Grid->ShowRowNumbers());
     connect(m_RowNumbers, &QCheckBox::toggled, this, [this](bool on) { m_Grid->ShowRowNumbers(on); });
     m_Totals = new QCheckBox(m_Box);
-    m_Totals->setChecked(m_Grid->TotalsLineShow());
     connect(m_Totals, &QCheckBox::toggled, this, [this](bool on) { m_Grid->TotalsLineShow(on); });
     const std::array<QWidget*, 4> choices { m_Scheme, m_HeaderStyle, m_Highlight, m_GridLines };
     for (size_t row = 0; row < choices.size(); ++row) {
@@ -213,20 +253,36 @@ ArchiveSettings::ArchiveSettings(RuzuZiri* grid, QWidget* parent)
     }
     form->addRow(m_RowNumbers);
     form->addRow(m_Totals);
-    (new QVBoxLayout(this))->addWidget(m_Box);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_Box);
+    ShowGridSettings();
     ApplyTexts();
 }
 
-QComboBox* ArchiveSettings::AddChoice(const QStringList& names, int current, void (ArchiveSettings::*apply)(int))
+QComboBox* ArchiveSettings::AddChoice(const QStringList& names, void (ArchiveSettings::*apply)(int))
 {
     auto* choice = new QComboBox(m_Box);
     choice->addItems(names);
-    choice->setCurrentIndex(current >= 0 && current < names.size() ? current : -1);
     connect(choice, &QComboBox::activated, this, apply);
     return choice;
 }
 
-void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index); }
+// The switches show what the grid has without writing it back.
+void ArchiveSettings::ShowGridSettings()
+{
+    const int scheme = m_Grid->ThemeColor() == SystemScheme ? 5 : m_Grid->ThemeColor();
+    const std::array<std::pair<QComboBox*, int>, 4> choices { { { m_Scheme, scheme }, { m_HeaderStyle, m_Grid->ThemeStyle() },
+        { m_Highlight, m_Grid->FocusRowHighlightStyle() }, { m_GridLines, m_Grid->GridLines() } } };
+    for (const auto& [choice, current] : choices)
+        choice->setCurrentIndex(current >= 0 && current < choice->count() ? current : -1);
+    const QSignalBlocker rowNumbers(m_RowNumbers);
+    m_RowNumbers->setChecked(m_Grid->ShowRowNumbers());
+    const QSignalBlocker totals(m_Totals);
+    m_Totals->setChecked(m_Grid->TotalsLineShow());
+}
+
+void ArchiveSettings::ChooseScheme(int index) { m_Grid->ThemeColor(index == 5 ? SystemScheme : index); }
 
 void ArchiveSettings::ChooseHeaderStyle(int index) { m_Grid->ThemeStyle(index); }
 

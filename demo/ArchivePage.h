@@ -10,8 +10,10 @@ class QComboBox;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 
 namespace Tarvex {
+class FormFile;
 class RuzuZiri;
 }
 
@@ -31,6 +33,14 @@ public:
     void Fill(int Count);
     // Takes the texts of the current language; the documents are listed anew when their texts changed.
     void ApplyTexts();
+    // The user's column order and widths, kept in the per-user settings store between sessions.
+    void RestoreColumns();
+    void SaveColumns();
+    // The grid's design in the window's form file, under its name. A restored design empties the
+    // grid, as loading a window does, so the documents are listed anew; the caption stays the
+    // language's. Returns what could not be read.
+    QStringList ReadForm(FormFile& Form);
+    void WriteForm(FormFile& Form) const;
     // Grabs Window with this page in each colour scheme ("archive-scheme-<n>.png") and each header
     // style ("archive-style-<n>.png") into Dir; returns the paths, empty on failure. The grid's own
     // scheme and style are restored afterwards.
@@ -42,6 +52,7 @@ protected:
 
 private:
     RuzuZiri* m_Grid { nullptr };
+    QPushButton* m_Export { nullptr }; // writes the list to a file on the desktop
     int m_Documents { 0 };  // what Fill listed last
     QString m_ListedKind;   // the text of an invoice when Fill listed them, to see a change of language
 };
@@ -60,9 +71,11 @@ public:
     explicit ArchiveSettings(RuzuZiri* grid, QWidget* parent = nullptr);
 
     void ApplyTexts();
+    // Shows the grid's settings again, after they changed elsewhere (a restored design).
+    void ShowGridSettings();
 
 private:
-    QComboBox* AddChoice(const QStringList& names, int current, void (ArchiveSettings::*apply)(int));
+    QComboBox* AddChoice(const QStringList& names, void (ArchiveSettings::*apply)(int));
     void ChooseScheme(int index);
     void ChooseHeaderStyle(int index);
     void ChooseHighlight(int index);

@@ -16,7 +16,10 @@ class FormFile;
 namespace Tarvex::Demo {
 
 class ArchivePage;
+class ArchiveSettings;
 class CalculatorLine;
+class DateFieldSettings;
+class DocumentPage;
 class SettingsPage;
 class TabbedPages;
 
@@ -39,10 +42,13 @@ public:
     ArchivePage* Archive() const { return m_Archive; }
     SettingsPage* Settings() const { return m_Settings; }
     TabbedPages* Pages() const { return m_Pages; }
+    DocumentPage* Document() const { return m_Document; }
+    DateFieldSettings* DateSettings() const { return m_DateSettings; }
 
-    // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, then the archive
-    // page in each colour scheme and header style, and returns the paths written; empty on failure.
-    // The page shown before is shown again afterwards.
+    // Renders every page to "<dir>/<n>-<name>.png", each selected through its tab, then the document
+    // page with a date field's panel open and with its month list open, then the archive page in each
+    // colour scheme and header style, and returns the paths written; empty on failure. The page shown
+    // before is shown again afterwards.
     QStringList RenderPages(const QString& dir);
 
     // The design-time properties of the window's controls, as a form designer would keep them.
@@ -57,15 +63,20 @@ private:
     };
 
     void AddPage(const Page& info, QWidget* page);
+    bool RenderTo(const QString& path, QStringList& written);
+    void RenderDropDowns(const QString& dir, QStringList& written);
     QWidget* BuildDocumentPage();
     void ApplyTexts();
 
     TabbedPages* m_Pages { nullptr };   // the tab strip and one page frame per tab
     std::vector<Page> m_PageInfo;       // in page order
+    DocumentPage* m_Document { nullptr };
     QGroupBox* m_CalculatorBox { nullptr };
     CalculatorLine* m_Calculator { nullptr };
     ArchivePage* m_Archive { nullptr };
+    ArchiveSettings* m_ArchiveSettings { nullptr };
     SettingsPage* m_Settings { nullptr };
+    DateFieldSettings* m_DateSettings { nullptr }; // on the settings page, for the document's date fields
 };
 
 } // namespace Tarvex::Demo

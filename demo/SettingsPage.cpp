@@ -46,15 +46,15 @@ SettingsPage::SettingsPage(const QString& languageFolder, const QString& current
     ApplyTexts();
 }
 
-void SettingsPage::AddSection(QWidget* section)
-{
-    auto* layout = static_cast<QVBoxLayout*>(this->layout());
-    layout->insertWidget(layout->count() - 1, section);
-}
-
 void SettingsPage::ApplyTexts()
 {
     m_LanguageBox->setTitle(Text(LanguageCaption));
+}
+
+void SettingsPage::AddSection(QWidget* section)
+{
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    column->insertWidget(column->count() - 1, section);
 }
 
 bool SettingsPage::ChooseLanguage(const QString& languageFile)

@@ -15,7 +15,7 @@ public:
     explicit SettingsPage(const QString& languageFolder, const QString& currentLanguageFile, QWidget* parent = nullptr);
 
     void ApplyTexts();
-    // A group of settings of another page, shown below the language choice.
+    // Adds a group of settings under those the page has.
     void AddSection(QWidget* section);
     // Loads the file as the user's choice would; false when it cannot be read.
     bool ChooseLanguage(const QString& languageFile);

@@ -1,3 +1,4 @@
+#include "ArchivePage.h"
 #include "CalculatorLine.h"
 #include "DemoWindow.h"
 #include "NumberText.h"
@@ -129,8 +130,10 @@ int main(int argc, char** argv)
             std::puts(qPrintable(path));
         result = written.isEmpty() ? 1 : 0;
     } else {
+        window.Archive()->RestoreColumns();
         window.show();
         result = app->exec();
+        window.Archive()->SaveColumns();
     }
     if (!formPath.isEmpty() && !SaveForm(form, formPath, window))
         result = result == 0 ? 1 : result;

@@ -3,6 +3,7 @@
 #include "InvoiceData.h"
 
 #include <QAbstractSlider>
+#include <QIODevice>
 
 #include <memory>
 #include <string>
@@ -39,6 +40,10 @@ public:
     virtual void Select(const std::vector<int>& Positions) = 0;
     virtual void DeleteSelected() = 0;
     virtual void Clear() = 0;
+    // Writes the rows in display order as a comma-separated file: UTF-8 with a byte-order mark,
+    // the headings first, every field followed by a comma, CR LF line ends, fields holding a comma,
+    // a quote or a line break quoted.
+    virtual void Export(QIODevice& Out) = 0;
 
     // Shows the list at ShownWidth x ShownHeight with painting on; off hides it and stops painting.
     virtual void Show(bool On) = 0;

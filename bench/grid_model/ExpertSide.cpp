@@ -26,6 +26,9 @@ public:
 
     void Clear() override { m_Model.Clear(); }
 
+protected:
+    QString CellText(int SourceRow, int Column) const override { return m_Model.Text(SourceRow, Column); }
+
 private:
     InvoiceTableModel m_Model;
 };

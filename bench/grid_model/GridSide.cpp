@@ -1,6 +1,7 @@
 #include "BenchSide.h"
 
 #include "grid/RuzuZiri.h"
+#include "grid/model/Export.h"
 #include "grid/model/NumberParsing.h"
 
 #include <QScrollBar>
@@ -52,6 +53,7 @@ public:
 
     void DeleteSelected() override { m_Grid.DeleteSelected(); }
     void Clear() override { m_Grid.Clear(); }
+    void Export(QIODevice& Out) override { Tarvex::WriteExport(m_Grid.Model(), {}, Out); }
 
     // Shown with Redraw true, as the archive window shows its list once filled.
     void Show(bool On) override

@@ -80,7 +80,7 @@ const QLocale& German()
 
 QString Money(std::int64_t Cents)
 {
-    return German().toString(double(Cents) / 100.0, 'f', 2);
+    return ShownNumber(double(Cents) / 100.0);
 }
 
 } // namespace
@@ -107,7 +107,7 @@ std::vector<InvoiceRow> GenerateRows(int First, int Count)
         cells[Customer] = LastNames()[int(c % 100)] + QLatin1Char(' ') + Trades()[int(c / 100 % 20)]
             + QLatin1Char(' ') + LegalForms()[int(c / 2000)];
         cells[City] = Cities()[int(Draw(i, City) % std::uint64_t(Cities().size()))];
-        cells[Date] = firstDay.addDays(qint64(Draw(i, Date) % 4300)).toString(QStringLiteral("dd.MM.yyyy"));
+        cells[Date] = ShownDate(firstDay.addDays(qint64(Draw(i, Date) % 4300)));
         const std::int64_t net = std::int64_t(Draw(i, Net) % 10000000);
         const std::int64_t vat = (net * 19 + 50) / 100;
         cells[Net] = Money(net);
@@ -138,6 +138,16 @@ double ParseNumber(const QString& Text)
 QDate ParseDate(const QString& Text)
 {
     return QDate::fromString(Text, QStringLiteral("dd.MM.yyyy"));
+}
+
+QString ShownNumber(double Value)
+{
+    return German().toString(Value, 'f', 2);
+}
+
+QString ShownDate(QDate Value)
+{
+    return Value.toString(QStringLiteral("dd.MM.yyyy"));
 }
 
 QString CanonicalNumber(double Value)

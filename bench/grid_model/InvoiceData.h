@@ -33,6 +33,9 @@ bool IsNumberColumn(int Column);
 double ParseNumber(const QString& Text);
 QDate ParseDate(const QString& Text);
 QString CanonicalNumber(double Value);
+// The cell text of a typed value, as the invoice list shows it.
+QString ShownNumber(double Value);
+QString ShownDate(QDate Value);
 QString CanonicalDate(QDate Value);
 
 } // namespace GridBench

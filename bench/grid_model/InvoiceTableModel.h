@@ -114,6 +114,23 @@ public:
         m_GapAt = m_GapSize = 0;
     }
 
+    // The text a cell shows, straight from the column vectors.
+    QString Text(int Row, int Column) const
+    {
+        const size_t r = size_t(Row);
+        switch (Column) {
+        case Invoice: return m_Invoice[r];
+        case Customer: return m_Customer[r];
+        case City: return m_City[r];
+        case Date: return ShownDate(m_Date[r]);
+        case Net: return ShownNumber(m_Net[r]);
+        case Vat: return ShownNumber(m_Vat[r]);
+        case Gross: return ShownNumber(m_Gross[r]);
+        case Status: return m_Status[r];
+        default: return {};
+        }
+    }
+
     void Clear()
     {
         beginResetModel();

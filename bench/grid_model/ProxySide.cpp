@@ -2,8 +2,21 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QTextStream>
 
 namespace GridBench {
+
+namespace {
+
+QString CsvField(const QString& Text)
+{
+    for (const QChar c : Text)
+        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n')
+            return QLatin1Char('"') + QString(Text).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
+    return Text;
+}
+
+} // namespace
 
 void ProxySide::Attach(QAbstractItemModel* Source, std::unique_ptr<QSortFilterProxyModel> Proxy)
 {
@@ -65,6 +78,34 @@ QString ProxySide::KeyAt(int Position, int Column) const
     if (Column == Date)
         return CanonicalDate(value.toDate());
     return value.toString();
+}
+
+QString ProxySide::CellText(int SourceRow, int Column) const
+{
+    const QVariant value = m_Proxy->sourceModel()->index(SourceRow, Column).data();
+    if (IsNumberColumn(Column))
+        return ShownNumber(value.toDouble());
+    if (Column == Date)
+        return ShownDate(value.toDate());
+    return value.toString();
+}
+
+// What a Qt developer writes for a text file: a UTF-8 QTextStream with its byte-order mark.
+void ProxySide::Export(QIODevice& Out)
+{
+    QTextStream stream(&Out);
+    stream.setEncoding(QStringConverter::Utf8);
+    stream.setGenerateByteOrderMark(true);
+    for (int c = 0; c < ColumnCount; ++c)
+        stream << CsvField(HeadingOf(c)) << ',';
+    stream << "\r\n";
+    const int shown = m_Proxy->rowCount();
+    for (int p = 0; p < shown; ++p) {
+        const int row = m_Proxy->mapToSource(m_Proxy->index(p, 0)).row();
+        for (int c = 0; c < ColumnCount; ++c)
+            stream << CsvField(CellText(row, c)) << ',';
+        stream << "\r\n";
+    }
 }
 
 // Rows are selected whole, as the grid selects them, and the columns are as wide as the grid's.

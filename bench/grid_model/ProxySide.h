@@ -21,6 +21,7 @@ public:
     void Select(const std::vector<int>& Positions) override;
     int ShownCount() const override;
     QString KeyAt(int Position, int Column) const override;
+    void Export(QIODevice& Out) override;
 
     void Show(bool On) override;
     void MoveCurrent(int Position) override;
@@ -32,6 +33,8 @@ public:
 protected:
     // Takes the proxy (a plain locale-aware one when none is given) over Source.
     void Attach(QAbstractItemModel* Source, std::unique_ptr<QSortFilterProxyModel> Proxy = {});
+    // The text a cell of the source model shows; here read through the model's data().
+    virtual QString CellText(int SourceRow, int Column) const;
 
     std::unique_ptr<QSortFilterProxyModel> m_Proxy;
     std::unique_ptr<QTableView> m_View; // while shown

@@ -7,7 +7,7 @@
 namespace GridBench {
 
 const QStringList Sides { "grid", "standard", "expert" };
-const QStringList Operations { "Fill", "SortInvoice", "SortGross", "SortDate", "SortStatus", "SortCustomer", "FindItem",
+const QStringList Operations { "Fill", "Export", "SortInvoice", "SortGross", "SortDate", "SortStatus", "SortCustomer", "FindItem",
                                "FilterOn", "FilterOff", "FilterHalf", "FilterHalfShown", "Paint", "RowColSet",
                                "ScrollBarPaint", "FilterHalfShown/10", "RowColSet/10", "RemoveRow", "DeleteSelected", "Clear" };
 

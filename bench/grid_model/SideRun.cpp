@@ -2,6 +2,7 @@
 
 #include "BenchSide.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -37,17 +38,33 @@ qint64 ResidentBytes()
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
 }
 
-// FNV-1a over the keys in display order: equal fingerprints mean equal key sequences.
+// FNV-1a: equal fingerprints mean equal sequences.
+constexpr quint64 FnvStart = 1469598103934665603ull;
+
+quint64 FnvStep(quint64 Hash, quint32 Unit)
+{
+    return (Hash ^ Unit) * 1099511628211ull;
+}
+
+// Over the keys in display order.
 quint64 Fingerprint(const BenchSide& Side, int Column)
 {
-    quint64 hash = 1469598103934665603ull;
+    quint64 hash = FnvStart;
     const int shown = Side.ShownCount();
     for (int p = 0; p < shown; ++p) {
         const QString key = Side.KeyAt(p, Column);
         for (const QChar c : key)
-            hash = (hash ^ c.unicode()) * 1099511628211ull;
-        hash = (hash ^ 0xFFFF) * 1099511628211ull;
+            hash = FnvStep(hash, c.unicode());
+        hash = FnvStep(hash, 0xFFFF);
     }
+    return hash;
+}
+
+quint64 Fingerprint(const QByteArray& Bytes)
+{
+    quint64 hash = FnvStart;
+    for (const char c : Bytes)
+        hash = FnvStep(hash, quint8(c));
     return hash;
 }
 
@@ -183,6 +200,16 @@ public:
             const double seconds = Fill(*m_Side, m_Rows);
             WriteCheck("Fill", QString::number(m_Side->ShownCount()));
             WriteMemory("AfterFill");
+            return seconds;
+        });
+        // Before any sort, so every side writes its rows in the order they came.
+        Add("Export", [this] {
+            QByteArray bytes;
+            bytes.reserve(qsizetype(m_Rows) * 128);
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            const double seconds = Timed([&] { m_Side->Export(buffer); });
+            WriteCheck("Export", QString::number(bytes.size()) + QLatin1Char(':') + QString::number(Fingerprint(bytes), 16));
             return seconds;
         });
         // Invoice numbers are all distinct texts, the states only three: the two ends of text sorting.

@@ -1,6 +1,8 @@
 #include "app/LanguageFile.h"
 
-#include <QFile>
+#include "platform/runtime/WholeFile.h"
+
+#include <QList>
 #include <QStringDecoder>
 
 #include <optional>
@@ -11,6 +13,8 @@ namespace {
 
 const QString KeyPrefix = QStringLiteral("progtxt");
 const QString KeySeparator = QStringLiteral("==");
+// Two thousand slots of text take far less; a larger file is not a language file.
+constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unassigned codes map to
 // themselves, as Windows' own conversion does.
@@ -31,8 +35,17 @@ QString DecodeWindows1252(const QByteArray& bytes)
     return text;
 }
 
-QString DecodeLanguageFile(const QByteArray& bytes)
+// A file that starts with a UTF-16 byte-order mark is UTF-16; nothing when it is not valid UTF-16.
+std::optional<QString> DecodeLanguageFile(const QByteArray& bytes)
 {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(bytes.startsWith("\xFF") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        QString text = utf16(bytes.mid(2));
+        if (utf16.hasError() || bytes.size() % 2 != 0)
+            return std::nullopt;
+        return text;
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     if (utf8.hasError())
@@ -74,15 +87,18 @@ LanguageFileResult LoadLanguageFile(const QString& path, ProgtxtTable& table)
     table.Clear();
     LanguageFileResult result;
 
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        result.Error = QStringLiteral("The language file \"%1\" could not be read: %2").arg(path, file.errorString());
+    const WholeFile file = ReadWholeFile(path, MaxFileSize);
+    if (!file.Error.isEmpty()) {
+        result.Error = QStringLiteral("The language file %1").arg(file.Error);
         return result;
     }
-    const QString text = DecodeLanguageFile(bytes);
+    const std::optional<QString> text = DecodeLanguageFile(file.Bytes);
+    if (!text) {
+        result.Error = QStringLiteral("The language file \"%1\" starts as UTF-16 but is not valid UTF-16").arg(path);
+        return result;
+    }
 
-    for (QStringView line : QStringView(text).split(u'\n')) {
+    for (QStringView line : QStringView(*text).split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.trimmed().isEmpty())

@@ -19,7 +19,7 @@ void SymbolEngine::Scan::Release()
 QVariant SymbolEngine::ExpressionResolver(const QString& Expression, int& SymbolReaded, bool& IsError,
                                           int ExitNodeIndex, QVariant& ParentSymbol)
 {
-    if (ExitNodeIndex < -1 || ExitNodeIndex >= int(m_ExitNodes.size())) {
+    if (ExitNodeIndex < -1 || ExitNodeIndex >= int(m_Tables->ExitNodes.size())) {
         IsError = true;
         return {};
     }
@@ -35,6 +35,7 @@ QVariant SymbolEngine::ExpressionResolver(const QString& Expression, int& Symbol
 SymbolEngine::Resolution::Resolution(SymbolEngine& engine, Scan& scan, const QString& expression, bool& isError,
                                      QVariant& parentSymbol)
     : m_Engine(engine)
+    , m_Tables(engine.m_Tables)
     , m_Scan(scan)
     , m_Text(expression)
     , m_IsError(isError)
@@ -71,7 +72,7 @@ QVariant SymbolEngine::Resolution::Run(int exitNodeIndex, int& symbolReaded)
 SymbolEngine::Resolution::Step SymbolEngine::Resolution::ScanAt(Level& level, qsizetype& levelEnd)
 {
     const qsizetype length = m_Text.size();
-    const Symbol* exit = level.ExitNode >= 0 ? &m_Engine.m_ExitNodes[level.ExitNode] : nullptr;
+    const Symbol* exit = level.ExitNode >= 0 ? &m_Tables->ExitNodes[level.ExitNode] : nullptr;
     char16_t folded = 0;
     const qsizetype at = level.Position = NextPossibleSymbol(level, exit, folded);
     if (at >= length) {
@@ -82,7 +83,7 @@ SymbolEngine::Resolution::Step SymbolEngine::Resolution::ScanAt(Level& level, qs
         levelEnd = at + exit->Text.size();
         return StoreOperand(level, at, true) ? Step::LevelDone : Step::Failed;
     }
-    if (const Candidate* match = m_Engine.FirstMatch(m_Text, at, folded))
+    if (const Candidate* match = m_Tables->FirstMatch(m_Text, at, folded))
         return TakeSymbol(level, at, *match);
     if (at < length - 1) {
         level.Position = at + 1;
@@ -102,7 +103,7 @@ qsizetype SymbolEngine::Resolution::NextPossibleSymbol(const Level& level, const
     qsizetype at = level.Position;
     for (; at < length; ++at) {
         folded = Fold(m_Text[at].unicode());
-        if (at == length - 1 || !m_Engine.CandidatesFor(folded).empty()
+        if (at == length - 1 || !m_Tables->CandidatesFor(folded).empty()
             || (exit && (exit->SurrogateFirst || exit->FoldedFirst == folded)))
             break;
     }
@@ -111,7 +112,7 @@ qsizetype SymbolEngine::Resolution::NextPossibleSymbol(const Level& level, const
 
 SymbolEngine::Resolution::Step SymbolEngine::Resolution::TakeSymbol(Level& level, qsizetype at, const Candidate& match)
 {
-    const qsizetype next = at + m_Engine.TableOf(match.Kind)[match.Index].Text.size();
+    const qsizetype next = at + m_Tables->TableOf(match.Kind)[match.Index].Text.size();
     if (match.Kind == SymbolKind::Enter) {
         if (!StoreOperand(level, at, false))
             return Step::Failed;
@@ -124,7 +125,7 @@ SymbolEngine::Resolution::Step SymbolEngine::Resolution::TakeSymbol(Level& level
     }
     if (!StoreOperand(level, at, true))
         return Step::Failed;
-    if (match.Kind == SymbolKind::Break && !StoreToken(level, QVariant(m_Engine.m_BreakSymbols[match.Index].Text)))
+    if (match.Kind == SymbolKind::Break && !StoreToken(level, QVariant(m_Tables->BreakSymbols[match.Index].Text)))
         return Step::Failed;
     level.Position = level.OperandStart = next;
     return Step::Next;

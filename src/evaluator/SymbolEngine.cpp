@@ -30,6 +30,7 @@ char16_t SymbolEngine::Fold(char16_t unit)
 
 SymbolEngine::SymbolEngine(QObject* parent)
     : QObject(parent)
+    , m_Tables(std::make_shared<const Tables>())
     , m_Scan(std::make_unique<Scan>())
 {
 }
@@ -51,11 +52,11 @@ SymbolEngine::SymbolTable SymbolEngine::MakeTable(const QStringList& symbols)
     return table;
 }
 
-void SymbolEngine::RebuildCandidates()
+void SymbolEngine::Tables::RebuildCandidates()
 {
-    for (Candidates& candidates : m_AsciiCandidates)
+    for (Candidates& candidates : AsciiCandidates)
         candidates.clear();
-    m_OtherCandidates.clear();
+    OtherCandidates.clear();
     for (SymbolKind kind : { SymbolKind::Break, SymbolKind::Enter, SymbolKind::Non }) {
         const SymbolTable& table = TableOf(kind);
         for (std::size_t i = 0; i < table.size(); ++i) {
@@ -63,45 +64,54 @@ void SymbolEngine::RebuildCandidates()
             if (symbol.Text.isEmpty())
                 continue;
             const bool ascii = !symbol.SurrogateFirst && symbol.FoldedFirst < 128;
-            (ascii ? m_AsciiCandidates[symbol.FoldedFirst] : m_OtherCandidates).push_back({ kind, int(i) });
+            (ascii ? AsciiCandidates[symbol.FoldedFirst] : OtherCandidates).push_back({ kind, int(i) });
         }
     }
 }
 
-const SymbolEngine::Candidates& SymbolEngine::CandidatesFor(char16_t foldedUnit) const
+const SymbolEngine::Candidates& SymbolEngine::Tables::CandidatesFor(char16_t foldedUnit) const
 {
-    return foldedUnit < 128 ? m_AsciiCandidates[foldedUnit] : m_OtherCandidates;
+    return foldedUnit < 128 ? AsciiCandidates[foldedUnit] : OtherCandidates;
 }
 
-const SymbolEngine::SymbolTable& SymbolEngine::TableOf(SymbolKind kind) const
+const SymbolEngine::SymbolTable& SymbolEngine::Tables::TableOf(SymbolKind kind) const
 {
     switch (kind) {
-    case SymbolKind::Break: return m_BreakSymbols;
-    case SymbolKind::Enter: return m_EnterNodes;
-    default: return m_NonSymbols;
+    case SymbolKind::Break: return BreakSymbols;
+    case SymbolKind::Enter: return EnterNodes;
+    default: return NonSymbols;
     }
+}
+
+// Changes a copy, so that a scan still holding the current set keeps reading it unchanged.
+template <typename Change>
+void SymbolEngine::ChangeTables(Change change)
+{
+    auto tables = std::make_shared<Tables>(*m_Tables);
+    change(*tables);
+    tables->RebuildCandidates();
+    m_Tables = std::move(tables);
 }
 
 void SymbolEngine::SetBreakSymbols(const QStringList& UserDefinedSymbols)
 {
-    m_BreakSymbols = MakeTable(UserDefinedSymbols);
-    RebuildCandidates();
+    ChangeTables([&](Tables& tables) { tables.BreakSymbols = MakeTable(UserDefinedSymbols); });
 }
 
 bool SymbolEngine::SetNodeSymbols(const QStringList& UserDefinedEnterNode, const QStringList& UserDefinedExitNode)
 {
     if (UserDefinedEnterNode.size() != UserDefinedExitNode.size())
         return false;
-    m_EnterNodes = MakeTable(UserDefinedEnterNode);
-    m_ExitNodes = MakeTable(UserDefinedExitNode);
-    RebuildCandidates();
+    ChangeTables([&](Tables& tables) {
+        tables.EnterNodes = MakeTable(UserDefinedEnterNode);
+        tables.ExitNodes = MakeTable(UserDefinedExitNode);
+    });
     return true;
 }
 
 void SymbolEngine::SetNonSymbols(const QStringList& UserDefinedNonSymbols)
 {
-    m_NonSymbols = MakeTable(UserDefinedNonSymbols);
-    RebuildCandidates();
+    ChangeTables([&](Tables& tables) { tables.NonSymbols = MakeTable(UserDefinedNonSymbols); });
 }
 
 // An empty table entry never matches: matching it would advance by nothing and scan forever.
@@ -115,7 +125,7 @@ bool SymbolEngine::Matches(const Symbol& symbol, QStringView text, qsizetype at,
     return EqualIgnoringCase(text.sliced(at, length), symbol.Text);
 }
 
-const SymbolEngine::Candidate* SymbolEngine::FirstMatch(QStringView text, qsizetype at, char16_t foldedUnit) const
+const SymbolEngine::Candidate* SymbolEngine::Tables::FirstMatch(QStringView text, qsizetype at, char16_t foldedUnit) const
 {
     for (const Candidate& candidate : CandidatesFor(foldedUnit)) {
         if (Matches(TableOf(candidate.Kind)[candidate.Index], text, at, foldedUnit))

@@ -69,26 +69,34 @@ private:
         int Index {}; // entry of the table of that kind
     };
     using Candidates = std::vector<Candidate>;
+    // All symbol tables with their lookup by first unit. A scan holds the set it started with, so a
+    // handler that changes the tables during a scan changes them for the next scan only.
+    struct Tables {
+        SymbolTable BreakSymbols; // set by SetBreakSymbols; empty entries never match
+        SymbolTable EnterNodes;   // opening symbols; entry i pairs with ExitNodes entry i
+        SymbolTable ExitNodes;    // closing symbols
+        SymbolTable NonSymbols;   // set by SetNonSymbols
+        // The break, opening and non-symbols that may start at a unit, in the order they are tested,
+        // by the unit's folded value; most positions of a text have none and are passed over at once.
+        std::array<Candidates, 128> AsciiCandidates;
+        Candidates OtherCandidates; // symbols whose folded first unit is not ASCII
+
+        void RebuildCandidates();
+        const Candidates& CandidatesFor(char16_t foldedUnit) const;
+        const SymbolTable& TableOf(SymbolKind kind) const;
+        const Candidate* FirstMatch(QStringView text, qsizetype at, char16_t foldedUnit) const;
+    };
     struct Scan;
     class Resolution;
 
     static SymbolTable MakeTable(const QStringList& symbols);
-    void RebuildCandidates();
-    const Candidates& CandidatesFor(char16_t foldedUnit) const;
-    const SymbolTable& TableOf(SymbolKind kind) const;
-    const Candidate* FirstMatch(QStringView text, qsizetype at, char16_t foldedUnit) const;
+    template <typename Change>
+    void ChangeTables(Change change);
     static bool Matches(const Symbol& symbol, QStringView text, qsizetype at, char16_t foldedUnit);
     static bool EqualIgnoringCase(QStringView text, QStringView symbol);
     static char16_t Fold(char16_t unit);
 
-    SymbolTable m_BreakSymbols; // set by SetBreakSymbols; empty entries never match
-    SymbolTable m_EnterNodes;   // opening symbols; entry i pairs with m_ExitNodes entry i
-    SymbolTable m_ExitNodes;    // closing symbols
-    SymbolTable m_NonSymbols;   // set by SetNonSymbols
-    // The break, opening and non-symbols that may start at a unit, in the order they are tested,
-    // by the unit's folded value; most positions of a text have none and are passed over at once.
-    std::array<Candidates, 128> m_AsciiCandidates;
-    Candidates m_OtherCandidates; // symbols whose folded first unit is not ASCII
+    std::shared_ptr<const Tables> m_Tables; // replaced whole by each Set...; never null
     std::unique_ptr<Scan> m_Scan; // per-level storage kept between calls; null while a call runs
 };
 

@@ -46,6 +46,7 @@ private:
     QVariant& ParentOf(std::size_t depth);
 
     SymbolEngine& m_Engine;
+    const std::shared_ptr<const Tables> m_Tables; // the tables as they were when the call began
     Scan& m_Scan;
     QStringView m_Text;
     bool& m_IsError;         // the caller's flag, also each Finalize handler's ReportError

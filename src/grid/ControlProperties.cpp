@@ -106,9 +106,12 @@ void RuzuZiri::EditTrigger(int New_EditTrigger)
     SetProperty(m_EditTrigger, New_EditTrigger, QStringLiteral("EditTrigger"), After::Store);
 }
 
+// The window's state and the key-press flag are saved under one key, the flag last; were the flag
+// left behind, a grid disabled at design time would come back enabled.
 void RuzuZiri::Enabled(bool New_Enabled)
 {
     setEnabled(New_Enabled);
+    m_Enabled = New_Enabled;
     emit PropertyChanged(QStringLiteral("Enabled"));
 }
 

@@ -5,12 +5,16 @@ namespace Tarvex {
 RuzuZiri::RuzuZiri(QWidget* parent)
     : UserControl(parent)
 {
+    Initialize();
     ApplyTheme();
     CalcMetrics();
     AttachScrollBars();
 }
 
-RuzuZiri::~RuzuZiri() = default;
+RuzuZiri::~RuzuZiri()
+{
+    Terminate();
+}
 
 // The look a cell has before anything was set on it: the control's own colours and font.
 CellLook RuzuZiri::ControlLook() const

@@ -25,7 +25,10 @@
 //   Grid state .................... EditPending, hWnd, Rows, MouseCol, MouseRow, RowFirstVisible, ...
 //                                   (ControlProperties.cpp); VisibleHeight, VisibleWidth (view/Metrics.cpp)
 //   Number parsing ................ rVal (model/NumberParsing.cpp)
+//   Export and column arrangement . ExportGrid, ColOrder*, ColWidths*  (Export.cpp, ColumnStore.cpp,
+//                                   model/Export.cpp, model/ColumnStore.cpp)
 //   Storage ....................... Model(): the records, read-only
+//   Lifecycle and persistence ..... InitProperties, ReadProperties, WriteProperties  (Persistence.cpp)
 //   Private: shared helpers, sorting helpers, scroll bars, refresh request, metrics, current cell,
 //            navigation, instance fields
 //
@@ -64,10 +67,14 @@
 #include <unordered_map>
 #include <vector>
 
+class QLineEdit;
+
 namespace Tarvex {
 
 struct CellSpot;
 struct PaintPass;
+class PictureBox;
+class PropertyBag;
 
 class RuzuZiri : public UserControl {
     Q_OBJECT
@@ -365,7 +372,7 @@ public:
     void Font(const QFont& New_Font);
     QFont FontHeader() const { return m_FontHeader; }
     void FontHeader(const QFont& New_FontHeader);
-    // 0 horizontal, 1 vertical, 2 both, 3 none.
+    // 0 none, 1 both, 2 vertical only, 3 horizontal only (what the painter draws for each).
     int GridLines() const { return m_GridLines; }
     void GridLines(int New_GridLines);
     int GridLineWidth() const { return m_GridLineWidth; }
@@ -461,9 +468,32 @@ public:
     // The grid's own tolerant reading of a text as a number, offered to hosts as well.
     static double rVal(const QString& vString) { return Tarvex::rVal(vString); }
 
+    // ---- Export and column arrangement -------------------------------------------------------
+    // Writes the grid to <desktop>/<strGridName>.csv and offers to open it; reports through MsgBox.
+    void ExportGrid(const QString& strGridName, bool vbVisibleColsOnly = false, bool vbVisibleRowsOnly = false,
+                    bool vbBooleanAsText = false);
+    // The display order and the widths of the columns in the per-user settings store, in the
+    // section UniqueGridName of the application's name. A stored order of another column set, or
+    // one that does not name each column once, is ignored. ColOrderRestore shows the columns in
+    // creation order again; its argument is not used.
+    void ColOrderSave(const QString& UniqueGridName);
+    void ColOrderLoad(const QString& UniqueGridName);
+    void ColOrderRestore(const QString& UniqueGridName);
+    void ColWidthsSave(const QString& UniqueGridName);
+    void ColWidthsLoad(const QString& UniqueGridName);
+
     // ---- Storage -----------------------------------------------------------------------------
     // The records, read-only: for tests that check their invariants and for diagnostics.
     const GridModel& Model() const { return m_Model; }
+
+    // ---- Lifecycle and persistence -----------------------------------------------------------
+    // The design-time settings in the host's property bag (Persistence.cpp). A new control placed
+    // by a host gets InitProperties, a restored one ReadProperties; both leave painting off until
+    // the host turns Redraw on. Only in run mode (UserMode) does a loaded grid get its scroll bars.
+    static inline const QString ControlType = QStringLiteral("Tarvex.RuzuZiri");
+    void InitProperties() override;
+    void ReadProperties(PropertyBag& PropBag) override;
+    void WriteProperties(PropertyBag& PropBag) override;
 
 private:
     // ---- Shared helpers ----------------------------------------------------------------------
@@ -557,6 +587,9 @@ private:
     bool IsNavigableRow(int Position, qint16 IgnoreMask) const;
     bool IsNavigableCol(int Position) const;
 
+    // ---- Export and column arrangement (private) ---------------------------------------------
+    void OpenExportedFile(const QString& Path);
+
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     void RefreshIfRedraw();
     void CalcMetrics();
@@ -608,7 +641,7 @@ private:
     bool BeginPaint(bool Paint);
     void PrepareColors(PaintPass& pass);
     void ClearSurface(PaintPass& pass);
-    void PaintEmptyGrid(PaintPass& pass);
+    void PaintEmptyGrid();
     void ChooseVisibleRows(PaintPass& pass);
     void KeepCurrentRowInView(PaintPass& pass);
     void MeasureRowNumbers(PaintPass& pass);
@@ -726,7 +759,7 @@ private:
     bool m_FocusRowHighlightKeepTextForecolor { false }; // highlighted text keeps its own colour
     QFont m_Font { AmbientFont() };       // cell text; also the window's font
     QFont m_FontHeader { AmbientFont() }; // caption and header text
-    int m_GridLines { 1 };                // 0 horizontal, 1 vertical, 2 both, 3 none
+    int m_GridLines { 1 };                // 0 none, 1 both, 2 vertical, 3 horizontal
     int m_GridLineWidth { 1 };            // pixels
     QPointer<Tarvex::ImageList> m_ImageList; // row and cell images; empty = none
     qint16 m_ParentScaleMode { 1 };       // the host's scale mode when the image list came
@@ -755,6 +788,24 @@ private:
     int m_DragTargetCol { -1 };           //   -1 = none (set by the mouse input)
     bool m_DragSelect { false };          // the mouse button is held down on a cell (set by the mouse input)
     int m_DownRow { -1 };                 //   row position of that press; -1 = none
+
+    // ---- Lifecycle and persistence (Persistence.cpp) ------------------------------------------
+    struct PersistedProperty;
+    // The saved keys after the two fonts, in the order they are written.
+    static const std::vector<PersistedProperty>& PersistedProperties();
+    void Initialize();
+    void Terminate();
+    void ApplyWindowSettings();
+    void ApplyUserMode();
+    void TakeTipFont();
+    QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens
+    PictureBox* picToolTip { nullptr };   // the hover tip's own window; hidden until a tip shows
+    bool m_Enabled { true };              // the key-press handler's enabled flag, saved as "Enabled"
+    bool m_English { false };             // the user's language is English
+    bool m_IsXP { true };                 // a current system: visual styles and theme changes exist
+    bool m_TipFontBold { false };         // the control font's look at creation and load, which the hover tip takes
+    bool m_TipFontItalic { false };
+    QString m_TipFontName;
 
     // ---- Scroll bars ---------------------------------------------------------------------------
     QWidget* m_hWndScroll { nullptr };    // surface whose bars are driven; null until SBAttach

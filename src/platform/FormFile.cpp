@@ -1,15 +1,11 @@
 #include "platform/FormFile.h"
 
-#include "platform/VariantTypes.h"
+#include "platform/FormFileSyntax.h"
+#include "platform/runtime/WholeFile.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <limits>
 #include <optional>
 
 namespace Tarvex {
@@ -18,132 +14,43 @@ namespace {
 // Far more than any window's controls need; a larger file is not a form file.
 constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
 
-// Characters that a quoted text writes as a backslash and a letter.
-constexpr std::array<std::pair<char16_t, char16_t>, 5> Escapes { {
-    { u'"', u'"' }, { u'\\', u'\\' }, { u'\n', u'n' }, { u'\r', u'r' }, { u'\t', u't' } } };
-
-QString Quoted(const QString& Text)
-{
-    QString result = QStringLiteral("\"");
-    for (const QChar c : Text) {
-        const auto escape = std::find_if(Escapes.begin(), Escapes.end(), [c](const auto& pair) { return pair.first == c; });
-        if (escape != Escapes.end())
-            result += QLatin1Char('\\') + QChar(escape->second);
-        else
-            result += c;
-    }
-    return result + QLatin1Char('"');
-}
-
-// The text inside the quotes, or nothing when a quote is missing, stray or an escape is unknown.
-std::optional<QString> Unquoted(const QString& Text)
-{
-    if (Text.size() < 2 || !Text.startsWith(QLatin1Char('"')) || !Text.endsWith(QLatin1Char('"')))
-        return std::nullopt;
-    QString result;
-    for (qsizetype i = 1; i < Text.size() - 1; ++i) {
-        const QChar c = Text[i];
-        if (c == QLatin1Char('"'))
-            return std::nullopt;
-        if (c != QLatin1Char('\\')) {
-            result += c;
-            continue;
-        }
-        if (++i >= Text.size() - 1)
-            return std::nullopt;
-        const QChar letter = Text[i];
-        const auto escape = std::find_if(Escapes.begin(), Escapes.end(), [letter](const auto& pair) { return pair.second == letter; });
-        if (escape == Escapes.end())
-            return std::nullopt;
-        result += QChar(escape->first);
-    }
-    return result;
-}
-
-QString ValueText(const QVariant& Value)
-{
-    switch (Value.metaType().id()) {
-    case QMetaType::Bool:
-        return Value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::Double:
-    case QMetaType::Float: {
-        const double number = Value.toDouble();
-        if (!std::isfinite(number))
-            return Quoted(Value.toString());
-        QString text = QString::number(number, 'g', 17);
-        if (!text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('e')))
-            text += QLatin1String(".0");
-        return text;
-    }
-    default:
-        return IsIntegerType(Value.metaType().id()) ? Value.toString() : Quoted(Value.toString());
-    }
-}
-
-std::optional<QVariant> ParseValue(const QString& Text)
-{
-    if (Text.startsWith(QLatin1Char('"'))) {
-        if (const std::optional<QString> text = Unquoted(Text))
-            return QVariant(*text);
-        return std::nullopt;
-    }
-    if (Text == QLatin1String("True"))
-        return QVariant(true);
-    if (Text == QLatin1String("False"))
-        return QVariant(false);
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
-    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-    bool ok = false;
-    if (wholeNumber.match(Text).hasMatch()) {
-        const qlonglong value = Text.toLongLong(&ok);
-        if (!ok) {
-            const qulonglong large = Text.toULongLong(&ok);
-            return ok ? std::optional<QVariant>(QVariant(large)) : std::nullopt;
-        }
-        if (value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
-            return QVariant(int(value));
-        return QVariant(value);
-    }
-    if (number.match(Text).hasMatch()) {
-        const double value = Text.toDouble(&ok);
-        if (ok && std::isfinite(value))
-            return QVariant(value);
-    }
-    return std::nullopt;
-}
-
-bool IsPropertyName(const QString& Name)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9_.]*$"));
-    return pattern.match(Name).hasMatch();
-}
-
 QString Shortened(const QString& Line)
 {
     return Line.size() <= 60 ? Line : Line.left(57) + QLatin1String("...");
+}
+
+// The two words of a well-formed header; any other count means a broken one.
+QStringList HeaderWords(const QString& Line)
+{
+    if (Line.size() < 2 || !Line.endsWith(QLatin1Char(']')))
+        return {};
+    const QStringView inside = QStringView(Line).sliced(1, Line.size() - 2);
+    // Headers written before names could be quoted are plain words, even where one starts with a quote.
+    if (const std::optional<QStringList> words = FormFileSyntax::SectionWords(inside))
+        return *words;
+    return inside.toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 } // namespace
 
 FormFile::Section* FormFile::FindSection(const QString& ControlType, const QString& ControlName)
 {
-    const auto found = std::find_if(m_Sections.begin(), m_Sections.end(),
-        [&](const Section& section) { return section.Type == ControlType && section.Name == ControlName; });
-    return found == m_Sections.end() ? nullptr : &*found;
+    const auto found = m_SectionIndex.constFind(SectionKey { ControlType, ControlName });
+    return found == m_SectionIndex.constEnd() ? nullptr : &m_Sections[*found];
 }
 
 PropertyBag& FormFile::Bag(const QString& ControlType, const QString& ControlName)
 {
     if (Section* section = FindSection(ControlType, ControlName))
         return section->Bag;
+    m_SectionIndex.insert(SectionKey { ControlType, ControlName }, m_Sections.size());
     m_Sections.push_back(Section { ControlType, ControlName, {} });
     return m_Sections.back().Bag;
 }
 
 bool FormFile::Contains(const QString& ControlType, const QString& ControlName) const
 {
-    return std::any_of(m_Sections.begin(), m_Sections.end(),
-        [&](const Section& section) { return section.Type == ControlType && section.Name == ControlName; });
+    return m_SectionIndex.contains(SectionKey { ControlType, ControlName });
 }
 
 const QStringList& FormFile::Problems() const { return m_Problems; }
@@ -151,16 +58,18 @@ const QStringList& FormFile::Problems() const { return m_Problems; }
 bool FormFile::Load(const QString& Path)
 {
     m_Problems.clear();
-    QFile file(Path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_Problems.append(QStringLiteral("%1 cannot be read: %2").arg(Path, file.errorString()));
+    const WholeFile file = ReadWholeFile(Path, MaxFileSize);
+    if (!file.Error.isEmpty()) {
+        m_Problems.append(file.Error);
         return false;
     }
-    if (file.size() > MaxFileSize) {
-        m_Problems.append(QStringLiteral("%1 is too large for a form file").arg(Path));
-        return false;
-    }
-    FromText(QString::fromUtf8(file.readAll()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(file.Bytes);
+    if (utf8.hasError())
+        m_Problems.append(QStringLiteral("\"%1\" is not valid UTF-8; what is not was read as replacement characters").arg(Path));
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    FromText(text);
     return true;
 }
 
@@ -181,60 +90,111 @@ void FormFile::ReadLine(int Number, const QString& Line, Section*& Current)
     };
     if (Line.isEmpty() || Line.startsWith(QLatin1Char('#')))
         return;
-    if (Line.startsWith(QLatin1Char('['))) {
-        Current = nullptr;
-        const QStringList words = Line.mid(1, Line.size() - 2).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (!Line.endsWith(QLatin1Char(']')) || words.size() != 2) {
-            problem(QStringLiteral("a section needs a control type and a name; skipped with its keys"));
-            return;
-        }
-        if (FindSection(words[0], words[1]))
-            problem(QStringLiteral("the control appears twice; its keys are merged"));
-        Bag(words[0], words[1]);
-        Current = FindSection(words[0], words[1]);
+    if (Line.startsWith(QLatin1Char('[')))
+        ReadSectionHeader(Line, Current, problem);
+    else
+        ReadProperty(Line, Current, problem);
+}
+
+void FormFile::ReadSectionHeader(const QString& Line, Section*& Current, const std::function<void(const QString&)>& Problem)
+{
+    Current = nullptr;
+    const QStringList words = HeaderWords(Line);
+    if (words.size() != 2) {
+        Problem(QStringLiteral("a section needs a control type and a name; skipped with its keys"));
         return;
     }
-    const qsizetype equals = Line.indexOf(QLatin1Char('='));
+    if (FindSection(words[0], words[1]))
+        Problem(QStringLiteral("the control appears twice; its keys are merged"));
+    Bag(words[0], words[1]);
+    Current = FindSection(words[0], words[1]);
+}
+
+void FormFile::ReadProperty(const QString& Line, Section* Current, const std::function<void(const QString&)>& Problem)
+{
+    std::optional<QString> name;
+    qsizetype equals = -1;
+    if (Line.startsWith(QLatin1Char('"'))) {
+        qsizetype end = 0;
+        name = FormFileSyntax::ReadQuoted(Line, end);
+        while (end < Line.size() && Line[end].isSpace())
+            ++end;
+        equals = end < Line.size() && Line[end] == QLatin1Char('=') ? end : -1;
+    } else {
+        equals = Line.indexOf(QLatin1Char('='));
+        if (equals >= 0 && FormFileSyntax::IsBarePropertyName(Line.left(equals).trimmed()))
+            name = Line.left(equals).trimmed();
+    }
     if (equals < 0) {
-        problem(QStringLiteral("not a \"Name = value\" line; skipped"));
+        Problem(QStringLiteral("not a \"Name = value\" line; skipped"));
         return;
     }
     if (!Current) {
-        problem(QStringLiteral("no control section above it; skipped"));
+        Problem(QStringLiteral("no control section above it; skipped"));
         return;
     }
-    const QString name = Line.left(equals).trimmed();
-    if (!IsPropertyName(name)) {
-        problem(QStringLiteral("not a property name; skipped"));
+    if (!name) {
+        Problem(QStringLiteral("not a property name; skipped"));
         return;
     }
-    const std::optional<QVariant> value = ParseValue(Line.mid(equals + 1).trimmed());
+    const std::optional<QVariant> value = FormFileSyntax::ParseValue(Line.mid(equals + 1).trimmed());
     if (!value) {
-        problem(QStringLiteral("the value is not a quoted text, a number, True or False; skipped"));
+        Problem(QStringLiteral("the value is not a quoted text, a number, True or False; skipped"));
         return;
     }
-    if (Current->Bag.Contains(name))
-        problem(QStringLiteral("the property appears twice; the later value is kept"));
-    Current->Bag.WriteProperty(name, *value);
+    if (Current->Bag.Contains(*name))
+        Problem(QStringLiteral("the property appears twice; the later value is kept"));
+    Current->Bag.WriteProperty(*name, *value);
 }
 
 QString FormFile::ToText() const
 {
     QString text = QStringLiteral("# Design-time properties of the window's controls; values equal to their defaults are left out.\n");
     for (const Section& section : m_Sections) {
-        text += QStringLiteral("\n[%1 %2]\n").arg(section.Type, section.Name);
-        for (const auto& [name, value] : section.Bag.Entries())
-            text += QStringLiteral("%1 = %2\n").arg(name, ValueText(value));
+        text += QStringLiteral("\n[%1 %2]\n").arg(FormFileSyntax::SectionWord(section.Type), FormFileSyntax::SectionWord(section.Name));
+        for (const auto& [name, value] : section.Bag.Entries()) {
+            if (const std::optional<QString> valueText = FormFileSyntax::ValueText(value))
+                text += FormFileSyntax::PropertyName(name) + QLatin1String(" = ") + *valueText + QLatin1Char('\n');
+        }
     }
     return text;
 }
 
+QStringList FormFile::Unwritable() const
+{
+    QStringList problems;
+    for (const Section& section : m_Sections) {
+        for (const auto& [name, value] : section.Bag.Entries()) {
+            if (!FormFileSyntax::ValueText(value))
+                problems.append(QStringLiteral("\"%1\" of %2 %3 holds a %4, which a form file cannot hold")
+                                    .arg(name, section.Type, section.Name,
+                                         QString::fromLatin1(value.isValid() ? value.metaType().name() : "value that is not set")));
+        }
+    }
+    return problems;
+}
+
+// Every byte must reach the disk before the new file takes the old one's place.
 bool FormFile::Save(const QString& Path)
 {
-    m_Problems.clear();
+    m_Problems = Unwritable();
+    if (!m_Problems.isEmpty())
+        return false;
+    const QByteArray bytes = ToText().toUtf8();
     QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ToText().toUtf8()) < 0 || !file.commit()) {
-        m_Problems.append(QStringLiteral("%1 cannot be written: %2").arg(Path, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_Problems.append(QStringLiteral("\"%1\" cannot be written: %2").arg(Path, file.errorString()));
+        return false;
+    }
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        m_Problems.append(QStringLiteral("\"%1\" cannot be written: only %2 of %3 bytes were written (%4)")
+                              .arg(Path).arg(std::max<qint64>(written, 0)).arg(bytes.size()).arg(file.errorString()));
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        m_Problems.append(QStringLiteral("\"%1\" cannot be written: %2").arg(Path, file.errorString()));
         return false;
     }
     return true;

@@ -93,8 +93,9 @@ int DefaultMsgBoxAnswer(int Buttons)
 int MsgBox(const QString& Prompt, int Buttons, const QString& Title)
 {
     const QString title = Title.isEmpty() ? QCoreApplication::applicationName() : Title;
-    if (Handler())
-        return Handler()(Prompt, Buttons, title);
+    // A copy, since a handler may replace itself while it answers.
+    if (const MsgBoxHandler handler = Handler())
+        return handler(Prompt, Buttons, title);
     return ShowMessageBox(Prompt, Buttons, title);
 }
 

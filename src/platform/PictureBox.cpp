@@ -5,32 +5,10 @@
 #include <algorithm>
 
 namespace Tarvex {
-namespace {
-
-int ButtonCode(Qt::MouseButton Button)
-{
-    switch (Button) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return MouseButton::Middle;
-    default:
-        return 0;
-    }
-}
-
-int ShiftCode(Qt::KeyboardModifiers Modifiers)
-{
-    return (Modifiers & Qt::ShiftModifier ? ShiftKey::Shift : 0) | (Modifiers & Qt::ControlModifier ? ShiftKey::Ctrl : 0)
-        | (Modifiers & Qt::AltModifier ? ShiftKey::Alt : 0);
-}
-
-} // namespace
 
 PictureBox::PictureBox(QWidget* Parent)
     : Surface(Parent)
+    , m_Clicks(*this, 1, SignalsOf(this))
 {
 }
 
@@ -41,9 +19,16 @@ void PictureBox::Move(int Left, int Top, int Width, int Height)
 
 void PictureBox::mousePressEvent(QMouseEvent* Event)
 {
-    const Tarvex::Scale scale { ScaleMode() };
-    emit MouseDown(ButtonCode(Event->button()), ShiftCode(Event->modifiers()), scale.FromPixels(Event->position().x()),
-        scale.FromPixels(Event->position().y()));
+    m_Clicks.PixelsToScale(Tarvex::Scale { ScaleMode() }.FromPixels(1));
+    m_Clicks.Press(*Event);
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* Event) { m_Clicks.DoublePress(*Event); }
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* Event)
+{
+    m_Clicks.PixelsToScale(Tarvex::Scale { ScaleMode() }.FromPixels(1));
+    m_Clicks.Release(*Event);
 }
 
 } // namespace Tarvex

@@ -1,22 +1,11 @@
 #pragma once
 
+#include "platform/MouseEvents.h"
 #include "platform/Surface.h"
 
 namespace Tarvex {
 
-// Mouse buttons and shift keys as the mouse events report them.
-namespace MouseButton {
-constexpr int Left = 1;
-constexpr int Right = 2;
-constexpr int Middle = 4;
-} // namespace MouseButton
-namespace ShiftKey {
-constexpr int Shift = 1;
-constexpr int Ctrl = 2;
-constexpr int Alt = 4;
-} // namespace ShiftKey
-
-// A constituent picture box: a drawing surface placed on a user control, reporting presses.
+// A constituent picture box: a drawing surface placed on a user control, reporting the mouse.
 class PictureBox : public Surface {
     Q_OBJECT
 public:
@@ -28,9 +17,17 @@ public:
 signals:
     // X and Y in the picture box's scale.
     void MouseDown(int Button, int Shift, double X, double Y);
+    void MouseUp(int Button, int Shift, double X, double Y);
+    void Click();
+    void DblClick();
 
 protected:
     void mousePressEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+
+private:
+    ClickSequence m_Clicks; // presses and releases to the events above
 };
 
 } // namespace Tarvex

@@ -2,6 +2,7 @@
 
 #include "platform/VariantTypes.h"
 
+#include <QFont>
 #include <QMetaType>
 
 #include <algorithm>
@@ -63,6 +64,15 @@ std::optional<long double> NumberOf(const QVariant& Value)
     return std::nullopt;
 }
 
+// A font comes back from a file as the text it was saved as.
+std::optional<QVariant> FontOf(const QVariant& Stored)
+{
+    QFont font;
+    if (Stored.metaType().id() != QMetaType::QString || !font.fromString(Stored.toString()))
+        return std::nullopt;
+    return QVariant(font);
+}
+
 // The stored value in the type of the default, when that loses nothing but a fraction of a
 // number read into an integer (rounded, as the platform assigns a number to an integer).
 std::optional<QVariant> Coerce(const QVariant& Stored, const QVariant& Default)
@@ -71,6 +81,8 @@ std::optional<QVariant> Coerce(const QVariant& Stored, const QVariant& Default)
     const int targetId = target.id();
     if (Stored.metaType() == target)
         return Stored;
+    if (targetId == QMetaType::QFont)
+        return FontOf(Stored);
     if (targetId == QMetaType::QString) {
         if (Stored.metaType().id() == QMetaType::Bool)
             return QVariant(Stored.toBool() ? QStringLiteral("True") : QStringLiteral("False"));
@@ -103,7 +115,8 @@ std::optional<QVariant> Coerce(const QVariant& Stored, const QVariant& Default)
 
 std::vector<std::pair<QString, QVariant>>::iterator PropertyBag::Find(const QString& Name)
 {
-    return std::find_if(m_Entries.begin(), m_Entries.end(), [&](const auto& entry) { return entry.first == Name; });
+    const auto found = m_Index.constFind(Name);
+    return found == m_Index.constEnd() ? m_Entries.end() : m_Entries.begin() + *found;
 }
 
 QVariant PropertyBag::ReadProperty(const QString& Name, const QVariant& Default)
@@ -125,19 +138,26 @@ void PropertyBag::WriteProperty(const QString& Name, const QVariant& Value, cons
     const auto entry = Find(Name);
     if (Default.isValid() && Value == Default) {
         if (entry != m_Entries.end())
-            m_Entries.erase(entry);
+            Forget(entry);
         return;
     }
-    if (entry != m_Entries.end())
+    if (entry != m_Entries.end()) {
         entry->second = Value;
-    else
-        m_Entries.emplace_back(Name, Value);
+        return;
+    }
+    m_Index.insert(Name, m_Entries.size());
+    m_Entries.emplace_back(Name, Value);
 }
 
-bool PropertyBag::Contains(const QString& Name) const
+void PropertyBag::Forget(std::vector<std::pair<QString, QVariant>>::iterator Entry)
 {
-    return std::any_of(m_Entries.begin(), m_Entries.end(), [&](const auto& entry) { return entry.first == Name; });
+    m_Index.remove(Entry->first);
+    const auto next = m_Entries.erase(Entry);
+    for (auto later = next; later != m_Entries.end(); ++later)
+        --m_Index[later->first];
 }
+
+bool PropertyBag::Contains(const QString& Name) const { return m_Index.contains(Name); }
 
 bool PropertyBag::IsEmpty() const { return m_Entries.empty(); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -16,7 +17,8 @@ class PropertyBag {
 public:
     // The stored value, or Default when the name is not stored. With a valid Default, the value
     // comes back with Default's type; a stored value that cannot take it (text where a number
-    // belongs, a number too large for the type) reads as Default and is noted in Problems().
+    // belongs, a number too large for the type) reads as Default and is noted in Problems(). A font
+    // stored as text (as a file keeps it) reads back as a font.
     QVariant ReadProperty(const QString& Name, const QVariant& Default = QVariant());
     // Stores Value, or forgets the name when Value equals Default (an empty Default never does).
     void WriteProperty(const QString& Name, const QVariant& Value, const QVariant& Default = QVariant());
@@ -32,8 +34,10 @@ public:
 
 private:
     std::vector<std::pair<QString, QVariant>>::iterator Find(const QString& Name);
+    void Forget(std::vector<std::pair<QString, QVariant>>::iterator Entry);
 
     std::vector<std::pair<QString, QVariant>> m_Entries; // names with their non-default values
+    QHash<QString, std::size_t> m_Index;                 // position of each name in m_Entries
     QStringList m_Problems;                              // filled by ReadProperty and by loaders
 };
 

@@ -66,6 +66,26 @@ TEST_F(LanguageFile, ReadsUmlautsFromUtf8AndFromWindows1252)
     EXPECT_EQ(QStringLiteral("Grüße €"), m_Table[1]);
 }
 
+TEST_F(LanguageFile, ReadsUtf16WithItsByteOrderMarkInEitherByteOrder)
+{
+    const QString text = QStringLiteral("progtxt1==Grüße\r\nprogtxt2==€\r\n");
+    const char16_t* units = reinterpret_cast<const char16_t*>(text.utf16());
+    for (const bool bigEndian : { false, true }) {
+        QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char high = char(units[i] >> 8), low = char(units[i] & 0xFF);
+            bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+        }
+        const auto result = LoadLanguageFile(Write(bytes), m_Table);
+        EXPECT_EQ(2, result.SlotsRead);
+        EXPECT_EQ(QStringLiteral("€"), m_Table[2]);
+    }
+    // A byte-order mark followed by an odd number of bytes is not UTF-16.
+    const auto result = LoadLanguageFile(Write("\xFF\xFEp\0r"), m_Table);
+    EXPECT_FALSE(result.Loaded);
+    EXPECT_FALSE(result.Error.isEmpty());
+}
+
 TEST_F(LanguageFile, MissingFileOrADirectoryEmptiesTheTableAndSaysWhy)
 {
     m_Table.Set(7, QStringLiteral("alt"));
@@ -76,6 +96,8 @@ TEST_F(LanguageFile, MissingFileOrADirectoryEmptiesTheTableAndSaysWhy)
     EXPECT_TRUE(result.Error.contains(QStringLiteral("fehlt.lng")));
     EXPECT_EQ(0, m_Table.FilledCount());
     EXPECT_FALSE(LoadLanguageFile(m_Dir.path(), m_Table).Loaded);
+    // A device that never ends is refused once it passes the size any language file can have.
+    EXPECT_FALSE(LoadLanguageFile(QStringLiteral("/dev/zero"), m_Table).Loaded);
 }
 
 TEST(ProgtxtTable, SlotsOutsideTheTableReadEmptyAndIgnoreWrites)

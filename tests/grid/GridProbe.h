@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/RuzuZiri.h"
+#include "grid/view/PaintPass.h"
 
 namespace Tarvex {
 
@@ -32,6 +33,15 @@ struct RuzuZiriProbe {
     void CurrentCell(int Row, int Position) { Grid.m_Row = Row; Grid.m_Col = Position; }
     void DragAutoScroll(qint16& Direction) { Grid.DragAutoScroll(Direction); }
     void AutoScrollDir(qint16 Direction) { Grid.m_AutoScrollDir = Direction; }
+    // The text flags a cell is drawn with, the image it shows and where its text goes.
+    int CellTextFlags(int Row, int Col, int& Image, Rect& Text)
+    {
+        PaintPass pass { Grid.Drawing() };
+        pass.Font = Grid.m_Font;
+        const udtRow& row = Grid.m_Model.RowAt(Row);
+        return Grid.PrepareCellText(pass, CellSpot { Row, Col, Col, 0, 0 }, row, row.Cells[size_t(Col)],
+            row.Cells.Text(size_t(Col)), Image, Text);
+    }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
     void MouseCol(int Position) { Grid.m_MouseCol = Position; }
 

@@ -1,5 +1,6 @@
 #include "grid/RuzuZiri.h"
 
+#include "GridFill.h"
 #include "GridInvariants.h"
 
 #include <gtest/gtest.h>
@@ -49,11 +50,7 @@ const std::pair<const char*, std::function<void(RuzuZiri&)>> Operations[] {
 // A text, a number and a custom-sorted column; rows 1, 2 and 5 selected, row 5 current.
 void FillGrid(RuzuZiri& grid)
 {
-    grid.AddColumn("name");
-    grid.AddColumn("amount", 500, 2, ColTypeNumber);
-    grid.AddColumn("custom", 500, 4, ColTypeCustomSort);
-    for (const char* row : { "a\t3\tf", "b\t1\te", "c\t1\td", "d\t2\tc", "e\t3\tb", "f\t1\ta" })
-        grid.AddItem(row);
+    Fill(grid, { 0, ColTypeNumber, ColTypeCustomSort }, { "a\t3\tf", "b\t1\te", "c\t1\td", "d\t2\tc", "e\t3\tb", "f\t1\ta" });
     grid.MultiSelect(1);
     grid.RowColSet(5, 0);
     grid.RowSelected(1, true);

@@ -139,6 +139,10 @@ TEST_F(TenRows, SelectionIsCountedAndClearedWithoutEventsOrRepaint)
     for (const int row : { 1, 4, 8 })
         grid.RowSelected(row, true);
     EXPECT_EQ(3, grid.SelectedCount());
+    // Moving onto a selected row still reports that the others lost their selection.
+    EXPECT_EQ(QStringList({ "RowColChanged", "SelectionChanged" }), EventsOf([&] { grid.RowColSet(4, -1); }));
+    EXPECT_EQ(1, grid.SelectedCount());
+    grid.RowSelected(8, true);
     EXPECT_EQ(QStringList(), EventsOf([&] { grid.SelectedClearAll(); }));
     EXPECT_EQ(0, grid.SelectedCount());
     EXPECT_FALSE(grid.RowSelected(4));

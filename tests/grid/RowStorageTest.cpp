@@ -1,5 +1,6 @@
 #include "grid/RuzuZiri.h"
 
+#include "GridFill.h"
 #include "GridInvariants.h"
 
 #include <QPixmap>
@@ -9,18 +10,13 @@
 using namespace Tarvex;
 
 namespace {
-// An invoice line: number, customer, city, gross amount.
+// Invoice lines: number, customer, city, gross amount.
 struct InvoiceGrid : testing::Test {
     RuzuZiri grid;
     void SetUp() override
     {
-        grid.AddColumn("invoice");
-        grid.AddColumn("customer");
-        grid.AddColumn("city");
-        grid.AddColumn("gross", 500, 2, ColTypeNumber);
-        grid.AddItem("R-1001\tMüller GmbH\tKöln\t1250");
-        grid.AddItem("R-1002\tStraße & Co\tMünchen\t99");
-        grid.AddItem("R-1003\tBäcker\tGießen\t7");
+        Fill(grid, { 0, 0, 0, ColTypeNumber },
+             { "R-1001\tMüller GmbH\tKöln\t1250", "R-1002\tStraße & Co\tMünchen\t99", "R-1003\tBäcker\tGießen\t7" });
     }
     QStringList RowTexts(int row) const
     {
@@ -29,30 +25,25 @@ struct InvoiceGrid : testing::Test {
             texts << grid.CellText(row, c);
         return texts;
     }
-    bool StoredAsLatin1(int row) const { return grid.Model().RowAt(row).Cells.IsLatin1(); }
 };
 } // namespace
 
-TEST_F(InvoiceGrid, ACellGainingAEuroSignWidensOnlyItsRowAndKeepsTheOtherTexts)
+// Which storage a row takes is the random run's to check; here the texts must survive the switch.
+TEST_F(InvoiceGrid, ACellGainingAndLosingAEuroSignKeepsEveryTextOfItsRowAndOfTheOthers)
 {
     const QStringList before = RowTexts(0);
-    EXPECT_TRUE(StoredAsLatin1(0));
     grid.CellText(0, 2, "Köln €");
     grid.CellText(2, 3, "8 €");
-    EXPECT_FALSE(StoredAsLatin1(0));
     EXPECT_EQ(QStringList({ "R-1001", "Müller GmbH", "Köln €", "1250" }), RowTexts(0));
     EXPECT_EQ(QStringList({ "R-1002", "Straße & Co", "München", "99" }), RowTexts(1));
-    EXPECT_TRUE(StoredAsLatin1(1));
 
     grid.CellText(0, 2, "Köln");
     grid.CellText(2, 3, "9");
-    EXPECT_TRUE(StoredAsLatin1(0));
     EXPECT_EQ(before, RowTexts(0));
-    EXPECT_DOUBLE_EQ(1250.0 + 99 + 9, grid.Model().TotalsValue()[3]);
     EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
-TEST_F(InvoiceGrid, WideRowsTakeNewColumnsAndSortAndFindLikeOthers)
+TEST_F(InvoiceGrid, WideRowsTakeNewColumnsAndSortAndFindLikeOthersAndShareSortRunsWithThem)
 {
     grid.AddItem("R-1000\t東京商事\t東京\t12");
     grid.CellText(1, 1, "Straße € Co");
@@ -66,16 +57,12 @@ TEST_F(InvoiceGrid, WideRowsTakeNewColumnsAndSortAndFindLikeOthers)
     EXPECT_EQ(2, grid.FindItem("straße €", 1, 5));
     grid.Sort(3, 1);
     EXPECT_EQ(QStringList({ "R-1001", "Müller GmbH", "Köln", "1250", "" }), RowTexts(0));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
-}
 
-TEST_F(InvoiceGrid, EqualTextsInWideAndLatin1RowsFormOneSortRun)
-{
-    grid.AddItem("R-0999\tMüller GmbH\tKöln €\t1"); // a wide row beside the Latin-1 one of the same customer
-    grid.Sort(1, 2, 0, 1); // customer, then invoice greatest first
-    EXPECT_EQ("Müller GmbH", grid.CellText(2, 1));
-    EXPECT_EQ("R-1001", grid.CellText(1, 0));
-    EXPECT_EQ("R-0999", grid.CellText(2, 0));
+    // A wide row beside the Latin-1 one of the same customer: one run, so the invoice orders them.
+    grid.AddItem("R-0999\tMüller GmbH\tKöln €\t1");
+    grid.Sort(1, 2, 0, 2);
+    EXPECT_EQ(QStringList({ "R-0999", "R-1001" }), QStringList({ grid.CellText(1, 0), grid.CellText(2, 0) }));
+    EXPECT_TRUE(GridInvariants(grid.Model()));
 }
 
 TEST_F(InvoiceGrid, TagsAndPicturesTravelWithTheirRowThroughRemoveAndSort)

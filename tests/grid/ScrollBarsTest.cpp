@@ -97,6 +97,20 @@ TEST_F(ScrolledGrid, WithoutScrollTrackTheThumbRepaintsOnlyWhenReleased)
     EXPECT_EQ(dragged, grid.RowFirstVisible());
 }
 
+TEST_F(ScrolledGrid, AStyleChangeShowsTheNamedBarsUntilTheNextRangeUpdate)
+{
+    grid.ScrollBars(1);
+    grid.ScrollBarStyle(1);
+    EXPECT_FALSE(Bar(0)->isVisible());
+    EXPECT_TRUE(Bar(1)->isVisible());
+    grid.ScrollBars(2);
+    grid.ScrollBarStyle(0);
+    EXPECT_TRUE(Bar(0)->isVisible()); // nothing to scroll sideways, shown all the same
+    grid.Refresh();
+    EXPECT_FALSE(Bar(0)->isVisible());
+    EXPECT_EQ(grid.style(), Bar(1)->style()); // standard bars once chosen stay for good
+}
+
 TEST_F(ScrolledGrid, ALargerPageKeepsTheLastReachablePosition)
 {
     const int last = Bar(1)->maximum();

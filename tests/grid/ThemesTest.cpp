@@ -42,12 +42,9 @@ TEST(Themes, EachSchemeFillsItsColoursAndGridLinesFromTheDarkGradientColourAndOt
         EXPECT_EQ(c.Focus, colors.m_FocusRectColor) << c.Scheme;
         EXPECT_EQ(c.Grid, colors.m_GridColor) << c.Scheme;
 
-        const GridColorSet untouched;
-        EXPECT_EQ(untouched.m_BackColorEdit, colors.m_BackColorEdit);
-        EXPECT_EQ(untouched.m_ForeColorEdit, colors.m_ForeColorEdit);
-        EXPECT_EQ(untouched.m_ForeColorHdr, colors.m_ForeColorHdr);
-        EXPECT_EQ(untouched.m_BackColorEvenRows, colors.m_BackColorEvenRows);
-        EXPECT_EQ(untouched.m_ProgressBarColor, colors.m_ProgressBarColor);
+        for (const auto untouched : { &GridColorSet::m_BackColorEdit, &GridColorSet::m_ForeColorEdit, &GridColorSet::m_ForeColorHdr,
+                                      &GridColorSet::m_BackColorEvenRows, &GridColorSet::m_ProgressBarColor })
+            EXPECT_EQ(GridColorSet().*untouched, colors.*untouched) << c.Scheme;
 
         GridColorSet highlighted;
         ComputeThemeColors(highlighted, c.Scheme, 1, palette);
@@ -61,30 +58,12 @@ TEST(Themes, EachSchemeFillsItsColoursAndGridLinesFromTheDarkGradientColourAndOt
     }
 }
 
-TEST(Themes, TheVisualStyleNamePicksTheScheme)
-{
-    struct Case { bool Themed; QString Name; int Scheme; };
-    const Case cases[] = {
-        { true, "Metallic", 1 }, { true, "HomeStead", 2 }, { true, "metallic", 0 }, { true, "NormalColor", 0 },
-        { true, "Classic", 0 }, { false, "Classic", 5 },
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.Scheme, SchemeForVisualStyle(c.Themed, c.Name)) << c.Name.toStdString();
-
-    {
-        VisualStyle::Override metallic(true, QStringLiteral("Metallic"));
-        EXPECT_EQ(QStringLiteral("Metallic"), GetVisualStyleName());
-    }
-    VisualStyle::Override classic(false);
-    EXPECT_EQ(QStringLiteral("Classic"), GetVisualStyleName());
-}
-
 TEST(Themes, FollowingTheSystemAppliesTheSchemeOfItsVisualStyleOrKeepsTheColoursWithoutOne)
 {
     struct Case { bool Themed; QString Name; qint32 BackColorSel; };
     const Case cases[] = {
         { true, "Metallic", 0xBFB4B2 }, { true, "HomeStead", 0x70A093 }, { true, "Luna", 0xC56A31 },
-        { false, QString(), 0x778A77 },
+        { true, "metallic", 0xC56A31 }, { false, QString(), 0x778A77 }, // names match case and all
     };
     for (const Case& c : cases) {
         VisualStyle::Override style(c.Themed, c.Name);

@@ -31,6 +31,28 @@ struct Picture {
     OleColor At(int X, int Y) const { return Canvas::Pixel(Image, X, Y); }
 };
 
+struct Probe {
+    int X, Y;
+    OleColor Expected;
+};
+
+void ExpectPixels(const Picture& Drawn, std::initializer_list<Probe> Probes)
+{
+    for (const Probe& probe : Probes)
+        EXPECT_EQ(probe.Expected, Drawn.At(probe.X, probe.Y)) << probe.X << "," << probe.Y;
+}
+
+// The box around the ink of a picture, or an empty rectangle for none.
+Rect Ink(const Picture& Drawn)
+{
+    Rect ink { INT_MAX, INT_MAX, INT_MIN, INT_MIN };
+    for (int y = 0; y < Drawn.Image.height(); ++y)
+        for (int x = 0; x < Drawn.Image.width(); ++x)
+            if (Drawn.At(x, y) != White)
+                ink = Rect { std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1), std::max(ink.Bottom, y + 1) };
+    return ink.IsEmpty() ? Rect {} : ink;
+}
+
 } // namespace
 
 TEST(Canvas, LineCoversItsStartAndLeavesOutItsEndPoint)
@@ -41,15 +63,8 @@ TEST(Canvas, LineCoversItsStartAndLeavesOutItsEndPoint)
     picture.Draw.Line(0, 4, 3, 7, Red);
     picture.Draw.Line(10, 8, 10, 8, Red);
 
-    EXPECT_EQ(Black, picture.At(1, 1));
-    EXPECT_EQ(Black, picture.At(4, 1));
-    EXPECT_EQ(White, picture.At(5, 1));
-    EXPECT_EQ(Black, picture.At(8, 7));
-    EXPECT_EQ(Black, picture.At(8, 3));
-    EXPECT_EQ(White, picture.At(8, 2));
-    EXPECT_EQ(Red, picture.At(2, 6));
-    EXPECT_EQ(White, picture.At(3, 7));
-    EXPECT_EQ(White, picture.At(10, 8));
+    ExpectPixels(picture, { { 1, 1, Black }, { 4, 1, Black }, { 5, 1, White }, { 8, 7, Black }, { 8, 3, Black },
+                              { 8, 2, White }, { 2, 6, Red }, { 3, 7, White }, { 10, 8, White } });
 }
 
 TEST(Canvas, ExclusiveOrInvertsEveryPixelOfAFrameOnceAndDrawnTwiceRestoresThePicture)
@@ -61,10 +76,7 @@ TEST(Canvas, ExclusiveOrInvertsEveryPixelOfAFrameOnceAndDrawnTwiceRestoresThePic
     for (int i = 0; i < 4; ++i)
         picture.Draw.Line(corners[i][0], corners[i][1], corners[i + 1][0], corners[i + 1][1], White, DrawModes::XorPen);
 
-    for (const auto& corner : corners)
-        EXPECT_EQ(Black, picture.At(corner[0], corner[1]));
-    EXPECT_EQ(Black, picture.At(5, 7));
-    EXPECT_EQ(Red, picture.At(5, 5));
+    ExpectPixels(picture, { { 2, 2, Black }, { 9, 2, Black }, { 9, 7, Black }, { 2, 7, Black }, { 5, 7, Black }, { 5, 5, Red } });
 
     for (int i = 0; i < 4; ++i)
         picture.Draw.Line(corners[i][0], corners[i][1], corners[i + 1][0], corners[i + 1][1], White, DrawModes::XorPen);
@@ -83,26 +95,7 @@ TEST(Canvas, DrawingFarOutsideTheImageIsClippedWithoutWalkingTheWholeLine)
     picture.Draw.DrawFocusRect(Rect { -200000000, -200000000, 200000000, 200000000 });
     EXPECT_LT(timer.elapsed(), 1000);
 
-    EXPECT_EQ(Black, picture.At(0, 5));
-    EXPECT_EQ(Black, picture.At(11, 5));
-    EXPECT_EQ(Black, picture.At(3, 3));
-    EXPECT_EQ(Red, picture.At(11, 7));
-    EXPECT_EQ(Canvas::NoPixel, picture.At(12, 0));
-}
-
-TEST(Canvas, TextStartsAtItsTopLeftCorner)
-{
-    Picture picture(80, 40);
-    picture.Draw.DrawText(20, 10, QStringLiteral("HH"), QFont(), Black);
-
-    bool inkAboveOrLeft = false;
-    bool inkInside = false;
-    for (int y = 0; y < picture.Image.height(); ++y)
-        for (int x = 0; x < picture.Image.width(); ++x)
-            if (picture.At(x, y) != White)
-                (x < 20 || y < 10 ? inkAboveOrLeft : inkInside) = true;
-    EXPECT_FALSE(inkAboveOrLeft);
-    EXPECT_TRUE(inkInside);
+    ExpectPixels(picture, { { 0, 5, Black }, { 11, 5, Black }, { 3, 3, Black }, { 11, 7, Red }, { 12, 0, Canvas::NoPixel } });
 }
 
 TEST(Canvas, FocusRectangleAtTheEdgesOfTheIntRangeInvertsOnlyWhatShowsAndTwiceRestores)
@@ -118,10 +111,7 @@ TEST(Canvas, FocusRectangleAtTheEdgesOfTheIntRangeInvertsOnlyWhatShowsAndTwiceRe
     }
     Picture picture;
     picture.Draw.DrawFocusRect(cases[1]);
-    EXPECT_EQ(Black, picture.At(4, 4));
-    EXPECT_EQ(White, picture.At(4, 5));
-    EXPECT_EQ(Black, picture.At(1, 3));
-    EXPECT_EQ(White, picture.At(2, 3));
+    ExpectPixels(picture, { { 4, 4, Black }, { 4, 5, White }, { 1, 3, Black }, { 2, 3, White } });
 }
 
 TEST(Canvas, RectanglesLeaveOutRightAndBottomAndWidePensCoverTheirWidth)
@@ -133,16 +123,13 @@ TEST(Canvas, RectanglesLeaveOutRightAndBottomAndWidePensCoverTheirWidth)
     picture.Draw.Line(12, 2, 12, 12, Black, 2);
     picture.Draw.Line(8, 15, 16, 15, Red, 3);
 
-    struct Probe { int X, Y; OleColor Expected; };
-    const Probe probes[] = {
+    ExpectPixels(picture, {
         { 1, 1, Black }, { 3, 2, Black }, { 4, 2, White }, { 3, 3, White },
         { 5, 1, Red }, { 9, 7, Red }, { 10, 7, White }, { 9, 8, White }, { 6, 2, White },
         { 1, 6, Black }, { 2, 7, White }, { 3, 9, Black },
         { 11, 5, Black }, { 13, 5, White }, { 10, 5, White }, { 12, 12, Black }, { 12, 13, White },
-        { 7, 14, Red }, { 17, 16, Red }, { 12, 13, White }, { 12, 17, White }, { 18, 15, White },
-    };
-    for (const Probe& probe : probes)
-        EXPECT_EQ(probe.Expected, picture.At(probe.X, probe.Y)) << probe.X << "," << probe.Y;
+        { 7, 14, Red }, { 17, 16, Red }, { 12, 17, White }, { 18, 15, White },
+    });
 }
 
 TEST(Canvas, GradientsRunFromTheFirstColourTowardsTheSecondAtTheExcludedEdge)
@@ -167,11 +154,7 @@ TEST(Canvas, TheClipRectangleLimitsEveryKindOfDrawingUntilItIsCleared)
     picture.Draw.Line(0, 5, 40, 5, Black);
     Rect text { 0, 0, 40, 30 };
     picture.Draw.DrawText(QStringLiteral("WWWWWWWW"), text, 0, QFont(), Black);
-    EXPECT_EQ(Red, picture.At(10, 10));
-    EXPECT_EQ(Red, picture.At(19, 19));
-    EXPECT_EQ(White, picture.At(9, 10));
-    EXPECT_EQ(White, picture.At(20, 19));
-    EXPECT_EQ(White, picture.At(3, 5));
+    ExpectPixels(picture, { { 10, 10, Red }, { 19, 19, Red }, { 9, 10, White }, { 20, 19, White }, { 3, 5, White } });
 
     picture.Draw.ClearClip();
     picture.Draw.Line(0, 5, 40, 5, Black);
@@ -195,22 +178,7 @@ TEST(Canvas, FlatCheckBoxShowsItsMarkOnlyWhenCheckedAndAPushedButtonIsSunken)
     EXPECT_EQ(system(SystemColor::ButtonFace), pushed.At(10, 8));
 }
 
-namespace {
-
-// The box around the ink of a picture, or an empty rectangle for none.
-Rect Ink(const Picture& Drawn)
-{
-    Rect ink { INT_MAX, INT_MAX, INT_MIN, INT_MIN };
-    for (int y = 0; y < Drawn.Image.height(); ++y)
-        for (int x = 0; x < Drawn.Image.width(); ++x)
-            if (Drawn.At(x, y) != White)
-                ink = Rect { std::min(ink.Left, x), std::min(ink.Top, y), std::max(ink.Right, x + 1), std::max(ink.Bottom, y + 1) };
-    return ink.IsEmpty() ? Rect {} : ink;
-}
-
-} // namespace
-
-TEST(Canvas, TextFlagsPlaceTheTextInItsRectangle)
+TEST(Canvas, TextFlagsPlaceTheTextInItsRectangleAndAPointPlacesItsTopLeftCorner)
 {
     const Rect bounds { 10, 10, 110, 70 };
     enum Place { Start, Middle, End };
@@ -232,6 +200,12 @@ TEST(Canvas, TextFlagsPlaceTheTextInItsRectangle)
         EXPECT_EQ(c.Down, place(ink.Top, ink.Bottom, bounds.Top, bounds.Bottom)) << c.Flags;
         EXPECT_LE(ink.Right, bounds.Right);
     }
+    Picture picture(80, 40);
+    picture.Draw.DrawText(20, 10, QStringLiteral("HH"), QFont(), Black);
+    const Rect ink = Ink(picture);
+    EXPECT_FALSE(ink.IsEmpty());
+    EXPECT_GE(ink.Left, 20);
+    EXPECT_GE(ink.Top, 10);
 }
 
 TEST(Canvas, MeasuringLaysTextOutWithoutDrawing)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using namespace Tarvex;
 
 TEST(MsgBox, RecorderKeepsEveryCallAnswersWithTheDefaultButtonAndEndsIntoTheHandlerBeforeIt)
@@ -29,4 +31,20 @@ TEST(MsgBox, DefaultHandlerDoesNotWaitWithoutAScreen)
     EXPECT_EQ(MsgBoxResult::Cancel, MsgBox(QStringLiteral("Continue?"), MsgBoxStyle::YesNoCancel | MsgBoxStyle::DefaultButton3));
     EXPECT_EQ(MsgBoxResult::Abort, DefaultMsgBoxAnswer(MsgBoxStyle::AbortRetryIgnore));
     EXPECT_EQ(MsgBoxResult::OK, DefaultMsgBoxAnswer(MsgBoxStyle::OKOnly | MsgBoxStyle::DefaultButton3));
+}
+
+TEST(MsgBox, OneShotHandlerMayPutThePreviousHandlerBackWhileAnswering)
+{
+    MsgBoxRecorder recorder;
+    auto previous = std::make_shared<MsgBoxHandler>();
+    *previous = SetMsgBoxHandler([previous, expected = QStringLiteral("Overwrite?")](const QString& Prompt, int, const QString&) {
+        SetMsgBoxHandler(std::move(*previous));
+        // Still reads its own captures after giving up its place.
+        return Prompt == expected ? MsgBoxResult::Yes : MsgBoxResult::No;
+    });
+
+    EXPECT_EQ(MsgBoxResult::Yes, MsgBox(QStringLiteral("Overwrite?"), MsgBoxStyle::YesNo));
+    EXPECT_EQ(MsgBoxResult::OK, MsgBox(QStringLiteral("Saved.")));
+    ASSERT_EQ(1u, recorder.Calls().size());
+    EXPECT_EQ(QStringLiteral("Saved."), recorder.Calls()[0].Prompt);
 }

@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 // A shown window holding one tab strip, with the helpers a test needs to look at it and press it.
@@ -31,6 +33,16 @@ struct TabStripHost {
 
     QImage Picture() const { return Strip->grab().toImage(); }
     QColor At(int X, int Y) const { return Picture().pixelColor(X, Y); }
+    struct Probe {
+        int X, Y;
+        QColor Expected;
+    };
+    void ExpectColours(std::initializer_list<Probe> Probes) const
+    {
+        const QImage picture = Picture();
+        for (const Probe& probe : Probes)
+            EXPECT_EQ(probe.Expected, picture.pixelColor(probe.X, probe.Y)) << probe.X << "," << probe.Y;
+    }
 
     Tarvex::PictureBox* TabStrip() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("TabStrip")); }
     Tarvex::PictureBox* Raised() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("HighvozirAdu")); }

@@ -24,16 +24,10 @@ TEST(VozirAduDrawing, PanelIsRaisedWithLightLeftAndTopEdgesAndDarkRightAndBottom
     const int W = TabStripHost::Width;
     const int H = TabStripHost::Height;
     const int beyondTabs = W - 40;
-
-    EXPECT_EQ(QColor(Qt::white), host.At(1, 60));
-    EXPECT_EQ(QColor(0xE0, 0xE0, 0xE0), host.At(2, 60));
-    EXPECT_EQ(QColor(Qt::white), host.At(beyondTabs, 19));
-    EXPECT_EQ(QColor(0xE0, 0xE0, 0xE0), host.At(beyondTabs, 20));
-    EXPECT_EQ(QColor(Qt::black), host.At(W - 1, 60));
-    EXPECT_EQ(Palette(host, SystemColor::ApplicationWorkspace), host.At(W - 2, 60));
-    EXPECT_EQ(QColor(Qt::black), host.At(beyondTabs, H - 1));
-    EXPECT_EQ(Palette(host, SystemColor::ApplicationWorkspace), host.At(beyondTabs, H - 2));
-    EXPECT_EQ(Palette(host, SystemColor::ButtonFace), host.At(W / 2, H / 2));
+    const QColor light(0xE0, 0xE0, 0xE0), shadow = Palette(host, SystemColor::ApplicationWorkspace), black(Qt::black);
+    host.ExpectColours({ { 1, 60, Qt::white }, { 2, 60, light }, { beyondTabs, 19, Qt::white }, { beyondTabs, 20, light },
+        { W - 1, 60, black }, { W - 2, 60, shadow }, { beyondTabs, H - 1, black }, { beyondTabs, H - 2, shadow },
+        { W / 2, H / 2, Palette(host, SystemColor::ButtonFace) } });
 }
 
 TEST(VozirAduDrawing, TabWidthsFollowTheirCaptionsSoALongerCaptionMovesTheLaterTabsRight)
@@ -66,18 +60,14 @@ TEST(VozirAduDrawing, ActiveTabIsRaisedAndOpensIntoThePanel)
     const QColor face = Palette(host, SystemColor::ButtonFace);
 
     // The raised tab rises above the strip and covers the panel's top edge where it meets it.
-    EXPECT_EQ(QColor(Qt::white), host.At(TabMiddle(host, 2), 0));
-    EXPECT_EQ(face, host.At(TabMiddle(host, 2), 19));
-    EXPECT_EQ(face, host.At(TabMiddle(host, 1), 0));
-    EXPECT_EQ(QColor(Qt::white), host.At(TabMiddle(host, 1), 19));
+    host.ExpectColours({ { TabMiddle(host, 2), 0, Qt::white }, { TabMiddle(host, 2), 19, face }, { TabMiddle(host, 1), 0, face },
+        { TabMiddle(host, 1), 19, Qt::white } });
 
     // Its own edges: white and light grey on the left, black on the right.
     const int raisedLeft = host.TabLefts()[2] - 1;
     const int raisedRight = raisedLeft + host.ExpectedTabWidth(QStringLiteral("Tab2")) + 6 - 1;
     EXPECT_EQ(host.Raised()->geometry().left(), raisedLeft);
-    EXPECT_EQ(QColor(Qt::white), host.At(raisedLeft, 10));
-    EXPECT_EQ(QColor(0xE0, 0xE0, 0xE0), host.At(raisedLeft + 1, 10));
-    EXPECT_EQ(QColor(Qt::black), host.At(raisedRight, 10));
+    host.ExpectColours({ { raisedLeft, 10, Qt::white }, { raisedLeft + 1, 10, QColor(0xE0, 0xE0, 0xE0) }, { raisedRight, 10, Qt::black } });
 }
 
 TEST(VozirAduDrawing, FocusRectangleShowsExactlyWhileTheStripHasTheFocus)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Tarvex;
 
 namespace {
@@ -20,37 +22,27 @@ struct Events {
 
 } // namespace
 
-TEST(VozirAduInput, PressOnAnotherTabSelectsItWithTheEventAndAPressOnTheActiveTabDoesNothing)
-{
-    TabStripHost host;
-    Events events(host.Strip);
-
-    host.PressStripAt(host.TabLefts()[0] + 10);
-    host.PressStripAt(host.TabLefts()[2] + 10);
-
-    EXPECT_EQ(2, host.Strip->ActiveTab());
-    EXPECT_EQ(std::vector<short> { 2 }, events.TabChanges);
-    EXPECT_TRUE(events.Changed.isEmpty());
-}
-
-TEST(VozirAduInput, PressOnABoundaryBelongsToTheTabOnItsLeftAndPressesBesideTheTabsAreIgnored)
+TEST(VozirAduInput, PressesSelectTheTabUnderThemWithTheEventAndBoundariesBelongToTheTabOnTheirLeft)
 {
     TabStripHost host;
     const std::vector<int> lefts = host.TabLefts();
     const int lastRight = lefts[3] + host.ExpectedTabWidth(QStringLiteral("Tab3"));
-    host.Strip->ActiveTab(3);
     Events events(host.Strip);
 
+    host.PressStripAt(lefts[0] + 10); // the active tab: nothing happens
+    host.PressStripAt(lefts[2] + 10);
+    EXPECT_EQ(2, host.Strip->ActiveTab());
     host.PressStripAt(lefts[1]);
     EXPECT_EQ(0, host.Strip->ActiveTab());
     host.PressStripAt(lefts[1] + 1);
     EXPECT_EQ(1, host.Strip->ActiveTab());
-    host.PressStripAt(lefts[0]);
+    host.PressStripAt(lefts[0]); // beside the tabs
     host.PressStripAt(lastRight + 1);
     EXPECT_EQ(1, host.Strip->ActiveTab());
     host.PressStripAt(lastRight);
     EXPECT_EQ(3, host.Strip->ActiveTab());
-    EXPECT_EQ((std::vector<short> { 0, 1, 3 }), events.TabChanges);
+    EXPECT_EQ((std::vector<short> { 2, 0, 1, 3 }), events.TabChanges);
+    EXPECT_TRUE(events.Changed.isEmpty());
 }
 
 TEST(VozirAduInput, PressWhereTheRaisedTabOverlapsItsNeighbourSelectsTheNeighbour)
@@ -65,38 +57,26 @@ TEST(VozirAduInput, PressWhereTheRaisedTabOverlapsItsNeighbourSelectsTheNeighbou
     EXPECT_EQ(2, host.Strip->ActiveTab());
 }
 
-TEST(VozirAduInput, EveryWriteOfActiveTabRaisesTheEventButFewerTabsResetItSilently)
+TEST(VozirAduInput, EveryWriteOfActiveTabRaisesTheEventButIndicesBeyondTheTabsChangeNothing)
 {
     TabStripHost host;
     Events events(host.Strip);
-
     host.Strip->ActiveTab(0);
     host.Strip->ActiveTab(2);
-    host.Strip->NumberOfTabs(2);
-
-    EXPECT_EQ(0, host.Strip->ActiveTab());
-    EXPECT_EQ((std::vector<short> { 0, 2 }), events.TabChanges);
-    EXPECT_EQ((QStringList { QStringLiteral("ActiveTab"), QStringLiteral("ActiveTab"), QStringLiteral("NumberOfTabs") }), events.Changed);
-    EXPECT_EQ(2u, host.TabRightEdges().size());
-}
-
-TEST(VozirAduInput, IndicesBeyondTheTabsChangeNothingAndNumberOfTabsIsHeldToOneToTen)
-{
-    TabStripHost host;
-    host.Strip->ActiveTab(2);
-    Events events(host.Strip);
-
     host.Strip->ActiveTab(4);
     host.Strip->ActiveTab(-1);
     host.Strip->Caption(10, QStringLiteral("Eleventh"));
     host.Strip->Caption(-1, QStringLiteral("Before"));
-
     EXPECT_EQ(2, host.Strip->ActiveTab());
     EXPECT_EQ(QString(), host.Strip->Caption(10));
     EXPECT_EQ(QString(), host.Strip->Caption(-1));
-    EXPECT_TRUE(events.TabChanges.empty());
-    EXPECT_TRUE(events.Changed.isEmpty());
 
+    // Fewer tabs reset the active one silently; their number is held to one to ten.
+    host.Strip->NumberOfTabs(2);
+    EXPECT_EQ(0, host.Strip->ActiveTab());
+    EXPECT_EQ((std::vector<short> { 0, 2 }), events.TabChanges);
+    EXPECT_EQ((QStringList { QStringLiteral("ActiveTab"), QStringLiteral("ActiveTab"), QStringLiteral("NumberOfTabs") }), events.Changed);
+    EXPECT_EQ(2u, host.TabRightEdges().size());
     host.Strip->NumberOfTabs(11);
     EXPECT_EQ(10, host.Strip->NumberOfTabs());
     host.Strip->NumberOfTabs(0);
@@ -115,4 +95,53 @@ TEST(VozirAduInput, HostMayMoveActiveTabThroughTheEventsReferenceButNotOffTheTab
     answer = 42;
     host.Strip->ActiveTab(2);
     EXPECT_EQ(2, host.Strip->ActiveTab());
+
+    // Nor off the fewer tabs it leaves.
+    QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&](short& ActiveTab) {
+        host.Strip->NumberOfTabs(2);
+        ActiveTab = answer;
+    });
+    host.Strip->ActiveTab(3);
+    EXPECT_EQ(0, host.Strip->ActiveTab());
+}
+
+// Each handler answers the first event only by choosing tab 2 in its own way.
+TEST(VozirAduInput, TabChosenByAnAfterTabChangeHandlerIsRaisedOnceAndPressesGoOnWorking)
+{
+    const std::vector<std::pair<const char*, std::function<void(VozirAdu&, short&)>>> handlers {
+        { "writes ActiveTab", [](VozirAdu& Strip, short&) { Strip.ActiveTab(2); } },
+        { "moves the reference", [](VozirAdu&, short& ActiveTab) { ActiveTab = 2; } },
+    };
+    for (const auto& [name, choose] : handlers) {
+        SCOPED_TRACE(name);
+        TabStripHost host;
+        std::vector<short> seen;
+        QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&, choose = choose](short& ActiveTab) {
+            seen.push_back(ActiveTab);
+            if (seen.size() == 1)
+                choose(*host.Strip, ActiveTab);
+        });
+
+        host.PressStripAt(host.TabLefts()[1] + 10);
+        EXPECT_EQ(2, host.Strip->ActiveTab());
+        EXPECT_EQ(host.TabLefts()[2] - 1, host.Raised()->geometry().left());
+        host.PressStripAt(host.TabLefts()[1] + 10);
+        EXPECT_EQ(1, host.Strip->ActiveTab());
+        EXPECT_EQ((std::vector<short> { 1, 1 }), seen);
+    }
+}
+
+TEST(VozirAduInput, HandlerThatAlwaysWritesActiveTabDoesNotNestWithoutEnd)
+{
+    TabStripHost host;
+    int events = 0;
+    QObject::connect(host.Strip, &VozirAdu::AfterTabChange, [&](short&) {
+        ++events;
+        host.Strip->ActiveTab(short(3 - host.Strip->ActiveTab()));
+    });
+
+    host.Strip->ActiveTab(1);
+    EXPECT_EQ(1, events);
+    EXPECT_EQ(2, host.Strip->ActiveTab());
+    EXPECT_EQ(host.TabLefts()[2] - 1, host.Raised()->geometry().left());
 }

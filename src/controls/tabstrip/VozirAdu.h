@@ -61,6 +61,7 @@ private:
     void DrawStrip();
     void DrawTab(PictureBox& Target, bool Highlighted, int Index);
     void SelectTab(short& Index, bool Raise);
+    void RaiseTab(short Index);
     bool SetCaptionItem(int Index, const QString& New_Caption);
     void LayoutTabs();
     void DrawFocus();
@@ -80,6 +81,8 @@ private:
     Rect FocusRect { 4, 3, 0, 19 };                  // in HighvozirAdu; Right follows its width
     bool m_LaidOut { false };                        // false until the first resize lays out and draws
     bool m_FocusShown { false };                     // whether FocusRect is inverted on HighvozirAdu now
+    short m_RaisedTab { -1 };                        // tab HighvozirAdu shows; -1 before the first layout
+    bool m_InTabChange { false };                    // true while AfterTabChange is raised
 };
 
 } // namespace Tarvex

@@ -94,29 +94,42 @@ void VozirAdu::DrawTab(PictureBox& Target, bool Highlighted, int Index)
     Target.ForeColor(TabColors[2]);
 }
 
+// A write of ActiveTab from an AfterTabChange handler moves the raised tab but raises no event of its
+// own, so a handler that always writes it cannot nest without end.
 void VozirAdu::SelectTab(short& Index, bool Raise)
 {
     if (Index < 0 || Index >= m_NumberOfTabs)
         return;
-    if (m_LaidOut) {
-        HighvozirAdu->hide();
-        HighvozirAdu->Cls();
-        m_FocusShown = false;
-        HighvozirAdu->Move(TabLefts[Index] - 1, TabStrip->y() - 2, TabWidths[Index] + 6, TabStrip->height() + 4);
-        DrawTab(*HighvozirAdu, true, Index);
-        HighvozirAdu->CurrentX(9);
-        HighvozirAdu->CurrentY(4);
-        HighvozirAdu->Print(Caption(Index));
-        HighvozirAdu->show();
-        ShowFocusWhileFocused();
-    }
-    if (!Raise)
+    RaiseTab(Index);
+    if (!Raise || m_InTabChange)
         return;
     const short selected = Index;
+    m_InTabChange = true;
     emit AfterTabChange(Index);
-    // The host may move ActiveTab through the reference; it may not move it off the tabs.
+    m_InTabChange = false;
+    // The host may move ActiveTab through the reference; it may not move it off the tabs, not even
+    // off the fewer tabs it may have left.
     if (m_ActiveTab < 0 || m_ActiveTab >= m_NumberOfTabs)
-        m_ActiveTab = selected;
+        m_ActiveTab = selected < m_NumberOfTabs ? selected : 0;
+    if (m_ActiveTab != m_RaisedTab)
+        RaiseTab(m_ActiveTab);
+}
+
+void VozirAdu::RaiseTab(short Index)
+{
+    if (!m_LaidOut)
+        return;
+    HighvozirAdu->hide();
+    HighvozirAdu->Cls();
+    m_FocusShown = false;
+    HighvozirAdu->Move(TabLefts[Index] - 1, TabStrip->y() - 2, TabWidths[Index] + 6, TabStrip->height() + 4);
+    DrawTab(*HighvozirAdu, true, Index);
+    HighvozirAdu->CurrentX(9);
+    HighvozirAdu->CurrentY(4);
+    HighvozirAdu->Print(Caption(Index));
+    HighvozirAdu->show();
+    m_RaisedTab = Index;
+    ShowFocusWhileFocused();
 }
 
 // Inverts the dotted rectangle on the raised tab: the first call shows it, the next removes it.

@@ -156,6 +156,14 @@ public:
     // cells without a format start from Default (the control's colours and font).
     void ApplyCellFormat(int Position, int Col, int Code, const QVariant& Value, const CellLook& Default);
 
+    // Shows the columns in Order (display position -> column number). An order that does not name
+    // every column exactly once is refused whole and changes nothing; returns whether it was taken.
+    bool SetColOrder(const std::vector<int>& Order);
+    // Display order = creation order.
+    void ResetColOrder();
+    // Where the header layout placed the column, after the row-number column.
+    void SetColumnLeft(int Col, qint32 Left) { SetColumnField(Col, &udtColumn::Left, Left); }
+
 private:
     bool IsCell(int Position, int Col) const { return IsRowPosition(Position) && IsColumn(Col); }
     udtRow& MutableRowAt(int Position) { return m_Rows[size_t(m_RowOrder[size_t(Position)])]; }

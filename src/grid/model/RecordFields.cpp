@@ -141,7 +141,8 @@ bool GridModel::ClearSelection()
         return false;
     for (const int record : m_SelectedRecords)
         SetFlagBit(m_Rows[size_t(record)].Flags, RowFlagSelected, false);
-    m_SelectedRecords.clear();
+    // clear() would also wipe every bucket a once large selection left behind.
+    std::unordered_set<int>().swap(m_SelectedRecords);
     return true;
 }
 

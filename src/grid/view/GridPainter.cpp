@@ -27,7 +27,7 @@ void RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
     PrepareColors(pass);
     ClearSurface(pass);
     if (m_Model.LastRow() < 0) {
-        PaintEmptyGrid(pass);
+        PaintEmptyGrid();
         return;
     }
     ChooseVisibleRows(pass);
@@ -84,9 +84,8 @@ void RuzuZiri::ClearSurface(PaintPass& pass)
     pass.TextColor = m_Colors.m_ForeColor;
 }
 
-void RuzuZiri::PaintEmptyGrid(PaintPass& pass)
+void RuzuZiri::PaintEmptyGrid()
 {
-    Q_UNUSED(pass);
     DrawCaption();
     DrawHeaders(false);
     Surface::Refresh();

@@ -71,7 +71,7 @@ int RuzuZiri::DrawHeaders(bool SingleLineOnly)
         const udtColumn& column = m_Model.Columns()[col];
         if (IsColumnScrolledOut(i) || !column.Visible)
             continue;
-        m_Model.SetColumnField(col, &udtColumn::Left, x);
+        m_Model.SetColumnLeft(col, x);
         DrawHeaderCell(i, 1, SingleLineOnly, false);
         x += column.WidthPx;
     }

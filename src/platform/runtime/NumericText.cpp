@@ -152,4 +152,14 @@ double ReadLeadingNumber(QStringView text)
     return negative ? -value : value;
 }
 
+QString NumberText(double value, int significantDigits)
+{
+    // Zero has no sign to show, whatever arithmetic left behind.
+    if (value == 0)
+        return QStringLiteral("0");
+    QString text = QString::number(value, 'g', significantDigits);
+    text.replace(u'e', u'E');
+    return text.replace(u'.', NumberSymbols::OfDefaultLocale().DecimalPoint);
+}
+
 } // namespace Tarvex

@@ -31,4 +31,9 @@ bool IsNumericText(QStringView text, const NumberSymbols& symbols);
 // double reads as an infinity, one too small as zero.
 double ReadLeadingNumber(QStringView text);
 
+// A number as text in the user's locale, the way a value is written for a person to read back:
+// at most the given significant digits (15 for a double, 7 for a float), the locale's decimal
+// separator, no group separators, an exponent ("1E+20") where the digits do not reach.
+QString NumberText(double value, int significantDigits = 15);
+
 } // namespace Tarvex

@@ -19,8 +19,7 @@ TEST(DateRecognition, ReadsDatesInTheOrderOfTheUsersLocaleWithAnOptionalTime)
 {
     const double christmas = DateSerial(2026, 12, 24);
     const struct {
-        const char* Locale;
-        const char* Text;
+        const char *Locale, *Text;
         double Expected;
     } cases[] = {
         { "de_DE", "  24.12.2026  ", christmas }, { "de_DE", "4.3.26", DateSerial(2026, 3, 4) },

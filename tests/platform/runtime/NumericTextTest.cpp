@@ -62,3 +62,13 @@ TEST(LeadingNumber, StopsAtTheFirstCharacterThatCannotContinueAndSaturatesOutOfR
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(c.Expected, ReadLeadingNumber(c.Text)) << c.Text.left(40).toStdString();
 }
+
+TEST(NumberText, WritesTheLocalesDecimalMarkWithoutGroupsUpToTheGivenDigits)
+{
+    LocaleScope german("de_DE");
+    EXPECT_EQ(QStringLiteral("1234567,89"), NumberText(1234567.89));
+    EXPECT_EQ(QStringLiteral("0,3"), NumberText(0.1 + 0.2));
+    EXPECT_EQ(QStringLiteral("0"), NumberText(-0.0));
+    EXPECT_EQ(QStringLiteral("1E+20"), NumberText(1e20));
+    EXPECT_EQ(QStringLiteral("123,4568"), NumberText(123.456789f, 7));
+}

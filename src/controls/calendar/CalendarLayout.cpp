@@ -1,0 +1,165 @@
+#include "controls/calendar/CalendarGeometry.h"
+#include "controls/calendar/ZIzazeviviro.h"
+
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "platform/Scale.h"
+#include "platform/Shape.h"
+#include "platform/Timer.h"
+#include "platform/TwipsGeometry.h"
+
+namespace Tarvex {
+
+using namespace CalendarGeometry;
+
+namespace {
+
+template <class Constituent>
+Constituent* Make(QWidget* Parent, const QString& Name)
+{
+    auto* made = new Constituent(Parent);
+    made->setObjectName(Name);
+    return made;
+}
+
+QString ArrayName(const char* Name, int Index) { return QStringLiteral("%1(%2)").arg(QLatin1String(Name)).arg(Index); }
+
+// Captions over a gradient let it show through.
+Label* MakeLabel(QWidget* Parent, const QString& Name, Label::Alignments Alignment = Label::Alignments::Left)
+{
+    Label* label = Make<Label>(Parent, Name);
+    label->BackStyle(BackStyles::Transparent);
+    label->Alignment(Alignment);
+    return label;
+}
+
+// A frame drawn around the whole of its container.
+Shape* MakeFrame(QWidget* Parent, const QString& Name, double Width, double Height)
+{
+    Shape* frame = Make<Shape>(Parent, Name);
+    frame->Move(0, 0, Width, Height);
+    return frame;
+}
+
+} // namespace
+
+// Constituents made later lie in front of those made earlier, so every container makes its
+// captions and frames before the picture boxes that cover parts of it.
+void ZIzazeviviro::BuildConstituents()
+{
+    picDropDown = Make<PictureBox>(this, QStringLiteral("picDropDown"));
+    shpBorder = MakeFrame(picDropDown, QStringLiteral("shpBorder"), FieldWidth, FieldHeight);
+    txtXtext = MakeLabel(picDropDown, QStringLiteral("txtXtext"));
+    txtXtext->Move(TextLeft, CaptionTop, FieldWidth - TextGap - ButtonWidth, FieldTextHeight);
+    btnCombo = Make<PictureBox>(this, QStringLiteral("btnCombo"));
+    MoveInTwips(*btnCombo, FieldWidth - ButtonWidth, 0, ButtonWidth, FieldHeight);
+    BuildPanel();
+}
+
+void ZIzazeviviro::BuildPanel()
+{
+    picCalendar = Make<PictureBox>(this, QStringLiteral("picCalendar"));
+    MoveInTwips(*picCalendar, 0, FieldHeight - PanelOverlap, PanelWidth, PanelHeight);
+    picCalendar->hide();
+    shpCalendar = MakeFrame(picCalendar, QStringLiteral("shpCalendar"), PanelWidth, PanelHeight);
+    lblToday = MakeLabel(picCalendar, QStringLiteral("lblToday"));
+    lblToday->Move(TodayLeft, TodayTop, TodayWidth, TodayHeight);
+
+    picMonth = Make<PictureBox>(picCalendar, QStringLiteral("picMonth"));
+    MoveInTwips(*picMonth, StripLeft, StripTop, MonthStripWidth, MonthStripHeight);
+    shpMonth = MakeFrame(picMonth, QStringLiteral("shpMonth"), MonthStripWidth, MonthStripHeight);
+    txtMonth = MakeLabel(picMonth, QStringLiteral("txtMonth"));
+    txtMonth->Move(CaptionLeft, CaptionTop, MonthStripWidth - CaptionLeft - SmallButtonWidth, CaptionHeight);
+    btnMonthDown = Make<PictureBox>(picMonth, QStringLiteral("btnMonthDown"));
+    MoveInTwips(*btnMonthDown, MonthStripWidth - SmallButtonWidth, 0, SmallButtonWidth, MonthStripHeight);
+
+    BuildYearSpin();
+    BuildDayGrid();
+    BuildMonthList();
+}
+
+void ZIzazeviviro::BuildYearSpin()
+{
+    picYear = Make<PictureBox>(picCalendar, QStringLiteral("picYear"));
+    MoveInTwips(*picYear, YearLeft, StripTop, YearWidth, MonthStripHeight);
+    shpYear = MakeFrame(picYear, QStringLiteral("shpYear"), YearWidth, MonthStripHeight);
+    txtSpin = MakeLabel(picYear, QStringLiteral("txtSpin"));
+    txtSpin->Move(CaptionLeft, CaptionTop, YearWidth - CaptionLeft - SmallButtonWidth, CaptionHeight);
+    // Up above down, overlapping by one pixel so that their frames share a line.
+    const double half = (MonthStripHeight + Scale::TwipsPerPixel) / 2;
+    btnSpinUp = Make<PictureBox>(picYear, QStringLiteral("btnSpinUp"));
+    MoveInTwips(*btnSpinUp, YearWidth - SmallButtonWidth, 0, SmallButtonWidth, half);
+    btnSpinDown = Make<PictureBox>(picYear, QStringLiteral("btnSpinDown"));
+    MoveInTwips(*btnSpinDown, YearWidth - SmallButtonWidth, MonthStripHeight - half, SmallButtonWidth, half);
+    tmrUp = Make<Timer>(this, QStringLiteral("tmrUp"));
+    tmrDown = Make<Timer>(this, QStringLiteral("tmrDown"));
+    for (Timer* timer : { tmrUp, tmrDown }) {
+        timer->Enabled(false);
+        timer->Interval(RepeatInterval);
+    }
+}
+
+void ZIzazeviviro::BuildDayGrid()
+{
+    picDayNames = Make<PictureBox>(picCalendar, QStringLiteral("picDayNames"));
+    MoveInTwips(*picDayNames, StripLeft, DayNamesTop, DaysWidth, DayNamesHeight);
+    shpDayNamesBorder = MakeFrame(picDayNames, QStringLiteral("shpDayNamesBorder"), DaysWidth, DayNamesHeight);
+    for (int i = 0; i < int(lblDay.size()); ++i) {
+        lblDay[i] = MakeLabel(picDayNames, ArrayName("lblDay", i));
+        lblDay[i]->Move(DayNameLeft + CellPitchX * i, DayNameTop, CellSize, MonthEntryHeight);
+    }
+
+    picDays = Make<PictureBox>(picCalendar, QStringLiteral("picDays"));
+    MoveInTwips(*picDays, StripLeft, DaysTop, DaysWidth, DaysHeight);
+    shpDays = MakeFrame(picDays, QStringLiteral("shpDays"), DaysWidth, DaysHeight);
+    for (int i = 0; i < int(lblNumbers.size()); ++i) {
+        lblNumbers[i] = MakeLabel(picDays, ArrayName("lblNumbers", i), Label::Alignments::Center);
+        lblNumbers[i]->Move(CellLeft + CellPitchX * (i % 7), CellTop + CellPitchY * (i / 7), CellSize, CellSize);
+    }
+    shpDayNow = Make<Shape>(picDays, QStringLiteral("shpDayNow"));
+    shpDayNow->Move(0, 0, DayNowWidth, DayNowHeight);
+    shpDayNow->Visible(false);
+}
+
+void ZIzazeviviro::BuildMonthList()
+{
+    picMonthList = Make<PictureBox>(picCalendar, QStringLiteral("picMonthList"));
+    MoveInTwips(*picMonthList, StripLeft, MonthListTop, MonthStripWidth, MonthListHeight);
+    picMonthList->hide();
+    shpMonthNames = MakeFrame(picMonthList, QStringLiteral("shpMonthNames"), MonthStripWidth, MonthListHeight);
+    for (int i = 0; i < int(lblMonth.size()); ++i) {
+        lblMonth[i] = MakeLabel(picMonthList, ArrayName("lblMonth", i));
+        lblMonth[i]->Move(CaptionLeft, MonthEntryTop + MonthEntryPitch * i, MonthStripWidth - 2 * CaptionLeft, MonthEntryHeight);
+    }
+}
+
+void ZIzazeviviro::Resize()
+{
+    if (m_Resizing)
+        return;
+    m_Resizing = true;
+    if (picCalendar->isHidden()) {
+        shpBorder->Move(0, 0, WidthInTwips(*this), HeightInTwips(*this));
+        const double textHeight = TextHeight(QStringLiteral("0")) * Scale::TwipsPerPixel;
+        txtXtext->Move(TextLeft, HeightInTwips(*shpBorder) / 2 - textHeight / 2 + PanelOverlap,
+            WidthInTwips(*shpBorder) - TextGap - WidthInTwips(*btnCombo), HeightInTwips(*txtXtext));
+        MoveInTwips(*picDropDown, 0, 0, WidthInTwips(*shpBorder), HeightInTwips(*this));
+        MoveInTwips(*picCalendar, LeftInTwips(*picCalendar), HeightInTwips(*shpBorder) - PanelOverlap, WidthInTwips(*picCalendar),
+            HeightInTwips(*picCalendar));
+    } else {
+        MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*this),
+            HeightInTwips(*shpBorder) + HeightInTwips(*shpCalendar) + OpenExtra);
+    }
+    const double buttonWidth = WidthInTwips(*btnCombo);
+    MoveInTwips(*btnCombo, WidthInTwips(*shpBorder) - buttonWidth, 0, buttonWidth, HeightInTwips(*shpBorder));
+    PaintField(170);
+    m_Resizing = false;
+}
+
+QSize ZIzazeviviro::sizeHint() const
+{
+    const Tarvex::Scale twips { ScaleModes::Twips };
+    return QSize(twips.ToPixelIndex(FieldWidth), twips.ToPixelIndex(FieldHeight));
+}
+
+} // namespace Tarvex

@@ -1,0 +1,234 @@
+#include "controls/calendar/ZIzazeviviro.h"
+
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "platform/Shape.h"
+#include "platform/runtime/Rounding.h"
+
+#include <algorithm>
+
+namespace Tarvex {
+namespace {
+
+// The button face of the system: a face in this colour is painted flat, whatever the style.
+constexpr OleColor FlatFace = SystemColor::ButtonFace;
+
+int Red(OleColor Color) { return int(Color & 0xFF); }
+int Green(OleColor Color) { return int((Color >> 8) & 0xFF); }
+int Blue(OleColor Color) { return int((Color >> 16) & 0xFF); }
+
+// System colours are split into channels as the screen shows them; their index would give nonsense.
+OleColor PlainColor(OleColor Color)
+{
+    return Color & SystemColorFlag ? ToOleColor(TranslateOleColor(Color)) : Color;
+}
+
+OleColor Rgb(int R, int G, int B) { return OleColor(R) | OleColor(G) << 8 | OleColor(B) << 16; }
+
+int Channel(float Value) { return RoundHalfEvenToInt32(Value).value_or(0); }
+
+// Drawing is done in pixels whatever scale the picture keeps; the scale is restored afterwards.
+class PixelScale {
+public:
+    explicit PixelScale(PictureBox& Picture)
+        : m_Picture(Picture)
+        , m_Saved(Picture.ScaleMode())
+    {
+        Picture.ScaleMode(ScaleModes::Pixels);
+    }
+    ~PixelScale() { m_Picture.ScaleMode(m_Saved); }
+    PixelScale(const PixelScale&) = delete;
+    PixelScale& operator=(const PixelScale&) = delete;
+
+private:
+    PictureBox& m_Picture;
+    ScaleModes m_Saved;
+};
+
+} // namespace
+
+// Channels below 0 are held at 0 as those above 255 are held at 255: a darkened black stays black
+// instead of turning into a colour whose channels borrow from each other.
+void ZIzazeviviro::LightenColor(OleColor Color, int Amount, OleColor& Result)
+{
+    const auto lighten = [Amount](int Channel) { return std::clamp(Channel * (255 - Amount) / 255 + Amount, 0, 255); };
+    const OleColor plain = PlainColor(Color);
+    Result = Rgb(lighten(Red(plain)), lighten(Green(plain)), lighten(Blue(plain)));
+}
+
+void ZIzazeviviro::InitializeCol(PictureBox& Picture, OleColor Color1, OleColor Color2, bool ClearPicture)
+{
+    {
+        PixelScale pixels(Picture);
+        const OleColor top = PlainColor(Color1);
+        const OleColor bottom = PlainColor(Color2);
+        const float height = float(Picture.ScaleHeight());
+        m_Gradient = { Red(top), Green(top), Blue(top), (Red(bottom) - Red(top)) / height, (Green(bottom) - Green(top)) / height,
+            (Blue(bottom) - Blue(top)) / height };
+    }
+    if (ClearPicture)
+        Picture.Cls();
+}
+
+// One line per pixel row, the last row included, in the colour InitializeCol stepped to.
+void ZIzazeviviro::PaintGradient(PictureBox& Picture)
+{
+    const int height = int(Picture.ScaleHeight());
+    const double width = Picture.ScaleWidth();
+    for (int y = 0; y <= height; ++y) {
+        const OleColor colour = Rgb(Channel(m_Gradient.R1 + m_Gradient.StepR * y), Channel(m_Gradient.G1 + m_Gradient.StepG * y),
+            Channel(m_Gradient.B1 + m_Gradient.StepB * y));
+        Picture.Line(0, y, width, y, colour);
+    }
+}
+
+void ZIzazeviviro::DrawPicBack(PictureBox& Picture, OleColor LightColor, OleColor BaseColor, OleColor TextColor)
+{
+    Q_UNUSED(TextColor);
+    if (BaseColor == FlatFace || m_Style == 0) {
+        Picture.BackColor(BaseColor);
+        return;
+    }
+    InitializeCol(Picture, LightColor, BaseColor, false);
+    PixelScale pixels(Picture);
+    PaintGradient(Picture);
+    Picture.Refresh();
+}
+
+void ZIzazeviviro::DrawButton(PictureBox& Picture, OleColor LightColor, OleColor BaseColor, bool Raised, bool UpArrow,
+    OleColor ArrowColor, OleColor FrameColor)
+{
+    PixelScale pixels(Picture);
+    if (BaseColor != FlatFace && m_Style != 0) {
+        InitializeCol(Picture, Raised ? LightColor : BaseColor, Raised ? BaseColor : LightColor, false);
+        PaintGradient(Picture);
+    } else {
+        OleColor face = BaseColor;
+        if (!Raised)
+            LightenColor(BaseColor, -50, face);
+        Picture.BackColor(face);
+    }
+    const int cx = RoundHalfEvenToInt32(Picture.ScaleWidth() / 2).value_or(0);
+    const int cy = RoundHalfEvenToInt32(Picture.ScaleHeight() / 2).value_or(0);
+    // Each row of the arrow includes both its ends, so the arrow is symmetric and ends in one pixel.
+    const auto row = [&](int HalfWidth, int Y) { Picture.Line(cx - HalfWidth, Y, cx + HalfWidth + 1, Y, ArrowColor); };
+    for (int i = 0; i < 4; ++i)
+        row(3 - i, UpArrow ? cy - i : cy - 2 + i);
+    const double w = Picture.ScaleWidth();
+    const double h = Picture.ScaleHeight();
+    Picture.Line(0, 0, w, 0, FrameColor);
+    Picture.Line(0, h - 1, w, h - 1, FrameColor);
+    Picture.Line(0, 0, 0, h, FrameColor);
+    Picture.Line(w - 1, 0, w - 1, h, FrameColor);
+    Picture.Refresh();
+}
+
+OleColor ZIzazeviviro::Lightened(CalendarColor Which, int Amount) const
+{
+    OleColor light = 0;
+    LightenColor(Color(Which), Amount, light);
+    return light;
+}
+
+void ZIzazeviviro::Gradient(PictureBox& Picture, CalendarColor Base, int Amount)
+{
+    DrawPicBack(Picture, Lightened(Base, Amount), Color(Base), 0);
+}
+
+void ZIzazeviviro::RaisedButton(PictureBox& Button, CalendarColor Base, int Amount, bool UpArrow, CalendarColor Arrow, CalendarColor Frame)
+{
+    DrawButton(Button, Lightened(Base, Amount), Color(Base), true, UpArrow, Color(Arrow), Color(Frame));
+}
+
+// The field alone; ButtonLight is the lightening of an enabled drop-down button.
+void ZIzazeviviro::PaintField(int ButtonLight)
+{
+    using C = CalendarColor;
+    if (!m_Enabled) {
+        Gradient(*picDropDown, C::DisabledBackColor, 150);
+        RaisedButton(*btnCombo, C::DisabledBackColor, 100, false, C::DisabledForeColor, C::DisabledBorderColor);
+        return;
+    }
+    Gradient(*picDropDown, C::DropDnBackColor, 150);
+    RaisedButton(*btnCombo, C::DropDnButtonBackColor, ButtonLight, false, C::DropDnButtonForeColor, C::DropDnButtonBorderColor);
+}
+
+void ZIzazeviviro::ApplyFieldColors(CalendarColor Border, CalendarColor Back, CalendarColor Fore)
+{
+    shpBorder->BorderColor(Color(Border));
+    shpBorder->FillColor(Color(Back));
+    txtXtext->BackColor(Color(Back));
+    txtXtext->ForeColor(Color(Fore));
+    PaintField(100);
+}
+
+void ZIzazeviviro::ApplyColors()
+{
+    using C = CalendarColor;
+    if (!m_Enabled) {
+        ApplyFieldColors(C::DisabledBorderColor, C::DisabledBackColor, C::DisabledForeColor);
+        return;
+    }
+    setEnabled(true);
+    ApplyFieldColors(C::DropDnBorderColor, C::DropDnBackColor, C::DropDnForeColor);
+
+    shpCalendar->BorderColor(Color(C::CalendarBorderColor));
+    shpCalendar->FillColor(Color(C::CalendarBackColor));
+    Gradient(*picCalendar, C::CalendarBackColor, 170);
+
+    shpMonth->BorderColor(Color(C::DropDnMonthBorderColor));
+    txtMonth->ForeColor(Color(C::DropDnMonthForeColor));
+    Gradient(*picMonth, C::DropDnMonthBackColor, 170);
+    PaintSmallButton(*btnMonthDown, true);
+
+    shpMonthNames->BorderColor(Color(C::MonthListBorderColor));
+    Gradient(*picMonthList, C::MonthListBackColor, 170);
+    picMonthList->ForeColor(Color(C::MonthListForeColor));
+    for (Label* entry : lblMonth)
+        entry->ForeColor(Color(C::MonthListForeColor));
+
+    shpDays->BorderColor(Color(C::DaysBorderColor));
+    Gradient(*picDayNames, C::DayNamesBackColor, 170);
+    shpDayNamesBorder->BorderColor(Color(C::DayNamesBorderColor));
+    shpDayNow->BorderColor(Color(C::CurrentDayBOrderColor));
+    lblToday->ForeColor(Color(C::CalendarForeColor));
+
+    shpYear->BorderColor(Color(C::SpinYearBorderColor));
+    PaintSmallButton(*btnSpinUp, true);
+    PaintSmallButton(*btnSpinDown, true);
+    Gradient(*picYear, C::SpinYearBackColor, 170);
+    txtSpin->ForeColor(Color(C::SpinYearForeColor));
+
+    for (Label* name : lblDay) {
+        name->ForeColor(Color(C::DayNamesForeColor));
+        name->BackColor(Color(C::DayNamesBackColor));
+    }
+    // A highlighted day keeps its own text colour: the days' colour may be the highlight's
+    // background, which would hide the number.
+    for (Label* cell : lblNumbers)
+        cell->ForeColor(Color(cell->BackStyle() == BackStyles::Opaque ? C::DaySelectedForeColor : C::DaysForeColor));
+    Gradient(*picDays, C::DaysBackColor, 60);
+}
+
+// The four small buttons of the panel and btnCombo after a press, each with its own colours.
+void ZIzazeviviro::PaintSmallButton(PictureBox& Button, bool Raised)
+{
+    using C = CalendarColor;
+    struct Look {
+        PictureBox* Button;
+        C Base, Arrow, Frame;
+        bool UpArrow;
+    };
+    const Look looks[] = {
+        { btnCombo, C::DropDnButtonBackColor, C::DropDnButtonForeColor, C::DropDnButtonBorderColor, false },
+        { btnMonthDown, C::DropDnMonthButtonBackColor, C::DropDnMonthButtonForeColor, C::DropDnMonthButtonBorderColor, false },
+        { btnSpinDown, C::SpinYearButtonBackColor, C::SpinYearButtonForeColor, C::SpinYearButtonBorderColor, false },
+        { btnSpinUp, C::SpinYearButtonBackColor, C::SpinYearButtonForeColor, C::SpinYearButtonBorderColor, true },
+    };
+    for (const Look& look : looks) {
+        if (look.Button == &Button)
+            DrawButton(Button, Lightened(look.Base, 170), Color(look.Base), Raised, look.UpArrow, Color(look.Arrow), Color(look.Frame));
+    }
+}
+
+} // namespace Tarvex

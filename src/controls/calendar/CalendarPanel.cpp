@@ -1,0 +1,166 @@
+#include "controls/calendar/CalendarGeometry.h"
+#include "controls/calendar/ZIzazeviviro.h"
+
+#include "platform/Label.h"
+#include "platform/PictureBox.h"
+#include "platform/Shape.h"
+#include "platform/Timer.h"
+#include "platform/TwipsGeometry.h"
+#include "platform/runtime/NumericText.h"
+#include "platform/runtime/Rounding.h"
+
+namespace Tarvex {
+
+void ZIzazeviviro::ConnectHandlers()
+{
+    connect(txtXtext, &Label::Change, this, &ZIzazeviviro::txtXtext_Change);
+    connect(txtMonth, &Label::Change, this, &ZIzazeviviro::txtMonth_Change);
+    connect(txtSpin, &Label::Change, this, &ZIzazeviviro::txtSpin_Change);
+    connect(btnCombo, &PictureBox::Click, this, &ZIzazeviviro::btnCombo_Click);
+    connect(btnMonthDown, &PictureBox::Click, this, &ZIzazeviviro::btnMonthDown_Click);
+    for (PictureBox* button : { btnCombo, btnMonthDown, btnSpinDown, btnSpinUp }) {
+        connect(button, &PictureBox::MouseDown, this, [this, button] { SmallButton_MouseDown(*button); });
+        connect(button, &PictureBox::MouseUp, this, [this, button] { SmallButton_MouseUp(*button); });
+    }
+    connect(btnSpinDown, &PictureBox::Click, this, [this] { YearStep(-1); });
+    connect(btnSpinUp, &PictureBox::Click, this, [this] { YearStep(1); });
+    connect(tmrDown, &Timer::Tick, this, [this] { YearStep(-1); });
+    connect(tmrUp, &Timer::Tick, this, [this] { YearStep(1); });
+    for (int i = 0; i < int(lblMonth.size()); ++i) {
+        connect(lblMonth[i], &Label::Click, this, [this, i] { lblMonth_Click(i); });
+        connect(lblMonth[i], &Label::DblClick, this, [this, i] { lblMonth_DblClick(i); });
+    }
+    for (int i = 0; i < int(lblNumbers.size()); ++i) {
+        connect(lblNumbers[i], &Label::Click, this, [this, i] { lblNumbers_Click(i); });
+        connect(lblNumbers[i], &Label::DblClick, this, [this, i] { lblNumbers_DblClick(i); });
+    }
+}
+
+// A handler of Change that writes the text again changes it without a Change inside its own:
+// the host reads the text when its handler returns, and the nesting ends.
+void ZIzazeviviro::txtXtext_Change()
+{
+    if (m_RaisingChange)
+        return;
+    m_RaisingChange = true;
+    emit Change();
+    m_RaisingChange = false;
+}
+
+// Opening grows the control down (and to the panel's width), raised over the host's other
+// widgets so that the panel is not hidden under them.
+void ZIzazeviviro::btnCombo_Click()
+{
+    if (picCalendar->isHidden()) {
+        picCalendar->show();
+        raise();
+        MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*this),
+            TopInTwips(*picCalendar) + HeightInTwips(*picCalendar));
+        if (WidthInTwips(*shpBorder) < WidthInTwips(*picCalendar))
+            MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*picCalendar), HeightInTwips(*this));
+        return;
+    }
+    MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*shpBorder), HeightInTwips(*this));
+    picCalendar->hide();
+    picMonthList->hide();
+    MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*this), HeightInTwips(*shpBorder));
+}
+
+void ZIzazeviviro::ShowMonthList(bool Shown)
+{
+    picYear->setEnabled(!Shown);
+    picMonthList->setVisible(Shown);
+    if (Shown)
+        picMonthList->raise();
+    for (Label* cell : lblNumbers)
+        cell->Enabled(!Shown);
+}
+
+void ZIzazeviviro::btnMonthDown_Click() { ShowMonthList(picMonthList->isHidden()); }
+
+void ZIzazeviviro::HighlightMonthEntry(int Index)
+{
+    for (Label* entry : lblMonth) {
+        entry->BackStyle(BackStyles::Transparent);
+        entry->BackColor(Color(CalendarColor::MonthListBackColor));
+        entry->ForeColor(Color(CalendarColor::MonthListForeColor));
+    }
+    lblMonth[Index]->BackStyle(BackStyles::Opaque);
+    lblMonth[Index]->ForeColor(Color(CalendarColor::MonthListSelectedForeColor));
+    lblMonth[Index]->BackColor(Color(CalendarColor::MonthListSelectedBackColor));
+    m_SelectedMonthEntry = Index;
+}
+
+// The text goes through a "\" form first; the old day, when the new month has it, then turns it
+// back into a date with "." by a day click.
+void ZIzazeviviro::lblMonth_Click(int Index)
+{
+    HighlightMonthEntry(Index);
+    picMonthList->Refresh();
+    txtMonth->Caption(lblMonth[Index]->Caption());
+    ResetDayCells(false);
+    const QString monthPart = (Index < 9 ? QStringLiteral("0") : QString()) + QString::number(Index + 1);
+    const QString old = Text();
+    const QChar slash = QLatin1Char('\\');
+    if (m_DateFormat == 0)
+        ShowNewText(old.left(2) + slash + monthPart + slash + txtSpin->Caption());
+    else
+        ShowNewText(monthPart + slash + old.mid(3, 2) + slash + txtSpin->Caption());
+    const int day = DigitsAt(m_DayPosition);
+    for (int i = 0; i < int(lblNumbers.size()); ++i) {
+        if (RoundHalfEvenToInt32(ReadLeadingNumber(lblNumbers[i]->Caption())).value_or(0) == day) {
+            lblNumbers_Click(i);
+            break;
+        }
+    }
+}
+
+void ZIzazeviviro::lblMonth_DblClick(int Index)
+{
+    lblMonth_Click(Index);
+    ShowMonthList(false);
+}
+
+void ZIzazeviviro::txtMonth_Change()
+{
+    if (!txtMonth->Caption().trimmed().isEmpty())
+        FillCalendar();
+}
+
+void ZIzazeviviro::txtSpin_Change()
+{
+    if (!txtSpin->Caption().trimmed().isEmpty())
+        FillCalendar();
+}
+
+// Both directions stop below LowestYear; a year already under it cannot be stepped at all.
+void ZIzazeviviro::YearStep(int Delta)
+{
+    const std::optional<int> year = RoundHalfEvenToInt32(ReadLeadingNumber(txtSpin->Caption()));
+    if (!year)
+        return;
+    const qint64 stepped = qint64(*year) + Delta;
+    if (stepped >= LowestYear)
+        txtSpin->Caption(QString::number(stepped));
+}
+
+Timer* ZIzazeviviro::RepeatTimer(const PictureBox& Button) const
+{
+    return &Button == btnSpinUp ? tmrUp : &Button == btnSpinDown ? tmrDown : nullptr;
+}
+
+void ZIzazeviviro::SmallButton_MouseDown(PictureBox& Button)
+{
+    PaintSmallButton(Button, false);
+    if (Timer* repeat = RepeatTimer(Button))
+        repeat->Enabled(true);
+}
+
+void ZIzazeviviro::SmallButton_MouseUp(PictureBox& Button)
+{
+    PaintSmallButton(Button, true);
+    if (Timer* repeat = RepeatTimer(Button))
+        repeat->Enabled(false);
+}
+
+} // namespace Tarvex

@@ -1,0 +1,66 @@
+#include "grid/RuzuZiri.h"
+
+#include "grid/model/ColumnStore.h"
+#include "platform/SettingsStore.h"
+
+#include <QCoreApplication>
+
+namespace Tarvex {
+
+namespace {
+
+StoreSection SectionOf(const QString& UniqueGridName)
+{
+    const QString application = QCoreApplication::applicationName();
+    return {
+        [application, UniqueGridName](const QString& Key, const QString& Default) {
+            return GetSetting(application, UniqueGridName, Key, Default);
+        },
+        [application, UniqueGridName](const QString& Key, const QString& Value) {
+            SaveSetting(application, UniqueGridName, Key, Value);
+        },
+    };
+}
+
+} // namespace
+
+void RuzuZiri::ColOrderSave(const QString& UniqueGridName)
+{
+    SaveColOrder(m_Model, SectionOf(UniqueGridName));
+}
+
+void RuzuZiri::ColOrderLoad(const QString& UniqueGridName)
+{
+    const auto order = LoadColOrder(m_Model, SectionOf(UniqueGridName));
+    if (!order || !m_Model.SetColOrder(*order))
+        return;
+    RefreshIfRedraw();
+    emit ColumnOrderChanged(0, 0);
+}
+
+void RuzuZiri::ColOrderRestore(const QString&)
+{
+    if (m_Model.Cols() <= 1)
+        return;
+    // The column that was current stays current where it lands; the column last chosen by
+    // navigation takes its place once navigation keeps one.
+    const int current = Col();
+    m_Model.ResetColOrder();
+    RowColSet(-1, current);
+    RefreshIfRedraw();
+    emit ColumnOrderChanged(0, 0);
+}
+
+void RuzuZiri::ColWidthsSave(const QString& UniqueGridName)
+{
+    SaveColWidths(m_Model, SectionOf(UniqueGridName));
+}
+
+void RuzuZiri::ColWidthsLoad(const QString& UniqueGridName)
+{
+    const std::vector<float> widths = LoadColWidths(m_Model, SectionOf(UniqueGridName));
+    for (int col = 0; col < int(widths.size()) && col < m_Model.Cols(); ++col)
+        ColWidth(col, widths[size_t(col)]);
+}
+
+} // namespace Tarvex
