@@ -2,6 +2,7 @@
 
 #include "InvoiceData.h"
 
+#include <QAbstractSlider>
 #include <QIODevice>
 
 #include <memory>
@@ -9,6 +10,19 @@
 #include <vector>
 
 namespace GridBench {
+
+// A shown list fills a 1280 x 800 window; the grid's columns of 1200 twips are 80 pixels wide.
+constexpr int ShownWidth = 1280;
+constexpr int ShownHeight = 800;
+constexpr int ShownColumnWidth = 80;
+
+// What a user's drag does: press the thumb, move it to Position, let go.
+inline void DragThumb(QAbstractSlider* Bar, int Position)
+{
+    Bar->setSliderDown(true);
+    Bar->setSliderPosition(Position);
+    Bar->setSliderDown(false);
+}
 
 // One contestant: the same operations, each done the way that side's users would do it.
 class BenchSide {
@@ -31,15 +45,17 @@ public:
     // a quote or a line break quoted.
     virtual void Export(QIODevice& Out) = 0;
 
-    // The view: shown on screen, painting as the side's users would have it.
-    virtual void ShowView() = 0;
-    virtual void HideView() = 0;
-    // Makes the rows at 0..Count-1 current one after another, each move painted at once.
-    virtual void WalkCurrentRow(int Count) = 0;
-    // Moves the vertical scroll bar's thumb to Position and paints once.
-    virtual void ScrollTo(int Position) = 0;
-    // The first row the view paints.
-    virtual int TopRow() const = 0;
+    // Shows the list at ShownWidth x ShownHeight with painting on; off hides it and stops painting.
+    virtual void Show(bool On) = 0;
+    // Makes the row at this position current, as a host moving down the list does.
+    virtual void MoveCurrent(int Position) = 0;
+    // Brings this position to the top through the vertical scroll bar.
+    virtual void DragScrollBar(int Position) = 0;
+    // Asks for one more paint of all that shows.
+    virtual void Repaint() = 0;
+    virtual int CurrentPosition() const = 0;
+    // Position of the first row that shows, -1 when hidden.
+    virtual int TopPosition() const = 0;
 
     // Rows shown (not filtered out).
     virtual int ShownCount() const = 0;

@@ -4,7 +4,6 @@
 #include "grid/model/Export.h"
 #include "grid/model/NumberParsing.h"
 
-#include <QCoreApplication>
 #include <QScrollBar>
 
 namespace GridBench {
@@ -52,38 +51,35 @@ public:
             m_Grid.RowSelected(position, true);
     }
 
-    void ShowView() override
-    {
-        m_Grid.resize(1000, 700);
-        m_Grid.show();
-        QCoreApplication::processEvents(); // until the window is exposed, a repaint paints nothing
-        m_Grid.Redraw(true);
-    }
-
-    void HideView() override
-    {
-        m_Grid.Redraw(false);
-        m_Grid.hide();
-    }
-
-    void WalkCurrentRow(int Count) override
-    {
-        for (int p = 0; p < Count; ++p)
-            m_Grid.RowColSet(p, -1);
-    }
-
-    // As the user drags the thumb: the bar reports the move and the grid paints the new page.
-    void ScrollTo(int Position) override
-    {
-        if (auto* bar = m_Grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(1)")))
-            bar->setSliderPosition(Position);
-    }
-
-    int TopRow() const override { return m_Grid.RowFirstVisible(); }
-
     void DeleteSelected() override { m_Grid.DeleteSelected(); }
     void Clear() override { m_Grid.Clear(); }
     void Export(QIODevice& Out) override { Tarvex::WriteExport(m_Grid.Model(), {}, Out); }
+
+    // Shown with Redraw true, as the archive window shows its list once filled.
+    void Show(bool On) override
+    {
+        if (On) {
+            m_Grid.resize(ShownWidth, ShownHeight);
+            m_Grid.show();
+        } else {
+            m_Grid.hide();
+        }
+        m_Grid.Redraw(On);
+    }
+
+    void MoveCurrent(int Position) override { m_Grid.RowColSet(Position, Invoice); }
+
+    void DragScrollBar(int Position) override
+    {
+        for (QScrollBar* bar : m_Grid.findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly)) {
+            if (bar->orientation() == Qt::Vertical)
+                DragThumb(bar, Position);
+        }
+    }
+
+    void Repaint() override { m_Grid.Refresh(); }
+    int CurrentPosition() const override { return m_Grid.Row(); }
+    int TopPosition() const override { return m_Grid.isVisible() ? m_Grid.RowFirstVisible() : -1; }
 
     int ShownCount() const override
     {

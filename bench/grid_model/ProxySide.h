@@ -9,12 +9,10 @@
 
 namespace GridBench {
 
-// The part both Qt contestants share: a proxy that sorts locale-aware without case and filters by
-// fixed text, over whatever source model the contestant keeps.
+// The part both Qt contestants share: a proxy that sorts without case and filters by fixed text
+// over whatever source model the contestant keeps, and a QTableView over the proxy when shown.
 class ProxySide : public BenchSide {
 public:
-    explicit ProxySide(std::unique_ptr<QSortFilterProxyModel> Proxy = std::make_unique<QSortFilterProxyModel>());
-
     void Sort(int Column, bool Ascending) override;
     int Find(const QString& Text, int Column) override;
     void FilterOn(const QString& Text, int Column) override;
@@ -24,21 +22,23 @@ public:
     int ShownCount() const override;
     QString KeyAt(int Position, int Column) const override;
     void Export(QIODevice& Out) override;
-    void ShowView() override;
-    void HideView() override;
-    void WalkCurrentRow(int Count) override;
-    void ScrollTo(int Position) override;
-    int TopRow() const override;
+
+    void Show(bool On) override;
+    void MoveCurrent(int Position) override;
+    void DragScrollBar(int Position) override;
+    void Repaint() override;
+    int CurrentPosition() const override;
+    int TopPosition() const override;
 
 protected:
-    void Attach(QAbstractItemModel* Source);
+    // Takes the proxy (a plain locale-aware one when none is given) over Source.
+    void Attach(QAbstractItemModel* Source, std::unique_ptr<QSortFilterProxyModel> Proxy = {});
     // The text a cell of the source model shows; here read through the model's data().
     virtual QString CellText(int SourceRow, int Column) const;
 
-    std::unique_ptr<QSortFilterProxyModel> m_ProxyOwner; // the proxy below, owned
-    QSortFilterProxyModel& m_Proxy;                      // sorts and filters the source model
-    std::vector<int> m_Selected; // source rows chosen by Select
-    std::unique_ptr<QTableView> m_View; // on the proxy while the view operations run; null otherwise
+    std::unique_ptr<QSortFilterProxyModel> m_Proxy;
+    std::unique_ptr<QTableView> m_View; // while shown
+    std::vector<int> m_Selected;        // source rows chosen by Select
 };
 
 } // namespace GridBench
