@@ -1,3 +1,5 @@
+#include "platform/CanvasText.h"
+
 #include "platform/Canvas.h"
 
 #include <QFont>
@@ -46,27 +48,38 @@ struct ShapedLine {
     std::shared_ptr<const Glyphs> Shape;
 };
 
-// Shaped lines are kept by font and text, so a screen painted again, as a grid is after every
-// change, draws its texts without shaping them anew.
-std::shared_ptr<const Glyphs> ShapeOf(const QString& Text, const QFont& Font)
+const QString& KeyOf(const QFont& Font)
 {
-    thread_local QCache<QString, std::shared_ptr<const Glyphs>> shapes(4096);
-    // Building a font's key costs more than the look-up, and the font rarely changes between texts.
+    // Building a font's key costs more than a cache look-up, and the font rarely changes between texts.
     thread_local QFont lastFont;
     thread_local QString lastFontKey = lastFont.key();
     if (!(Font == lastFont) || Font.resolveMask() != lastFont.resolveMask()) {
         lastFont = Font;
         lastFontKey = Font.key();
     }
-    const QString key = lastFontKey + QChar(0x1F) + Text;
+    return lastFontKey;
+}
+
+QTextLine UnbrokenLine(QTextLayout& Layout)
+{
+    Layout.beginLayout();
+    QTextLine line = Layout.createLine();
+    line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
+    line.setPosition(QPointF(0, 0));
+    Layout.endLayout();
+    return line;
+}
+
+// Shaped lines are kept by font and text, so a screen painted again, as a grid is after every
+// change, draws its texts without shaping them anew.
+std::shared_ptr<const Glyphs> ShapeOf(const QString& Text, const QFont& Font)
+{
+    thread_local QCache<QString, std::shared_ptr<const Glyphs>> shapes(4096);
+    const QString key = KeyOf(Font) + QChar(0x1F) + Text;
     if (const auto* cached = shapes.object(key))
         return *cached;
     QTextLayout layout(Text, Font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
+    const QTextLine line = UnbrokenLine(layout);
     auto shape = std::make_shared<const Glyphs>(Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) });
     shapes.insert(key, new std::shared_ptr<const Glyphs>(shape));
     return shape;
@@ -116,14 +129,67 @@ QStringList BrokenAtWords(const QString& Paragraph, const QFontMetrics& Metrics,
     return lines;
 }
 
-// The longest start of the line that fits with "..." behind it.
-QString WithEllipsis(const QString& Line, const QFontMetrics& Metrics, int Width)
+const QString Dots = QStringLiteral("...");
+
+// How many characters of Line fit with "..." behind them, read off one shaping of the line. Kerning
+// at the cut and rounding can put it a character off the measured cut.
+qsizetype EstimatedKeep(const QString& Line, const QFont& Font, qreal DotsWidth, int Width)
 {
-    const QString dots = QStringLiteral("...");
+    QTextLayout layout(Line, Font);
+    const QTextLine line = UnbrokenLine(layout);
+    qsizetype fits = 0;
+    qsizetype fails = Line.size() + 1;
+    while (fails - fits > 1) {
+        const qsizetype middle = fits + (fails - fits) / 2;
+        if (line.cursorToX(int(middle)) + DotsWidth <= Width)
+            fits = middle;
+        else
+            fails = middle;
+    }
+    return fits;
+}
+
+// Whether each character added to a start of the line leaves it at least as wide, so the widest start
+// that fits is found near the estimate. Letters that take another form by their neighbours, runs from
+// right to left and pairs cut in half can make a longer start narrower.
+bool WidensCharacterByCharacter(const QString& Line)
+{
+    for (const QChar c : Line) {
+        if (c.isSurrogate())
+            return false;
+        switch (c.direction()) {
+        case QChar::DirR: case QChar::DirAL: case QChar::DirAN: case QChar::DirRLE: case QChar::DirRLO:
+        case QChar::DirLRE: case QChar::DirLRO: case QChar::DirPDF: case QChar::DirRLI: case QChar::DirLRI:
+        case QChar::DirFSI: case QChar::DirPDI:
+            return false;
+        default:
+            break;
+        }
+        switch (c.script()) {
+        case QChar::Script_Common: case QChar::Script_Inherited: case QChar::Script_Latin: case QChar::Script_Greek:
+        case QChar::Script_Cyrillic: case QChar::Script_Han: case QChar::Script_Hiragana: case QChar::Script_Katakana:
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+// Measured as the text is measured everywhere else, a character at a time from the estimate, so the
+// cut lands where dropping characters from the end one by one would put it.
+qsizetype KeptCharacters(const QString& Line, const QFont& Font, int Width)
+{
+    const QFontMetrics metrics(Font);
+    const auto fits = [&](qsizetype Keep) { return metrics.horizontalAdvance(Line.left(Keep) + Dots) <= Width; };
     qsizetype keep = Line.size();
-    while (keep > 0 && Metrics.horizontalAdvance(Line.left(keep) + dots) > Width)
+    if (WidensCharacterByCharacter(Line))
+        keep = EstimatedKeep(Line, Font, QFontMetricsF(Font).horizontalAdvance(Dots), Width);
+    while (keep < Line.size() && fits(keep + 1))
+        ++keep;
+    while (keep > 0 && !fits(keep))
         --keep;
-    return Line.left(keep) + dots;
+    return keep;
 }
 
 std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFontMetrics& Metrics, int Width)
@@ -156,12 +222,23 @@ std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont
     for (LaidLine& line : Layout(Text, Flags, metrics, Width)) {
         shaped.push_back(Shaped(std::move(line), Font));
         if ((Flags & TextFlags::WordEllipsis) && shaped.back().Shape->Width > Width)
-            shaped.back() = Shaped(LaidLine { WithEllipsis(shaped.back().Line.Text, metrics, Width) }, Font);
+            shaped.back() = Shaped(LaidLine { ElidedLine(shaped.back().Line.Text, Font, Width) }, Font);
     }
     return shaped;
 }
 
 } // namespace
+
+QString ElidedLine(const QString& Line, const QFont& Font, int Width)
+{
+    thread_local QCache<QString, QString> cuts(4096);
+    const QString key = KeyOf(Font) + QChar(0x1F) + QString::number(Width) + QChar(0x1F) + Line;
+    if (const QString* cached = cuts.object(key))
+        return *cached;
+    const QString cut = Line.left(KeptCharacters(Line, Font, Width)) + Dots;
+    cuts.insert(key, new QString(cut));
+    return cut;
+}
 
 void Canvas::DrawText(int X, int Y, const QString& Text, const QFont& Font, OleColor Color)
 {

@@ -1,0 +1,96 @@
+#include "platform/Canvas.h"
+#include "platform/CanvasText.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace Tarvex;
+
+namespace {
+
+// The cut as it has always been made: characters dropped from the end one at a time, measuring each try.
+QString CutOneAtATime(const QString& Line, const QFont& Font, int Width)
+{
+    const QFontMetrics metrics(Font);
+    const QString dots = QStringLiteral("...");
+    qsizetype keep = Line.size();
+    while (keep > 0 && metrics.horizontalAdvance(Line.left(keep) + dots) > Width)
+        --keep;
+    return Line.left(keep) + dots;
+}
+
+const char* const Texts[] = {
+    "",
+    "x",
+    "Invoice",
+    "alpha beta gamma delta",
+    "AVAWAY To Tokyo, LTA",
+    "iiiiiiWWWWWWiiiiii",
+    "東京",
+    "東京都千代田区丸の内 1-1",
+    "e\u0301te\u0301 de\u0301ja\u0300 vu",
+    "a\u0308\u0301\u0323bc",
+    "smile \U0001F600 then go",
+    "مرحبا بالعالم",
+    "नमस्ते दुनिया",
+    "Total: مرحبا 42",
+    "  leading and trailing  ",
+};
+
+QImage Drawn(const QString& Text, int Flags, const QFont& Font, int Width)
+{
+    QImage image(Width + 20, 30, QImage::Format_RGB32);
+    QPalette palette;
+    Canvas canvas(image, palette);
+    canvas.Clear(0xFFFFFF);
+    Rect bounds { 0, 0, Width, 30 };
+    canvas.DrawText(Text, bounds, Flags, Font, 0x000000);
+    return image;
+}
+
+} // namespace
+
+TEST(CanvasText, ElidedLineCutsWhereDroppingOneCharacterAtATimeDoes)
+{
+    QFont bold;
+    bold.setBold(true);
+    QFont large;
+    large.setPointSize(15);
+    for (const QFont& font : { QFont(), bold, large }) {
+        const QFontMetrics metrics(font);
+        for (const char* text : Texts) {
+            const QString line = QString::fromUtf8(text);
+            // The widths at which one more character starts or stops fitting, where an estimate can be off.
+            std::vector<int> widths { 0, 1, 2, 5, 10, 1000 };
+            for (qsizetype keep = 0; keep <= line.size(); ++keep) {
+                const int edge = metrics.horizontalAdvance(line.left(keep) + QStringLiteral("..."));
+                widths.insert(widths.end(), { edge - 1, edge, edge + 1 });
+            }
+            for (int width : widths)
+                EXPECT_EQ(CutOneAtATime(line, font, width), ElidedLine(line, font, width))
+                    << text << " in " << width << " px, " << font.key().toStdString();
+        }
+    }
+}
+
+TEST(CanvasText, AWordEllipsisCellDrawsExactlyTheCutText)
+{
+    const QFont font;
+    const int flags = TextFlags::SingleLine | TextFlags::VCenter | TextFlags::NoPrefix;
+    for (const char* text : { "alpha beta gamma delta", "東京都千代田区丸の内", "e\u0301te\u0301 de\u0301ja\u0300 vu" }) {
+        const QString line = QString::fromUtf8(text);
+        for (int width : { 3, 17, 40 }) {
+            // Twice, so the second paint draws from the kept cut.
+            for (int paint = 0; paint < 2; ++paint)
+                EXPECT_EQ(Drawn(CutOneAtATime(line, font, width), flags, font, width),
+                    Drawn(line, flags | TextFlags::WordEllipsis, font, width))
+                    << text << " in " << width << " px";
+        }
+    }
+}
