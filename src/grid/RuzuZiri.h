@@ -600,6 +600,7 @@ private:
     void ScrollColumnIntoView(int Col);
     void ScrollRowIntoView(int Row);
     bool SelectRowRange(bool Select, int& From, int& To);
+    std::pair<int, int> ShownSelection() const;
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
     // ---- Metrics and geometry ----------------------------------------------------------------
@@ -646,6 +647,20 @@ private:
     void KeepCurrentRowInView(PaintPass& pass);
     void MeasureRowNumbers(PaintPass& pass);
     void PaintRows(PaintPass& pass);
+    void PaintRow(PaintPass& pass, int Position, const udtRow& Row);
+    bool PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus);
+    Rect ChangedBand(const PaintPass& pass, int First, int Last) const;
+    struct PaintStamp {
+        quint64 Changes { 0 };     // Changes() the picture shows
+        int ScrollCol { -1 };      // horizontal scroll position
+        int ScrollRow { -1 };      // vertical scroll position
+        int Width { -1 };          // surface size in pixels
+        int Height { -1 };
+        int RowNumberWidth { -1 }; // row-number column
+        int Right { -1 };          // right edge of the header row
+        bool operator==(const PaintStamp&) const = default;
+    };
+    PaintStamp StampOf(const PaintPass& pass) const;
     bool FirstShownPositionIsOdd(int First) const;
     void PaintRowNumber(PaintPass& pass, int Position, int Height);
     void FillRowBackground(PaintPass& pass, const Rect& Bounds);
@@ -705,6 +720,10 @@ private:
     int m_EditRow { -1 };                 //   (row position)
     bool m_EditOpen { false };            // the in-place editor is showing
     bool m_Paint { false };               // painting allowed now
+    bool m_PictureCurrent { false };      // the picture is a full paint of what m_PaintedStamp describes
+    PaintStamp m_PaintedStamp;            // the state the last full paint showed
+    int m_ChangedFirst { -1 };            // row positions the next DrawGrid may redraw alone; -1 = all
+    int m_ChangedLast { -1 };             //   (last of them)
     bool m_Redraw { false };              // the host's Redraw
     bool m_PendingMetrics { false };      // metrics and repaint owed while painting was off
     bool m_PendingScroll { false };       // scroll-range update owed while painting was off

@@ -42,20 +42,26 @@ quint32 Canvas::Rgb(OleColor Color) const
     return TranslateOleColor(Color, m_Palette).rgb() & 0xFFFFFFu;
 }
 
+namespace {
+
+Rect Intersection(const Rect& A, const Rect& B)
+{
+    return Rect { std::max(A.Left, B.Left), std::max(A.Top, B.Top), std::min(A.Right, B.Right), std::min(A.Bottom, B.Bottom) };
+}
+
+} // namespace
+
 Rect Canvas::Visible() const
 {
     Rect visible { 0, 0, m_Image.width(), m_Image.height() };
-    if (!m_HasClip)
-        return visible;
-    return Rect { std::max(visible.Left, m_Clip.Left), std::max(visible.Top, m_Clip.Top),
-        std::min(visible.Right, m_Clip.Right), std::min(visible.Bottom, m_Clip.Bottom) };
+    if (m_Confined)
+        visible = Intersection(visible, m_Bound);
+    return m_HasClip ? Intersection(visible, m_Clip) : visible;
 }
 
 Rect Canvas::VisiblePart(const Rect& Bounds) const
 {
-    const Rect visible = Visible();
-    return Rect { std::max(visible.Left, Bounds.Left), std::max(visible.Top, Bounds.Top),
-        std::min(visible.Right, Bounds.Right), std::min(visible.Bottom, Bounds.Bottom) };
+    return Intersection(Visible(), Bounds);
 }
 
 void Canvas::SetClip(const Rect& Bounds)
@@ -66,9 +72,19 @@ void Canvas::SetClip(const Rect& Bounds)
 
 void Canvas::ClearClip() { m_HasClip = false; }
 
+void Canvas::Confine(const Rect& Bounds)
+{
+    m_Bound = Bounds;
+    m_Confined = true;
+}
+
 void Canvas::Clear(OleColor Color)
 {
-    if (!m_Image.isNull())
+    if (m_Image.isNull())
+        return;
+    if (m_Confined)
+        Fill(m_Bound, Rgb(Color));
+    else
         m_Image.fill(0xFF000000u | Rgb(Color));
 }
 

@@ -79,6 +79,8 @@ public:
     void SetClip(const Rect& Bounds);
     void ClearClip();
     bool HasClip() const { return m_HasClip; }
+    // An outer limit that every clip rectangle stays inside, for redrawing one part of the picture.
+    void Confine(const Rect& Bounds);
 
     void DrawFocusRect(const Rect& Bounds);
     // Kind FrameControl::Button with a state of FrameControl bits; false for a kind it cannot draw.
@@ -119,6 +121,8 @@ private:
     const QPalette& m_Palette; // where system colours come from
     Rect m_Clip;               // limits drawing while m_HasClip
     bool m_HasClip { false };
+    Rect m_Bound;              // limits drawing, clip or not, while m_Confined
+    bool m_Confined { false };
 };
 
 } // namespace Tarvex

@@ -42,6 +42,9 @@ struct RuzuZiriProbe {
             row.Cells.Text(size_t(Col)), Image, Text);
     }
     void EditOpen(bool Open) { Grid.m_EditOpen = Open; }
+    void DrawGrid() { Grid.DrawGrid(true); }
+    // A mark in the picture that only a paint over it removes.
+    void Mark(int X, int Y) { Grid.Drawing().FillRect(Rect { X, Y, X + 1, Y + 1 }, 0x0000FF); }
     void MouseCol(int Position) { Grid.m_MouseCol = Position; }
 
     Rect ColumnExtent(int Position, Rect Start = { -99, -99, -99, -99 }) const

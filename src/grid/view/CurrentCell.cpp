@@ -117,6 +117,8 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
         SBSetPos(0, m_Col);
     }
     const int position = vCol != -1 || m_Col >= 0 ? m_Col : FindColPosition(col);
+    const quint64 seen = Changes();
+    const auto [changedFirst, changedLast] = ShownSelection();
 
     bool selectionChanged = false;
     if (vRow != m_Row) {
@@ -139,9 +141,30 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     if (!MoveCurrentCell(vRow, position, true))
         return;
     m_Row = vRow;
-    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible)
+    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible) {
         SBSetPos(1, vRow);
+    } else if (m_PictureCurrent && m_PaintedStamp.Changes == seen) {
+        // The move is all that changed since the last paint: the rows it touched are enough.
+        m_PaintedStamp.Changes = Changes();
+        m_ChangedFirst = std::min(changedFirst, vRow);
+        m_ChangedLast = std::max(changedLast, vRow);
+    }
     DrawGrid(m_Paint);
+}
+
+// The first and last shown rows that look selected or hold the current cell; both past the page when none.
+std::pair<int, int> RuzuZiri::ShownSelection() const
+{
+    const int end = std::min(m_RowLastVisible, m_Model.LastRow());
+    int first = end + 1;
+    int last = -1;
+    for (int p = std::max(m_RowFirstVisible, 0); p <= end; ++p) {
+        if (p != m_Row && !IsFlagSet(m_Model.RowAt(p).Flags, RowFlagSelected))
+            continue;
+        first = std::min(first, p);
+        last = p;
+    }
+    return { first, last };
 }
 
 // SetCurrentCell, then whether its handlers left the grid as the move made it. A refused move

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 // DrawGrid paints the whole body of the grid into the surface's retained picture and then shows it.
 // It never runs inside a Qt paint event: the surface's paint event only copies the picture.
@@ -21,10 +22,20 @@ constexpr int DownKey = 40;
 
 void RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
 {
+    // Taken before the event pump: a move made in there is not among these rows.
+    const int changedFirst = std::exchange(m_ChangedFirst, -1);
+    const int changedLast = std::exchange(m_ChangedLast, -1);
+    const quint64 before = Changes();
     if (!BeginPaint(Paint))
         return;
     PaintPass pass { Drawing() };
     PrepareColors(pass);
+    if (Changes() == before && PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
+        FinishPaint(pass);
+        return;
+    }
+    m_PictureCurrent = false;
+    const quint64 seen = Changes();
     ClearSurface(pass);
     if (m_Model.LastRow() < 0) {
         PaintEmptyGrid();
@@ -40,18 +51,23 @@ void RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
     PaintVerticalLines(pass);
     if (!NoFocus)
         PaintFocusRect(pass);
+    m_PictureCurrent = !NoFocus && Changes() == seen;
+    m_PaintedStamp = StampOf(pass);
     FinishPaint(pass);
 }
 
 // The busy flag keeps a paint from starting inside another, also from an event the pump below runs.
 bool RuzuZiri::BeginPaint(bool Paint)
 {
-    if (m_Terminating)
+    if (m_Terminating) {
+        m_PictureCurrent = false;
         return false;
+    }
     m_Terminating = true;
     DoEvents();
     m_PendingMetrics = !Paint;
     if (!Paint) {
+        m_PictureCurrent = false;
         m_Terminating = false;
         return false;
     }
@@ -149,16 +165,8 @@ void RuzuZiri::PaintRows(PaintPass& pass)
         if (!row.GroupHeader && !row.Visible)
             continue;
         pass.Parity = !pass.Parity;
-        const int top = pass.Y;
-        PaintRowNumber(pass, p, row.Height);
-        const bool selected = IsFlagSet(row.Flags, RowFlagSelected) && (m_MultiSelect >= 1 || m_FocusRowHighlight);
-        if (selected)
-            PaintSelection(pass, row, top);
-        else
-            FillRowBackground(pass, Rect { m_RowNumberWidth, top + 1, pass.Right, top + row.Height + 1 });
-        PaintCells(pass, p, row, selected);
-        pass.hDC.ClearClip();
-        PaintRowLines(pass, top);
+        if (!pass.Partial || (pass.Y - 1 < pass.Band.Bottom && pass.Y + row.Height + 2 > pass.Band.Top))
+            PaintRow(pass, p, row);
         pass.Y += row.Height;
         if (surfaceHeight < pass.Y)
             break;
@@ -167,6 +175,20 @@ void RuzuZiri::PaintRows(PaintPass& pass)
     pass.LinesBottom = pass.Y;
     m_RowLastVisible = std::min(p, lastRow);
     pass.Reached = pass.Y >= surfaceHeight || p >= lastRow;
+}
+
+void RuzuZiri::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
+{
+    const int top = pass.Y;
+    PaintRowNumber(pass, Position, Row.Height);
+    const bool selected = IsFlagSet(Row.Flags, RowFlagSelected) && (m_MultiSelect >= 1 || m_FocusRowHighlight);
+    if (selected)
+        PaintSelection(pass, Row, top);
+    else
+        FillRowBackground(pass, Rect { m_RowNumberWidth, top + 1, pass.Right, top + Row.Height + 1 });
+    PaintCells(pass, Position, Row, selected);
+    pass.hDC.ClearClip();
+    PaintRowLines(pass, top);
 }
 
 // Parity flips before each painted row, so it starts as the opposite of what the first row needs.

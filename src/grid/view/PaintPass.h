@@ -33,6 +33,8 @@ struct PaintPass {
     bool Reached { false };     // the paint filled the surface or showed the last row
     qint32 TextColor { 0 };     // what text is drawn in now (the surface's fore colour)
     QFont Font;                 // what text is drawn with now (the surface's font)
+    bool Partial { false };     // only rows touching Band are drawn, and only inside it
+    Rect Band;                  // the part of the picture a partial paint redraws
 };
 
 // The plain colour of an OLE colour, system colours from the canvas's palette; -1 when it names none.
