@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -205,7 +206,7 @@ TEST(GridExport, AFailedExportKeepsThePreviousFileAndShowsTheError)
     };
     const QList<Case> cases {
         { "no such folder", "gone", 0, 0, "Error# 76\n" },
-        { "the disk takes no more", "", 0, 64, "Error# 57\n" },
+        { "the disk takes no more, and says why", "", 0, 64, "Error# 57\n" + qt_error_string(EFBIG) },
         { "a check box without a Boolean", "", 3, 0, "Error# 13\nType mismatch" },
     };
     for (const Case& c : cases) {
