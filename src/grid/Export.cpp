@@ -4,8 +4,11 @@
 #include "platform/DesktopShell.h"
 #include "platform/MsgBox.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace Tarvex {
 
@@ -31,6 +34,33 @@ std::optional<ExportError> WriteFile(const QString& Path, const GridModel& Model
     return std::nullopt;
 }
 
+// The name stands for one file in the desktop folder: a name that would reach into another folder,
+// or that the file system would cut short (a NUL ends a path), is refused rather than written
+// somewhere else than the message says.
+bool IsOneFileName(const QString& Name)
+{
+    if (Name == QLatin1String(".") || Name == QLatin1String(".."))
+        return false;
+    return std::none_of(Name.cbegin(), Name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
+    });
+}
+
+void ShowError(const ExportError& Error)
+{
+    MsgBox(QStringLiteral("Error# %1\n%2").arg(Error.Number).arg(Error.Description), MsgBoxStyle::Critical,
+           QStringLiteral("RuzuZiri.Export"));
+}
+
+// Where the home folder stands in for a missing desktop, the message says where the file went.
+QString SavedPrompt(const QString& Name, const QString& Folder)
+{
+    const QString where = Folder == QDir::cleanPath(QDir::homePath()) ? QDir::toNativeSeparators(Folder)
+                                                                      : QStringLiteral("your desktop");
+    return QStringLiteral("File ") + Name + QStringLiteral(" was saved to ") + where
+        + QStringLiteral(".\nDo you want to open it?");
+}
+
 } // namespace
 
 void RuzuZiri::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bool vbVisibleRowsOnly, bool vbBooleanAsText)
@@ -39,17 +69,21 @@ void RuzuZiri::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bo
         MsgBox(QStringLiteral("No grid rows to export."), MsgBoxStyle::Information);
         return;
     }
+    if (!IsOneFileName(strGridName)) {
+        ShowError({ BadFileName, QStringLiteral("Bad file name: the name of an export file cannot hold \"/\", \"\\\" "
+                                                "or control characters, nor be \".\" or \"..\".") });
+        return;
+    }
     const QString name = strGridName + QStringLiteral(".csv");
-    const QString path = DesktopFolder() + QLatin1Char('/') + name;
+    const QString folder = DesktopFolder();
+    const QString path = folder + QLatin1Char('/') + name;
     const ExportOptions options { Caption(), TotalsLineShow(), vbVisibleColsOnly, vbVisibleRowsOnly,
                                   vbBooleanAsText };
     if (const auto error = WriteFile(path, m_Model, options)) {
-        MsgBox(QStringLiteral("Error# %1\n%2").arg(error->Number).arg(error->Description), MsgBoxStyle::Critical,
-               QStringLiteral("RuzuZiri.Export"));
+        ShowError(*error);
         return;
     }
-    const int answer = MsgBox(QStringLiteral("File ") + name + QStringLiteral(" was saved to your desktop.\nDo you want to open it?"),
-                              MsgBoxStyle::YesNo | MsgBoxStyle::Question);
+    const int answer = MsgBox(SavedPrompt(name, folder), MsgBoxStyle::YesNo | MsgBoxStyle::Question);
     if (answer == MsgBoxResult::Yes)
         OpenExportedFile(path);
 }

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QStandardPaths>
@@ -39,9 +40,12 @@ bool OpenWithDesktop(const QString& Path)
 
 QString DesktopFolder()
 {
-    const QString folder = DesktopOverride().isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
-                                                       : DesktopOverride();
-    return QDir::cleanPath(folder);
+    if (!DesktopOverride().isEmpty())
+        return QDir::cleanPath(DesktopOverride());
+    // A new account, a server or a minimal desktop may have no desktop folder; the desktop's own
+    // rule is that the home folder stands in for it then.
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QDir::cleanPath(QFileInfo(desktop).isDir() ? desktop : QDir::homePath());
 }
 
 QString SetDesktopFolder(const QString& Folder)

@@ -6,7 +6,7 @@
 
 namespace Tarvex {
 
-// The user's desktop folder, without a trailing separator.
+// The user's desktop folder, or the home folder where there is none, without a trailing separator.
 QString DesktopFolder();
 // Points DesktopFolder elsewhere (tests, unattended runs); an empty folder brings back the user's
 // own. Returns the folder it replaces.

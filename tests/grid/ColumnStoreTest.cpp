@@ -49,15 +49,20 @@ const std::vector<int> Created { 0, 1, 2, 3 };
 
 } // namespace
 
-TEST(GridColumnStore, OrderAndWidthsComeBackUnderEitherNumberFormatOverARestoredOrder)
+TEST(GridColumnStore, OrderAndWidthsComeBackExactlyUnderEitherNumberFormatOverARestoredOrder)
 {
-    for (const auto& [saving, loading] : { std::pair { "de_DE", "en_US" }, std::pair { "en_US", "de_DE" } }) {
-        SCOPED_TRACE(saving);
+    const QList<std::pair<const char*, const char*>> locales {
+        { "de_DE", "en_US" }, { "en_US", "de_DE" }, { "de_DE", "de_DE" }, { "en_US", "en_US" }
+    };
+    for (const auto& [saving, loading] : locales) {
+        SCOPED_TRACE(std::string(saving) + " to " + loading);
         StoreScope store;
         QLocale::setDefault(QLocale(saving));
         RuzuZiri saved;
         Arrange(saved);
+        saved.ColWidth(1, 523.456f); // three decimals, as a German group of three would look
         saved.ColWidth(2, 85.5f);
+        saved.ColWidth(3, 1234.5677f); // needs more than seven digits to come back as the same float
         saved.ColOrderSave("archive");
         saved.ColWidthsSave("archive");
         EXPECT_EQ(QLocale().toString(85.5), GetSetting(QCoreApplication::applicationName(), "archive", "W2"));
@@ -78,7 +83,9 @@ TEST(GridColumnStore, OrderAndWidthsComeBackUnderEitherNumberFormatOverARestored
         other.ColOrderLoad("journal"); // a section of another name holds nothing of this one
         EXPECT_EQ(Arranged, loaded.Model().ColOrder());
         EXPECT_EQ(2, changed.count());
+        EXPECT_EQ(523.456f, loaded.ColWidth(1));
         EXPECT_EQ(85.5f, loaded.ColWidth(2));
+        EXPECT_EQ(1234.5677f, loaded.ColWidth(3));
         EXPECT_EQ(501.0f, loaded.ColWidth(0));
         EXPECT_EQ(Created, other.Model().ColOrder());
     }
@@ -110,7 +117,8 @@ TEST(GridColumnStore, AForeignOrBrokenOrderChangesNothing)
 TEST(GridColumnStore, WidthsLoadWhatIsStoredAndKeepTheRest)
 {
     StoreScope store;
-    store.WriteByHand("W0=1234,5\nW1=none\n"); // an unquoted comma makes a list of an INI value
+    // An unquoted comma makes a list of an INI value; W3 as an English version wrote it.
+    store.WriteByHand("W0=1234,5\nW1=none\nW3=523.456\n");
     RuzuZiri grid;
     Arrange(grid);
     grid.ColWidth(2, 123.456789f);
@@ -119,4 +127,5 @@ TEST(GridColumnStore, WidthsLoadWhatIsStoredAndKeepTheRest)
     EXPECT_EQ(1234.5f, grid.ColWidth(0));
     EXPECT_EQ(0.0f, grid.ColWidth(1)); // unreadable text reads as 0
     EXPECT_EQ(123.456789f, grid.ColWidth(2));
+    EXPECT_EQ(523.456f, grid.ColWidth(3)); // no group of thousands in a width
 }

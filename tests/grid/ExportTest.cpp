@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -205,7 +206,7 @@ TEST(GridExport, AFailedExportKeepsThePreviousFileAndShowsTheError)
     };
     const QList<Case> cases {
         { "no such folder", "gone", 0, 0, "Error# 76\n" },
-        { "the disk takes no more", "", 0, 64, "Error# 57\n" },
+        { "the disk takes no more, and says why", "", 0, 64, "Error# 57\n" + qt_error_string(EFBIG) },
         { "a check box without a Boolean", "", 3, 0, "Error# 13\nType mismatch" },
     };
     for (const Case& c : cases) {
@@ -228,4 +229,61 @@ TEST(GridExport, AFailedExportKeepsThePreviousFileAndShowsTheError)
         EXPECT_EQ("previous", scope.Read("list.csv"));
         EXPECT_EQ(QStringList { "list.csv" }, scope.Files()); // no half-written file left behind
     }
+}
+
+TEST(GridExport, ANameThatIsNoSingleFileNameIsRefusedAndWritesNothing)
+{
+    const QList<std::pair<QString, bool>> names { // name, whether it is written
+        { "../escaped", false },      { "sub/list", false }, // even where the folder sub exists
+        { "sub\\list", false },        { "..", false },
+        { QString("nul") + QChar(0) + "x", false }, { "..list, 3.2024 Ä", true },
+    };
+    for (const auto& [name, written] : names) {
+        SCOPED_TRACE(name.toStdString());
+        ExportScope scope;
+        const QString desktop = scope.PathOf("desktop");
+        ASSERT_TRUE(QDir().mkpath(desktop + "/sub"));
+        SetDesktopFolder(desktop);
+        RuzuZiri grid;
+        Build(grid, { { "A", 0 } }, { "a" });
+        grid.ExportGrid(name);
+
+        ASSERT_EQ(1u, scope.Boxes.Calls().size());
+        const MsgBoxRecorder::Call& call = scope.Boxes.Calls()[0];
+        const auto filesIn = [](const QString& Folder) { return QDir(Folder).entryList(QDir::Files | QDir::Hidden); };
+        const QStringList files = filesIn(desktop) + filesIn(desktop + "/sub") + scope.Files();
+        if (written) {
+            EXPECT_EQ(QStringList { name + ".csv" }, files);
+            continue;
+        }
+        EXPECT_TRUE(call.Prompt.startsWith("Error# 52\nBad file name")) << call.Prompt.toStdString();
+        EXPECT_EQ(MsgBoxStyle::Critical, call.Buttons);
+        EXPECT_TRUE(files.isEmpty()) << files.join(' ').toStdString();
+    }
+}
+
+TEST(GridExport, WithoutADesktopFolderTheFileGoesHomeAndTheMessageSaysWhere)
+{
+    ExportScope scope;
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit()); // no folders of the user's choice
+    SetDesktopFolder({});
+    RuzuZiri grid;
+    Build(grid, { { "A", 0 } }, { "a" });
+    scope.Boxes.Answer(MsgBoxResult::Yes);
+    grid.ExportGrid("list");
+    EXPECT_TRUE(QDir(home.path()).mkdir("Desktop"));
+    grid.ExportGrid("list");
+    qputenv("HOME", previousHome);
+    qputenv("XDG_CONFIG_HOME", previousConfig);
+
+    ASSERT_EQ(2u, scope.Boxes.Calls().size());
+    EXPECT_EQ("File list.csv was saved to " + home.path() + ".\nDo you want to open it?", scope.Boxes.Calls()[0].Prompt);
+    EXPECT_EQ("File list.csv was saved to your desktop.\nDo you want to open it?", scope.Boxes.Calls()[1].Prompt);
+    EXPECT_EQ((QStringList { home.filePath("list.csv"), home.filePath("Desktop/list.csv") }), scope.Opened);
+    EXPECT_TRUE(QFile::exists(home.filePath("list.csv")));
+    EXPECT_TRUE(QFile::exists(home.filePath("Desktop/list.csv")));
 }

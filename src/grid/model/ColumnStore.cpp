@@ -4,6 +4,7 @@
 #include "platform/runtime/NumericText.h"
 #include "platform/runtime/Rounding.h"
 
+#include <charconv>
 #include <numeric>
 
 namespace Tarvex {
@@ -15,10 +16,52 @@ QString WidthKey(int Col)
     return QLatin1Char('W') + QString::number(Col);
 }
 
-// A float shows seven significant digits, as the runtime writes one.
+// The fewest digits that read back as the same float, written out in full (rVal reads no exponent)
+// with the user's decimal mark; a mark other than a comma or a point would not read back, so such a
+// locale gets the point.
 QString WidthText(float Width)
 {
-    return NumberText(Width, 7);
+    char digits[64];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), Width, std::chars_format::fixed).ptr;
+    QString text = QString::fromLatin1(digits, end - digits);
+    if (NumberSymbols::OfDefaultLocale().DecimalPoint == QLatin1String(","))
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
+}
+
+// Digits with at most one decimal mark, either one: the way a width is written in any locale, now
+// and by earlier versions.
+bool IsPlainWidth(QStringView Text)
+{
+    qsizetype at = Text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    const auto digits = [&Text, &at] {
+        const qsizetype start = at;
+        while (at < Text.size() && Text[at].isDigit() && Text[at].unicode() < 128)
+            ++at;
+        return at > start;
+    };
+    if (!digits())
+        return false;
+    if (at < Text.size() && (Text[at] == QLatin1Char('.') || Text[at] == QLatin1Char(','))) {
+        ++at;
+        if (!digits())
+            return false;
+    }
+    return at == Text.size();
+}
+
+// A width as written by the saver reads the same in every locale: its one mark is the decimal one,
+// even where that mark groups thousands ("523,456" saved in German is no 523456 in English, nor
+// "523.456" in German). Anything else, as a person may type it, is read the grid's usual way.
+float WidthOf(const QString& Stored)
+{
+    if (IsPlainWidth(Stored)) {
+        const QByteArray ascii = Stored.toLatin1().replace(',', '.');
+        float width = 0;
+        if (std::from_chars(ascii.cbegin(), ascii.cend(), width).ec == std::errc())
+            return width;
+    }
+    return float(rVal(Stored));
 }
 
 } // namespace
@@ -77,17 +120,8 @@ std::vector<float> LoadColWidths(const GridModel& Model, const StoreSection& Sec
 {
     std::vector<float> widths(size_t(Model.Cols()));
     for (int col = 0; col < Model.Cols(); ++col) {
-        const float current = Model.Columns()[size_t(col)].Width;
-        const QString own = WidthText(current);
-        const QString stored = Section.Get(WidthKey(col), own);
-        // Reading back the seven digits of the default could move a width that was never stored.
-        if (stored == own) {
-            widths[size_t(col)] = current;
-            continue;
-        }
-        // A width is written without group separators, so either mark in it is the decimal one; as a
-        // point rVal reads it in every locale (a comma would read as grouping where a point is decimal).
-        widths[size_t(col)] = float(rVal(QString(stored).replace(QLatin1Char(','), QLatin1Char('.'))));
+        const QString own = WidthText(Model.Columns()[size_t(col)].Width);
+        widths[size_t(col)] = WidthOf(Section.Get(WidthKey(col), own));
     }
     return widths;
 }

@@ -140,10 +140,16 @@ public:
 
     void LineEnd() { Bytes("\r\n", 2); }
 
+    // A device may take part of a block without an error (a file at its size limit or on a full
+    // disk); only asking again for the rest makes it fail and say why.
     bool Flush()
     {
-        if (m_Used > 0 && m_Ok)
-            m_Ok = m_Device.write(m_Buffer.data(), m_Used) == m_Used;
+        for (const char* rest = m_Buffer.data(); m_Used > 0 && m_Ok;) {
+            const qint64 written = m_Device.write(rest, m_Used);
+            m_Ok = written > 0;
+            rest += written;
+            m_Used -= written;
+        }
         m_Used = 0;
         return m_Ok;
     }

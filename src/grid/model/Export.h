@@ -24,6 +24,7 @@ struct ExportOptions {
 // The runtime's numbers for what can end an export.
 enum ExportErrorNumber : int {
     TypeMismatch = 13,        // a check-box cell whose text is no Boolean
+    BadFileName = 52,         // the name is no single file name
     DeviceIOError = 57,       // the file took fewer bytes than written
     PathFileAccessError = 75, // the file could not be made or put in place
     PathNotFound = 76,        // the folder is not there
