@@ -3,6 +3,8 @@
 #include "platform/Scale.h"
 #include "platform/TwipsGeometry.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,6 +14,22 @@ Label::Label(QWidget* Parent)
     : QWidget(Parent)
     , m_Clicks(*this, Scale::TwipsPerPixel, SignalsOf(this))
 {
+    HoldOneLine();
+}
+
+// Heights kept from twips layouts drawn for another font cut the descenders off a caption. The
+// line is measured by the font's own ascent and descent, whatever its size.
+void Label::HoldOneLine()
+{
+    const QFontMetrics metrics(font());
+    setMinimumHeight(metrics.ascent() + metrics.descent());
+}
+
+void Label::changeEvent(QEvent* Event)
+{
+    if (Event->type() == QEvent::FontChange)
+        HoldOneLine();
+    QWidget::changeEvent(Event);
 }
 
 QString Label::Caption() const { return m_Caption; }

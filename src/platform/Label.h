@@ -9,7 +9,8 @@
 namespace Tarvex {
 
 // A constituent label: one caption drawn in the fore colour, over its back colour when opaque,
-// wrapped at word boundaries and cut at its bottom edge. Placed in twips on its container.
+// wrapped at word boundaries and cut at its bottom edge. Placed in twips on its container; a label
+// placed lower than one line of its font keeps its top and grows down to hold the whole line.
 // A label that was disabled itself draws its caption greyed; one on a disabled container does not.
 class Label : public QWidget {
     Q_OBJECT
@@ -50,12 +51,15 @@ signals:
     void MouseUp(int Button, int Shift, double X, double Y);
 
 protected:
+    void changeEvent(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
 
 private:
+    void HoldOneLine();
+
     QString m_Caption;                                  // shown as is
     OleColor m_ForeColor { SystemColor::ButtonText };   // the caption
     OleColor m_BackColor { SystemColor::ButtonFace };   // the area, when opaque

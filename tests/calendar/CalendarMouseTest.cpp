@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace Tarvex;
 
 namespace {
@@ -83,7 +85,7 @@ TEST(CalendarMouse, TheYearSpinStopsAt1951InBothDirections)
         int Clicks, Shown;
     } cases[] = {
         { 1953, "btnSpinDown", 5, 1951 }, { 1951, "btnSpinDown", 1, 1951 }, { 1949, "btnSpinDown", 1, 1949 },
-        { 1950, "btnSpinUp", 1, 1951 }, { 9998, "btnSpinUp", 3, 10001 },
+        { 1950, "btnSpinUp", 1, 1951 },
         { 1949, "btnSpinUp", 1, 1949 }, // below the floor nothing moves
     };
     for (const auto& c : cases) {
@@ -119,19 +121,71 @@ TEST(CalendarMouse, HoldingASpinButtonRepeatsEveryQuarterSecondAndTheReleasingCl
     EXPECT_FALSE(host.Part<Timer>(QStringLiteral("tmrDown"))->Enabled());
 }
 
-TEST(CalendarMouse, ClosingHidesTheMonthListWhileTheYearAndDaysStayDisabledUntilItIsClosedItself)
+TEST(CalendarMouse, AfterWhatAUserOrHostDidTheCalendarShowsItsMonthAndADayClickWritesThatMonth)
 {
-    CalendarHost host;
-    host.Click(QStringLiteral("btnCombo"));
-    host.Click(QStringLiteral("btnMonthDown"));
-    host.Click(QStringLiteral("btnCombo"));
-    host.Click(QStringLiteral("btnCombo"));
-    EXPECT_TRUE(host.Open());
-    EXPECT_FALSE(host.Part(QStringLiteral("picMonthList"))->isVisible());
-    EXPECT_FALSE(host.Part(QStringLiteral("picYear"))->isEnabled());
-    host.Click(QStringLiteral("btnMonthDown"));
-    host.Click(QStringLiteral("btnMonthDown"));
-    EXPECT_TRUE(host.Part(QStringLiteral("picYear"))->isEnabled());
+    using Act = std::function<void(CalendarHost&)>;
+    const auto chooseJulyIn = [](int Language) {
+        return [Language](CalendarHost& Host) {
+            Host.Field->Language(Language);
+            Host.Click(QStringLiteral("btnMonthDown"));
+            Host.DoubleClick(QStringLiteral("lblMonth(6)"));
+        };
+    };
+    const struct {
+        const char *Sequence, *Start;
+        Act Then; // with the panel open
+        int Day;  // clicked last
+        const char *MonthShown, *Text;
+    } cases[] = {
+        { "German, then a first weekday", "15.06.2000",
+            [](CalendarHost& Host) {
+                Host.Field->Language(3);
+                Host.Field->FirstWeekDay(2);
+            },
+            20, "Juni", "20.06.2000" },
+        // The month list keeps the names it showed, or has none in column 6.
+        { "July in language -1", "15.06.2000", chooseJulyIn(-1), 20, "July", "20.07.2000" },
+        { "July in language 6", "15.06.2000", chooseJulyIn(6), 20, "", "20.07.2000" },
+        { "July in language 7", "15.06.2000", chooseJulyIn(7), 20, "July", "20.07.2000" },
+        { "July in language 100", "15.06.2000", chooseJulyIn(100), 20, "July", "20.07.2000" },
+        { "closed with the month list open, reopened, a year up", "15.06.2000",
+            [](CalendarHost& Host) {
+                Host.Click(QStringLiteral("btnMonthDown"));
+                Host.Click(QStringLiteral("btnCombo"));
+                Host.Click(QStringLiteral("btnCombo"));
+                Host.Click(QStringLiteral("btnSpinUp"));
+            },
+            20, "June", "20.06.2001" },
+        { "flat, disabled and enabled, a colour written", "15.06.2000",
+            [](CalendarHost& Host) {
+                Host.Field->Style(0);
+                Host.Field->Enabled(false);
+                Host.Field->Enabled(true);
+                Host.Field->MonthListBorderColor(0x0000FF);
+            },
+            20, "June", "20.06.2000" },
+        { "spun past the last year", "15.06.9998",
+            [](CalendarHost& Host) {
+                for (int i = 0; i < 3; ++i)
+                    Host.Click(QStringLiteral("btnSpinUp"));
+            },
+            9, "June", "09.06.9999" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Sequence);
+        CalendarHost host(QLatin1String(c.Start));
+        host.Click(QStringLiteral("btnCombo"));
+        c.Then(host);
+        host.ClickDay(c.Day);
+        EXPECT_TRUE(host.Open());
+        EXPECT_EQ(QString::fromUtf8(c.MonthShown), host.Caption(QStringLiteral("txtMonth")));
+        EXPECT_EQ(QLatin1String(c.Text), host.Field->Text());
+        EXPECT_EQ(QLatin1String(c.Text).mid(3, 2), host.Field->SelectedMonth());
+        // The chosen month's entry stays readable on its highlight.
+        const Label* entry = host.MonthEntry(host.Field->SelectedMonth().toInt() - 1);
+        EXPECT_EQ(BackStyles::Opaque, entry->BackStyle());
+        EXPECT_EQ(host.Field->MonthListSelectedForeColor(), entry->ForeColor());
+    }
 }
 
 TEST(CalendarMouse, AChangeHandlerThatRewritesTheFieldLetsAMonthChoiceAndADayClickEndCleanly)

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace Tarvex;
 
 TEST(CalendarProperties, ComputedPropertiesCutTheTextAtFixedPositions)
@@ -139,20 +141,51 @@ TEST(CalendarProperties, ALoadedFieldShowsTheMonthYearAndDayOfItsStartDate)
         EXPECT_EQ(i == cell, host.Highlighted(i)) << i;
 }
 
-TEST(CalendarProperties, ValuesOutOfRangeAreHeldOrReadAsTheyCome)
+TEST(CalendarProperties, ValuesOutOfRangeAreKeptAsWrittenAndTheGridTakesTheNearestFirstWeekday)
 {
-    PropertyBag bag;
-    bag.WriteProperty(QStringLiteral("FirstWeekDay"), 12);
-    bag.WriteProperty(QStringLiteral("DateFormat"), QStringLiteral("abc"));
-    bag.WriteProperty(QStringLiteral("StartDate"), QStringLiteral("99.99.9999"));
-    CalendarHost host;
-    host.Field->ReadProperties(bag);
-    EXPECT_EQ(7, host.Field->FirstWeekDay());
-    host.Field->FirstWeekDay(-3);
-    EXPECT_EQ(1, host.Field->FirstWeekDay());
-    EXPECT_EQ(0, host.Field->DateFormat());
-    EXPECT_EQ(QStringLiteral("99.99.9999"), host.Field->Text());
-    EXPECT_EQ(QString(), host.Caption(QStringLiteral("txtMonth")));
+    const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    const struct {
+        const char* Key;
+        bool FromFormFile; // else written through the member
+        QVariant Value, Read, Saved;
+        const char* Header;
+    } cases[] = {
+        { "FirstWeekDay", false, -3, -3, -3, "SMTWTFS" },
+        { "FirstWeekDay", true, 12, 12, 12, "SSMTWTF" },
+        { "FirstWeekDay", true, INT_MIN, INT_MIN, INT_MIN, "SMTWTFS" },
+        { "DateFormat", true, QStringLiteral("abc"), 0, QVariant(), "SMTWTFS" },
+        // A start date the property refuses loads as none: the field shows today.
+        { "StartDate", true, QStringLiteral("garbage"), QString(), QVariant(), "SMTWTFS" },
+        { "StartDate", true, QStringLiteral("99.99.9999"), QString(), QVariant(), "SMTWTFS" },
+    };
+    for (const auto& c : cases) {
+        const QString key = QLatin1String(c.Key);
+        SCOPED_TRACE(qPrintable(key + QLatin1Char('=') + c.Value.toString()));
+        CalendarHost host;
+        ZIzazeviviro& f = *host.Field;
+        if (c.FromFormFile) {
+            PropertyBag file;
+            file.WriteProperty(key, c.Value);
+            f.ReadProperties(file);
+        } else {
+            f.FirstWeekDay(c.Value.toInt());
+        }
+        const QVariant read = key == QStringLiteral("FirstWeekDay") ? QVariant(f.FirstWeekDay())
+            : key == QStringLiteral("DateFormat")                  ? QVariant(f.DateFormat())
+                                                                   : QVariant(f.StartDate());
+        EXPECT_EQ(c.Read, read);
+        PropertyBag saved;
+        f.WriteProperties(saved);
+        EXPECT_EQ(c.Saved, saved.ReadProperty(key, QVariant()));
+        QString header;
+        for (int i = 0; i < 7; ++i)
+            header += host.Caption(QStringLiteral("lblDay(%1)").arg(i));
+        EXPECT_EQ(QLatin1String(c.Header), header);
+        EXPECT_EQ(today, f.Text());
+        host.Click(QStringLiteral("btnCombo"));
+        host.ClickDay(9);
+        EXPECT_EQ(QStringLiteral("09") + today.mid(2), f.Text());
+    }
 }
 
 TEST(CalendarProperties, AnyTextAHostWritesCanBeUsedByMouseWithoutHarm)

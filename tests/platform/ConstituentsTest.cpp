@@ -4,6 +4,7 @@
 #include "platform/TextBox.h"
 #include "platform/Timer.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -30,6 +31,21 @@ void DoubleClick(QWidget* Target)
     QTest::mousePress(Target, Qt::LeftButton);
     QTest::mouseDClick(Target, Qt::LeftButton);
     QTest::mouseRelease(Target, Qt::LeftButton);
+}
+
+// The rows of Picture holding any pixel that is not white.
+int InkRows(const QImage& Picture)
+{
+    int rows = 0;
+    for (int y = 0; y < Picture.height(); ++y) {
+        for (int x = 0; x < Picture.width(); ++x) {
+            if (Picture.pixelColor(x, y) != QColor(Qt::white)) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
 }
 
 struct Host {
@@ -85,6 +101,31 @@ TEST(Constituents, LabelsAreFoundByNameAndReadThroughTheirCaptionPropertyAndPlac
     EXPECT_EQ(QStringLiteral("17"), found->property("Caption").toString());
     EXPECT_EQ(1, changes.size()); // writing the same caption again is no change
     EXPECT_EQ(QRect(4, 3, 17, 17), found->geometry());
+}
+
+TEST(Constituents, ALabelLowerThanALineKeepsItsTopAndGrowsToShowTheWholeCaption)
+{
+    const QString caption = QStringLiteral("Jjgpqy");
+    QFont large;
+    large.setPixelSize(30);
+    for (const QFont& font : { QFont(), large }) {
+        Host host;
+        auto* label = new Label(&host.Window);
+        label->Caption(caption);
+        label->BackColor(0xFFFFFF);
+        label->ForeColor(0x000000);
+        label->Move(60, 30, 1500, 195); // 13 pixels high
+        label->setFont(font);
+        EXPECT_EQ(QPoint(4, 2), label->pos());
+
+        QImage unclipped(200, 100, QImage::Format_RGB32);
+        unclipped.fill(Qt::white);
+        QPainter painter(&unclipped);
+        painter.setFont(label->font());
+        painter.drawText(unclipped.rect(), Qt::AlignLeft | Qt::AlignTop, caption);
+        painter.end();
+        EXPECT_EQ(InkRows(unclipped), InkRows(label->grab().toImage())) << font.pixelSize();
+    }
 }
 
 TEST(Constituents, AnOpaqueLabelFillsItsBackColourAndATransparentOneShowsItsContainer)

@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <algorithm>
 #include <optional>
 
 namespace Tarvex {
@@ -66,6 +67,8 @@ int ZIzazeviviro::ShownMonthFromCaption() const
     return 0;
 }
 
+int ZIzazeviviro::GridFirstWeekDay() const { return std::clamp(m_FirstWeekDay, 1, 7); }
+
 void ZIzazeviviro::BuildWeekdayTable() { m_Weekdays = Tarvex::BuildWeekdayTable(); }
 
 void ZIzazeviviro::ApplyLanguage()
@@ -74,7 +77,7 @@ void ZIzazeviviro::ApplyLanguage()
         lblToday->Caption(TodayCaption(m_Language) + FormatDateTime(QDateTime::currentDateTime(), progtxt[0]));
     if (!IsNameColumn(m_Language))
         return;
-    RotateWeekdays(m_Names, m_Language, m_Weekdays, m_FirstWeekDay);
+    RotateWeekdays(m_Names, m_Language, m_Weekdays, GridFirstWeekDay());
     for (int i = 0; i < int(lblMonth.size()); ++i)
         lblMonth[i]->Caption(m_Names.MonthNames[m_Language][i]);
     for (int i = 0; i < int(lblDay.size()); ++i) {
@@ -88,10 +91,8 @@ void ZIzazeviviro::FillCalendar()
     const std::optional<int> year = CalendarYear(txtSpin->Caption());
     if (!year)
         return;
-    const int shown = ShownMonthFromCaption();
-    m_ShownMonth = shown ? shown : 1;
     const QDate first(*year, m_ShownMonth, 1);
-    const int startColumn = ((SundayFirstWeekday(first) - m_FirstWeekDay) % 7 + 7) % 7;
+    const int startColumn = ((SundayFirstWeekday(first) - GridFirstWeekDay()) % 7 + 7) % 7;
     for (Label* cell : lblNumbers) {
         cell->Caption(QString());
         cell->FontBold(false);
@@ -139,8 +140,6 @@ void ZIzazeviviro::lblNumbers_Click(int Index)
     const QString day = lblNumbers[Index]->Caption();
     if (day.isEmpty())
         return;
-    if (const int shown = ShownMonthFromCaption())
-        m_ShownMonth = shown;
     ResetDayCells(true);
     HighlightDay(*lblNumbers[Index]);
     const QString dayPart = CaptionNumber(*lblNumbers[Index]) < 10 ? QStringLiteral("0") + day : day;
@@ -156,13 +155,16 @@ void ZIzazeviviro::lblNumbers_DblClick(int Index)
     btnCombo_Click();
 }
 
-// At load the text decides the month strip, the year and the highlighted month-list entry.
+// At load the text decides the month strip, the year and the highlighted month-list entry; a
+// text without a month shows January under a blank strip.
 void ZIzazeviviro::ShowMonthOfText()
 {
-    m_ShownMonth = DigitsAt(m_MonthPosition);
-    txtMonth->Caption(MonthName(m_ShownMonth));
-    if (m_ShownMonth >= 1 && m_ShownMonth <= 12)
-        HighlightMonthEntry(m_ShownMonth - 1);
+    const int month = DigitsAt(m_MonthPosition);
+    const bool named = month >= 1 && month <= 12;
+    m_ShownMonth = named ? month : 1;
+    txtMonth->Caption(MonthName(month));
+    if (named)
+        HighlightMonthEntry(month - 1);
     txtSpin->Caption(SelectedYear());
 }
 

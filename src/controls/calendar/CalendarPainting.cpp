@@ -27,6 +27,13 @@ OleColor Rgb(int R, int G, int B) { return OleColor(R) | OleColor(G) << 8 | OleC
 
 int Channel(float Value) { return RoundHalfEvenToInt32(Value).value_or(0); }
 
+// A highlighted day or month entry keeps its own text colour: the plain text colour may be the
+// highlight's background, which would hide the entry.
+void TextColor(Label& Entry, OleColor Plain, OleColor Highlighted)
+{
+    Entry.ForeColor(Entry.BackStyle() == BackStyles::Opaque ? Highlighted : Plain);
+}
+
 // Drawing is done in pixels whatever scale the picture keeps; the scale is restored afterwards.
 class PixelScale {
 public:
@@ -185,7 +192,7 @@ void ZIzazeviviro::ApplyColors()
     Gradient(*picMonthList, C::MonthListBackColor, 170);
     picMonthList->ForeColor(Color(C::MonthListForeColor));
     for (Label* entry : lblMonth)
-        entry->ForeColor(Color(C::MonthListForeColor));
+        TextColor(*entry, Color(C::MonthListForeColor), Color(C::MonthListSelectedForeColor));
 
     shpDays->BorderColor(Color(C::DaysBorderColor));
     Gradient(*picDayNames, C::DayNamesBackColor, 170);
@@ -203,10 +210,8 @@ void ZIzazeviviro::ApplyColors()
         name->ForeColor(Color(C::DayNamesForeColor));
         name->BackColor(Color(C::DayNamesBackColor));
     }
-    // A highlighted day keeps its own text colour: the days' colour may be the highlight's
-    // background, which would hide the number.
     for (Label* cell : lblNumbers)
-        cell->ForeColor(Color(cell->BackStyle() == BackStyles::Opaque ? C::DaySelectedForeColor : C::DaysForeColor));
+        TextColor(*cell, Color(C::DaysForeColor), Color(C::DaySelectedForeColor));
     Gradient(*picDays, C::DaysBackColor, 60);
 }
 

@@ -62,7 +62,8 @@ void ZIzazeviviro::btnCombo_Click()
     }
     MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*shpBorder), HeightInTwips(*this));
     picCalendar->hide();
-    picMonthList->hide();
+    // The year strip and the days are only ever enabled again with the list closed.
+    ShowMonthList(false);
     MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*this), HeightInTwips(*shpBorder));
 }
 
@@ -97,7 +98,8 @@ void ZIzazeviviro::lblMonth_Click(int Index)
 {
     HighlightMonthEntry(Index);
     picMonthList->Refresh();
-    txtMonth->Caption(lblMonth[Index]->Caption());
+    m_ShownMonth = Index + 1;
+    ShowMonth();
     ResetDayCells(false);
     const QString monthPart = (Index < 9 ? QStringLiteral("0") : QString()) + QString::number(Index + 1);
     const QString old = Text();
@@ -121,10 +123,27 @@ void ZIzazeviviro::lblMonth_DblClick(int Index)
     ShowMonthList(false);
 }
 
+// The month strip names the shown month as the month list does, so that a language without names
+// of its own keeps the names the list still shows. The grid follows the month itself where the
+// caption does not change or is blank, which its own change would not refill.
+void ZIzazeviviro::ShowMonth()
+{
+    const QString name = lblMonth[m_ShownMonth - 1]->Caption();
+    const bool refills = name != txtMonth->Caption() && !name.trimmed().isEmpty();
+    txtMonth->Caption(name);
+    if (!refills)
+        FillCalendar();
+}
+
+// A caption that names no month of the current language (one of a language written meanwhile)
+// leaves the shown month as it is.
 void ZIzazeviviro::txtMonth_Change()
 {
-    if (!txtMonth->Caption().trimmed().isEmpty())
-        FillCalendar();
+    if (txtMonth->Caption().trimmed().isEmpty())
+        return;
+    if (const int month = ShownMonthFromCaption())
+        m_ShownMonth = month;
+    FillCalendar();
 }
 
 void ZIzazeviviro::txtSpin_Change()
@@ -133,14 +152,15 @@ void ZIzazeviviro::txtSpin_Change()
         FillCalendar();
 }
 
-// Both directions stop below LowestYear; a year already under it cannot be stepped at all.
+// Both directions stop at LowestYear and HighestYear; a year already outside them cannot be
+// stepped at all.
 void ZIzazeviviro::YearStep(int Delta)
 {
     const std::optional<int> year = RoundHalfEvenToInt32(ReadLeadingNumber(txtSpin->Caption()));
     if (!year)
         return;
     const qint64 stepped = qint64(*year) + Delta;
-    if (stepped >= LowestYear)
+    if (stepped >= LowestYear && stepped <= HighestYear)
         txtSpin->Caption(QString::number(stepped));
 }
 

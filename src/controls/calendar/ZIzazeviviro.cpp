@@ -16,8 +16,6 @@
 
 #include <QDateTime>
 
-#include <algorithm>
-
 namespace Tarvex {
 
 using namespace CalendarGeometry;
@@ -25,8 +23,6 @@ using namespace CalendarGeometry;
 namespace {
 
 const QString Separator = QStringLiteral(" ");
-
-int ClampedWeekDay(int Value) { return std::clamp(Value, 1, 7); }
 
 } // namespace
 
@@ -120,10 +116,15 @@ void ZIzazeviviro::SelectedFullDate(const QString&) { Notify("SelectedFullDate")
 
 QString ZIzazeviviro::StartDate() const { return m_StartDate; }
 
+bool ZIzazeviviro::IsStartDate(const QString& Value) const
+{
+    const int month = RoundHalfEvenToInt32(ReadLeadingNumber(Value.mid(m_MonthPosition - 1, 2))).value_or(0);
+    return IsDate(Value) && month <= 12;
+}
+
 void ZIzazeviviro::StartDate(const QString& New_StartDate)
 {
-    const int month = RoundHalfEvenToInt32(ReadLeadingNumber(New_StartDate.mid(m_MonthPosition - 1, 2))).value_or(0);
-    if (!IsDate(New_StartDate) || month > 12) {
+    if (!IsStartDate(New_StartDate)) {
         MsgBox(New_StartDate + QStringLiteral("\r\n Is an invalid date"), MsgBoxStyle::Exclamation, QStringLiteral("Error"));
         return;
     }
@@ -149,6 +150,7 @@ void ZIzazeviviro::Language(int New_Language)
     m_Language = New_Language;
     Notify("Language");
     ApplyLanguage();
+    ShowMonth();
     ApplyColors();
 }
 
@@ -190,7 +192,7 @@ int ZIzazeviviro::FirstWeekDay() const { return m_FirstWeekDay; }
 
 void ZIzazeviviro::FirstWeekDay(int New_FirstWeekDay)
 {
-    m_FirstWeekDay = ClampedWeekDay(New_FirstWeekDay);
+    m_FirstWeekDay = New_FirstWeekDay;
     Notify("FirstWeekDay");
     ApplyColors();
     ApplyLanguage();
@@ -228,14 +230,16 @@ void ZIzazeviviro::ReadProperties(PropertyBag& PropBag)
         m_Colors[i] = PropBag.ReadProperty(QLatin1String(info.Name), QVariant::fromValue<quint32>(info.Default)).value<quint32>();
     }
     m_Enabled = PropBag.ReadProperty(QStringLiteral("Enabled"), true).toBool();
-    m_StartDate = PropBag.ReadProperty(QStringLiteral("StartDate"), QString()).toString();
+    const QString startDate = PropBag.ReadProperty(QStringLiteral("StartDate"), QString()).toString();
     m_Language = PropBag.ReadProperty(QStringLiteral("Language"), DefaultLanguage).toInt();
     m_Style = PropBag.ReadProperty(QStringLiteral("Style"), DefaultStyle).toInt();
     const QString dateFormat = PropBag.ReadProperty(QStringLiteral("DateFormat"), QString::number(DefaultDateFormat)).toString();
     m_DateFormat = RoundHalfEvenToInt32(ReadLeadingNumber(dateFormat)).value_or(DefaultDateFormat);
-    m_FirstWeekDay = ClampedWeekDay(PropBag.ReadProperty(QStringLiteral("FirstWeekDay"), DefaultFirstWeekDay).toInt());
+    m_FirstWeekDay = PropBag.ReadProperty(QStringLiteral("FirstWeekDay"), DefaultFirstWeekDay).toInt();
 
     SetDatePositions();
+    // A saved start date the property would refuse is no start date: the field shows today.
+    m_StartDate = IsStartDate(startDate) ? startDate : QString();
     BuildWeekdayTable();
     ApplyColors();
     ApplyLanguage();

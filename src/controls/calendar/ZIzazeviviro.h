@@ -48,6 +48,7 @@ public:
     static constexpr int DefaultFirstWeekDay = 1;
     static constexpr int RepeatInterval = 250; // milliseconds between auto-repeated year steps
     static constexpr int LowestYear = 1951;    // the year spin goes no lower
+    static constexpr int HighestYear = 9999;   // nor higher: the text holds four year digits
 
     explicit ZIzazeviviro(QWidget* Parent = nullptr);
     ~ZIzazeviviro() override;
@@ -91,7 +92,7 @@ public:
     TARVEX_CALENDAR_COLOR(DaySelectedBackColor)
     TARVEX_CALENDAR_COLOR(DaySelectedForeColor)
     // 0 English, 1 Dutch, 2 French, 3 German, 4 Italian, 5 Spanish; any other value keeps the
-    // names shown before. The month strip keeps its caption until a month is chosen.
+    // names shown before. The calendar stays on the month it shows, named as the month list names it.
     int Language() const;
     void Language(int New_Language);
     // The colours from here on repaint the constituents when written.
@@ -133,7 +134,8 @@ public:
     // 0 day first (dd.mm.yyyy), any other value month first (mm.dd.yyyy).
     int DateFormat() const;
     void DateFormat(int New_DateFormat);
-    // Weekday of the first calendar column, 1 Sunday .. 7 Saturday; other values are held to that range.
+    // Weekday of the first calendar column, 1 Sunday .. 7 Saturday. Kept as written; the day grid
+    // and its header take a value outside that range as the nearest end of it.
     int FirstWeekDay() const;
     void FirstWeekDay(int New_FirstWeekDay);
 
@@ -187,6 +189,8 @@ private:
     QString MonthName(int Month) const;
     QString WeekdayName(int Column) const;
     int ShownMonthFromCaption() const;
+    int GridFirstWeekDay() const;
+    void ShowMonth();
     void ResetDayCells(bool Background);
     void HighlightDay(Label& Cell);
     void lblNumbers_Click(int Index);
@@ -198,6 +202,7 @@ private:
     void ShowMonthOfText();
     void HighlightDayOfText();
     void SetDatePositions();
+    bool IsStartDate(const QString& Value) const;
     int DigitsAt(int Position) const;
     void Notify(const char* PropertyName);
 
@@ -253,9 +258,9 @@ private:
     QString m_StartDate;                  // "" = today at load
     int m_Style { DefaultStyle };         // 0 flat faces, else gradients
     int m_DateFormat { DefaultDateFormat }; // 0 day first, else month first
-    int m_FirstWeekDay { DefaultFirstWeekDay }; // weekday of grid column 0, 1 Sunday .. 7 Saturday
+    int m_FirstWeekDay { DefaultFirstWeekDay }; // weekday of grid column 0, 1 Sunday .. 7 Saturday; as written
 
-    int m_ShownMonth { 1 };               // 1..12, set by FillCalendar and the clicks
+    int m_ShownMonth { 1 };               // 1..12, set from the text at load, by a month choice and by txtMonth
     int m_TodayCell { 0 };                // 0..41, kept while the shown month holds no today
     int m_SelectedCell { 0 };             // 0..41, 0 until a day is clicked
     int m_SelectedMonthEntry { 0 };       // index of the last clicked lblMonth
