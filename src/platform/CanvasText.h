@@ -20,8 +20,10 @@ qsizetype FirstReaching(qsizetype From, qsizetype To, const std::function<bool(q
 
 // Where a line of Text from Start, growing a character at a time, first measures at least Width
 // pixels as Canvas::TextWidth measures it, looking only at ends from From on: the index of the
-// character that makes it so, or Text.size() when none does. Every end counts as if measured, in
-// any script, but the line is measured only a few times more than the logarithm of its length.
+// character that makes it so, or Text.size() when none does. The answer is that of measuring every
+// end, also where letters change form by their neighbours (a longer line is then taken to be at most
+// two line heights narrower), but the line is measured only a few times more than the logarithm of
+// its length.
 qsizetype FirstEndReaching(const QString& Text, qsizetype Start, qsizetype From, const QFont& Font, double Width);
 
 // The paragraph broken at blanks into lines no wider than Width, except that a word wider than
