@@ -23,6 +23,9 @@ long long RoundedQuotient(__int128 Numerator, long long Denominator)
 
 int Channel(quint32 Rgb, int Shift) { return int((Rgb >> Shift) & 0xFF); }
 
+// A coordinate brought to just outside an image Extent pixels long, where drawing it shows nothing.
+int Fitted(long long Value, int Extent) { return int(std::clamp(Value, -1LL, (long long)Extent)); }
+
 } // namespace
 
 Canvas::Canvas(QImage& Image, const QPalette& Palette)
@@ -109,10 +112,9 @@ void Canvas::Fill(const Rect& Bounds, quint32 Rgb)
 }
 
 // Steps along the longer axis from the start point up to, not including, the end point; the other
-// coordinate is the nearest whole pixel of the ideal line. Only the steps that can come within
-// Margin of the image are taken, so a line to a far-away point costs no more than one across it.
-void Canvas::ThinLine(long long X1, long long Y1, long long X2, long long Y2, int Margin,
-                      const std::function<void(int, int)>& Pixel)
+// coordinate is the nearest whole pixel of the ideal line. Only the steps that lie on the image are
+// taken, so a line to a far-away point costs no more than one across it.
+void Canvas::ThinLine(long long X1, long long Y1, long long X2, long long Y2, const std::function<void(int, int)>& Pixel)
 {
     const long long dx = X2 - X1;
     const long long dy = Y2 - Y1;
@@ -124,24 +126,71 @@ void Canvas::ThinLine(long long X1, long long Y1, long long X2, long long Y2, in
     const int direction = (alongX ? dx : dy) > 0 ? 1 : -1;
     const long long minorDelta = alongX ? dy : dx;
     const long long minor1 = alongX ? Y1 : X1;
-    const long long low = -Margin;
-    const long long high = (alongX ? m_Image.width() : m_Image.height()) - 1 + Margin;
+    const long long high = (alongX ? m_Image.width() : m_Image.height()) - 1;
+    const long long limit = alongX ? m_Image.height() : m_Image.width();
 
-    // The steps k for which major1 + direction * k lies in low .. high.
-    long long first = direction > 0 ? low - major1 : major1 - high;
-    long long last = direction > 0 ? high - major1 : major1 - low;
+    // The steps k for which major1 + direction * k lies in 0 .. high.
+    long long first = direction > 0 ? -major1 : major1 - high;
+    long long last = direction > 0 ? high - major1 : major1;
     first = std::max(first, 0LL);
     last = std::min(last, steps - 1);
     for (long long k = first; k <= last; ++k) {
         const long long major = major1 + direction * k;
         const long long minor = minor1 + RoundedQuotient(__int128(k) * minorDelta, steps);
-        const long long limit = (alongX ? m_Image.height() : m_Image.width()) + Margin;
-        if (minor < -Margin || minor > limit)
+        if (minor < 0 || minor >= limit)
             continue;
         if (alongX)
             Pixel(int(major), int(minor));
         else
             Pixel(int(minor), int(major));
+    }
+}
+
+// The pen's square blocks, one centred on every pixel of the thin line and its end point, seen a row
+// of the picture at a time: the centres whose blocks reach a row are a run of neighbouring steps, so
+// the row is covered from the block of the run's first centre to that of its last. The work is
+// bounded by the rows that show, whatever the pen's width or the line's length.
+void Canvas::WideLine(int X1, int Y1, int X2, int Y2, int Width, quint32 Rgb)
+{
+    const long long dx = (long long)X2 - X1;
+    const long long dy = (long long)Y2 - Y1;
+    const bool alongX = std::llabs(dx) >= std::llabs(dy);
+    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
+    const auto centre = [&](long long K, bool X) {
+        const bool major = X == alongX;
+        const long long start = X ? X1 : Y1;
+        const long long delta = X ? dx : dy;
+        return major ? start + (delta > 0 ? K : -K) : start + RoundedQuotient(__int128(K) * delta, steps);
+    };
+    // The first step at or after which Past holds; Past must hold for all later steps once it does.
+    const auto firstStep = [&](auto&& Past) {
+        long long low = 0;
+        long long high = steps + 1;
+        while (low < high) {
+            const long long middle = low + (high - low) / 2;
+            if (Past(middle))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    const long long before = Width / 2;
+    const bool down = dy > 0;
+    const Rect visible = Visible();
+    const long long top = std::max<long long>(visible.Top, std::min(Y1, Y2) - before);
+    const long long bottom = std::min<long long>(visible.Bottom, std::max(Y1, Y2) - before + Width);
+    for (long long y = top; y < bottom; ++y) {
+        // The centres whose blocks reach row y lie on rows low .. high.
+        const long long low = y + before - Width + 1;
+        const long long high = y + before;
+        const long long first = firstStep([&](long long K) { return down ? centre(K, false) >= low : centre(K, false) <= high; });
+        const long long last = firstStep([&](long long K) { return down ? centre(K, false) > high : centre(K, false) < low; }) - 1;
+        if (first > last)
+            continue;
+        const long long left = std::min(centre(first, true), centre(last, true)) - before;
+        const long long right = std::max(centre(first, true), centre(last, true)) - before + Width;
+        Fill(Rect { Fitted(left, m_Image.width()), int(y), Fitted(right, m_Image.width()), int(y + 1) }, Rgb);
     }
 }
 
@@ -153,12 +202,11 @@ void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, DrawModes Mode
         const long long step = X1 == X2 ? (Y2 > Y1 ? 1 : -1) : (X2 > X1 ? 1 : -1);
         const long long endX = X1 == X2 ? X1 : (long long)X2 - step;
         const long long endY = Y1 == Y2 ? Y1 : (long long)Y2 - step;
-        auto fit = [](long long Value, int Extent) { return int(std::clamp(Value, -1LL, (long long)Extent)); };
-        Fill(Rect { fit(std::min<long long>(X1, endX), m_Image.width()), fit(std::min<long long>(Y1, endY), m_Image.height()),
-                 fit(std::max<long long>(X1, endX) + 1, m_Image.width()), fit(std::max<long long>(Y1, endY) + 1, m_Image.height()) }, rgb);
+        Fill(Rect { Fitted(std::min<long long>(X1, endX), m_Image.width()), Fitted(std::min<long long>(Y1, endY), m_Image.height()),
+                 Fitted(std::max<long long>(X1, endX) + 1, m_Image.width()), Fitted(std::max<long long>(Y1, endY) + 1, m_Image.height()) }, rgb);
         return;
     }
-    ThinLine(X1, Y1, X2, Y2, 0, [&](int X, int Y) { Plot(X, Y, rgb, Mode); });
+    ThinLine(X1, Y1, X2, Y2, [&](int X, int Y) { Plot(X, Y, rgb, Mode); });
 }
 
 void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, int Width)
@@ -171,18 +219,15 @@ void Canvas::Line(int X1, int Y1, int X2, int Y2, OleColor Color, int Width)
     const long long before = Width / 2;
     // The pixels from (Left, Top) to (Right, Bottom) inclusive, each widened to the pen.
     auto span = [&](long long Left, long long Top, long long Right, long long Bottom) {
-        auto fit = [](long long Value, int Extent) { return int(std::clamp(Value, -1LL, (long long)Extent)); };
-        Fill(Rect { fit(Left - before, m_Image.width()), fit(Top - before, m_Image.height()),
-                 fit(Right - before + Width, m_Image.width()), fit(Bottom - before + Width, m_Image.height()) }, rgb);
+        Fill(Rect { Fitted(Left - before, m_Image.width()), Fitted(Top - before, m_Image.height()),
+                 Fitted(Right - before + Width, m_Image.width()), Fitted(Bottom - before + Width, m_Image.height()) }, rgb);
     };
-    auto block = [&](int X, int Y) { span(X, Y, X, Y); };
     // An axis-parallel line, the common case, is one block from end to end.
     if (X1 == X2 || Y1 == Y2) {
         span(std::min(X1, X2), std::min(Y1, Y2), std::max(X1, X2), std::max(Y1, Y2));
         return;
     }
-    ThinLine(X1, Y1, X2, Y2, Width, block);
-    block(X2, Y2);
+    WideLine(X1, Y1, X2, Y2, Width, rgb);
 }
 
 void Canvas::FillRect(const Rect& Bounds, OleColor Color) { Fill(Bounds, Rgb(Color)); }

@@ -111,8 +111,8 @@ private:
     void Plot(int X, int Y, quint32 Rgb, DrawModes Mode);
     void Fill(const Rect& Bounds, quint32 Rgb);
     void InvertDotted(int X, int Y);
-    void ThinLine(long long X1, long long Y1, long long X2, long long Y2, int Margin,
-                  const std::function<void(int, int)>& Pixel);
+    void ThinLine(long long X1, long long Y1, long long X2, long long Y2, const std::function<void(int, int)>& Pixel);
+    void WideLine(int X1, int Y1, int X2, int Y2, int Width, quint32 Rgb);
     quint32 Rgb(OleColor Color) const;
     void DrawCheckBox(const Rect& Bounds, int State);
     void DrawPushButton(const Rect& Bounds, int State);

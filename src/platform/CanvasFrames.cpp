@@ -61,9 +61,10 @@ void Canvas::DrawPushButton(const Rect& Bounds, int State)
 // vertically centred; the flat one has a one-pixel frame, the plain one a sunken edge.
 void Canvas::DrawCheckBox(const Rect& Bounds, int State)
 {
-    const int side = int(std::min<long long>((long long)Bounds.Right - Bounds.Left, (long long)Bounds.Bottom - Bounds.Top));
+    // A side may be wider than an int holds; every edge below lies inside Bounds, so it fits one.
+    const long long side = std::min<long long>((long long)Bounds.Right - Bounds.Left, (long long)Bounds.Bottom - Bounds.Top);
     const int top = int(Bounds.Top + ((long long)Bounds.Bottom - Bounds.Top - side) / 2);
-    const Rect box { Bounds.Left, top, Bounds.Left + side, top + side };
+    const Rect box { Bounds.Left, top, int(Bounds.Left + side), int(top + side) };
     const bool dim = State & (FrameControl::Inactive | FrameControl::Pushed);
     FillRect(box, dim ? Face : SystemColor::Window);
     int border = 1;
@@ -84,8 +85,8 @@ void Canvas::DrawCheckBox(const Rect& Bounds, int State)
     if (!(State & FrameControl::Checked) || side - 2 * border < 7)
         return;
     const OleColor mark = (State & FrameControl::Inactive) ? GrayText : SystemColor::WindowText;
-    const int left = box.Left + (side - 7) / 2;
-    const int markTop = box.Top + (side - 7) / 2;
+    const int left = int(box.Left + (side - 7) / 2);
+    const int markTop = int(box.Top + (side - 7) / 2);
     for (int column = 0; column < 7; ++column)
         FillRect(Rect { left + column, markTop + CheckMarkTop[column], left + column + 1,
                      markTop + CheckMarkTop[column] + 3 }, mark);

@@ -110,26 +110,12 @@ LaidLine WithoutPrefix(const QString& Line, bool NoPrefix)
     return laid;
 }
 
-// Greedy breaking at blanks; a word wider than the width keeps a line of its own. The blanks a line
-// is broken at are dropped.
-QStringList BrokenAtWords(const QString& Paragraph, const QFontMetrics& Metrics, int Width)
-{
-    QStringList lines;
-    QString line;
-    for (const QString& word : Paragraph.split(QLatin1Char(' '))) {
-        const QString joined = line.isNull() ? word : line + QLatin1Char(' ') + word;
-        if (!line.isNull() && Metrics.horizontalAdvance(joined) > Width) {
-            lines << line;
-            line = word;
-        } else {
-            line = joined;
-        }
-    }
-    lines << line;
-    return lines;
-}
-
 const QString Dots = QStringLiteral("...");
+
+// How much narrower a longer line from the same start can be than a shorter one: only the letters
+// at the shorter one's end change, taking another form by their new neighbours (a final letter
+// becoming a medial one, a consonant joining the next). Two line heights is far more than that.
+double ReshapingSlack(const QFont& Font) { return 2 * QFontMetricsF(Font).height(); }
 
 // How many characters of Line fit with "..." behind them, read off one shaping of the line. Kerning
 // at the cut and rounding can put it a character off the measured cut.
@@ -182,9 +168,17 @@ qsizetype KeptCharacters(const QString& Line, const QFont& Font, int Width)
 {
     const QFontMetrics metrics(Font);
     const auto fits = [&](qsizetype Keep) { return metrics.horizontalAdvance(Line.left(Keep) + Dots) <= Width; };
-    qsizetype keep = Line.size();
-    if (WidensCharacterByCharacter(Line))
+    qsizetype keep = 0;
+    if (WidensCharacterByCharacter(Line)) {
         keep = EstimatedKeep(Line, Font, QFontMetricsF(Font).horizontalAdvance(Dots), Width);
+    } else {
+        // No start fits from the first on that is too wide even if its last letters change form.
+        const double slack = ReshapingSlack(Font);
+        const qsizetype tooWide = FirstReaching(0, Line.size() + 1, [&](qsizetype Keep) {
+            return metrics.horizontalAdvance(Line.left(Keep) + Dots) > Width + slack;
+        });
+        keep = std::max<qsizetype>(tooWide - 1, 0);
+    }
     while (keep < Line.size() && fits(keep + 1))
         ++keep;
     while (keep > 0 && !fits(keep))
@@ -192,7 +186,7 @@ qsizetype KeptCharacters(const QString& Line, const QFont& Font, int Width)
     return keep;
 }
 
-std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFontMetrics& Metrics, int Width)
+std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFont& Font, int Width)
 {
     QStringList paragraphs;
     if (Flags & TextFlags::SingleLine)
@@ -204,7 +198,7 @@ std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFontMetrics&
     for (const QString& paragraph : paragraphs) {
         LaidLine whole = WithoutPrefix(paragraph, Flags & TextFlags::NoPrefix);
         const bool wraps = (Flags & TextFlags::WordBreak) && !(Flags & TextFlags::SingleLine);
-        const QStringList broken = wraps ? BrokenAtWords(whole.Text, Metrics, Width) : QStringList { whole.Text };
+        const QStringList broken = wraps ? BrokenAtWords(whole.Text, Font, Width) : QStringList { whole.Text };
         if (broken.size() == 1) {
             lines.push_back(whole);
             continue;
@@ -217,9 +211,8 @@ std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFontMetrics&
 
 std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont& Font, int Width)
 {
-    const QFontMetrics metrics(Font);
     std::vector<ShapedLine> shaped;
-    for (LaidLine& line : Layout(Text, Flags, metrics, Width)) {
+    for (LaidLine& line : Layout(Text, Flags, Font, Width)) {
         shaped.push_back(Shaped(std::move(line), Font));
         if ((Flags & TextFlags::WordEllipsis) && shaped.back().Shape->Width > Width)
             shaped.back() = Shaped(LaidLine { ElidedLine(shaped.back().Line.Text, Font, Width) }, Font);
@@ -228,6 +221,73 @@ std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont
 }
 
 } // namespace
+
+qsizetype FirstReaching(qsizetype From, qsizetype To, const std::function<bool(qsizetype)>& Reaches)
+{
+    // Steps that double until one reaches, then halve back to the first.
+    qsizetype fallsShort = From - 1;
+    qsizetype step = 1;
+    qsizetype reaches = To;
+    for (;;) {
+        const qsizetype at = std::min(fallsShort + step, To - 1);
+        if (at <= fallsShort)
+            return To;
+        if (Reaches(at)) {
+            reaches = at;
+            break;
+        }
+        fallsShort = at;
+        step *= 2;
+    }
+    while (reaches - fallsShort > 1) {
+        const qsizetype middle = fallsShort + (reaches - fallsShort) / 2;
+        if (Reaches(middle))
+            reaches = middle;
+        else
+            fallsShort = middle;
+    }
+    return reaches;
+}
+
+qsizetype FirstEndReaching(const QString& Text, qsizetype Start, qsizetype From, const QFont& Font, double Width)
+{
+    const auto width = [&](qsizetype End) { return Canvas::TextWidth(Font, Text.mid(Start, End + 1 - Start)); };
+    // Every end before the first that comes within the slack of Width falls short, whatever the script;
+    // from there the ends are measured one by one.
+    const double slack = ReshapingSlack(Font);
+    qsizetype end = FirstReaching(From, Text.size(), [&](qsizetype End) { return width(End) + slack >= Width; });
+    while (end < Text.size() && !(width(end) >= Width))
+        ++end;
+    return end;
+}
+
+// Greedy breaking at blanks; a word wider than the width keeps a line of its own. The blanks a line
+// is broken at are dropped. No letter takes another form by a neighbour across a blank, so a line
+// of more words is never the narrower one, and the words a line takes are found by halving.
+QStringList BrokenAtWords(const QString& Paragraph, const QFont& Font, int Width)
+{
+    std::vector<qsizetype> starts; // where each word starts; it ends at the blank before the next
+    for (qsizetype blank = -1;; ) {
+        starts.push_back(blank + 1);
+        blank = Paragraph.indexOf(QLatin1Char(' '), blank + 1);
+        if (blank < 0)
+            break;
+    }
+    const qsizetype words = qsizetype(starts.size());
+    const auto wordsFrom = [&](qsizetype First, qsizetype Last) {
+        const qsizetype end = Last + 1 < words ? starts[size_t(Last + 1)] - 1 : Paragraph.size();
+        return Paragraph.mid(starts[size_t(First)], end - starts[size_t(First)]);
+    };
+    const QFontMetrics metrics(Font);
+    QStringList lines;
+    for (qsizetype first = 0; first < words;) {
+        const qsizetype next = FirstReaching(first + 1, words,
+            [&](qsizetype Last) { return metrics.horizontalAdvance(wordsFrom(first, Last)) > Width; });
+        lines << wordsFrom(first, next - 1);
+        first = next;
+    }
+    return lines;
+}
 
 QString ElidedLine(const QString& Line, const QFont& Font, int Width)
 {

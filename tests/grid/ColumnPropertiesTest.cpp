@@ -1,6 +1,7 @@
 #include "grid/RuzuZiri.h"
 
 #include <QLineEdit>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -98,7 +99,11 @@ TEST(GridAutoSize, TheLongestTextDecidesExceptForCheckBoxAndProgressColumns)
     grid.AddColumn("progress", 700, 4, ColTypeProgressBar);
     grid.AddItem("ab\tab\t1\t50");
     grid.AddRow("ab\tabcdefghijklmnopqrstuvwxyz", -1, false, false, false, false); // hidden rows count
+    grid.resize(300, 100);
+    grid.Redraw(true);
+    QSignalSpy painted(&grid, &RuzuZiri::RequestRowData);
     grid.ColWidthAutoSize(-1);
+    EXPECT_EQ(1, painted.count()); // one paint for all columns, not one for each
     EXPECT_GT(grid.ColWidth(1), grid.ColWidth(0) + 15 * 50);
     EXPECT_EQ(0, std::fmod(grid.ColWidth(0), 15.0f)); // whole pixels, in twips
     EXPECT_EQ(480.0f, grid.ColWidth(2));

@@ -33,6 +33,49 @@ QPalette WhiteWindow()
     return palette;
 }
 
+// Text fitted as it has always been: every character added to the line and the whole line measured.
+QString FitOneCharacterAtATime(const QString& Text, double Width, qint16 MaxLines,
+                               const std::function<double(const QString&)>& TextWidth)
+{
+    const auto trim = [](const QString& Line) {
+        qsizetype first = 0;
+        qsizetype last = Line.size();
+        while (first < last && Line[first] == QLatin1Char(' '))
+            ++first;
+        while (last > first && Line[last - 1] == QLatin1Char(' '))
+            --last;
+        return Line.mid(first, last - first);
+    };
+    const QString crLf = QStringLiteral("\r\n");
+    const bool limited = MaxLines != -1;
+    QString line, result;
+    qsizetype breakAt = 0;
+    int count = 0;
+    const QString source = trim(Text).replace(crLf, QStringLiteral(" "));
+    for (const QChar ch : source) {
+        line += ch;
+        if (!((ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) || (ch >= QLatin1Char('a') && ch <= QLatin1Char('z')) || ch == QLatin1Char('_')))
+            breakAt = line.size();
+        if (TextWidth(line) >= Width && breakAt != 0) {
+            result += (result.isEmpty() ? QString() : crLf) + trim(line.left(breakAt));
+            line = trim(line.mid(breakAt));
+            breakAt = 0;
+            count += limited ? 1 : 0;
+        }
+        if (limited && count == MaxLines)
+            break;
+    }
+    if (!limited)
+        return result.isEmpty() ? line : line.isEmpty() ? result : result + crLf + line;
+    if (count >= MaxLines) {
+        if (!line.isEmpty())
+            line[line.size() - 1] = QLatin1Char(' ');
+        result += line;
+        return trim(result.left(std::max<qsizetype>(result.size() - 3, 0))) + QStringLiteral("...");
+    }
+    return result.isEmpty() ? trim(line) : result + crLf + trim(line);
+}
+
 } // namespace
 
 TEST(DrawingHelpers, ColourArithmeticFollowsItsDocumentedRounding)
@@ -88,6 +131,24 @@ TEST(DrawingHelpers, FitCellTextBreaksAfterNonLettersAndCutsAtTheLineLimit)
     for (const Case& c : cases)
         EXPECT_EQ(c.Expected.toStdString(), FitCellText(c.Text, c.Width, c.MaxLines, width).toStdString())
             << c.Text.toStdString() << " at " << c.Width << ", " << c.MaxLines;
+
+    // Every width and limit, in units and in a font's pixels, lands where fitting a character at a
+    // time puts it.
+    const QFont font;
+    const auto pixels = [&](const QString& Text) { return Canvas::TextWidth(font, Text); };
+    const char* const texts[] = { "alpha beta gamma", "a  b,,c d_e-f g", "unbreakable then x", " x,y\rz 42-17 ",
+        "Größe, Maß; 42-17 (x_y)", "كتب الطالب الدرس في المكتبة", "東京都千代田区 丸の内" };
+    for (const char* text : texts) {
+        const QString line = QString::fromUtf8(text);
+        for (const qint16 maxLines : { -1, 0, 1, 2, 3, -5 }) {
+            for (int w = -1; w <= 20; ++w)
+                EXPECT_EQ(FitOneCharacterAtATime(line, w, maxLines, width), FitCellText(line, w, maxLines, width))
+                    << text << " at " << w << " units, " << maxLines;
+            for (int w = 0; w <= 160; w += 9)
+                EXPECT_EQ(FitOneCharacterAtATime(line, w, maxLines, pixels), FitCellText(line, w, maxLines, font))
+                    << text << " at " << w << " px, " << maxLines;
+        }
+    }
 }
 
 TEST(DrawingHelpers, SortArrowIsDrawnRowByRowNarrowingToItsTip)

@@ -98,6 +98,62 @@ TEST(Canvas, DrawingFarOutsideTheImageIsClippedWithoutWalkingTheWholeLine)
     ExpectPixels(picture, { { 0, 5, Black }, { 11, 5, Black }, { 3, 3, Black }, { 11, 7, Red }, { 12, 0, Canvas::NoPixel } });
 }
 
+TEST(Canvas, AWidePenCoversASquareBlockOnEveryPixelOfTheThinLineAndItsEndPoint)
+{
+    struct Case { int X1, Y1, X2, Y2, Width; };
+    const Case cases[] = {
+        { 2, 3, 20, 9, 2 }, { 20, 9, 2, 3, 3 }, { 3, 18, 9, 1, 4 }, { 21, 2, 17, 19, 5 },
+        { -15, -7, 40, 30, 7 }, { 30, -10, -12, 25, 6 }, { 5, 5, 6, 6, 30 }, { -30, 12, 50, 13, 3 },
+    };
+    constexpr int Offset = 60; // the thin line is traced in a larger picture that holds all of it
+    for (const Case& c : cases) {
+        Picture thin(160, 160);
+        thin.Draw.Line(c.X1 + Offset, c.Y1 + Offset, c.X2 + Offset, c.Y2 + Offset, Black);
+        Picture expected(24, 20);
+        const auto block = [&](int X, int Y) {
+            expected.Draw.FillRect(Rect { X - c.Width / 2, Y - c.Width / 2, X - c.Width / 2 + c.Width, Y - c.Width / 2 + c.Width }, Red);
+        };
+        for (int y = 0; y < thin.Image.height(); ++y)
+            for (int x = 0; x < thin.Image.width(); ++x)
+                if (thin.At(x, y) == Black)
+                    block(x - Offset, y - Offset);
+        block(c.X2, c.Y2);
+
+        Picture drawn(24, 20);
+        drawn.Draw.Line(c.X1, c.Y1, c.X2, c.Y2, Red, c.Width);
+        EXPECT_EQ(expected.Image, drawn.Image) << c.X1 << "," << c.Y1 << " to " << c.X2 << "," << c.Y2 << " pen " << c.Width;
+    }
+}
+
+TEST(Canvas, PensAndFramesOfHostileSizesDrawOnlyWhatShows)
+{
+    struct Case { Rect Line; int Width; bool CoversAll; };
+    const Case lines[] = {
+        { { -5, 3, 30, 9 }, INT_MAX, true },
+        { { INT_MIN, INT_MIN, INT_MAX, INT_MAX }, INT_MAX, true },
+        { { INT_MAX, INT_MIN, INT_MIN, INT_MAX }, 1000000, true },
+        { { INT_MIN, 0, INT_MAX, 1 }, 1000000, true },
+        { { INT_MIN, INT_MIN, INT_MIN + 10, INT_MIN + 7 }, 1000000, false },
+        { { INT_MAX, INT_MAX, INT_MAX - 10, INT_MAX - 3 }, INT_MAX, false },
+    };
+    for (const Case& c : lines) {
+        Picture picture;
+        picture.Draw.Line(c.Line.Left, c.Line.Top, c.Line.Right, c.Line.Bottom, Red, c.Width);
+        const Rect covered = c.CoversAll ? Rect { 0, 0, 12, 10 } : Rect {};
+        EXPECT_EQ(covered, Ink(picture)) << c.Line.Left << "," << c.Line.Top << " pen " << c.Width;
+    }
+
+    const auto system = [](OleColor Color) { return ToOleColor(TranslateOleColor(Color, QPalette())); };
+    Picture whole, beside;
+    whole.Draw.Clear(Red);
+    beside.Draw.Clear(Red);
+    EXPECT_TRUE(whole.Draw.DrawFrameControl(Rect { INT_MIN, INT_MIN, INT_MAX, INT_MAX }, FrameControl::Button,
+        FrameControl::Flat | FrameControl::Checked));
+    EXPECT_TRUE(beside.Draw.DrawFrameControl(Rect { INT_MIN, 0, INT_MAX, 10 }, FrameControl::Button, FrameControl::Checked));
+    EXPECT_EQ(system(SystemColor::Window), whole.At(11, 9)); // inside a box far larger than the picture
+    EXPECT_EQ(Red, beside.At(11, 0));                          // a 10-pixel box at the far left of the int range
+}
+
 TEST(Canvas, FocusRectangleAtTheEdgesOfTheIntRangeInvertsOnlyWhatShowsAndTwiceRestores)
 {
     const Rect cases[] = { { INT_MIN, INT_MIN, INT_MAX, INT_MAX }, { INT_MIN, 3, 5, INT_MAX },

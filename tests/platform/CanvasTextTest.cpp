@@ -25,6 +25,24 @@ QString CutOneAtATime(const QString& Line, const QFont& Font, int Width)
     return Line.left(keep) + dots;
 }
 
+// Lines broken as they have always been: one word more at a time, measuring each try.
+QStringList BreakOneWordAtATime(const QString& Paragraph, const QFont& Font, int Width)
+{
+    const QFontMetrics metrics(Font);
+    QStringList lines;
+    QString line;
+    for (const QString& word : Paragraph.split(QLatin1Char(' '))) {
+        const QString joined = line.isNull() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isNull() && metrics.horizontalAdvance(joined) > Width) {
+            lines << line;
+            line = word;
+        } else {
+            line = joined;
+        }
+    }
+    return lines << line;
+}
+
 const char* const Texts[] = {
     "",
     "x",
@@ -41,6 +59,9 @@ const char* const Texts[] = {
     "नमस्ते दुनिया",
     "Total: مرحبا 42",
     "  leading and trailing  ",
+    "ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab ab",
+    "Größe,  Maß; 42-17 (x_y)",
+    "كتب الطالب الدرس في المكتبة الكبيرة",
 };
 
 QImage Drawn(const QString& Text, int Flags, const QFont& Font, int Width)
@@ -56,7 +77,7 @@ QImage Drawn(const QString& Text, int Flags, const QFont& Font, int Width)
 
 } // namespace
 
-TEST(CanvasText, ElidedLineCutsWhereDroppingOneCharacterAtATimeDoes)
+TEST(CanvasText, CutsAndLineBreaksLandWhereMeasuringEveryStepPutsThem)
 {
     QFont bold;
     bold.setBold(true);
@@ -66,6 +87,7 @@ TEST(CanvasText, ElidedLineCutsWhereDroppingOneCharacterAtATimeDoes)
         const QFontMetrics metrics(font);
         for (const char* text : Texts) {
             const QString line = QString::fromUtf8(text);
+            const auto where = [&](int Width) { return std::string(text) + " in " + std::to_string(Width) + " px, " + font.key().toStdString(); };
             // The widths at which one more character starts or stops fitting, where an estimate can be off.
             std::vector<int> widths { 0, 1, 2, 5, 10, 1000 };
             for (qsizetype keep = 0; keep <= line.size(); ++keep) {
@@ -73,8 +95,34 @@ TEST(CanvasText, ElidedLineCutsWhereDroppingOneCharacterAtATimeDoes)
                 widths.insert(widths.end(), { edge - 1, edge, edge + 1 });
             }
             for (int width : widths)
-                EXPECT_EQ(CutOneAtATime(line, font, width), ElidedLine(line, font, width))
-                    << text << " in " << width << " px, " << font.key().toStdString();
+                EXPECT_EQ(CutOneAtATime(line, font, width), ElidedLine(line, font, width)) << where(width);
+
+            // The same at the widths of every run of whole words.
+            const QStringList words = line.split(QLatin1Char(' '));
+            std::vector<int> wordWidths { -1, 0, 100000 };
+            for (qsizetype first = 0; first < words.size(); ++first)
+                for (qsizetype last = first; last < words.size(); ++last) {
+                    const int edge = metrics.horizontalAdvance(words.mid(first, last - first + 1).join(QLatin1Char(' ')));
+                    wordWidths.insert(wordWidths.end(), { edge - 1, edge, edge + 1 });
+                }
+            for (int width : wordWidths)
+                EXPECT_EQ(BreakOneWordAtATime(line, font, width), BrokenAtWords(line, font, width)) << where(width);
+
+            // A line growing a character at a time from its start, or from behind its first blank.
+            for (const qsizetype start : { qsizetype(0), line.indexOf(QLatin1Char(' ')) + 1 }) {
+                std::vector<double> grown; // the width of the line up to each end
+                for (qsizetype end = start; end < line.size(); ++end)
+                    grown.push_back(Canvas::TextWidth(font, line.mid(start, end + 1 - start)));
+                for (const double width : grown) {
+                    for (const qsizetype from : { start, start + 2 }) {
+                        qsizetype expected = from;
+                        while (expected < line.size() && grown[size_t(expected - start)] < width)
+                            ++expected;
+                        EXPECT_EQ(std::min(expected, line.size()), FirstEndReaching(line, start, from, font, width))
+                            << where(int(width)) << " from " << start << ", ends from " << from;
+                    }
+                }
+            }
         }
     }
 }

@@ -28,13 +28,19 @@ int RuzuZiri::TextWidth(const QString& Text, const QString& FontName, bool Bold,
 
 void RuzuZiri::ColWidthAutoSize(int vCol)
 {
-    if (vCol == -1) {
-        for (int c = 0; c < m_Model.Cols(); ++c)
-            AutoSizeColumn(c);
-    } else if (m_Model.IsColumn(vCol)) {
-        AutoSizeColumn(vCol);
+    if (vCol != -1) {
+        if (m_Model.IsColumn(vCol))
+            AutoSizeColumn(vCol);
+        UpdateScrollRanges();
+        return;
     }
+    // Each new width would repaint the grid; all of them are painted once, at the end.
+    EnablePaint(false);
+    for (int c = 0; c < m_Model.Cols(); ++c)
+        AutoSizeColumn(c);
+    EnablePaint(true);
     UpdateScrollRanges();
+    DrawGrid(m_Paint);
 }
 
 void RuzuZiri::AutoSizeColumn(int Col)

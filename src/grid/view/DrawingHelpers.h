@@ -55,7 +55,9 @@ void DrawThemedButton(Canvas& Drawing, Rect& Bounds, int State,
                       const std::function<void(Rect& Bounds, int State)>& DrawHeaderStyle);
 
 // Text broken into CRLF-separated lines no wider than Width, breaking only after a character that
-// is not an ASCII letter or "_"; with MaxLines >= 0 cut with "..." at that many breaks.
+// is not an ASCII letter or "_"; with MaxLines >= 0 cut with "..." at that many breaks. A line is
+// measured only a few times, not once for every character, so TextWidth must never give a line
+// less than it gave the line's start.
 QString FitCellText(const QString& Text, double Width, qint16 MaxLines,
                     const std::function<double(const QString&)>& TextWidth);
 QString FitCellText(const QString& Text, double Width, qint16 MaxLines, const QFont& Font);

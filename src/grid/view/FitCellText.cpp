@@ -1,5 +1,7 @@
 #include "grid/view/DrawingHelpers.h"
 
+#include "platform/CanvasText.h"
+
 #include <QFont>
 
 namespace Tarvex {
@@ -25,31 +27,47 @@ bool BreaksAfter(QChar Ch)
     return !((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_');
 }
 
-} // namespace
+// Where the line of the source from Start, growing a character at a time, first reaches the width:
+// the index of the character that makes it so, looking only at ends from From on, or the source's
+// length when none does.
+using Reach = std::function<qsizetype(qsizetype Start, qsizetype From)>;
 
-QString FitCellText(const QString& Text, double Width, qint16 MaxLines,
-                    const std::function<double(const QString&)>& TextWidth)
+// The line being filled is always a run of the source: a line is broken after its last break
+// character, and what it carries over holds none, so the next line starts right behind that one.
+// It can be broken only once it holds a break character, so nothing before the first is measured,
+// and the character at which it first reaches the width is found without measuring every one.
+QString FitLines(const QString& Source, qint16 MaxLines, const Reach& ReachFrom)
 {
     const bool limited = MaxLines != -1;
-    const QString source = TrimBlanks(Text).replace(CrLf, QStringLiteral(" "));
-    QString line;
+    const qsizetype length = Source.size();
+    qsizetype start = 0; // where the line being filled starts
+    qsizetype next = 0;  // the first character not yet on it
     QString result;
-    qsizetype breakAt = 0;
     int count = 0;
-    for (const QChar ch : source) {
-        line += ch;
-        if (BreaksAfter(ch))
-            breakAt = line.size();
-        if (TextWidth(line) >= Width && breakAt != 0) {
-            result += (result.isEmpty() ? QString() : CrLf) + TrimBlanks(line.left(breakAt));
-            line = TrimBlanks(line.mid(breakAt));
-            breakAt = 0;
-            if (limited)
-                ++count;
+    while (next < length) {
+        qsizetype breakable = next;
+        while (breakable < length && !BreaksAfter(Source[breakable]))
+            ++breakable;
+        const qsizetype reached = breakable < length ? ReachFrom(start, breakable) : length;
+        // A limit already met stops the filling after one character, unless that one breaks a line.
+        if (limited && count == MaxLines && reached != next) {
+            ++next;
+            break;
         }
-        if (limited && count == MaxLines)
+        if (reached == length) {
+            next = length;
+            break;
+        }
+        qsizetype breakAt = reached + 1;
+        while (!BreaksAfter(Source[breakAt - 1]))
+            --breakAt;
+        result += (result.isEmpty() ? QString() : CrLf) + TrimBlanks(Source.mid(start, breakAt - start));
+        start = breakAt;
+        next = reached + 1;
+        if (limited && ++count == MaxLines)
             break;
     }
+    QString line = Source.mid(start, next - start);
     if (!limited) {
         if (result.isEmpty())
             return line;
@@ -66,9 +84,26 @@ QString FitCellText(const QString& Text, double Width, qint16 MaxLines,
     return TrimBlanks(line);
 }
 
+QString Source(const QString& Text) { return TrimBlanks(Text).replace(CrLf, QStringLiteral(" ")); }
+
+} // namespace
+
+QString FitCellText(const QString& Text, double Width, qint16 MaxLines,
+                    const std::function<double(const QString&)>& TextWidth)
+{
+    const QString source = Source(Text);
+    return FitLines(source, MaxLines, [&](qsizetype Start, qsizetype From) {
+        return FirstReaching(From, source.size(),
+            [&](qsizetype End) { return TextWidth(source.mid(Start, End + 1 - Start)) >= Width; });
+    });
+}
+
 QString FitCellText(const QString& Text, double Width, qint16 MaxLines, const QFont& Font)
 {
-    return FitCellText(Text, Width, MaxLines, [&Font](const QString& Line) { return Canvas::TextWidth(Font, Line); });
+    const QString source = Source(Text);
+    return FitLines(source, MaxLines, [&](qsizetype Start, qsizetype From) {
+        return FirstEndReaching(source, Start, From, Font, Width);
+    });
 }
 
 } // namespace Tarvex
