@@ -102,6 +102,7 @@ void RuzuZiri::Clear()
     m_CellsChanged = false;
     m_EditOpen = false;
     m_RowHold = m_ColHold = false;
+    m_RowFirstVisible = m_RowLastVisible = -1;
     m_Redraw = m_Paint = false;
     DrawGrid(true);
 }
