@@ -28,13 +28,16 @@ int RuzuZiri::TextWidth(const QString& Text, const QString& FontName, bool Bold,
 
 void RuzuZiri::ColWidthAutoSize(int vCol)
 {
+    // Each new width repaints, letting pending events run: a queued call may delete the grid there.
+    const Lifeline self(this);
     if (vCol == -1) {
-        for (int c = 0; c < m_Model.Cols(); ++c)
+        for (int c = 0; self.Alive() && c < m_Model.Cols(); ++c)
             AutoSizeColumn(c);
     } else if (m_Model.IsColumn(vCol)) {
         AutoSizeColumn(vCol);
     }
-    UpdateScrollRanges();
+    if (self.Alive())
+        UpdateScrollRanges();
 }
 
 void RuzuZiri::AutoSizeColumn(int Col)
@@ -74,9 +77,13 @@ void RuzuZiri::ColForceFit()
     if (m_ShowRowNumbers && m_RowNumberWidth == 0)
         m_RowNumberWidth = 19;
     if (sum != 0) {
+        const Lifeline self(this);
         const double factor = VisibleWidth() / sum;
-        for (int c = 0; c < m_Model.Cols(); ++c)
+        for (int c = 0; c < m_Model.Cols(); ++c) {
             ColWidth(c, static_cast<float>(m_Model.Columns()[c].Width * factor));
+            if (!self.Alive())
+                return;
+        }
     }
     m_PendingMetrics = true;
     EnablePaint(true);

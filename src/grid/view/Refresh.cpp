@@ -14,7 +14,8 @@ void RuzuZiri::Redraw(bool New_Redraw)
             UpdateScrollRanges();
         if (m_PendingMetrics) {
             CalcMetrics();
-            DrawGrid(m_Paint);
+            if (!DrawGrid(m_Paint))
+                return;
         }
     }
     if (SBGetPos(0) < m_FreezeAtCol + 1)
@@ -29,14 +30,16 @@ void RuzuZiri::Refresh()
 }
 
 // While painting is off, a change only marks the work as owed; Redraw(true) pays it once.
-void RuzuZiri::RefreshIfRedraw()
+bool RuzuZiri::RefreshIfRedraw()
 {
     if (m_Paint) {
+        const Lifeline self(this);
         Refresh();
-        return;
+        return self.Alive();
     }
     m_PendingMetrics = true;
     m_PendingScroll = true;
+    return true;
 }
 
 } // namespace Tarvex
