@@ -105,9 +105,12 @@ void ZIzazeviviro::lblMonth_Click(int Index)
     const QString monthPart = (Index < 9 ? QStringLiteral("0") : QString()) + QString::number(Index + 1);
     const QString old = Text();
     const QChar slash = QLatin1Char('\\');
-    const QString text = m_DateFormat == 0 ? old.left(2) + slash + monthPart + slash + txtSpin->Caption()
-                                           : monthPart + slash + old.mid(3, 2) + slash + txtSpin->Caption();
-    if (!ShowNewText(text))
+    const Lifeline self(this);
+    if (m_DateFormat == 0)
+        ShowNewText(old.left(2) + slash + monthPart + slash + txtSpin->Caption());
+    else
+        ShowNewText(monthPart + slash + old.mid(3, 2) + slash + txtSpin->Caption());
+    if (!self.Alive())
         return;
     const int day = DigitsAt(m_DayPosition);
     for (int i = 0; i < int(lblNumbers.size()); ++i) {
