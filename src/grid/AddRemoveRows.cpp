@@ -7,8 +7,12 @@ namespace Tarvex {
 int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool vbMarkAsNew, bool vbRowLocked,
                      bool vbRowVisible, int vRowData)
 {
-    if (m_Model.Cols() == 0)
+    if (m_Model.Cols() == 0) {
+        const Lifeline self(this);
         AddColumn(QString(), static_cast<float>(VisibleWidth()), 4, 0, QString(), QString(), 4, false, 0, true, false);
+        if (!self.Alive())
+            return -1;
+    }
 
     const int position = m_Model.AddRow(vstrItem, vRow, ControlLook());
     m_Model.SetRowHeight(position, m_RowHeightDef);
@@ -20,8 +24,8 @@ int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool 
     if (m_AllowWordWrap)
         CalcRowHeight(position);
 
-    RefreshIfRedraw();
-    emit RowCountChanged();
+    if (RefreshIfRedraw())
+        emit RowCountChanged();
     return position;
 }
 
@@ -39,24 +43,27 @@ void RuzuZiri::RemoveRow(int vRow)
     const bool wasSelected = IsFlagSet(m_Model.RowAt(position).Flags, RowFlagSelected);
     m_Model.RemoveRow(position);
 
+    const Lifeline self(this);
     if (m_Model.LastRow() < 0) {
         Clear();
     } else {
         if (wasSelected) {
             if (m_MultiSelect == 0)
                 m_Model.SetRowFlag(std::min(position, m_Model.LastRow()), RowFlagSelected, true);
-            else
-                emit SelectionChanged();
+            else if (!Raise(&RuzuZiri::SelectionChanged))
+                return;
         }
         // The current row may have been the one past the new end; it steps back onto the last row.
         if (m_Row > m_Model.LastRow())
             SetCurrentCell(m_Model.LastRow(), m_Col, true, true);
-        // A locked or hidden last row refuses the move, but the current row must still exist.
-        m_Row = std::min(m_Row, m_Model.LastRow());
     }
+    if (!self.Alive())
+        return;
+    // A locked or hidden last row refuses the move, but the current row must still exist.
+    m_Row = std::min(m_Row, m_Model.LastRow());
     EnablePaint(true);
-    RefreshIfRedraw();
-    emit RowCountChanged();
+    if (RefreshIfRedraw())
+        emit RowCountChanged();
 }
 
 void RuzuZiri::RemoveItem(int vRow)
@@ -75,17 +82,20 @@ void RuzuZiri::DeleteSelected()
     EnablePaint(false);
     const int removed = m_Model.RemoveRows([](const udtRow& row) { return IsFlagSet(row.Flags, RowFlagSelected); });
     if (removed > 0) {
+        const Lifeline self(this);
         if (m_Model.LastRow() < 0) {
             Clear();
         } else {
             m_Row = std::min(m_Row, m_Model.LastRow());
             const quint64 seen = Changes();
-            emit SelectionChanged();
+            if (!Raise(&RuzuZiri::SelectionChanged))
+                return;
             // A handler that changed the grid chose the current cell itself.
             if (Changes() == seen)
                 RowColSet(0, m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[m_Col] : -1);
         }
-        emit RowCountChanged();
+        if (!self.Alive() || !Raise(&RuzuZiri::RowCountChanged))
+            return;
     }
     EnablePaint(true);
     RefreshIfRedraw();
@@ -102,6 +112,7 @@ void RuzuZiri::Clear()
     m_CellsChanged = false;
     m_EditOpen = false;
     m_RowHold = m_ColHold = false;
+    m_RowFirstVisible = m_RowLastVisible = -1;
     m_Redraw = m_Paint = false;
     DrawGrid(true);
 }

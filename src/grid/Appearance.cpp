@@ -34,7 +34,8 @@ void RuzuZiri::BorderStyle(int New_BorderStyle)
 
 void RuzuZiri::Caption(const QString& New_Caption)
 {
-    SetProperty(m_Caption, New_Caption, QStringLiteral("Caption"), After::Store);
+    if (!SetProperty(m_Caption, New_Caption, QStringLiteral("Caption"), After::Store))
+        return;
     CalcMetrics();
     DrawCaption();
     RefreshIfRedraw();
@@ -124,7 +125,8 @@ void RuzuZiri::Font(const QFont& New_Font)
 {
     m_Font = New_Font;
     setFont(New_Font);
-    emit PropertyChanged(QStringLiteral("Font"));
+    if (!Notify(QStringLiteral("Font")))
+        return;
     CalcMetrics();
     DrawGrid(m_Paint);
 }
@@ -132,7 +134,8 @@ void RuzuZiri::Font(const QFont& New_Font)
 void RuzuZiri::FontHeader(const QFont& New_FontHeader)
 {
     m_FontHeader = New_FontHeader;
-    emit PropertyChanged(QStringLiteral("FontHeader"));
+    if (!Notify(QStringLiteral("FontHeader")))
+        return;
     CalcMetrics();
     DrawGrid(m_Paint);
 }

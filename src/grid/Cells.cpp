@@ -230,8 +230,8 @@ void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressB
     if (!FixWriteRef(vRow, vCol))
         return;
     m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
-    emit PropertyChanged(QStringLiteral("ProgressBarColor"));
-    DrawGrid(m_Paint);
+    if (Notify(QStringLiteral("ProgressBarColor")))
+        DrawGrid(m_Paint);
 }
 
 void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)

@@ -34,8 +34,8 @@ void RuzuZiri::ColOrderLoad(const QString& UniqueGridName)
     const auto order = LoadColOrder(m_Model, SectionOf(UniqueGridName));
     if (!order || !m_Model.SetColOrder(*order))
         return;
-    RefreshIfRedraw();
-    emit ColumnOrderChanged(0, 0);
+    if (RefreshIfRedraw())
+        emit ColumnOrderChanged(0, 0);
 }
 
 void RuzuZiri::ColOrderRestore(const QString&)
@@ -46,9 +46,10 @@ void RuzuZiri::ColOrderRestore(const QString&)
     // navigation takes its place once navigation keeps one.
     const int current = Col();
     m_Model.ResetColOrder();
+    const Lifeline self(this);
     RowColSet(-1, current);
-    RefreshIfRedraw();
-    emit ColumnOrderChanged(0, 0);
+    if (self.Alive() && RefreshIfRedraw())
+        emit ColumnOrderChanged(0, 0);
 }
 
 void RuzuZiri::ColWidthsSave(const QString& UniqueGridName)
@@ -59,7 +60,8 @@ void RuzuZiri::ColWidthsSave(const QString& UniqueGridName)
 void RuzuZiri::ColWidthsLoad(const QString& UniqueGridName)
 {
     const std::vector<float> widths = LoadColWidths(m_Model, SectionOf(UniqueGridName));
-    for (int col = 0; col < int(widths.size()) && col < m_Model.Cols(); ++col)
+    const Lifeline self(this);
+    for (int col = 0; col < int(widths.size()) && self.Alive() && col < m_Model.Cols(); ++col)
         ColWidth(col, widths[size_t(col)]);
 }
 

@@ -186,8 +186,10 @@ void RuzuZiri::Col(int New_Col)
 {
     if (!m_Model.IsColumn(New_Col))
         return;
+    const Lifeline self(this);
     RowColSet(m_Row, New_Col);
-    DrawGrid(m_Paint);
+    if (self.Alive())
+        DrawGrid(m_Paint);
 }
 
 void RuzuZiri::BindControl(int vCol, QObject* Ctrl, int MoveControl)

@@ -4,42 +4,48 @@
 
 namespace Tarvex {
 
-void RuzuZiri::AfterChange(After Step)
+bool RuzuZiri::AfterChange(After Step)
 {
     switch (Step) {
     case After::Store:
-        return;
+        return true;
     case After::Repaint:
-        DrawGrid(m_Paint);
-        return;
+        return DrawGrid(m_Paint);
     case After::Metrics:
         CalcMetrics();
         [[fallthrough]];
     case After::Refresh:
-        RefreshIfRedraw();
-        return;
+        return RefreshIfRedraw();
     }
+    return true;
+}
+
+// A notice handler that writes the same property, even with the value it has, gets its write
+// without a second notice: the nesting ends after one level.
+bool RuzuZiri::Notify(const QString& ChangeName)
+{
+    return m_Notices.Raise(this, ChangeName, [this, &ChangeName] { emit PropertyChanged(ChangeName); });
 }
 
 void RuzuZiri::AllowColumnDrag(bool New_AllowColumnDrag)
 {
-    SetProperty(m_AllowColumnDrag, New_AllowColumnDrag, QStringLiteral("ColumnDrag"), After::Store);
-    if (New_AllowColumnDrag)
+    if (SetProperty(m_AllowColumnDrag, New_AllowColumnDrag, QStringLiteral("ColumnDrag"), After::Store)
+        && New_AllowColumnDrag)
         m_AllowColumnSwap = false;
 }
 
 void RuzuZiri::AllowColumnSwap(bool New_AllowColumnSwap)
 {
-    SetProperty(m_AllowColumnSwap, New_AllowColumnSwap, QStringLiteral("ColumnSwap"), After::Store);
-    if (New_AllowColumnSwap)
+    if (SetProperty(m_AllowColumnSwap, New_AllowColumnSwap, QStringLiteral("ColumnSwap"), After::Store)
+        && New_AllowColumnSwap)
         m_AllowColumnDrag = false;
 }
 
 // Switching hover off repaints the header row, so a header lit at that moment goes dark.
 void RuzuZiri::AllowColumnHover(bool New_AllowColumnHover)
 {
-    SetProperty(m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store);
-    if (!New_AllowColumnHover)
+    if (SetProperty(m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store)
+        && !New_AllowColumnHover)
         DrawHeaders(false);
 }
 
@@ -61,8 +67,8 @@ void RuzuZiri::AllowDelete(bool New_AllowDelete)
 // An editable grid needs a focus rectangle to show which cell an edit would open on.
 void RuzuZiri::AllowEdit(bool New_AllowEdit)
 {
-    SetProperty(m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store);
-    if (New_AllowEdit && m_FocusRectMode == 0)
+    if (SetProperty(m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store) && New_AllowEdit
+        && m_FocusRectMode == 0)
         m_FocusRectMode = 2;
 }
 
@@ -81,8 +87,8 @@ void RuzuZiri::AllowRowResizing(bool New_AllowRowResizing)
 void RuzuZiri::AllowWordWrap(bool New_AllowWordWrap)
 {
     m_AllowWordWrap = New_AllowWordWrap;
-    DrawGrid(m_Paint);
-    emit PropertyChanged(QStringLiteral("AllowWordWrap"));
+    if (DrawGrid(m_Paint))
+        Notify(QStringLiteral("AllowWordWrap"));
 }
 
 void RuzuZiri::AutoToolTips(bool New_AutoToolTips)
@@ -93,7 +99,7 @@ void RuzuZiri::AutoToolTips(bool New_AutoToolTips)
 void RuzuZiri::CacheIncrement(int New_CacheIncrement)
 {
     m_Model.CacheIncrement(New_CacheIncrement < 0 ? 10 : New_CacheIncrement);
-    emit PropertyChanged(QStringLiteral("CacheIncrement"));
+    Notify(QStringLiteral("CacheIncrement"));
 }
 
 void RuzuZiri::EditMove(int New_EditMove)
@@ -112,14 +118,14 @@ void RuzuZiri::Enabled(bool New_Enabled)
 {
     setEnabled(New_Enabled);
     m_Enabled = New_Enabled;
-    emit PropertyChanged(QStringLiteral("Enabled"));
+    Notify(QStringLiteral("Enabled"));
 }
 
 // The first column right of the frozen block must be the first one scrolled to.
 void RuzuZiri::FreezeAtCol(int New_FreezeAtCol)
 {
-    SetProperty(m_FreezeAtCol, New_FreezeAtCol, QStringLiteral("FreezeAtCol"), After::Store);
-    if (SBGetPos(0) < m_FreezeAtCol + 1)
+    if (SetProperty(m_FreezeAtCol, New_FreezeAtCol, QStringLiteral("FreezeAtCol"), After::Store)
+        && SBGetPos(0) < m_FreezeAtCol + 1)
         SBSetPos(0, m_FreezeAtCol + 1);
 }
 
@@ -162,8 +168,9 @@ void RuzuZiri::ShowRowNumbersVary(bool New_ShowRowNumbersVary)
 // The editor opens with F2, as if the user had asked for it, even where editing is not allowed.
 void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
 {
+    const Lifeline self(this);
     RowColSet(lNewRow, lNewCol);
-    if (m_Model.ItemCount() == 0)
+    if (!self.Alive() || m_Model.ItemCount() == 0)
         return;
     m_EditKey = 113;
     // The in-place editor does not exist yet: opening it on (m_Row, m_Col) under a borrowed

@@ -64,7 +64,7 @@ void RuzuZiri::RowVisible(int vRow, bool New_RowVisible)
 void RuzuZiri::SearchColumn(int New_SearchColumn)
 {
     m_SearchColumn = New_SearchColumn;
-    emit PropertyChanged(QStringLiteral("SearchColumn"));
+    Notify(QStringLiteral("SearchColumn"));
 }
 
 } // namespace Tarvex

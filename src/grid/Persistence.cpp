@@ -229,7 +229,10 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
     ApplyTheme();
     ApplyWindowSettings();
     TakeTipFont();
+    const Lifeline self(this);
     Clear();
+    if (!self.Alive())
+        return;
     CalcMetrics();
     DrawCaption();
     ApplyUserMode();

@@ -163,9 +163,14 @@ void RuzuZiri::EachCellOfRow(int vRow, const std::function<void(int Row, int Col
     int col = -1;
     if (!FixWriteRef(vRow, col))
         return;
+    // Each cell's write still lets pending events run, and a queued call among them may delete the grid.
+    const Lifeline self(this);
     EnablePaint(false);
-    for (int c = 0; c < m_Model.Cols(); ++c)
+    for (int c = 0; c < m_Model.Cols(); ++c) {
         Change(vRow, c);
+        if (!self.Alive())
+            return;
+    }
     EnablePaint(true);
     DrawGrid(m_Paint);
 }
@@ -207,10 +212,14 @@ int RuzuZiri::FindUnlockedRow(bool Backwards) const
 void RuzuZiri::MultiSelect(int New_MultiSelect)
 {
     m_MultiSelect = New_MultiSelect;
-    emit PropertyChanged(QStringLiteral("MultiSelect"));
+    if (!Notify(QStringLiteral("MultiSelect")))
+        return;
     if (New_MultiSelect == 0) {
+        const Lifeline self(this);
         m_Model.ClearSelection();
         RowColSet(-1, -1);
+        if (!self.Alive())
+            return;
     }
     RefreshIfRedraw();
 }

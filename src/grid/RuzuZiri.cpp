@@ -14,6 +14,7 @@ RuzuZiri::RuzuZiri(QWidget* parent)
 RuzuZiri::~RuzuZiri()
 {
     Terminate();
+    ReleaseWaitingScrollBars();
 }
 
 // The look a cell has before anything was set on it: the control's own colours and font.

@@ -51,6 +51,7 @@
 #include "grid/view/GridMetrics.h"
 #include "grid/view/ScrollInfo.h"
 #include "grid/view/Themes.h"
+#include "platform/DoEvents.h"
 #include "platform/ImageList.h"
 #include "platform/Rect.h"
 #include "platform/UserControl.h"
@@ -65,6 +66,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class QLineEdit;
@@ -504,6 +506,15 @@ private:
     // Grows with every change of rows, columns, display order or current cell. An operation that
     // raised an event compares it with what it saw before: a handler may have called any member.
     quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
+    // Raises one of the grid's events. False when a handler deleted the grid: the caller returns at
+    // once then, touching nothing of it.
+    template <typename... Params, typename... Args>
+    bool Raise(void (RuzuZiri::*Event)(Params...), Args&&... Arguments)
+    {
+        const Lifeline self(this);
+        (this->*Event)(std::forward<Args>(Arguments)...);
+        return self.Alive();
+    }
     bool MoveCurrentCell(int Row, int Col, bool DoScroll);
     bool FixRef(int& vRow, int& vCol) const;
     // FixRef for a write: a row past the last is refused instead of read as the last one.
@@ -573,6 +584,8 @@ private:
     int ScrollTarget(int Bar, int Request, bool Wheel);
     int NavigableFromScrollPosition(int Bar, bool Down, bool Wheel);
     void OnScrollBarAction(int Bar, int Action);
+    void WhileScrollBarWaits(int Bar, const std::function<void()>& Handle);
+    void ReleaseWaitingScrollBars();
     void DragAutoScroll(qint16& Direction);
     bool AutoScrollStep(qint16 Direction);
     void Resize() override;
@@ -591,11 +604,13 @@ private:
     void OpenExportedFile(const QString& Path);
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
-    void RefreshIfRedraw();
+    // RefreshIfRedraw and DrawGrid return false when the grid did not outlive the paint: a queued
+    // call run by its event pump, or a RequestRowData handler, deleted it.
+    bool RefreshIfRedraw();
     void CalcMetrics();
     void CalcRowHeight(int Row);
     void UpdateScrollRanges();
-    void DrawGrid(bool Paint, bool NoFocus = false);
+    bool DrawGrid(bool Paint, bool NoFocus = false);
     bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
     void ScrollColumnIntoView(int Col);
     void ScrollRowIntoView(int Row);
@@ -622,16 +637,17 @@ private:
     void UCMousePointer(bool Custom);
 
     // ---- Control-level property writers ------------------------------------------------------
-    // What a write does after storing and naming its change.
+    // What a write does after storing and naming its change. Each returns false when a handler
+    // deleted the grid.
     enum class After { Store, Repaint, Refresh, Metrics };
     template <typename Field, typename Value>
-    void SetProperty(Field& Member, const Value& New_Value, const QString& ChangeName, After Step)
+    bool SetProperty(Field& Member, const Value& New_Value, const QString& ChangeName, After Step)
     {
         Member = static_cast<Field>(New_Value);
-        emit PropertyChanged(ChangeName);
-        AfterChange(Step);
+        return Notify(ChangeName) && AfterChange(Step);
     }
-    void AfterChange(After Step);
+    bool AfterChange(After Step);
+    bool Notify(const QString& ChangeName);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
 
@@ -732,6 +748,7 @@ private:
     bool m_ColHold { false };             // current column kept because the requested one is hidden or locked
     int m_RowHeightDef { 0 };             // default row height in pixels, set by CalcMetrics
     int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
+    NoticesUnderWay m_Notices;            // property notices whose handlers run now
     quint64 m_CellMoves { 0 };            // moves of the current cell so far, counted by SetCurrentCell
 
     // ---- Control-level settings --------------------------------------------------------------
@@ -838,6 +855,7 @@ private:
     int m_ScrollBarStyle { 0 };           // 1 standard bars, anything else flat
     bool m_ScrollTrack { true };          // repaint while the thumb is dragged
     qint16 m_AutoScrollDir { 0 };         // running drag auto-scroll: 0 none, 1 up, 2 down (the mouse handler clears it)
+    int m_ScrollBarWaits[2] { 0, 0 };     // signals of each bar being handled, whose sender goes on afterwards
 };
 
 } // namespace Tarvex

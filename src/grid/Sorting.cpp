@@ -2,8 +2,6 @@
 
 #include "grid/model/SortingEngine.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace Tarvex {
@@ -61,9 +59,12 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
         m_Model.SetColumnField(m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
 
     const int currentRecord = m_Row != -1 && m_Model.IsRowPosition(m_Row) ? m_Model.RowOrder()[m_Row] : 0;
+    const Lifeline self(this);
     if (sortOrder != 0) {
         m_Sorting = true;
         const bool finished = SortRows(0, m_Model.LastRow(), m_SortCol, SortDirection(sortOrder)) && SortSubRanges();
+        if (!self.Alive())
+            return;
         m_SortKeys.clear();
         m_Sorting = false;
         // A CustomSort handler changed the rows: what it did stands, and no sort completed.
@@ -77,10 +78,13 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
 
     const auto& order = m_Model.RowOrder();
     const auto current = std::find(order.begin(), order.end(), currentRecord);
-    if (current != order.end())
+    if (current != order.end()) {
         RowColSet(int(current - order.begin()), -1);
-    emit SortComplete();
-    QCoreApplication::processEvents();
+        if (!self.Alive())
+            return;
+    }
+    if (Raise(&RuzuZiri::SortComplete))
+        DoEvents();
 }
 
 // False when a CustomSort handler changed the rows under the sort, which then gave up.
@@ -148,9 +152,11 @@ void RuzuZiri::SortRowsText(int First, int Last, int Col, qint16 Order)
 // The host decides each comparison. Value1 and Value2 are the cells' texts: what the handler leaves
 // in them is stored back into the cells. The handler may also switch the column for the comparisons
 // that follow. Whatever it answers the sort ends with a permutation; if it adds, removes or reorders
-// rows or columns, the sort gives up and leaves the order as the handler left it.
+// rows or columns, the sort gives up and leaves the order as the handler left it; if it deletes the
+// grid, the sort ends without touching it.
 bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
 {
+    const Lifeline self(this);
     std::vector<int> records = m_Model.RowStretch(First, Last);
     const std::vector<int> before = records;
     const quint64 revision = m_Model.Revision();
@@ -168,7 +174,7 @@ bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
         int col = column;
         bool swap = false;
         emit CustomSort(Order == 1, col, value1, value2, swap);
-        if (m_Model.Revision() != revision) {
+        if (!self.Alive() || m_Model.Revision() != revision) {
             changed = true;
             return false;
         }

@@ -7,14 +7,16 @@ namespace Tarvex {
 // The window's own background follows, so the area a repaint has not reached yet matches.
 void RuzuZiri::BackColor(qint32 New_BackColor)
 {
-    SetProperty(m_Colors.m_BackColor, New_BackColor, QStringLiteral("BackColor"), After::Store);
+    if (!SetProperty(m_Colors.m_BackColor, New_BackColor, QStringLiteral("BackColor"), After::Store))
+        return;
     Surface::BackColor(OleColor(New_BackColor));
     DrawGrid(m_Paint);
 }
 
 void RuzuZiri::BackColorBkg(qint32 New_BackColorBkg)
 {
-    SetProperty(m_Colors.m_BackColorBkg, New_BackColorBkg, QStringLiteral("BackColorBkg"), After::Store);
+    if (!SetProperty(m_Colors.m_BackColorBkg, New_BackColorBkg, QStringLiteral("BackColorBkg"), After::Store))
+        return;
     Surface::BackColor(OleColor(New_BackColorBkg));
     RefreshIfRedraw();
 }
@@ -51,7 +53,8 @@ void RuzuZiri::ForeColorEdit(qint32 New_ForeColorEdit)
 
 void RuzuZiri::ForeColorHdr(qint32 New_ForeColorHdr)
 {
-    SetProperty(m_Colors.m_ForeColorHdr, New_ForeColorHdr, QStringLiteral("ForeColorHdr"), After::Store);
+    if (!SetProperty(m_Colors.m_ForeColorHdr, New_ForeColorHdr, QStringLiteral("ForeColorHdr"), After::Store))
+        return;
     DrawCaption();
     DrawHeaders(false);
 }
@@ -69,16 +72,18 @@ void RuzuZiri::GridColor(qint32 New_GridColor)
 // Both settle which colour the text of a highlighted row takes, which the scheme works out.
 void RuzuZiri::FocusRowHighlightKeepTextForecolor(bool New_FocusRowHighlightKeepTextForecolor)
 {
-    SetProperty(m_FocusRowHighlightKeepTextForecolor, New_FocusRowHighlightKeepTextForecolor,
-                QStringLiteral("FocusRowHighlightKeepTextForecolor"), After::Store);
+    if (!SetProperty(m_FocusRowHighlightKeepTextForecolor, New_FocusRowHighlightKeepTextForecolor,
+                     QStringLiteral("FocusRowHighlightKeepTextForecolor"), After::Store))
+        return;
     ApplyTheme();
     RefreshIfRedraw();
 }
 
 void RuzuZiri::FocusRowHighlightStyle(int New_FocusRowHighlightStyle)
 {
-    SetProperty(m_FocusRowHighlightStyle, New_FocusRowHighlightStyle, QStringLiteral("FocusRowHighlightStyle"),
-                After::Store);
+    if (!SetProperty(m_FocusRowHighlightStyle, New_FocusRowHighlightStyle, QStringLiteral("FocusRowHighlightStyle"),
+                     After::Store))
+        return;
     ApplyTheme();
     RefreshIfRedraw();
 }
@@ -87,8 +92,7 @@ void RuzuZiri::FocusRowHighlightStyle(int New_FocusRowHighlightStyle)
 void RuzuZiri::ThemeColor(int New_ThemeColor)
 {
     const bool changed = New_ThemeColor != m_ThemeColor;
-    SetProperty(m_ThemeColor, New_ThemeColor, QStringLiteral("ThemeColor"), After::Store);
-    if (!changed)
+    if (!SetProperty(m_ThemeColor, New_ThemeColor, QStringLiteral("ThemeColor"), After::Store) || !changed)
         return;
     ApplyTheme();
     DrawGrid(m_Paint);
@@ -108,8 +112,9 @@ void RuzuZiri::ThemeCustomColorTo(qint32 New_ThemeCustomColorTo)
 // pair is kept as plain colours, because the header painter blends its channels.
 void RuzuZiri::CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName)
 {
-    if (m_ThemeColor == ThemeColorCustom)
-        SetProperty(Member, ToOleColor(TranslateOleColor(OleColor(New_Color), palette())), ChangeName, After::Store);
+    if (m_ThemeColor == ThemeColorCustom
+        && !SetProperty(Member, ToOleColor(TranslateOleColor(OleColor(New_Color), palette())), ChangeName, After::Store))
+        return;
     Refresh();
 }
 

@@ -144,6 +144,8 @@ TEST(GridClear, RemovesRowsKeepsColumnsAndResetsTheCurrentCellFormatsAndTotals)
     grid.Clear();
     EXPECT_EQ(-1, grid.Row());
     EXPECT_EQ(-1, grid.Col());
+    EXPECT_EQ(-1, grid.RowFirstVisible()); // no rows left to show
+    EXPECT_EQ(-1, grid.RowLastVisible());
     EXPECT_EQ(2, grid.Cols());
     EXPECT_FALSE(grid.CellsChanged());
     EXPECT_FALSE(grid.Redraw());
@@ -182,4 +184,20 @@ TEST(GridRedraw, RowsAddedWhilePaintingIsOffArePaintedOnceWhenRedrawTurnsOn)
     grid.Redraw(true);
     QCoreApplication::processEvents();
     EXPECT_EQ(1, counter.paints);
+}
+
+TEST(GridRedraw, ARepaintOwedWhilePaintingIsOffStaysOwedThroughAnotherRedrawOff)
+{
+    RuzuZiri grid;
+    grid.resize(300, 200);
+    FillRows(grid, 30);
+    grid.Redraw(true);
+    ASSERT_LT(5, grid.RowLastVisible());
+
+    grid.Redraw(false);
+    for (int r = 29; r >= 3; --r)
+        grid.RemoveRow(r);
+    grid.Redraw(false);
+    grid.Redraw(true);
+    EXPECT_EQ(2, grid.RowLastVisible()); // the removed rows are no longer shown
 }

@@ -151,8 +151,10 @@ void ZIzazeviviro::lblNumbers_Click(int Index)
 
 void ZIzazeviviro::lblNumbers_DblClick(int Index)
 {
+    const Lifeline self(this);
     lblNumbers_Click(Index);
-    btnCombo_Click();
+    if (self.Alive())
+        btnCombo_Click();
 }
 
 // At load the text decides the month strip, the year and the highlighted month-list entry; a

@@ -37,14 +37,17 @@ void ZIzazeviviro::ConnectHandlers()
 }
 
 // A handler of Change that writes the text again changes it without a Change inside its own:
-// the host reads the text when its handler returns, and the nesting ends.
+// the host reads the text when its handler returns, and the nesting ends. One that deleted the
+// field leaves nothing to reset.
 void ZIzazeviviro::txtXtext_Change()
 {
     if (m_RaisingChange)
         return;
+    const Lifeline self(this);
     m_RaisingChange = true;
     emit Change();
-    m_RaisingChange = false;
+    if (self.Alive())
+        m_RaisingChange = false;
 }
 
 // Opening grows the control down (and to the panel's width), raised over the host's other
@@ -104,10 +107,13 @@ void ZIzazeviviro::lblMonth_Click(int Index)
     const QString monthPart = (Index < 9 ? QStringLiteral("0") : QString()) + QString::number(Index + 1);
     const QString old = Text();
     const QChar slash = QLatin1Char('\\');
+    const Lifeline self(this);
     if (m_DateFormat == 0)
         ShowNewText(old.left(2) + slash + monthPart + slash + txtSpin->Caption());
     else
         ShowNewText(monthPart + slash + old.mid(3, 2) + slash + txtSpin->Caption());
+    if (!self.Alive())
+        return;
     const int day = DigitsAt(m_DayPosition);
     for (int i = 0; i < int(lblNumbers.size()); ++i) {
         if (RoundHalfEvenToInt32(ReadLeadingNumber(lblNumbers[i]->Caption())).value_or(0) == day) {
@@ -119,8 +125,10 @@ void ZIzazeviviro::lblMonth_Click(int Index)
 
 void ZIzazeviviro::lblMonth_DblClick(int Index)
 {
+    const Lifeline self(this);
     lblMonth_Click(Index);
-    ShowMonthList(false);
+    if (self.Alive())
+        ShowMonthList(false);
 }
 
 // The month strip names the shown month as the month list does, so that a language without names

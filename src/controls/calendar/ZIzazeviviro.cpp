@@ -44,14 +44,10 @@ ZIzazeviviro::~ZIzazeviviro() = default;
 
 // A host's PropertyChanged handler may write the same property again; its notification is then
 // not sent a second time, so the write takes effect once and the nesting ends.
-void ZIzazeviviro::Notify(const char* PropertyName)
+bool ZIzazeviviro::Notify(const char* PropertyName)
 {
     const QString name = QString::fromLatin1(PropertyName);
-    if (m_Notifying.contains(name))
-        return;
-    m_Notifying.append(name);
-    emit PropertyChanged(name);
-    m_Notifying.removeOne(name);
+    return m_Notifying.Raise(this, name, [this, &name] { emit PropertyChanged(name); });
 }
 
 int ZIzazeviviro::DigitsAt(int Position) const
@@ -63,11 +59,16 @@ QString ZIzazeviviro::Text() const { return txtXtext->Caption(); }
 
 void ZIzazeviviro::Text(const QString& New_Text)
 {
-    Notify("Text");
-    ShowNewText(New_Text);
+    if (Notify("Text"))
+        ShowNewText(New_Text);
 }
 
-void ZIzazeviviro::ShowNewText(const QString& New_Text) { txtXtext->Caption(New_Text); }
+bool ZIzazeviviro::ShowNewText(const QString& New_Text)
+{
+    const Lifeline self(this);
+    txtXtext->Caption(New_Text);
+    return self.Alive();
+}
 
 QString ZIzazeviviro::SelectedDay() const { return Text().mid(m_DayPosition - 1, 2); }
 
@@ -138,8 +139,7 @@ void ZIzazeviviro::Color(CalendarColor Which, OleColor New_Color)
 {
     const CalendarColorInfo& info = CalendarColors[int(Which)];
     m_Colors[int(Which)] = New_Color;
-    Notify(info.Name);
-    if (info.Repaints)
+    if (Notify(info.Name) && info.Repaints)
         ApplyColors();
 }
 
@@ -148,7 +148,8 @@ int ZIzazeviviro::Language() const { return m_Language; }
 void ZIzazeviviro::Language(int New_Language)
 {
     m_Language = New_Language;
-    Notify("Language");
+    if (!Notify("Language"))
+        return;
     ApplyLanguage();
     ShowMonth();
     ApplyColors();
@@ -159,8 +160,8 @@ int ZIzazeviviro::Style() const { return m_Style; }
 void ZIzazeviviro::Style(int New_Style)
 {
     m_Style = New_Style;
-    Notify("Style");
-    ApplyColors();
+    if (Notify("Style"))
+        ApplyColors();
 }
 
 bool ZIzazeviviro::Enabled() const { return m_Enabled; }
@@ -168,7 +169,8 @@ bool ZIzazeviviro::Enabled() const { return m_Enabled; }
 void ZIzazeviviro::Enabled(bool New_Enabled)
 {
     m_Enabled = New_Enabled;
-    Notify("Enabled");
+    if (!Notify("Enabled"))
+        return;
     setEnabled(m_Enabled);
     ApplyColors();
 }
@@ -178,8 +180,8 @@ int ZIzazeviviro::DateFormat() const { return m_DateFormat; }
 void ZIzazeviviro::DateFormat(int New_DateFormat)
 {
     m_DateFormat = New_DateFormat;
-    Notify("DateFormat");
-    SetDatePositions();
+    if (Notify("DateFormat"))
+        SetDatePositions();
 }
 
 void ZIzazeviviro::SetDatePositions()
@@ -193,7 +195,8 @@ int ZIzazeviviro::FirstWeekDay() const { return m_FirstWeekDay; }
 void ZIzazeviviro::FirstWeekDay(int New_FirstWeekDay)
 {
     m_FirstWeekDay = New_FirstWeekDay;
-    Notify("FirstWeekDay");
+    if (!Notify("FirstWeekDay"))
+        return;
     ApplyColors();
     ApplyLanguage();
     FillCalendar();
@@ -243,7 +246,8 @@ void ZIzazeviviro::ReadProperties(PropertyBag& PropBag)
     BuildWeekdayTable();
     ApplyColors();
     ApplyLanguage();
-    ShowNewText(m_StartDate.isEmpty() ? Today() : m_StartDate);
+    if (!ShowNewText(m_StartDate.isEmpty() ? Today() : m_StartDate))
+        return;
     ShowMonthOfText();
     FillCalendar();
     HighlightDayOfText();

@@ -2,6 +2,7 @@
 
 #include "controls/calendar/CalendarColors.h"
 #include "controls/calendar/CalendarLanguage.h"
+#include "platform/DoEvents.h"
 #include "platform/UserControl.h"
 
 #include <array>
@@ -198,13 +199,15 @@ private:
 
     // The text.
     static QString Today();
-    void ShowNewText(const QString& New_Text);
+    // False when a Change handler deleted the field.
+    bool ShowNewText(const QString& New_Text);
     void ShowMonthOfText();
     void HighlightDayOfText();
     void SetDatePositions();
     bool IsStartDate(const QString& Value) const;
     int DigitsAt(int Position) const;
-    void Notify(const char* PropertyName);
+    // False when a handler deleted the field.
+    bool Notify(const char* PropertyName);
 
     // The panel.
     void txtXtext_Change();
@@ -270,7 +273,7 @@ private:
     CalendarNames m_Names;                // the names of every language, rotated for the current one
     GradientSteps m_Gradient;             // set by InitializeCol for the painting loops
     bool m_Resizing { false };            // Resize grows the open control, which resizes again
-    QStringList m_Notifying;              // properties whose PropertyChanged is being sent
+    NoticesUnderWay m_Notifying;          // properties whose PropertyChanged is being sent
     bool m_RaisingChange { false };       // Change is being raised; a text written meanwhile raises none
 };
 

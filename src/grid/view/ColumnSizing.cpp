@@ -28,16 +28,21 @@ int RuzuZiri::TextWidth(const QString& Text, const QString& FontName, bool Bold,
 
 void RuzuZiri::ColWidthAutoSize(int vCol)
 {
+    // Each new width would repaint the grid; all of them are painted once, at the end. Even with
+    // painting off a width lets pending events run, where a queued call may delete the grid.
+    const Lifeline self(this);
     if (vCol != -1) {
         if (m_Model.IsColumn(vCol))
             AutoSizeColumn(vCol);
-        UpdateScrollRanges();
+        if (self.Alive())
+            UpdateScrollRanges();
         return;
     }
-    // Each new width would repaint the grid; all of them are painted once, at the end.
     EnablePaint(false);
-    for (int c = 0; c < m_Model.Cols(); ++c)
+    for (int c = 0; self.Alive() && c < m_Model.Cols(); ++c)
         AutoSizeColumn(c);
+    if (!self.Alive())
+        return;
     EnablePaint(true);
     UpdateScrollRanges();
     DrawGrid(m_Paint);
@@ -80,9 +85,13 @@ void RuzuZiri::ColForceFit()
     if (m_ShowRowNumbers && m_RowNumberWidth == 0)
         m_RowNumberWidth = 19;
     if (sum != 0) {
+        const Lifeline self(this);
         const double factor = VisibleWidth() / sum;
-        for (int c = 0; c < m_Model.Cols(); ++c)
+        for (int c = 0; c < m_Model.Cols(); ++c) {
             ColWidth(c, static_cast<float>(m_Model.Columns()[c].Width * factor));
+            if (!self.Alive())
+                return;
+        }
     }
     m_PendingMetrics = true;
     EnablePaint(true);

@@ -6,7 +6,8 @@ namespace Tarvex {
 
 // Row and Col are display positions. Hidden rows, hidden or locked columns keep the current cell
 // and set a hold flag; a locked row (or any row while the row hold is set) refuses the move.
-// A RowColChanged handler may change anything, so the scrolling after it re-reads what it uses.
+// A RowColChanged handler may change anything, so the scrolling after it re-reads what it uses; one
+// that deleted the grid ends the move, with false.
 bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
 {
     if (Row != -1 && !m_Model.IsRowPosition(Row))
@@ -27,7 +28,8 @@ bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
         m_Col = Col;
         m_Row = Row;
         ++m_CellMoves;
-        emit RowColChanged();
+        if (!Raise(&RuzuZiri::RowColChanged))
+            return false;
     }
     if (!DoScroll)
         return true;
@@ -134,8 +136,7 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     }
     if (selectionChanged) {
         const quint64 before = Changes();
-        emit SelectionChanged();
-        if (Changes() != before)
+        if (!Raise(&RuzuZiri::SelectionChanged) || Changes() != before)
             return;
     }
     if (!MoveCurrentCell(vRow, position, true))
@@ -168,12 +169,13 @@ std::pair<int, int> RuzuZiri::ShownSelection() const
 }
 
 // SetCurrentCell, then whether its handlers left the grid as the move made it. A refused move
-// counts as undisturbed: the caller goes on as if it had been made.
+// counts as undisturbed: the caller goes on as if it had been made. A deleted grid is disturbed.
 bool RuzuZiri::MoveCurrentCell(int Row, int Col, bool DoScroll)
 {
+    const Lifeline self(this);
     const quint64 seen = Changes();
     const bool moved = SetCurrentCell(Row, Col, DoScroll, true);
-    return Changes() == seen + (moved ? 1 : 0);
+    return self.Alive() && Changes() == seen + (moved ? 1 : 0);
 }
 
 } // namespace Tarvex

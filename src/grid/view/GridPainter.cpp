@@ -20,26 +20,27 @@ constexpr int DownKey = 40;
 
 } // namespace
 
-void RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
+bool RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
 {
     // Taken before the event pump: a move made in there is not among these rows.
     const int changedFirst = std::exchange(m_ChangedFirst, -1);
     const int changedLast = std::exchange(m_ChangedLast, -1);
     const quint64 before = Changes();
+    const Lifeline self(this);
     if (!BeginPaint(Paint))
-        return;
+        return self.Alive();
     PaintPass pass { Drawing() };
     PrepareColors(pass);
     if (Changes() == before && PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
         FinishPaint(pass);
-        return;
+        return self.Alive();
     }
     m_PictureCurrent = false;
     const quint64 seen = Changes();
     ClearSurface(pass);
     if (m_Model.LastRow() < 0) {
         PaintEmptyGrid();
-        return;
+        return self.Alive();
     }
     ChooseVisibleRows(pass);
     KeepCurrentRowInView(pass);
@@ -54,9 +55,11 @@ void RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
     m_PictureCurrent = !NoFocus && Changes() == seen;
     m_PaintedStamp = StampOf(pass);
     FinishPaint(pass);
+    return self.Alive();
 }
 
 // The busy flag keeps a paint from starting inside another, also from an event the pump below runs.
+// A queued call run by the pump may delete the grid: nothing of it is touched then.
 bool RuzuZiri::BeginPaint(bool Paint)
 {
     if (m_Terminating) {
@@ -64,7 +67,8 @@ bool RuzuZiri::BeginPaint(bool Paint)
         return false;
     }
     m_Terminating = true;
-    DoEvents();
+    if (!DoEvents(this))
+        return false;
     m_PendingMetrics = !Paint;
     if (!Paint) {
         m_PictureCurrent = false;

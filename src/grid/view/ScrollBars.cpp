@@ -44,8 +44,10 @@ void RuzuZiri::SBAttach(QWidget* hWnd)
             widget->setFocusPolicy(Qt::NoFocus);
             widget->setAttribute(Qt::WA_OpaquePaintEvent);
             widget->hide();
-            connect(widget, &QAbstractSlider::actionTriggered, this, [this, bar](int Action) { OnScrollBarAction(bar, Action); });
-            connect(widget, &QAbstractSlider::sliderReleased, this, [this, bar] { ScrollRequest(bar, 8, false); });
+            connect(widget, &QAbstractSlider::actionTriggered, this,
+                    [this, bar](int Action) { WhileScrollBarWaits(bar, [&] { OnScrollBarAction(bar, Action); }); });
+            connect(widget, &QAbstractSlider::sliderReleased, this,
+                    [this, bar] { WhileScrollBarWaits(bar, [&] { ScrollRequest(bar, 8, false); }); });
             m_ScrollBar[bar] = widget;
         }
     }
@@ -206,7 +208,8 @@ void RuzuZiri::ScrollBars(int New_ScrollBars)
 // next range update decides again.
 void RuzuZiri::ScrollBarStyle(int New_ScrollBarStyle)
 {
-    SetProperty(m_ScrollBarStyle, New_ScrollBarStyle, QStringLiteral("ScrollBarStyle"), After::Store);
+    if (!SetProperty(m_ScrollBarStyle, New_ScrollBarStyle, QStringLiteral("ScrollBarStyle"), After::Store))
+        return;
     SBShow(0, false);
     SBShow(1, false);
     FlatSBInit();

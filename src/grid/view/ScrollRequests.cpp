@@ -53,10 +53,33 @@ void RuzuZiri::OnScrollBarAction(int Bar, int Action)
     case QAbstractSlider::SliderToMaximum: request = Bottom; break;
     default: break;
     }
+    const Lifeline self(this);
     if (request >= 0)
         ScrollRequest(Bar, request, false);
-    if (m_ScrollBar[Bar])
+    if (self.Alive() && m_ScrollBar[Bar])
         m_ScrollBar[Bar]->setSliderPosition(m_ScrollInfo[Bar].Pos);
+}
+
+// The bar's own code goes on once its signal is handled. Should a handler delete the grid meanwhile,
+// the bar must outlive the grid until then: the destructor hands it over to be deleted later.
+void RuzuZiri::WhileScrollBarWaits(int Bar, const std::function<void()>& Handle)
+{
+    const Lifeline self(this);
+    ++m_ScrollBarWaits[Bar];
+    Handle();
+    if (self.Alive())
+        --m_ScrollBarWaits[Bar];
+}
+
+void RuzuZiri::ReleaseWaitingScrollBars()
+{
+    for (const int bar : { 0, 1 }) {
+        if (m_ScrollBarWaits[bar] == 0 || !m_ScrollBar[bar])
+            continue;
+        m_ScrollBar[bar]->hide();
+        m_ScrollBar[bar]->setParent(nullptr);
+        m_ScrollBar[bar]->deleteLater();
+    }
 }
 
 // The current cell does not move; a change of either position repaints (unless the thumb is dragged
@@ -71,8 +94,8 @@ void RuzuZiri::ScrollRequest(int Bar, int Request, bool Wheel)
     if (Request == ThumbTrack)
         repaint = m_ScrollTrack;
     if (Request == EndScroll) {
-        if (!m_ScrollTrack)
-            DrawGrid(m_Paint);
+        if (!m_ScrollTrack && !DrawGrid(m_Paint))
+            return;
         repaint = false;
     }
     const int target = ScrollTarget(Bar, Request, Wheel);
@@ -80,8 +103,8 @@ void RuzuZiri::ScrollRequest(int Bar, int Request, bool Wheel)
         SBSetPos(Bar, target);
     if (SBGetPos(0) == before[0] && SBGetPos(1) == before[1])
         return;
-    if (repaint)
-        DrawGrid(m_Paint);
+    if (repaint && !DrawGrid(m_Paint))
+        return;
     emit Scroll();
 }
 
@@ -134,12 +157,13 @@ void RuzuZiri::DragAutoScroll(qint16& Direction)
         if (!AutoScrollStep(Direction))
             return;
         ++m_CellMoves;
-        emit RowColChanged();
-        emit SelectionChanged();
-        emit Scroll();
-        DrawGrid(m_Paint, false);
+        if (!Raise(&RuzuZiri::RowColChanged) || !Raise(&RuzuZiri::SelectionChanged) || !Raise(&RuzuZiri::Scroll))
+            return;
+        if (!DrawGrid(m_Paint, false))
+            return;
         Sleep(AutoScrollPace);
-        DoEvents();
+        if (!DoEvents(this))
+            return;
     }
 }
 
