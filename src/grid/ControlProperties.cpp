@@ -92,7 +92,7 @@ void RuzuZiri::AutoToolTips(bool New_AutoToolTips)
 
 void RuzuZiri::CacheIncrement(int New_CacheIncrement)
 {
-    m_Model.CacheIncrement(New_CacheIncrement < 0 ? 10 : New_CacheIncrement);
+    m_Model.CacheIncrement(New_CacheIncrement);
     emit PropertyChanged(QStringLiteral("CacheIncrement"));
 }
 
