@@ -2,6 +2,9 @@
 
 #include "platform/SystemInfo.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace Tarvex {
 
 void RuzuZiri::AfterChange(After Step)
@@ -115,10 +118,17 @@ void RuzuZiri::Enabled(bool New_Enabled)
     emit PropertyChanged(QStringLiteral("Enabled"));
 }
 
+// The position after the frozen block must be a position too; a block that large freezes every
+// column a grid can hold all the same.
+int RuzuZiri::ValidFreezeAtCol(int Col)
+{
+    return std::min(Col, INT_MAX - 1);
+}
+
 // The first column right of the frozen block must be the first one scrolled to.
 void RuzuZiri::FreezeAtCol(int New_FreezeAtCol)
 {
-    SetProperty(m_FreezeAtCol, New_FreezeAtCol, QStringLiteral("FreezeAtCol"), After::Store);
+    SetProperty(m_FreezeAtCol, ValidFreezeAtCol(New_FreezeAtCol), QStringLiteral("FreezeAtCol"), After::Store);
     if (SBGetPos(0) < m_FreezeAtCol + 1)
         SBSetPos(0, m_FreezeAtCol + 1);
 }
@@ -135,10 +145,18 @@ void RuzuZiri::MinRowHeight(int New_MinRowHeight)
     SetProperty(m_MinRowHeight, New_MinRowHeight, QStringLiteral("MinRowHeight"), After::Metrics);
 }
 
+// The offset is added to row tops and image positions; one larger than any row keeps those sums in
+// range. Rows stay a pixel high at least whatever the offset takes away (CalcMetrics).
+int RuzuZiri::ValidMinVerticalOffset(int Offset)
+{
+    return std::clamp(Offset, -MaxLayoutPixels, MaxLayoutPixels);
+}
+
 void RuzuZiri::MinVerticalOffset(int New_MinVerticalOffset)
 {
     m_RowHeightDef = 0;
-    SetProperty(m_MinVerticalOffset, New_MinVerticalOffset, QStringLiteral("MinVerticalOffset"), After::Metrics);
+    SetProperty(m_MinVerticalOffset, ValidMinVerticalOffset(New_MinVerticalOffset), QStringLiteral("MinVerticalOffset"),
+                After::Metrics);
 }
 
 void RuzuZiri::ScaleUnits(int New_ScaleUnits)

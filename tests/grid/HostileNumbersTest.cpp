@@ -16,6 +16,13 @@ constexpr int Filled = 2000;     // rows a host adds before the number comes
 constexpr int AddedAfter = 50;   // rows it adds after, so that the row storage grows again
 constexpr int GridHeight = 300;  // pixels
 
+QFont Huge(int Pixels)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(Pixels);
+    return font;
+}
+
 // A number a host hands a member, or a form file holds under the member's key.
 struct HostileNumber {
     std::string Name;
@@ -35,6 +42,12 @@ HostileNumber Saved(const char* Key, T Value, void (RuzuZiri::*Write)(Arg), T (R
 const HostileNumber Numbers[] {
     Saved("CacheIncrement", INT_MAX, &RuzuZiri::CacheIncrement, &RuzuZiri::CacheIncrement),
     Saved("CacheIncrement", -5, &RuzuZiri::CacheIncrement, &RuzuZiri::CacheIncrement),
+    Saved("MinVerticalOffset", -20, &RuzuZiri::MinVerticalOffset, &RuzuZiri::MinVerticalOffset),
+    Saved("MinVerticalOffset", INT_MIN, &RuzuZiri::MinVerticalOffset, &RuzuZiri::MinVerticalOffset),
+    Saved("MinVerticalOffset", INT_MAX, &RuzuZiri::MinVerticalOffset, &RuzuZiri::MinVerticalOffset),
+    Saved("ColumnHeaderLines", qint16(-20), &RuzuZiri::ColumnHeaderLines, &RuzuZiri::ColumnHeaderLines),
+    Saved("FreezeAtCol", INT_MAX, &RuzuZiri::FreezeAtCol, &RuzuZiri::FreezeAtCol),
+    Saved("FontHeader", Huge(30000), &RuzuZiri::FontHeader, &RuzuZiri::FontHeader),
 };
 
 // The archive page's grid: loaded in run mode (so with its scroll bars), three columns, an image on
