@@ -39,6 +39,11 @@ HostileNumber Saved(const char* Key, T Value, void (RuzuZiri::*Write)(Arg), T (R
              [Read](const RuzuZiri& g) { return QVariant::fromValue((g.*Read)()); } };
 }
 
+HostileNumber Member(const char* Name, double Value, const std::function<void(RuzuZiri&, double)>& Write)
+{
+    return { Name, Value, [Write](RuzuZiri& g, const QVariant& v) { Write(g, v.toDouble()); }, {} };
+}
+
 const HostileNumber Numbers[] {
     Saved("CacheIncrement", INT_MAX, &RuzuZiri::CacheIncrement, &RuzuZiri::CacheIncrement),
     Saved("CacheIncrement", -5, &RuzuZiri::CacheIncrement, &RuzuZiri::CacheIncrement),
@@ -48,6 +53,21 @@ const HostileNumber Numbers[] {
     Saved("ColumnHeaderLines", qint16(-20), &RuzuZiri::ColumnHeaderLines, &RuzuZiri::ColumnHeaderLines),
     Saved("FreezeAtCol", INT_MAX, &RuzuZiri::FreezeAtCol, &RuzuZiri::FreezeAtCol),
     Saved("FontHeader", Huge(30000), &RuzuZiri::FontHeader, &RuzuZiri::FontHeader),
+    Member("SBLargeChange(vertical)", INT_MIN, [](RuzuZiri& g, double v) { g.SBLargeChange(1, int(v)); }),
+    Member("SBLargeChange(horizontal) after a million", INT_MAX, [](RuzuZiri& g, double v) {
+        g.SBLargeChange(0, 1000000);
+        g.SBLargeChange(0, int(v));
+    }),
+    Member("RowHeight of the last row, shown", 2147483520, [](RuzuZiri& g, double v) {
+        g.RowColSet(g.ItemCount() - 1, 0);
+        g.RowHeight(g.ItemCount() - 1, float(v));
+    }),
+    // As the per-user settings store hands its widths over; twips, so near -2e9 pixels.
+    Member("ColWidth of every column", -3e10, [](RuzuZiri& g, double v) {
+        for (int c = 0; c < g.Cols(); ++c)
+            g.ColWidth(c, float(v));
+    }),
+    Member("ImageHeight of the bound image list", INT_MIN, [](RuzuZiri& g, double v) { g.ImageList()->ImageHeight(int(v)); }),
 };
 
 // The archive page's grid: loaded in run mode (so with its scroll bars), three columns, an image on
