@@ -1,7 +1,9 @@
 #include "grid/RuzuZiri.h"
 
+#include "platform/Scale.h"
 #include "platform/VariantTypes.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Tarvex {
@@ -51,11 +53,17 @@ void RuzuZiri::CenterRowImage(bool New_CenterRowImage)
     SetProperty(m_CenterRowImage, New_CenterRowImage, QStringLiteral("CenterRowImage"), After::Store);
 }
 
+qint16 RuzuZiri::ValidColumnHeaderLines(qint16 Lines)
+{
+    return std::max<qint16>(Lines, 1);
+}
+
 // A header row of no lines is not a choice: it quietly becomes one, and the host is not told.
 void RuzuZiri::ColumnHeaderLines(qint16 New_ColumnHeaderLines)
 {
-    if (New_ColumnHeaderLines < 1) {
-        m_ColumnHeaderLines = 1;
+    const qint16 lines = ValidColumnHeaderLines(New_ColumnHeaderLines);
+    if (lines != New_ColumnHeaderLines) {
+        m_ColumnHeaderLines = lines;
         AfterChange(After::Metrics);
         return;
     }
@@ -121,10 +129,24 @@ void RuzuZiri::FocusRowHighlight(bool New_FocusRowHighlight)
     SetProperty(m_FocusRowHighlight, New_FocusRowHighlight, QStringLiteral("FullRowSelect"), After::Refresh);
 }
 
+// Well before 20,000 pixels the font engine's measures wrap around and come out negative, which
+// would lay the header out upwards. No screen shows a letter of even 4,096 pixels, so a font is
+// held to that.
+QFont RuzuZiri::ValidFont(QFont Font)
+{
+    constexpr int MostPixels = 4096;
+    const double mostPoints = MostPixels * Scale::UnitsPerPixel(ScaleModes::Points);
+    if (Font.pixelSize() > MostPixels)
+        Font.setPixelSize(MostPixels);
+    if (Font.pointSizeF() > mostPoints)
+        Font.setPointSizeF(mostPoints);
+    return Font;
+}
+
 void RuzuZiri::Font(const QFont& New_Font)
 {
-    m_Font = New_Font;
-    setFont(New_Font);
+    m_Font = ValidFont(New_Font);
+    setFont(m_Font);
     if (!Notify(QStringLiteral("Font")))
         return;
     CalcMetrics();
@@ -133,7 +155,7 @@ void RuzuZiri::Font(const QFont& New_Font)
 
 void RuzuZiri::FontHeader(const QFont& New_FontHeader)
 {
-    m_FontHeader = New_FontHeader;
+    m_FontHeader = ValidFont(New_FontHeader);
     if (!Notify(QStringLiteral("FontHeader")))
         return;
     CalcMetrics();

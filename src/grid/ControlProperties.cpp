@@ -2,6 +2,9 @@
 
 #include "platform/SystemInfo.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace Tarvex {
 
 bool RuzuZiri::AfterChange(After Step)
@@ -98,7 +101,7 @@ void RuzuZiri::AutoToolTips(bool New_AutoToolTips)
 
 void RuzuZiri::CacheIncrement(int New_CacheIncrement)
 {
-    m_Model.CacheIncrement(New_CacheIncrement < 0 ? 10 : New_CacheIncrement);
+    m_Model.CacheIncrement(New_CacheIncrement);
     Notify(QStringLiteral("CacheIncrement"));
 }
 
@@ -121,10 +124,17 @@ void RuzuZiri::Enabled(bool New_Enabled)
     Notify(QStringLiteral("Enabled"));
 }
 
+// The position after the frozen block must be a position too; a block that large freezes every
+// column a grid can hold all the same.
+int RuzuZiri::ValidFreezeAtCol(int Col)
+{
+    return std::min(Col, INT_MAX - 1);
+}
+
 // The first column right of the frozen block must be the first one scrolled to.
 void RuzuZiri::FreezeAtCol(int New_FreezeAtCol)
 {
-    if (SetProperty(m_FreezeAtCol, New_FreezeAtCol, QStringLiteral("FreezeAtCol"), After::Store)
+    if (SetProperty(m_FreezeAtCol, ValidFreezeAtCol(New_FreezeAtCol), QStringLiteral("FreezeAtCol"), After::Store)
         && SBGetPos(0) < m_FreezeAtCol + 1)
         SBSetPos(0, m_FreezeAtCol + 1);
 }
@@ -141,10 +151,18 @@ void RuzuZiri::MinRowHeight(int New_MinRowHeight)
     SetProperty(m_MinRowHeight, New_MinRowHeight, QStringLiteral("MinRowHeight"), After::Metrics);
 }
 
+// The offset is added to row tops and image positions; one larger than any row keeps those sums in
+// range. Rows stay a pixel high at least whatever the offset takes away (CalcMetrics).
+int RuzuZiri::ValidMinVerticalOffset(int Offset)
+{
+    return std::clamp(Offset, -MaxLayoutPixels, MaxLayoutPixels);
+}
+
 void RuzuZiri::MinVerticalOffset(int New_MinVerticalOffset)
 {
     m_RowHeightDef = 0;
-    SetProperty(m_MinVerticalOffset, New_MinVerticalOffset, QStringLiteral("MinVerticalOffset"), After::Metrics);
+    SetProperty(m_MinVerticalOffset, ValidMinVerticalOffset(New_MinVerticalOffset), QStringLiteral("MinVerticalOffset"),
+                After::Metrics);
 }
 
 void RuzuZiri::ScaleUnits(int New_ScaleUnits)

@@ -67,6 +67,14 @@ const std::vector<RuzuZiri::PersistedProperty>& RuzuZiri::PersistedProperties()
         };
         return Property;
     };
+    // The value passes the check of the property's write accessor on its way in.
+    const auto checked = [](Entry Property, auto Check) {
+        Property.Set = [Set = Property.Set, Check](RuzuZiri& Grid, const QVariant& Value) {
+            using Stored = std::remove_cvref_t<decltype(Check({}))>;
+            Set(Grid, QVariant::fromValue(Check(Value.value<Stored>())));
+        };
+        return Property;
+    };
     // The window's own enabled state, beside the key-press handler's flag of the same key.
     const auto windowEnabled = [] {
         return Entry { QStringLiteral("Enabled"), true, true, QVariant(),
@@ -108,8 +116,8 @@ const std::vector<RuzuZiri::PersistedProperty>& RuzuZiri::PersistedProperties()
         field("ShowColumnHeaders", &RuzuZiri::m_ColumnHeaders, true),
         field("CenterRowImage", &RuzuZiri::m_CenterRowImage, true),
         field("ScrollBars", &RuzuZiri::m_ScrollBars, 2),
-        field("MinVerticalOffset", &RuzuZiri::m_MinVerticalOffset, 2),
-        field("ColumnHeaderLines", &RuzuZiri::m_ColumnHeaderLines, 1),
+        checked(field("MinVerticalOffset", &RuzuZiri::m_MinVerticalOffset, 2), ValidMinVerticalOffset),
+        checked(field("ColumnHeaderLines", &RuzuZiri::m_ColumnHeaderLines, 1), ValidColumnHeaderLines),
         field("Caption", &RuzuZiri::m_Caption, QString()),
         field("CaptionAlignment", &RuzuZiri::m_CaptionAlignment, 5),
         newControlStartsWith(field("Appearance", &RuzuZiri::m_Appearance, 1), QVariant()),
@@ -139,7 +147,7 @@ const std::vector<RuzuZiri::PersistedProperty>& RuzuZiri::PersistedProperties()
         field("ScrollTrack", &RuzuZiri::m_ScrollTrack, true),
         field("AutoToolTips", &RuzuZiri::m_AutoToolTips, true),
         windowEnabled(),
-        field("FreezeAtCol", &RuzuZiri::m_FreezeAtCol, -1),
+        checked(field("FreezeAtCol", &RuzuZiri::m_FreezeAtCol, -1), ValidFreezeAtCol),
         cacheIncrement(),
         field("Enabled", &RuzuZiri::m_Enabled, true),
         field("MaxLineCount", &RuzuZiri::m_MaxLineCount, 0),
@@ -223,9 +231,9 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
     for (const PersistedProperty& property : PersistedProperties())
         property.Set(*this, PropBag.ReadProperty(property.Key, property.Loaded));
     const QVariant ambient = AmbientFont();
-    m_Font = PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>();
-    setFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>());
-    m_FontHeader = PropBag.ReadProperty(QStringLiteral("FontHeader"), m_Font).value<QFont>();
+    m_Font = ValidFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>());
+    setFont(ValidFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>()));
+    m_FontHeader = ValidFont(PropBag.ReadProperty(QStringLiteral("FontHeader"), m_Font).value<QFont>());
     ApplyTheme();
     ApplyWindowSettings();
     TakeTipFont();

@@ -107,19 +107,19 @@ int RuzuZiri::RowHeight(int vRow) const
 }
 
 // -1 measures the addressed row's texts; any other value is rounded to whole pixels. A value that
-// is no number or does not fit a pixel count leaves the row as it was.
+// is no number or negative leaves the row as it was; one taller than a window is held to that.
 void RuzuZiri::RowHeight(int vRow, float New_RowHeight)
 {
     int col = -1;
-    if (!FixWriteRef(vRow, col) || !std::isfinite(New_RowHeight))
+    if (!FixWriteRef(vRow, col) || std::isnan(New_RowHeight))
         return;
     if (New_RowHeight == -1.0f) {
         CalcRowHeight(vRow);
     } else {
         const double pixels = std::nearbyint(double(New_RowHeight));
-        if (pixels < 0 || pixels > INT32_MAX)
+        if (pixels < 0)
             return;
-        m_Model.SetRowHeight(vRow, qint32(pixels));
+        m_Model.SetRowHeight(vRow, qint32(std::min(pixels, double(MaxLayoutPixels))));
     }
     UpdateScrollRanges();
     DrawGrid(m_Paint);

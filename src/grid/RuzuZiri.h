@@ -648,6 +648,12 @@ private:
     }
     bool AfterChange(After Step);
     bool Notify(const QString& ChangeName);
+    // The checks a write accessor shares with the loader of saved settings, so that a form file
+    // cannot bring what the property would not take.
+    static qint16 ValidColumnHeaderLines(qint16 Lines);
+    static int ValidMinVerticalOffset(int Offset);
+    static int ValidFreezeAtCol(int Col);
+    static QFont ValidFont(QFont Font);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
 

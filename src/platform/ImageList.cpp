@@ -9,6 +9,16 @@ ImageList::ImageList(QObject* Parent)
 {
 }
 
+void ImageList::ImageWidth(int New_ImageWidth)
+{
+    m_ImageWidth = std::clamp(New_ImageWidth, 0, MaxImageSize);
+}
+
+void ImageList::ImageHeight(int New_ImageHeight)
+{
+    m_ImageHeight = std::clamp(New_ImageHeight, 0, MaxImageSize);
+}
+
 int ImageList::Add(const QPixmap& Picture, const QString& Key)
 {
     m_Images.push_back({ Picture, Key });

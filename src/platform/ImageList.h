@@ -15,10 +15,12 @@ class ImageList : public QObject {
 public:
     explicit ImageList(QObject* Parent = nullptr);
 
+    // Pixels, 0..MaxImageSize: controls add an image's size to their own positions and sizes.
+    static constexpr int MaxImageSize = 65535;
     int ImageWidth() const { return m_ImageWidth; }
-    void ImageWidth(int New_ImageWidth) { m_ImageWidth = New_ImageWidth; }
+    void ImageWidth(int New_ImageWidth);
     int ImageHeight() const { return m_ImageHeight; }
-    void ImageHeight(int New_ImageHeight) { m_ImageHeight = New_ImageHeight; }
+    void ImageHeight(int New_ImageHeight);
 
     // Appends a picture; returns its index.
     int Add(const QPixmap& Picture, const QString& Key = QString());

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 
 using namespace Tarvex;
@@ -66,6 +67,7 @@ TEST(CalendarDrawing, LightenColorMovesEachChannelTowardWhiteAndHoldsItInRange)
         { 0x000000, 170, 0xAAAAAA }, { 0xFFFFFF, 170, 0xFFFFFF }, { 0x808080, -50, 0x676767 }, { 0x123456, 0, 0x123456 },
         { 0x010203, 255, 0xFFFFFF }, { 0xEA692E, 100, 0xF2A37F },
         { 0x000000, -50, 0x000000 }, // a darkened black stays black
+        { 0x808080, INT_MIN, 0x000000 }, { 0x808080, INT_MAX, 0xFFFFFF },
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.Expected, Lightened(c.Color, c.Amount)) << std::hex << c.Color << " " << std::dec << c.Amount;

@@ -47,7 +47,7 @@ TEST_F(LaidOutGrid, RowHeightIsTheLargerOfTheMinimumAndTheHeaderTextPlusOffsets)
     grid.MinRowHeight(300); // twips
     EXPECT_EQ(20 + 2 * 3 + 2, probe.RowHeightDef());
     grid.MinVerticalOffset(INT_MAX);
-    EXPECT_EQ(INT_MAX, probe.RowHeightDef()); // held at the int range, not wrapped round
+    EXPECT_EQ(MaxLayoutPixels, probe.RowHeightDef()); // held to the tallest window, not wrapped round
 }
 
 TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)

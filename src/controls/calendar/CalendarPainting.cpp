@@ -55,10 +55,13 @@ private:
 } // namespace
 
 // Channels below 0 are held at 0 as those above 255 are held at 255: a darkened black stays black
-// instead of turning into a colour whose channels borrow from each other.
+// instead of turning into a colour whose channels borrow from each other. Taken in 64 bits, any
+// amount a host passes ends as white or black.
 void ZIzazeviviro::LightenColor(OleColor Color, int Amount, OleColor& Result)
 {
-    const auto lighten = [Amount](int Channel) { return std::clamp(Channel * (255 - Amount) / 255 + Amount, 0, 255); };
+    const auto lighten = [Amount](int Channel) {
+        return int(std::clamp<qint64>(Channel * (255 - qint64(Amount)) / 255 + Amount, 0, 255));
+    };
     const OleColor plain = PlainColor(Color);
     Result = Rgb(lighten(Red(plain)), lighten(Green(plain)), lighten(Blue(plain)));
 }

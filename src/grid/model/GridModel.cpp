@@ -225,21 +225,28 @@ void GridModel::StoreText(int Record, int Col, QStringView Text)
 }
 
 // Growth is geometric so that adding a million rows one by one copies each record a few times at
-// most; the cache increment only sets the least step.
+// most; the cache increment only sets the least step. However large a host sets it, one growth
+// reserves a few megabytes of spare records at most, beyond that the doubling keeps growth cheap.
 void GridModel::GrowRowsIfFull()
 {
     if (m_Rows.size() < m_Rows.capacity())
         return;
-    const size_t step = std::max<size_t>({ size_t(std::max(m_CacheIncrement, 1)), m_Rows.size() });
+    const size_t step = std::max<size_t>({ SpareRecordsWanted(), 1, m_Rows.size() });
     m_Rows.reserve(m_Rows.size() + step);
     m_RowOrder.reserve(m_Rows.capacity());
+}
+
+size_t GridModel::SpareRecordsWanted() const
+{
+    constexpr size_t MostSpareRecords = 1 << 16;
+    return std::min(size_t(std::max(m_CacheIncrement, 0)), MostSpareRecords);
 }
 
 void GridModel::ShrinkRowsIfSparse()
 {
     const size_t live = m_Rows.size();
     const size_t spare = m_Rows.capacity() - live;
-    if (spare <= size_t(std::max(m_CacheIncrement, 0)) || spare < 3 * live)
+    if (spare <= SpareRecordsWanted() || spare < 3 * live)
         return;
     m_Rows.shrink_to_fit();
     m_RowOrder.shrink_to_fit();

@@ -105,8 +105,9 @@ public:
     // All columns and rows gone.
     void ClearAll();
 
-    // Least number of row records added at each growth.
-    void CacheIncrement(int New_CacheIncrement) { m_CacheIncrement = New_CacheIncrement; }
+    // Least number of row records added at each growth; a negative value means 10. The property and
+    // the loader of saved settings both come through here.
+    void CacheIncrement(int New_CacheIncrement) { m_CacheIncrement = New_CacheIncrement < 0 ? 10 : New_CacheIncrement; }
 
     // ---- Display order -----------------------------------------------------------------------
     // Shows the rows in record order again.
@@ -169,6 +170,7 @@ private:
     udtRow& MutableRowAt(int Position) { return m_Rows[size_t(m_RowOrder[size_t(Position)])]; }
     void GrowRowsIfFull();
     void ShrinkRowsIfSparse();
+    size_t SpareRecordsWanted() const; // the cache increment, held to what one growth may sensibly reserve
     void ForgetRow(const udtRow& Row);
     int FindOrAddFormat(const CellLook& Look);
     void RetainFormat(int Index, int Count = 1);

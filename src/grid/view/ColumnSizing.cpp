@@ -3,16 +3,19 @@
 #include "platform/Canvas.h"
 #include "platform/Scale.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Tarvex {
 
+// A column has no negative width, and none wider than a window: the columns of a page are summed
+// onto x in int.
 qint32 RuzuZiri::PixelsFromScaleUnits(float Width) const
 {
     const double pixels = std::nearbyint(Scale { static_cast<ScaleModes>(m_ScaleUnits) }.ToPixels(Width));
-    if (!(pixels >= INT32_MIN && pixels <= INT32_MAX))
+    if (std::isnan(pixels))
         return 0;
-    return static_cast<qint32>(pixels);
+    return static_cast<qint32>(std::clamp(pixels, 0.0, double(MaxLayoutPixels)));
 }
 
 int RuzuZiri::TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const

@@ -12,6 +12,16 @@ inline int Saturated(double Value)
     return int(std::clamp(Value, double(INT_MIN), double(INT_MAX)));
 }
 
+// The tallest row or header and the widest column the grid lays out, in pixels: the largest window
+// Qt makes. A page of them summed onto a top in int stays far from the end of the int range.
+constexpr int MaxLayoutPixels = 16777215;
+
+// A row or header less than a pixel high would let one page take every row of the grid.
+inline int LayoutHeight(double Pixels)
+{
+    return int(std::clamp(Pixels, 1.0, double(MaxLayoutPixels)));
+}
+
 // The pixel measurements the grid lays out from; only CalcMetrics writes them.
 struct GridMetrics {
     int DrawTextFlags { 0 };       // extra text-drawing flags for cell text: 262144 (word ellipsis) or 0

@@ -15,7 +15,7 @@ const QString HeaderSample = QStringLiteral("ABCDWXYZ");
 
 int RoundedHeight(const QFont& Font, const QString& Text)
 {
-    return int(std::nearbyint(Canvas::TextHeight(Font, Text)));
+    return LayoutHeight(std::nearbyint(Canvas::TextHeight(Font, Text)));
 }
 
 int Twips(double Pixels)
@@ -45,7 +45,7 @@ void RuzuZiri::CalcMetrics()
 
     const auto units = static_cast<ScaleModes>(m_ScaleUnits);
     const int minimum = Saturated(std::nearbyint(m_MinRowHeight / Scale::UnitsPerPixelDown(units)));
-    m_RowHeightDef = Saturated(std::max(minimum, m_Metrics.HeaderTextHeight) + 2.0 * m_MinVerticalOffset + 2);
+    m_RowHeightDef = LayoutHeight(std::max(minimum, m_Metrics.HeaderTextHeight) + 2.0 * m_MinVerticalOffset + 2);
 
     const int boxFrom = rowHeightBefore > 0 ? rowHeightBefore : m_RowHeightDef;
     m_Metrics.CheckBoxSize = boxFrom > 16 ? 16 : boxFrom - 4;
@@ -79,11 +79,11 @@ int RuzuZiri::CalcHeaderHeight() const
 {
     if (!m_ColumnHeaders)
         return m_Metrics.CaptionHeight;
-    const int h = RoundedHeight(m_FontHeader, HeaderSample);
+    const double h = RoundedHeight(m_FontHeader, HeaderSample);
     const int lines = m_ColumnHeaderLines;
     if (m_ColumnHeaderSmall)
-        return int(std::nearbyint(lines * h / 3.0 + h + m_Metrics.CaptionHeight));
-    return lines * h + h + m_Metrics.CaptionHeight;
+        return LayoutHeight(std::nearbyint(lines * h / 3.0 + h + m_Metrics.CaptionHeight));
+    return LayoutHeight(lines * h + h + m_Metrics.CaptionHeight);
 }
 
 // The text drawing's measuring mode leaves the surface's picture untouched.
@@ -108,7 +108,7 @@ void RuzuZiri::CalcRowHeight(int Row)
         height = avail;
     else if (m_MaxLineCount >= 1 && height > m_MaxLineCount * avail)
         height = m_MaxLineCount * avail;
-    m_Model.SetRowHeight(Row, Saturated(height + 2.0 * m_MinVerticalOffset));
+    m_Model.SetRowHeight(Row, LayoutHeight(height + 2.0 * m_MinVerticalOffset));
 }
 
 int RuzuZiri::VisibleRowCount() const

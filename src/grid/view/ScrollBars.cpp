@@ -17,7 +17,7 @@ bool IsBar(int Bar) { return Bar == 0 || Bar == 1; }
 // The highest position the platform lets a bar reach: the top of the last page.
 int LastPosition(const ScrollInfo& Info)
 {
-    return Info.Page > 0 ? Info.Max - Info.Page + 1 : Info.Max;
+    return Info.Page > 0 ? Saturated(double(Info.Max) - Info.Page + 1) : Info.Max;
 }
 
 } // namespace
@@ -140,7 +140,7 @@ int RuzuZiri::SBGetMax(int Bar) const { return SBGetInfo(Bar).Max; }
 void RuzuZiri::SBSetMax(int Bar, int Value)
 {
     ScrollInfo info = SBGetInfo(Bar);
-    info.Max = Value + info.Page;
+    info.Max = Saturated(double(Value) + info.Page);
     SBSetInfo(Bar, info);
 }
 
@@ -148,7 +148,7 @@ void RuzuZiri::SBSetRange(int Bar, int Value)
 {
     ScrollInfo info = SBGetInfo(Bar);
     info.Min = Value;
-    info.Max = SBGetMax(Bar) + info.Page;
+    info.Max = Saturated(double(SBGetMax(Bar)) + info.Page);
     SBSetInfo(Bar, info);
 }
 
@@ -228,13 +228,15 @@ int RuzuZiri::SBLargeChange(int eBar) const
     return SBGetInfo(eBar).Page;
 }
 
+// A page has no negative size; the platform reads the page as an unsigned count.
 void RuzuZiri::SBLargeChange(int eBar, int iLargeChange)
 {
     if (!IsBar(eBar))
         return;
     ScrollInfo info = SBGetInfo(eBar);
-    info.Max += iLargeChange - info.Page;
-    info.Page = iLargeChange;
+    const int page = std::max(iLargeChange, 0);
+    info.Max = Saturated(double(info.Max) + page - info.Page);
+    info.Page = page;
     SBSetInfo(eBar, info);
 }
 

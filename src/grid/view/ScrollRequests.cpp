@@ -125,8 +125,8 @@ int RuzuZiri::ScrollTarget(int Bar, int Request, bool Wheel)
         const int target = NavigableFromScrollPosition(Bar, true, Wheel);
         return std::min(target < position ? SBGetMax(Bar) : target, SBGetMax(Bar));
     }
-    case PageUp: return position - m_ScrollInfo[Bar].Page;
-    case PageDown: return position + m_ScrollInfo[Bar].Page;
+    case PageUp: return Saturated(double(position) - m_ScrollInfo[Bar].Page);
+    case PageDown: return Saturated(double(position) + m_ScrollInfo[Bar].Page);
     case ThumbTrack: return m_ScrollBar[Bar] ? m_ScrollBar[Bar]->sliderPosition() : position;
     case Top: return SBGetMin(Bar);
     case Bottom: return SBGetMax(Bar);
