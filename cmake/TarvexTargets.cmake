@@ -8,7 +8,6 @@ function(tarvex_library name)
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/tarvex>)
-  target_compile_options(${name} PRIVATE -Wall -Wextra)
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
   set_property(GLOBAL APPEND PROPERTY TARVEX_LIBRARIES ${name})
