@@ -8,7 +8,8 @@ function(tarvex_library name)
   target_include_directories(${name} PUBLIC
     $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/src>
     $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/tarvex>)
-  target_compile_options(${name} PRIVATE -Wall -Wextra)
+  # The public headers are C++20, so a consumer is built with it whatever its own default.
+  target_compile_features(${name} PUBLIC cxx_std_20)
   set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
   set_property(GLOBAL APPEND PROPERTY TARVEX_LIBRARIES ${name})

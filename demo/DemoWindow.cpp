@@ -19,9 +19,9 @@ namespace Tarvex::Demo {
 DemoWindow::DemoWindow(const QString& languageFile, int archiveDocuments, QWidget* parent)
     : QMainWindow(parent)
     , m_Pages(new TabbedPages(this))
-    , m_Settings(new SettingsPage(QFileInfo(languageFile).absolutePath(), languageFile))
     , m_Archive(new ArchivePage(archiveDocuments))
     , m_ArchiveSettings(new ArchiveSettings(m_Archive->Grid()))
+    , m_Settings(new SettingsPage(QFileInfo(languageFile).absolutePath(), languageFile))
 {
     setCentralWidget(m_Pages);
     AddPage({ ArchiveTab, "archive" }, m_Archive);

@@ -10,13 +10,16 @@
 namespace Tarvex {
 namespace {
 
+// GCC and clang have a 128-bit integer; standard C++ has none.
+__extension__ typedef __int128 Int128;
+
 // Rounds Numerator / Denominator to the nearest whole number, halves upwards; Denominator > 0.
 // A step times the span of a line across the whole int range needs more than 64 bits.
-long long RoundedQuotient(__int128 Numerator, long long Denominator)
+long long RoundedQuotient(Int128 Numerator, long long Denominator)
 {
-    const __int128 twice = 2 * Numerator + Denominator;
-    __int128 quotient = twice / (2 * __int128(Denominator));
-    if (twice % (2 * __int128(Denominator)) < 0)
+    const Int128 twice = 2 * Numerator + Denominator;
+    Int128 quotient = twice / (2 * Int128(Denominator));
+    if (twice % (2 * Int128(Denominator)) < 0)
         --quotient;
     return (long long)quotient;
 }
@@ -136,7 +139,7 @@ void Canvas::ThinLine(long long X1, long long Y1, long long X2, long long Y2, co
     last = std::min(last, steps - 1);
     for (long long k = first; k <= last; ++k) {
         const long long major = major1 + direction * k;
-        const long long minor = minor1 + RoundedQuotient(__int128(k) * minorDelta, steps);
+        const long long minor = minor1 + RoundedQuotient(Int128(k) * minorDelta, steps);
         if (minor < 0 || minor >= limit)
             continue;
         if (alongX)
@@ -160,7 +163,7 @@ void Canvas::WideLine(int X1, int Y1, int X2, int Y2, int Width, quint32 Rgb)
         const bool major = X == alongX;
         const long long start = X ? X1 : Y1;
         const long long delta = X ? dx : dy;
-        return major ? start + (delta > 0 ? K : -K) : start + RoundedQuotient(__int128(K) * delta, steps);
+        return major ? start + (delta > 0 ? K : -K) : start + RoundedQuotient(Int128(K) * delta, steps);
     };
     // The first step at or after which Past holds; Past must hold for all later steps once it does.
     const auto firstStep = [&](auto&& Past) {

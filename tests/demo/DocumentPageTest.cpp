@@ -22,7 +22,8 @@ namespace {
 const QString German = QStringLiteral(TARVEX_DEMO_LANGUAGE_DIR "/deutsch.lng");
 
 struct DemoHost {
-    DemoHost() { LoadLanguageFile(German); }
+    // Loaded before the window is built, since the window takes its texts from the loaded table.
+    bool Loaded { LoadLanguageFile(German).Loaded };
     Demo::DemoWindow Window { German };
     ZIzazeviviro* Field(int Index) const { return Window.Document()->DateField(Index); }
 };

@@ -81,8 +81,9 @@ TEST_F(CellGrid, ValuesAreStoredInTheLocalesFormAndReadBackUnchanged)
         LocaleScope locale(c.locale);
         grid.CellValue(0, 1, c.value);
         const QString text = grid.CellText(0, 1);
-        if (c.text)
+        if (c.text) {
             EXPECT_EQ(c.text, text) << c.locale << " " << c.value;
+        }
         EXPECT_EQ(c.value, grid.CellValue(0, 1).toDouble()) << c.locale << " " << text.toStdString();
         grid.CellValue(0, 1, text); // a text takes the same road back
         EXPECT_EQ(text, grid.CellText(0, 1)) << c.locale;

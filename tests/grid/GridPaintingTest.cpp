@@ -132,14 +132,18 @@ TEST(GridPainting, SelectionStylesFillSolidOrFadeIntoTheBackColour)
         const int top = painted.RowTop(1) + 1;
         const int bottom = painted.RowTop(2);
         const int left = painted.Probe.RowNumberWidth() + painted.Probe.Metrics().TextLeft - 1;
-        if (c.Top)
+        if (c.Top) {
             EXPECT_EQ(c.Top, painted.At(painted.ColumnLeft(2) + 50, top)) << "style " << c.Style;
-        if (c.Bottom)
+        }
+        if (c.Bottom) {
             EXPECT_PRED2(Near, c.Bottom, painted.At(painted.ColumnLeft(2) + 50, bottom - 1)) << "style " << c.Style;
-        if (c.Left)
+        }
+        if (c.Left) {
             EXPECT_EQ(c.Left, painted.At(left, painted.RowMiddle(1))) << "style " << c.Style;
-        if (c.Right)
+        }
+        if (c.Right) {
             EXPECT_PRED2(Near, c.Right, painted.At(painted.ColumnLeft(3) - 1, painted.RowMiddle(1))) << "style " << c.Style;
+        }
     }
 }
 

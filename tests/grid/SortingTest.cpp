@@ -119,8 +119,9 @@ TEST_F(GridSort, EqualKeysKeepTheirOrderInBothDirections)
     for (const int order : { 2, 1 }) {
         grid.Sort(0, order);
         for (int p = 1; p < grid.ItemCount(); ++p) {
-            if (grid.CellText(p, 0) == grid.CellText(p - 1, 0))
+            if (grid.CellText(p, 0) == grid.CellText(p - 1, 0)) {
                 ASSERT_LT(rVal(grid.CellText(p - 1, 1)), rVal(grid.CellText(p, 1))) << "position " << p;
+            }
         }
         // Back to record order, so the next direction starts from the same order.
         grid.Sort(0, 0);

@@ -285,8 +285,9 @@ TEST(Canvas, MeasuringLaysTextOutWithoutDrawing)
         Rect r { 5, 5, 5 + c.Width, 6 };
         EXPECT_EQ(c.Lines * line, picture.Draw.DrawText(c.Text, r, c.Flags | TextFlags::CalcRect, font, Black)) << c.Text.toStdString();
         EXPECT_EQ(5 + c.Lines * line, r.Bottom) << c.Text.toStdString();
-        if (c.Right >= 0)
+        if (c.Right >= 0) {
             EXPECT_NEAR(5 + c.Right, r.Right, 1) << c.Text.toStdString();
+        }
     }
     EXPECT_EQ(Rect {}, Ink(picture));
 

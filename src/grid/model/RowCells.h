@@ -63,6 +63,9 @@ public:
     // The text without a copy; valid until the row's block is rebuilt.
     QAnyStringView View(size_t Col) const
     {
+        // A row without a block has no cells, so no offsets to read either.
+        if (!m_Block)
+            return {};
         const quint32* ends = Ends();
         const quint32 start = Col == 0 ? 0 : ends[Col - 1];
         const qsizetype length = qsizetype(ends[Col] - start);
