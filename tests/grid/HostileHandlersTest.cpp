@@ -148,14 +148,16 @@ TEST(GridHostileHandlers, OperationsEndCleanlyWhateverTheHandlersDo)
                 const auto where = testing::Message() << operationName << ", " << eventName << " handler " << host.name;
                 if (grid)
                     operation(*grid);
-                if (grid)
+                if (grid) {
                     EXPECT_TRUE(Sound(*grid)) << where;
+                }
                 for (const auto& step : Afterwards) {
                     if (grid)
                         step(*grid);
                 }
-                if (grid)
+                if (grid) {
                     EXPECT_TRUE(Sound(*grid)) << where << ", afterwards";
+                }
                 delete grid.data();
             }
         }
