@@ -815,6 +815,7 @@ private:
     void Initialize();
     void Terminate();
     void ApplyWindowSettings();
+    void ShowBorder();
     void ApplyUserMode();
     void TakeTipFont();
     QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens

@@ -307,6 +307,34 @@ TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
     EXPECT_NE(dotted.At(x, top), dotted.At(x + 1, top));
 }
 
+// The border is the window's own, around the picture; the visible sizes and the rows that fit leave
+// out exactly what it takes.
+TEST(GridPainting, BorderStyleAndAppearanceDrawTheBorderTheLayoutLeavesOut)
+{
+    struct Case {
+        int BorderStyle;
+        qint16 Appearance;
+        int Width;                 // pixels on each side
+        QPalette::ColorRole Edge;  // the outermost pixel of the border
+    };
+    for (const Case& c : { Case { 0, 1, 0, QPalette::NoRole }, Case { 1, 0, 1, QPalette::WindowText },
+             Case { 1, 1, 2, QPalette::Dark } }) {
+        PaintedGrid painted;
+        painted.Grid.ScrollBars(3);
+        painted.Grid.BorderStyle(c.BorderStyle);
+        painted.Grid.Appearance(c.Appearance);
+        EXPECT_EQ(420 - 2 * c.Width, painted.Grid.ScaleWidth()) << c.Width;
+        EXPECT_EQ((240 - 2 * c.Width) * 15, painted.Grid.VisibleHeight()) << c.Width;
+        EXPECT_EQ((240 - 2 * c.Width - painted.HeaderHeight()) / painted.RowHeight(), painted.Probe.VisibleRowCount()) << c.Width;
+
+        const QImage shown = painted.Grid.grab().toImage();
+        const auto shownAt = [&](int X, int Y) { return ToOleColor(shown.pixelColor(X, Y)); };
+        EXPECT_EQ(painted.At(0, painted.RowMiddle(0)), shownAt(c.Width, c.Width + painted.RowMiddle(0))) << c.Width;
+        if (c.Edge != QPalette::NoRole)
+            EXPECT_EQ(ToOleColor(painted.Grid.palette().color(c.Edge)), shownAt(0, 120)) << c.Width;
+    }
+}
+
 TEST(GridPainting, RequestRowDataNamesTheLastPaintedRowAndAHandlerMayFillAndPaintAgain)
 {
     RuzuZiri grid;
