@@ -335,6 +335,36 @@ TEST(GridPainting, BorderStyleAndAppearanceDrawTheBorderTheLayoutLeavesOut)
     }
 }
 
+// Cell focus outlines the current cell only while its column shows; scrolled out to the left it
+// leaves no outline anywhere.
+TEST(GridPainting, CellFocusOutlinesTheCurrentCellOnlyWhileItsColumnShows)
+{
+    struct Case {
+        int CurrentCol;
+        int ScrollCol;
+        int InkedLeft; // x of the outline's left edge; -1 = no outline
+    };
+    for (const Case& c : { Case { 1, 0, 1 * ColumnWidth }, Case { 1, 1, 0 }, Case { 0, 1, -1 } }) {
+        PaintedGrid painted;
+        painted.Grid.FocusRectColor(0x0000FF);
+        painted.Grid.FocusRectStyle(2);
+        painted.Grid.FocusRectMode(2);
+        painted.Grid.RowColSet(1, c.CurrentCol);
+        painted.Probe.ScrollPos(0, c.ScrollCol);
+        painted.Probe.DrawGrid();
+        int inked = 0;
+        int left = -1;
+        for (int x = 0; x < painted.Grid.width(); ++x) {
+            if (painted.At(x, painted.RowMiddle(1)) == 0x0000FFu) {
+                left = left < 0 ? x : left;
+                ++inked;
+            }
+        }
+        EXPECT_EQ(c.InkedLeft, left) << "column " << c.CurrentCol << ", scrolled to " << c.ScrollCol;
+        EXPECT_EQ(c.InkedLeft < 0 ? 0 : 2, inked) << "column " << c.CurrentCol << ", scrolled to " << c.ScrollCol;
+    }
+}
+
 TEST(GridPainting, RequestRowDataNamesTheLastPaintedRowAndAHandlerMayFillAndPaintAgain)
 {
     RuzuZiri grid;

@@ -361,8 +361,10 @@ void RuzuZiri::PaintFocusRect(PaintPass& pass)
     const int height = m_Model.RowAt(m_Row).Height;
     Rect focus { 1, top + 1, pass.Right, top + height };
     if (m_FocusRectMode == 2) {
+        // A column scrolled out to the left gets only its left edge, at the row numbers' edge: with
+        // no right edge of its own the outline is empty and not drawn.
+        focus.Left = focus.Right = m_RowNumberWidth - 1;
         GetColumnExtent(m_Col, focus);
-        focus.Bottom = top + height;
     }
     if (focus.Right <= m_RowNumberWidth)
         return;
