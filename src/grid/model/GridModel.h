@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/model/GridRecords.h"
+#include "grid/model/PositionSet.h"
 
 #include <QStringView>
 #include <QVariant>
@@ -81,6 +82,15 @@ public:
     // Kept current by every change of rows, heights and visibility, so that scrolling and moving
     // the current cell never sum or search all rows.
     long long VisibleRowsHeight() const { return m_VisibleRowsHeight; }
+    // Display positions of shown rows (Visible set), found through an index kept beside that sum,
+    // in O(log n) however many hidden rows lie between: the first at or after Position
+    // (ItemCount() when none), the last at or before it (-1 when none), how many come before it.
+    int NextShownRow(int Position) const;
+    int PrevShownRow(int Position) const;
+    int ShownRowsBefore(int Position) const;
+    // The first row at or after Position that the painter gives a line: a shown row, or a group
+    // header, which shows even when filtered out. ItemCount() when none.
+    int NextLinedRow(int Position) const;
     int SelectedCount() const { return int(m_SelectedRecords.size()); }
     bool IsRecordSelected(int Record) const { return m_SelectedRecords.contains(Record); }
 
@@ -180,6 +190,10 @@ private:
     void ResetTotals();
     void NoteRowFlags(int Record, qint16 Before);
     void NoteRowShown(const udtRow& Row, int Sign);
+    static bool IsHiddenHeader(const udtRow& Row) { return Row.GroupHeader && !Row.Visible; }
+    void ChangeVisible(udtRow& Row, bool Visible);
+    void ReindexRow(int Position, bool WasShown, bool WasHiddenHeader);
+    void EnsureShownIndex() const;
     void RenumberSelectedAfterRemoval(int Record);
 
     std::vector<udtColumn> m_Columns;        // column number (creation order) -> column
@@ -197,6 +211,9 @@ private:
     std::vector<CompensatedSum> m_TotalsSums; // column number -> the running sum behind m_TotalsValue
     bool m_TotalsOverflowed { false };        // a running sum stopped being finite; SettleTotals mends it
     long long m_VisibleRowsHeight { 0 };      // sum of Height over the live rows whose Visible is set
+    mutable PositionSet m_ShownPositions;     // display positions whose row is Visible
+    mutable PositionSet m_HiddenHeaders;      // display positions of group headers that are not Visible
+    mutable bool m_ShownIndexStale { false }; // the two sets lag behind the order map; rebuilt when read
     std::unordered_set<int> m_SelectedRecords; // records whose Selected bit is set
 };
 

@@ -79,20 +79,33 @@ void GridModel::NoteRowShown(const udtRow& Row, int Sign)
         m_VisibleRowsHeight += Sign * (long long)Row.Height;
 }
 
-void GridModel::SetRowVisible(int Position, bool Visible)
+void GridModel::ChangeVisible(udtRow& Row, bool Visible)
 {
-    if (IsRowPosition(Position))
-        SetRecordVisible(m_RowOrder[size_t(Position)], Visible);
+    NoteRowShown(Row, -1);
+    Row.Visible = Visible;
+    NoteRowShown(Row, +1);
 }
 
+void GridModel::SetRowVisible(int Position, bool Visible)
+{
+    if (!IsRowPosition(Position))
+        return;
+    udtRow& row = MutableRowAt(Position);
+    const bool wasShown = row.Visible;
+    const bool wasHiddenHeader = IsHiddenHeader(row);
+    ChangeVisible(row, Visible);
+    ReindexRow(Position, wasShown, wasHiddenHeader);
+}
+
+// The record's display position is not known here; the index is rebuilt once when next read.
 void GridModel::SetRecordVisible(int Record, bool Visible)
 {
     if (Record < 0 || Record > m_LastRow)
         return;
     udtRow& row = m_Rows[size_t(Record)];
-    NoteRowShown(row, -1);
-    row.Visible = Visible;
-    NoteRowShown(row, +1);
+    if (row.Visible != Visible)
+        m_ShownIndexStale = true;
+    ChangeVisible(row, Visible);
 }
 
 void GridModel::SetRowHeight(int Position, qint32 Height)
@@ -131,8 +144,12 @@ void GridModel::SetRowImage(int Position, qint32 Image)
 
 void GridModel::SetRowGroupHeader(int Position, bool GroupHeader)
 {
-    if (IsRowPosition(Position))
-        MutableRowAt(Position).GroupHeader = GroupHeader;
+    if (!IsRowPosition(Position))
+        return;
+    udtRow& row = MutableRowAt(Position);
+    const bool wasHiddenHeader = IsHiddenHeader(row);
+    row.GroupHeader = GroupHeader;
+    ReindexRow(Position, row.Visible, wasHiddenHeader);
 }
 
 bool GridModel::ClearSelection()

@@ -57,10 +57,8 @@ Rect RuzuZiri::ChangedBand(const PaintPass& pass, int First, int Last) const
     int top = -1;
     int bottom = -1;
     int y = pass.Y;
-    for (int p = pass.First; p <= m_Model.LastRow() && p <= Last; ++p) {
+    for (int p = m_Model.NextLinedRow(pass.First); p <= m_Model.LastRow() && p <= Last; p = m_Model.NextLinedRow(p + 1)) {
         const udtRow& row = m_Model.RowAt(p);
-        if (!row.GroupHeader && !row.Visible)
-            continue;
         if (p >= First) {
             top = top < 0 ? y - 1 : top;
             bottom = y + row.Height + 2;

@@ -152,13 +152,14 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     DrawGrid(m_Paint);
 }
 
-// The first and last shown rows that look selected or hold the current cell; both past the page when none.
+// The first and last rows on the page that look selected or hold the current cell; both past the
+// page when none. Rows that take no line are passed over through the index.
 std::pair<int, int> RuzuZiri::ShownSelection() const
 {
     const int end = std::min(m_RowLastVisible, m_Model.LastRow());
     int first = end + 1;
     int last = -1;
-    for (int p = std::max(m_RowFirstVisible, 0); p <= end; ++p) {
+    for (int p = m_Model.NextLinedRow(m_RowFirstVisible); p <= end; p = m_Model.NextLinedRow(p + 1)) {
         if (p != m_Row && !IsFlagSet(m_Model.RowAt(p).Flags, RowFlagSelected))
             continue;
         first = std::min(first, p);

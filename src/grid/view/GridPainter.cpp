@@ -159,11 +159,10 @@ void RuzuZiri::PaintRows(PaintPass& pass)
     pass.Parity = FirstShownPositionIsOdd(pass.First);
     const int lastRow = m_Model.LastRow();
     const double surfaceHeight = ScaleHeight();
-    int p = pass.First;
-    for (; p <= lastRow; ++p) {
+    // Filtered-out rows take no line; the index steps over any number of them at once.
+    int p = m_Model.NextLinedRow(pass.First);
+    for (; p <= lastRow; p = m_Model.NextLinedRow(p + 1)) {
         const udtRow& row = m_Model.RowAt(p);
-        if (!row.GroupHeader && !row.Visible)
-            continue;
         pass.Parity = !pass.Parity;
         if (!pass.Partial || (pass.Y - 1 < pass.Band.Bottom && pass.Y + row.Height + 2 > pass.Band.Top))
             PaintRow(pass, p, row);
@@ -194,11 +193,8 @@ void RuzuZiri::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
 // Parity flips before each painted row, so it starts as the opposite of what the first row needs.
 bool RuzuZiri::FirstShownPositionIsOdd(int First) const
 {
-    for (int p = First; p <= m_Model.LastRow(); ++p) {
-        if (m_Model.RowAt(p).Visible)
-            return (p & 1) != 0;
-    }
-    return false;
+    const int p = m_Model.NextShownRow(First);
+    return p <= m_Model.LastRow() && (p & 1) != 0;
 }
 
 void RuzuZiri::PaintRowNumber(PaintPass& pass, int Position, int Height)
