@@ -35,6 +35,7 @@ bool GridModel::SetColOrder(const std::vector<int>& Order)
     }
     m_ColOrder = Order;
     ++m_Revision;
+    ++m_Edits;
     return true;
 }
 
@@ -42,6 +43,7 @@ void GridModel::ResetColOrder()
 {
     std::iota(m_ColOrder.begin(), m_ColOrder.end(), 0);
     ++m_Revision;
+    ++m_Edits;
 }
 
 void SaveColOrder(const GridModel& Model, const StoreSection& Section)

@@ -78,6 +78,9 @@ public:
     // Counts the changes of rows, columns and display order: an operation that raised an event
     // compares it with the count it saw before, to learn whether the handler changed the grid.
     quint64 Revision() const { return m_Revision; }
+    // Counts every change of the records, whatever it touched: while it stands still, everything
+    // the grid shows of them is as it was.
+    quint64 Edits() const { return m_Edits; }
 
     // Kept current by every change of rows, heights and visibility, so that scrolling and moving
     // the current cell never sum or search all rows.
@@ -135,6 +138,7 @@ public:
     template <typename Field, typename Value>
     void SetColumnField(int Col, Field udtColumn::*Member, const Value& New_Value)
     {
+        ++m_Edits;
         if (IsColumn(Col))
             m_Columns[size_t(Col)].*Member = static_cast<Field>(New_Value);
     }
@@ -171,8 +175,13 @@ public:
     bool SetColOrder(const std::vector<int>& Order);
     // Display order = creation order.
     void ResetColOrder();
-    // Where the header layout placed the column, after the row-number column.
-    void SetColumnLeft(int Col, qint32 Left) { SetColumnField(Col, &udtColumn::Left, Left); }
+    // Where the header layout placed the column, after the row-number column. The layout derives
+    // it from the other fields at every paint, so it is no edit.
+    void SetColumnLeft(int Col, qint32 Left)
+    {
+        if (IsColumn(Col))
+            m_Columns[size_t(Col)].Left = Left;
+    }
 
 private:
     bool IsCell(int Position, int Col) const { return IsRowPosition(Position) && IsColumn(Col); }
@@ -210,6 +219,7 @@ private:
     quint64 m_Revision { 0 };                 // see Revision()
     std::vector<CompensatedSum> m_TotalsSums; // column number -> the running sum behind m_TotalsValue
     bool m_TotalsOverflowed { false };        // a running sum stopped being finite; SettleTotals mends it
+    quint64 m_Edits { 0 };                    // see Edits()
     long long m_VisibleRowsHeight { 0 };      // sum of Height over the live rows whose Visible is set
     mutable PositionSet m_ShownPositions;     // display positions whose row is Visible
     mutable PositionSet m_HiddenHeaders;      // display positions of group headers that are not Visible

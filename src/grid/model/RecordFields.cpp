@@ -54,6 +54,7 @@ void GridModel::SetRowFlag(int Position, qint32 Mask, bool On)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Edits;
     udtRow& row = MutableRowAt(Position);
     const qint16 before = row.Flags;
     SetFlagBit(row.Flags, Mask, On);
@@ -81,6 +82,7 @@ void GridModel::NoteRowShown(const udtRow& Row, int Sign)
 
 void GridModel::ChangeVisible(udtRow& Row, bool Visible)
 {
+    ++m_Edits;
     NoteRowShown(Row, -1);
     Row.Visible = Visible;
     NoteRowShown(Row, +1);
@@ -112,6 +114,7 @@ void GridModel::SetRowHeight(int Position, qint32 Height)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Edits;
     udtRow& row = MutableRowAt(Position);
     NoteRowShown(row, -1);
     row.Height = Height;
@@ -120,6 +123,7 @@ void GridModel::SetRowHeight(int Position, qint32 Height)
 
 void GridModel::SetRowData(int Position, qint32 RowData)
 {
+    ++m_Edits;
     if (IsRowPosition(Position))
         MutableRowAt(Position).RowData = RowData;
 }
@@ -128,6 +132,7 @@ void GridModel::SetRowTag(int Position, const QString& Tag)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Edits;
     udtRow& row = MutableRowAt(Position);
     if (!row.Extra && Tag.isEmpty())
         return;
@@ -138,6 +143,7 @@ void GridModel::SetRowTag(int Position, const QString& Tag)
 
 void GridModel::SetRowImage(int Position, qint32 Image)
 {
+    ++m_Edits;
     if (IsRowPosition(Position))
         MutableRowAt(Position).Image = Image;
 }
@@ -146,6 +152,7 @@ void GridModel::SetRowGroupHeader(int Position, bool GroupHeader)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Edits;
     udtRow& row = MutableRowAt(Position);
     const bool wasHiddenHeader = IsHiddenHeader(row);
     row.GroupHeader = GroupHeader;
@@ -156,6 +163,7 @@ bool GridModel::ClearSelection()
 {
     if (m_SelectedRecords.empty())
         return false;
+    ++m_Edits;
     for (const int record : m_SelectedRecords)
         SetFlagBit(m_Rows[size_t(record)].Flags, RowFlagSelected, false);
     // clear() would also wipe every bucket a once large selection left behind.
@@ -165,18 +173,21 @@ bool GridModel::ClearSelection()
 
 void GridModel::SetCellFlag(int Position, int Col, qint32 Mask, bool On)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         SetFlagBit(MutableRowAt(Position).Cells[size_t(Col)].Flags, Mask, On);
 }
 
 void GridModel::SetCellAlignment(int Position, int Col, qint16 Alignment)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         MutableRowAt(Position).Cells[size_t(Col)].Alignment = Alignment;
 }
 
 void GridModel::SetCellAlignmentOfRecords(int RecordFrom, int RecordTo, int ColFrom, int ColTo, qint16 Alignment)
 {
+    ++m_Edits;
     RecordFrom = std::max(RecordFrom, 0);
     RecordTo = std::min(RecordTo, m_LastRow);
     ColFrom = std::max(ColFrom, 0);
@@ -188,18 +199,21 @@ void GridModel::SetCellAlignmentOfRecords(int RecordFrom, int RecordTo, int ColF
 
 void GridModel::SetCellProgress(int Position, int Col, int Value)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         MutableRowAt(Position).Cells[size_t(Col)].Progress = static_cast<quint8>(std::clamp(Value, 0, 100));
 }
 
 void GridModel::SetCellTag(int Position, int Col, const QString& Tag)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         SetExtraOf(MutableRowAt(Position), &udtRowExtra::CellTags, Col, Tag);
 }
 
 void GridModel::SetCellPicture(int Position, int Col, const std::shared_ptr<QPixmap>& Picture)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         SetExtraOf(MutableRowAt(Position), &udtRowExtra::CellPictures, Col, Picture);
 }

@@ -111,25 +111,29 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     int col = vCol;
     if (!FixRef(vRow, col) || !m_Model.RowAt(vRow).Visible)
         return;
+    const PaintStamp start = StampNow();
     // A refused row leaves the column alone too.
     if (vCol != -1) {
         m_Col = std::min(FindColPosition(vCol), m_Model.Cols() - 1);
         SBSetPos(0, m_Col);
     }
     const int position = vCol != -1 || m_Col >= 0 ? m_Col : FindColPosition(col);
-    const quint64 seen = Changes();
     const auto [changedFirst, changedLast] = ShownSelection();
 
+    // The move's own writes to the records, told apart from those of the handlers it calls.
+    const quint64 editsBefore = m_Model.Edits();
     bool selectionChanged = false;
     if (vRow != m_Row) {
         int from = 0;
         int to = -1;
         selectionChanged = SelectRowRange(false, from, to);
     }
+    quint64 ownEdits = m_Model.Edits() - editsBefore;
     if (!MoveCurrentCell(vRow, position, false))
         return;
     if (!IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
         m_Model.SetRowFlag(vRow, RowFlagSelected, true);
+        ++ownEdits;
         selectionChanged = true;
     }
     if (selectionChanged) {
@@ -141,14 +145,10 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     if (!MoveCurrentCell(vRow, position, true))
         return;
     m_Row = vRow;
-    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible) {
+    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible)
         SBSetPos(1, vRow);
-    } else if (m_PictureCurrent && m_PaintedStamp.Changes == seen) {
-        // The move is all that changed since the last paint: the rows it touched are enough.
-        m_PaintedStamp.Changes = Changes();
-        m_ChangedFirst = std::min(changedFirst, vRow);
-        m_ChangedLast = std::max(changedLast, vRow);
-    }
+    else
+        OfferChangedRows(start, ownEdits, std::min(changedFirst, vRow), std::max(changedLast, vRow));
     DrawGrid(m_Paint);
 }
 

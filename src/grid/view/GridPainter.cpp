@@ -22,20 +22,20 @@ constexpr int DownKey = 40;
 
 void RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
 {
-    // Taken before the event pump: a move made in there is not among these rows.
+    // Taken before the event pump: whatever runs in there changes the stamp the rows were offered with.
     const int changedFirst = std::exchange(m_ChangedFirst, -1);
     const int changedLast = std::exchange(m_ChangedLast, -1);
-    const quint64 before = Changes();
     if (!BeginPaint(Paint))
         return;
     PaintPass pass { Drawing() };
     PrepareColors(pass);
-    if (Changes() == before && PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
+    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
+        m_PaintedStamp = StampNow();
         FinishPaint(pass);
         return;
     }
     m_PictureCurrent = false;
-    const quint64 seen = Changes();
+    const PaintStamp seen = StampNow();
     ClearSurface(pass);
     if (m_Model.LastRow() < 0) {
         PaintEmptyGrid();
@@ -51,8 +51,10 @@ void RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
     PaintVerticalLines(pass);
     if (!NoFocus)
         PaintFocusRect(pass);
-    m_PictureCurrent = !NoFocus && Changes() == seen;
-    m_PaintedStamp = StampOf(pass);
+    m_PaintedStamp = StampNow();
+    m_PaintedRight = pass.Right;
+    // Scrolling to the current row on the way leaves a picture of a state the paint did not start from.
+    m_PictureCurrent = !NoFocus && m_PaintedStamp == seen;
     FinishPaint(pass);
 }
 
