@@ -4,14 +4,20 @@
 
 namespace Tarvex {
 
+// A shown row at Position answers at once: runs of shown rows, the common case, never reach the
+// index, whose tree over a million rows lies far apart in memory.
 int GridModel::NextShownRow(int Position) const
 {
+    if (IsRowPosition(Position) && RowAt(Position).Visible)
+        return Position;
     EnsureShownIndex();
     return m_ShownPositions.NextFrom(Position);
 }
 
 int GridModel::PrevShownRow(int Position) const
 {
+    if (IsRowPosition(Position) && RowAt(Position).Visible)
+        return Position;
     EnsureShownIndex();
     return m_ShownPositions.PrevFrom(Position);
 }
@@ -24,6 +30,8 @@ int GridModel::ShownRowsBefore(int Position) const
 
 int GridModel::NextLinedRow(int Position) const
 {
+    if (IsRowPosition(Position) && (RowAt(Position).Visible || RowAt(Position).GroupHeader))
+        return Position;
     EnsureShownIndex();
     const int shown = m_ShownPositions.NextFrom(Position);
     if (m_HiddenHeaders.Count() == 0)
