@@ -11,6 +11,8 @@ namespace Tarvex {
 void RuzuZiri::Appearance(qint16 New_Appearance)
 {
     SetProperty(m_Appearance, New_Appearance, QStringLiteral("Appearance"), After::Store);
+    ShowBorder();
+    RefreshIfRedraw();
 }
 
 void RuzuZiri::AlphaBlendSelection(bool New_AlphaBlendSelection)
@@ -32,6 +34,19 @@ void RuzuZiri::BackColorEvenRowsEnabled(bool New_BackColorEvenRowsEnabled)
 void RuzuZiri::BorderStyle(int New_BorderStyle)
 {
     SetProperty(m_BorderStyle, New_BorderStyle, QStringLiteral("BorderStyle"), After::Store);
+    ShowBorder();
+    RefreshIfRedraw();
+}
+
+// A single border is a flat line or, with the 3-D appearance, a sunken edge; the surface draws it
+// around the client area, which shrinks by what it takes, and the scroll bars move inside it.
+void RuzuZiri::ShowBorder()
+{
+    BorderLook look = BorderLook::None;
+    if (m_BorderStyle == 1)
+        look = m_Appearance == 0 ? BorderLook::Flat : BorderLook::Sunken;
+    WindowBorder(look);
+    LayoutScrollBars();
 }
 
 void RuzuZiri::Caption(const QString& New_Caption)

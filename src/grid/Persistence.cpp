@@ -197,6 +197,7 @@ void RuzuZiri::Terminate()
 void RuzuZiri::ApplyWindowSettings()
 {
     Surface::BackColor(OleColor(m_Colors.m_BackColorBkg));
+    ShowBorder();
 }
 
 // Scroll bars belong to a running program; a form designer shows the grid without them.

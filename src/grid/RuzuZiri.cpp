@@ -9,6 +9,7 @@ RuzuZiri::RuzuZiri(QWidget* parent)
     ApplyTheme();
     CalcMetrics();
     AttachScrollBars();
+    ShowBorder();
 }
 
 RuzuZiri::~RuzuZiri()

@@ -672,17 +672,21 @@ private:
     void PaintRow(PaintPass& pass, int Position, const udtRow& Row);
     bool PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus);
     Rect ChangedBand(const PaintPass& pass, int First, int Last) const;
+    // Every input of the picture: two paints of equal stamps draw the same picture.
     struct PaintStamp {
-        quint64 Changes { 0 };     // Changes() the picture shows
+        quint64 Edits { 0 };       // m_Model.Edits(): the records
+        size_t Settings { 0 };     // PaintSettings(): the rest of what the painter reads
         int ScrollCol { -1 };      // horizontal scroll position
         int ScrollRow { -1 };      // vertical scroll position
         int Width { -1 };          // surface size in pixels
         int Height { -1 };
-        int RowNumberWidth { -1 }; // row-number column
-        int Right { -1 };          // right edge of the header row
+        int Row { -1 };            // current cell
+        int Col { -1 };
         bool operator==(const PaintStamp&) const = default;
     };
-    PaintStamp StampOf(const PaintPass& pass) const;
+    PaintStamp StampNow() const;
+    size_t PaintSettings() const;
+    void OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int First, int Last);
     bool FirstShownPositionIsOdd(int First) const;
     void PaintRowNumber(PaintPass& pass, int Position, int Height);
     void FillRowBackground(PaintPass& pass, const Rect& Bounds);
@@ -743,7 +747,10 @@ private:
     bool m_EditOpen { false };            // the in-place editor is showing
     bool m_Paint { false };               // painting allowed now
     bool m_PictureCurrent { false };      // the picture is a full paint of what m_PaintedStamp describes
-    PaintStamp m_PaintedStamp;            // the state the last full paint showed
+    PaintStamp m_PaintedStamp;            // the state the picture shows; written by the paints only
+    int m_PaintedRight { -1 };            // right edge of the header row the last full paint drew
+    PaintStamp m_MoveStamp;               // the state a move left, differing from the picture only in
+                                          //   the rows m_ChangedFirst..m_ChangedLast (set by RowColSet)
     int m_ChangedFirst { -1 };            // row positions the next DrawGrid may redraw alone; -1 = all
     int m_ChangedLast { -1 };             //   (last of them)
     bool m_Redraw { false };              // the host's Redraw
@@ -838,6 +845,7 @@ private:
     void Initialize();
     void Terminate();
     void ApplyWindowSettings();
+    void ShowBorder();
     void ApplyUserMode();
     void TakeTipFont();
     QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens

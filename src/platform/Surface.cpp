@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <qdrawutil.h>
 
 #include <algorithm>
 
@@ -129,18 +130,42 @@ void Surface::ReserveEdges(int Right, int Bottom)
         return;
     // Only the strip given back to the client area shows something new; what the widgets on the
     // edges now cover they paint themselves.
-    const QRegion before(QRect(QPoint(0, 0), ClientSize()));
+    const QRegion before(QRect(contentsRect().topLeft(), ClientSize()));
     m_ReservedRight = Right;
     m_ReservedBottom = Bottom;
     FitImageToSize();
-    const QRegion uncovered = QRegion(QRect(QPoint(0, 0), ClientSize())) - before;
+    const QRegion uncovered = QRegion(QRect(contentsRect().topLeft(), ClientSize())) - before;
     if (!uncovered.isEmpty())
         update(uncovered);
 }
 
 QSize Surface::ClientSize() const
 {
-    return QSize(width() - m_ReservedRight, height() - m_ReservedBottom).expandedTo(QSize(0, 0));
+    const QSize inside = contentsRect().size();
+    return QSize(inside.width() - m_ReservedRight, inside.height() - m_ReservedBottom).expandedTo(QSize(0, 0));
+}
+
+// The border lies in the widget's contents margins, so child widgets placed in the contents rect
+// (such as scroll bars on the reserved edges) stay inside it.
+void Surface::WindowBorder(BorderLook New_Border)
+{
+    if (New_Border == m_Border)
+        return;
+    m_Border = New_Border;
+    const int width = WindowBorderWidth();
+    setContentsMargins(width, width, width, width);
+    FitImageToSize();
+    update();
+}
+
+int Surface::WindowBorderWidth() const
+{
+    switch (m_Border) {
+    case BorderLook::Flat: return 1;
+    case BorderLook::Sunken: return 2;
+    case BorderLook::None: break;
+    }
+    return 0;
 }
 
 OleColor Surface::Point(double X, double Y) const
@@ -154,12 +179,17 @@ void Surface::paintEvent(QPaintEvent* Event)
     const PaintEventScope inPaintEvent;
     FitImageToSize();
     QPainter painter(this);
-    const QRect picture = Event->rect() & QRect(QPoint(0, 0), m_Image.size());
-    painter.drawImage(picture, m_Image, picture);
+    const QRect client(contentsRect().topLeft(), m_Image.size());
+    const QRect picture = Event->rect() & client;
+    painter.drawImage(picture, m_Image, picture.translated(-client.topLeft()));
     // What the reserved edges' widgets leave uncovered, such as the corner between two scroll bars.
-    const QRegion rest = QRegion(Event->rect()) - QRegion(QRect(QPoint(0, 0), m_Image.size()));
+    const QRegion rest = QRegion(Event->rect()) - QRegion(client);
     for (const QRect& r : rest)
         painter.fillRect(r, palette().window());
+    if (m_Border == BorderLook::Flat)
+        qDrawPlainRect(&painter, rect(), palette().color(QPalette::WindowText), 1);
+    else if (m_Border == BorderLook::Sunken)
+        qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
 void Surface::resizeEvent(QResizeEvent* Event)

@@ -12,8 +12,8 @@ namespace Tarvex {
 
 // A widget that keeps what is drawn on it in its own image and shows that image when it paints,
 // so drawing may happen at any time, not only inside a paint event. Coordinates are in the
-// surface's scale (pixels unless switched to twips). A resize keeps the picture and fills new
-// area with the back colour.
+// surface's scale (pixels unless switched to twips), from the top left of the client area. A resize
+// keeps the picture and fills new area with the back colour.
 class Surface : public QWidget {
     Q_OBJECT
 public:
@@ -59,6 +59,15 @@ public:
     // The plain OLE colour of the picture at a point, or Canvas::NoPixel outside it.
     OleColor Point(double X, double Y) const;
 
+    // The window's own border, drawn around the client area the way a frame draws its shape: none,
+    // a flat line of one pixel in the window text colour, or a sunken 3-D edge of two pixels. The
+    // client area, and with it the picture and the scale sizes, lies inside it.
+    enum class BorderLook { None, Flat, Sunken };
+    BorderLook WindowBorder() const { return m_Border; }
+    void WindowBorder(BorderLook New_Border);
+    // Pixels the border takes on each side.
+    int WindowBorderWidth() const;
+
 protected:
     // A canvas on the picture, fitted to the client area; valid until the widget is resized.
     Canvas Drawing();
@@ -82,6 +91,7 @@ private:
     DrawModes m_DrawMode { DrawModes::CopyPen };      // how lines meet the picture
     int m_ReservedRight { 0 };                   // pixels at the right edge outside the client area
     int m_ReservedBottom { 0 };                  // pixels at the bottom edge outside the client area
+    BorderLook m_Border { BorderLook::None };    // the window's own border around the client area
 };
 
 } // namespace Tarvex

@@ -79,6 +79,27 @@ inline testing::AssertionResult GridInvariants(const GridModel& model)
         return testing::AssertionFailure() << "running sums hold height " << model.VisibleRowsHeight() << " and "
                                            << model.SelectedCount() << " selected, the rows " << shownHeight
                                            << " and " << selected;
+    // The index of shown rows answers as a walk over the rows would, from every position.
+    int nextShown = int(rows);
+    int nextLined = int(rows);
+    for (int p = int(rows) - 1; p >= 0; --p) {
+        const udtRow& row = model.RowAt(p);
+        nextShown = row.Visible ? p : nextShown;
+        nextLined = row.Visible || row.GroupHeader ? p : nextLined;
+        if (model.NextShownRow(p) != nextShown || model.NextLinedRow(p) != nextLined)
+            return testing::AssertionFailure() << "the index finds row " << model.NextShownRow(p) << " (lined "
+                                               << model.NextLinedRow(p) << ") from position " << p << ", the rows "
+                                               << nextShown << " (" << nextLined << ")";
+    }
+    int shownBefore = 0;
+    int prevShown = -1;
+    for (int p = 0; p < int(rows); ++p) {
+        prevShown = model.RowAt(p).Visible ? p : prevShown;
+        if (model.ShownRowsBefore(p) != shownBefore || model.PrevShownRow(p) != prevShown)
+            return testing::AssertionFailure() << "the index counts " << model.ShownRowsBefore(p) << " shown rows before "
+                                               << p << " and finds " << model.PrevShownRow(p) << " at or above it";
+        shownBefore += model.RowAt(p).Visible ? 1 : 0;
+    }
     for (size_t f = 0; f < uses.size(); ++f)
         if (model.CellFormats()[f].UseCount != uses[f])
             return testing::AssertionFailure() << "format " << f << " counts " << model.CellFormats()[f].UseCount

@@ -311,6 +311,65 @@ TEST(GridPainting, FocusRectangleStylesDrawThickThinOrDotted)
     EXPECT_NE(dotted.At(x, top), dotted.At(x + 1, top));
 }
 
+// The border is the window's own, around the picture; the visible sizes and the rows that fit leave
+// out exactly what it takes.
+TEST(GridPainting, BorderStyleAndAppearanceDrawTheBorderTheLayoutLeavesOut)
+{
+    struct Case {
+        int BorderStyle;
+        qint16 Appearance;
+        int Width;                 // pixels on each side
+        QPalette::ColorRole Edge;  // the outermost pixel of the border
+    };
+    for (const Case& c : { Case { 0, 1, 0, QPalette::NoRole }, Case { 1, 0, 1, QPalette::WindowText },
+             Case { 1, 1, 2, QPalette::Dark } }) {
+        PaintedGrid painted;
+        painted.Grid.ScrollBars(3);
+        painted.Grid.BorderStyle(c.BorderStyle);
+        painted.Grid.Appearance(c.Appearance);
+        EXPECT_EQ(420 - 2 * c.Width, painted.Grid.ScaleWidth()) << c.Width;
+        EXPECT_EQ((240 - 2 * c.Width) * 15, painted.Grid.VisibleHeight()) << c.Width;
+        EXPECT_EQ((240 - 2 * c.Width - painted.HeaderHeight()) / painted.RowHeight(), painted.Probe.VisibleRowCount()) << c.Width;
+
+        const QImage shown = painted.Grid.grab().toImage();
+        const auto shownAt = [&](int X, int Y) { return ToOleColor(shown.pixelColor(X, Y)); };
+        EXPECT_EQ(painted.At(0, painted.RowMiddle(0)), shownAt(c.Width, c.Width + painted.RowMiddle(0))) << c.Width;
+        if (c.Edge != QPalette::NoRole) {
+            EXPECT_EQ(ToOleColor(painted.Grid.palette().color(c.Edge)), shownAt(0, 120)) << c.Width;
+        }
+    }
+}
+
+// Cell focus outlines the current cell only while its column shows; scrolled out to the left it
+// leaves no outline anywhere.
+TEST(GridPainting, CellFocusOutlinesTheCurrentCellOnlyWhileItsColumnShows)
+{
+    struct Case {
+        int CurrentCol;
+        int ScrollCol;
+        int InkedLeft; // x of the outline's left edge; -1 = no outline
+    };
+    for (const Case& c : { Case { 1, 0, 1 * ColumnWidth }, Case { 1, 1, 0 }, Case { 0, 1, -1 } }) {
+        PaintedGrid painted;
+        painted.Grid.FocusRectColor(0x0000FF);
+        painted.Grid.FocusRectStyle(2);
+        painted.Grid.FocusRectMode(2);
+        painted.Grid.RowColSet(1, c.CurrentCol);
+        painted.Probe.ScrollPos(0, c.ScrollCol);
+        painted.Probe.DrawGrid();
+        int inked = 0;
+        int left = -1;
+        for (int x = 0; x < painted.Grid.width(); ++x) {
+            if (painted.At(x, painted.RowMiddle(1)) == 0x0000FFu) {
+                left = left < 0 ? x : left;
+                ++inked;
+            }
+        }
+        EXPECT_EQ(c.InkedLeft, left) << "column " << c.CurrentCol << ", scrolled to " << c.ScrollCol;
+        EXPECT_EQ(c.InkedLeft < 0 ? 0 : 2, inked) << "column " << c.CurrentCol << ", scrolled to " << c.ScrollCol;
+    }
+}
+
 TEST(GridPainting, RequestRowDataNamesTheLastPaintedRowAndAHandlerMayFillAndPaintAgain)
 {
     RuzuZiri grid;

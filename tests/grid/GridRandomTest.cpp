@@ -82,6 +82,7 @@ std::vector<std::pair<int, Operation>> Operations()
         { 3, [](RuzuZiri& grid, Random& random) { grid.RowSelected(AnyRow(grid, random), Pick(random, 0, 1)); } },
         { 1, [](RuzuZiri& grid, Random&) { grid.SelectedClearAll(); } },
         { 3, [](RuzuZiri& grid, Random& random) { grid.RowVisible(AnyRow(grid, random), Pick(random, 0, 1)); } },
+        { 1, [](RuzuZiri& grid, Random& random) { grid.RowGroupHeader(AnyRow(grid, random), qint16(Pick(random, 0, 1))); } },
         { 3, [](RuzuZiri& grid, Random& random) { grid.RowHeight(AnyRow(grid, random), float(Pick(random, -1, 40))); } },
         { 1, [](RuzuZiri& grid, Random& random) { grid.Redraw(Pick(random, 0, 1)); } },
         { 4, [](RuzuZiri& grid, Random& random) {

@@ -120,3 +120,33 @@ TEST(Surface, WaitingEventsRunOnDoEventsButNotInsideAPaintEvent)
     DoEvents();
     EXPECT_TRUE(ran);
 }
+
+TEST(Surface, AWindowBorderFramesTheClientAreaWhichShrinksByWhatItTakes)
+{
+    struct Case {
+        Surface::BorderLook Look;
+        int Width;                   // pixels on each side
+        QPalette::ColorRole Outer;   // left edge, outside in
+        QPalette::ColorRole Inner;   // NoRole: the picture
+    };
+    for (const Case& c : { Case { Surface::BorderLook::None, 0, QPalette::NoRole, QPalette::NoRole },
+             Case { Surface::BorderLook::Flat, 1, QPalette::WindowText, QPalette::NoRole },
+             Case { Surface::BorderLook::Sunken, 2, QPalette::Dark, QPalette::Shadow } }) {
+        Placed placed;
+        placed.Box->WindowBorder(c.Look);
+        EXPECT_EQ(100 - 2 * c.Width, placed.Box->ScaleWidth());
+        EXPECT_EQ(50 - 2 * c.Width, placed.Box->ScaleHeight());
+        placed.Box->Line(0, 0, 10, 0);
+        placed.Host.show();
+        const QImage shown = placed.Box->grab().toImage();
+        // The picture starts inside the border.
+        EXPECT_EQ(QColor(Qt::black), shown.pixelColor(c.Width, c.Width)) << c.Width;
+        EXPECT_EQ(QColor(Qt::white), shown.pixelColor(c.Width + 10, c.Width)) << c.Width;
+        if (c.Width == 0)
+            continue;
+        EXPECT_EQ(placed.Box->palette().color(c.Outer).rgb(), shown.pixel(0, 25)) << c.Width;
+        if (c.Inner != QPalette::NoRole) {
+            EXPECT_EQ(placed.Box->palette().color(c.Inner).rgb(), shown.pixel(1, 25)) << c.Width;
+        }
+    }
+}

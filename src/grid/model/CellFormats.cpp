@@ -21,6 +21,7 @@ void GridModel::ApplyCellFormat(int Position, int Col, int Code, const QVariant&
 {
     if (!IsCell(Position, Col))
         return;
+    ++m_Edits;
     udtCell& cell = MutableRowAt(Position).Cells[size_t(Col)];
     CellLook look = LookOf(cell, Default);
     switch (Code) {

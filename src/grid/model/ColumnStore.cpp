@@ -78,6 +78,7 @@ bool GridModel::SetColOrder(const std::vector<int>& Order)
     }
     m_ColOrder = Order;
     ++m_Revision;
+    ++m_Edits;
     return true;
 }
 
@@ -85,6 +86,7 @@ void GridModel::ResetColOrder()
 {
     std::iota(m_ColOrder.begin(), m_ColOrder.end(), 0);
     ++m_Revision;
+    ++m_Edits;
 }
 
 void SaveColOrder(const GridModel& Model, const StoreSection& Section)

@@ -19,6 +19,7 @@ int GridModel::AddColumn(const udtColumn& Column, int Index, const CellLook& Loo
 {
     const int n = Cols();
     ++m_Revision;
+    ++m_Edits;
     m_Columns.push_back(Column);
     m_Totals.emplace_back();
     m_TotalsValue.push_back(0.0);
@@ -46,6 +47,7 @@ int GridModel::AddRow(QStringView Item, int Position, const CellLook& Look)
 {
     GrowRowsIfFull();
     ++m_Revision;
+    ++m_Edits;
     const int record = ++m_LastRow;
     udtRow& row = m_Rows.emplace_back();
 
@@ -78,9 +80,14 @@ int GridModel::AddRow(QStringView Item, int Position, const CellLook& Look)
 
     if (Position >= 0 && Position < record) {
         m_RowOrder.insert(m_RowOrder.begin() + Position, record);
+        m_ShownIndexStale = true;
         return Position;
     }
     m_RowOrder.push_back(record);
+    if (!m_ShownIndexStale) {
+        m_ShownPositions.Append(row.Visible);
+        m_HiddenHeaders.Append(IsHiddenHeader(row));
+    }
     return record;
 }
 
@@ -89,6 +96,8 @@ void GridModel::RemoveRow(int Position)
     if (!IsRowPosition(Position))
         return;
     ++m_Revision;
+    ++m_Edits;
+    m_ShownIndexStale = true;
     const int record = m_RowOrder[Position];
     ForgetRow(m_Rows[record]);
     NoteRowShown(m_Rows[record], -1);
@@ -121,6 +130,8 @@ int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
     if (removed == 0)
         return 0;
     ++m_Revision;
+    ++m_Edits;
+    m_ShownIndexStale = true;
 
     m_Rows.resize(kept);
     m_SelectedRecords.clear();
@@ -141,10 +152,14 @@ int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
 void GridModel::Clear()
 {
     ++m_Revision;
+    ++m_Edits;
     std::vector<udtRow>().swap(m_Rows);
     std::vector<int>().swap(m_RowOrder);
     m_LastRow = -1;
     m_VisibleRowsHeight = 0;
+    m_ShownPositions.Assign({});
+    m_HiddenHeaders.Assign({});
+    m_ShownIndexStale = false;
     m_SelectedRecords.clear();
     ResetTotals();
     ResetFormats();
@@ -174,6 +189,8 @@ void GridModel::RenumberSelectedAfterRemoval(int Record)
 void GridModel::ResetRowOrder()
 {
     ++m_Revision;
+    ++m_Edits;
+    m_ShownIndexStale = true;
     std::iota(m_RowOrder.begin(), m_RowOrder.end(), 0);
 }
 
@@ -182,6 +199,8 @@ void GridModel::SortRowStretch(int First, int Last, const std::vector<double>& K
     if (!IsRowPosition(First) || !IsRowPosition(Last) || Last < First || Keys.size() != m_Rows.size())
         return;
     ++m_Revision;
+    ++m_Edits;
+    m_ShownIndexStale = true;
     SortingEngine::SortByKeys(std::span(m_RowOrder.data() + First, size_t(Last - First + 1)), Keys, GreatestFirst);
 }
 
@@ -203,6 +222,8 @@ bool GridModel::ReorderRowStretch(int First, const std::vector<int>& Before, con
     if (sortedBefore != sortedRecords)
         return false;
     ++m_Revision;
+    ++m_Edits;
+    m_ShownIndexStale = true;
     std::copy(Records.begin(), Records.end(), m_RowOrder.begin() + First);
     return true;
 }
@@ -211,6 +232,7 @@ void GridModel::StoreText(int Record, int Col, QStringView Text)
 {
     if (Record < 0 || Record > m_LastRow || !IsColumn(Col))
         return;
+    ++m_Edits;
     udtRow& Row = m_Rows[size_t(Record)];
     TextScratch scratch;
     const QStringView old = Utf16Of(Row.Cells.View(size_t(Col)), scratch);

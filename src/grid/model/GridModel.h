@@ -1,6 +1,7 @@
 #pragma once
 
 #include "grid/model/GridRecords.h"
+#include "grid/model/PositionSet.h"
 
 #include <QStringView>
 #include <QVariant>
@@ -77,10 +78,22 @@ public:
     // Counts the changes of rows, columns and display order: an operation that raised an event
     // compares it with the count it saw before, to learn whether the handler changed the grid.
     quint64 Revision() const { return m_Revision; }
+    // Counts every change of the records, whatever it touched: while it stands still, everything
+    // the grid shows of them is as it was.
+    quint64 Edits() const { return m_Edits; }
 
     // Kept current by every change of rows, heights and visibility, so that scrolling and moving
     // the current cell never sum or search all rows.
     long long VisibleRowsHeight() const { return m_VisibleRowsHeight; }
+    // Display positions of shown rows (Visible set), found through an index kept beside that sum,
+    // in O(log n) however many hidden rows lie between: the first at or after Position
+    // (ItemCount() when none), the last at or before it (-1 when none), how many come before it.
+    int NextShownRow(int Position) const;
+    int PrevShownRow(int Position) const;
+    int ShownRowsBefore(int Position) const;
+    // The first row at or after Position that the painter gives a line: a shown row, or a group
+    // header, which shows even when filtered out. ItemCount() when none.
+    int NextLinedRow(int Position) const;
     int SelectedCount() const { return int(m_SelectedRecords.size()); }
     bool IsRecordSelected(int Record) const { return m_SelectedRecords.contains(Record); }
 
@@ -126,6 +139,7 @@ public:
     template <typename Field, typename Value>
     void SetColumnField(int Col, Field udtColumn::*Member, const Value& New_Value)
     {
+        ++m_Edits;
         if (IsColumn(Col))
             m_Columns[size_t(Col)].*Member = static_cast<Field>(New_Value);
     }
@@ -162,8 +176,13 @@ public:
     bool SetColOrder(const std::vector<int>& Order);
     // Display order = creation order.
     void ResetColOrder();
-    // Where the header layout placed the column, after the row-number column.
-    void SetColumnLeft(int Col, qint32 Left) { SetColumnField(Col, &udtColumn::Left, Left); }
+    // Where the header layout placed the column, after the row-number column. The layout derives
+    // it from the other fields at every paint, so it is no edit.
+    void SetColumnLeft(int Col, qint32 Left)
+    {
+        if (IsColumn(Col))
+            m_Columns[size_t(Col)].Left = Left;
+    }
 
 private:
     bool IsCell(int Position, int Col) const { return IsRowPosition(Position) && IsColumn(Col); }
@@ -182,6 +201,10 @@ private:
     void ResetTotals();
     void NoteRowFlags(int Record, qint16 Before);
     void NoteRowShown(const udtRow& Row, int Sign);
+    static bool IsHiddenHeader(const udtRow& Row) { return Row.GroupHeader && !Row.Visible; }
+    void ChangeVisible(udtRow& Row, bool Visible);
+    void ReindexRow(int Position, bool WasShown, bool WasHiddenHeader);
+    void EnsureShownIndex() const;
     void RenumberSelectedAfterRemoval(int Record);
 
     std::vector<udtColumn> m_Columns;        // column number (creation order) -> column
@@ -198,7 +221,11 @@ private:
     quint64 m_Revision { 0 };                 // see Revision()
     std::vector<CompensatedSum> m_TotalsSums; // column number -> the running sum behind m_TotalsValue
     bool m_TotalsOverflowed { false };        // a running sum stopped being finite; SettleTotals mends it
+    quint64 m_Edits { 0 };                    // see Edits()
     long long m_VisibleRowsHeight { 0 };      // sum of Height over the live rows whose Visible is set
+    mutable PositionSet m_ShownPositions;     // display positions whose row is Visible
+    mutable PositionSet m_HiddenHeaders;      // display positions of group headers that are not Visible
+    mutable bool m_ShownIndexStale { false }; // the two sets lag behind the order map; rebuilt when read
     std::unordered_set<int> m_SelectedRecords; // records whose Selected bit is set
 };
 

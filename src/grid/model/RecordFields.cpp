@@ -54,6 +54,7 @@ void GridModel::SetRowFlag(int Position, qint32 Mask, bool On)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Edits;
     udtRow& row = MutableRowAt(Position);
     const qint16 before = row.Flags;
     SetFlagBit(row.Flags, Mask, On);
@@ -79,26 +80,41 @@ void GridModel::NoteRowShown(const udtRow& Row, int Sign)
         m_VisibleRowsHeight += Sign * (long long)Row.Height;
 }
 
-void GridModel::SetRowVisible(int Position, bool Visible)
+void GridModel::ChangeVisible(udtRow& Row, bool Visible)
 {
-    if (IsRowPosition(Position))
-        SetRecordVisible(m_RowOrder[size_t(Position)], Visible);
+    ++m_Edits;
+    NoteRowShown(Row, -1);
+    Row.Visible = Visible;
+    NoteRowShown(Row, +1);
 }
 
+void GridModel::SetRowVisible(int Position, bool Visible)
+{
+    if (!IsRowPosition(Position))
+        return;
+    udtRow& row = MutableRowAt(Position);
+    const bool wasShown = row.Visible;
+    const bool wasHiddenHeader = IsHiddenHeader(row);
+    ChangeVisible(row, Visible);
+    ReindexRow(Position, wasShown, wasHiddenHeader);
+}
+
+// The record's display position is not known here; the index is rebuilt once when next read.
 void GridModel::SetRecordVisible(int Record, bool Visible)
 {
     if (Record < 0 || Record > m_LastRow)
         return;
     udtRow& row = m_Rows[size_t(Record)];
-    NoteRowShown(row, -1);
-    row.Visible = Visible;
-    NoteRowShown(row, +1);
+    if (row.Visible != Visible)
+        m_ShownIndexStale = true;
+    ChangeVisible(row, Visible);
 }
 
 void GridModel::SetRowHeight(int Position, qint32 Height)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Edits;
     udtRow& row = MutableRowAt(Position);
     NoteRowShown(row, -1);
     row.Height = Height;
@@ -107,6 +123,7 @@ void GridModel::SetRowHeight(int Position, qint32 Height)
 
 void GridModel::SetRowData(int Position, qint32 RowData)
 {
+    ++m_Edits;
     if (IsRowPosition(Position))
         MutableRowAt(Position).RowData = RowData;
 }
@@ -115,6 +132,7 @@ void GridModel::SetRowTag(int Position, const QString& Tag)
 {
     if (!IsRowPosition(Position))
         return;
+    ++m_Edits;
     udtRow& row = MutableRowAt(Position);
     if (!row.Extra && Tag.isEmpty())
         return;
@@ -125,20 +143,27 @@ void GridModel::SetRowTag(int Position, const QString& Tag)
 
 void GridModel::SetRowImage(int Position, qint32 Image)
 {
+    ++m_Edits;
     if (IsRowPosition(Position))
         MutableRowAt(Position).Image = Image;
 }
 
 void GridModel::SetRowGroupHeader(int Position, bool GroupHeader)
 {
-    if (IsRowPosition(Position))
-        MutableRowAt(Position).GroupHeader = GroupHeader;
+    if (!IsRowPosition(Position))
+        return;
+    ++m_Edits;
+    udtRow& row = MutableRowAt(Position);
+    const bool wasHiddenHeader = IsHiddenHeader(row);
+    row.GroupHeader = GroupHeader;
+    ReindexRow(Position, row.Visible, wasHiddenHeader);
 }
 
 bool GridModel::ClearSelection()
 {
     if (m_SelectedRecords.empty())
         return false;
+    ++m_Edits;
     for (const int record : m_SelectedRecords)
         SetFlagBit(m_Rows[size_t(record)].Flags, RowFlagSelected, false);
     // clear() would also wipe every bucket a once large selection left behind.
@@ -148,18 +173,21 @@ bool GridModel::ClearSelection()
 
 void GridModel::SetCellFlag(int Position, int Col, qint32 Mask, bool On)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         SetFlagBit(MutableRowAt(Position).Cells[size_t(Col)].Flags, Mask, On);
 }
 
 void GridModel::SetCellAlignment(int Position, int Col, qint16 Alignment)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         MutableRowAt(Position).Cells[size_t(Col)].Alignment = Alignment;
 }
 
 void GridModel::SetCellAlignmentOfRecords(int RecordFrom, int RecordTo, int ColFrom, int ColTo, qint16 Alignment)
 {
+    ++m_Edits;
     RecordFrom = std::max(RecordFrom, 0);
     RecordTo = std::min(RecordTo, m_LastRow);
     ColFrom = std::max(ColFrom, 0);
@@ -171,18 +199,21 @@ void GridModel::SetCellAlignmentOfRecords(int RecordFrom, int RecordTo, int ColF
 
 void GridModel::SetCellProgress(int Position, int Col, int Value)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         MutableRowAt(Position).Cells[size_t(Col)].Progress = static_cast<quint8>(std::clamp(Value, 0, 100));
 }
 
 void GridModel::SetCellTag(int Position, int Col, const QString& Tag)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         SetExtraOf(MutableRowAt(Position), &udtRowExtra::CellTags, Col, Tag);
 }
 
 void GridModel::SetCellPicture(int Position, int Col, const std::shared_ptr<QPixmap>& Picture)
 {
+    ++m_Edits;
     if (IsCell(Position, Col))
         SetExtraOf(MutableRowAt(Position), &udtRowExtra::CellPictures, Col, Picture);
 }

@@ -15,6 +15,7 @@ double GridModel::TotalsLineValue(int Col) const
 
 void GridModel::SetTotals(int Col, const udtTotals& Totals)
 {
+    ++m_Edits;
     if (IsColumn(Col))
         m_Totals[size_t(Col)] = Totals;
 }

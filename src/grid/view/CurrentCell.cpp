@@ -113,25 +113,29 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     int col = vCol;
     if (!FixRef(vRow, col) || !m_Model.RowAt(vRow).Visible)
         return;
+    const PaintStamp start = StampNow();
     // A refused row leaves the column alone too.
     if (vCol != -1) {
         m_Col = std::min(FindColPosition(vCol), m_Model.Cols() - 1);
         SBSetPos(0, m_Col);
     }
     const int position = vCol != -1 || m_Col >= 0 ? m_Col : FindColPosition(col);
-    const quint64 seen = Changes();
     const auto [changedFirst, changedLast] = ShownSelection();
 
+    // The move's own writes to the records, told apart from those of the handlers it calls.
+    const quint64 editsBefore = m_Model.Edits();
     bool selectionChanged = false;
     if (vRow != m_Row) {
         int from = 0;
         int to = -1;
         selectionChanged = SelectRowRange(false, from, to);
     }
+    quint64 ownEdits = m_Model.Edits() - editsBefore;
     if (!MoveCurrentCell(vRow, position, false))
         return;
     if (!IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
         m_Model.SetRowFlag(vRow, RowFlagSelected, true);
+        ++ownEdits;
         selectionChanged = true;
     }
     if (selectionChanged) {
@@ -142,24 +146,21 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     if (!MoveCurrentCell(vRow, position, true))
         return;
     m_Row = vRow;
-    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible) {
+    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible)
         SBSetPos(1, vRow);
-    } else if (m_PictureCurrent && m_PaintedStamp.Changes == seen) {
-        // The move is all that changed since the last paint: the rows it touched are enough.
-        m_PaintedStamp.Changes = Changes();
-        m_ChangedFirst = std::min(changedFirst, vRow);
-        m_ChangedLast = std::max(changedLast, vRow);
-    }
+    else
+        OfferChangedRows(start, ownEdits, std::min(changedFirst, vRow), std::max(changedLast, vRow));
     DrawGrid(m_Paint);
 }
 
-// The first and last shown rows that look selected or hold the current cell; both past the page when none.
+// The first and last rows on the page that look selected or hold the current cell; both past the
+// page when none. Rows that take no line are passed over through the index.
 std::pair<int, int> RuzuZiri::ShownSelection() const
 {
     const int end = std::min(m_RowLastVisible, m_Model.LastRow());
     int first = end + 1;
     int last = -1;
-    for (int p = std::max(m_RowFirstVisible, 0); p <= end; ++p) {
+    for (int p = m_Model.NextLinedRow(m_RowFirstVisible); p <= end; p = m_Model.NextLinedRow(p + 1)) {
         if (p != m_Row && !IsFlagSet(m_Model.RowAt(p).Flags, RowFlagSelected))
             continue;
         first = std::min(first, p);

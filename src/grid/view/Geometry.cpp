@@ -118,19 +118,16 @@ int RuzuZiri::RowFromY(float Y) const
             return -1;
         b = m_Metrics.HeaderHeight;
     }
-    for (int p = std::max(SBGetPos(1), 0); p <= last; ++p) {
-        const udtRow& row = m_Model.RowAt(p);
-        if (!row.Visible)
-            continue;
-        b += row.Height;
+    for (int p = m_Model.NextShownRow(SBGetPos(1)); p <= last; p = m_Model.NextShownRow(p + 1)) {
+        b += m_Model.RowAt(p).Height;
         if (Y <= b)
             return p;
     }
     return -1;
 }
 
-// Walks from the start to the row, so it costs the rows between them: the painter and the hit
-// tests only ask for rows on the page.
+// Walks the shown rows from the start to the row, so it costs the rows shown between them: the
+// painter and the hit tests only ask for rows on the page.
 int RuzuZiri::RowTop(int Row, int Start) const
 {
     if (Start == -1)
@@ -139,11 +136,8 @@ int RuzuZiri::RowTop(int Row, int Start) const
         return -1;
     long long top = m_Metrics.HeaderHeight;
     const int end = std::min(Row, m_Model.LastRow() + 1);
-    for (int q = std::max(Start, 0); q < end; ++q) {
-        const udtRow& row = m_Model.RowAt(q);
-        if (row.Visible)
-            top += row.Height;
-    }
+    for (int q = m_Model.NextShownRow(Start); q < end; q = m_Model.NextShownRow(q + 1))
+        top += m_Model.RowAt(q).Height;
     return Saturated(double(top));
 }
 
@@ -155,10 +149,11 @@ int RuzuZiri::PageTopRow(int Row) const
         return Row;
     const double height = ScaleHeight();
     long long b = m_Metrics.HeaderHeight;
-    for (int q = std::min(Row, m_Model.LastRow()); q >= 0; --q) {
-        const udtRow& row = m_Model.RowAt(q);
-        if (row.Visible)
-            b += row.Height;
+    const int start = std::min(Row, m_Model.LastRow());
+    if (start >= 0 && b > height)
+        return start;
+    for (int q = m_Model.PrevShownRow(start); q >= 0; q = m_Model.PrevShownRow(q - 1)) {
+        b += m_Model.RowAt(q).Height;
         if (b > height)
             return q;
     }

@@ -22,21 +22,21 @@ constexpr int DownKey = 40;
 
 bool RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
 {
-    // Taken before the event pump: a move made in there is not among these rows.
+    // Taken before the event pump: whatever runs in there changes the stamp the rows were offered with.
     const int changedFirst = std::exchange(m_ChangedFirst, -1);
     const int changedLast = std::exchange(m_ChangedLast, -1);
-    const quint64 before = Changes();
     const Lifeline self(this);
     if (!BeginPaint(Paint))
         return self.Alive();
     PaintPass pass { Drawing() };
     PrepareColors(pass);
-    if (Changes() == before && PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
+    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
+        m_PaintedStamp = StampNow();
         FinishPaint(pass);
         return self.Alive();
     }
     m_PictureCurrent = false;
-    const quint64 seen = Changes();
+    const PaintStamp seen = StampNow();
     ClearSurface(pass);
     if (m_Model.LastRow() < 0) {
         PaintEmptyGrid();
@@ -52,8 +52,10 @@ bool RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
     PaintVerticalLines(pass);
     if (!NoFocus)
         PaintFocusRect(pass);
-    m_PictureCurrent = !NoFocus && Changes() == seen;
-    m_PaintedStamp = StampOf(pass);
+    m_PaintedStamp = StampNow();
+    m_PaintedRight = pass.Right;
+    // Scrolling to the current row on the way leaves a picture of a state the paint did not start from.
+    m_PictureCurrent = !NoFocus && m_PaintedStamp == seen;
     FinishPaint(pass);
     return self.Alive();
 }
@@ -163,11 +165,10 @@ void RuzuZiri::PaintRows(PaintPass& pass)
     pass.Parity = FirstShownPositionIsOdd(pass.First);
     const int lastRow = m_Model.LastRow();
     const double surfaceHeight = ScaleHeight();
-    int p = pass.First;
-    for (; p <= lastRow; ++p) {
+    // Filtered-out rows take no line; the index steps over any number of them at once.
+    int p = m_Model.NextLinedRow(pass.First);
+    for (; p <= lastRow; p = m_Model.NextLinedRow(p + 1)) {
         const udtRow& row = m_Model.RowAt(p);
-        if (!row.GroupHeader && !row.Visible)
-            continue;
         pass.Parity = !pass.Parity;
         if (!pass.Partial || (pass.Y - 1 < pass.Band.Bottom && pass.Y + row.Height + 2 > pass.Band.Top))
             PaintRow(pass, p, row);
@@ -198,11 +199,8 @@ void RuzuZiri::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
 // Parity flips before each painted row, so it starts as the opposite of what the first row needs.
 bool RuzuZiri::FirstShownPositionIsOdd(int First) const
 {
-    for (int p = First; p <= m_Model.LastRow(); ++p) {
-        if (m_Model.RowAt(p).Visible)
-            return (p & 1) != 0;
-    }
-    return false;
+    const int p = m_Model.NextShownRow(First);
+    return p <= m_Model.LastRow() && (p & 1) != 0;
 }
 
 void RuzuZiri::PaintRowNumber(PaintPass& pass, int Position, int Height)
@@ -365,8 +363,10 @@ void RuzuZiri::PaintFocusRect(PaintPass& pass)
     const int height = m_Model.RowAt(m_Row).Height;
     Rect focus { 1, top + 1, pass.Right, top + height };
     if (m_FocusRectMode == 2) {
+        // A column scrolled out to the left gets only its left edge, at the row numbers' edge: with
+        // no right edge of its own the outline is empty and not drawn.
+        focus.Left = focus.Right = m_RowNumberWidth - 1;
         GetColumnExtent(m_Col, focus);
-        focus.Bottom = top + height;
     }
     if (focus.Right <= m_RowNumberWidth)
         return;

@@ -111,19 +111,20 @@ void RuzuZiri::CalcRowHeight(int Row)
     m_Model.SetRowHeight(Row, LayoutHeight(height + 2.0 * m_MinVerticalOffset));
 }
 
+// The border is drawn outside the client area, so the scale height has left it out already.
 int RuzuZiri::VisibleRowCount() const
 {
     if (m_RowHeightDef <= 0)
         return 0;
-    const int border = m_BorderStyle == 1 ? 4 : 0;
-    return int((ScaleHeight() - m_Metrics.HeaderHeight - border) / m_RowHeightDef);
+    return int((ScaleHeight() - m_Metrics.HeaderHeight) / m_RowHeightDef);
 }
 
 int RuzuZiri::VisibleHeight()
 {
     if (!m_Paint)
         UpdateScrollRanges();
-    const int border = m_BorderStyle == 1 ? Twips(SystemMetric(SystemMetrics::BorderWidth) * 4.0) : 0;
+    // The control's height includes the border on both sides.
+    const int border = Twips(2.0 * WindowBorderWidth());
     const int bar = SBVisible(0) ? Twips(SystemMetric(SystemMetrics::HScrollHeight)) : 0;
     // A control too small for its border and bar has no room, not a negative one.
     return std::max(0, Twips(height()) - bar - border);
@@ -133,7 +134,7 @@ int RuzuZiri::VisibleWidth()
 {
     if (!m_Paint)
         UpdateScrollRanges();
-    const int border = m_BorderStyle == 1 ? Twips(SystemMetric(SystemMetrics::BorderWidth) * 4.0) : 0;
+    const int border = Twips(2.0 * WindowBorderWidth());
     const int bar = SBVisible(1) ? Twips(SystemMetric(SystemMetrics::VScrollWidth)) : 0;
     return std::max(0, Twips(width()) - bar - border - Twips(1) - Twips(m_RowNumberWidth));
 }

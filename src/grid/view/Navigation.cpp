@@ -14,23 +14,39 @@ bool RuzuZiri::IsNavigableRow(int Position, qint16 IgnoreMask) const
     return row.Visible && (IsFlagSet(IgnoreMask, RowFlagLocked) || !IsFlagSet(row.Flags, RowFlagLocked));
 }
 
+// Only positions a whole number of steps away are tried. Hidden rows are passed through the index
+// of shown rows: from the next shown row the walk goes on at the first step that reaches it.
 int RuzuZiri::NextNavigableRow(int Step, qint16 IgnoreMask) const
 {
     const int last = m_Model.LastRow();
-    const int start = m_Row < last ? m_Row + Step : m_Row;
-    for (int p = start; p <= last; p += std::max(Step, 1)) {
+    const int stride = std::max(Step, 1);
+    for (int p = m_Row < last ? m_Row + Step : m_Row; p <= last;) {
+        const int shown = m_Model.NextShownRow(p);
+        if (shown > last)
+            break;
+        p += (shown - p + stride - 1) / stride * stride;
+        if (p != shown)
+            continue;
         if (IsNavigableRow(p, IgnoreMask))
             return p;
+        p += stride;
     }
     return last;
 }
 
 int RuzuZiri::PrevNavigableRow(int Step, qint16 IgnoreMask) const
 {
-    const int start = m_Row > 0 ? std::max(m_Row - Step, 0) : m_Row;
-    for (int p = start; p >= 0; p -= std::max(Step, 1)) {
+    const int stride = std::max(Step, 1);
+    for (int p = m_Row > 0 ? std::max(m_Row - Step, 0) : m_Row; p >= 0;) {
+        const int shown = m_Model.PrevShownRow(p);
+        if (shown < 0)
+            break;
+        p -= (p - shown + stride - 1) / stride * stride;
+        if (p != shown)
+            continue;
         if (IsNavigableRow(p, IgnoreMask))
             return p;
+        p -= stride;
     }
     return 0;
 }

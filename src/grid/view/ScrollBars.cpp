@@ -167,7 +167,7 @@ void RuzuZiri::SBShow(int Bar, bool Show)
         m_ScrollBar[Bar]->setVisible(Show);
 }
 
-// The bars sit inside the control's right and bottom edges, outside the area the grid paints.
+// The bars sit inside the control's right and bottom edges and its border, outside the area the grid paints.
 void RuzuZiri::LayoutScrollBars()
 {
     if (!m_ScrollBar[0])
@@ -176,8 +176,9 @@ void RuzuZiri::LayoutScrollBars()
     const bool v = m_VScrollShown && m_hWndScroll;
     const int hHeight = h ? SystemMetric(SystemMetrics::HScrollHeight) : 0;
     const int vWidth = v ? SystemMetric(SystemMetrics::VScrollWidth) : 0;
-    m_ScrollBar[0]->setGeometry(0, height() - hHeight, std::max(width() - vWidth, 0), hHeight);
-    m_ScrollBar[1]->setGeometry(width() - vWidth, 0, vWidth, std::max(height() - hHeight, 0));
+    const QRect inside = contentsRect();
+    m_ScrollBar[0]->setGeometry(inside.left(), inside.bottom() + 1 - hHeight, std::max(inside.width() - vWidth, 0), hHeight);
+    m_ScrollBar[1]->setGeometry(inside.right() + 1 - vWidth, inside.top(), vWidth, std::max(inside.height() - hHeight, 0));
     ReserveEdges(vWidth, hHeight);
 }
 

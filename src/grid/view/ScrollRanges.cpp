@@ -11,8 +11,8 @@ namespace {
 const QString TextSample = QStringLiteral("ABCDWXYZ");
 } // namespace
 
-// The vertical total comes from the running sum of the shown rows' heights; only the rows of the
-// last page are walked, to find how many of them fit.
+// The vertical total comes from the running sum of the shown rows' heights; only the shown rows of
+// the last page are walked, to find how many of them fit.
 void RuzuZiri::UpdateScrollRanges()
 {
     if (!m_hWndScroll)
@@ -44,17 +44,9 @@ void RuzuZiri::UpdateScrollRanges()
         SBSetPos(1, 0);
         wantV = false;
     } else {
-        long long b = m_Metrics.HeaderHeight;
-        int count = 0;
-        for (int q = last; q >= 0; --q) {
-            const udtRow& row = m_Model.RowAt(q);
-            if (row.Visible)
-                b += row.Height;
-            if (ScaleHeight() < double(b))
-                break;
-            ++count;
-        }
-        SBSetMax(1, m_TotalsLineShow ? last - count + 2 : last - count);
+        // The last page starts below the row that no longer fits over it.
+        const int top = PageTopRow(last);
+        SBSetMax(1, m_TotalsLineShow ? top + 2 : top);
     }
 
     SBShow(0, wantH && (m_ScrollBars == 0 || m_ScrollBars == 2));
