@@ -45,4 +45,12 @@ const std::array<CalendarColorInfo, CalendarColorCount> CalendarColors { {
     { "DisabledForeColor", 0x81BECB, true },
 } };
 
+std::array<OleColor, CalendarColorCount> DefaultCalendarColors()
+{
+    std::array<OleColor, CalendarColorCount> colors {};
+    for (int i = 0; i < CalendarColorCount; ++i)
+        colors[i] = CalendarColors[i].Default;
+    return colors;
+}
+
 } // namespace Tarvex

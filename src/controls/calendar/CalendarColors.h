@@ -60,4 +60,7 @@ struct CalendarColorInfo {
 // Indexed by CalendarColor.
 extern const std::array<CalendarColorInfo, CalendarColorCount> CalendarColors;
 
+// Every colour at its initial value, by CalendarColor.
+std::array<OleColor, CalendarColorCount> DefaultCalendarColors();
+
 } // namespace Tarvex

@@ -1,16 +1,13 @@
 #include "controls/calendar/CalendarGeometry.h"
-#include "controls/calendar/ZIzazeviviro.h"
+#include "controls/calendar/ZIzazeviviroPrivate.h"
 
-#include "app/progtxt.h"
 #include "platform/Label.h"
 #include "platform/Shape.h"
 #include "platform/TwipsGeometry.h"
-#include "platform/runtime/DateFormat.h"
 #include "platform/runtime/NumericText.h"
 #include "platform/runtime/Rounding.h"
 
 #include <QDate>
-#include <QDateTime>
 
 #include <algorithm>
 #include <optional>
@@ -46,19 +43,19 @@ bool IsNameColumn(int Language) { return Language >= 0 && Language < int(Calenda
 
 } // namespace
 
-QString ZIzazeviviro::MonthName(int Month) const
+QString ZIzazeviviroPrivate::MonthName(int Month) const
 {
     if (!IsNameColumn(m_Language) || Month < 1 || Month > 12)
         return QString();
     return m_Names.MonthNames[m_Language][Month - 1];
 }
 
-QString ZIzazeviviro::WeekdayName(int Column) const
+QString ZIzazeviviroPrivate::WeekdayName(int Column) const
 {
     return IsNameColumn(m_Language) ? m_Names.DayNames[m_Language][Column] : QString();
 }
 
-int ZIzazeviviro::ShownMonthFromCaption() const
+int ZIzazeviviroPrivate::ShownMonthFromCaption() const
 {
     for (int month = 1; month <= 12; ++month) {
         if (IsNameColumn(m_Language) && txtMonth->Caption() == m_Names.MonthNames[m_Language][month - 1])
@@ -67,14 +64,14 @@ int ZIzazeviviro::ShownMonthFromCaption() const
     return 0;
 }
 
-int ZIzazeviviro::GridFirstWeekDay() const { return std::clamp(m_FirstWeekDay, 1, 7); }
+int ZIzazeviviroPrivate::GridFirstWeekDay() const { return std::clamp(m_FirstWeekDay, 1, 7); }
 
-void ZIzazeviviro::BuildWeekdayTable() { m_Weekdays = Tarvex::BuildWeekdayTable(); }
+void ZIzazeviviroPrivate::BuildWeekdayTable() { m_Weekdays = Tarvex::BuildWeekdayTable(); }
 
-void ZIzazeviviro::ApplyLanguage()
+void ZIzazeviviroPrivate::ApplyLanguage()
 {
     if (WriteLanguageNames(m_Names, m_Language))
-        lblToday->Caption(TodayCaption(m_Language) + FormatDateTime(QDateTime::currentDateTime(), progtxt[0]));
+        lblToday->Caption(TodayCaption(m_Language) + Today());
     if (!IsNameColumn(m_Language))
         return;
     RotateWeekdays(m_Names, m_Language, m_Weekdays, GridFirstWeekDay());
@@ -86,7 +83,7 @@ void ZIzazeviviro::ApplyLanguage()
     }
 }
 
-void ZIzazeviviro::FillCalendar()
+void ZIzazeviviroPrivate::FillCalendar()
 {
     const std::optional<int> year = CalendarYear(txtSpin->Caption());
     if (!year)
@@ -117,7 +114,7 @@ void ZIzazeviviro::FillCalendar()
     shpDayNow->ZOrder(0);
 }
 
-void ZIzazeviviro::ResetDayCells(bool Background)
+void ZIzazeviviroPrivate::ResetDayCells(bool Background)
 {
     for (Label* cell : lblNumbers) {
         cell->BackStyle(BackStyles::Transparent);
@@ -127,14 +124,14 @@ void ZIzazeviviro::ResetDayCells(bool Background)
     }
 }
 
-void ZIzazeviviro::HighlightDay(Label& Cell)
+void ZIzazeviviroPrivate::HighlightDay(Label& Cell)
 {
     Cell.BackStyle(BackStyles::Opaque);
     Cell.BackColor(Color(CalendarColor::DaySelectedBackColor));
     Cell.ForeColor(Color(CalendarColor::DaySelectedForeColor));
 }
 
-void ZIzazeviviro::lblNumbers_Click(int Index)
+void ZIzazeviviroPrivate::lblNumbers_Click(int Index)
 {
     m_SelectedCell = Index;
     const QString day = lblNumbers[Index]->Caption();
@@ -149,9 +146,9 @@ void ZIzazeviviro::lblNumbers_Click(int Index)
     ShowNewText(m_DateFormat == 0 ? dayPart + dot + monthPart + dot + year : monthPart + dot + dayPart + dot + year);
 }
 
-void ZIzazeviviro::lblNumbers_DblClick(int Index)
+void ZIzazeviviroPrivate::lblNumbers_DblClick(int Index)
 {
-    const Lifeline self(this);
+    const Lifeline self(q);
     lblNumbers_Click(Index);
     if (self.Alive())
         btnCombo_Click();
@@ -159,7 +156,7 @@ void ZIzazeviviro::lblNumbers_DblClick(int Index)
 
 // At load the text decides the month strip, the year and the highlighted month-list entry; a
 // text without a month shows January under a blank strip.
-void ZIzazeviviro::ShowMonthOfText()
+void ZIzazeviviroPrivate::ShowMonthOfText()
 {
     const int month = DigitsAt(m_MonthPosition);
     const bool named = month >= 1 && month <= 12;
@@ -167,12 +164,12 @@ void ZIzazeviviro::ShowMonthOfText()
     txtMonth->Caption(MonthName(month));
     if (named)
         HighlightMonthEntry(month - 1);
-    txtSpin->Caption(SelectedYear());
+    txtSpin->Caption(q->SelectedYear());
 }
 
 // The selected cell itself is not recorded: SelectedDayName stays with column 0 until a click.
 // The control loads itself once when it is made, so a host's load clears that load's highlight.
-void ZIzazeviviro::HighlightDayOfText()
+void ZIzazeviviroPrivate::HighlightDayOfText()
 {
     ResetDayCells(true);
     const int day = DigitsAt(m_DayPosition);

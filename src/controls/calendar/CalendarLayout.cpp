@@ -1,5 +1,5 @@
 #include "controls/calendar/CalendarGeometry.h"
-#include "controls/calendar/ZIzazeviviro.h"
+#include "controls/calendar/ZIzazeviviroPrivate.h"
 
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
@@ -45,20 +45,20 @@ Shape* MakeFrame(QWidget* Parent, const QString& Name, double Width, double Heig
 
 // Constituents made later lie in front of those made earlier, so every container makes its
 // captions and frames before the picture boxes that cover parts of it.
-void ZIzazeviviro::BuildConstituents()
+void ZIzazeviviroPrivate::BuildConstituents()
 {
-    picDropDown = Make<PictureBox>(this, QStringLiteral("picDropDown"));
+    picDropDown = Make<PictureBox>(q, QStringLiteral("picDropDown"));
     shpBorder = MakeFrame(picDropDown, QStringLiteral("shpBorder"), FieldWidth, FieldHeight);
     txtXtext = MakeLabel(picDropDown, QStringLiteral("txtXtext"));
     txtXtext->Move(TextLeft, CaptionTop, FieldWidth - TextGap - ButtonWidth, FieldTextHeight);
-    btnCombo = Make<PictureBox>(this, QStringLiteral("btnCombo"));
+    btnCombo = Make<PictureBox>(q, QStringLiteral("btnCombo"));
     MoveInTwips(*btnCombo, FieldWidth - ButtonWidth, 0, ButtonWidth, FieldHeight);
     BuildPanel();
 }
 
-void ZIzazeviviro::BuildPanel()
+void ZIzazeviviroPrivate::BuildPanel()
 {
-    picCalendar = Make<PictureBox>(this, QStringLiteral("picCalendar"));
+    picCalendar = Make<PictureBox>(q, QStringLiteral("picCalendar"));
     MoveInTwips(*picCalendar, 0, FieldHeight - PanelOverlap, PanelWidth, PanelHeight);
     picCalendar->hide();
     shpCalendar = MakeFrame(picCalendar, QStringLiteral("shpCalendar"), PanelWidth, PanelHeight);
@@ -78,7 +78,7 @@ void ZIzazeviviro::BuildPanel()
     BuildMonthList();
 }
 
-void ZIzazeviviro::BuildYearSpin()
+void ZIzazeviviroPrivate::BuildYearSpin()
 {
     picYear = Make<PictureBox>(picCalendar, QStringLiteral("picYear"));
     MoveInTwips(*picYear, YearLeft, StripTop, YearWidth, MonthStripHeight);
@@ -91,15 +91,15 @@ void ZIzazeviviro::BuildYearSpin()
     MoveInTwips(*btnSpinUp, YearWidth - SmallButtonWidth, 0, SmallButtonWidth, half);
     btnSpinDown = Make<PictureBox>(picYear, QStringLiteral("btnSpinDown"));
     MoveInTwips(*btnSpinDown, YearWidth - SmallButtonWidth, MonthStripHeight - half, SmallButtonWidth, half);
-    tmrUp = Make<Timer>(this, QStringLiteral("tmrUp"));
-    tmrDown = Make<Timer>(this, QStringLiteral("tmrDown"));
+    tmrUp = Make<Timer>(q, QStringLiteral("tmrUp"));
+    tmrDown = Make<Timer>(q, QStringLiteral("tmrDown"));
     for (Timer* timer : { tmrUp, tmrDown }) {
         timer->Enabled(false);
-        timer->Interval(RepeatInterval);
+        timer->Interval(ZIzazeviviro::RepeatInterval);
     }
 }
 
-void ZIzazeviviro::BuildDayGrid()
+void ZIzazeviviroPrivate::BuildDayGrid()
 {
     picDayNames = Make<PictureBox>(picCalendar, QStringLiteral("picDayNames"));
     MoveInTwips(*picDayNames, StripLeft, DayNamesTop, DaysWidth, DayNamesHeight);
@@ -121,7 +121,7 @@ void ZIzazeviviro::BuildDayGrid()
     shpDayNow->Visible(false);
 }
 
-void ZIzazeviviro::BuildMonthList()
+void ZIzazeviviroPrivate::BuildMonthList()
 {
     picMonthList = Make<PictureBox>(picCalendar, QStringLiteral("picMonthList"));
     MoveInTwips(*picMonthList, StripLeft, MonthListTop, MonthStripWidth, MonthListHeight);
@@ -135,25 +135,27 @@ void ZIzazeviviro::BuildMonthList()
 
 void ZIzazeviviro::Resize()
 {
-    if (m_Resizing)
+    if (d->m_Resizing)
         return;
-    m_Resizing = true;
-    if (picCalendar->isHidden()) {
-        shpBorder->Move(0, 0, WidthInTwips(*this), HeightInTwips(*this));
+    d->m_Resizing = true;
+    const Shape& frame = *d->shpBorder;
+    PictureBox& button = *d->btnCombo;
+    if (d->picCalendar->isHidden()) {
+        d->shpBorder->Move(0, 0, WidthInTwips(*this), HeightInTwips(*this));
         const double textHeight = TextHeight(QStringLiteral("0")) * Scale::TwipsPerPixel;
-        txtXtext->Move(TextLeft, HeightInTwips(*shpBorder) / 2 - textHeight / 2 + PanelOverlap,
-            WidthInTwips(*shpBorder) - TextGap - WidthInTwips(*btnCombo), HeightInTwips(*txtXtext));
-        MoveInTwips(*picDropDown, 0, 0, WidthInTwips(*shpBorder), HeightInTwips(*this));
-        MoveInTwips(*picCalendar, LeftInTwips(*picCalendar), HeightInTwips(*shpBorder) - PanelOverlap, WidthInTwips(*picCalendar),
-            HeightInTwips(*picCalendar));
+        d->txtXtext->Move(TextLeft, HeightInTwips(frame) / 2 - textHeight / 2 + PanelOverlap,
+            WidthInTwips(frame) - TextGap - WidthInTwips(button), HeightInTwips(*d->txtXtext));
+        MoveInTwips(*d->picDropDown, 0, 0, WidthInTwips(frame), HeightInTwips(*this));
+        MoveInTwips(*d->picCalendar, LeftInTwips(*d->picCalendar), HeightInTwips(frame) - PanelOverlap, WidthInTwips(*d->picCalendar),
+            HeightInTwips(*d->picCalendar));
     } else {
         MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*this),
-            HeightInTwips(*shpBorder) + HeightInTwips(*shpCalendar) + OpenExtra);
+            HeightInTwips(frame) + HeightInTwips(*d->shpCalendar) + OpenExtra);
     }
-    const double buttonWidth = WidthInTwips(*btnCombo);
-    MoveInTwips(*btnCombo, WidthInTwips(*shpBorder) - buttonWidth, 0, buttonWidth, HeightInTwips(*shpBorder));
-    PaintField(170);
-    m_Resizing = false;
+    const double buttonWidth = WidthInTwips(button);
+    MoveInTwips(button, WidthInTwips(frame) - buttonWidth, 0, buttonWidth, HeightInTwips(frame));
+    d->PaintField(170);
+    d->m_Resizing = false;
 }
 
 QSize ZIzazeviviro::sizeHint() const

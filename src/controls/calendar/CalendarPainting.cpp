@@ -1,4 +1,4 @@
-#include "controls/calendar/ZIzazeviviro.h"
+#include "controls/calendar/ZIzazeviviroPrivate.h"
 
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
@@ -73,7 +73,7 @@ void ZIzazeviviro::InitializeCol(PictureBox& Picture, OleColor Color1, OleColor 
         const OleColor top = PlainColor(Color1);
         const OleColor bottom = PlainColor(Color2);
         const float height = float(Picture.ScaleHeight());
-        m_Gradient = { Red(top), Green(top), Blue(top), (Red(bottom) - Red(top)) / height, (Green(bottom) - Green(top)) / height,
+        d->m_Gradient = { Red(top), Green(top), Blue(top), (Red(bottom) - Red(top)) / height, (Green(bottom) - Green(top)) / height,
             (Blue(bottom) - Blue(top)) / height };
     }
     if (ClearPicture)
@@ -81,7 +81,7 @@ void ZIzazeviviro::InitializeCol(PictureBox& Picture, OleColor Color1, OleColor 
 }
 
 // One line per pixel row, the last row included, in the colour InitializeCol stepped to.
-void ZIzazeviviro::PaintGradient(PictureBox& Picture)
+void ZIzazeviviroPrivate::PaintGradient(PictureBox& Picture)
 {
     const int height = int(Picture.ScaleHeight());
     const double width = Picture.ScaleWidth();
@@ -95,13 +95,13 @@ void ZIzazeviviro::PaintGradient(PictureBox& Picture)
 void ZIzazeviviro::DrawPicBack(PictureBox& Picture, OleColor LightColor, OleColor BaseColor, OleColor TextColor)
 {
     Q_UNUSED(TextColor);
-    if (BaseColor == FlatFace || m_Style == 0) {
+    if (BaseColor == FlatFace || d->m_Style == 0) {
         Picture.BackColor(BaseColor);
         return;
     }
     InitializeCol(Picture, LightColor, BaseColor, false);
     PixelScale pixels(Picture);
-    PaintGradient(Picture);
+    d->PaintGradient(Picture);
     Picture.Refresh();
 }
 
@@ -109,9 +109,9 @@ void ZIzazeviviro::DrawButton(PictureBox& Picture, OleColor LightColor, OleColor
     OleColor ArrowColor, OleColor FrameColor)
 {
     PixelScale pixels(Picture);
-    if (BaseColor != FlatFace && m_Style != 0) {
+    if (BaseColor != FlatFace && d->m_Style != 0) {
         InitializeCol(Picture, Raised ? LightColor : BaseColor, Raised ? BaseColor : LightColor, false);
-        PaintGradient(Picture);
+        d->PaintGradient(Picture);
     } else {
         OleColor face = BaseColor;
         if (!Raised)
@@ -133,25 +133,25 @@ void ZIzazeviviro::DrawButton(PictureBox& Picture, OleColor LightColor, OleColor
     Picture.Refresh();
 }
 
-OleColor ZIzazeviviro::Lightened(CalendarColor Which, int Amount) const
+OleColor ZIzazeviviroPrivate::Lightened(CalendarColor Which, int Amount) const
 {
     OleColor light = 0;
-    LightenColor(Color(Which), Amount, light);
+    ZIzazeviviro::LightenColor(Color(Which), Amount, light);
     return light;
 }
 
-void ZIzazeviviro::Gradient(PictureBox& Picture, CalendarColor Base, int Amount)
+void ZIzazeviviroPrivate::Gradient(PictureBox& Picture, CalendarColor Base, int Amount)
 {
-    DrawPicBack(Picture, Lightened(Base, Amount), Color(Base), 0);
+    q->DrawPicBack(Picture, Lightened(Base, Amount), Color(Base), 0);
 }
 
-void ZIzazeviviro::RaisedButton(PictureBox& Button, CalendarColor Base, int Amount, bool UpArrow, CalendarColor Arrow, CalendarColor Frame)
+void ZIzazeviviroPrivate::RaisedButton(PictureBox& Button, CalendarColor Base, int Amount, bool UpArrow, CalendarColor Arrow, CalendarColor Frame)
 {
-    DrawButton(Button, Lightened(Base, Amount), Color(Base), true, UpArrow, Color(Arrow), Color(Frame));
+    q->DrawButton(Button, Lightened(Base, Amount), Color(Base), true, UpArrow, Color(Arrow), Color(Frame));
 }
 
 // The field alone; ButtonLight is the lightening of an enabled drop-down button.
-void ZIzazeviviro::PaintField(int ButtonLight)
+void ZIzazeviviroPrivate::PaintField(int ButtonLight)
 {
     using C = CalendarColor;
     if (!m_Enabled) {
@@ -163,7 +163,7 @@ void ZIzazeviviro::PaintField(int ButtonLight)
     RaisedButton(*btnCombo, C::DropDnButtonBackColor, ButtonLight, false, C::DropDnButtonForeColor, C::DropDnButtonBorderColor);
 }
 
-void ZIzazeviviro::ApplyFieldColors(CalendarColor Border, CalendarColor Back, CalendarColor Fore)
+void ZIzazeviviroPrivate::ApplyFieldColors(CalendarColor Border, CalendarColor Back, CalendarColor Fore)
 {
     shpBorder->BorderColor(Color(Border));
     shpBorder->FillColor(Color(Back));
@@ -172,14 +172,14 @@ void ZIzazeviviro::ApplyFieldColors(CalendarColor Border, CalendarColor Back, Ca
     PaintField(100);
 }
 
-void ZIzazeviviro::ApplyColors()
+void ZIzazeviviroPrivate::ApplyColors()
 {
     using C = CalendarColor;
     if (!m_Enabled) {
         ApplyFieldColors(C::DisabledBorderColor, C::DisabledBackColor, C::DisabledForeColor);
         return;
     }
-    setEnabled(true);
+    q->setEnabled(true);
     ApplyFieldColors(C::DropDnBorderColor, C::DropDnBackColor, C::DropDnForeColor);
 
     shpCalendar->BorderColor(Color(C::CalendarBorderColor));
@@ -219,7 +219,7 @@ void ZIzazeviviro::ApplyColors()
 }
 
 // The four small buttons of the panel and btnCombo after a press, each with its own colours.
-void ZIzazeviviro::PaintSmallButton(PictureBox& Button, bool Raised)
+void ZIzazeviviroPrivate::PaintSmallButton(PictureBox& Button, bool Raised)
 {
     using C = CalendarColor;
     struct Look {
@@ -235,7 +235,7 @@ void ZIzazeviviro::PaintSmallButton(PictureBox& Button, bool Raised)
     };
     for (const Look& look : looks) {
         if (look.Button == &Button)
-            DrawButton(Button, Lightened(look.Base, 170), Color(look.Base), Raised, look.UpArrow, Color(look.Arrow), Color(look.Frame));
+            q->DrawButton(Button, Lightened(look.Base, 170), Color(look.Base), Raised, look.UpArrow, Color(look.Arrow), Color(look.Frame));
     }
 }
 

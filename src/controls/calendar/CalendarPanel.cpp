@@ -1,5 +1,5 @@
 #include "controls/calendar/CalendarGeometry.h"
-#include "controls/calendar/ZIzazeviviro.h"
+#include "controls/calendar/ZIzazeviviroPrivate.h"
 
 #include "platform/Label.h"
 #include "platform/PictureBox.h"
@@ -11,66 +11,66 @@
 
 namespace Tarvex {
 
-void ZIzazeviviro::ConnectHandlers()
+void ZIzazeviviroPrivate::ConnectHandlers()
 {
-    connect(txtXtext, &Label::Change, this, &ZIzazeviviro::txtXtext_Change);
-    connect(txtMonth, &Label::Change, this, &ZIzazeviviro::txtMonth_Change);
-    connect(txtSpin, &Label::Change, this, &ZIzazeviviro::txtSpin_Change);
-    connect(btnCombo, &PictureBox::Click, this, &ZIzazeviviro::btnCombo_Click);
-    connect(btnMonthDown, &PictureBox::Click, this, &ZIzazeviviro::btnMonthDown_Click);
+    QObject::connect(txtXtext, &Label::Change, q, [this] { txtXtext_Change(); });
+    QObject::connect(txtMonth, &Label::Change, q, [this] { txtMonth_Change(); });
+    QObject::connect(txtSpin, &Label::Change, q, [this] { txtSpin_Change(); });
+    QObject::connect(btnCombo, &PictureBox::Click, q, [this] { btnCombo_Click(); });
+    QObject::connect(btnMonthDown, &PictureBox::Click, q, [this] { btnMonthDown_Click(); });
     for (PictureBox* button : { btnCombo, btnMonthDown, btnSpinDown, btnSpinUp }) {
-        connect(button, &PictureBox::MouseDown, this, [this, button] { SmallButton_MouseDown(*button); });
-        connect(button, &PictureBox::MouseUp, this, [this, button] { SmallButton_MouseUp(*button); });
+        QObject::connect(button, &PictureBox::MouseDown, q, [this, button] { SmallButton_MouseDown(*button); });
+        QObject::connect(button, &PictureBox::MouseUp, q, [this, button] { SmallButton_MouseUp(*button); });
     }
-    connect(btnSpinDown, &PictureBox::Click, this, [this] { YearStep(-1); });
-    connect(btnSpinUp, &PictureBox::Click, this, [this] { YearStep(1); });
-    connect(tmrDown, &Timer::Tick, this, [this] { YearStep(-1); });
-    connect(tmrUp, &Timer::Tick, this, [this] { YearStep(1); });
+    QObject::connect(btnSpinDown, &PictureBox::Click, q, [this] { YearStep(-1); });
+    QObject::connect(btnSpinUp, &PictureBox::Click, q, [this] { YearStep(1); });
+    QObject::connect(tmrDown, &Timer::Tick, q, [this] { YearStep(-1); });
+    QObject::connect(tmrUp, &Timer::Tick, q, [this] { YearStep(1); });
     for (int i = 0; i < int(lblMonth.size()); ++i) {
-        connect(lblMonth[i], &Label::Click, this, [this, i] { lblMonth_Click(i); });
-        connect(lblMonth[i], &Label::DblClick, this, [this, i] { lblMonth_DblClick(i); });
+        QObject::connect(lblMonth[i], &Label::Click, q, [this, i] { lblMonth_Click(i); });
+        QObject::connect(lblMonth[i], &Label::DblClick, q, [this, i] { lblMonth_DblClick(i); });
     }
     for (int i = 0; i < int(lblNumbers.size()); ++i) {
-        connect(lblNumbers[i], &Label::Click, this, [this, i] { lblNumbers_Click(i); });
-        connect(lblNumbers[i], &Label::DblClick, this, [this, i] { lblNumbers_DblClick(i); });
+        QObject::connect(lblNumbers[i], &Label::Click, q, [this, i] { lblNumbers_Click(i); });
+        QObject::connect(lblNumbers[i], &Label::DblClick, q, [this, i] { lblNumbers_DblClick(i); });
     }
 }
 
 // A handler of Change that writes the text again changes it without a Change inside its own:
 // the host reads the text when its handler returns, and the nesting ends. One that deleted the
 // field leaves nothing to reset.
-void ZIzazeviviro::txtXtext_Change()
+void ZIzazeviviroPrivate::txtXtext_Change()
 {
     if (m_RaisingChange)
         return;
-    const Lifeline self(this);
+    const Lifeline self(q);
     m_RaisingChange = true;
-    emit Change();
+    emit q->Change();
     if (self.Alive())
         m_RaisingChange = false;
 }
 
 // Opening grows the control down (and to the panel's width), raised over the host's other
 // widgets so that the panel is not hidden under them.
-void ZIzazeviviro::btnCombo_Click()
+void ZIzazeviviroPrivate::btnCombo_Click()
 {
     if (picCalendar->isHidden()) {
         picCalendar->show();
-        raise();
-        MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*this),
+        q->raise();
+        MoveInTwips(*q, LeftInTwips(*q), TopInTwips(*q), WidthInTwips(*q),
             TopInTwips(*picCalendar) + HeightInTwips(*picCalendar));
         if (WidthInTwips(*shpBorder) < WidthInTwips(*picCalendar))
-            MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*picCalendar), HeightInTwips(*this));
+            MoveInTwips(*q, LeftInTwips(*q), TopInTwips(*q), WidthInTwips(*picCalendar), HeightInTwips(*q));
         return;
     }
-    MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*shpBorder), HeightInTwips(*this));
+    MoveInTwips(*q, LeftInTwips(*q), TopInTwips(*q), WidthInTwips(*shpBorder), HeightInTwips(*q));
     picCalendar->hide();
     // The year strip and the days are only ever enabled again with the list closed.
     ShowMonthList(false);
-    MoveInTwips(*this, LeftInTwips(*this), TopInTwips(*this), WidthInTwips(*this), HeightInTwips(*shpBorder));
+    MoveInTwips(*q, LeftInTwips(*q), TopInTwips(*q), WidthInTwips(*q), HeightInTwips(*shpBorder));
 }
 
-void ZIzazeviviro::ShowMonthList(bool Shown)
+void ZIzazeviviroPrivate::ShowMonthList(bool Shown)
 {
     picYear->setEnabled(!Shown);
     picMonthList->setVisible(Shown);
@@ -80,9 +80,9 @@ void ZIzazeviviro::ShowMonthList(bool Shown)
         cell->Enabled(!Shown);
 }
 
-void ZIzazeviviro::btnMonthDown_Click() { ShowMonthList(picMonthList->isHidden()); }
+void ZIzazeviviroPrivate::btnMonthDown_Click() { ShowMonthList(picMonthList->isHidden()); }
 
-void ZIzazeviviro::HighlightMonthEntry(int Index)
+void ZIzazeviviroPrivate::HighlightMonthEntry(int Index)
 {
     for (Label* entry : lblMonth) {
         entry->BackStyle(BackStyles::Transparent);
@@ -97,7 +97,7 @@ void ZIzazeviviro::HighlightMonthEntry(int Index)
 
 // The text goes through a "\" form first; the old day, when the new month has it, then turns it
 // back into a date with "." by a day click.
-void ZIzazeviviro::lblMonth_Click(int Index)
+void ZIzazeviviroPrivate::lblMonth_Click(int Index)
 {
     HighlightMonthEntry(Index);
     picMonthList->Refresh();
@@ -105,9 +105,9 @@ void ZIzazeviviro::lblMonth_Click(int Index)
     ShowMonth();
     ResetDayCells(false);
     const QString monthPart = (Index < 9 ? QStringLiteral("0") : QString()) + QString::number(Index + 1);
-    const QString old = Text();
+    const QString old = q->Text();
     const QChar slash = QLatin1Char('\\');
-    const Lifeline self(this);
+    const Lifeline self(q);
     if (m_DateFormat == 0)
         ShowNewText(old.left(2) + slash + monthPart + slash + txtSpin->Caption());
     else
@@ -123,9 +123,9 @@ void ZIzazeviviro::lblMonth_Click(int Index)
     }
 }
 
-void ZIzazeviviro::lblMonth_DblClick(int Index)
+void ZIzazeviviroPrivate::lblMonth_DblClick(int Index)
 {
-    const Lifeline self(this);
+    const Lifeline self(q);
     lblMonth_Click(Index);
     if (self.Alive())
         ShowMonthList(false);
@@ -134,7 +134,7 @@ void ZIzazeviviro::lblMonth_DblClick(int Index)
 // The month strip names the shown month as the month list does, so that a language without names
 // of its own keeps the names the list still shows. The grid follows the month itself where the
 // caption does not change or is blank, which its own change would not refill.
-void ZIzazeviviro::ShowMonth()
+void ZIzazeviviroPrivate::ShowMonth()
 {
     const QString name = lblMonth[m_ShownMonth - 1]->Caption();
     const bool refills = name != txtMonth->Caption() && !name.trimmed().isEmpty();
@@ -145,7 +145,7 @@ void ZIzazeviviro::ShowMonth()
 
 // A caption that names no month of the current language (one of a language written meanwhile)
 // leaves the shown month as it is.
-void ZIzazeviviro::txtMonth_Change()
+void ZIzazeviviroPrivate::txtMonth_Change()
 {
     if (txtMonth->Caption().trimmed().isEmpty())
         return;
@@ -154,7 +154,7 @@ void ZIzazeviviro::txtMonth_Change()
     FillCalendar();
 }
 
-void ZIzazeviviro::txtSpin_Change()
+void ZIzazeviviroPrivate::txtSpin_Change()
 {
     if (!txtSpin->Caption().trimmed().isEmpty())
         FillCalendar();
@@ -162,29 +162,29 @@ void ZIzazeviviro::txtSpin_Change()
 
 // Both directions stop at LowestYear and HighestYear; a year already outside them cannot be
 // stepped at all.
-void ZIzazeviviro::YearStep(int Delta)
+void ZIzazeviviroPrivate::YearStep(int Delta)
 {
     const std::optional<int> year = RoundHalfEvenToInt32(ReadLeadingNumber(txtSpin->Caption()));
     if (!year)
         return;
     const qint64 stepped = qint64(*year) + Delta;
-    if (stepped >= LowestYear && stepped <= HighestYear)
+    if (stepped >= ZIzazeviviro::LowestYear && stepped <= ZIzazeviviro::HighestYear)
         txtSpin->Caption(QString::number(stepped));
 }
 
-Timer* ZIzazeviviro::RepeatTimer(const PictureBox& Button) const
+Timer* ZIzazeviviroPrivate::RepeatTimer(const PictureBox& Button) const
 {
     return &Button == btnSpinUp ? tmrUp : &Button == btnSpinDown ? tmrDown : nullptr;
 }
 
-void ZIzazeviviro::SmallButton_MouseDown(PictureBox& Button)
+void ZIzazeviviroPrivate::SmallButton_MouseDown(PictureBox& Button)
 {
     PaintSmallButton(Button, false);
     if (Timer* repeat = RepeatTimer(Button))
         repeat->Enabled(true);
 }
 
-void ZIzazeviviro::SmallButton_MouseUp(PictureBox& Button)
+void ZIzazeviviroPrivate::SmallButton_MouseUp(PictureBox& Button)
 {
     PaintSmallButton(Button, true);
     if (Timer* repeat = RepeatTimer(Button))

@@ -1,29 +1,14 @@
 #pragma once
 
-#include "controls/calendar/CalendarColors.h"
-#include "controls/calendar/CalendarLanguage.h"
-#include "platform/DoEvents.h"
+#include "platform/OleColor.h"
 #include "platform/UserControl.h"
 
-#include <array>
+#include <memory>
 
 namespace Tarvex {
 
-class Label;
 class PictureBox;
-class Shape;
-class Timer;
-
-// What InitializeCol prepares for a gradient: the top colour's channels and how much each channel
-// changes from one pixel row to the next.
-struct GradientSteps {
-    int R1 { 0 };         // red of the top row
-    int G1 { 0 };
-    int B1 { 0 };
-    float StepR { 0 };    // per row, toward the bottom colour
-    float StepG { 0 };
-    float StepB { 0 };
-};
+class ZIzazeviviroPrivate;
 
 // A date field: one line of date text with a drop-down button that opens a month calendar (day
 // grid, month list, year spin) by growing the control itself, downwards. A day click writes the
@@ -39,6 +24,11 @@ struct GradientSteps {
 //
 // The computed properties (SelectedDay ... SelectedFullDate) cut the field text at fixed
 // positions, whatever it holds; writing them only sends the notification.
+//
+// The constituents are children under their own names; the state and the handlers behind them
+// live in ZIzazeviviroPrivate, by topic: ZIzazeviviro.cpp the properties and their storage,
+// CalendarLayout.cpp the constituents and the field's geometry, CalendarDays.cpp the names and the
+// day grid, CalendarPanel.cpp the panel's handlers, CalendarPainting.cpp the faces.
 class ZIzazeviviro : public UserControl {
     Q_OBJECT
 public:
@@ -80,8 +70,8 @@ public:
 
     // The colour properties, each a pair of accessors over one of the 38 colour fields.
 #define TARVEX_CALENDAR_COLOR(Name) \
-    OleColor Name() const { return Color(CalendarColor::Name); } \
-    void Name(OleColor New_##Name) { Color(CalendarColor::Name, New_##Name); }
+    OleColor Name() const; \
+    void Name(OleColor New_##Name);
     // These nine only store and notify: they show at the next repaint or day highlight.
     TARVEX_CALENDAR_COLOR(CurrentDayBOrderColor)
     TARVEX_CALENDAR_COLOR(CalendarBorderColor)
@@ -162,119 +152,8 @@ protected:
     void Resize() override;
 
 private:
-    // The 38 colour properties are these two, by colour.
-    OleColor Color(CalendarColor Which) const;
-    void Color(CalendarColor Which, OleColor New_Color);
-
-    void BuildConstituents();
-    void BuildPanel();
-    void BuildMonthList();
-    void BuildYearSpin();
-    void BuildDayGrid();
-    void ConnectHandlers();
-
-    // Painting.
-    void ApplyColors();
-    void ApplyFieldColors(CalendarColor Border, CalendarColor Back, CalendarColor Fore);
-    void PaintField(int ButtonLight);
-    void PaintGradient(PictureBox& Picture);
-    void PaintSmallButton(PictureBox& Button, bool Raised);
-    void Gradient(PictureBox& Picture, CalendarColor Base, int Amount);
-    void RaisedButton(PictureBox& Button, CalendarColor Base, int Amount, bool UpArrow, CalendarColor Arrow, CalendarColor Frame);
-    OleColor Lightened(CalendarColor Which, int Amount) const;
-
-    // Names and the day grid.
-    void ApplyLanguage();
-    void BuildWeekdayTable();
-    void FillCalendar();
-    QString MonthName(int Month) const;
-    QString WeekdayName(int Column) const;
-    int ShownMonthFromCaption() const;
-    int GridFirstWeekDay() const;
-    void ShowMonth();
-    void ResetDayCells(bool Background);
-    void HighlightDay(Label& Cell);
-    void lblNumbers_Click(int Index);
-    void lblNumbers_DblClick(int Index);
-
-    // The text.
-    static QString Today();
-    // False when a Change handler deleted the field.
-    bool ShowNewText(const QString& New_Text);
-    void ShowMonthOfText();
-    void HighlightDayOfText();
-    void SetDatePositions();
-    bool IsStartDate(const QString& Value) const;
-    int DigitsAt(int Position) const;
-    // False when a handler deleted the field.
-    bool Notify(const char* PropertyName);
-
-    // The panel.
-    void txtXtext_Change();
-    void btnCombo_Click();
-    void btnMonthDown_Click();
-    void ShowMonthList(bool Shown);
-    void HighlightMonthEntry(int Index);
-    void lblMonth_Click(int Index);
-    void lblMonth_DblClick(int Index);
-    void txtMonth_Change();
-    void txtSpin_Change();
-    void YearStep(int Delta);
-    Timer* RepeatTimer(const PictureBox& Button) const;
-    void SmallButton_MouseDown(PictureBox& Button);
-    void SmallButton_MouseUp(PictureBox& Button);
-
-    // The field.
-    Label* txtXtext { nullptr };          // the date text
-    PictureBox* btnCombo { nullptr };     // opens and closes the panel
-    PictureBox* picDropDown { nullptr };  // background of the field
-    Shape* shpBorder { nullptr };         // frame of the field
-    // The panel.
-    PictureBox* picCalendar { nullptr };  // hidden while closed
-    Shape* shpCalendar { nullptr };
-    PictureBox* picMonth { nullptr };
-    Label* txtMonth { nullptr };          // the shown month's name
-    PictureBox* btnMonthDown { nullptr }; // opens and closes the month list
-    Shape* shpMonth { nullptr };
-    PictureBox* picMonthList { nullptr }; // over the day grid while open
-    std::array<Label*, 12> lblMonth {};   // January first
-    Shape* shpMonthNames { nullptr };
-    PictureBox* picYear { nullptr };
-    Label* txtSpin { nullptr };           // the shown year
-    PictureBox* btnSpinDown { nullptr };
-    PictureBox* btnSpinUp { nullptr };
-    Shape* shpYear { nullptr };
-    PictureBox* picDayNames { nullptr };
-    std::array<Label*, 7> lblDay {};      // initial of the weekday of each column
-    Shape* shpDayNamesBorder { nullptr };
-    PictureBox* picDays { nullptr };
-    std::array<Label*, 42> lblNumbers {}; // cell i: column i mod 7, row i div 7
-    Shape* shpDays { nullptr };
-    Shape* shpDayNow { nullptr };         // frame around today's cell
-    Label* lblToday { nullptr };
-    Timer* tmrUp { nullptr };             // auto-repeat of btnSpinUp while pressed
-    Timer* tmrDown { nullptr };           // auto-repeat of btnSpinDown while pressed
-
-    std::array<OleColor, CalendarColorCount> m_Colors {}; // by CalendarColor; set from the defaults
-    bool m_Enabled { true };              // the Enabled property; the widget's own state follows it
-    int m_Language { DefaultLanguage };   // column of the name tables, stored as written
-    QString m_StartDate;                  // "" = today at load
-    int m_Style { DefaultStyle };         // 0 flat faces, else gradients
-    int m_DateFormat { DefaultDateFormat }; // 0 day first, else month first
-    int m_FirstWeekDay { DefaultFirstWeekDay }; // weekday of grid column 0, 1 Sunday .. 7 Saturday; as written
-
-    int m_ShownMonth { 1 };               // 1..12, set from the text at load, by a month choice and by txtMonth
-    int m_TodayCell { 0 };                // 0..41, kept while the shown month holds no today
-    int m_SelectedCell { 0 };             // 0..41, 0 until a day is clicked
-    int m_SelectedMonthEntry { 0 };       // index of the last clicked lblMonth
-    int m_DayPosition { 1 };              // 1-based position of the day digits in the text
-    int m_MonthPosition { 4 };            // and of the month digits
-    WeekdayTable m_Weekdays {};           // column to name-table weekday, by first weekday
-    CalendarNames m_Names;                // the names of every language, rotated for the current one
-    GradientSteps m_Gradient;             // set by InitializeCol for the painting loops
-    bool m_Resizing { false };            // Resize grows the open control, which resizes again
-    NoticesUnderWay m_Notifying;          // properties whose PropertyChanged is being sent
-    bool m_RaisingChange { false };       // Change is being raised; a text written meanwhile raises none
+    friend class ZIzazeviviroPrivate;
+    std::unique_ptr<ZIzazeviviroPrivate> d; // the state and the handlers behind the public face; never null
 };
 
 } // namespace Tarvex

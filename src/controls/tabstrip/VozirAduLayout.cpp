@@ -1,4 +1,4 @@
-#include "controls/tabstrip/VozirAdu.h"
+#include "controls/tabstrip/VozirAduPrivate.h"
 
 #include "platform/PictureBox.h"
 
@@ -15,51 +15,51 @@ constexpr int StripHeight = 17;
 
 void VozirAdu::Resize()
 {
-    FocusRect.Left = 4;
-    FocusRect.Top = 3;
-    FocusRect.Bottom = 19;
+    d->FocusRect.Left = 4;
+    d->FocusRect.Top = 3;
+    d->FocusRect.Bottom = 19;
     ScaleMode(ScaleModes::Pixels);
-    TabLefts[0] = 2;
-    TabStrip->Move(StripLeft, StripTop, int(ScaleWidth()), StripHeight);
-    TabColors = { 0xFFFFFF, 0xE0E0E0, 0x000000, SystemColor::ApplicationWorkspace };
-    m_LaidOut = true;
-    DrawStrip();
-    LayoutTabs();
+    d->TabLefts[0] = 2;
+    d->TabStrip->Move(StripLeft, StripTop, int(ScaleWidth()), StripHeight);
+    d->TabColors = { 0xFFFFFF, 0xE0E0E0, 0x000000, SystemColor::ApplicationWorkspace };
+    d->m_LaidOut = true;
+    d->DrawStrip();
+    d->LayoutTabs();
 }
 
-void VozirAdu::Relayout()
+void VozirAduPrivate::Relayout()
 {
     if (m_LaidOut)
         LayoutTabs();
 }
 
 // Two nested frames below the tab row: light on the left and top, dark on the right and bottom.
-void VozirAdu::DrawStrip()
+void VozirAduPrivate::DrawStrip()
 {
-    Cls();
-    const double W = ScaleWidth();
-    const double H = ScaleHeight();
+    q->Cls();
+    const double W = q->ScaleWidth();
+    const double H = q->ScaleHeight();
     for (int i = 1; i <= 2; ++i) {
-        CurrentX(i);
-        CurrentY(H - i);
-        LineTo(i, 18 + i, TabColors[i - 1]);
-        LineTo(W - i, 18 + i, TabColors[i - 1]);
-        LineTo(W - i, H - i, TabColors[i + 1]);
-        LineTo(i, H - i, TabColors[i + 1]);
+        q->CurrentX(i);
+        q->CurrentY(H - i);
+        q->LineTo(i, 18 + i, TabColors[i - 1]);
+        q->LineTo(W - i, 18 + i, TabColors[i - 1]);
+        q->LineTo(W - i, H - i, TabColors[i + 1]);
+        q->LineTo(i, H - i, TabColors[i + 1]);
     }
 }
 
-int VozirAdu::MeasuredTabWidth(const QString& TabCaption) const
+int VozirAduPrivate::MeasuredTabWidth(const QString& TabCaption) const
 {
     // Kept to the signed 16-bit range the tab geometry is made for, whatever the caption's length.
     return int(std::clamp(std::nearbyint(TabStrip->TextWidth(TabCaption) + 15), 0.0, double(SHRT_MAX)));
 }
 
-void VozirAdu::LayoutTabs()
+void VozirAduPrivate::LayoutTabs()
 {
     TabStrip->Cls();
     for (int i = 0; i < m_NumberOfTabs; ++i) {
-        const QString caption = Caption(i);
+        const QString caption = q->Caption(i);
         TabWidths[i] = MeasuredTabWidth(caption);
         if (i > 0)
             TabLefts[i] = TabLefts[i - 1] + TabWidths[i - 1];
@@ -73,7 +73,7 @@ void VozirAdu::LayoutTabs()
 
 // Two-pixel edges, light on the left and top with cut corners, dark on the right. The raised tab
 // reaches one pixel further down on its left so that it runs into the panel's top edge.
-void VozirAdu::DrawTab(PictureBox& Target, bool Highlighted, int Index)
+void VozirAduPrivate::DrawTab(PictureBox& Target, bool Highlighted, int Index)
 {
     const int L = Highlighted ? 0 : TabLefts[Index];
     const int R = Highlighted ? int(Target.ScaleWidth()) : L + TabWidths[Index];
@@ -96,7 +96,7 @@ void VozirAdu::DrawTab(PictureBox& Target, bool Highlighted, int Index)
 
 // A write of ActiveTab from an AfterTabChange handler moves the raised tab but raises no event of its
 // own, so a handler that always writes it cannot nest without end.
-void VozirAdu::SelectTab(short& Index, bool Raise)
+void VozirAduPrivate::SelectTab(short& Index, bool Raise)
 {
     if (Index < 0 || Index >= m_NumberOfTabs)
         return;
@@ -105,7 +105,7 @@ void VozirAdu::SelectTab(short& Index, bool Raise)
         return;
     const short selected = Index;
     m_InTabChange = true;
-    emit AfterTabChange(Index);
+    emit q->AfterTabChange(Index);
     m_InTabChange = false;
     // The host may move ActiveTab through the reference; it may not move it off the tabs, not even
     // off the fewer tabs it may have left.
@@ -115,7 +115,7 @@ void VozirAdu::SelectTab(short& Index, bool Raise)
         RaiseTab(m_ActiveTab);
 }
 
-void VozirAdu::RaiseTab(short Index)
+void VozirAduPrivate::RaiseTab(short Index)
 {
     if (!m_LaidOut)
         return;
@@ -126,14 +126,14 @@ void VozirAdu::RaiseTab(short Index)
     DrawTab(*HighvozirAdu, true, Index);
     HighvozirAdu->CurrentX(9);
     HighvozirAdu->CurrentY(4);
-    HighvozirAdu->Print(Caption(Index));
+    HighvozirAdu->Print(q->Caption(Index));
     HighvozirAdu->show();
     m_RaisedTab = Index;
     ShowFocusWhileFocused();
 }
 
 // Inverts the dotted rectangle on the raised tab: the first call shows it, the next removes it.
-void VozirAdu::DrawFocus()
+void VozirAduPrivate::DrawFocus()
 {
     FocusRect.Right = int(std::nearbyint(HighvozirAdu->ScaleWidth() - 3));
     HighvozirAdu->DrawFocusRect(FocusRect);
@@ -141,7 +141,7 @@ void VozirAdu::DrawFocus()
     m_FocusShown = !m_FocusShown;
 }
 
-bool VozirAdu::SetCaptionItem(int Index, const QString& New_Caption)
+bool VozirAduPrivate::SetCaptionItem(int Index, const QString& New_Caption)
 {
     if (Index < 0)
         return false;
