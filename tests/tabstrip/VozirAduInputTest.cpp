@@ -145,3 +145,33 @@ TEST(VozirAduInput, HandlerThatAlwaysWritesActiveTabDoesNotNestWithoutEnd)
     EXPECT_EQ(2, host.Strip->ActiveTab());
     EXPECT_EQ(host.TabLefts()[2] - 1, host.Raised()->geometry().left());
 }
+
+// A host may delete the strip from any of its events; the press or write that raised the event then
+// ends without touching the strip (the sanitizer build shows any use of it).
+TEST(VozirAduInput, HostDeletingTheStripFromItsEventsEndsThePressOrWriteCleanly)
+{
+    struct Case {
+        const char* Name;
+        bool FromPropertyChanged;
+        std::function<void(TabStripHost&)> Act;
+    };
+    const std::vector<Case> cases {
+        { "press, AfterTabChange", false, [](TabStripHost& Host) { Host.PressStripAt(Host.TabLefts()[1] + 10); } },
+        { "ActiveTab, AfterTabChange", false, [](TabStripHost& Host) { Host.Strip->ActiveTab(2); } },
+        { "ActiveTab, PropertyChanged", true, [](TabStripHost& Host) { Host.Strip->ActiveTab(2); } },
+        { "NumberOfTabs, PropertyChanged", true, [](TabStripHost& Host) { Host.Strip->NumberOfTabs(3); } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TabStripHost host;
+        QPointer<VozirAdu> strip = host.Strip;
+        const auto deleteStrip = [&strip] { delete strip.data(); };
+        if (c.FromPropertyChanged)
+            QObject::connect(host.Strip, &UserControl::PropertyChanged, deleteStrip);
+        else
+            QObject::connect(host.Strip, &VozirAdu::AfterTabChange, deleteStrip);
+
+        c.Act(host);
+        EXPECT_TRUE(strip.isNull());
+    }
+}

@@ -1,6 +1,7 @@
 #include "controls/tabstrip/VozirAdu.h"
 
 #include "controls/tabstrip/VozirAduPrivate.h"
+#include "platform/DoEvents.h"
 
 #include "platform/PictureBox.h"
 #include "platform/PropertyBag.h"
@@ -52,8 +53,10 @@ void VozirAdu::NumberOfTabs(short New_NumberOfTabs)
     if (count <= d->m_ActiveTab)
         d->m_ActiveTab = 0;
     d->m_NumberOfTabs = count;
+    const Lifeline self(this);
     emit PropertyChanged(QStringLiteral("NumberOfTabs"));
-    d->Relayout();
+    if (self.Alive())
+        d->Relayout();
 }
 
 short VozirAdu::ActiveTab() const { return d->m_ActiveTab; }
@@ -63,8 +66,10 @@ void VozirAdu::ActiveTab(short New_ActiveTab)
     if (New_ActiveTab < 0 || New_ActiveTab >= d->m_NumberOfTabs)
         return;
     d->m_ActiveTab = New_ActiveTab;
+    const Lifeline self(this);
     emit PropertyChanged(QStringLiteral("ActiveTab"));
-    d->SelectTab(d->m_ActiveTab, true);
+    if (self.Alive())
+        d->SelectTab(d->m_ActiveTab, true);
 }
 
 void VozirAdu::InitProperties()
@@ -105,7 +110,8 @@ void VozirAduPrivate::TabStrip_MouseDown(int Button, int Shift, double X, double
     const short hit = short(firstAtOrRight - TabLefts.begin() - 1);
     if (hit != m_ActiveTab) {
         m_ActiveTab = hit;
-        SelectTab(m_ActiveTab, true);
+        if (!SelectTab(m_ActiveTab, true))
+            return;
     }
     ShowFocusWhileFocused();
 }

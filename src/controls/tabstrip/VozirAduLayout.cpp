@@ -1,4 +1,5 @@
 #include "controls/tabstrip/VozirAduPrivate.h"
+#include "platform/DoEvents.h"
 
 #include "platform/PictureBox.h"
 
@@ -95,17 +96,21 @@ void VozirAduPrivate::DrawTab(PictureBox& Target, bool Highlighted, int Index)
 }
 
 // A write of ActiveTab from an AfterTabChange handler moves the raised tab but raises no event of its
-// own, so a handler that always writes it cannot nest without end.
-void VozirAduPrivate::SelectTab(short& Index, bool Raise)
+// own, so a handler that always writes it cannot nest without end. False when the handler deleted
+// the strip: nothing of it may be touched then.
+bool VozirAduPrivate::SelectTab(short& Index, bool Raise)
 {
     if (Index < 0 || Index >= m_NumberOfTabs)
-        return;
+        return true;
     RaiseTab(Index);
     if (!Raise || m_InTabChange)
-        return;
+        return true;
     const short selected = Index;
     m_InTabChange = true;
+    const Lifeline self(q);
     emit q->AfterTabChange(Index);
+    if (!self.Alive())
+        return false;
     m_InTabChange = false;
     // The host may move ActiveTab through the reference; it may not move it off the tabs, not even
     // off the fewer tabs it may have left.
@@ -113,6 +118,7 @@ void VozirAduPrivate::SelectTab(short& Index, bool Raise)
         m_ActiveTab = selected < m_NumberOfTabs ? selected : 0;
     if (m_ActiveTab != m_RaisedTab)
         RaiseTab(m_ActiveTab);
+    return true;
 }
 
 void VozirAduPrivate::RaiseTab(short Index)

@@ -63,7 +63,7 @@ public:
 
     void DrawStrip();
     void DrawTab(PictureBox& Target, bool Highlighted, int Index);
-    void SelectTab(short& Index, bool Raise);
+    bool SelectTab(short& Index, bool Raise);
     void RaiseTab(short Index);
     bool SetCaptionItem(int Index, const QString& New_Caption);
     void LayoutTabs();
