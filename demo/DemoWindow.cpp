@@ -84,6 +84,13 @@ int DemoWindow::CurrentPage() const
     return m_Pages->Strip()->ActiveTab();
 }
 
+QString DemoWindow::PageName(int index) const
+{
+    if (index < 0 || index >= int(m_PageInfo.size()))
+        return {};
+    return QLatin1String(m_PageInfo[size_t(index)].Name);
+}
+
 QStringList DemoWindow::ReadForm(FormFile& form)
 {
     QStringList problems = m_Archive->ReadForm(form);

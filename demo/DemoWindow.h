@@ -38,6 +38,8 @@ public:
     // Selects the page's tab on the tab strip, which then shows the page.
     void ShowPage(int index);
     int CurrentPage() const;
+    // The page's short name, as its pictures are named ("archive", "document", "settings"); "" for none.
+    QString PageName(int index) const;
     CalculatorLine* Calculator() const { return m_Calculator; }
     ArchivePage* Archive() const { return m_Archive; }
     SettingsPage* Settings() const { return m_Settings; }

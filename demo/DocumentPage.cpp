@@ -121,6 +121,12 @@ void DocumentPage::WriteForm(FormFile& Form) const
         ZIzazeviviro1[i]->WriteProperties(Form.Bag(ZIzazeviviro::ControlType, FieldName(i)));
 }
 
+bool DocumentPage::DropDownShown(int Index) const
+{
+    ZIzazeviviro* field = DateField(Index);
+    return field && Shown(field, "picCalendar");
+}
+
 void DocumentPage::ShowDropDown(int Index, bool Panel, bool MonthList)
 {
     ZIzazeviviro* field = DateField(Index);

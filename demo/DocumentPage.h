@@ -34,6 +34,7 @@ public:
 
     // Opens a field's panel, and its month list too, as a user's clicks would; with neither, closes it.
     void ShowDropDown(int Index, bool Panel, bool MonthList);
+    bool DropDownShown(int Index) const;
 
 private:
     void DateField_Change(int Index);

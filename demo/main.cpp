@@ -1,5 +1,6 @@
 #include "ArchivePage.h"
 #include "CalculatorLine.h"
+#include "ControlChannel.h"
 #include "DemoWindow.h"
 #include "NumberText.h"
 
@@ -99,7 +100,9 @@ int main(int argc, char** argv)
         QStringLiteral("Restore the controls' design-time properties from FILE at start and save them there on exit."), QStringLiteral("FILE"));
     const QCommandLineOption rowsOption(QStringLiteral("rows"), QStringLiteral("List N documents on the archive page."), QStringLiteral("N"),
         QString::number(Demo::DemoWindow::DefaultArchiveDocuments));
-    parser.addOptions({ calcOption, screenshotOption, languageOption, formOption, rowsOption });
+    const QCommandLineOption controlOption(QStringLiteral("control"),
+        QStringLiteral("Answer the commands state, shot PATH and quit, one a line on standard input, once the window shows."));
+    parser.addOptions({ calcOption, screenshotOption, languageOption, formOption, rowsOption, controlOption });
     parser.process(*app);
 
     if (parser.isSet(calcOption))
@@ -131,6 +134,9 @@ int main(int argc, char** argv)
         result = written.isEmpty() ? 1 : 0;
     } else {
         window.Archive()->RestoreColumns();
+        std::unique_ptr<Demo::ControlChannel> control;
+        if (parser.isSet(controlOption))
+            control = std::make_unique<Demo::ControlChannel>(window);
         window.show();
         result = app->exec();
         window.Archive()->SaveColumns();

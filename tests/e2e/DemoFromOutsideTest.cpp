@@ -1,0 +1,164 @@
+#include "DemoProcess.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Tarvex::EndToEnd;
+
+namespace {
+
+const QColor CalendarFrame(0x70, 0x96, 0xDC);
+
+QJsonObject DateField(const QJsonObject& State, int Index)
+{
+    return State[QLatin1String("DateFields")].toArray()[Index].toObject();
+}
+
+QJsonObject Archive(const QJsonObject& State)
+{
+    return State[QLatin1String("Archive")].toObject();
+}
+
+// Each test drives a demo of its own in the X server that ctest starts for it, and ends it as a user
+// would: the demo must then exit cleanly, which in the sanitizer build also means without a report.
+class DemoFromOutside : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X server; ctest runs this suite under xvfb-run";
+        m_Demo = std::make_unique<DemoProcess>();
+    }
+
+    void TearDown() override
+    {
+        if (!m_Demo)
+            return;
+        if (HasFailure()) {
+            std::printf("the demo's pictures are kept in %s\n", qPrintable(m_Demo->KeepHome()));
+            return;
+        }
+        EXPECT_EQ(0, m_Demo->Quit());
+    }
+
+    QJsonObject ShowPage(const QString& Caption, const QString& Page)
+    {
+        m_Demo->Click(TabCentre(m_Demo->State(), Caption));
+        return m_Demo->WaitForState([&](const QJsonObject& state) { return state[QLatin1String("Page")] == Page; },
+            QStringLiteral("the %1 page after a click on the tab \"%2\"").arg(Page, Caption));
+    }
+
+    // The drop-down button fills the right end of the field's line; the open field grows to the right
+    // and down, its line staying where it was.
+    static QPoint DropDownButton(const QJsonObject& ClosedState, int Index)
+    {
+        const QRect field = RectOf(DateField(ClosedState, Index)[QLatin1String("Rect")]);
+        return QPoint(field.right() - 8, field.top() + 8);
+    }
+
+    QJsonObject WaitForPanel(int Index, bool Open)
+    {
+        return m_Demo->WaitForState([&](const QJsonObject& state) { return DateField(state, Index)[QLatin1String("PanelOpen")].toBool() == Open; },
+            QStringLiteral("the panel of date field %1 to be %2").arg(Index).arg(Open ? "open" : "closed"));
+    }
+
+    std::unique_ptr<DemoProcess> m_Demo;
+};
+
+TEST_F(DemoFromOutside, ClickingATabShowsItsPage)
+{
+    ShowPage(QStringLiteral("Einstellungen"), QStringLiteral("settings"));
+    const QRect grid = RectOf(Archive(ShowPage(QStringLiteral("Archiv"), QStringLiteral("archive")))[QLatin1String("Rect")]);
+    // Where the archive shows rows, the document page has nothing below its calculator line.
+    const QRect lowerHalf(grid.left() + 8, grid.center().y(), grid.width() - 16, grid.height() / 3);
+    m_Demo->WaitForShot([&](const QImage& shot) { return !IsPlain(shot, lowerHalf); }, QStringLiteral("the archive's rows"));
+    ShowPage(QStringLiteral("Dokument"), QStringLiteral("document"));
+    m_Demo->WaitForShot([&](const QImage& shot) { return IsPlain(shot, lowerHalf); }, QStringLiteral("the empty lower half of the document page"));
+}
+
+TEST_F(DemoFromOutside, TheCalculatorLineEvaluatesWhatTheUserTypes)
+{
+    const QJsonObject state = ShowPage(QStringLiteral("Dokument"), QStringLiteral("document"));
+    m_Demo->Click(RectOf(state[QLatin1String("Calculator")][QLatin1String("Rect")]).center());
+    m_Demo->Type(QStringLiteral("(1+2)*3"));
+    m_Demo->Key({ QStringLiteral("Return") });
+
+    const QJsonObject calculator = m_Demo->WaitForState(
+        [](const QJsonObject& state) { return !state[QLatin1String("Calculator")][QLatin1String("Result")].toString().isEmpty(); },
+        QStringLiteral("a result of the calculator line"))[QLatin1String("Calculator")].toObject();
+    EXPECT_EQ(QStringLiteral("(1+2)*3"), calculator[QLatin1String("Input")].toString());
+    EXPECT_EQ(QStringLiteral("Ergebnis: 9"), calculator[QLatin1String("Result")].toString());
+}
+
+TEST_F(DemoFromOutside, ADateFieldOpensItsCalendarOnTheScreenAndClosesAgain)
+{
+    const QPoint button = DropDownButton(ShowPage(QStringLiteral("Dokument"), QStringLiteral("document")), 0);
+    m_Demo->Click(button);
+    // The open field reaches down over the panel, whose frame is its left edge.
+    const QRect open = RectOf(DateField(WaitForPanel(0, true), 0)[QLatin1String("Rect")]);
+    const QPoint frame(open.left(), open.center().y());
+    m_Demo->WaitForShot([&](const QImage& shot) { return shot.pixelColor(frame) == CalendarFrame; }, QStringLiteral("the calendar's frame"));
+
+    m_Demo->Click(button);
+    WaitForPanel(0, false);
+    m_Demo->WaitForShot([&](const QImage& shot) { return shot.pixelColor(frame) != CalendarFrame; }, QStringLiteral("no calendar frame"));
+}
+
+TEST_F(DemoFromOutside, AClickOnADayOfTheOpenCalendarWritesThatDate)
+{
+    m_Demo->Click(DropDownButton(ShowPage(QStringLiteral("Dokument"), QStringLiteral("document")), 1));
+    const QJsonObject field = DateField(WaitForPanel(1, true), 1);
+    const QDate shown = QDate::fromString(field[QLatin1String("Text")].toString(), QStringLiteral("dd.MM.yyyy"));
+    ASSERT_TRUE(shown.isValid()) << field[QLatin1String("Text")].toString().toStdString();
+
+    // The same weekday a week away, which is always in the shown month and column; the grid starts on Sunday.
+    const QDate wanted = shown.addDays(shown.day() + 7 <= shown.daysInMonth() ? 7 : -7);
+    const int cell = QDate(wanted.year(), wanted.month(), 1).dayOfWeek() % 7 + wanted.day() - 1;
+    // Day cells are 255 twips square, 360 apart across and 240 down, in a day grid that starts 90 twips
+    // from the panel's left and 840 below its top, which is 255 twips below the field's.
+    const auto pixels = [](int twips) { return twips / 15; };
+    const QRect rect = RectOf(field[QLatin1String("Rect")]);
+    const QPoint cellTopLeft = rect.topLeft() + QPoint(pixels(90 + 60 + 360 * (cell % 7)), pixels(255 + 840 + 45 + 240 * (cell / 7)));
+    const QPoint cellCorner = cellTopLeft + QPoint(1, 1);
+    const QColor unselected = m_Demo->Shot().pixelColor(cellCorner);
+    m_Demo->Click(cellTopLeft + QPoint(pixels(127), pixels(127)));
+
+    const QString text = wanted.toString(QStringLiteral("dd.MM.yyyy"));
+    const QJsonObject state = m_Demo->WaitForState(
+        [&](const QJsonObject& state) { return DateField(state, 1)[QLatin1String("Text")] == text; }, QStringLiteral("the delivery date %1").arg(text));
+    EXPECT_EQ(QStringLiteral("Zuletzt geändert: Lieferdatum – %1").arg(text), state[QLatin1String("LastDateChange")].toString());
+    EXPECT_TRUE(DateField(state, 1)[QLatin1String("PanelOpen")].toBool()) << "a single click leaves the panel open";
+    m_Demo->WaitForShot([&](const QImage& shot) { return shot.pixelColor(cellCorner) != unselected; }, QStringLiteral("the clicked day highlighted"));
+}
+
+TEST_F(DemoFromOutside, TheArchiveScrollsByItsArrowAndByItsTrack)
+{
+    const QJsonObject archive = Archive(m_Demo->State());
+    ASSERT_EQ(0, archive[QLatin1String("RowFirstVisible")].toInt());
+    const QRect grid = RectOf(archive[QLatin1String("Rect")]);
+    // The vertical bar runs down the grid's right edge, its down arrow at the bottom.
+    const QPoint downArrow(grid.right() - 8, grid.bottom() - 8);
+    const QPoint track(grid.right() - 8, grid.center().y());
+    // Rows of the first columns in the lower half, clear of the current row and of a partly shown last row.
+    const QRect rows(grid.left() + grid.width() / 20, grid.center().y(), grid.width() / 5, grid.height() / 2 - 30);
+
+    const QImage top = m_Demo->Shot();
+    m_Demo->Click(downArrow);
+    m_Demo->WaitForState([](const QJsonObject& state) { return Archive(state)[QLatin1String("RowFirstVisible")].toInt() == 1; },
+        QStringLiteral("the first visible row 1 after a click on the down arrow"));
+    const QImage oneDown = m_Demo->WaitForShot([&](const QImage& shot) { return MovedUp(top, shot, rows) > 0; }, QStringLiteral("the rows moved up"));
+    const int rowHeight = MovedUp(top, oneDown, rows);
+
+    m_Demo->Click(track);
+    const int first = Archive(m_Demo->WaitForState([](const QJsonObject& state) { return Archive(state)[QLatin1String("RowFirstVisible")].toInt() > 1; },
+                                  QStringLiteral("a page further down after a click on the track")))[QLatin1String("RowFirstVisible")]
+                          .toInt();
+    m_Demo->WaitForShot([&](const QImage& shot) { return MovedUp(oneDown, shot, rows) == (first - 1) * rowHeight; },
+        QStringLiteral("the rows moved up by %1 more rows").arg(first - 1));
+}
+
+} // namespace
