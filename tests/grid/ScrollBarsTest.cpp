@@ -1,14 +1,13 @@
 #include "GridProbe.h"
 
 #include "platform/Clock.h"
+#include "platform/Timer.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace Tarvex;
 
@@ -178,46 +177,31 @@ TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
     EXPECT_EQ(0, probe.PrevNavigableCol(false));
 }
 
-namespace {
-
-// Ends the auto-scroll after a number of passes the way the mouse handler would, with no real wait.
-struct PassClock : ClockDriver {
-    int Passes = 0;
-    int EndAfter = 0;
-    std::function<void()> End;
-    void Sleep(int Milliseconds) override
-    {
-        ClockDriver::Sleep(Milliseconds);
-        if (++Passes == EndAfter)
-            End();
-    }
-};
-
-} // namespace
-
 TEST_F(ScrolledGrid, DragAutoScrollMovesARowPerPassUntilTheDirectionChanges)
 {
     QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
-    PassClock clock;
-    clock.EndAfter = 3;
-    clock.End = [&] { probe.AutoScrollDir(0); }; // the pointer came back inside
+    DrivenClock clock;
+    Timer pointerBack; // the pointer comes back inside after three passes of 25 ms
+    pointerBack.Interval(75);
+    QObject::connect(&pointerBack, &Timer::Tick, [&] {
+        probe.AutoScrollDir(0);
+        pointerBack.Enabled(false);
+    });
     qint16 down = 2;
     probe.DragAutoScroll(down);
     EXPECT_EQ(3, probe.ScrollPos(1));
     EXPECT_EQ(3, scrolls.count());
-    EXPECT_EQ(75u, TickCount()); // 25 ms a pass
+    EXPECT_EQ(75u, TickCount());
     EXPECT_EQ(1, grid.SelectedCount());
     EXPECT_TRUE(grid.RowSelected(3 + probe.VisibleRowCount() - 1)); // the bottom row of the page
 
     // A handler that turns the drag around ends this loop; the caller starts the other one.
-    clock.Passes = 0;
-    clock.EndAfter = 0;
     scrolls.clear();
     qint16 up = 1;
     QObject::connect(&grid, &RuzuZiri::Scroll, [&] { up = scrolls.count() == 1 ? 2 : up; });
     probe.DragAutoScroll(up);
     EXPECT_EQ(2, probe.ScrollPos(1));
-    EXPECT_EQ(1, clock.Passes);
+    EXPECT_EQ(100u, TickCount()); // one pass
 
     probe.ScrollPos(1, 0);
     scrolls.clear();
