@@ -6,6 +6,10 @@ class QLineEdit;
 
 namespace Tarvex {
 
+// The key code of Down, which the keyboard input leaves in m_EditKey; the painter then keeps the
+// new current row in view past tall rows.
+inline constexpr qint16 DownKey = 40;
+
 // The in-place editor and the cell it edits.
 struct EditorState {
     QLineEdit* txtEdit { nullptr };       // the in-place editor; hidden until an edit opens

@@ -101,6 +101,7 @@ public:
     void RowFlagBit(int vRow, qint32 Mask, bool On);
     void SetCellChanged(int vRow, int vCol, bool On);
     void SetCellTextAndValue(int vRow, int vCol, const QString& Text);
+    // The row the Up and Down keys of the keyboard input move to.
     int FindUnlockedRow(bool Backwards) const;
     void AutoSizeColumn(int Col);
     qint32 PixelsFromScaleUnits(float Width) const;
@@ -109,7 +110,7 @@ public:
     template <typename Field, typename Value>
     void ColumnField(int vCol, Field udtColumn::*Member, const Value& New_Value, ColumnChange Change);
 
-    // ---- Sorting (private) -------------------------------------------------------------------
+    // ---- Sorting (Sorting.cpp) -----------------------------------------------------------------
     // Each typed sort puts display positions First..Last in the order of the column's keys.
     bool SortRows(int First, int Last, int Col, qint16 Order);
     void SortRowsType3(int First, int Last, int Col, qint16 Order);
@@ -123,7 +124,7 @@ public:
     SortingEngine::TextOfRecord SortTexts(int Col) const;
     bool TakeSortColumns(int vCol1, int vCol2);
 
-    // ---- Scroll bars (private) ---------------------------------------------------------------
+    // ---- Scroll bars ---------------------------------------------------------------------------
     // Bar 0 is the horizontal bar, 1 the vertical one. Each keeps the platform's record: the range
     // maximum is the value SBSetMax was given plus the page, and positions stop at that maximum less
     // the page plus 1 (view/ScrollBars.cpp).
@@ -166,7 +167,7 @@ public:
     bool IsNavigableRow(int Position, qint16 IgnoreMask) const;
     bool IsNavigableCol(int Position) const;
 
-    // ---- Export and column arrangement (private) ---------------------------------------------
+    // ---- Export and column arrangement --------------------------------------------------------
     void OpenExportedFile(const QString& Path);
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
@@ -185,8 +186,8 @@ public:
     int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
     // ---- Metrics and geometry ----------------------------------------------------------------
-    // Pixels of the control surface, x from the grid's left edge; rows are display positions,
-    // columns display positions unless named column numbers.
+    // Pixels of the control surface, x from the grid's left edge. ColFromX, RowFromY and PageTopRow
+    // serve the mouse and keyboard input.
     enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
     int CalcHeaderHeight() const;
     bool FindRowImage();
@@ -202,8 +203,8 @@ public:
     void UCMousePointer(bool Custom);
 
     // ---- Control-level property writers ------------------------------------------------------
-    // What a write does after storing and naming its change. Each returns false when a handler
-    // deleted the grid.
+    // A write stores the value, names its change and takes its After step. Each returns false when
+    // a handler deleted the grid.
     template <typename Field, typename Value>
     bool SetProperty(Field& Member, const Value& New_Value, const QString& ChangeName, After Step)
     {

@@ -15,12 +15,6 @@
 
 namespace Tarvex {
 
-namespace {
-
-constexpr int DownKey = 40;
-
-} // namespace
-
 PaintStamp RuzuZiriPrivate::StampNow() const
 {
     return PaintStamp { m_Model.Edits(), PaintSettings(), SBGetPos(0), SBGetPos(1), int(q->ScaleWidth()), int(q->ScaleHeight()),

@@ -16,7 +16,6 @@ namespace Tarvex {
 namespace {
 
 constexpr int RightVCenterSingleLine = TextFlags::Right | TextFlags::VCenter | TextFlags::SingleLine;
-constexpr int DownKey = 40;
 
 } // namespace
 
