@@ -168,11 +168,12 @@ TEST_F(CellGrid, FormatCellsSetsEachCellOfTheRange)
     grid.FormatCells(0, -1, 0, -1, FormatFontName, "   "); // a blank name keeps the fonts
     EXPECT_EQ(255, grid.CellBackColor(2, 1));
     EXPECT_NE(255, grid.CellBackColor(0, 0));
-    EXPECT_EQ(4, RuzuZiriPrivate::Of(grid).m_Model.CellFormats()[RuzuZiriPrivate::Of(grid).m_Model.CellAt(1, 0).FormatIndex].UseCount);
+    const GridModel& records = RuzuZiriPrivate::Of(grid).m_Model;
+    EXPECT_EQ(4, records.CellFormats()[records.CellAt(1, 0).FormatIndex].UseCount);
     EXPECT_TRUE(grid.CellFontBold(2, 3));
     EXPECT_EQ(2, grid.CellAlignment(0, 1));
     EXPECT_EQ("Mono", grid.CellFontName(0, 0));
-    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
+    EXPECT_TRUE(GridInvariants(records));
 }
 
 TEST_F(CellGrid, FormatCellsAlignmentCountsRowsInCreationOrder)

@@ -33,12 +33,13 @@ TEST(GridColumnProperties, ColumnsOutsideTheGridReadEmptyAndIgnoreWrites)
 TEST(GridColumnProperties, WidthsFollowTheScaleUnitsInPixelsAndRefuseWhatIsNoFiniteNumber)
 {
     RuzuZiri grid;
+    const GridModel& records = RuzuZiriPrivate::Of(grid).m_Model;
     grid.AddColumn("a", 22.0f); // 23 twips = 1.53 pixels
-    EXPECT_EQ(2, RuzuZiriPrivate::Of(grid).m_Model.Columns()[0].WidthPx);
+    EXPECT_EQ(2, records.Columns()[0].WidthPx);
     grid.ColWidth(0, 37.5f); // 2.5 pixels: ties go to even
-    EXPECT_EQ(2, RuzuZiriPrivate::Of(grid).m_Model.Columns()[0].WidthPx);
+    EXPECT_EQ(2, records.Columns()[0].WidthPx);
     grid.ColWidth(0, 3e38f); // far beyond any pixel count: no wrap into negative widths
-    EXPECT_GE(RuzuZiriPrivate::Of(grid).m_Model.Columns()[0].WidthPx, 0);
+    EXPECT_GE(records.Columns()[0].WidthPx, 0);
 
     grid.ColWidth(0, 600);
     for (const float width : { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
