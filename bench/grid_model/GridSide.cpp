@@ -1,6 +1,6 @@
 #include "BenchSide.h"
 
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 #include "grid/model/Export.h"
 #include "grid/model/NumberParsing.h"
 
@@ -53,7 +53,7 @@ public:
 
     void DeleteSelected() override { m_Grid.DeleteSelected(); }
     void Clear() override { m_Grid.Clear(); }
-    void Export(QIODevice& Out) override { Tarvex::WriteExport(m_Grid.Model(), {}, Out); }
+    void Export(QIODevice& Out) override { Tarvex::WriteExport(Tarvex::RuzuZiriPrivate::Of(m_Grid).m_Model, {}, Out); }
 
     // Shown with Redraw true, as the archive window shows its list once filled.
     void Show(bool On) override

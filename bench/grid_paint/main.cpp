@@ -11,6 +11,7 @@
 #include "InvoiceTableModel.h"
 
 #include "grid/RuzuZiri.h"
+#include "grid/model/GridRecords.h"
 
 #include <QApplication>
 #include <QPixmap>

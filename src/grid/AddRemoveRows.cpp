@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <algorithm>
 
@@ -7,24 +7,24 @@ namespace Tarvex {
 int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool vbMarkAsNew, bool vbRowLocked,
                      bool vbRowVisible, int vRowData)
 {
-    if (m_Model.Cols() == 0) {
+    if (d->m_Model.Cols() == 0) {
         const Lifeline self(this);
         AddColumn(QString(), static_cast<float>(VisibleWidth()), 4, 0, QString(), QString(), 4, false, 0, true, false);
         if (!self.Alive())
             return -1;
     }
 
-    const int position = m_Model.AddRow(vstrItem, vRow, ControlLook());
-    m_Model.SetRowHeight(position, m_RowHeightDef);
-    m_Model.SetRowData(position, vRowData);
-    m_Model.SetRowFlag(position, RowFlagChecked, vbRowChecked);
-    m_Model.SetRowFlag(position, RowFlagLocked, vbRowLocked);
-    m_Model.SetRowFlag(position, RowFlagNew, vbMarkAsNew);
-    m_Model.SetRowVisible(position, vbRowVisible);
-    if (m_AllowWordWrap)
-        CalcRowHeight(position);
+    const int position = d->m_Model.AddRow(vstrItem, vRow, d->ControlLook());
+    d->m_Model.SetRowHeight(position, d->m_RowHeightDef);
+    d->m_Model.SetRowData(position, vRowData);
+    d->m_Model.SetRowFlag(position, RowFlagChecked, vbRowChecked);
+    d->m_Model.SetRowFlag(position, RowFlagLocked, vbRowLocked);
+    d->m_Model.SetRowFlag(position, RowFlagNew, vbMarkAsNew);
+    d->m_Model.SetRowVisible(position, vbRowVisible);
+    if (d->m_AllowWordWrap)
+        d->CalcRowHeight(position);
 
-    if (RefreshIfRedraw())
+    if (d->RefreshIfRedraw())
         emit RowCountChanged();
     return position;
 }
@@ -37,32 +37,32 @@ int RuzuZiri::AddItem(const QString& vstrItem, int vRow, bool vbRowChecked, bool
 
 void RuzuZiri::RemoveRow(int vRow)
 {
-    const int position = vRow == -1 ? m_Row : vRow;
-    if (!m_Model.IsRowPosition(position))
+    const int position = vRow == -1 ? d->m_Row : vRow;
+    if (!d->m_Model.IsRowPosition(position))
         return;
-    const bool wasSelected = IsFlagSet(m_Model.RowAt(position).Flags, RowFlagSelected);
-    m_Model.RemoveRow(position);
+    const bool wasSelected = IsFlagSet(d->m_Model.RowAt(position).Flags, RowFlagSelected);
+    d->m_Model.RemoveRow(position);
 
     const Lifeline self(this);
-    if (m_Model.LastRow() < 0) {
+    if (d->m_Model.LastRow() < 0) {
         Clear();
     } else {
         if (wasSelected) {
-            if (m_MultiSelect == 0)
-                m_Model.SetRowFlag(std::min(position, m_Model.LastRow()), RowFlagSelected, true);
-            else if (!Raise(&RuzuZiri::SelectionChanged))
+            if (d->m_MultiSelect == 0)
+                d->m_Model.SetRowFlag(std::min(position, d->m_Model.LastRow()), RowFlagSelected, true);
+            else if (!d->Raise(&RuzuZiri::SelectionChanged))
                 return;
         }
         // The current row may have been the one past the new end; it steps back onto the last row.
-        if (m_Row > m_Model.LastRow())
-            SetCurrentCell(m_Model.LastRow(), m_Col, true, true);
+        if (d->m_Row > d->m_Model.LastRow())
+            d->SetCurrentCell(d->m_Model.LastRow(), d->m_Col, true, true);
     }
     if (!self.Alive())
         return;
     // A locked or hidden last row refuses the move, but the current row must still exist.
-    m_Row = std::min(m_Row, m_Model.LastRow());
-    EnablePaint(true);
-    if (RefreshIfRedraw())
+    d->m_Row = std::min(d->m_Row, d->m_Model.LastRow());
+    d->EnablePaint(true);
+    if (d->RefreshIfRedraw())
         emit RowCountChanged();
 }
 
@@ -75,51 +75,51 @@ void RuzuZiri::RemoveItem(int vRow)
 // same work once, and the host hears one RowCountChanged and one SelectionChanged for the lot.
 void RuzuZiri::DeleteSelected()
 {
-    if (m_MultiSelect == 0) {
+    if (d->m_MultiSelect == 0) {
         RemoveItem(-1);
         return;
     }
-    EnablePaint(false);
-    const int removed = m_Model.RemoveRows([](const udtRow& row) { return IsFlagSet(row.Flags, RowFlagSelected); });
+    d->EnablePaint(false);
+    const int removed = d->m_Model.RemoveRows([](const udtRow& row) { return IsFlagSet(row.Flags, RowFlagSelected); });
     if (removed > 0) {
         const Lifeline self(this);
-        if (m_Model.LastRow() < 0) {
+        if (d->m_Model.LastRow() < 0) {
             Clear();
         } else {
-            m_Row = std::min(m_Row, m_Model.LastRow());
-            const quint64 seen = Changes();
-            if (!Raise(&RuzuZiri::SelectionChanged))
+            d->m_Row = std::min(d->m_Row, d->m_Model.LastRow());
+            const quint64 seen = d->Changes();
+            if (!d->Raise(&RuzuZiri::SelectionChanged))
                 return;
             // A handler that changed the grid chose the current cell itself.
-            if (Changes() == seen)
-                RowColSet(0, m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[m_Col] : -1);
+            if (d->Changes() == seen)
+                RowColSet(0, d->m_Model.IsColumn(d->m_Col) ? d->m_Model.ColOrder()[d->m_Col] : -1);
         }
-        if (!self.Alive() || !Raise(&RuzuZiri::RowCountChanged))
+        if (!self.Alive() || !d->Raise(&RuzuZiri::RowCountChanged))
             return;
     }
-    EnablePaint(true);
-    RefreshIfRedraw();
+    d->EnablePaint(true);
+    d->RefreshIfRedraw();
 }
 
 void RuzuZiri::Clear()
 {
-    m_Model.Clear();
-    m_Row = m_Col = -1;
-    m_MouseRow = m_MouseCol = -1;
-    m_MouseDownRow = m_MouseDownCol = -1;
-    m_SortCol = m_SortSubCol = -1;
-    m_EditRow = m_EditCol = -1;
-    m_CellsChanged = false;
-    m_EditOpen = false;
-    m_RowHold = m_ColHold = false;
-    m_RowFirstVisible = m_RowLastVisible = -1;
-    m_Redraw = m_Paint = false;
-    DrawGrid(true);
+    d->m_Model.Clear();
+    d->m_Row = d->m_Col = -1;
+    d->m_MouseRow = d->m_MouseCol = -1;
+    d->m_DownRow = -1;
+    d->m_SortCol = d->m_SortSubCol = -1;
+    d->m_EditRow = d->m_EditCol = -1;
+    d->m_CellsChanged = false;
+    d->m_EditOpen = false;
+    d->m_RowHold = d->m_ColHold = false;
+    d->m_RowFirstVisible = d->m_RowLastVisible = -1;
+    d->m_Redraw = d->m_Paint = false;
+    d->DrawGrid(true);
 }
 
 void RuzuZiri::ClearAll()
 {
-    m_Model.ClearAll();
+    d->m_Model.ClearAll();
     Clear();
 }
 

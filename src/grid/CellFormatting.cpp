@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/model/NumberParsing.h"
 
@@ -7,7 +7,7 @@
 
 namespace Tarvex {
 
-void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value)
+void RuzuZiriPrivate::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value)
 {
     if (!FixWriteRef(vRow, vCol))
         return;
@@ -15,7 +15,7 @@ void RuzuZiri::ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Val
     DrawGrid(m_Paint);
 }
 
-void RuzuZiri::SetCellChanged(int vRow, int vCol, bool On)
+void RuzuZiriPrivate::SetCellChanged(int vRow, int vCol, bool On)
 {
     if (!FixWriteRef(vRow, vCol))
         return;
@@ -25,7 +25,7 @@ void RuzuZiri::SetCellChanged(int vRow, int vCol, bool On)
 }
 
 // -1 as the end of a range stands for the last row or column; false when there are no rows.
-bool RuzuZiri::FixRange(int& RowTo, int& ColTo) const
+bool RuzuZiriPrivate::FixRange(int& RowTo, int& ColTo) const
 {
     if (RowTo == -1)
         RowTo = m_Model.LastRow();
@@ -34,7 +34,7 @@ bool RuzuZiri::FixRange(int& RowTo, int& ColTo) const
     return m_Model.LastRow() >= 0;
 }
 
-bool RuzuZiri::IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const
+bool RuzuZiriPrivate::IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const
 {
     return m_Model.IsRowPosition(RowFrom) && m_Model.IsRowPosition(RowTo) && m_Model.IsColumn(ColFrom)
         && m_Model.IsColumn(ColTo);
@@ -44,7 +44,7 @@ bool RuzuZiri::IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const
 void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int Mode, const QString& vNewValue,
                            int vNewAlign)
 {
-    if (!FixRange(RowTo, ColTo) || !IsRange(RowFrom, RowTo, ColFrom, ColTo))
+    if (!d->FixRange(RowTo, ColTo) || !d->IsRange(RowFrom, RowTo, ColFrom, ColTo))
         return;
 
     const double number = rVal(vNewValue);
@@ -52,8 +52,8 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
     const bool colourFits = rounded >= INT32_MIN && rounded <= INT32_MAX;
     const qint32 colour = colourFits ? static_cast<qint32>(rounded) : 0;
     const bool fontNameGiven = !vNewValue.trimmed().isEmpty();
-    const bool paint = m_Paint;
-    m_Paint = false;
+    const bool paint = d->m_Paint;
+    d->m_Paint = false;
     for (int r = RowFrom; r <= RowTo; ++r) {
         for (int c = ColFrom; c <= ColTo; ++c) {
             switch (Mode) {
@@ -79,23 +79,23 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
             }
         }
     }
-    m_Paint = paint;
-    DrawGrid(m_Paint);
+    d->m_Paint = paint;
+    d->DrawGrid(d->m_Paint);
 }
 
 // Rows are record numbers here, not display positions: the alignment follows the rows as they were added.
 void RuzuZiri::FormatCellsAlignment(int RowFrom, int RowTo, int ColFrom, int ColTo, int vAlignment)
 {
-    if (!FixRange(RowTo, ColTo))
+    if (!d->FixRange(RowTo, ColTo))
         return;
     if (RowFrom > RowTo) {
-        DrawGrid(m_Paint);
+        d->DrawGrid(d->m_Paint);
         return;
     }
-    if (!IsRange(RowFrom, RowTo, ColFrom, ColTo))
+    if (!d->IsRange(RowFrom, RowTo, ColFrom, ColTo))
         return;
-    m_Model.SetCellAlignmentOfRecords(RowFrom, RowTo, ColFrom, ColTo, static_cast<qint16>(vAlignment));
-    DrawGrid(m_Paint);
+    d->m_Model.SetCellAlignmentOfRecords(RowFrom, RowTo, ColFrom, ColTo, static_cast<qint16>(vAlignment));
+    d->DrawGrid(d->m_Paint);
 }
 
 } // namespace Tarvex

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/model/NumberParsing.h"
 #include "platform/VariantTypes.h"
@@ -25,65 +25,65 @@ const udtCellFormat* FormatOf(const GridModel& model, const udtCell* cell)
 
 int RuzuZiri::CellAlignment(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
+    const udtCell* cell = d->CellRef(vRow, vCol);
     return cell ? cell->Alignment : 0;
 }
 
 void RuzuZiri::CellAlignment(int vRow, int vCol, int New_CellAlignment)
 {
-    if (!FixWriteRef(vRow, vCol))
+    if (!d->FixWriteRef(vRow, vCol))
         return;
-    m_Model.SetCellAlignment(vRow, vCol, static_cast<qint16>(New_CellAlignment));
-    DrawGrid(m_Paint);
+    d->m_Model.SetCellAlignment(vRow, vCol, static_cast<qint16>(New_CellAlignment));
+    d->DrawGrid(d->m_Paint);
 }
 
 qint32 RuzuZiri::CellBackColor(int vRow, int vCol) const
 {
-    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    const udtCellFormat* format = FormatOf(d->m_Model, d->CellRef(vRow, vCol));
     return format ? format->BackColor : 0;
 }
 
 void RuzuZiri::CellBackColor(int vRow, int vCol, qint32 New_CellBackColor)
 {
-    ApplyCellFormat(vRow, vCol, FormatBackColor, New_CellBackColor);
+    d->ApplyCellFormat(vRow, vCol, FormatBackColor, New_CellBackColor);
 }
 
 qint32 RuzuZiri::CellForeColor(int vRow, int vCol) const
 {
-    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    const udtCellFormat* format = FormatOf(d->m_Model, d->CellRef(vRow, vCol));
     return format ? format->ForeColor : 0;
 }
 
 void RuzuZiri::CellForeColor(int vRow, int vCol, qint32 New_CellForeColor)
 {
-    ApplyCellFormat(vRow, vCol, FormatForeColor, New_CellForeColor);
+    d->ApplyCellFormat(vRow, vCol, FormatForeColor, New_CellForeColor);
 }
 
 QString RuzuZiri::CellFontName(int vRow, int vCol) const
 {
-    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    const udtCellFormat* format = FormatOf(d->m_Model, d->CellRef(vRow, vCol));
     return format ? format->FontName : QString();
 }
 
 void RuzuZiri::CellFontName(int vRow, int vCol, const QString& New_CellFontName)
 {
-    ApplyCellFormat(vRow, vCol, FormatFontName, New_CellFontName);
+    d->ApplyCellFormat(vRow, vCol, FormatFontName, New_CellFontName);
 }
 
 bool RuzuZiri::CellHandPointer(int vRow, int vCol) const
 {
-    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    const udtCellFormat* format = FormatOf(d->m_Model, d->CellRef(vRow, vCol));
     return format && format->HandPointer;
 }
 
 void RuzuZiri::CellHandPointer(int vRow, int vCol, bool New_CellHandPointer)
 {
-    ApplyCellFormat(vRow, vCol, FormatHandPointer, New_CellHandPointer);
+    d->ApplyCellFormat(vRow, vCol, FormatHandPointer, New_CellHandPointer);
 }
 
 QVariant RuzuZiri::CellImage(int vRow, int vCol) const
 {
-    const udtCellFormat* format = FormatOf(m_Model, CellRef(vRow, vCol));
+    const udtCellFormat* format = FormatOf(d->m_Model, d->CellRef(vRow, vCol));
     return format ? QVariant(int(format->Image)) : QVariant();
 }
 
@@ -95,16 +95,16 @@ void RuzuZiri::CellImage(int vRow, int vCol, const QVariant& New_CellImage)
     const double index = std::nearbyint(New_CellImage.toDouble(&isNumber));
     if (!isNumber || index < INT16_MIN || index > INT16_MAX)
         return;
-    ApplyCellFormat(vRow, vCol, FormatImage, static_cast<int>(index));
+    d->ApplyCellFormat(vRow, vCol, FormatImage, static_cast<int>(index));
 }
 
-bool RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask) const
+bool RuzuZiriPrivate::CellFlagBit(int vRow, int vCol, qint32 Mask) const
 {
     const udtCell* cell = CellRef(vRow, vCol);
     return cell && IsFlagSet(cell->Flags, Mask);
 }
 
-void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
+void RuzuZiriPrivate::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
 {
     if (!FixWriteRef(vRow, vCol))
         return;
@@ -112,56 +112,58 @@ void RuzuZiri::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
     DrawGrid(m_Paint);
 }
 
-bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagBold); }
-void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold) { CellFlagBit(vRow, vCol, CellFlagBold, New_CellFontBold); }
-bool RuzuZiri::CellFontItalic(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagItalic); }
-void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic) { CellFlagBit(vRow, vCol, CellFlagItalic, New_CellFontItalic); }
-bool RuzuZiri::CellFontUnderline(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagUnderline); }
-void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline) { CellFlagBit(vRow, vCol, CellFlagUnderline, New_CellFontUnderline); }
-bool RuzuZiri::CellWordWrap(int vRow, int vCol) const { return CellFlagBit(vRow, vCol, CellFlagWordWrap); }
-void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { CellFlagBit(vRow, vCol, CellFlagWordWrap, New_CellWordWrap); }
+bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagBold); }
+void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold) { d->CellFlagBit(vRow, vCol, CellFlagBold, New_CellFontBold); }
+bool RuzuZiri::CellFontItalic(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagItalic); }
+void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic) { d->CellFlagBit(vRow, vCol, CellFlagItalic, New_CellFontItalic); }
+bool RuzuZiri::CellFontUnderline(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagUnderline); }
+void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline) { d->CellFlagBit(vRow, vCol, CellFlagUnderline, New_CellFontUnderline); }
+bool RuzuZiri::CellWordWrap(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagWordWrap); }
+void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { d->CellFlagBit(vRow, vCol, CellFlagWordWrap, New_CellWordWrap); }
 
 bool RuzuZiri::CellChecked(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
+    const udtCell* cell = d->CellRef(vRow, vCol);
     return cell && IsFlagSet(cell->Flags, CellFlagChecked);
 }
 
 void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
 {
-    if (!FixWriteRef(vRow, vCol))
+    if (!d->FixWriteRef(vRow, vCol))
         return;
-    m_Model.SetCellFlag(vRow, vCol, CellFlagChecked, New_CellChecked);
-    if (m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
-        m_Model.StoreText(m_Model.RowOrder()[vRow], vCol, New_CellChecked ? u"True" : u"False");
-    CalcRowHeight(vRow);
-    SetCellChanged(vRow, vCol, true);
-    DrawGrid(m_Paint);
+    d->m_Model.SetCellFlag(vRow, vCol, CellFlagChecked, New_CellChecked);
+    if (d->m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
+        d->m_Model.StoreText(d->m_Model.RowOrder()[vRow], vCol, New_CellChecked ? u"True" : u"False");
+    d->CalcRowHeight(vRow);
+    d->SetCellChanged(vRow, vCol, true);
+    d->DrawGrid(d->m_Paint);
 }
+
+bool RuzuZiri::CellsChanged() const { return d->m_CellsChanged; }
 
 bool RuzuZiri::CellChanged(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
+    const udtCell* cell = d->CellRef(vRow, vCol);
     return cell && IsFlagSet(cell->Flags, CellFlagChanged);
 }
 
 QString RuzuZiri::CellText(int vRow, int vCol) const
 {
-    return FixRef(vRow, vCol) ? m_Model.RowAt(vRow).Cells.Text(size_t(vCol)) : QString();
+    return d->FixRef(vRow, vCol) ? d->m_Model.RowAt(vRow).Cells.Text(size_t(vCol)) : QString();
 }
 
 void RuzuZiri::CellText(int vRow, int vCol, const QString& New_CellText)
 {
-    SetCellTextAndValue(vRow, vCol, New_CellText);
+    d->SetCellTextAndValue(vRow, vCol, New_CellText);
 }
 
 QVariant RuzuZiri::CellValue(int vRow, int vCol) const
 {
-    if (!FixRef(vRow, vCol))
+    if (!d->FixRef(vRow, vCol))
         return {};
     TextScratch scratch;
-    const QStringView text = Utf16Of(m_Model.RowAt(vRow).Cells.View(size_t(vCol)), scratch);
-    if (m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
+    const QStringView text = Utf16Of(d->m_Model.RowAt(vRow).Cells.View(size_t(vCol)), scratch);
+    if (d->m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
         return Tarvex::rVal(text) != 0.0;
     if (text.isEmpty())
         return {};
@@ -180,10 +182,10 @@ void RuzuZiri::CellValue(int vRow, int vCol, const QVariant& New_CellValue)
     else
         value = rVal(New_CellValue.toString());
     if (std::isfinite(value))
-        SetCellTextAndValue(vRow, vCol, StandardNumberText(value));
+        d->SetCellTextAndValue(vRow, vCol, StandardNumberText(value));
 }
 
-void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
+void RuzuZiriPrivate::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 {
     if (!FixWriteRef(vRow, vCol))
         return;
@@ -195,54 +197,54 @@ void RuzuZiri::SetCellTextAndValue(int vRow, int vCol, const QString& Text)
 
 QString RuzuZiri::CellTag(int vRow, int vCol) const
 {
-    return FixRef(vRow, vCol) ? m_Model.CellTag(vRow, vCol) : QString();
+    return d->FixRef(vRow, vCol) ? d->m_Model.CellTag(vRow, vCol) : QString();
 }
 
 void RuzuZiri::CellTag(int vRow, int vCol, const QString& New_CellTag)
 {
-    if (FixWriteRef(vRow, vCol))
-        m_Model.SetCellTag(vRow, vCol, New_CellTag);
+    if (d->FixWriteRef(vRow, vCol))
+        d->m_Model.SetCellTag(vRow, vCol, New_CellTag);
 }
 
 int RuzuZiri::CellProgressValue(int vRow, int vCol) const
 {
-    const udtCell* cell = CellRef(vRow, vCol);
-    if (!cell || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
+    const udtCell* cell = d->CellRef(vRow, vCol);
+    if (!cell || d->m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
         return 0;
     return cell->Progress;
 }
 
 void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
 {
-    if (!FixWriteRef(vRow, vCol) || m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
+    if (!d->FixWriteRef(vRow, vCol) || d->m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
         return;
-    m_Model.SetCellProgress(vRow, vCol, New_CellProgressValue);
-    DrawGrid(m_Paint);
+    d->m_Model.SetCellProgress(vRow, vCol, New_CellProgressValue);
+    d->DrawGrid(d->m_Paint);
 }
 
 qint32 RuzuZiri::CellProgressBarColor(int, int) const
 {
-    return m_Colors.m_ProgressBarColor;
+    return d->m_Colors.m_ProgressBarColor;
 }
 
 void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressBarColor)
 {
-    if (!FixWriteRef(vRow, vCol))
+    if (!d->FixWriteRef(vRow, vCol))
         return;
-    m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
-    if (Notify(QStringLiteral("ProgressBarColor")))
-        DrawGrid(m_Paint);
+    d->m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
+    if (d->Notify(QStringLiteral("ProgressBarColor")))
+        d->DrawGrid(d->m_Paint);
 }
 
 void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)
 {
-    if (FixWriteRef(vRow, vCol))
-        m_Model.SetCellPicture(vRow, vCol, vNewValue);
+    if (d->FixWriteRef(vRow, vCol))
+        d->m_Model.SetCellPicture(vRow, vCol, vNewValue);
 }
 
 std::shared_ptr<QPixmap> RuzuZiri::CellPictureGet(int vRow, int vCol) const
 {
-    return FixRef(vRow, vCol) ? m_Model.CellPicture(vRow, vCol) : nullptr;
+    return d->FixRef(vRow, vCol) ? d->m_Model.CellPicture(vRow, vCol) : nullptr;
 }
 
 } // namespace Tarvex

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/model/ColumnStore.h"
 #include "platform/SettingsStore.h"
@@ -26,42 +26,42 @@ StoreSection SectionOf(const QString& UniqueGridName)
 
 void RuzuZiri::ColOrderSave(const QString& UniqueGridName)
 {
-    SaveColOrder(m_Model, SectionOf(UniqueGridName));
+    SaveColOrder(d->m_Model, SectionOf(UniqueGridName));
 }
 
 void RuzuZiri::ColOrderLoad(const QString& UniqueGridName)
 {
-    const auto order = LoadColOrder(m_Model, SectionOf(UniqueGridName));
-    if (!order || !m_Model.SetColOrder(*order))
+    const auto order = LoadColOrder(d->m_Model, SectionOf(UniqueGridName));
+    if (!order || !d->m_Model.SetColOrder(*order))
         return;
-    if (RefreshIfRedraw())
+    if (d->RefreshIfRedraw())
         emit ColumnOrderChanged(0, 0);
 }
 
 void RuzuZiri::ColOrderRestore(const QString&)
 {
-    if (m_Model.Cols() <= 1)
+    if (d->m_Model.Cols() <= 1)
         return;
     // The column that was current stays current where it lands; the column last chosen by
     // navigation takes its place once navigation keeps one.
     const int current = Col();
-    m_Model.ResetColOrder();
+    d->m_Model.ResetColOrder();
     const Lifeline self(this);
     RowColSet(-1, current);
-    if (self.Alive() && RefreshIfRedraw())
+    if (self.Alive() && d->RefreshIfRedraw())
         emit ColumnOrderChanged(0, 0);
 }
 
 void RuzuZiri::ColWidthsSave(const QString& UniqueGridName)
 {
-    SaveColWidths(m_Model, SectionOf(UniqueGridName));
+    SaveColWidths(d->m_Model, SectionOf(UniqueGridName));
 }
 
 void RuzuZiri::ColWidthsLoad(const QString& UniqueGridName)
 {
-    const std::vector<float> widths = LoadColWidths(m_Model, SectionOf(UniqueGridName));
+    const std::vector<float> widths = LoadColWidths(d->m_Model, SectionOf(UniqueGridName));
     const Lifeline self(this);
-    for (int col = 0; col < int(widths.size()) && self.Alive() && col < m_Model.Cols(); ++col)
+    for (int col = 0; col < int(widths.size()) && self.Alive() && col < d->m_Model.Cols(); ++col)
         ColWidth(col, widths[size_t(col)]);
 }
 

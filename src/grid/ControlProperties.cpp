@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/SystemInfo.h"
 
@@ -7,7 +7,7 @@
 
 namespace Tarvex {
 
-bool RuzuZiri::AfterChange(After Step)
+bool RuzuZiriPrivate::AfterChange(After Step)
 {
     switch (Step) {
     case After::Store:
@@ -25,94 +25,122 @@ bool RuzuZiri::AfterChange(After Step)
 
 // A notice handler that writes the same property, even with the value it has, gets its write
 // without a second notice: the nesting ends after one level.
-bool RuzuZiri::Notify(const QString& ChangeName)
+bool RuzuZiriPrivate::Notify(const QString& ChangeName)
 {
-    return m_Notices.Raise(this, ChangeName, [this, &ChangeName] { emit PropertyChanged(ChangeName); });
+    return m_Notices.Raise(q, ChangeName, [this, &ChangeName] { emit q->PropertyChanged(ChangeName); });
 }
+
+bool RuzuZiri::AllowColumnDrag() const { return d->m_AllowColumnDrag; }
 
 void RuzuZiri::AllowColumnDrag(bool New_AllowColumnDrag)
 {
-    if (SetProperty(m_AllowColumnDrag, New_AllowColumnDrag, QStringLiteral("ColumnDrag"), After::Store)
+    if (d->SetProperty(d->m_AllowColumnDrag, New_AllowColumnDrag, QStringLiteral("ColumnDrag"), After::Store)
         && New_AllowColumnDrag)
-        m_AllowColumnSwap = false;
+        d->m_AllowColumnSwap = false;
 }
+
+bool RuzuZiri::AllowColumnSwap() const { return d->m_AllowColumnSwap; }
 
 void RuzuZiri::AllowColumnSwap(bool New_AllowColumnSwap)
 {
-    if (SetProperty(m_AllowColumnSwap, New_AllowColumnSwap, QStringLiteral("ColumnSwap"), After::Store)
+    if (d->SetProperty(d->m_AllowColumnSwap, New_AllowColumnSwap, QStringLiteral("ColumnSwap"), After::Store)
         && New_AllowColumnSwap)
-        m_AllowColumnDrag = false;
+        d->m_AllowColumnDrag = false;
 }
+
+bool RuzuZiri::AllowColumnHover() const { return d->m_AllowColumnHover; }
 
 // Switching hover off repaints the header row, so a header lit at that moment goes dark.
 void RuzuZiri::AllowColumnHover(bool New_AllowColumnHover)
 {
-    if (SetProperty(m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store)
+    if (d->SetProperty(d->m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store)
         && !New_AllowColumnHover)
-        DrawHeaders(false);
+        d->DrawHeaders(false);
 }
+
+bool RuzuZiri::AllowColumnResizing() const { return d->m_AllowColumnResizing; }
 
 void RuzuZiri::AllowColumnResizing(bool New_AllowColumnResizing)
 {
-    SetProperty(m_AllowColumnResizing, New_AllowColumnResizing, QStringLiteral("AllowColumnResizing"), After::Store);
+    d->SetProperty(d->m_AllowColumnResizing, New_AllowColumnResizing, QStringLiteral("AllowColumnResizing"), After::Store);
 }
+
+bool RuzuZiri::AllowColumnSort() const { return d->m_AllowColumnSort; }
 
 void RuzuZiri::AllowColumnSort(bool New_AllowColumnSort)
 {
-    SetProperty(m_AllowColumnSort, New_AllowColumnSort, QStringLiteral("ColumnSort"), After::Store);
+    d->SetProperty(d->m_AllowColumnSort, New_AllowColumnSort, QStringLiteral("ColumnSort"), After::Store);
 }
+
+bool RuzuZiri::AllowDelete() const { return d->m_AllowDelete; }
 
 void RuzuZiri::AllowDelete(bool New_AllowDelete)
 {
-    SetProperty(m_AllowDelete, New_AllowDelete, QStringLiteral("AllowDelete"), After::Store);
+    d->SetProperty(d->m_AllowDelete, New_AllowDelete, QStringLiteral("AllowDelete"), After::Store);
 }
+
+bool RuzuZiri::AllowEdit() const { return d->m_AllowEdit; }
 
 // An editable grid needs a focus rectangle to show which cell an edit would open on.
 void RuzuZiri::AllowEdit(bool New_AllowEdit)
 {
-    if (SetProperty(m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store) && New_AllowEdit
-        && m_FocusRectMode == 0)
-        m_FocusRectMode = 2;
+    if (d->SetProperty(d->m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store) && New_AllowEdit
+        && d->m_FocusRectMode == 0)
+        d->m_FocusRectMode = 2;
 }
+
+bool RuzuZiri::AllowInsert() const { return d->m_AllowInsert; }
 
 void RuzuZiri::AllowInsert(bool New_AllowInsert)
 {
-    SetProperty(m_AllowInsert, New_AllowInsert, QStringLiteral("AllowInsert"), After::Store);
+    d->SetProperty(d->m_AllowInsert, New_AllowInsert, QStringLiteral("AllowInsert"), After::Store);
 }
+
+bool RuzuZiri::AllowRowResizing() const { return d->m_AllowRowResizing; }
 
 void RuzuZiri::AllowRowResizing(bool New_AllowRowResizing)
 {
-    SetProperty(m_AllowRowResizing, New_AllowRowResizing, QStringLiteral("AllowRowResizing"), After::Store);
+    d->SetProperty(d->m_AllowRowResizing, New_AllowRowResizing, QStringLiteral("AllowRowResizing"), After::Store);
 }
+
+bool RuzuZiri::AllowWordWrap() const { return d->m_AllowWordWrap; }
 
 // The repaint comes before the change notice here, so a host that reacts to the notice already
 // sees the rows drawn the new way.
 void RuzuZiri::AllowWordWrap(bool New_AllowWordWrap)
 {
-    m_AllowWordWrap = New_AllowWordWrap;
-    if (DrawGrid(m_Paint))
-        Notify(QStringLiteral("AllowWordWrap"));
+    d->m_AllowWordWrap = New_AllowWordWrap;
+    if (d->DrawGrid(d->m_Paint))
+        d->Notify(QStringLiteral("AllowWordWrap"));
 }
+
+bool RuzuZiri::AutoToolTips() const { return d->m_AutoToolTips; }
 
 void RuzuZiri::AutoToolTips(bool New_AutoToolTips)
 {
-    SetProperty(m_AutoToolTips, New_AutoToolTips, QStringLiteral("AutoToolTips"), After::Store);
+    d->SetProperty(d->m_AutoToolTips, New_AutoToolTips, QStringLiteral("AutoToolTips"), After::Store);
 }
+
+int RuzuZiri::CacheIncrement() const { return d->m_Model.CacheIncrement(); }
 
 void RuzuZiri::CacheIncrement(int New_CacheIncrement)
 {
-    m_Model.CacheIncrement(New_CacheIncrement);
-    Notify(QStringLiteral("CacheIncrement"));
+    d->m_Model.CacheIncrement(New_CacheIncrement);
+    d->Notify(QStringLiteral("CacheIncrement"));
 }
+
+int RuzuZiri::EditMove() const { return d->m_EditMove; }
 
 void RuzuZiri::EditMove(int New_EditMove)
 {
-    SetProperty(m_EditMove, New_EditMove, QStringLiteral("EditMove"), After::Store);
+    d->SetProperty(d->m_EditMove, New_EditMove, QStringLiteral("EditMove"), After::Store);
 }
+
+int RuzuZiri::EditTrigger() const { return d->m_EditTrigger; }
 
 void RuzuZiri::EditTrigger(int New_EditTrigger)
 {
-    SetProperty(m_EditTrigger, New_EditTrigger, QStringLiteral("EditTrigger"), After::Store);
+    d->SetProperty(d->m_EditTrigger, New_EditTrigger, QStringLiteral("EditTrigger"), After::Store);
 }
 
 // The window's state and the key-press flag are saved under one key, the flag last; were the flag
@@ -120,67 +148,81 @@ void RuzuZiri::EditTrigger(int New_EditTrigger)
 void RuzuZiri::Enabled(bool New_Enabled)
 {
     setEnabled(New_Enabled);
-    m_Enabled = New_Enabled;
-    Notify(QStringLiteral("Enabled"));
+    d->m_Enabled = New_Enabled;
+    d->Notify(QStringLiteral("Enabled"));
 }
 
 // The position after the frozen block must be a position too; a block that large freezes every
 // column a grid can hold all the same.
-int RuzuZiri::ValidFreezeAtCol(int Col)
+int RuzuZiriPrivate::ValidFreezeAtCol(int Col)
 {
     return std::min(Col, INT_MAX - 1);
 }
 
+int RuzuZiri::FreezeAtCol() const { return d->m_FreezeAtCol; }
+
 // The first column right of the frozen block must be the first one scrolled to.
 void RuzuZiri::FreezeAtCol(int New_FreezeAtCol)
 {
-    if (SetProperty(m_FreezeAtCol, ValidFreezeAtCol(New_FreezeAtCol), QStringLiteral("FreezeAtCol"), After::Store)
-        && SBGetPos(0) < m_FreezeAtCol + 1)
-        SBSetPos(0, m_FreezeAtCol + 1);
+    if (d->SetProperty(d->m_FreezeAtCol, RuzuZiriPrivate::ValidFreezeAtCol(New_FreezeAtCol), QStringLiteral("FreezeAtCol"), After::Store)
+        && d->SBGetPos(0) < d->m_FreezeAtCol + 1)
+        d->SBSetPos(0, d->m_FreezeAtCol + 1);
 }
+
+int RuzuZiri::MaxLineCount() const { return d->m_MaxLineCount; }
 
 void RuzuZiri::MaxLineCount(int New_MaxLineCount)
 {
-    SetProperty(m_MaxLineCount, New_MaxLineCount, QStringLiteral("MaxLineCount"), After::Refresh);
+    d->SetProperty(d->m_MaxLineCount, New_MaxLineCount, QStringLiteral("MaxLineCount"), After::Refresh);
 }
+
+int RuzuZiri::MinRowHeight() const { return d->m_MinRowHeight; }
 
 // A default row height of 0 makes CalcMetrics work it out from the new minimum.
 void RuzuZiri::MinRowHeight(int New_MinRowHeight)
 {
-    m_RowHeightDef = 0;
-    SetProperty(m_MinRowHeight, New_MinRowHeight, QStringLiteral("MinRowHeight"), After::Metrics);
+    d->m_RowHeightDef = 0;
+    d->SetProperty(d->m_MinRowHeight, New_MinRowHeight, QStringLiteral("MinRowHeight"), After::Metrics);
 }
 
 // The offset is added to row tops and image positions; one larger than any row keeps those sums in
 // range. Rows stay a pixel high at least whatever the offset takes away (CalcMetrics).
-int RuzuZiri::ValidMinVerticalOffset(int Offset)
+int RuzuZiriPrivate::ValidMinVerticalOffset(int Offset)
 {
     return std::clamp(Offset, -MaxLayoutPixels, MaxLayoutPixels);
 }
 
+int RuzuZiri::MinVerticalOffset() const { return d->m_MinVerticalOffset; }
+
 void RuzuZiri::MinVerticalOffset(int New_MinVerticalOffset)
 {
-    m_RowHeightDef = 0;
-    SetProperty(m_MinVerticalOffset, ValidMinVerticalOffset(New_MinVerticalOffset), QStringLiteral("MinVerticalOffset"),
+    d->m_RowHeightDef = 0;
+    d->SetProperty(d->m_MinVerticalOffset, RuzuZiriPrivate::ValidMinVerticalOffset(New_MinVerticalOffset), QStringLiteral("MinVerticalOffset"),
                 After::Metrics);
 }
 
+int RuzuZiri::ScaleUnits() const { return d->m_ScaleUnits; }
+
 void RuzuZiri::ScaleUnits(int New_ScaleUnits)
 {
-    SetProperty(m_ScaleUnits, New_ScaleUnits, QStringLiteral("ScaleUnits"), After::Store);
+    d->SetProperty(d->m_ScaleUnits, New_ScaleUnits, QStringLiteral("ScaleUnits"), After::Store);
 }
+
+bool RuzuZiri::ShowRowNumbers() const { return d->m_ShowRowNumbers; }
 
 // The editor sits at a fixed x; a row-number column appearing under it would leave it misplaced.
 void RuzuZiri::ShowRowNumbers(bool New_ShowRowNumbers)
 {
-    if (!m_EditOpen)
-        SetProperty(m_ShowRowNumbers, New_ShowRowNumbers, QStringLiteral("ShowRowNumbers"), After::Repaint);
+    if (!d->m_EditOpen)
+        d->SetProperty(d->m_ShowRowNumbers, New_ShowRowNumbers, QStringLiteral("ShowRowNumbers"), After::Repaint);
 }
+
+bool RuzuZiri::ShowRowNumbersVary() const { return d->m_ShowRowNumbersVary; }
 
 void RuzuZiri::ShowRowNumbersVary(bool New_ShowRowNumbersVary)
 {
-    if (!m_EditOpen)
-        SetProperty(m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"), After::Repaint);
+    if (!d->m_EditOpen)
+        d->SetProperty(d->m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"), After::Repaint);
 }
 
 // The editor opens with F2, as if the user had asked for it, even where editing is not allowed.
@@ -188,9 +230,9 @@ void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
 {
     const Lifeline self(this);
     RowColSet(lNewRow, lNewCol);
-    if (!self.Alive() || m_Model.ItemCount() == 0)
+    if (!self.Alive() || d->m_Model.ItemCount() == 0)
         return;
-    m_EditKey = 113;
+    d->m_EditKey = 113;
     // The in-place editor does not exist yet: opening it on (m_Row, m_Col) under a borrowed
     // AllowEdit, and blanking it, come with it.
     Q_UNUSED(bBlankCell);
@@ -201,6 +243,16 @@ QString RuzuZiri::GetInfo(int lInfo)
     return LocaleInfo(lInfo);
 }
 
+bool RuzuZiri::EditPending() const { return d->m_EditOpen; }
+
+int RuzuZiri::Rows() const { return d->m_Model.ItemCount(); }
+
+int RuzuZiri::MouseRow() const { return d->m_MouseRow; }
+
+int RuzuZiri::RowFirstVisible() const { return d->m_RowFirstVisible; }
+
+int RuzuZiri::RowLastVisible() const { return d->m_RowLastVisible; }
+
 quintptr RuzuZiri::hWnd() const
 {
     return quintptr(effectiveWinId());
@@ -208,25 +260,25 @@ quintptr RuzuZiri::hWnd() const
 
 int RuzuZiri::MouseCol() const
 {
-    if (m_Model.Cols() == 0)
+    if (d->m_Model.Cols() == 0)
         return 0;
-    return m_Model.IsColumn(m_MouseCol) ? m_Model.ColOrder()[size_t(m_MouseCol)] : -1;
+    return d->m_Model.IsColumn(d->m_MouseCol) ? d->m_Model.ColOrder()[size_t(d->m_MouseCol)] : -1;
 }
 
 // The custom pointer is the hand the grid shows over cells that ask for it.
-bool RuzuZiri::UCMousePointer() const
+bool RuzuZiriPrivate::UCMousePointer() const
 {
-    return testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::PointingHandCursor;
+    return q->testAttribute(Qt::WA_SetCursor) && q->cursor().shape() == Qt::PointingHandCursor;
 }
 
-void RuzuZiri::UCMousePointer(bool Custom)
+void RuzuZiriPrivate::UCMousePointer(bool Custom)
 {
     if (Custom == UCMousePointer())
         return;
     if (Custom)
-        setCursor(Qt::PointingHandCursor);
+        q->setCursor(Qt::PointingHandCursor);
     else
-        unsetCursor();
+        q->unsetCursor();
 }
 
 } // namespace Tarvex

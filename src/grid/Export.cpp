@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/model/Export.h"
 #include "platform/DesktopShell.h"
@@ -65,7 +65,7 @@ QString SavedPrompt(const QString& Name, const QString& Folder)
 
 void RuzuZiri::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bool vbVisibleRowsOnly, bool vbBooleanAsText)
 {
-    if (m_Model.ItemCount() == 0) {
+    if (d->m_Model.ItemCount() == 0) {
         MsgBox(QStringLiteral("No grid rows to export."), MsgBoxStyle::Information);
         return;
     }
@@ -79,16 +79,16 @@ void RuzuZiri::ExportGrid(const QString& strGridName, bool vbVisibleColsOnly, bo
     const QString path = folder + QLatin1Char('/') + name;
     const ExportOptions options { Caption(), TotalsLineShow(), vbVisibleColsOnly, vbVisibleRowsOnly,
                                   vbBooleanAsText };
-    if (const auto error = WriteFile(path, m_Model, options)) {
+    if (const auto error = WriteFile(path, d->m_Model, options)) {
         ShowError(*error);
         return;
     }
     const int answer = MsgBox(SavedPrompt(name, folder), MsgBoxStyle::YesNo | MsgBoxStyle::Question);
     if (answer == MsgBoxResult::Yes)
-        OpenExportedFile(path);
+        d->OpenExportedFile(path);
 }
 
-void RuzuZiri::OpenExportedFile(const QString& Path)
+void RuzuZiriPrivate::OpenExportedFile(const QString& Path)
 {
     if (!OpenWithAssociatedProgram(Path))
         MsgBox(QStringLiteral("Unable to open target file."), MsgBoxStyle::Information);

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/model/RowSearch.h"
 
@@ -8,63 +8,65 @@ namespace Tarvex {
 
 int RuzuZiri::FindItem(const QString& SearchText, int SearchColumn, int SearchMode, bool MatchCase, int StartingRow)
 {
-    if (m_Model.LastRow() < 0 || SearchText.isEmpty())
+    if (d->m_Model.LastRow() < 0 || SearchText.isEmpty())
         return -1;
-    if (!m_Model.IsRowPosition(StartingRow))
+    if (!d->m_Model.IsRowPosition(StartingRow))
         StartingRow = 0;
     if (SearchColumn == -1)
-        SearchColumn = m_SearchColumn;
+        SearchColumn = d->m_SearchColumn;
     TextMatch match(SearchText, SearchMode, MatchCase);
-    return FindPosition(m_Model, match, SearchColumn, StartingRow);
+    return FindPosition(d->m_Model, match, SearchColumn, StartingRow);
 }
 
 // Rows are hidden on the records directly and the scroll range and picture follow once at the end;
 // going through RowVisible would update them once per row.
 void RuzuZiri::FilterOn(const QString& FilterText, int SearchColumn, int SearchMode, bool MatchCase, int StartingRow)
 {
-    if (!m_Model.IsRowPosition(StartingRow) || !m_Model.IsColumn(SearchColumn))
+    if (!d->m_Model.IsRowPosition(StartingRow) || !d->m_Model.IsColumn(SearchColumn))
         return;
-    EnablePaint(false);
+    d->EnablePaint(false);
     TextMatch match(FilterText, SearchMode, MatchCase);
-    HideUnmatched(m_Model, match, SearchColumn, StartingRow);
-    EnablePaint(true);
-    RefreshIfRedraw();
+    HideUnmatched(d->m_Model, match, SearchColumn, StartingRow);
+    d->EnablePaint(true);
+    d->RefreshIfRedraw();
 }
 
 void RuzuZiri::FilterOff(int StartingRow)
 {
-    if (m_Model.LastRow() < 0)
+    if (d->m_Model.LastRow() < 0)
         return;
-    StartingRow = std::clamp(StartingRow, 0, m_Model.LastRow());
-    EnablePaint(false);
-    for (int position = StartingRow; position <= m_Model.LastRow(); ++position)
-        m_Model.SetRowVisible(position, true);
-    EnablePaint(true);
-    if (m_Row >= 0)
-        SBSetPos(1, m_Row);
-    RefreshIfRedraw();
+    StartingRow = std::clamp(StartingRow, 0, d->m_Model.LastRow());
+    d->EnablePaint(false);
+    for (int position = StartingRow; position <= d->m_Model.LastRow(); ++position)
+        d->m_Model.SetRowVisible(position, true);
+    d->EnablePaint(true);
+    if (d->m_Row >= 0)
+        d->SBSetPos(1, d->m_Row);
+    d->RefreshIfRedraw();
 }
 
 bool RuzuZiri::RowVisible(int vRow) const
 {
     int col = -1;
-    return FixRef(vRow, col) && m_Model.RowAt(vRow).Visible;
+    return d->FixRef(vRow, col) && d->m_Model.RowAt(vRow).Visible;
 }
 
 void RuzuZiri::RowVisible(int vRow, bool New_RowVisible)
 {
     int col = -1;
-    if (!FixWriteRef(vRow, col) || m_Model.RowAt(vRow).Visible == New_RowVisible)
+    if (!d->FixWriteRef(vRow, col) || d->m_Model.RowAt(vRow).Visible == New_RowVisible)
         return;
-    m_Model.SetRowVisible(vRow, New_RowVisible);
-    UpdateScrollRanges();
-    DrawGrid(m_Paint);
+    d->m_Model.SetRowVisible(vRow, New_RowVisible);
+    d->UpdateScrollRanges();
+    d->DrawGrid(d->m_Paint);
 }
+
+int RuzuZiri::SearchColumn() const { return d->m_SearchColumn; }
 
 void RuzuZiri::SearchColumn(int New_SearchColumn)
 {
-    m_SearchColumn = New_SearchColumn;
-    Notify(QStringLiteral("SearchColumn"));
+    d->m_SearchColumn = New_SearchColumn;
+    d->Notify(QStringLiteral("SearchColumn"));
 }
 
 } // namespace Tarvex

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/VariantTypes.h"
 
@@ -6,6 +6,8 @@
 #include <cmath>
 
 namespace Tarvex {
+
+int RuzuZiri::Row() const { return d->m_Row; }
 
 void RuzuZiri::Row(int New_Row)
 {
@@ -15,21 +17,21 @@ void RuzuZiri::Row(int New_Row)
 // These two take the position as it is: -1 does not stand for the current row here.
 bool RuzuZiri::RowAdded(int vRow) const
 {
-    return m_Model.IsRowPosition(vRow) && IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagNew);
+    return d->m_Model.IsRowPosition(vRow) && IsFlagSet(d->m_Model.RowAt(vRow).Flags, RowFlagNew);
 }
 
 bool RuzuZiri::RowChanged(int vRow) const
 {
-    return m_Model.IsRowPosition(vRow) && IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagChanged);
+    return d->m_Model.IsRowPosition(vRow) && IsFlagSet(d->m_Model.RowAt(vRow).Flags, RowFlagChanged);
 }
 
-bool RuzuZiri::RowFlagBit(int vRow, qint32 Mask) const
+bool RuzuZiriPrivate::RowFlagBit(int vRow, qint32 Mask) const
 {
     int col = -1;
     return FixRef(vRow, col) && IsFlagSet(m_Model.RowAt(vRow).Flags, Mask);
 }
 
-void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
+void RuzuZiriPrivate::RowFlagBit(int vRow, qint32 Mask, bool On)
 {
     int col = -1;
     if (!FixWriteRef(vRow, col))
@@ -38,72 +40,76 @@ void RuzuZiri::RowFlagBit(int vRow, qint32 Mask, bool On)
     DrawGrid(m_Paint);
 }
 
+int RuzuZiri::Cols() const { return d->m_Model.Cols(); }
+
+int RuzuZiri::ItemCount() const { return d->m_Model.ItemCount(); }
+
 int RuzuZiri::CheckedCount() const
 {
-    return m_Model.CheckedCount();
+    return d->m_Model.CheckedCount();
 }
 
-bool RuzuZiri::RowChecked(int vRow) const { return RowFlagBit(vRow, RowFlagChecked); }
-void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { RowFlagBit(vRow, RowFlagChecked, New_RowChecked); }
-bool RuzuZiri::RowSelected(int vRow) const { return RowFlagBit(vRow, RowFlagSelected); }
-void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { RowFlagBit(vRow, RowFlagSelected, New_RowSelected); }
-void RuzuZiri::RowLocked(int vRow, bool New_RowLocked) { RowFlagBit(vRow, RowFlagLocked, New_RowLocked); }
+bool RuzuZiri::RowChecked(int vRow) const { return d->RowFlagBit(vRow, RowFlagChecked); }
+void RuzuZiri::RowChecked(int vRow, bool New_RowChecked) { d->RowFlagBit(vRow, RowFlagChecked, New_RowChecked); }
+bool RuzuZiri::RowSelected(int vRow) const { return d->RowFlagBit(vRow, RowFlagSelected); }
+void RuzuZiri::RowSelected(int vRow, bool New_RowSelected) { d->RowFlagBit(vRow, RowFlagSelected, New_RowSelected); }
+void RuzuZiri::RowLocked(int vRow, bool New_RowLocked) { d->RowFlagBit(vRow, RowFlagLocked, New_RowLocked); }
 
 // A grid without rows has nothing the current cell could move to, so it reads as locked.
 bool RuzuZiri::RowLocked(int vRow) const
 {
     int col = -1;
-    if (!FixRef(vRow, col))
+    if (!d->FixRef(vRow, col))
         return true;
-    return m_RowHold || IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagLocked);
+    return d->m_RowHold || IsFlagSet(d->m_Model.RowAt(vRow).Flags, RowFlagLocked);
 }
 
 int RuzuZiri::RowData(int vRow) const
 {
     int col = -1;
-    return FixRef(vRow, col) ? m_Model.RowAt(vRow).RowData : 0;
+    return d->FixRef(vRow, col) ? d->m_Model.RowAt(vRow).RowData : 0;
 }
 
 void RuzuZiri::RowData(int vRow, int New_RowData)
 {
     int col = -1;
-    if (FixWriteRef(vRow, col))
-        m_Model.SetRowData(vRow, New_RowData);
+    if (d->FixWriteRef(vRow, col))
+        d->m_Model.SetRowData(vRow, New_RowData);
 }
 
 QString RuzuZiri::RowTag(int vRow) const
 {
     int col = -1;
-    if (!FixRef(vRow, col))
+    if (!d->FixRef(vRow, col))
         return {};
-    const udtRow& row = m_Model.RowAt(vRow);
+    const udtRow& row = d->m_Model.RowAt(vRow);
     return row.Extra ? row.Extra->Tag : QString();
 }
 
 void RuzuZiri::RowTag(int vRow, const QString& New_RowTag)
 {
     int col = -1;
-    if (FixWriteRef(vRow, col))
-        m_Model.SetRowTag(vRow, New_RowTag);
+    if (d->FixWriteRef(vRow, col))
+        d->m_Model.SetRowTag(vRow, New_RowTag);
 }
 
 qint16 RuzuZiri::RowGroupHeader(int vRow) const
 {
     int col = -1;
-    return FixRef(vRow, col) && m_Model.RowAt(vRow).GroupHeader ? -1 : 0;
+    return d->FixRef(vRow, col) && d->m_Model.RowAt(vRow).GroupHeader ? -1 : 0;
 }
 
 void RuzuZiri::RowGroupHeader(int vRow, qint16 New_RowGroupHeader)
 {
     int col = -1;
-    if (FixWriteRef(vRow, col))
-        m_Model.SetRowGroupHeader(vRow, New_RowGroupHeader != 0);
+    if (d->FixWriteRef(vRow, col))
+        d->m_Model.SetRowGroupHeader(vRow, New_RowGroupHeader != 0);
 }
 
 int RuzuZiri::RowHeight(int vRow) const
 {
     int col = -1;
-    return FixRef(vRow, col) ? m_Model.RowAt(vRow).Height : 0;
+    return d->FixRef(vRow, col) ? d->m_Model.RowAt(vRow).Height : 0;
 }
 
 // -1 measures the addressed row's texts; any other value is rounded to whole pixels. A value that
@@ -111,60 +117,60 @@ int RuzuZiri::RowHeight(int vRow) const
 void RuzuZiri::RowHeight(int vRow, float New_RowHeight)
 {
     int col = -1;
-    if (!FixWriteRef(vRow, col) || std::isnan(New_RowHeight))
+    if (!d->FixWriteRef(vRow, col) || std::isnan(New_RowHeight))
         return;
     if (New_RowHeight == -1.0f) {
-        CalcRowHeight(vRow);
+        d->CalcRowHeight(vRow);
     } else {
         const double pixels = std::nearbyint(double(New_RowHeight));
         if (pixels < 0)
             return;
-        m_Model.SetRowHeight(vRow, qint32(std::min(pixels, double(MaxLayoutPixels))));
+        d->m_Model.SetRowHeight(vRow, qint32(std::min(pixels, double(MaxLayoutPixels))));
     }
-    UpdateScrollRanges();
-    DrawGrid(m_Paint);
+    d->UpdateScrollRanges();
+    d->DrawGrid(d->m_Paint);
 }
 
 QVariant RuzuZiri::RowImage(int vRow) const
 {
     int col = -1;
-    if (!FixRef(vRow, col))
+    if (!d->FixRef(vRow, col))
         return {};
-    const qint32 image = m_Model.RowAt(vRow).Image;
+    const qint32 image = d->m_Model.RowAt(vRow).Image;
     if (image >= 0)
         return int(image);
-    return m_ImageList ? QVariant(m_ImageList->Key(-image)) : QVariant();
+    return d->m_ImageList ? QVariant(d->m_ImageList->Key(-image)) : QVariant();
 }
 
 // A key is kept as its negated index, so it still names the image after the list changed order.
 void RuzuZiri::RowImage(int vRow, const QVariant& New_RowImage)
 {
     int col = -1;
-    if (!FixWriteRef(vRow, col))
+    if (!d->FixWriteRef(vRow, col))
         return;
     const int type = New_RowImage.typeId();
     if (IsIntegerType(type) || type == QMetaType::Double || type == QMetaType::Float) {
         const double index = std::nearbyint(New_RowImage.toDouble());
         if (!(index >= INT32_MIN && index <= INT32_MAX))
             return;
-        m_Model.SetRowImage(vRow, qint32(index));
+        d->m_Model.SetRowImage(vRow, qint32(index));
     } else {
-        const int index = m_ImageList ? m_ImageList->IndexOf(New_RowImage.toString()) : 0;
+        const int index = d->m_ImageList ? d->m_ImageList->IndexOf(New_RowImage.toString()) : 0;
         if (index <= 0)
             return;
-        m_Model.SetRowImage(vRow, -index);
+        d->m_Model.SetRowImage(vRow, -index);
     }
-    DrawGrid(m_Paint);
+    d->DrawGrid(d->m_Paint);
 }
 
 // One repaint for the whole row instead of one per cell.
-void RuzuZiri::EachCellOfRow(int vRow, const std::function<void(int Row, int Col)>& Change)
+void RuzuZiriPrivate::EachCellOfRow(int vRow, const std::function<void(int Row, int Col)>& Change)
 {
     int col = -1;
     if (!FixWriteRef(vRow, col))
         return;
     // Each cell's write still lets pending events run, and a queued call among them may delete the grid.
-    const Lifeline self(this);
+    const Lifeline self(q);
     EnablePaint(false);
     for (int c = 0; c < m_Model.Cols(); ++c) {
         Change(vRow, c);
@@ -177,25 +183,27 @@ void RuzuZiri::EachCellOfRow(int vRow, const std::function<void(int Row, int Col
 
 void RuzuZiri::RowBackColor(int vRow, qint32 vNewValue)
 {
-    EachCellOfRow(vRow, [&](int Row, int Col) { CellBackColor(Row, Col, vNewValue); });
+    d->EachCellOfRow(vRow, [&](int Row, int Col) { CellBackColor(Row, Col, vNewValue); });
 }
 
 void RuzuZiri::RowForeColor(int vRow, qint32 vNewValue)
 {
-    EachCellOfRow(vRow, [&](int Row, int Col) { CellForeColor(Row, Col, vNewValue); });
+    d->EachCellOfRow(vRow, [&](int Row, int Col) { CellForeColor(Row, Col, vNewValue); });
 }
 
 void RuzuZiri::RowFontBold(int vRow, bool vNewValue)
 {
-    EachCellOfRow(vRow, [&](int Row, int Col) { CellFontBold(Row, Col, vNewValue); });
+    d->EachCellOfRow(vRow, [&](int Row, int Col) { CellFontBold(Row, Col, vNewValue); });
 }
+
+int RuzuZiri::SelectedCount() const { return d->m_Model.SelectedCount(); }
 
 void RuzuZiri::SelectedClearAll()
 {
-    m_Model.ClearSelection();
+    d->m_Model.ClearSelection();
 }
 
-int RuzuZiri::FindUnlockedRow(bool Backwards) const
+int RuzuZiriPrivate::FindUnlockedRow(bool Backwards) const
 {
     const int step = Backwards ? -1 : 1;
     const int last = m_Model.LastRow();
@@ -209,19 +217,21 @@ int RuzuZiri::FindUnlockedRow(bool Backwards) const
     return Backwards ? 0 : last;
 }
 
+int RuzuZiri::MultiSelect() const { return d->m_MultiSelect; }
+
 void RuzuZiri::MultiSelect(int New_MultiSelect)
 {
-    m_MultiSelect = New_MultiSelect;
-    if (!Notify(QStringLiteral("MultiSelect")))
+    d->m_MultiSelect = New_MultiSelect;
+    if (!d->Notify(QStringLiteral("MultiSelect")))
         return;
     if (New_MultiSelect == 0) {
         const Lifeline self(this);
-        m_Model.ClearSelection();
+        d->m_Model.ClearSelection();
         RowColSet(-1, -1);
         if (!self.Alive())
             return;
     }
-    RefreshIfRedraw();
+    d->RefreshIfRedraw();
 }
 
 } // namespace Tarvex

@@ -1,33 +1,43 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
+
+#include "grid/model/NumberParsing.h"
 
 namespace Tarvex {
 
+// The fonts start as the host's; the records give every other field its default.
+RuzuZiriPrivate::RuzuZiriPrivate(RuzuZiri* Owner)
+    : q(Owner)
+{
+    m_Font = m_FontHeader = q->AmbientFont();
+}
+
 RuzuZiri::RuzuZiri(QWidget* parent)
     : UserControl(parent)
+    , d(std::make_unique<RuzuZiriPrivate>(this))
 {
-    Initialize();
-    ApplyTheme();
-    CalcMetrics();
-    AttachScrollBars();
-    ShowBorder();
+    d->Initialize();
+    d->ApplyTheme();
+    d->CalcMetrics();
+    d->AttachScrollBars();
+    d->ShowBorder();
 }
 
 RuzuZiri::~RuzuZiri()
 {
-    Terminate();
-    ReleaseWaitingScrollBars();
+    d->Terminate();
+    d->ReleaseWaitingScrollBars();
 }
 
 // The look a cell has before anything was set on it: the control's own colours and font.
-CellLook RuzuZiri::ControlLook() const
+CellLook RuzuZiriPrivate::ControlLook() const
 {
-    return { m_Colors.m_BackColor, m_Colors.m_ForeColor, font().family(), false, 0 };
+    return { m_Colors.m_BackColor, m_Colors.m_ForeColor, q->font().family(), false, 0 };
 }
 
 // A negative row stands for the current row (0 without one) and a row past the last for the last
 // row; a negative column for the current column (0 without one). A column past the last, or a grid
 // without rows, makes the member that asked do nothing.
-bool RuzuZiri::FixRef(int& vRow, int& vCol) const
+bool RuzuZiriPrivate::FixRef(int& vRow, int& vCol) const
 {
     const int last = m_Model.LastRow();
     if (last < 0)
@@ -42,14 +52,19 @@ bool RuzuZiri::FixRef(int& vRow, int& vCol) const
 }
 
 // Reading the last row for a row past it is harmless; writing there would overwrite another row.
-bool RuzuZiri::FixWriteRef(int& vRow, int& vCol) const
+bool RuzuZiriPrivate::FixWriteRef(int& vRow, int& vCol) const
 {
     return vRow <= m_Model.LastRow() && FixRef(vRow, vCol);
 }
 
-const udtCell* RuzuZiri::CellRef(int& vRow, int& vCol) const
+const udtCell* RuzuZiriPrivate::CellRef(int& vRow, int& vCol) const
 {
     return FixRef(vRow, vCol) ? &m_Model.CellAt(vRow, vCol) : nullptr;
+}
+
+double RuzuZiri::rVal(const QString& vString)
+{
+    return Tarvex::rVal(vString);
 }
 
 } // namespace Tarvex

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/model/SortingEngine.h"
 
@@ -30,7 +30,7 @@ qint16 SortDirection(qint32 SortOrder)
 
 // Stores and normalises the sort columns; false when they name no column, and the sort is ignored.
 // -1 keeps the column sorted last: both hold column numbers, whatever order the columns are shown in.
-bool RuzuZiri::TakeSortColumns(int vCol1, int vCol2)
+bool RuzuZiriPrivate::TakeSortColumns(int vCol1, int vCol2)
 {
     if ((vCol1 != -1 && !m_Model.IsColumn(vCol1)) || (vCol2 != -1 && !m_Model.IsColumn(vCol2)))
         return false;
@@ -47,48 +47,48 @@ bool RuzuZiri::TakeSortColumns(int vCol1, int vCol2)
 
 void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
 {
-    if (m_Model.LastRow() == -1 || m_Sorting)
+    if (d->m_Model.LastRow() == -1 || d->m_Sorting)
         return;
-    if (!TakeSortColumns(vCol1, vCol2))
+    if (!d->TakeSortColumns(vCol1, vCol2))
         return;
 
-    const qint32 lastOrder = m_Model.Columns()[m_SortCol].SortOrder;
+    const qint32 lastOrder = d->m_Model.Columns()[d->m_SortCol].SortOrder;
     const qint32 sortOrder = vCol1SortType == -1 ? NextSortOrder(lastOrder) : vCol1SortType;
-    m_Model.SetColumnField(m_SortCol, &udtColumn::SortOrder, sortOrder);
-    if (m_SortSubCol != -1)
-        m_Model.SetColumnField(m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
+    d->m_Model.SetColumnField(d->m_SortCol, &udtColumn::SortOrder, sortOrder);
+    if (d->m_SortSubCol != -1)
+        d->m_Model.SetColumnField(d->m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
 
-    const int currentRecord = m_Row != -1 && m_Model.IsRowPosition(m_Row) ? m_Model.RowOrder()[m_Row] : 0;
+    const int currentRecord = d->m_Row != -1 && d->m_Model.IsRowPosition(d->m_Row) ? d->m_Model.RowOrder()[d->m_Row] : 0;
     const Lifeline self(this);
     if (sortOrder != 0) {
-        m_Sorting = true;
-        const bool finished = SortRows(0, m_Model.LastRow(), m_SortCol, SortDirection(sortOrder)) && SortSubRanges();
+        d->m_Sorting = true;
+        const bool finished = d->SortRows(0, d->m_Model.LastRow(), d->m_SortCol, SortDirection(sortOrder)) && d->SortSubRanges();
         if (!self.Alive())
             return;
-        m_SortKeys.clear();
-        m_Sorting = false;
+        d->m_SortKeys.clear();
+        d->m_Sorting = false;
         // A CustomSort handler changed the rows: what it did stands, and no sort completed.
         if (!finished)
             return;
     } else {
-        m_Model.ResetRowOrder();
-        m_SortCol = -1;
-        m_SortSubCol = -1;
+        d->m_Model.ResetRowOrder();
+        d->m_SortCol = -1;
+        d->m_SortSubCol = -1;
     }
 
-    const auto& order = m_Model.RowOrder();
+    const auto& order = d->m_Model.RowOrder();
     const auto current = std::find(order.begin(), order.end(), currentRecord);
     if (current != order.end()) {
         RowColSet(int(current - order.begin()), -1);
         if (!self.Alive())
             return;
     }
-    if (Raise(&RuzuZiri::SortComplete))
+    if (d->Raise(&RuzuZiri::SortComplete))
         DoEvents();
 }
 
 // False when a CustomSort handler changed the rows under the sort, which then gave up.
-bool RuzuZiri::SortRows(int First, int Last, int Col, qint16 Order)
+bool RuzuZiriPrivate::SortRows(int First, int Last, int Col, qint16 Order)
 {
     if (Last <= First || !m_Model.IsColumn(Col))
         return true;
@@ -104,7 +104,7 @@ bool RuzuZiri::SortRows(int First, int Last, int Col, qint16 Order)
 
 // The keys of a column are computed once per sort, for every record, and serve the primary sort
 // and all runs of the secondary one.
-const std::vector<double>& RuzuZiri::SortKeys(int Col, const std::function<std::vector<double>()>& Build)
+const std::vector<double>& RuzuZiriPrivate::SortKeys(int Col, const std::function<std::vector<double>()>& Build)
 {
     auto& keys = m_SortKeys[Col];
     if (keys.size() != size_t(m_Model.ItemCount()))
@@ -112,18 +112,18 @@ const std::vector<double>& RuzuZiri::SortKeys(int Col, const std::function<std::
     return keys;
 }
 
-void RuzuZiri::SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys)
+void RuzuZiriPrivate::SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys)
 {
     m_Model.SortRowStretch(First, Last, Keys, Order == 1);
 }
 
-SortingEngine::TextOfRecord RuzuZiri::SortTexts(int Col) const
+SortingEngine::TextOfRecord RuzuZiriPrivate::SortTexts(int Col) const
 {
     return [this, Col](int record) { return m_Model.Rows()[size_t(record)].Cells.View(size_t(Col)); };
 }
 
 // A checked cell counts -1 and an unchecked one 0, so greatest first lists unchecked rows first.
-void RuzuZiri::SortRowsType3(int First, int Last, int Col, qint16 Order)
+void RuzuZiriPrivate::SortRowsType3(int First, int Last, int Col, qint16 Order)
 {
     SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] {
         std::vector<double> keys(size_t(m_Model.ItemCount()));
@@ -134,17 +134,17 @@ void RuzuZiri::SortRowsType3(int First, int Last, int Col, qint16 Order)
 }
 
 // Texts that are no dates sort below every date, in both directions.
-void RuzuZiri::SortRowsDate(int First, int Last, int Col, qint16 Order)
+void RuzuZiriPrivate::SortRowsDate(int First, int Last, int Col, qint16 Order)
 {
     SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::DateKeys(m_Model.ItemCount(), SortTexts(Col)); }));
 }
 
-void RuzuZiri::SortRowsNumeric(int First, int Last, int Col, qint16 Order)
+void RuzuZiriPrivate::SortRowsNumeric(int First, int Last, int Col, qint16 Order)
 {
     SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::NumberKeys(m_Model.ItemCount(), SortTexts(Col)); }));
 }
 
-void RuzuZiri::SortRowsText(int First, int Last, int Col, qint16 Order)
+void RuzuZiriPrivate::SortRowsText(int First, int Last, int Col, qint16 Order)
 {
     SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::TextKeys(m_Model.ItemCount(), SortTexts(Col)); }));
 }
@@ -154,9 +154,9 @@ void RuzuZiri::SortRowsText(int First, int Last, int Col, qint16 Order)
 // that follow. Whatever it answers the sort ends with a permutation; if it adds, removes or reorders
 // rows or columns, the sort gives up and leaves the order as the handler left it; if it deletes the
 // grid, the sort ends without touching it.
-bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
+bool RuzuZiriPrivate::SortRowsCustom(int First, int Last, int Col, qint16 Order)
 {
-    const Lifeline self(this);
+    const Lifeline self(q);
     std::vector<int> records = m_Model.RowStretch(First, Last);
     const std::vector<int> before = records;
     const quint64 revision = m_Model.Revision();
@@ -173,7 +173,7 @@ bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
         QString value2 = m_Model.Rows()[p].Cells.Text(size_t(column));
         int col = column;
         bool swap = false;
-        emit CustomSort(Order == 1, col, value1, value2, swap);
+        emit q->CustomSort(Order == 1, col, value1, value2, swap);
         if (!self.Alive() || m_Model.Revision() != revision) {
             changed = true;
             return false;
@@ -191,7 +191,7 @@ bool RuzuZiri::SortRowsCustom(int First, int Last, int Col, qint16 Order)
 
 // Runs of equal primary text (compared exactly, whatever the primary column's kind) are ordered by
 // the secondary column. False when a CustomSort handler changed the rows under it.
-bool RuzuZiri::SortSubRanges()
+bool RuzuZiriPrivate::SortSubRanges()
 {
     if (m_SortSubCol == -1 || !m_Model.IsColumn(m_SortSubCol) || !m_Model.IsColumn(m_SortCol))
         return true;

@@ -1,26 +1,16 @@
 #include "platform/Clock.h"
 
+#include "platform/Timer.h"
+
 #include <QElapsedTimer>
 #include <QThread>
 
 namespace Tarvex {
 
-namespace {
-ClockDriver* Driver = nullptr; // the installed driver; null = the real clock
-}
-
-ClockDriver::ClockDriver() { Driver = this; }
-
-ClockDriver::~ClockDriver()
-{
-    if (Driver == this)
-        Driver = nullptr;
-}
-
 quint32 TickCount()
 {
-    if (Driver)
-        return Driver->TickCount();
+    if (const DrivenClock* driven = DrivenClock::Current())
+        return quint32(driven->Now());
     static QElapsedTimer started = [] {
         QElapsedTimer timer;
         timer.start();
@@ -31,8 +21,8 @@ quint32 TickCount()
 
 void Sleep(int Milliseconds)
 {
-    if (Driver) {
-        Driver->Sleep(Milliseconds);
+    if (DrivenClock* driven = DrivenClock::Current()) {
+        driven->Advance(Milliseconds);
         return;
     }
     if (Milliseconds > 0)

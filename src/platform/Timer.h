@@ -36,9 +36,9 @@ private:
     qint64 m_Due { 0 };       // time of the next Tick on the driven clock
 };
 
-// Time for the timers that tests move forward by hand, so auto-repeat can be tested without
-// waiting. One lives at a time; every timer counts its time while it lives, and real time again,
-// from the start, when it ends.
+// Time that tests move forward by hand, so auto-repeat and waits can be tested without waiting.
+// One lives at a time; while it lives every timer counts its time, TickCount reads it and Sleep
+// advances it (platform/Clock.h). Timers count real time again, from the start, when it ends.
 class DrivenClock {
 public:
     DrivenClock();

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "../platform/runtime/LocaleScope.h"
 #include "GridInvariants.h"
@@ -34,7 +34,7 @@ TEST(GridProgressColumn, ValuesAreClampedAndLeaveTheCellsFormatBitsAlone)
     grid.AddItem("a\t");
     grid.CellProgressValue(0, 0, 50); // only progress columns keep a value
     EXPECT_EQ(0, grid.CellProgressValue(0, 0));
-    EXPECT_EQ(0, grid.Model().CellAt(0, 0).Flags);
+    EXPECT_EQ(0, RuzuZiriPrivate::Of(grid).m_Model.CellAt(0, 0).Flags);
     grid.CellProgressValue(0, 1, 50);
     EXPECT_FALSE(grid.CellFontBold(0, 1));
     EXPECT_TRUE(grid.CellWordWrap(0, 1));
@@ -56,9 +56,9 @@ TEST_F(CellGrid, TextKeepsTheColumnTotalAndMarksTheCellAndRowChanged)
         grid.CellValue(0, 1, QString("12,5")); // stored in the standard form
     }
     EXPECT_EQ("12,5", grid.CellText(0, 1));
-    EXPECT_EQ(25.5, grid.Model().TotalsValue()[1]);
+    EXPECT_EQ(25.5, RuzuZiriPrivate::Of(grid).m_Model.TotalsValue()[1]);
     EXPECT_TRUE(grid.CellChanged(1, 1));
-    EXPECT_TRUE(IsFlagSet(grid.Model().RowAt(1).Flags, RowFlagChanged));
+    EXPECT_TRUE(IsFlagSet(RuzuZiriPrivate::Of(grid).m_Model.RowAt(1).Flags, RowFlagChanged));
     EXPECT_TRUE(grid.CellsChanged());
     EXPECT_FALSE(grid.CellChanged(2, 1));
 }
@@ -88,7 +88,7 @@ TEST_F(CellGrid, ValuesAreStoredInTheLocalesFormAndReadBackUnchanged)
         grid.CellValue(0, 1, text); // a text takes the same road back
         EXPECT_EQ(text, grid.CellText(0, 1)) << c.locale;
     }
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 }
 
 TEST_F(CellGrid, ValuesThatAreNoFiniteNumberLeaveTheCell)
@@ -113,7 +113,7 @@ TEST_F(CellGrid, CheckBoxTextAndCheckFollowEachOther)
     EXPECT_EQ(QVariant(true), grid.CellValue(0, 2));
     grid.CellChecked(0, 2, false);
     EXPECT_EQ("False", grid.CellText(0, 2));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 }
 
 TEST_F(CellGrid, MinusOneAddressesTheCurrentCell)
@@ -149,7 +149,7 @@ TEST_F(CellGrid, WritesPastTheLastRowOrColumnChangeNoCell)
     grid.CellImage(1, 0, "folder"); // no image list to look the key up in
     EXPECT_EQ(QVariant(0), grid.CellImage(1, 0));
     EXPECT_FALSE(grid.CellsChanged());
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 
     RuzuZiri empty; // no rows, so no current cell either
     empty.AddColumn("a");
@@ -168,11 +168,12 @@ TEST_F(CellGrid, FormatCellsSetsEachCellOfTheRange)
     grid.FormatCells(0, -1, 0, -1, FormatFontName, "   "); // a blank name keeps the fonts
     EXPECT_EQ(255, grid.CellBackColor(2, 1));
     EXPECT_NE(255, grid.CellBackColor(0, 0));
-    EXPECT_EQ(4, grid.Model().CellFormats()[grid.Model().CellAt(1, 0).FormatIndex].UseCount);
+    const GridModel& records = RuzuZiriPrivate::Of(grid).m_Model;
+    EXPECT_EQ(4, records.CellFormats()[records.CellAt(1, 0).FormatIndex].UseCount);
     EXPECT_TRUE(grid.CellFontBold(2, 3));
     EXPECT_EQ(2, grid.CellAlignment(0, 1));
     EXPECT_EQ("Mono", grid.CellFontName(0, 0));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(records));
 }
 
 TEST_F(CellGrid, FormatCellsAlignmentCountsRowsInCreationOrder)

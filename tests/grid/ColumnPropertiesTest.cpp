@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -33,12 +33,13 @@ TEST(GridColumnProperties, ColumnsOutsideTheGridReadEmptyAndIgnoreWrites)
 TEST(GridColumnProperties, WidthsFollowTheScaleUnitsInPixelsAndRefuseWhatIsNoFiniteNumber)
 {
     RuzuZiri grid;
+    const GridModel& records = RuzuZiriPrivate::Of(grid).m_Model;
     grid.AddColumn("a", 22.0f); // 23 twips = 1.53 pixels
-    EXPECT_EQ(2, grid.Model().Columns()[0].WidthPx);
+    EXPECT_EQ(2, records.Columns()[0].WidthPx);
     grid.ColWidth(0, 37.5f); // 2.5 pixels: ties go to even
-    EXPECT_EQ(2, grid.Model().Columns()[0].WidthPx);
+    EXPECT_EQ(2, records.Columns()[0].WidthPx);
     grid.ColWidth(0, 3e38f); // far beyond any pixel count: no wrap into negative widths
-    EXPECT_GE(grid.Model().Columns()[0].WidthPx, 0);
+    EXPECT_GE(records.Columns()[0].WidthPx, 0);
 
     grid.ColWidth(0, 600);
     for (const float width : { std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
@@ -85,9 +86,9 @@ TEST(GridBindControl, KeepsTheControlUntilItGoesAway)
     grid.AddColumn("a");
     auto editor = std::make_unique<QLineEdit>();
     grid.BindControl(0, editor.get(), 2 | 4);
-    EXPECT_EQ(editor.get(), grid.Model().Columns()[0].Control);
+    EXPECT_EQ(editor.get(), RuzuZiriPrivate::Of(grid).m_Model.Columns()[0].Control);
     editor.reset();
-    EXPECT_EQ(nullptr, grid.Model().Columns()[0].Control); // no dangling editor
+    EXPECT_EQ(nullptr, RuzuZiriPrivate::Of(grid).m_Model.Columns()[0].Control); // no dangling editor
 }
 
 TEST(GridAutoSize, TheLongestTextDecidesExceptForCheckBoxAndProgressColumns)

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -81,13 +81,13 @@ TEST(GridColumnStore, OrderAndWidthsComeBackExactlyUnderEitherNumberFormatOverAR
         loaded.ColOrderLoad("archive");
         loaded.ColWidthsLoad("archive");
         other.ColOrderLoad("journal"); // a section of another name holds nothing of this one
-        EXPECT_EQ(Arranged, loaded.Model().ColOrder());
+        EXPECT_EQ(Arranged, RuzuZiriPrivate::Of(loaded).m_Model.ColOrder());
         EXPECT_EQ(2, changed.count());
         EXPECT_EQ(523.456f, loaded.ColWidth(1));
         EXPECT_EQ(85.5f, loaded.ColWidth(2));
         EXPECT_EQ(1234.5677f, loaded.ColWidth(3));
         EXPECT_EQ(501.0f, loaded.ColWidth(0));
-        EXPECT_EQ(Created, other.Model().ColOrder());
+        EXPECT_EQ(Created, RuzuZiriPrivate::Of(other).m_Model.ColOrder());
     }
 }
 
@@ -109,7 +109,7 @@ TEST(GridColumnStore, AForeignOrBrokenOrderChangesNothing)
         Arrange(grid);
         QSignalSpy changed(&grid, &RuzuZiri::ColumnOrderChanged);
         grid.ColOrderLoad("archive");
-        EXPECT_EQ(Arranged, grid.Model().ColOrder());
+        EXPECT_EQ(Arranged, RuzuZiriPrivate::Of(grid).m_Model.ColOrder());
         EXPECT_EQ(0, changed.count());
     }
 }

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "GridFill.h"
 
@@ -28,7 +28,7 @@ TEST(GridAddColumn, IndexInsideShowsTheColumnThereAnyOtherAppends)
     grid.AddColumn("c");
     EXPECT_EQ(3, grid.AddColumn("d", 500, 4, 0, "", "", 4, false, 7));
     EXPECT_EQ(1, grid.AddColumn("e", 500, 4, 0, "", "", 4, false, 1));
-    EXPECT_EQ((std::vector<int> { 0, 4, 1, 2, 3 }), grid.Model().ColOrder());
+    EXPECT_EQ((std::vector<int> { 0, 4, 1, 2, 3 }), RuzuZiriPrivate::Of(grid).m_Model.ColOrder());
     EXPECT_EQ("e", grid.ColHeading(4)); // column numbers stay in creation order
 }
 
@@ -106,7 +106,7 @@ TEST(GridRemoveRow, TheSelectionMovesToTheRowThatTakesThePlace)
     QSignalSpy spy(&multi, &RuzuZiri::SelectionChanged);
     multi.RemoveRow(0);
     EXPECT_EQ(1, spy.count());
-    EXPECT_EQ(0, multi.Model().Rows()[0].Flags & RowFlagSelected);
+    EXPECT_EQ(0, RuzuZiriPrivate::Of(multi).m_Model.Rows()[0].Flags & RowFlagSelected);
 }
 
 TEST(GridDeleteSelected, WithMultiSelectRemovesEverySelectedRowInOnePass)
@@ -149,7 +149,7 @@ TEST(GridClear, RemovesRowsKeepsColumnsAndResetsTheCurrentCellFormatsAndTotals)
     EXPECT_EQ(2, grid.Cols());
     EXPECT_FALSE(grid.CellsChanged());
     EXPECT_FALSE(grid.Redraw());
-    EXPECT_EQ(1u, grid.Model().CellFormats().size()); // the random run checks the totals
+    EXPECT_EQ(1u, RuzuZiriPrivate::Of(grid).m_Model.CellFormats().size()); // the random run checks the totals
 
     grid.ClearAll();
     EXPECT_EQ(0, grid.Cols());

@@ -1,4 +1,4 @@
-#include "GridProbe.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <QSignalSpy>
 
@@ -29,7 +29,7 @@ QStringList ChangesOf(const std::function<void(RuzuZiri&)>& Write)
 // A grid as a host first creates it.
 struct GridControlProperties : testing::Test {
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
 };
 
 } // namespace
@@ -105,11 +105,11 @@ TEST_F(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessC
 
 TEST_F(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
 {
-    probe.EditOpen(true);
+    inside.m_EditOpen = true;
     grid.ShowRowNumbers(true);
     grid.ShowRowNumbersVary(true);
     EXPECT_FALSE(grid.ShowRowNumbers() || grid.ShowRowNumbersVary());
-    probe.EditOpen(false);
+    inside.m_EditOpen = false;
     grid.ShowRowNumbers(true);
     EXPECT_TRUE(grid.ShowRowNumbers());
 }
@@ -117,12 +117,12 @@ TEST_F(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
 TEST_F(GridControlProperties, LayoutWritesRecomputeMetricsAndOweTheRestWhilePaintingIsOff)
 {
     grid.Caption("Documents");
-    EXPECT_TRUE(probe.WorkOwed());
+    EXPECT_TRUE((inside.m_PendingMetrics && inside.m_PendingScroll));
     grid.DisplayEllipsis(false);
-    EXPECT_EQ(262144, probe.Metrics().DrawTextFlags); // a refresh only: metrics wait for Redraw
+    EXPECT_EQ(262144, inside.m_Metrics.DrawTextFlags); // a refresh only: metrics wait for Redraw
     grid.Redraw(true);
-    EXPECT_EQ(0, probe.Metrics().DrawTextFlags);
-    EXPECT_FALSE(probe.WorkOwed());
+    EXPECT_EQ(0, inside.m_Metrics.DrawTextFlags);
+    EXPECT_FALSE((inside.m_PendingMetrics && inside.m_PendingScroll));
 }
 
 TEST(GridExpandRowImage, IsStoredByIndexAndReadByKeyWhenNegative)
@@ -149,7 +149,7 @@ TEST_F(GridControlProperties, TotalsAverageOverEveryRowTheTotalCovers)
         grid.AddItem(value);
     grid.TotalsLineColAvg(0, true);
     EXPECT_EQ(9.0, grid.TotalsCol(0));
-    EXPECT_EQ(3.0, grid.Model().TotalsLineValue(0));
+    EXPECT_EQ(3.0, inside.m_Model.TotalsLineValue(0));
     for (const int col : { 1, -1 }) {
         grid.TotalsLineColAvg(col, true);
         EXPECT_EQ(0.0, grid.TotalsCol(col));
@@ -158,7 +158,7 @@ TEST_F(GridControlProperties, TotalsAverageOverEveryRowTheTotalCovers)
     }
     grid.RemoveRow(0);
     grid.RemoveRow(0);
-    EXPECT_EQ(6.0, grid.Model().TotalsLineValue(0)); // one row: its own value, no division by zero
+    EXPECT_EQ(6.0, inside.m_Model.TotalsLineValue(0)); // one row: its own value, no division by zero
 }
 
 TEST_F(GridControlProperties, MouseColumnIsZeroWithoutColumnsAndMinusOneOffThem)
@@ -168,8 +168,8 @@ TEST_F(GridControlProperties, MouseColumnIsZeroWithoutColumnsAndMinusOneOffThem)
     grid.AddColumn("b");
     grid.AddColumn("c", 500, 4, 0, "", "", 4, false, 1); // shown second
     EXPECT_EQ(-1, grid.MouseCol());
-    probe.MouseCol(1);
+    inside.m_MouseCol = 1;
     EXPECT_EQ(2, grid.MouseCol());
-    EXPECT_EQ(1, probe.FindColPosition(2));
-    EXPECT_EQ(0, probe.FindColPosition(7));
+    EXPECT_EQ(1, inside.FindColPosition(2));
+    EXPECT_EQ(0, inside.FindColPosition(7));
 }

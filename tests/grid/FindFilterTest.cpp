@@ -1,5 +1,7 @@
 #include "GridFill.h"
 
+#include "grid/model/GridRecords.h"
+
 #include <gtest/gtest.h>
 
 using namespace Tarvex;

@@ -1,4 +1,4 @@
-#include "GridProbe.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 // 61 pixels and four rows of 20.
 struct LaidOutGrid : testing::Test {
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
 
     void SetUp() override
     {
@@ -29,8 +29,21 @@ struct LaidOutGrid : testing::Test {
         for (int r = 0; r < 4; ++r)
             grid.AddItem("x\ty\tz");
     }
-    int HeaderTextHeight() const { return probe.Metrics().HeaderTextHeight; }
-    int HeaderHeight() const { return probe.Metrics().HeaderHeight; }
+    int HeaderTextHeight() const { return inside.m_Metrics.HeaderTextHeight; }
+    int HeaderHeight() const { return inside.m_Metrics.HeaderHeight; }
+    // What GetColumnExtent leaves in a rectangle of -99s: only the edges it sets change.
+    Rect ColumnExtent(int Position) const
+    {
+        Rect extent { -99, -99, -99, -99 };
+        inside.GetColumnExtent(Position, extent);
+        return extent;
+    }
+    Rect CellRect(int Row, int Position, int Top, int Kind) const
+    {
+        Rect placement;
+        inside.GetCellRect(Row, Position, Top, placement, Kind);
+        return placement;
+    }
 };
 
 } // namespace
@@ -38,16 +51,16 @@ struct LaidOutGrid : testing::Test {
 TEST_F(LaidOutGrid, RowHeightIsTheLargerOfTheMinimumAndTheHeaderTextPlusOffsets)
 {
     ASSERT_LT(HeaderTextHeight(), 18);
-    EXPECT_EQ(20, probe.RowHeightDef());
-    EXPECT_EQ(20, grid.Model().RowAt(3).Height);
+    EXPECT_EQ(20, inside.m_RowHeightDef);
+    EXPECT_EQ(20, inside.m_Model.RowAt(3).Height);
     grid.MinVerticalOffset(3);
     grid.MinRowHeight(1); // below the text height, so the text height counts
-    EXPECT_EQ(HeaderTextHeight() + 2 * 3 + 2, probe.RowHeightDef());
+    EXPECT_EQ(HeaderTextHeight() + 2 * 3 + 2, inside.m_RowHeightDef);
     grid.ScaleUnits(1);
     grid.MinRowHeight(300); // twips
-    EXPECT_EQ(20 + 2 * 3 + 2, probe.RowHeightDef());
+    EXPECT_EQ(20 + 2 * 3 + 2, inside.m_RowHeightDef);
     grid.MinVerticalOffset(INT_MAX);
-    EXPECT_EQ(MaxLayoutPixels, probe.RowHeightDef()); // held to the tallest window, not wrapped round
+    EXPECT_EQ(MaxLayoutPixels, inside.m_RowHeightDef); // held to the tallest window, not wrapped round
 }
 
 TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
@@ -56,19 +69,19 @@ TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
     for (const Case c : { Case { 12, false, 10, 3 }, { 12, true, 10, 12 }, { 14, true, 12, 14 }, { 15, true, 16, 18 } }) {
         grid.RowCheckBoxes(c.CheckBoxes);
         grid.MinRowHeight(c.MinRowHeight); // row height = MinRowHeight + 2
-        EXPECT_EQ(c.CheckBox, probe.Metrics().CheckBoxSize) << c.MinRowHeight;
-        EXPECT_EQ(c.TextLeft, probe.Metrics().TextLeft) << c.MinRowHeight;
-        EXPECT_EQ(c.TextLeft, probe.Metrics().ImageLeft) << c.MinRowHeight;
+        EXPECT_EQ(c.CheckBox, inside.m_Metrics.CheckBoxSize) << c.MinRowHeight;
+        EXPECT_EQ(c.TextLeft, inside.m_Metrics.TextLeft) << c.MinRowHeight;
+        EXPECT_EQ(c.TextLeft, inside.m_Metrics.ImageLeft) << c.MinRowHeight;
     }
     Tarvex::ImageList images;
     images.ImageWidth(24);
     grid.ImageList(&images);
     grid.Refresh();
-    EXPECT_TRUE(probe.Metrics().HasImageList);
-    EXPECT_EQ(24, probe.Metrics().ImageWidth);
-    EXPECT_EQ(18, probe.Metrics().TextLeft); // no row has an image, so nothing moves
-    EXPECT_EQ((Rect { 18, -99, 61, -99 }), probe.ColumnExtent(0)); // the first column leaves out the check box
-    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(1));
+    EXPECT_TRUE(inside.m_Metrics.HasImageList);
+    EXPECT_EQ(24, inside.m_Metrics.ImageWidth);
+    EXPECT_EQ(18, inside.m_Metrics.TextLeft); // no row has an image, so nothing moves
+    EXPECT_EQ((Rect { 18, -99, 61, -99 }), ColumnExtent(0)); // the first column leaves out the check box
+    EXPECT_EQ((Rect { 61, -99, 122, -99 }), ColumnExtent(1));
 }
 
 TEST_F(LaidOutGrid, HeaderHeightAddsTheCaptionBarToTheHeaderLines)
@@ -86,7 +99,7 @@ TEST_F(LaidOutGrid, HeaderHeightAddsTheCaptionBarToTheHeaderLines)
         grid.ColumnHeaderLines(c.Lines);
         grid.ColumnHeaders(c.Headers);
         EXPECT_EQ(int(c.Expected), HeaderHeight()) << c.Caption.toStdString() << c.Headers << c.Lines << c.Small;
-        EXPECT_EQ(c.Caption.isEmpty() ? 0 : int(caption), probe.Metrics().CaptionHeight);
+        EXPECT_EQ(c.Caption.isEmpty() ? 0 : int(caption), inside.m_Metrics.CaptionHeight);
     }
 }
 
@@ -94,26 +107,26 @@ TEST_F(LaidOutGrid, ColumnUnderXIncludesFourPixelsRightOfItsBorder)
 {
     for (const auto& [x, position] : { std::pair { 0.f, -1 }, { 1.f, 0 }, { 61.f, 0 }, { 65.f, 0 }, { 66.f, 1 },
                                        { 187.f, 2 }, { 188.f, -1 } })
-        EXPECT_EQ(position, probe.ColFromX(x)) << x;
+        EXPECT_EQ(position, inside.ColFromX(x)) << x;
     grid.ColVisible(1, false);
-    EXPECT_EQ(2, probe.ColFromX(66.f)); // hidden columns take no room
+    EXPECT_EQ(2, inside.ColFromX(66.f)); // hidden columns take no room
 }
 
 TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
 {
-    probe.ShowBar(0);
+    inside.SBShow(0, true);
     grid.FreezeAtCol(0);
-    EXPECT_EQ(1, probe.ScrollPos(0)); // scrolling starts right of the frozen block
-    probe.ScrollPos(0, 2);
-    EXPECT_EQ(2, probe.ColFromX(66.f));
-    EXPECT_EQ((Rect { 0, -99, 61, -99 }), probe.ColumnExtent(0));
-    EXPECT_EQ((Rect { -1, -99, -99, -99 }), probe.ColumnExtent(1));
-    EXPECT_EQ((Rect { 61, -99, 122, -99 }), probe.ColumnExtent(2));
-    probe.RowNumberWidth(19);
-    EXPECT_EQ((Rect { 18, -99, -99, -99 }), probe.ColumnExtent(1));
-    EXPECT_EQ((Rect { 80, -99, 141, -99 }), probe.ColumnExtent(2));
+    EXPECT_EQ(1, inside.SBGetPos(0)); // scrolling starts right of the frozen block
+    inside.m_ScrollInfo[0].Pos = 2;
+    EXPECT_EQ(2, inside.ColFromX(66.f));
+    EXPECT_EQ((Rect { 0, -99, 61, -99 }), ColumnExtent(0));
+    EXPECT_EQ((Rect { -1, -99, -99, -99 }), ColumnExtent(1));
+    EXPECT_EQ((Rect { 61, -99, 122, -99 }), ColumnExtent(2));
+    inside.m_RowNumberWidth = 19;
+    EXPECT_EQ((Rect { 18, -99, -99, -99 }), ColumnExtent(1));
+    EXPECT_EQ((Rect { 80, -99, 141, -99 }), ColumnExtent(2));
     grid.FreezeAtCol(-1);
-    EXPECT_EQ(2, probe.ScrollPos(0)); // a position already right of the block stays
+    EXPECT_EQ(2, inside.SBGetPos(0)); // a position already right of the block stays
 }
 
 TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
@@ -122,34 +135,34 @@ TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
     grid.RowVisible(1, false);
     for (const auto& [y, row] : { std::pair { top, -1 }, { top + 1, 0 }, { top + 20, 0 }, { top + 21, 2 },
                                   { top + 60, 3 }, { top + 61, -1 } })
-        EXPECT_EQ(row, probe.RowFromY(float(y))) << y;
-    EXPECT_EQ(top + 20, probe.RowTop(2));
-    EXPECT_EQ(top, probe.RowTop(2, 2));
-    EXPECT_EQ(-1, probe.RowTop(1, 2));
-    probe.ScrollPos(1, 2);
-    EXPECT_EQ(2, probe.RowFromY(float(top + 1)));
-    EXPECT_EQ(-1, probe.RowTop(0));
+        EXPECT_EQ(row, inside.RowFromY(float(y))) << y;
+    EXPECT_EQ(top + 20, inside.RowTop(2));
+    EXPECT_EQ(top, inside.RowTop(2, 2));
+    EXPECT_EQ(-1, inside.RowTop(1, 2));
+    inside.m_ScrollInfo[1].Pos = 2;
+    EXPECT_EQ(2, inside.RowFromY(float(top + 1)));
+    EXPECT_EQ(-1, inside.RowTop(0));
 }
 
 TEST_F(LaidOutGrid, PagesAndVisibleCountsFollowTheClientHeight)
 {
     const int top = HeaderHeight();
     grid.resize(300, top + 4 + 45);
-    EXPECT_EQ(2, probe.VisibleRowCount()); // inside the single border
+    EXPECT_EQ(2, inside.VisibleRowCount()); // inside the single border
     grid.resize(300, top + 45);
-    EXPECT_EQ(1, probe.PageTopRow(3)); // rows 2 and 3 fill the page that ends with row 3
-    EXPECT_EQ(-1, probe.PageTopRow(1));
-    EXPECT_EQ(-5, probe.PageTopRow(-5));
+    EXPECT_EQ(1, inside.PageTopRow(3)); // rows 2 and 3 fill the page that ends with row 3
+    EXPECT_EQ(-1, inside.PageTopRow(1));
+    EXPECT_EQ(-5, inside.PageTopRow(-5));
 }
 
 TEST_F(LaidOutGrid, CellPlacementFollowsTheAlignmentCode)
 {
     // Code 5 centres the 16 x 16 check box in the 61 x 20 cell: 22.5 rounds to 22.
-    EXPECT_EQ((Rect { 22, 2, 38, 18 }), probe.CellRect(0, 0, 0, 1));
-    probe.RowNumberWidth(19);
-    EXPECT_EQ((Rect { 41, 2, 57, 18 }), probe.CellRect(0, 0, 0, 1));
-    probe.RowNumberWidth(0);
-    EXPECT_EQ((Rect { 0, 100, 61, 120 }), probe.CellRect(0, 0, 100, 0)); // the cell itself fills it
+    EXPECT_EQ((Rect { 22, 2, 38, 18 }), CellRect(0, 0, 0, 1));
+    inside.m_RowNumberWidth = 19;
+    EXPECT_EQ((Rect { 41, 2, 57, 18 }), CellRect(0, 0, 0, 1));
+    inside.m_RowNumberWidth = 0;
+    EXPECT_EQ((Rect { 0, 100, 61, 120 }), CellRect(0, 0, 100, 0)); // the cell itself fills it
 
     Tarvex::ImageList images;
     grid.ImageList(&images);
@@ -159,7 +172,7 @@ TEST_F(LaidOutGrid, CellPlacementFollowsTheAlignmentCode)
                           { 10, { 44, 2, 60, 18 } }, { 6, { 44, 2, 60, 18 } }, { 3, { 0, 0, 16, 16 } },
                           { 12, { 0, 0, 16, 16 } } }) {
         grid.ColImageAlignment(0, c.Alignment);
-        EXPECT_EQ(c.Expected, probe.CellRect(0, 0, 0, 2)) << c.Alignment;
+        EXPECT_EQ(c.Expected, CellRect(0, 0, 0, 2)) << c.Alignment;
     }
 }
 
@@ -168,15 +181,15 @@ TEST_F(LaidOutGrid, WordWrappedRowsGrowUpToTheLineLimit)
     grid.Font(grid.FontHeader()); // cell and header lines of one height
     grid.AllowWordWrap(true);
     grid.AddColumn("notes", 60, 0, 0, "", "", 4, true);
-    const int oneLine = probe.RowHeightDef() - 2;
+    const int oneLine = inside.m_RowHeightDef - 2;
     grid.AddItem("a\tb\tc\tone\ntwo\nthree\nfour\nfive");
     const int last = grid.ItemCount() - 1;
-    EXPECT_GT(grid.Model().RowAt(last).Height, 4 * HeaderTextHeight());
+    EXPECT_GT(inside.m_Model.RowAt(last).Height, 4 * HeaderTextHeight());
     grid.MaxLineCount(2);
     grid.CellText(last, 3, "one\ntwo\nthree\nfour\nfive!");
-    EXPECT_EQ(2 * oneLine, grid.Model().RowAt(last).Height);
+    EXPECT_EQ(2 * oneLine, inside.m_Model.RowAt(last).Height);
     grid.CellText(last, 3, "short");
-    EXPECT_EQ(oneLine, grid.Model().RowAt(last).Height);
+    EXPECT_EQ(oneLine, inside.m_Model.RowAt(last).Height);
 }
 
 TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
@@ -185,7 +198,7 @@ TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
     grid.resize(200, 100);
     EXPECT_EQ(1500 - 60, grid.VisibleHeight());
     EXPECT_EQ(3000 - 60 - 15, grid.VisibleWidth());
-    probe.RowNumberWidth(19);
+    inside.m_RowNumberWidth = 19;
     grid.BorderStyle(0);
     EXPECT_EQ(1500, grid.VisibleHeight());
     EXPECT_EQ(3000 - 15 - 19 * 15, grid.VisibleWidth());

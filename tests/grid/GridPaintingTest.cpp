@@ -1,7 +1,7 @@
 #include "GridFill.h"
-#include "GridProbe.h"
 
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
+#include "grid/view/PaintPass.h"
 #include "platform/ImageList.h"
 #include "platform/VisualStyle.h"
 
@@ -35,7 +35,7 @@ bool Near(OleColor Expected, OleColor Actual)
 // Three text columns of 100 pixels and four short rows, painted into the retained picture only.
 struct PaintedGrid {
     RuzuZiri Grid;
-    RuzuZiriProbe Probe { Grid };
+    RuzuZiriPrivate& Inside = RuzuZiriPrivate::Of(Grid);
 
     explicit PaintedGrid(int Rows = 4)
     {
@@ -49,12 +49,12 @@ struct PaintedGrid {
         Grid.Redraw(true);
     }
 
-    int HeaderHeight() const { return Probe.Metrics().HeaderHeight; }
-    int RowHeight() const { return Probe.RowHeightDef(); }
+    int HeaderHeight() const { return Inside.m_Metrics.HeaderHeight; }
+    int RowHeight() const { return Inside.m_RowHeightDef; }
     int RowTop(int Slot) const { return HeaderHeight() + Slot * RowHeight(); }
     // Inside the row, clear of its text, lines and any focus rectangle.
     int RowMiddle(int Slot) const { return RowTop(Slot) + RowHeight() / 2; }
-    int ColumnLeft(int Position) const { return Probe.RowNumberWidth() + Position * ColumnWidth; }
+    int ColumnLeft(int Position) const { return Inside.m_RowNumberWidth + Position * ColumnWidth; }
     OleColor At(int X, int Y) const { return Grid.Point(X, Y); }
     // A pixel of the second column of a row, right of its short text.
     OleColor Body(int Slot) const { return At(ColumnLeft(1) + 60, RowMiddle(Slot)); }
@@ -93,7 +93,7 @@ TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdgesAndHotOrPressedLooksOnlyWhenHe
         painted.Grid.ThemeStyle(c.Style);
         painted.Grid.AllowColumnSort(c.Sortable);
         if (c.State)
-            painted.Probe.DrawHeaderCell(1, c.State);
+            painted.Inside.DrawHeaderCell(1, c.State, false, false);
         const int y = c.FromTop >= 0 ? c.FromTop : painted.HeaderHeight() + c.FromTop;
         EXPECT_EQ(c.Expected, painted.At(painted.ColumnLeft(1) + c.X, y)) << "style " << c.Style << ", state " << c.State;
     }
@@ -109,7 +109,7 @@ TEST(GridPainting, TheSortColumnShowsAnArrowUnlessItIsTooNarrow)
         painted.Grid.Sort(0, 1);
         // The arrow's middle column, two rows into its five.
         const int x = painted.ColumnLeft(0) + width - 12 + 4;
-        EXPECT_EQ(width >= 9, painted.At(x, painted.Probe.Metrics().CaptionHeight + 6 + 2) == arrow) << width;
+        EXPECT_EQ(width >= 9, painted.At(x, painted.Inside.m_Metrics.CaptionHeight + 6 + 2) == arrow) << width;
     }
 }
 
@@ -131,7 +131,7 @@ TEST(GridPainting, SelectionStylesFillSolidOrFadeIntoTheBackColour)
         painted.Grid.RowSelected(1, true);
         const int top = painted.RowTop(1) + 1;
         const int bottom = painted.RowTop(2);
-        const int left = painted.Probe.RowNumberWidth() + painted.Probe.Metrics().TextLeft - 1;
+        const int left = painted.Inside.m_RowNumberWidth + painted.Inside.m_Metrics.TextLeft - 1;
         if (c.Top) {
             EXPECT_EQ(c.Top, painted.At(painted.ColumnLeft(2) + 50, top)) << "style " << c.Style;
         }
@@ -184,17 +184,17 @@ TEST(GridPainting, GridLinesFollowTheirSettingAndTheFrozenBlockEndsInADoubleLine
 TEST(GridPainting, TotalsLineSumsNumberColumnsUnderTheLastRow)
 {
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
     grid.resize(300, 200);
     Fill(grid, { ColTypeNumber, 0 }, { "1\ta", "2\tb", "3\tc" }, 1499);
     grid.TotalsLineCaption(1, QStringLiteral("Sum"));
     grid.TotalsLineShow(true);
     grid.Redraw(true);
-    EXPECT_EQ(QStringLiteral("6"), probe.TotalsText(0));
-    EXPECT_EQ(QStringLiteral("Sum"), probe.TotalsText(1));
+    EXPECT_EQ(QStringLiteral("6"), inside.TotalsText(0));
+    EXPECT_EQ(QStringLiteral("Sum"), inside.TotalsText(1));
 
     // The line above the bar is drawn in the header text colour.
-    const int y = probe.Metrics().HeaderHeight + 3 * probe.RowHeightDef();
+    const int y = inside.m_Metrics.HeaderHeight + 3 * inside.m_RowHeightDef;
     EXPECT_EQ(Plain(grid.ForeColorHdr()), grid.Point(150, y));
 }
 
@@ -202,7 +202,7 @@ TEST(GridPainting, CheckBoxesAndProgressBarsShowTheirValues)
 {
     const VisualStyle::Override classic(false);
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
     grid.resize(300, 200);
     grid.AddColumn(QStringLiteral("check"), 1499, 5, ColTypeCheckBox);
     grid.AddColumn(QStringLiteral("progress"), 1499, 4, ColTypeProgressBar);
@@ -211,10 +211,11 @@ TEST(GridPainting, CheckBoxesAndProgressBarsShowTheirValues)
     grid.CellProgressValue(0, 1, 50);
     grid.Redraw(true);
 
-    const int top = probe.Metrics().HeaderHeight;
-    const int height = probe.RowHeightDef();
+    const int top = inside.m_Metrics.HeaderHeight;
+    const int height = inside.m_RowHeightDef;
     const auto marks = [&](int Top) {
-        const Rect box = probe.CellRect(0, 0, Top, 1);
+        Rect box;
+        inside.GetCellRect(0, 0, Top, box, RuzuZiriPrivate::CellRectCheckBox);
         int dark = 0;
         for (int y = box.Top + 2; y < box.Bottom - 2; ++y) {
             for (int x = box.Left + 2; x < box.Right - 2; ++x)
@@ -245,7 +246,7 @@ TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
     for (const Case& c : { Case { true, "short", 4 | 32, 0, 0 }, Case { true, longText, 16, 7, 2 },
              Case { false, longText, 4 | 32, 0, 0 } }) {
         RuzuZiri grid;
-        RuzuZiriProbe probe { grid };
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
         grid.resize(300, 200);
         grid.AllowWordWrap(c.AllowWordWrap);
         grid.ExpandRowImage(7);
@@ -253,7 +254,11 @@ TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
         grid.AddItem(QString::fromLatin1(c.Text));
         int image = 0;
         Rect text { 0, 10, 100, 60 };
-        EXPECT_EQ(c.Flags, probe.CellTextFlags(0, 0, image, text)) << c.Text;
+        PaintPass pass { inside.Drawing() };
+        pass.Font = inside.m_Font;
+        const udtRow& row = inside.m_Model.RowAt(0);
+        const int flags = inside.PrepareCellText(pass, CellSpot {}, row, row.Cells[0], row.Cells.Text(0), image, text);
+        EXPECT_EQ(c.Flags, flags) << c.Text;
         EXPECT_EQ(c.Image, image) << c.Text;
         EXPECT_EQ(10 + c.TextShift, text.Top) << c.Text;
     }
@@ -267,7 +272,7 @@ TEST(GridPainting, CellImagesSitWhereTheColumnsImageAlignmentPutsThem)
     images.Add(red);
     for (const int alignment : { 4, 5, 6 }) {
         RuzuZiri grid;
-        RuzuZiriProbe probe { grid };
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
         grid.resize(300, 200);
         grid.ImageList(&images);
         grid.AddColumn(QStringLiteral("a"), 1499);
@@ -275,7 +280,8 @@ TEST(GridPainting, CellImagesSitWhereTheColumnsImageAlignmentPutsThem)
         grid.AddItem(QStringLiteral("\t"));
         grid.CellImage(0, 1, 1);
         grid.Redraw(true);
-        const Rect box = probe.CellRect(0, 1, probe.Metrics().HeaderHeight, 2);
+        Rect box;
+        inside.GetCellRect(0, 1, inside.m_Metrics.HeaderHeight, box, RuzuZiriPrivate::CellRectImage);
         const int expectedLeft = alignment == 4 ? ColumnWidth + 1 : alignment == 5 ? ColumnWidth + 50 - 8 : 2 * ColumnWidth - 17;
         EXPECT_EQ(expectedLeft, box.Left) << alignment;
         EXPECT_EQ(0x0000FFu, grid.Point(box.Left + 8, box.Top + 8)) << alignment;
@@ -329,7 +335,7 @@ TEST(GridPainting, BorderStyleAndAppearanceDrawTheBorderTheLayoutLeavesOut)
         painted.Grid.Appearance(c.Appearance);
         EXPECT_EQ(420 - 2 * c.Width, painted.Grid.ScaleWidth()) << c.Width;
         EXPECT_EQ((240 - 2 * c.Width) * 15, painted.Grid.VisibleHeight()) << c.Width;
-        EXPECT_EQ((240 - 2 * c.Width - painted.HeaderHeight()) / painted.RowHeight(), painted.Probe.VisibleRowCount()) << c.Width;
+        EXPECT_EQ((240 - 2 * c.Width - painted.HeaderHeight()) / painted.RowHeight(), painted.Inside.VisibleRowCount()) << c.Width;
 
         const QImage shown = painted.Grid.grab().toImage();
         const auto shownAt = [&](int X, int Y) { return ToOleColor(shown.pixelColor(X, Y)); };
@@ -355,8 +361,8 @@ TEST(GridPainting, CellFocusOutlinesTheCurrentCellOnlyWhileItsColumnShows)
         painted.Grid.FocusRectStyle(2);
         painted.Grid.FocusRectMode(2);
         painted.Grid.RowColSet(1, c.CurrentCol);
-        painted.Probe.ScrollPos(0, c.ScrollCol);
-        painted.Probe.DrawGrid();
+        painted.Inside.m_ScrollInfo[0].Pos = c.ScrollCol;
+        painted.Inside.DrawGrid(true);
         int inked = 0;
         int left = -1;
         for (int x = 0; x < painted.Grid.width(); ++x) {

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "GridInvariants.h"
 
@@ -107,7 +107,7 @@ TEST(GridRandom, LongMixedRunsKeepEveryInvariant)
     for (int step = 0; step < Steps; ++step) {
         const size_t which = choose(random);
         operations[which].second(grid, random);
-        ASSERT_TRUE(GridInvariants(grid.Model())) << "after step " << step << " (operation " << which << ")";
-        ASSERT_LE(grid.Row(), grid.Model().LastRow()) << "after step " << step;
+        ASSERT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model)) << "after step " << step << " (operation " << which << ")";
+        ASSERT_LE(grid.Row(), RuzuZiriPrivate::Of(grid).m_Model.LastRow()) << "after step " << step;
     }
 }

@@ -1,8 +1,7 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "GridFill.h"
 #include "GridInvariants.h"
-#include "GridProbe.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -119,7 +118,7 @@ void Arm(RuzuZiri& grid, Event event, const std::function<void(RuzuZiri&)>& act,
 
 testing::AssertionResult Sound(const RuzuZiri& grid)
 {
-    if (const auto invariants = GridInvariants(grid.Model()); !invariants)
+    if (const auto invariants = GridInvariants(RuzuZiriPrivate::Of(grid).m_Model); !invariants)
         return invariants;
     if (grid.Row() < -1 || grid.Row() >= grid.ItemCount())
         return testing::AssertionFailure() << "current row " << grid.Row() << " of " << grid.ItemCount();
@@ -258,7 +257,7 @@ TEST(GridHostileHandlers, ADragAutoScrollEndsWhenAHandlerDeletesTheGrid)
                     QMetaObject::invokeMethod(grid, [&grid] { delete grid.data(); }, Qt::QueuedConnection);
             });
             qint16 up = 1;
-            RuzuZiriProbe { *grid }.DragAutoScroll(up);
+            RuzuZiriPrivate::Of(*grid).DragAutoScroll(up);
             EXPECT_TRUE(grid.isNull());
             delete grid.data();
         }

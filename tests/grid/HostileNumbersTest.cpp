@@ -1,4 +1,4 @@
-#include "GridProbe.h"
+#include "grid/RuzuZiriPrivate.h"
 #include "platform/PropertyBag.h"
 
 #include <QPixmap>
@@ -103,10 +103,10 @@ struct ArchiveGrid {
     // Every row and the header are a pixel high at least, so a page holds no more rows than pixels.
     void ExpectSoundLayout(const std::string& Case)
     {
-        RuzuZiriProbe probe { Grid };
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(Grid);
         EXPECT_EQ(Filled + AddedAfter, Grid.ItemCount()) << Case;
-        EXPECT_GE(probe.Metrics().HeaderHeight, 1) << Case;
-        EXPECT_GE(probe.RowHeightDef(), 1) << Case;
+        EXPECT_GE(inside.m_Metrics.HeaderHeight, 1) << Case;
+        EXPECT_GE(inside.m_RowHeightDef, 1) << Case;
         EXPECT_LE(Grid.RowLastVisible() - Grid.RowFirstVisible(), GridHeight) << Case;
         for (int p = Grid.RowFirstVisible(); p <= Grid.RowLastVisible() && p >= 0; ++p)
             ASSERT_GE(Grid.RowHeight(p), 1) << Case << ", row " << p;

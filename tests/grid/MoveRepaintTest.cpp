@@ -1,6 +1,4 @@
-#include "GridProbe.h"
-
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +29,12 @@ QList<OleColor> Picture(const RuzuZiri& Grid)
     return pixels;
 }
 
+// A mark in the picture that only a paint over it removes.
+void Mark(RuzuZiri& Grid, int X, int Y)
+{
+    Grid.Line(X, Y, X + 1, Y, 0x0000FF);
+}
+
 // Three columns of 100 pixels over ten rows, striped, the fifth row filtered out.
 void FillStriped(RuzuZiri& Grid)
 {
@@ -45,11 +49,11 @@ void FillStriped(RuzuZiri& Grid)
 }
 
 // What the picture shows after the move, against a full paint of the same state.
-testing::AssertionResult MovedLooksLikeAFullPaint(RuzuZiri& Grid, RuzuZiriProbe& Probe, int Row, int Col)
+testing::AssertionResult MovedLooksLikeAFullPaint(RuzuZiri& Grid, int Row, int Col)
 {
     Grid.RowColSet(Row, Col);
     const QList<OleColor> moved = Picture(Grid);
-    Probe.DrawGrid();
+    RuzuZiriPrivate::Of(Grid).DrawGrid(true);
     const QList<OleColor> full = Picture(Grid);
     for (qsizetype i = 0; i < full.size(); ++i) {
         if (moved[i] != full[i])
@@ -75,7 +79,7 @@ TEST(MoveRepaint, AMoveRepaintsOnlyItsRowsAndLooksLikeAFullPaint)
                 for (int outline : { 0, 1 })
                 for (const Move& move : moves) {
                     RuzuZiri grid;
-                    RuzuZiriProbe probe { grid };
+                    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
                     FillStriped(grid);
                     grid.MultiSelect(multi);
                     grid.FocusRowHighlightStyle(style);
@@ -86,13 +90,13 @@ TEST(MoveRepaint, AMoveRepaintsOnlyItsRowsAndLooksLikeAFullPaint)
                     grid.RowColSet(move.From, 1);
                     for (int r : move.AlsoSelected)
                         grid.RowSelected(r, true);
-                    probe.DrawGrid();
+                    inside.DrawGrid(true);
                     const int markY = 250;
-                    probe.Mark(MarkX, markY);
+                    Mark(grid, MarkX, markY);
                     grid.RowColSet(move.To, 1);
                     const QList<OleColor> moved = Picture(grid);
-                    probe.DrawGrid();
-                    probe.Mark(MarkX, markY);
+                    inside.DrawGrid(true);
+                    Mark(grid, MarkX, markY);
                     EXPECT_TRUE(Picture(grid) == moved) << move.Name << ", MultiSelect " << multi << ", style " << style << ", numbers " << numbers
                                                      << ", outline " << outline;
                 }
@@ -114,7 +118,7 @@ TEST(MoveRepaint, AMoveAfterWritesThatPaintNothingShowsThemToo)
     };
     for (const Between& between : writes) {
         RuzuZiri grid;
-        RuzuZiriProbe probe { grid };
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
         FillStriped(grid);
         grid.MultiSelect(1);
         grid.FocusRectMode(1);
@@ -122,9 +126,9 @@ TEST(MoveRepaint, AMoveAfterWritesThatPaintNothingShowsThemToo)
         grid.RowColSet(2, 1);
         for (int r = 6; r <= 8; ++r)
             grid.RowSelected(r, true);
-        probe.DrawGrid();
+        inside.DrawGrid(true);
         between.Write(grid);
-        EXPECT_TRUE(MovedLooksLikeAFullPaint(grid, probe, 3, 0)) << between.Name;
+        EXPECT_TRUE(MovedLooksLikeAFullPaint(grid, 3, 0)) << between.Name;
     }
 }
 
@@ -152,7 +156,6 @@ TEST(MoveRepaint, MovesAmongRandomWritesSelectionsAndSortsLookLikeFullPaints)
 
     Random random(20261207);
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
     grid.resize(300, 220);
     for (int c = 0; c < 3; ++c)
         grid.AddColumn(QStringLiteral("H%1").arg(c), 1199);
@@ -166,7 +169,7 @@ TEST(MoveRepaint, MovesAmongRandomWritesSelectionsAndSortsLookLikeFullPaints)
         // onto a hidden row is refused and paints nothing.
         const int row = pick(random, 0, 11);
         if (pick(random, 0, 1) == 0 && grid.RowVisible(row)) {
-            ASSERT_TRUE(MovedLooksLikeAFullPaint(grid, probe, row, pick(random, -1, 2)))
+            ASSERT_TRUE(MovedLooksLikeAFullPaint(grid, row, pick(random, -1, 2)))
                 << "after step " << step << " (write " << which << ")";
         }
     }

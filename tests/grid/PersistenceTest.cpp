@@ -1,4 +1,5 @@
 #include "grid/RuzuZiri.h"
+#include "grid/view/Themes.h"
 #include "platform/FormFile.h"
 #include "platform/PictureBox.h"
 #include "platform/PropertyBag.h"

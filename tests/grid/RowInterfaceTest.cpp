@@ -1,5 +1,5 @@
 #include "GridInvariants.h"
-#include "GridProbe.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/ImageList.h"
 
@@ -16,7 +16,7 @@ namespace {
 // Ten rows whose data is 100 + position, in two columns; rows are added the way a host fills a grid.
 struct TenRows : testing::Test {
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
     void SetUp() override
     {
         grid.AddColumn("name");
@@ -78,7 +78,7 @@ TEST_F(TenRows, WritesToARowPastTheLastChangeNothing)
         write();
     EXPECT_EQ(109, grid.RowData(9));
     EXPECT_EQ("", grid.RowTag(9));
-    EXPECT_EQ(0, grid.Model().RowAt(9).Flags);
+    EXPECT_EQ(0, inside.m_Model.RowAt(9).Flags);
     EXPECT_EQ(height, grid.RowHeight(9));
     EXPECT_TRUE(grid.RowVisible(9));
     EXPECT_EQ(QVariant(0), grid.RowImage(9));
@@ -121,7 +121,7 @@ TEST_F(TenRows, RowMembersDoWhatTheySayAndNoMore)
     EXPECT_FALSE(grid.RowChanged(-1)); // these two take no current-row shorthand
     grid.AddItem("new", -1, false, true);
     EXPECT_TRUE(grid.RowAdded(10));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(inside.m_Model));
 }
 
 TEST_F(TenRows, SelectionIsCountedAndClearedWithoutEventsOrRepaint)
@@ -137,7 +137,7 @@ TEST_F(TenRows, SelectionIsCountedAndClearedWithoutEventsOrRepaint)
     EXPECT_EQ(QStringList(), EventsOf([&] { grid.SelectedClearAll(); }));
     EXPECT_EQ(0, grid.SelectedCount());
     EXPECT_FALSE(grid.RowSelected(4));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(inside.m_Model));
 }
 
 TEST_F(TenRows, RowColSetSelectsTheNewRowAndSkipsHiddenOnes)
@@ -188,7 +188,7 @@ TEST_F(TenRows, AMoveHeldOnAHiddenRowLastsOnlyUntilTheGridIsCleared)
 
     grid.RowColSet(0, 0);
     grid.ColVisible(1, false);
-    probe.SetCurrentCell(1, 1, false, true); // a hidden column holds the current one
+    inside.SetCurrentCell(1, 1, false, true); // a hidden column holds the current one
     EXPECT_TRUE(grid.ColLocked(0));
     grid.ClearAll();
     grid.AddColumn("fresh");

@@ -1,14 +1,13 @@
-#include "GridProbe.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/Clock.h"
+#include "platform/Timer.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace Tarvex;
 
@@ -17,7 +16,7 @@ namespace {
 // A hundred rows on a shown grid 200 pixels high, painting on, as a host leaves it after filling.
 struct ScrolledGrid : testing::Test {
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
     void SetUp() override
     {
         grid.AddColumn("name");
@@ -38,8 +37,8 @@ TEST_F(ScrolledGrid, TheVerticalRangeEndsOnTheLastPageWhateverThePageAndTheTotal
     EXPECT_TRUE(Bar(1)->isVisible());
     EXPECT_FALSE(Bar(0)->isVisible()); // both columns fit
     // The range counts the rows of the default height that fit below the header from the bottom.
-    const int lastTop = 99 - (int(grid.ScaleHeight()) - probe.Metrics().HeaderHeight) / probe.RowHeightDef();
-    EXPECT_EQ(lastTop + 5, probe.ScrollMax(1)); // the record's maximum holds the page of 5
+    const int lastTop = 99 - (int(grid.ScaleHeight()) - inside.m_Metrics.HeaderHeight) / inside.m_RowHeightDef;
+    EXPECT_EQ(lastTop + 5, inside.SBGetMax(1)); // the record's maximum holds the page of 5
     EXPECT_EQ(lastTop + 1, Bar(1)->maximum());
     grid.SBLargeChange(1, 10); // a larger page keeps the last reachable position
     EXPECT_EQ(lastTop + 1, Bar(1)->maximum());
@@ -51,7 +50,7 @@ TEST_F(ScrolledGrid, TheVerticalRangeEndsOnTheLastPageWhateverThePageAndTheTotal
     grid.ColWidth(1, 6000);
     grid.Refresh();
     EXPECT_TRUE(Bar(0)->isVisible());
-    EXPECT_EQ(0 + 5, probe.ScrollMax(0)); // the last column number less one, plus the page
+    EXPECT_EQ(0 + 5, inside.SBGetMax(0)); // the last column number less one, plus the page
     grid.ScrollBars(1);
     grid.Refresh();
     EXPECT_FALSE(Bar(0)->isVisible());
@@ -68,15 +67,15 @@ TEST_F(ScrolledGrid, ClickingTheTroughPagesAndTheArrowSkipsHiddenRows)
     QScrollBar* bar = Bar(1);
     const int arrow = bar->width();
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(arrow / 2, bar->height() - arrow - 4));
-    EXPECT_EQ(5, probe.ScrollPos(1));
+    EXPECT_EQ(5, inside.SBGetPos(1));
     EXPECT_EQ(5, bar->value());
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(arrow / 2, arrow + 2));
-    EXPECT_EQ(0, probe.ScrollPos(1));
+    EXPECT_EQ(0, inside.SBGetPos(1));
 
     grid.RowVisible(1, false);
     grid.RowVisible(2, false);
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(arrow / 2, bar->height() - 3));
-    EXPECT_EQ(3, probe.ScrollPos(1));
+    EXPECT_EQ(3, inside.SBGetPos(1));
     EXPECT_EQ(3, scrolls.count());
     EXPECT_EQ(-1, grid.Row()); // scrolling leaves the current cell where it was
 }
@@ -88,7 +87,7 @@ TEST_F(ScrolledGrid, WithoutScrollTrackTheThumbRepaintsOnlyWhenReleased)
     const int x = bar->width() / 2;
     QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(x, bar->width() + 3));
     QTest::mouseMove(bar, QPoint(x, bar->height() / 2));
-    const int dragged = probe.ScrollPos(1);
+    const int dragged = inside.SBGetPos(1);
     EXPECT_GT(dragged, 10);
     EXPECT_EQ(0, grid.RowFirstVisible());
     QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
@@ -111,7 +110,7 @@ TEST_F(ScrolledGrid, AStyleChangeShowsTheNamedBarsUntilTheNextRangeUpdate)
 
 TEST_F(ScrolledGrid, MovingTheCurrentCellScrollsOneRowAtATime)
 {
-    const int pageRows = probe.VisibleRowCount();
+    const int pageRows = inside.VisibleRowCount();
     QSignalSpy moves(&grid, &RuzuZiri::RowColChanged);
     QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
     const struct { int From, To; bool Apply, Result; int Row, Top, Moves, Scrolls; } cases[] = {
@@ -121,13 +120,14 @@ TEST_F(ScrolledGrid, MovingTheCurrentCellScrollsOneRowAtATime)
         { 0, pageRows + 10, true, true, pageRows + 10, 1, 1, 1 }, // far below: still one row
     };
     for (const auto& c : cases) {
-        probe.ScrollPos(1, 0);
-        probe.CurrentCell(c.From, 0);
+        inside.m_ScrollInfo[1].Pos = 0;
+        inside.m_Row = c.From;
+        inside.m_Col = 0;
         moves.clear();
         scrolls.clear();
-        EXPECT_EQ(c.Result, probe.SetCurrentCell(c.To, 0, true, c.Apply)) << c.To;
+        EXPECT_EQ(c.Result, inside.SetCurrentCell(c.To, 0, true, c.Apply)) << c.To;
         EXPECT_EQ(c.Row, grid.Row()) << c.To;
-        EXPECT_EQ(c.Top, probe.ScrollPos(1)) << c.To;
+        EXPECT_EQ(c.Top, inside.SBGetPos(1)) << c.To;
         EXPECT_EQ(c.Moves, moves.count()) << c.To;
         EXPECT_EQ(c.Scrolls, scrolls.count()) << c.To;
     }
@@ -147,8 +147,9 @@ TEST_F(ScrolledGrid, RowSearchesStepOverHiddenAndLockedRowsWithoutWrapping)
         { 3, false, 1, 0, 0 }, { 3, false, 1, lockedCount, 2 }, { 1, false, 3, 0, 0 }, { 0, false, 1, 0, 0 },
     };
     for (const auto& c : cases) {
-        probe.CurrentCell(c.Row, 0);
-        const int found = c.Next ? probe.NextNavigableRow(c.Step, c.Mask) : probe.PrevNavigableRow(c.Step, c.Mask);
+        inside.m_Row = c.Row;
+        inside.m_Col = 0;
+        const int found = c.Next ? inside.NextNavigableRow(c.Step, c.Mask) : inside.PrevNavigableRow(c.Step, c.Mask);
         EXPECT_EQ(c.Expected, found) << c.Row << (c.Next ? " next" : " previous");
     }
 }
@@ -156,7 +157,7 @@ TEST_F(ScrolledGrid, RowSearchesStepOverHiddenAndLockedRowsWithoutWrapping)
 TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
 {
     RuzuZiri grid;
-    RuzuZiriProbe probe { grid };
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
     for (const char* name : { "a", "b", "c" })
         grid.AddColumn(name);
     grid.AddColumn("d", 500, 4, 0, "", "", 4, false, 1); // shown second: order a d b c
@@ -167,61 +168,48 @@ TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
         { 0, false, false, 2 }, { 2, false, false, 0 }, { 0, false, true, 2 },
     };
     for (const auto& c : cases) {
-        probe.CurrentCell(0, c.Col);
-        const int found = c.Next ? probe.NextNavigableCol(c.FromEdge) : probe.PrevNavigableCol(c.FromEdge);
+        inside.m_Row = 0;
+        inside.m_Col = c.Col;
+        const int found = c.Next ? inside.NextNavigableCol(c.FromEdge) : inside.PrevNavigableCol(c.FromEdge);
         EXPECT_EQ(c.Expected, found) << c.Col << (c.Next ? " next" : " previous");
     }
     grid.ColLocked(0, true);
     grid.ColLocked(1, true);
-    probe.CurrentCell(0, 1);
-    EXPECT_EQ(2, probe.NextNavigableCol(false)); // none navigable: the start itself
-    EXPECT_EQ(0, probe.PrevNavigableCol(false));
+    inside.m_Row = 0;
+    inside.m_Col = 1;
+    EXPECT_EQ(2, inside.NextNavigableCol(false)); // none navigable: the start itself
+    EXPECT_EQ(0, inside.PrevNavigableCol(false));
 }
-
-namespace {
-
-// Ends the auto-scroll after a number of passes the way the mouse handler would, with no real wait.
-struct PassClock : ClockDriver {
-    int Passes = 0;
-    int EndAfter = 0;
-    std::function<void()> End;
-    void Sleep(int Milliseconds) override
-    {
-        ClockDriver::Sleep(Milliseconds);
-        if (++Passes == EndAfter)
-            End();
-    }
-};
-
-} // namespace
 
 TEST_F(ScrolledGrid, DragAutoScrollMovesARowPerPassUntilTheDirectionChanges)
 {
     QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
-    PassClock clock;
-    clock.EndAfter = 3;
-    clock.End = [&] { probe.AutoScrollDir(0); }; // the pointer came back inside
+    DrivenClock clock;
+    Timer pointerBack; // the pointer comes back inside after three passes of 25 ms
+    pointerBack.Interval(75);
+    QObject::connect(&pointerBack, &Timer::Tick, [&] {
+        inside.m_AutoScrollDir = 0;
+        pointerBack.Enabled(false);
+    });
     qint16 down = 2;
-    probe.DragAutoScroll(down);
-    EXPECT_EQ(3, probe.ScrollPos(1));
+    inside.DragAutoScroll(down);
+    EXPECT_EQ(3, inside.SBGetPos(1));
     EXPECT_EQ(3, scrolls.count());
-    EXPECT_EQ(75u, TickCount()); // 25 ms a pass
+    EXPECT_EQ(75u, TickCount());
     EXPECT_EQ(1, grid.SelectedCount());
-    EXPECT_TRUE(grid.RowSelected(3 + probe.VisibleRowCount() - 1)); // the bottom row of the page
+    EXPECT_TRUE(grid.RowSelected(3 + inside.VisibleRowCount() - 1)); // the bottom row of the page
 
     // A handler that turns the drag around ends this loop; the caller starts the other one.
-    clock.Passes = 0;
-    clock.EndAfter = 0;
     scrolls.clear();
     qint16 up = 1;
     QObject::connect(&grid, &RuzuZiri::Scroll, [&] { up = scrolls.count() == 1 ? 2 : up; });
-    probe.DragAutoScroll(up);
-    EXPECT_EQ(2, probe.ScrollPos(1));
-    EXPECT_EQ(1, clock.Passes);
+    inside.DragAutoScroll(up);
+    EXPECT_EQ(2, inside.SBGetPos(1));
+    EXPECT_EQ(100u, TickCount()); // one pass
 
-    probe.ScrollPos(1, 0);
+    inside.m_ScrollInfo[1].Pos = 0;
     scrolls.clear();
     up = 1;
-    probe.DragAutoScroll(up); // already at the top
+    inside.DragAutoScroll(up); // already at the top
     EXPECT_EQ(0, scrolls.count());
 }

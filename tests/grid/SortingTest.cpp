@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "../platform/runtime/LocaleScope.h"
 #include "GridFill.h"
@@ -13,7 +13,7 @@ namespace {
 
 int SortOrderOf(const RuzuZiri& Grid, int Col)
 {
-    return Grid.Model().Columns()[size_t(Col)].SortOrder;
+    return RuzuZiriPrivate::Of(Grid).m_Model.Columns()[size_t(Col)].SortOrder;
 }
 
 // A grid that counts the sorts it reports as complete.
@@ -126,7 +126,7 @@ TEST_F(GridSort, EqualKeysKeepTheirOrderInBothDirections)
         // Back to record order, so the next direction starts from the same order.
         grid.Sort(0, 0);
     }
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 }
 
 TEST_F(GridSort, SecondaryColumnOrdersOnlyRunsOfTheExactSamePrimaryText)
@@ -174,7 +174,7 @@ TEST_F(GridCustomSort, ValuesTheHostChangesAreStoredInTheCells)
     });
     grid.Sort(0, 2);
     EXPECT_EQ(QStringList({ "2?", "1!" }), Shown(grid, 0));
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 }
 
 TEST_F(GridCustomSort, HostMaySwitchTheColumnForLaterComparisons)
@@ -204,7 +204,7 @@ TEST_F(GridCustomSort, RandomAnswersEndWithAPermutation)
         Col = random.bounded(-3, 3);
     });
     grid.Sort(0, 2);
-    EXPECT_TRUE(GridInvariants(grid.Model()));
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
     // A merge sort asks at most n log2 n questions.
     EXPECT_LE(questions, 500 * 9);
 }

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/view/PaintPass.h"
 #include "platform/runtime/FormatText.h"
@@ -23,7 +23,7 @@ constexpr qint32 ButtonTextColor = qint32(0x80000012);
 
 } // namespace
 
-void RuzuZiri::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, bool Selected)
+void RuzuZiriPrivate::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, bool Selected)
 {
     const udtColumn& column = m_Model.Columns()[Spot.Col];
     const udtCell& cell = Row.Cells[Spot.Col];
@@ -73,7 +73,7 @@ void RuzuZiri::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtRow& Row
 }
 
 // Cells without a format of their own look like the control.
-CellLook RuzuZiri::CellLookOf(const udtCell& Cell) const
+CellLook RuzuZiriPrivate::CellLookOf(const udtCell& Cell) const
 {
     if (Cell.FormatIndex < 0)
         return { m_Colors.m_BackColor, m_Colors.m_ForeColor, QString(), false, 0 };
@@ -81,7 +81,7 @@ CellLook RuzuZiri::CellLookOf(const udtCell& Cell) const
     return { format.BackColor, format.ForeColor, format.FontName, format.HandPointer, format.Image };
 }
 
-void RuzuZiri::DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height)
+void RuzuZiriPrivate::DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height)
 {
     if (!m_RowCheckBoxes || Row.GroupHeader)
         return;
@@ -89,7 +89,7 @@ void RuzuZiri::DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int 
     DrawCheckBox(pass, box, IsFlagSet(Row.Flags, RowFlagChecked));
 }
 
-void RuzuZiri::DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked)
+void RuzuZiriPrivate::DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked)
 {
     Rect box;
     GetCellRect(Spot.Position, Spot.DisplayCol, Spot.Top, box, 1);
@@ -97,7 +97,7 @@ void RuzuZiri::DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Chec
 }
 
 // Themed when the style can; otherwise the classic flat box, 14 pixels high and centred.
-void RuzuZiri::DrawCheckBox(PaintPass& pass, Rect Box, bool Checked)
+void RuzuZiriPrivate::DrawCheckBox(PaintPass& pass, Rect Box, bool Checked)
 {
     if (DrawThemePart(pass.hDC, QStringLiteral("Button"), ThemeCheckBox, Checked ? ThemeChecked : ThemeUnchecked, Box))
         return;
@@ -109,7 +109,7 @@ void RuzuZiri::DrawCheckBox(PaintPass& pass, Rect Box, bool Checked)
     pass.hDC.DrawFrameControl(Box, FrameControl::Button, FrameControl::ButtonCheck | FrameControl::Flat | (Checked ? FrameControl::Checked : 0));
 }
 
-void RuzuZiri::DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected)
+void RuzuZiriPrivate::DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected)
 {
     if (!m_Metrics.HasImageList || Row.Image == 0)
         return;
@@ -119,7 +119,7 @@ void RuzuZiri::DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Hei
 }
 
 // Progress bars and buttons draw under the text; the text rectangle follows what they take.
-void RuzuZiri::DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R)
+void RuzuZiriPrivate::DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R)
 {
     const int x = Spot.X;
     const int W = Column.WidthPx;
@@ -139,7 +139,7 @@ void RuzuZiri::DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColu
 }
 
 // A progress column shows its value plainly, whatever font bits its cells carry.
-void RuzuZiri::SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell& Cell, bool Plain)
+void RuzuZiriPrivate::SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell& Cell, bool Plain)
 {
     const bool bold = !Plain && IsFlagSet(Cell.Flags, CellFlagBold);
     const bool italic = !Plain && IsFlagSet(Cell.Flags, CellFlagItalic);
@@ -156,7 +156,7 @@ void RuzuZiri::SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell&
 
 // Returns the text flags. Word-wrapping cells that need more than one line are drawn from the top
 // left with word breaks, and a text taller than one line marks the cell with ExpandRowImage.
-int RuzuZiri::PrepareCellText(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, const udtCell& Cell,
+int RuzuZiriPrivate::PrepareCellText(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, const udtCell& Cell,
     const QString& Text, int& Img, Rect& R)
 {
     int tw = m_Model.Columns()[Spot.Col].WidthPx - 15;
@@ -185,7 +185,7 @@ int RuzuZiri::PrepareCellText(PaintPass& pass, const CellSpot& Spot, const udtRo
 }
 
 // The image sits in the cell by the column's ImageAlignment, and the text gives way to it.
-void RuzuZiri::DrawCellImage(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, int H, int Image,
+void RuzuZiriPrivate::DrawCellImage(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, int H, int Image,
     bool Selected, Rect& R)
 {
     Rect I;
@@ -213,7 +213,7 @@ void RuzuZiri::DrawCellImage(PaintPass& pass, const CellSpot& Spot, const udtCol
 }
 
 // A picture keeps its proportions inside the cell's content box.
-void RuzuZiri::DrawCellPicture(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const QPixmap& Picture)
+void RuzuZiriPrivate::DrawCellPicture(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const QPixmap& Picture)
 {
     if (Picture.isNull())
         return;
@@ -251,7 +251,7 @@ void RuzuZiri::DrawCellPicture(PaintPass& pass, const CellSpot& Spot, const udtC
 
 // Style 1 draws the image as it is (transparent where it is), style 2 tinted with the selection
 // colour as a selected item's image is. An index the list does not hold draws nothing.
-void RuzuZiri::DrawListImage(PaintPass& pass, int Index, int X, int Y, int Style)
+void RuzuZiriPrivate::DrawListImage(PaintPass& pass, int Index, int X, int Y, int Style)
 {
     if (!m_ImageList)
         return;

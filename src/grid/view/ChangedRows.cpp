@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/view/PaintPass.h"
 #include "platform/VisualStyle.h"
@@ -15,26 +15,20 @@
 
 namespace Tarvex {
 
-namespace {
-
-constexpr int DownKey = 40;
-
-} // namespace
-
-RuzuZiri::PaintStamp RuzuZiri::StampNow() const
+PaintStamp RuzuZiriPrivate::StampNow() const
 {
-    return PaintStamp { m_Model.Edits(), PaintSettings(), SBGetPos(0), SBGetPos(1), int(ScaleWidth()), int(ScaleHeight()),
+    return PaintStamp { m_Model.Edits(), PaintSettings(), SBGetPos(0), SBGetPos(1), int(q->ScaleWidth()), int(q->ScaleHeight()),
         m_Row, m_Col };
 }
 
 // Everything besides the records, the scroll bars and the size that the painter reads. A setting
 // missing here lets a move keep a stale picture, so whatever the painter comes to read belongs here.
-size_t RuzuZiri::PaintSettings() const
+size_t RuzuZiriPrivate::PaintSettings() const
 {
     const GridColorSet& c = m_Colors;
     const size_t colors = qHashMulti(0, c.m_BackColor, c.m_BackColorBkg, c.m_BackColorSel, c.m_ForeColor, c.m_ForeColorHdr,
         c.m_ForeColorSel, c.m_BackColorEvenRows, c.m_FocusRectColor, c.m_GridColor, c.m_ProgressBarColor,
-        c.m_CustomColorFrom, c.m_CustomColorTo, palette().cacheKey());
+        c.m_CustomColorFrom, c.m_CustomColorTo, q->palette().cacheKey());
     const GridMetrics& m = m_Metrics;
     const size_t metrics = qHashMulti(0, m.DrawTextFlags, m.CheckBoxSize, m.HasImageList, m.ImageHeight, m.ImageWidth,
         m.ImageLeft, m.TextLeft, m.HeaderHeight, m.HeaderTextHeight, m.CaptionHeight, m_RowHeightDef);
@@ -48,13 +42,13 @@ size_t RuzuZiri::PaintSettings() const
     const size_t themes = qHashMulti(0, m_ThemeColor, m_ThemeStyle, m_FocusRowHighlightStyle, m_ThemeName, VisualStyle::AppThemed());
     const size_t images = qHashMulti(0, static_cast<const void*>(m_ImageList.data()), m_ImageList ? m_ImageList->Count() : 0,
         m_ImageList ? m_ImageList->ImageWidth() : 0, m_ImageList ? m_ImageList->ImageHeight() : 0, m_ParentScaleMode);
-    const size_t pointer = qHashMulti(0, m_SortCol, m_SortSubCol, m_DragSourceCol, m_DragTargetCol, m_DragSelect, m_DownRow);
+    const size_t pointer = qHashMulti(0, m_SortCol, m_SortSubCol, m_DragSourceCol, m_DragSelect, m_DownRow);
     return qHashMulti(0, colors, metrics, layout, look, themes, images, pointer);
 }
 
 // After a move: when the picture showed the state just before it, and the move's own writes to the
 // records and the current cell are all that changed since, the rows First..Last are enough.
-void RuzuZiri::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int First, int Last)
+void RuzuZiriPrivate::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int First, int Last)
 {
     PaintStamp moved = Before;
     moved.Edits += OwnEdits;
@@ -67,7 +61,7 @@ void RuzuZiri::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int 
     m_ChangedLast = Last;
 }
 
-bool RuzuZiri::PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus)
+bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus)
 {
     if (First < 0 || NoFocus || !m_PictureCurrent || m_Model.LastRow() < 0)
         return false;
@@ -96,9 +90,9 @@ bool RuzuZiri::PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool N
 
 // From a pixel above the first changed row to two below the last: the row lines and the thick
 // focus outline reach that far. The header above is never part of it.
-Rect RuzuZiri::ChangedBand(const PaintPass& pass, int First, int Last) const
+Rect RuzuZiriPrivate::ChangedBand(const PaintPass& pass, int First, int Last) const
 {
-    const double surfaceHeight = ScaleHeight();
+    const double surfaceHeight = q->ScaleHeight();
     int top = -1;
     int bottom = -1;
     int y = pass.Y;

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/Canvas.h"
 #include "platform/Scale.h"
@@ -10,7 +10,7 @@ namespace Tarvex {
 
 // A column has no negative width, and none wider than a window: the columns of a page are summed
 // onto x in int.
-qint32 RuzuZiri::PixelsFromScaleUnits(float Width) const
+qint32 RuzuZiriPrivate::PixelsFromScaleUnits(float Width) const
 {
     const double pixels = std::nearbyint(Scale { static_cast<ScaleModes>(m_ScaleUnits) }.ToPixels(Width));
     if (std::isnan(pixels))
@@ -18,9 +18,9 @@ qint32 RuzuZiri::PixelsFromScaleUnits(float Width) const
     return static_cast<qint32>(std::clamp(pixels, 0.0, double(MaxLayoutPixels)));
 }
 
-int RuzuZiri::TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const
+int RuzuZiriPrivate::TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const
 {
-    QFont cellFont = font();
+    QFont cellFont = q->font();
     if (!FontName.isEmpty())
         cellFont.setFamily(FontName);
     cellFont.setBold(Bold);
@@ -35,27 +35,27 @@ void RuzuZiri::ColWidthAutoSize(int vCol)
     // painting off a width lets pending events run, where a queued call may delete the grid.
     const Lifeline self(this);
     if (vCol != -1) {
-        if (m_Model.IsColumn(vCol))
-            AutoSizeColumn(vCol);
+        if (d->m_Model.IsColumn(vCol))
+            d->AutoSizeColumn(vCol);
         if (self.Alive())
-            UpdateScrollRanges();
+            d->UpdateScrollRanges();
         return;
     }
-    EnablePaint(false);
-    for (int c = 0; self.Alive() && c < m_Model.Cols(); ++c)
-        AutoSizeColumn(c);
+    d->EnablePaint(false);
+    for (int c = 0; self.Alive() && c < d->m_Model.Cols(); ++c)
+        d->AutoSizeColumn(c);
     if (!self.Alive())
         return;
-    EnablePaint(true);
-    UpdateScrollRanges();
-    DrawGrid(m_Paint);
+    d->EnablePaint(true);
+    d->UpdateScrollRanges();
+    d->DrawGrid(d->m_Paint);
 }
 
-void RuzuZiri::AutoSizeColumn(int Col)
+void RuzuZiriPrivate::AutoSizeColumn(int Col)
 {
     const udtColumn& column = m_Model.Columns()[Col];
     if (column.ColType == ColTypeCheckBox) {
-        ColWidth(Col, 480);
+        q->ColWidth(Col, 480);
         return;
     }
     if (column.ColType == ColTypeProgressBar || column.ColType == ColTypeButton || m_Model.LastRow() < 0)
@@ -73,32 +73,32 @@ void RuzuZiri::AutoSizeColumn(int Col)
     }
     if (m_TotalsLineShow && column.ColType == ColTypeNumber) {
         const QString totals = m_Model.Totals()[Col].Caption + QString::number(m_Model.TotalsValue()[Col], 'g', 15);
-        widest = std::max(widest, TextWidth(totals, font().family(), font().bold(), font().italic(), font().underline()));
+        widest = std::max(widest, TextWidth(totals, q->font().family(), q->font().bold(), q->font().italic(), q->font().underline()));
     }
-    ColWidth(Col, static_cast<float>((widest + Scale::TwipsPerPixel) * Scale::TwipsPerPixel));
+    q->ColWidth(Col, static_cast<float>((widest + Scale::TwipsPerPixel) * Scale::TwipsPerPixel));
 }
 
 void RuzuZiri::ColForceFit()
 {
-    EnablePaint(false);
+    d->EnablePaint(false);
     double sum = 0;
-    for (const udtColumn& column : m_Model.Columns())
+    for (const udtColumn& column : d->m_Model.Columns())
         if (column.Visible)
             sum = std::nearbyint(sum + column.Width);
-    if (m_ShowRowNumbers && m_RowNumberWidth == 0)
-        m_RowNumberWidth = 19;
+    if (d->m_ShowRowNumbers && d->m_RowNumberWidth == 0)
+        d->m_RowNumberWidth = 19;
     if (sum != 0) {
         const Lifeline self(this);
         const double factor = VisibleWidth() / sum;
-        for (int c = 0; c < m_Model.Cols(); ++c) {
-            ColWidth(c, static_cast<float>(m_Model.Columns()[c].Width * factor));
+        for (int c = 0; c < d->m_Model.Cols(); ++c) {
+            ColWidth(c, static_cast<float>(d->m_Model.Columns()[c].Width * factor));
             if (!self.Alive())
                 return;
         }
     }
-    m_PendingMetrics = true;
-    EnablePaint(true);
-    if (m_Redraw)
+    d->m_PendingMetrics = true;
+    d->EnablePaint(true);
+    if (d->m_Redraw)
         Refresh();
 }
 

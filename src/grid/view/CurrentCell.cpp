@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <algorithm>
 
@@ -8,11 +8,11 @@ namespace Tarvex {
 // and set a hold flag; a locked row (or any row while the row hold is set) refuses the move.
 // A RowColChanged handler may change anything, so the scrolling after it re-reads what it uses; one
 // that deleted the grid ends the move, with false.
-bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
+bool RuzuZiriPrivate::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
 {
     if (Row != -1 && !m_Model.IsRowPosition(Row))
         return false;
-    if (RowLocked(Row))
+    if (q->RowLocked(Row))
         return false;
     if (Col == m_Col && Row == m_Row)
         return false;
@@ -35,13 +35,13 @@ bool RuzuZiri::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply)
         return true;
     ScrollColumnIntoView(Col);
     ScrollRowIntoView(Row);
-    emit Scroll();
+    emit q->Scroll();
     return true;
 }
 
 // The column is brought in one column at a time. Scrolling left stops only once the column starts
 // right of the row numbers, so without frozen columns it ends second from the left.
-void RuzuZiri::ScrollColumnIntoView(int Col)
+void RuzuZiriPrivate::ScrollColumnIntoView(int Col)
 {
     if (!m_Model.IsColumn(Col))
         return;
@@ -50,7 +50,7 @@ void RuzuZiri::ScrollColumnIntoView(int Col)
     GetColumnExtent(Col, e);
     if (e.Left - m_RowNumberWidth >= 0) {
         for (int i = SBGetPos(0); i <= SBGetMax(0); ++i) {
-            if (e.Left + width < ScaleWidth())
+            if (e.Left + width < q->ScaleWidth())
                 break;
             SBSetPos(0, SBGetPos(0) + 1);
             GetColumnExtent(Col, e);
@@ -68,7 +68,7 @@ void RuzuZiri::ScrollColumnIntoView(int Col)
 }
 
 // One step at most: moving on from the page's edge scrolls by one row however far the row lies.
-void RuzuZiri::ScrollRowIntoView(int Row)
+void RuzuZiriPrivate::ScrollRowIntoView(int Row)
 {
     if (Row < 0)
         return;
@@ -81,7 +81,7 @@ void RuzuZiri::ScrollRowIntoView(int Row)
 
 // Negative ends stand for the first and the last row; no event is raised. Clearing over all rows
 // visits only the selected ones; any other range costs its length.
-bool RuzuZiri::SelectRowRange(bool Select, int& From, int& To)
+bool RuzuZiriPrivate::SelectRowRange(bool Select, int& From, int& To)
 {
     const int last = m_Model.LastRow();
     if (From < 0)
@@ -108,54 +108,54 @@ bool RuzuZiri::SelectRowRange(bool Select, int& From, int& To)
 // move the current cell itself; what it did stands and this call ends there.
 void RuzuZiri::RowColSet(int vRow, int vCol)
 {
-    if (vCol != -1 && (!m_Model.IsColumn(vCol) || !m_Model.Columns()[size_t(vCol)].Visible))
+    if (vCol != -1 && (!d->m_Model.IsColumn(vCol) || !d->m_Model.Columns()[size_t(vCol)].Visible))
         return;
     int col = vCol;
-    if (!FixRef(vRow, col) || !m_Model.RowAt(vRow).Visible)
+    if (!d->FixRef(vRow, col) || !d->m_Model.RowAt(vRow).Visible)
         return;
-    const PaintStamp start = StampNow();
+    const PaintStamp start = d->StampNow();
     // A refused row leaves the column alone too.
     if (vCol != -1) {
-        m_Col = std::min(FindColPosition(vCol), m_Model.Cols() - 1);
-        SBSetPos(0, m_Col);
+        d->m_Col = std::min(d->FindColPosition(vCol), d->m_Model.Cols() - 1);
+        d->SBSetPos(0, d->m_Col);
     }
-    const int position = vCol != -1 || m_Col >= 0 ? m_Col : FindColPosition(col);
-    const auto [changedFirst, changedLast] = ShownSelection();
+    const int position = vCol != -1 || d->m_Col >= 0 ? d->m_Col : d->FindColPosition(col);
+    const auto [changedFirst, changedLast] = d->ShownSelection();
 
     // The move's own writes to the records, told apart from those of the handlers it calls.
-    const quint64 editsBefore = m_Model.Edits();
+    const quint64 editsBefore = d->m_Model.Edits();
     bool selectionChanged = false;
-    if (vRow != m_Row) {
+    if (vRow != d->m_Row) {
         int from = 0;
         int to = -1;
-        selectionChanged = SelectRowRange(false, from, to);
+        selectionChanged = d->SelectRowRange(false, from, to);
     }
-    quint64 ownEdits = m_Model.Edits() - editsBefore;
-    if (!MoveCurrentCell(vRow, position, false))
+    quint64 ownEdits = d->m_Model.Edits() - editsBefore;
+    if (!d->MoveCurrentCell(vRow, position, false))
         return;
-    if (!IsFlagSet(m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
-        m_Model.SetRowFlag(vRow, RowFlagSelected, true);
+    if (!IsFlagSet(d->m_Model.RowAt(vRow).Flags, RowFlagSelected)) {
+        d->m_Model.SetRowFlag(vRow, RowFlagSelected, true);
         ++ownEdits;
         selectionChanged = true;
     }
     if (selectionChanged) {
-        const quint64 before = Changes();
-        if (!Raise(&RuzuZiri::SelectionChanged) || Changes() != before)
+        const quint64 before = d->Changes();
+        if (!d->Raise(&RuzuZiri::SelectionChanged) || d->Changes() != before)
             return;
     }
-    if (!MoveCurrentCell(vRow, position, true))
+    if (!d->MoveCurrentCell(vRow, position, true))
         return;
-    m_Row = vRow;
-    if (vRow < m_RowFirstVisible || vRow > m_RowLastVisible)
-        SBSetPos(1, vRow);
+    d->m_Row = vRow;
+    if (vRow < d->m_RowFirstVisible || vRow > d->m_RowLastVisible)
+        d->SBSetPos(1, vRow);
     else
-        OfferChangedRows(start, ownEdits, std::min(changedFirst, vRow), std::max(changedLast, vRow));
-    DrawGrid(m_Paint);
+        d->OfferChangedRows(start, ownEdits, std::min(changedFirst, vRow), std::max(changedLast, vRow));
+    d->DrawGrid(d->m_Paint);
 }
 
 // The first and last rows on the page that look selected or hold the current cell; both past the
 // page when none. Rows that take no line are passed over through the index.
-std::pair<int, int> RuzuZiri::ShownSelection() const
+std::pair<int, int> RuzuZiriPrivate::ShownSelection() const
 {
     const int end = std::min(m_RowLastVisible, m_Model.LastRow());
     int first = end + 1;
@@ -171,9 +171,9 @@ std::pair<int, int> RuzuZiri::ShownSelection() const
 
 // SetCurrentCell, then whether its handlers left the grid as the move made it. A refused move
 // counts as undisturbed: the caller goes on as if it had been made. A deleted grid is disturbed.
-bool RuzuZiri::MoveCurrentCell(int Row, int Col, bool DoScroll)
+bool RuzuZiriPrivate::MoveCurrentCell(int Row, int Col, bool DoScroll)
 {
-    const Lifeline self(this);
+    const Lifeline self(q);
     const quint64 seen = Changes();
     const bool moved = SetCurrentCell(Row, Col, DoScroll, true);
     return self.Alive() && Changes() == seen + (moved ? 1 : 0);

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@ namespace Tarvex {
 
 // Frozen positions 0..FreezeAtCol always show; the others from the horizontal scroll position on.
 // Positions in between are scrolled out and never visited.
-void RuzuZiri::GetColumnExtent(int Position, Rect& Extent) const
+void RuzuZiriPrivate::GetColumnExtent(int Position, Rect& Extent) const
 {
     if (!m_Model.IsColumn(Position))
         return;
@@ -41,7 +41,7 @@ void RuzuZiri::GetColumnExtent(int Position, Rect& Extent) const
 
 // Places a w x h object in the cell by an alignment code of the text-drawing flags: horizontal
 // 0 left, 1 centre, 2 right plus vertical 0 top, 4 centre, 8 bottom. Other codes give (0, 0).
-void RuzuZiri::GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const
+void RuzuZiriPrivate::GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const
 {
     if (!m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Position))
         return;
@@ -82,7 +82,7 @@ void RuzuZiri::GetCellRect(int Row, int Position, int Top, Rect& Placement, int 
 
 // A point up to 4 pixels right of a column's right border still belongs to that column. The walk
 // ends as soon as the columns passed lie right of the point.
-int RuzuZiri::ColFromX(float X) const
+int RuzuZiriPrivate::ColFromX(float X) const
 {
     if (m_Model.Cols() == 0)
         return 0;
@@ -107,7 +107,7 @@ int RuzuZiri::ColFromX(float X) const
 
 // A point on a row's bottom boundary belongs to that row; the header and anything below the last
 // row give -1.
-int RuzuZiri::RowFromY(float Y) const
+int RuzuZiriPrivate::RowFromY(float Y) const
 {
     const int last = m_Model.LastRow();
     if (last < 0)
@@ -128,7 +128,7 @@ int RuzuZiri::RowFromY(float Y) const
 
 // Walks the shown rows from the start to the row, so it costs the rows shown between them: the
 // painter and the hit tests only ask for rows on the page.
-int RuzuZiri::RowTop(int Row, int Start) const
+int RuzuZiriPrivate::RowTop(int Row, int Start) const
 {
     if (Start == -1)
         Start = SBGetPos(1);
@@ -143,11 +143,11 @@ int RuzuZiri::RowTop(int Row, int Start) const
 
 // The row after the result is the topmost row of a page that ends with Row; -1 when every row
 // up to Row fits.
-int RuzuZiri::PageTopRow(int Row) const
+int RuzuZiriPrivate::PageTopRow(int Row) const
 {
     if (Row < 0)
         return Row;
-    const double height = ScaleHeight();
+    const double height = q->ScaleHeight();
     long long b = m_Metrics.HeaderHeight;
     const int start = std::min(Row, m_Model.LastRow());
     if (start >= 0 && b > height)
@@ -160,7 +160,7 @@ int RuzuZiri::PageTopRow(int Row) const
     return -1;
 }
 
-int RuzuZiri::FindColPosition(int Col) const
+int RuzuZiriPrivate::FindColPosition(int Col) const
 {
     const std::vector<int>& order = m_Model.ColOrder();
     const auto found = std::find(order.begin(), order.begin() + m_Model.Cols(), Col);

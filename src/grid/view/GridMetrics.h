@@ -36,4 +36,12 @@ struct GridMetrics {
     int CaptionHeight { 0 };       // height of the caption bar; 0 without a caption
 };
 
+// The layout the grid works out from its settings and rows; CalcMetrics and the painter keep it.
+struct GridLayoutState {
+    GridMetrics m_Metrics;                // pixel layout, recomputed by CalcMetrics
+    int m_RowHeightDef { 0 };             // default row height in pixels, set by CalcMetrics; 0 = work it out
+    int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
+    int m_ImageRowHint { -1 };            // record last found with a row image; -1 = none
+};
+
 } // namespace Tarvex

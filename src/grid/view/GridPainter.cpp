@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/view/PaintPass.h"
 #include "platform/DoEvents.h"
@@ -16,16 +16,15 @@ namespace Tarvex {
 namespace {
 
 constexpr int RightVCenterSingleLine = TextFlags::Right | TextFlags::VCenter | TextFlags::SingleLine;
-constexpr int DownKey = 40;
 
 } // namespace
 
-bool RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
+bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
 {
     // Taken before the event pump: whatever runs in there changes the stamp the rows were offered with.
     const int changedFirst = std::exchange(m_ChangedFirst, -1);
     const int changedLast = std::exchange(m_ChangedLast, -1);
-    const Lifeline self(this);
+    const Lifeline self(q);
     if (!BeginPaint(Paint))
         return self.Alive();
     PaintPass pass { Drawing() };
@@ -60,27 +59,28 @@ bool RuzuZiri::DrawGrid(bool Paint, bool NoFocus)
     return self.Alive();
 }
 
-// The busy flag keeps a paint from starting inside another, also from an event the pump below runs.
-// A queued call run by the pump may delete the grid: nothing of it is touched then.
-bool RuzuZiri::BeginPaint(bool Paint)
+// The painting flag keeps a paint from starting inside another, also from an event the pump below
+// runs. A queued call run by the pump may delete the grid: nothing of it is touched then. A grid
+// on its way out starts no paint and runs no pending events.
+bool RuzuZiriPrivate::BeginPaint(bool Paint)
 {
-    if (m_Terminating) {
+    if (m_Painting || m_Destroying) {
         m_PictureCurrent = false;
         return false;
     }
-    m_Terminating = true;
-    if (!DoEvents(this))
+    m_Painting = true;
+    if (!DoEvents(q))
         return false;
     m_PendingMetrics = !Paint;
     if (!Paint) {
         m_PictureCurrent = false;
-        m_Terminating = false;
+        m_Painting = false;
         return false;
     }
     return true;
 }
 
-void RuzuZiri::PrepareColors(PaintPass& pass)
+void RuzuZiriPrivate::PrepareColors(PaintPass& pass)
 {
     pass.ScrollCol = SBGetPos(0);
     if (pass.ScrollCol < m_FreezeAtCol) {
@@ -99,23 +99,23 @@ void RuzuZiri::PrepareColors(PaintPass& pass)
     pass.SeparatorColor = AdjustColor(pass.BaseColor, -40);
 }
 
-void RuzuZiri::ClearSurface(PaintPass& pass)
+void RuzuZiriPrivate::ClearSurface(PaintPass& pass)
 {
     pass.hDC.Clear(OleColor(m_Colors.m_BackColorBkg));
     pass.Font = m_Font;
     pass.TextColor = m_Colors.m_ForeColor;
 }
 
-void RuzuZiri::PaintEmptyGrid()
+void RuzuZiriPrivate::PaintEmptyGrid()
 {
     DrawCaption();
     DrawHeaders(false);
-    Surface::Refresh();
-    m_Terminating = false;
-    emit RequestRowData(-1);
+    q->Surface::Refresh();
+    m_Painting = false;
+    emit q->RequestRowData(-1);
 }
 
-void RuzuZiri::ChooseVisibleRows(PaintPass& pass)
+void RuzuZiriPrivate::ChooseVisibleRows(PaintPass& pass)
 {
     m_RowFirstVisible = SBGetPos(1);
     pass.First = m_RowFirstVisible;
@@ -124,12 +124,12 @@ void RuzuZiri::ChooseVisibleRows(PaintPass& pass)
 
 // After the Down key the current row may sit below rows taller than the default; scroll so that it
 // shows, counting only the rows from the first visible one to it.
-void RuzuZiri::KeepCurrentRowInView(PaintPass& pass)
+void RuzuZiriPrivate::KeepCurrentRowInView(PaintPass& pass)
 {
     if (!(m_AllowWordWrap || m_AllowRowResizing) || m_Row < 1 || m_EditKey != DownKey)
         return;
     int units = pass.First;
-    const int avail = int(VisibleHeight() / Scale::TwipsPerPixel) - m_Metrics.HeaderHeight;
+    const int avail = int(q->VisibleHeight() / Scale::TwipsPerPixel) - m_Metrics.HeaderHeight;
     int used = m_TotalsLineShow ? m_RowHeightDef : 0;
     for (int p = pass.First; p <= pass.Last; ++p) {
         const udtRow& row = m_Model.RowAt(p);
@@ -149,7 +149,7 @@ void RuzuZiri::KeepCurrentRowInView(PaintPass& pass)
     pass.Last = std::min(pass.Last, m_Model.LastRow());
 }
 
-void RuzuZiri::MeasureRowNumbers(PaintPass& pass)
+void RuzuZiriPrivate::MeasureRowNumbers(PaintPass& pass)
 {
     if (!m_ShowRowNumbers) {
         m_RowNumberWidth = 0;
@@ -160,11 +160,11 @@ void RuzuZiri::MeasureRowNumbers(PaintPass& pass)
     m_RowNumberWidth = std::max(19, int(std::nearbyint(w + 5)));
 }
 
-void RuzuZiri::PaintRows(PaintPass& pass)
+void RuzuZiriPrivate::PaintRows(PaintPass& pass)
 {
     pass.Parity = FirstShownPositionIsOdd(pass.First);
     const int lastRow = m_Model.LastRow();
-    const double surfaceHeight = ScaleHeight();
+    const double surfaceHeight = q->ScaleHeight();
     // Filtered-out rows take no line; the index steps over any number of them at once.
     int p = m_Model.NextLinedRow(pass.First);
     for (; p <= lastRow; p = m_Model.NextLinedRow(p + 1)) {
@@ -182,7 +182,7 @@ void RuzuZiri::PaintRows(PaintPass& pass)
     pass.Reached = pass.Y >= surfaceHeight || p >= lastRow;
 }
 
-void RuzuZiri::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
+void RuzuZiriPrivate::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
 {
     const int top = pass.Y;
     PaintRowNumber(pass, Position, Row.Height);
@@ -197,13 +197,13 @@ void RuzuZiri::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
 }
 
 // Parity flips before each painted row, so it starts as the opposite of what the first row needs.
-bool RuzuZiri::FirstShownPositionIsOdd(int First) const
+bool RuzuZiriPrivate::FirstShownPositionIsOdd(int First) const
 {
     const int p = m_Model.NextShownRow(First);
     return p <= m_Model.LastRow() && (p & 1) != 0;
 }
 
-void RuzuZiri::PaintRowNumber(PaintPass& pass, int Position, int Height)
+void RuzuZiriPrivate::PaintRowNumber(PaintPass& pass, int Position, int Height)
 {
     if (!m_ShowRowNumbers)
         return;
@@ -214,13 +214,13 @@ void RuzuZiri::PaintRowNumber(PaintPass& pass, int Position, int Height)
     DrawTextIn(pass, QString::number(Position + 1), cell, RightVCenterSingleLine);
 }
 
-void RuzuZiri::FillRowBackground(PaintPass& pass, const Rect& Bounds)
+void RuzuZiriPrivate::FillRowBackground(PaintPass& pass, const Rect& Bounds)
 {
     const bool evenRow = m_BackColorEvenRowsEnabled && !pass.Parity;
     DrawRect(pass.hDC, Bounds, evenRow ? m_Colors.m_BackColorEvenRows : m_Colors.m_BackColor, true);
 }
 
-void RuzuZiri::PaintSelection(PaintPass& pass, const udtRow& Row, int Top)
+void RuzuZiriPrivate::PaintSelection(PaintPass& pass, const udtRow& Row, int Top)
 {
     const int bottom = Top + Row.Height + 1;
     int start = m_RowNumberWidth - 1;
@@ -243,7 +243,7 @@ void RuzuZiri::PaintSelection(PaintPass& pass, const udtRow& Row, int Top)
 }
 
 // With alpha blending, a row whose first cell has a colour of its own shows that colour through.
-qint32 RuzuZiri::SelectionColor(const Canvas& hDC, const udtRow& Row) const
+qint32 RuzuZiriPrivate::SelectionColor(const Canvas& hDC, const udtRow& Row) const
 {
     if (!m_AlphaBlendSelection)
         return PlainColor(hDC, m_Colors.m_BackColorSel);
@@ -255,9 +255,9 @@ qint32 RuzuZiri::SelectionColor(const Canvas& hDC, const udtRow& Row) const
     return BlendColor(PlainColor(hDC, tint), back, 150);
 }
 
-void RuzuZiri::PaintCells(PaintPass& pass, int Position, const udtRow& Row, bool Selected)
+void RuzuZiriPrivate::PaintCells(PaintPass& pass, int Position, const udtRow& Row, bool Selected)
 {
-    const int surfaceWidth = int(ScaleWidth());
+    const int surfaceWidth = int(q->ScaleWidth());
     int x = m_RowNumberWidth;
     for (int c = 0; c < m_Model.Cols(); ++c) {
         const int col = m_Model.ColOrder()[c];
@@ -271,7 +271,7 @@ void RuzuZiri::PaintCells(PaintPass& pass, int Position, const udtRow& Row, bool
     }
 }
 
-void RuzuZiri::PaintRowLines(PaintPass& pass, int Top)
+void RuzuZiriPrivate::PaintRowLines(PaintPass& pass, int Top)
 {
     if (m_GridLines == 1 || m_GridLines == 3)
         DrawLine(pass.hDC, m_RowNumberWidth, Top, pass.Right, Top, pass.GridColor, m_GridLineWidth);
@@ -279,7 +279,7 @@ void RuzuZiri::PaintRowLines(PaintPass& pass, int Top)
         DrawLine(pass.hDC, 0, Top, m_RowNumberWidth, Top, pass.SeparatorColor, m_GridLineWidth);
 }
 
-void RuzuZiri::PaintBottomLine(PaintPass& pass)
+void RuzuZiriPrivate::PaintBottomLine(PaintPass& pass)
 {
     if (!m_TotalsLineShow) {
         DrawLine(pass.hDC, 0, pass.Y, pass.Right, pass.Y, pass.GridColor, m_GridLineWidth);
@@ -289,7 +289,7 @@ void RuzuZiri::PaintBottomLine(PaintPass& pass)
         PaintTotalsLine(pass);
 }
 
-void RuzuZiri::PaintTotalsLine(PaintPass& pass)
+void RuzuZiriPrivate::PaintTotalsLine(PaintPass& pass)
 {
     const int y = pass.Y;
     pass.TextColor = m_Colors.m_ForeColorHdr;
@@ -298,7 +298,7 @@ void RuzuZiri::PaintTotalsLine(PaintPass& pass)
     DrawHeaderBackground(pass.hDC, bar, 1, m_ThemeStyle != 4);
     DrawLine(pass.hDC, 0, y, pass.Right, y, PlainColor(pass.hDC, m_Colors.m_ForeColorHdr), m_GridLineWidth);
 
-    const int surfaceWidth = int(ScaleWidth());
+    const int surfaceWidth = int(q->ScaleWidth());
     int x = m_RowNumberWidth;
     for (int c = 0; c < m_Model.Cols() && x <= surfaceWidth; ++c) {
         const int col = m_Model.ColOrder()[c];
@@ -316,7 +316,7 @@ void RuzuZiri::PaintTotalsLine(PaintPass& pass)
 
 // A number column shows its running total (or average), after the caption when it has one; any
 // other column shows the caption alone.
-QString RuzuZiri::TotalsText(int Col) const
+QString RuzuZiriPrivate::TotalsText(int Col) const
 {
     const udtTotals& totals = m_Model.Totals()[Col];
     const udtColumn& column = m_Model.Columns()[Col];
@@ -329,12 +329,12 @@ QString RuzuZiri::TotalsText(int Col) const
     return text;
 }
 
-void RuzuZiri::PaintVerticalLines(PaintPass& pass)
+void RuzuZiriPrivate::PaintVerticalLines(PaintPass& pass)
 {
     if (m_GridLines != 1 && m_GridLines != 2)
         return;
     const int top = m_Metrics.HeaderHeight;
-    const int surfaceWidth = int(ScaleWidth());
+    const int surfaceWidth = int(q->ScaleWidth());
     // The line that closes the frozen block is twice as wide; without frozen columns there is none.
     bool borderDrawn = m_FreezeAtCol < 0;
     int x = m_RowNumberWidth;
@@ -350,7 +350,7 @@ void RuzuZiri::PaintVerticalLines(PaintPass& pass)
     DrawLine(pass.hDC, x, top, x, pass.LinesBottom, pass.GridColor, m_GridLineWidth);
 }
 
-void RuzuZiri::PaintFocusRect(PaintPass& pass)
+void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
 {
     if (m_Row == -1 || m_FocusRectMode == 0)
         return;
@@ -385,18 +385,18 @@ void RuzuZiri::PaintFocusRect(PaintPass& pass)
 
 // Text in the pass's current font and colour, with the grid's ellipsis setting; a measuring flag
 // only fits Bounds to the text.
-void RuzuZiri::DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bounds, int Flags)
+void RuzuZiriPrivate::DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bounds, int Flags)
 {
     DrawString(pass.hDC, Text, -1, Bounds, Flags, m_Metrics.DrawTextFlags, pass.Font, pass.TextColor);
 }
 
 // The flag is down before RequestRowData, so its handler may fill rows and paint again in full.
-void RuzuZiri::FinishPaint(PaintPass& pass)
+void RuzuZiriPrivate::FinishPaint(PaintPass& pass)
 {
-    Surface::Refresh();
-    m_Terminating = false;
+    q->Surface::Refresh();
+    m_Painting = false;
     if (pass.Reached)
-        emit RequestRowData(m_RowLastVisible);
+        emit q->RequestRowData(m_RowLastVisible);
 }
 
 } // namespace Tarvex

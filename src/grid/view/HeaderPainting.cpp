@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/view/DrawingHelpers.h"
 
@@ -19,7 +19,7 @@ constexpr int ButtonPushFlat = FrameControl::ButtonPush | FrameControl::Flat;
 
 // One background for caption, header cells and the totals bar; Caption picks the bar variant of the
 // styles 4 to 7 that have one.
-void RuzuZiri::DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption)
+void RuzuZiriPrivate::DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption)
 {
     switch (m_ThemeStyle) {
     case 0:
@@ -41,21 +41,21 @@ void RuzuZiri::DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Captio
     }
 }
 
-void RuzuZiri::DrawCaption()
+void RuzuZiriPrivate::DrawCaption()
 {
     if (m_Caption.isEmpty())
         return;
     // Painted on its own (a new caption, a hot header), the picture shows at the next paint event.
-    update();
+    q->update();
     Canvas hDC = Drawing();
-    const int right = int(std::nearbyint(double(VisibleWidth()) / Scale::TwipsPerPixel)) + 1 + m_RowNumberWidth;
+    const int right = int(std::nearbyint(double(q->VisibleWidth()) / Scale::TwipsPerPixel)) + 1 + m_RowNumberWidth;
     Rect bar { -1, 0, right, m_Metrics.CaptionHeight };
     DrawHeaderBackground(hDC, bar, 1, true);
     Rect text { bar.Left + 15, m_Metrics.CaptionHeight / 8, bar.Right - 15, bar.Bottom };
     DrawHeaderText(hDC, m_Caption, text, m_CaptionAlignment);
 }
 
-int RuzuZiri::DrawHeaders(bool SingleLineOnly)
+int RuzuZiriPrivate::DrawHeaders(bool SingleLineOnly)
 {
     const int cols = m_Model.Cols();
     if (cols == 0)
@@ -64,7 +64,7 @@ int RuzuZiri::DrawHeaders(bool SingleLineOnly)
     if (m_ShowRowNumbers)
         DrawHeaderCell(-1, 1, false, true);
     // Columns beyond the right edge are neither painted nor laid out: a paint costs what shows.
-    const int surfaceWidth = int(ScaleWidth());
+    const int surfaceWidth = int(q->ScaleWidth());
     int x = 0;
     for (int i = 0; i < cols && m_RowNumberWidth + x <= surfaceWidth; ++i) {
         const int col = m_Model.ColOrder()[i];
@@ -78,15 +78,15 @@ int RuzuZiri::DrawHeaders(bool SingleLineOnly)
     return m_RowNumberWidth + x;
 }
 
-void RuzuZiri::DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell)
+void RuzuZiriPrivate::DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell)
 {
     if (!m_ColumnHeaders || (Position < 0 && !RowNumberCell))
         return;
     if (!RowNumberCell && !m_Model.IsColumn(Position))
         return;
-    update();
+    q->update();
     Canvas hDC = Drawing();
-    if (Position == m_DragSourceCol || Position == m_DragTargetCol)
+    if (Position == m_DragSourceCol)
         State = 3;
     if (!m_AllowColumnSort && !m_AllowColumnSwap && !m_AllowColumnDrag)
         State = 1;
@@ -126,14 +126,14 @@ void RuzuZiri::DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool
     }
 }
 
-void RuzuZiri::DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, int Flags)
+void RuzuZiriPrivate::DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, int Flags)
 {
     DrawString(hDC, Text, -1, R, Flags, m_Metrics.DrawTextFlags, m_FontHeader, m_Colors.m_ForeColorHdr);
 }
 
 // The column skipping rule the header row, the cells, the totals and the grid lines share: frozen
 // columns never scroll, the others are gone while the scroll position is past them.
-bool RuzuZiri::IsColumnScrolledOut(int Position) const
+bool RuzuZiriPrivate::IsColumnScrolledOut(int Position) const
 {
     return Position > m_FreezeAtCol && Position < SBGetPos(0);
 }

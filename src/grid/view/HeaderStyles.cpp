@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "grid/view/PaintPass.h"
 
@@ -56,12 +56,12 @@ Rect EdgeEnds(const Rect& R, Edge Where)
 
 } // namespace
 
-void RuzuZiri::DrawHeaderLine(Canvas& hDC, int X1, int Y1, int X2, int Y2, qint32 Color)
+void RuzuZiriPrivate::DrawHeaderLine(Canvas& hDC, int X1, int Y1, int X2, int Y2, qint32 Color)
 {
     DrawLine(hDC, X1, Y1, X2, Y2, Color, 1);
 }
 
-void RuzuZiri::DrawHeaderStyle(Canvas& hDC, Rect& r, int State)
+void RuzuZiriPrivate::DrawHeaderStyle(Canvas& hDC, Rect& r, int State)
 {
     qint32 from = m_Colors.m_CustomColorFrom;
     qint32 to = m_Colors.m_CustomColorTo;
@@ -82,7 +82,7 @@ void RuzuZiri::DrawHeaderStyle(Canvas& hDC, Rect& r, int State)
     DrawHeaderLine(hDC, r.Left, r.Top + 3, r.Left, r.Bottom - 3, White);
 }
 
-void RuzuZiri::DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate)
+void RuzuZiriPrivate::DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate)
 {
     const auto band = [&](int Top, int Bottom, qint32 From, qint32 To, int Right) {
         DrawGradient(hDC, Rect { r.Left, Top, Right, Bottom }, From, To, true);
@@ -123,7 +123,7 @@ void RuzuZiri::DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Ca
     DrawHeaderLine(hDC, r.Left, r.Top + 3, r.Left, r.Bottom - 3, White);
 }
 
-void RuzuZiri::DrawHeader3D(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate)
+void RuzuZiriPrivate::DrawHeader3D(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate)
 {
     if (State < 1 || State > 3)
         return;

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/Canvas.h"
 #include "platform/Scale.h"
@@ -25,7 +25,7 @@ int Twips(double Pixels)
 
 } // namespace
 
-void RuzuZiri::CalcMetrics()
+void RuzuZiriPrivate::CalcMetrics()
 {
     // A row height of 0 means it is being worked out anew below; the check box then takes its
     // size from the new height, so it never comes out negative.
@@ -59,7 +59,7 @@ void RuzuZiri::CalcMetrics()
 
 // Rows with an image are usually many, so the one found last time is looked at first; only a grid
 // without any row image pays a pass over the records, and only when an image list is bound.
-bool RuzuZiri::FindRowImage()
+bool RuzuZiriPrivate::FindRowImage()
 {
     const std::vector<udtRow>& rows = m_Model.Rows();
     const int last = m_Model.LastRow();
@@ -75,7 +75,7 @@ bool RuzuZiri::FindRowImage()
     return false;
 }
 
-int RuzuZiri::CalcHeaderHeight() const
+int RuzuZiriPrivate::CalcHeaderHeight() const
 {
     if (!m_ColumnHeaders)
         return m_Metrics.CaptionHeight;
@@ -87,7 +87,7 @@ int RuzuZiri::CalcHeaderHeight() const
 }
 
 // The text drawing's measuring mode leaves the surface's picture untouched.
-void RuzuZiri::CalcRowHeight(int Row)
+void RuzuZiriPrivate::CalcRowHeight(int Row)
 {
     if (!m_AllowWordWrap || !m_Model.IsRowPosition(Row))
         return;
@@ -112,31 +112,31 @@ void RuzuZiri::CalcRowHeight(int Row)
 }
 
 // The border is drawn outside the client area, so the scale height has left it out already.
-int RuzuZiri::VisibleRowCount() const
+int RuzuZiriPrivate::VisibleRowCount() const
 {
     if (m_RowHeightDef <= 0)
         return 0;
-    return int((ScaleHeight() - m_Metrics.HeaderHeight) / m_RowHeightDef);
+    return int((q->ScaleHeight() - m_Metrics.HeaderHeight) / m_RowHeightDef);
 }
 
 int RuzuZiri::VisibleHeight()
 {
-    if (!m_Paint)
-        UpdateScrollRanges();
+    if (!d->m_Paint)
+        d->UpdateScrollRanges();
     // The control's height includes the border on both sides.
     const int border = Twips(2.0 * WindowBorderWidth());
-    const int bar = SBVisible(0) ? Twips(SystemMetric(SystemMetrics::HScrollHeight)) : 0;
+    const int bar = d->SBVisible(0) ? Twips(SystemMetric(SystemMetrics::HScrollHeight)) : 0;
     // A control too small for its border and bar has no room, not a negative one.
     return std::max(0, Twips(height()) - bar - border);
 }
 
 int RuzuZiri::VisibleWidth()
 {
-    if (!m_Paint)
-        UpdateScrollRanges();
+    if (!d->m_Paint)
+        d->UpdateScrollRanges();
     const int border = Twips(2.0 * WindowBorderWidth());
-    const int bar = SBVisible(1) ? Twips(SystemMetric(SystemMetrics::VScrollWidth)) : 0;
-    return std::max(0, Twips(width()) - bar - border - Twips(1) - Twips(m_RowNumberWidth));
+    const int bar = d->SBVisible(1) ? Twips(SystemMetric(SystemMetrics::VScrollWidth)) : 0;
+    return std::max(0, Twips(width()) - bar - border - Twips(1) - Twips(d->m_RowNumberWidth));
 }
 
 } // namespace Tarvex

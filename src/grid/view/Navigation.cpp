@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@ namespace Tarvex {
 
 // Rows are searched from the current row by Step and never wrap; when none is found the search
 // ends on the edge it ran into, navigable or not. Bit 512 of IgnoreMask lets locked rows count.
-bool RuzuZiri::IsNavigableRow(int Position, qint16 IgnoreMask) const
+bool RuzuZiriPrivate::IsNavigableRow(int Position, qint16 IgnoreMask) const
 {
     if (!m_Model.IsRowPosition(Position))
         return false;
@@ -16,7 +16,7 @@ bool RuzuZiri::IsNavigableRow(int Position, qint16 IgnoreMask) const
 
 // Only positions a whole number of steps away are tried. Hidden rows are passed through the index
 // of shown rows: from the next shown row the walk goes on at the first step that reaches it.
-int RuzuZiri::NextNavigableRow(int Step, qint16 IgnoreMask) const
+int RuzuZiriPrivate::NextNavigableRow(int Step, qint16 IgnoreMask) const
 {
     const int last = m_Model.LastRow();
     const int stride = std::max(Step, 1);
@@ -34,7 +34,7 @@ int RuzuZiri::NextNavigableRow(int Step, qint16 IgnoreMask) const
     return last;
 }
 
-int RuzuZiri::PrevNavigableRow(int Step, qint16 IgnoreMask) const
+int RuzuZiriPrivate::PrevNavigableRow(int Step, qint16 IgnoreMask) const
 {
     const int stride = std::max(Step, 1);
     for (int p = m_Row > 0 ? std::max(m_Row - Step, 0) : m_Row; p >= 0;) {
@@ -51,7 +51,7 @@ int RuzuZiri::PrevNavigableRow(int Step, qint16 IgnoreMask) const
     return 0;
 }
 
-bool RuzuZiri::IsNavigableCol(int Position) const
+bool RuzuZiriPrivate::IsNavigableCol(int Position) const
 {
     if (!m_Model.IsColumn(Position))
         return false;
@@ -61,7 +61,7 @@ bool RuzuZiri::IsNavigableCol(int Position) const
 
 // Columns are searched one display position at a time and wrap around; with no navigable column
 // the search ends where it started.
-int RuzuZiri::NextNavigableCol(bool FromStart) const
+int RuzuZiriPrivate::NextNavigableCol(bool FromStart) const
 {
     const int last = m_Model.Cols() - 1;
     if (last < 0)
@@ -74,7 +74,7 @@ int RuzuZiri::NextNavigableCol(bool FromStart) const
     return start;
 }
 
-int RuzuZiri::PrevNavigableCol(bool FromEnd) const
+int RuzuZiriPrivate::PrevNavigableCol(bool FromEnd) const
 {
     const int last = m_Model.Cols() - 1;
     if (last < 0)

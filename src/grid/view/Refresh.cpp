@@ -1,40 +1,42 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <utility>
 
 namespace Tarvex {
 
+bool RuzuZiri::Redraw() const { return d->m_Redraw; }
+
 // Work owed stays owed until painting is on again, however many times it is switched off meanwhile:
 // otherwise the rows removed in between would go on showing. The paint clears what it pays.
 void RuzuZiri::Redraw(bool New_Redraw)
 {
-    m_Paint = m_Redraw = New_Redraw;
+    d->m_Paint = d->m_Redraw = New_Redraw;
     if (New_Redraw) {
-        if (std::exchange(m_PendingScroll, false))
-            UpdateScrollRanges();
-        if (m_PendingMetrics) {
-            CalcMetrics();
-            if (!DrawGrid(m_Paint))
+        if (std::exchange(d->m_PendingScroll, false))
+            d->UpdateScrollRanges();
+        if (d->m_PendingMetrics) {
+            d->CalcMetrics();
+            if (!d->DrawGrid(d->m_Paint))
                 return;
         }
     }
-    if (SBGetPos(0) < m_FreezeAtCol + 1)
-        SBSetPos(0, m_FreezeAtCol + 1);
+    if (d->SBGetPos(0) < d->m_FreezeAtCol + 1)
+        d->SBSetPos(0, d->m_FreezeAtCol + 1);
 }
 
 void RuzuZiri::Refresh()
 {
-    CalcMetrics();
-    UpdateScrollRanges();
-    DrawGrid(m_Paint);
+    d->CalcMetrics();
+    d->UpdateScrollRanges();
+    d->DrawGrid(d->m_Paint);
 }
 
 // While painting is off, a change only marks the work as owed; Redraw(true) pays it once.
-bool RuzuZiri::RefreshIfRedraw()
+bool RuzuZiriPrivate::RefreshIfRedraw()
 {
     if (m_Paint) {
-        const Lifeline self(this);
-        Refresh();
+        const Lifeline self(q);
+        q->Refresh();
         return self.Alive();
     }
     m_PendingMetrics = true;

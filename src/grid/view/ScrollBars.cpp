@@ -1,9 +1,10 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/FlatScrollBarStyle.h"
 #include "platform/SystemInfo.h"
 
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -23,30 +24,30 @@ int LastPosition(const ScrollInfo& Info)
 } // namespace
 
 // What the grid does at load in run mode; a form designer's grid never gets its bars.
-void RuzuZiri::AttachScrollBars()
+void RuzuZiriPrivate::AttachScrollBars()
 {
-    SBAttach(this);
+    SBAttach(q);
     SBSetStyle(1);
-    SBLargeChange(0, 5);
-    SBLargeChange(1, 5);
+    q->SBLargeChange(0, 5);
+    q->SBLargeChange(1, 5);
     SBSetRange(1, 0);
     SBSetRange(0, 0);
 }
 
-void RuzuZiri::SBAttach(QWidget* hWnd)
+void RuzuZiriPrivate::SBAttach(QWidget* hWnd)
 {
     FlatSBTerm();
     m_hWndScroll = hWnd;
     if (!m_ScrollBar[0]) {
         for (const int bar : { 0, 1 }) {
-            auto* widget = new QScrollBar(bar == 0 ? Qt::Horizontal : Qt::Vertical, this);
+            auto* widget = new QScrollBar(bar == 0 ? Qt::Horizontal : Qt::Vertical, q);
             widget->setObjectName(QStringLiteral("ScrollBar(%1)").arg(bar));
             widget->setFocusPolicy(Qt::NoFocus);
             widget->setAttribute(Qt::WA_OpaquePaintEvent);
             widget->hide();
-            connect(widget, &QAbstractSlider::actionTriggered, this,
+            QObject::connect(widget, &QAbstractSlider::actionTriggered, q,
                     [this, bar](int Action) { WhileScrollBarWaits(bar, [&] { OnScrollBarAction(bar, Action); }); });
-            connect(widget, &QAbstractSlider::sliderReleased, this,
+            QObject::connect(widget, &QAbstractSlider::sliderReleased, q,
                     [this, bar] { WhileScrollBarWaits(bar, [&] { ScrollRequest(bar, 8, false); }); });
             m_ScrollBar[bar] = widget;
         }
@@ -54,7 +55,7 @@ void RuzuZiri::SBAttach(QWidget* hWnd)
     FlatSBInit();
 }
 
-void RuzuZiri::FlatSBInit()
+void RuzuZiriPrivate::FlatSBInit()
 {
     if (m_ScrollBarStyle == 1)
         m_StdScrollBars = true;
@@ -62,20 +63,20 @@ void RuzuZiri::FlatSBInit()
         SBSetStyle(m_FlatSBStyle);
 }
 
-void RuzuZiri::FlatSBTerm()
+void RuzuZiriPrivate::FlatSBTerm()
 {
     if (!m_hWndScroll)
         return;
     m_hWndScroll = nullptr;
 }
 
-ScrollInfo RuzuZiri::SBGetInfo(int Bar) const
+ScrollInfo RuzuZiriPrivate::SBGetInfo(int Bar) const
 {
     return IsBar(Bar) ? m_ScrollInfo[Bar] : ScrollInfo();
 }
 
 // The position stays inside the range as the platform keeps it; the bar shows the record at once.
-void RuzuZiri::SBSetInfo(int Bar, const ScrollInfo& Info)
+void RuzuZiriPrivate::SBSetInfo(int Bar, const ScrollInfo& Info)
 {
     if (!IsBar(Bar))
         return;
@@ -92,7 +93,7 @@ void RuzuZiri::SBSetInfo(int Bar, const ScrollInfo& Info)
 }
 
 // Only the bars that ScrollBars lets show take the flat look.
-void RuzuZiri::SBSetStyle(int Style)
+void RuzuZiriPrivate::SBSetStyle(int Style)
 {
     if (m_StdScrollBars)
         return;
@@ -100,22 +101,22 @@ void RuzuZiri::SBSetStyle(int Style)
     ShowScrollBarLook();
 }
 
-void RuzuZiri::ShowScrollBarLook()
+void RuzuZiriPrivate::ShowScrollBarLook()
 {
     if (!m_ScrollBar[0])
         return;
-    QStyle* flat = findChild<FlatScrollBarStyle*>(QString(), Qt::FindDirectChildrenOnly);
+    QStyle* flat = q->findChild<FlatScrollBarStyle*>(QString(), Qt::FindDirectChildrenOnly);
     if (!flat) {
         flat = new FlatScrollBarStyle;
-        flat->setParent(this);
+        flat->setParent(q);
     }
     const bool flatLook = !m_StdScrollBars && m_FlatSBStyle != 0;
     const bool styled[2] = { m_ScrollBars == 0 || m_ScrollBars == 2, m_ScrollBars == 1 || m_ScrollBars == 2 };
     for (const int bar : { 0, 1 })
-        m_ScrollBar[bar]->setStyle(flatLook && styled[bar] ? flat : style());
+        m_ScrollBar[bar]->setStyle(flatLook && styled[bar] ? flat : q->style());
 }
 
-int RuzuZiri::SBGetPos(int Bar) const
+int RuzuZiriPrivate::SBGetPos(int Bar) const
 {
     if (!IsBar(Bar))
         return 0;
@@ -124,7 +125,7 @@ int RuzuZiri::SBGetPos(int Bar) const
 }
 
 // A frozen column never becomes the first scrolled one, and a hidden bar keeps its position.
-void RuzuZiri::SBSetPos(int Bar, int Position)
+void RuzuZiriPrivate::SBSetPos(int Bar, int Position)
 {
     if (!SBVisible(Bar) || (Bar == 0 && Position <= m_FreezeAtCol) || Position == m_ScrollInfo[Bar].Pos)
         return;
@@ -133,18 +134,18 @@ void RuzuZiri::SBSetPos(int Bar, int Position)
     SBSetInfo(Bar, info);
 }
 
-int RuzuZiri::SBGetMin(int Bar) const { return SBGetInfo(Bar).Min; }
+int RuzuZiriPrivate::SBGetMin(int Bar) const { return SBGetInfo(Bar).Min; }
 
-int RuzuZiri::SBGetMax(int Bar) const { return SBGetInfo(Bar).Max; }
+int RuzuZiriPrivate::SBGetMax(int Bar) const { return SBGetInfo(Bar).Max; }
 
-void RuzuZiri::SBSetMax(int Bar, int Value)
+void RuzuZiriPrivate::SBSetMax(int Bar, int Value)
 {
     ScrollInfo info = SBGetInfo(Bar);
     info.Max = Saturated(double(Value) + info.Page);
     SBSetInfo(Bar, info);
 }
 
-void RuzuZiri::SBSetRange(int Bar, int Value)
+void RuzuZiriPrivate::SBSetRange(int Bar, int Value)
 {
     ScrollInfo info = SBGetInfo(Bar);
     info.Min = Value;
@@ -152,12 +153,12 @@ void RuzuZiri::SBSetRange(int Bar, int Value)
     SBSetInfo(Bar, info);
 }
 
-bool RuzuZiri::SBVisible(int Bar) const
+bool RuzuZiriPrivate::SBVisible(int Bar) const
 {
     return Bar == 0 ? m_HScrollShown : Bar == 1 && m_VScrollShown;
 }
 
-void RuzuZiri::SBShow(int Bar, bool Show)
+void RuzuZiriPrivate::SBShow(int Bar, bool Show)
 {
     if (!IsBar(Bar))
         return;
@@ -168,7 +169,7 @@ void RuzuZiri::SBShow(int Bar, bool Show)
 }
 
 // The bars sit inside the control's right and bottom edges and its border, outside the area the grid paints.
-void RuzuZiri::LayoutScrollBars()
+void RuzuZiriPrivate::LayoutScrollBars()
 {
     if (!m_ScrollBar[0])
         return;
@@ -176,57 +177,63 @@ void RuzuZiri::LayoutScrollBars()
     const bool v = m_VScrollShown && m_hWndScroll;
     const int hHeight = h ? SystemMetric(SystemMetrics::HScrollHeight) : 0;
     const int vWidth = v ? SystemMetric(SystemMetrics::VScrollWidth) : 0;
-    const QRect inside = contentsRect();
+    const QRect inside = q->contentsRect();
     m_ScrollBar[0]->setGeometry(inside.left(), inside.bottom() + 1 - hHeight, std::max(inside.width() - vWidth, 0), hHeight);
     m_ScrollBar[1]->setGeometry(inside.right() + 1 - vWidth, inside.top(), vWidth, std::max(inside.height() - hHeight, 0));
-    ReserveEdges(vWidth, hHeight);
+    q->ReserveEdges(vWidth, hHeight);
 }
 
 void RuzuZiri::resizeEvent(QResizeEvent* Event)
 {
-    LayoutScrollBars();
+    d->LayoutScrollBars();
     UserControl::resizeEvent(Event);
 }
 
 // Once the bars exist, a new size keeps the current row on top and lays the grid out anew.
 void RuzuZiri::Resize()
 {
-    if (!m_hWndScroll)
+    if (!d->m_hWndScroll)
         return;
-    if (m_Row != -1)
-        SBSetPos(1, m_Row);
-    else if (m_Model.LastRow() != -1)
-        SBSetPos(1, 0);
+    if (d->m_Row != -1)
+        d->SBSetPos(1, d->m_Row);
+    else if (d->m_Model.LastRow() != -1)
+        d->SBSetPos(1, 0);
     Refresh();
 }
 
+int RuzuZiri::ScrollBars() const { return d->m_ScrollBars; }
+
 void RuzuZiri::ScrollBars(int New_ScrollBars)
 {
-    SetProperty(m_ScrollBars, New_ScrollBars, QStringLiteral("ScrollBars"), After::Store);
+    d->SetProperty(d->m_ScrollBars, New_ScrollBars, QStringLiteral("ScrollBars"), After::Store);
 }
+
+int RuzuZiri::ScrollBarStyle() const { return d->m_ScrollBarStyle; }
 
 // Shows the bars that ScrollBars names at once, whether or not there is anything to scroll; the
 // next range update decides again.
 void RuzuZiri::ScrollBarStyle(int New_ScrollBarStyle)
 {
-    if (!SetProperty(m_ScrollBarStyle, New_ScrollBarStyle, QStringLiteral("ScrollBarStyle"), After::Store))
+    if (!d->SetProperty(d->m_ScrollBarStyle, New_ScrollBarStyle, QStringLiteral("ScrollBarStyle"), After::Store))
         return;
-    SBShow(0, false);
-    SBShow(1, false);
-    FlatSBInit();
-    ShowScrollBarLook();
-    SBShow(0, m_ScrollBars != 1);
-    SBShow(1, m_ScrollBars != 0);
+    d->SBShow(0, false);
+    d->SBShow(1, false);
+    d->FlatSBInit();
+    d->ShowScrollBarLook();
+    d->SBShow(0, d->m_ScrollBars != 1);
+    d->SBShow(1, d->m_ScrollBars != 0);
 }
+
+bool RuzuZiri::ScrollTrack() const { return d->m_ScrollTrack; }
 
 void RuzuZiri::ScrollTrack(bool New_ScrollTrack)
 {
-    SetProperty(m_ScrollTrack, New_ScrollTrack, QStringLiteral("ScrollTrack"), After::Store);
+    d->SetProperty(d->m_ScrollTrack, New_ScrollTrack, QStringLiteral("ScrollTrack"), After::Store);
 }
 
 int RuzuZiri::SBLargeChange(int eBar) const
 {
-    return SBGetInfo(eBar).Page;
+    return d->SBGetInfo(eBar).Page;
 }
 
 // A page has no negative size; the platform reads the page as an unsigned count.
@@ -234,11 +241,11 @@ void RuzuZiri::SBLargeChange(int eBar, int iLargeChange)
 {
     if (!IsBar(eBar))
         return;
-    ScrollInfo info = SBGetInfo(eBar);
+    ScrollInfo info = d->SBGetInfo(eBar);
     const int page = std::max(iLargeChange, 0);
     info.Max = Saturated(double(info.Max) + page - info.Page);
     info.Page = page;
-    SBSetInfo(eBar, info);
+    d->SBSetInfo(eBar, info);
 }
 
 } // namespace Tarvex

@@ -1,4 +1,4 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/Canvas.h"
 
@@ -13,7 +13,7 @@ const QString TextSample = QStringLiteral("ABCDWXYZ");
 
 // The vertical total comes from the running sum of the shown rows' heights; only the shown rows of
 // the last page are walked, to find how many of them fit.
-void RuzuZiri::UpdateScrollRanges()
+void RuzuZiriPrivate::UpdateScrollRanges()
 {
     if (!m_hWndScroll)
         return;
@@ -30,7 +30,7 @@ void RuzuZiri::UpdateScrollRanges()
         if (m_Model.Columns()[size_t(col)].Visible)
             columnsWidth += m_Model.Columns()[size_t(col)].WidthPx;
     bool wantH = true;
-    if (ScaleWidth() < double(columnsWidth)) {
+    if (q->ScaleWidth() < double(columnsWidth)) {
         SBSetMax(0, lastCol - 1);
     } else {
         SBSetMax(0, lastCol);
@@ -39,7 +39,7 @@ void RuzuZiri::UpdateScrollRanges()
 
     const long long header = std::llround(Canvas::TextHeight(m_Font, TextSample) + m_Metrics.HeaderHeight);
     bool wantV = true;
-    if (ScaleHeight() >= double(header + m_Model.VisibleRowsHeight())) {
+    if (q->ScaleHeight() >= double(header + m_Model.VisibleRowsHeight())) {
         SBSetMax(1, last);
         SBSetPos(1, 0);
         wantV = false;

@@ -1,7 +1,9 @@
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include "platform/Clock.h"
 #include "platform/DoEvents.h"
+
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -40,7 +42,7 @@ private:
 } // namespace
 
 // The bar's own move is replaced by the grid's: its position is what the request leaves.
-void RuzuZiri::OnScrollBarAction(int Bar, int Action)
+void RuzuZiriPrivate::OnScrollBarAction(int Bar, int Action)
 {
     int request = -1;
     switch (Action) {
@@ -53,7 +55,7 @@ void RuzuZiri::OnScrollBarAction(int Bar, int Action)
     case QAbstractSlider::SliderToMaximum: request = Bottom; break;
     default: break;
     }
-    const Lifeline self(this);
+    const Lifeline self(q);
     if (request >= 0)
         ScrollRequest(Bar, request, false);
     if (self.Alive() && m_ScrollBar[Bar])
@@ -62,16 +64,16 @@ void RuzuZiri::OnScrollBarAction(int Bar, int Action)
 
 // The bar's own code goes on once its signal is handled. Should a handler delete the grid meanwhile,
 // the bar must outlive the grid until then: the destructor hands it over to be deleted later.
-void RuzuZiri::WhileScrollBarWaits(int Bar, const std::function<void()>& Handle)
+void RuzuZiriPrivate::WhileScrollBarWaits(int Bar, const std::function<void()>& Handle)
 {
-    const Lifeline self(this);
+    const Lifeline self(q);
     ++m_ScrollBarWaits[Bar];
     Handle();
     if (self.Alive())
         --m_ScrollBarWaits[Bar];
 }
 
-void RuzuZiri::ReleaseWaitingScrollBars()
+void RuzuZiriPrivate::ReleaseWaitingScrollBars()
 {
     for (const int bar : { 0, 1 }) {
         if (m_ScrollBarWaits[bar] == 0 || !m_ScrollBar[bar])
@@ -84,7 +86,7 @@ void RuzuZiri::ReleaseWaitingScrollBars()
 
 // The current cell does not move; a change of either position repaints (unless the thumb is dragged
 // without ScrollTrack) and raises Scroll.
-void RuzuZiri::ScrollRequest(int Bar, int Request, bool Wheel)
+void RuzuZiriPrivate::ScrollRequest(int Bar, int Request, bool Wheel)
 {
     if (Bar != 0 && Bar != 1)
         return;
@@ -105,12 +107,12 @@ void RuzuZiri::ScrollRequest(int Bar, int Request, bool Wheel)
         return;
     if (repaint && !DrawGrid(m_Paint))
         return;
-    emit Scroll();
+    emit q->Scroll();
 }
 
 // Where a request moves the bar; its own position for a request that moves nothing. Line steps
 // follow the navigable rows and columns, locked rows counted, from the scroll position.
-int RuzuZiri::ScrollTarget(int Bar, int Request, bool Wheel)
+int RuzuZiriPrivate::ScrollTarget(int Bar, int Request, bool Wheel)
 {
     const int position = SBGetPos(Bar);
     const bool lines = Request == LineUp || Request == LineDown;
@@ -135,7 +137,7 @@ int RuzuZiri::ScrollTarget(int Bar, int Request, bool Wheel)
 }
 
 // The navigable row or column next to the scroll position, searched as if it were the current one.
-int RuzuZiri::NavigableFromScrollPosition(int Bar, bool Down, bool Wheel)
+int RuzuZiriPrivate::NavigableFromScrollPosition(int Bar, bool Down, bool Wheel)
 {
     const SwapIn current(Bar == 0 ? m_Col : m_Row, SBGetPos(Bar));
     if (Bar == 0)
@@ -147,7 +149,7 @@ int RuzuZiri::NavigableFromScrollPosition(int Bar, bool Down, bool Wheel)
 // Scrolls one navigable row per pass while a drag selection is held beyond the top (1) or the bottom
 // edge (anything else). It yields to the event loop after each pass; the mouse handlers end it by
 // changing m_AutoScrollDir, and a change of Direction ends it too.
-void RuzuZiri::DragAutoScroll(qint16& Direction)
+void RuzuZiriPrivate::DragAutoScroll(qint16& Direction)
 {
     // Events handled inside a paint event could not end the loop, so it never starts there.
     if (PaintEventScope::Active())
@@ -162,14 +164,14 @@ void RuzuZiri::DragAutoScroll(qint16& Direction)
         if (!DrawGrid(m_Paint, false))
             return;
         Sleep(AutoScrollPace);
-        if (!DoEvents(this))
+        if (!DoEvents(q))
             return;
     }
 }
 
 // False when there is nothing left to scroll towards; the grid is read afresh on every pass,
 // since the events of the last pass may have changed it.
-bool RuzuZiri::AutoScrollStep(qint16 Direction)
+bool RuzuZiriPrivate::AutoScrollStep(qint16 Direction)
 {
     const int last = m_Model.LastRow();
     if (last < 0)

@@ -1,6 +1,6 @@
 #include "grid/view/Themes.h"
 
-#include "grid/RuzuZiri.h"
+#include "grid/RuzuZiriPrivate.h"
 #include "grid/view/DrawingHelpers.h"
 #include "platform/VisualStyle.h"
 
@@ -68,7 +68,7 @@ int SchemeForVisualStyle(bool Themed, const QString& ThemeName)
     return 0;
 }
 
-void RuzuZiri::ApplyTheme()
+void RuzuZiriPrivate::ApplyTheme()
 {
     if (m_ThemeColor != ThemeColorSystem)
         ComputeThemeColors(m_ThemeColor);
@@ -76,17 +76,17 @@ void RuzuZiri::ApplyTheme()
         SelectThemeStyle();
 }
 
-void RuzuZiri::SelectThemeStyle()
+void RuzuZiriPrivate::SelectThemeStyle()
 {
     GetVisualStyleName();
     ComputeThemeColors(SchemeForVisualStyle(AppThemed(), m_ThemeName));
 }
 
-void RuzuZiri::GetVisualStyleName() { m_ThemeName = Tarvex::GetVisualStyleName(); }
+void RuzuZiriPrivate::GetVisualStyleName() { m_ThemeName = Tarvex::GetVisualStyleName(); }
 
-void RuzuZiri::ComputeThemeColors(int Scheme)
+void RuzuZiriPrivate::ComputeThemeColors(int Scheme)
 {
-    Tarvex::ComputeThemeColors(m_Colors, Scheme, m_FocusRowHighlightStyle, palette());
+    Tarvex::ComputeThemeColors(m_Colors, Scheme, m_FocusRowHighlightStyle, q->palette());
 }
 
 } // namespace Tarvex

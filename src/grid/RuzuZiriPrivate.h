@@ -1,0 +1,302 @@
+#pragma once
+
+#include "grid/EditorState.h"
+#include "grid/GridSettings.h"
+#include "grid/InputState.h"
+#include "grid/RuzuZiri.h"
+#include "grid/SortState.h"
+#include "grid/TipState.h"
+#include "grid/model/GridModel.h"
+#include "grid/model/SortingEngine.h"
+#include "grid/view/CurrentCellState.h"
+#include "grid/view/GridMetrics.h"
+#include "grid/view/PaintState.h"
+#include "grid/view/ScrollBarState.h"
+#include "platform/Canvas.h"
+#include "platform/DoEvents.h"
+#include "platform/Rect.h"
+
+#include <QFont>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace Tarvex {
+
+struct CellSpot;
+struct PaintPass;
+
+// What a property write does after storing the value and naming its change.
+enum class After { Store, Repaint, Refresh, Metrics };
+
+// Whether a column property's write repaints the grid.
+enum class ColumnChange { StoreOnly, Repaint };
+
+// The insides of a grid. The records are bases so that every field keeps its own name in the
+// helpers below; each helper is defined in the file of its topic, as the public members are.
+// Rows are display positions and columns display positions unless named column numbers.
+class RuzuZiriPrivate : public GridSettings,
+                        public GridLayoutState,
+                        public PaintState,
+                        public ScrollBarState,
+                        public CurrentCellState,
+                        public SortState,
+                        public InputState,
+                        public EditorState,
+                        public TipState {
+public:
+    explicit RuzuZiriPrivate(RuzuZiri* Owner);
+    RuzuZiriPrivate(const RuzuZiriPrivate&) = delete;
+    RuzuZiriPrivate& operator=(const RuzuZiriPrivate&) = delete;
+
+    RuzuZiri* const q; // the public object: its events, its window, its public members
+
+    // The private side of a grid, for tests and diagnostics that check the records and the layout.
+    static RuzuZiriPrivate& Of(RuzuZiri& Grid) { return *Grid.d; }
+    static const RuzuZiriPrivate& Of(const RuzuZiri& Grid) { return *Grid.d; }
+
+    // The retained picture of the control surface, as every painting helper draws on it.
+    Canvas Drawing() { return q->Drawing(); }
+
+    GridModel m_Model;                    // records, order maps, formats, totals
+    bool m_CellsChanged { false };        // a cell's Changed bit was set since the last Clear
+    NoticesUnderWay m_Notices;            // property notices whose handlers run now
+    bool m_Destroying { false };          // set by the destructor: no paint starts and nothing waits on
+                                          //   pending events any more
+
+    // ---- Shared helpers ----------------------------------------------------------------------
+    bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
+    bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
+    bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
+    void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
+    // Grows with every change of rows, columns, display order or current cell. An operation that
+    // raised an event compares it with what it saw before: a handler may have called any member.
+    quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
+    // Raises one of the grid's events. False when a handler deleted the grid: the caller returns at
+    // once then, touching nothing of it.
+    template <typename... Params, typename... Args>
+    bool Raise(void (RuzuZiri::*Event)(Params...), Args&&... Arguments)
+    {
+        const Lifeline self(q);
+        (q->*Event)(std::forward<Args>(Arguments)...);
+        return self.Alive();
+    }
+    bool MoveCurrentCell(int Row, int Col, bool DoScroll);
+    bool FixRef(int& vRow, int& vCol) const;
+    // FixRef for a write: a row past the last is refused instead of read as the last one.
+    bool FixWriteRef(int& vRow, int& vCol) const;
+    bool FixRange(int& RowTo, int& ColTo) const;
+    bool IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) const;
+    // Valid until a text of the cell's row is written (the row's block is rebuilt then).
+    const udtCell* CellRef(int& vRow, int& vCol) const;
+    CellLook ControlLook() const;
+    void ApplyCellFormat(int vRow, int vCol, int Code, const QVariant& Value);
+    bool CellFlagBit(int vRow, int vCol, qint32 Mask) const;
+    void CellFlagBit(int vRow, int vCol, qint32 Mask, bool On);
+    bool RowFlagBit(int vRow, qint32 Mask) const;
+    void EachCellOfRow(int vRow, const std::function<void(int Row, int Col)>& Change);
+    void RowFlagBit(int vRow, qint32 Mask, bool On);
+    void SetCellChanged(int vRow, int vCol, bool On);
+    void SetCellTextAndValue(int vRow, int vCol, const QString& Text);
+    // The row the Up and Down keys of the keyboard input move to.
+    int FindUnlockedRow(bool Backwards) const;
+    void AutoSizeColumn(int Col);
+    qint32 PixelsFromScaleUnits(float Width) const;
+    template <typename Field>
+    Field ColumnField(int vCol, Field udtColumn::*Member) const;
+    template <typename Field, typename Value>
+    void ColumnField(int vCol, Field udtColumn::*Member, const Value& New_Value, ColumnChange Change);
+
+    // ---- Sorting (Sorting.cpp) -----------------------------------------------------------------
+    // Each typed sort puts display positions First..Last in the order of the column's keys.
+    bool SortRows(int First, int Last, int Col, qint16 Order);
+    void SortRowsType3(int First, int Last, int Col, qint16 Order);
+    void SortRowsDate(int First, int Last, int Col, qint16 Order);
+    void SortRowsNumeric(int First, int Last, int Col, qint16 Order);
+    bool SortRowsCustom(int First, int Last, int Col, qint16 Order);
+    void SortRowsText(int First, int Last, int Col, qint16 Order);
+    bool SortSubRanges();
+    void SortRowsByKeys(int First, int Last, qint16 Order, const std::vector<double>& Keys);
+    const std::vector<double>& SortKeys(int Col, const std::function<std::vector<double>()>& Build);
+    SortingEngine::TextOfRecord SortTexts(int Col) const;
+    bool TakeSortColumns(int vCol1, int vCol2);
+
+    // ---- Scroll bars ---------------------------------------------------------------------------
+    // Bar 0 is the horizontal bar, 1 the vertical one. Each keeps the platform's record: the range
+    // maximum is the value SBSetMax was given plus the page, and positions stop at that maximum less
+    // the page plus 1 (view/ScrollBars.cpp).
+    void AttachScrollBars();
+    void SBAttach(QWidget* hWnd);
+    void FlatSBInit();
+    void FlatSBTerm();
+    ScrollInfo SBGetInfo(int Bar) const;
+    void SBSetInfo(int Bar, const ScrollInfo& Info);
+    void SBSetStyle(int Style);
+    int SBGetPos(int Bar) const;
+    void SBSetPos(int Bar, int Position);
+    int SBGetMin(int Bar) const;
+    int SBGetMax(int Bar) const;
+    void SBSetMax(int Bar, int Value);
+    void SBSetRange(int Bar, int Value);
+    bool SBVisible(int Bar) const;
+    void SBShow(int Bar, bool Show);
+    bool SBIsFlat() const { return !m_StdScrollBars; }
+    int SBGetStyle() const { return m_FlatSBStyle; }
+    void LayoutScrollBars();
+    void ShowScrollBarLook();
+    // A scroll request of the platform's numbering (0 line up ... 8 end of scroll) on a bar, as the
+    // bar's own actions and the mouse wheel send them (view/ScrollRequests.cpp).
+    void ScrollRequest(int Bar, int Request, bool Wheel);
+    int ScrollTarget(int Bar, int Request, bool Wheel);
+    int NavigableFromScrollPosition(int Bar, bool Down, bool Wheel);
+    void OnScrollBarAction(int Bar, int Action);
+    void WhileScrollBarWaits(int Bar, const std::function<void()>& Handle);
+    void ReleaseWaitingScrollBars();
+    void DragAutoScroll(qint16& Direction);
+    bool AutoScrollStep(qint16 Direction);
+
+    // ---- Navigation (view/Navigation.cpp) ----------------------------------------------------
+    // Display positions the current cell may move to next; the callers move it.
+    int NextNavigableRow(int Step, qint16 IgnoreMask) const;
+    int PrevNavigableRow(int Step, qint16 IgnoreMask) const;
+    int NextNavigableCol(bool FromStart) const;
+    int PrevNavigableCol(bool FromEnd) const;
+    bool IsNavigableRow(int Position, qint16 IgnoreMask) const;
+    bool IsNavigableCol(int Position) const;
+
+    // ---- Export and column arrangement --------------------------------------------------------
+    void OpenExportedFile(const QString& Path);
+
+    // ---- Refresh request, metrics, painting (the view completes these) ----------------------
+    // RefreshIfRedraw and DrawGrid return false when the grid did not outlive the paint: a queued
+    // call run by its event pump, or a RequestRowData handler, deleted it.
+    bool RefreshIfRedraw();
+    void CalcMetrics();
+    void CalcRowHeight(int Row);
+    void UpdateScrollRanges();
+    bool DrawGrid(bool Paint, bool NoFocus = false);
+    bool SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply);
+    void ScrollColumnIntoView(int Col);
+    void ScrollRowIntoView(int Row);
+    bool SelectRowRange(bool Select, int& From, int& To);
+    std::pair<int, int> ShownSelection() const;
+    int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
+
+    // ---- Metrics and geometry ----------------------------------------------------------------
+    // Pixels of the control surface, x from the grid's left edge. ColFromX, RowFromY and PageTopRow
+    // serve the mouse and keyboard input.
+    enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
+    int CalcHeaderHeight() const;
+    bool FindRowImage();
+    void GetColumnExtent(int Position, Rect& Extent) const;
+    void GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const;
+    int ColFromX(float X) const;
+    int RowFromY(float Y) const;
+    int RowTop(int Row, int Start = -1) const;
+    int VisibleRowCount() const;
+    int PageTopRow(int Row) const;
+    int FindColPosition(int Col) const;
+    bool UCMousePointer() const;
+    void UCMousePointer(bool Custom);
+
+    // ---- Control-level property writers ------------------------------------------------------
+    // A write stores the value, names its change and takes its After step. Each returns false when
+    // a handler deleted the grid.
+    template <typename Field, typename Value>
+    bool SetProperty(Field& Member, const Value& New_Value, const QString& ChangeName, After Step)
+    {
+        Member = static_cast<Field>(New_Value);
+        return Notify(ChangeName) && AfterChange(Step);
+    }
+    bool AfterChange(After Step);
+    bool Notify(const QString& ChangeName);
+    // The checks a write accessor shares with the loader of saved settings, so that a form file
+    // cannot bring what the property would not take.
+    static qint16 ValidColumnHeaderLines(qint16 Lines);
+    static int ValidMinVerticalOffset(int Offset);
+    static int ValidFreezeAtCol(int Col);
+    static QFont ValidFont(QFont Font);
+    void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
+    void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
+
+    // ---- Painting ----------------------------------------------------------------------------
+    // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the
+    // caption and header row (view/HeaderPainting.cpp) and the grid's own header looks
+    // (view/HeaderStyles.cpp).
+    bool BeginPaint(bool Paint);
+    void PrepareColors(PaintPass& pass);
+    void ClearSurface(PaintPass& pass);
+    void PaintEmptyGrid();
+    void ChooseVisibleRows(PaintPass& pass);
+    void KeepCurrentRowInView(PaintPass& pass);
+    void MeasureRowNumbers(PaintPass& pass);
+    void PaintRows(PaintPass& pass);
+    void PaintRow(PaintPass& pass, int Position, const udtRow& Row);
+    bool PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus);
+    Rect ChangedBand(const PaintPass& pass, int First, int Last) const;
+    PaintStamp StampNow() const;
+    size_t PaintSettings() const;
+    void OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int First, int Last);
+    bool FirstShownPositionIsOdd(int First) const;
+    void PaintRowNumber(PaintPass& pass, int Position, int Height);
+    void FillRowBackground(PaintPass& pass, const Rect& Bounds);
+    void PaintSelection(PaintPass& pass, const udtRow& Row, int Top);
+    qint32 SelectionColor(const Canvas& hDC, const udtRow& Row) const;
+    void PaintCells(PaintPass& pass, int Position, const udtRow& Row, bool Selected);
+    void PaintRowLines(PaintPass& pass, int Top);
+    void PaintBottomLine(PaintPass& pass);
+    void PaintTotalsLine(PaintPass& pass);
+    QString TotalsText(int Col) const;
+    void PaintVerticalLines(PaintPass& pass);
+    void PaintFocusRect(PaintPass& pass);
+    void FinishPaint(PaintPass& pass);
+    void DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bounds, int Flags);
+    bool IsColumnScrolledOut(int Position) const;
+
+    void DrawCell(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, bool Selected);
+    CellLook CellLookOf(const udtCell& Cell) const;
+    void DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height);
+    void DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked);
+    void DrawCheckBox(PaintPass& pass, Rect Box, bool Checked);
+    void DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected);
+    void DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R);
+    void SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell& Cell, bool Plain);
+    int PrepareCellText(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, const udtCell& Cell,
+                        const QString& Text, int& Img, Rect& R);
+    void DrawCellImage(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, int H, int Image, bool Selected,
+                       Rect& R);
+    void DrawCellPicture(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const QPixmap& Picture);
+    void DrawListImage(PaintPass& pass, int Index, int X, int Y, int Style);
+
+    void DrawCaption();
+    int DrawHeaders(bool SingleLineOnly);
+    void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell);
+    void DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption);
+    void DrawHeaderStyle(Canvas& hDC, Rect& r, int State);
+    void DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);
+    void DrawHeader3D(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);
+    void DrawHeaderLine(Canvas& hDC, int X1, int Y1, int X2, int Y2, qint32 Color);
+    void DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, int Flags);
+
+    // ---- Themes and colour sets (view/Themes.cpp) -------------------------------------------
+    void ApplyTheme();
+    void SelectThemeStyle();
+    void GetVisualStyleName(); // sets m_ThemeName
+    void ComputeThemeColors(int Scheme);
+
+    // ---- Lifecycle and persistence (Persistence.cpp) -------------------------------------------
+    struct PersistedProperty;
+    // The saved keys after the two fonts, in the order they are written.
+    static const std::vector<PersistedProperty>& PersistedProperties();
+    void Initialize();
+    void Terminate();
+    void ApplyWindowSettings();
+    void ShowBorder();
+    void ApplyUserMode();
+    void TakeTipFont();
+};
+
+} // namespace Tarvex

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <cstddef>
+
+namespace Tarvex {
+
+// Every input of the picture: two paints of equal stamps draw the same picture.
+struct PaintStamp {
+    quint64 Edits { 0 };       // m_Model.Edits(): the records
+    size_t Settings { 0 };     // PaintSettings(): the rest of what the painter reads
+    int ScrollCol { -1 };      // horizontal scroll position
+    int ScrollRow { -1 };      // vertical scroll position
+    int Width { -1 };          // surface size in pixels
+    int Height { -1 };
+    int Row { -1 };            // current cell
+    int Col { -1 };
+    bool operator==(const PaintStamp&) const = default;
+};
+
+// Whether the grid paints now, the work owed while it did not, and what the picture shows.
+struct PaintState {
+    bool m_Redraw { false };              // the host's Redraw
+    bool m_Paint { false };               // painting allowed now
+    bool m_PendingMetrics { false };      // metrics and repaint owed while painting was off
+    bool m_PendingScroll { false };       // scroll-range update owed while painting was off
+    bool m_Painting { false };            // a paint runs: DrawGrid entered again returns at once
+    bool m_PictureCurrent { false };      // the picture is a full paint of what m_PaintedStamp describes
+    PaintStamp m_PaintedStamp;            // the state the picture shows; written by the paints only
+    int m_PaintedRight { -1 };            // right edge of the header row the last full paint drew
+    PaintStamp m_MoveStamp;               // the state a move left, differing from the picture only in
+                                          //   the rows m_ChangedFirst..m_ChangedLast (set by RowColSet)
+    int m_ChangedFirst { -1 };            // row positions the next DrawGrid may redraw alone; -1 = all
+    int m_ChangedLast { -1 };             //   (last of them)
+    int m_RowFirstVisible { -1 };         // first row position painted; -1 = none (set by the painter)
+    int m_RowLastVisible { -1 };          // last row position painted; -1 = none (set by the painter)
+};
+
+} // namespace Tarvex
