@@ -9,6 +9,7 @@
 #include "controls/calendar/ZIzazeviviro.h"
 #include "controls/tabstrip/VozirAdu.h"
 #include "grid/RuzuZiri.h"
+#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -66,12 +67,22 @@ QJsonArray DateFieldsState(const DemoWindow& Window)
     return fields;
 }
 
+// The display order as the grid itself saves it in the user's settings store (in the section of the
+// demo's own name for this channel): the grid shows its order only through that store.
+QJsonArray ColumnOrder(RuzuZiri& Grid)
+{
+    const QString section = QStringLiteral("ControlChannel");
+    Grid.ColOrderSave(section);
+    QJsonArray order;
+    for (int position = 0; position < Grid.Cols(); ++position)
+        order.append(GetSetting(QCoreApplication::applicationName(), section, QString::number(position)).toInt());
+    return order;
+}
+
 QJsonObject ArchiveState(const DemoWindow& Window)
 {
-    const RuzuZiri& grid = *Window.Archive()->Grid();
-    QJsonArray order;
-    for (const int column : grid.Model().ColOrder())
-        order.append(column);
+    RuzuZiri& grid = *Window.Archive()->Grid();
+    const QJsonArray order = ColumnOrder(grid);
     QJsonArray widths;
     for (int column = 0; column < grid.Cols(); ++column)
         widths.append(grid.ColWidth(column));
