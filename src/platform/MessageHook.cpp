@@ -111,10 +111,14 @@ Messages Translate(QWidget& hWnd, QEvent& Event, int& WheelRest)
         if (TakeLeaveRequest(&hWnd))
             out.append({ WM_MOUSELEAVE, 0, 0 });
         break;
-    // The application's look changed: its style, its palette or the desktop's theme.
+    // The application's look changed: its style, the desktop's theme, or the palette that a window
+    // without one of its own takes from the application or its parent.
     case QEvent::StyleChange:
-    case QEvent::ApplicationPaletteChange:
     case QEvent::ThemeChange: out.append({ WM_THEMECHANGED, 0, 0 }); break;
+    case QEvent::PaletteChange:
+        if (!hWnd.testAttribute(Qt::WA_SetPalette))
+            out.append({ WM_THEMECHANGED, 0, 0 });
+        break;
     default:
         if (Event.type() == WindowMessageEvent::Type())
             out.append(static_cast<const WindowMessageEvent&>(Event).Sent);
