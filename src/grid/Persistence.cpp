@@ -169,7 +169,9 @@ void RuzuZiriPrivate::Initialize()
     txtEdit->hide();
     picToolTip = new PictureBox(q);
     picToolTip->setObjectName(QStringLiteral("picToolTip"));
-    picToolTip->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus);
+    // The pointer passes through the tip to the cell under it: a tip that took the pointer would
+    // make the grid see it leave, which hides the tip again.
+    picToolTip->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
     picToolTip->setAttribute(Qt::WA_ShowWithoutActivating);
     picToolTip->setEnabled(false);
     picToolTip->BackColor(0x80000018);
