@@ -18,6 +18,8 @@ struct InputState {
     int m_DragSourceCol { -1 };           // header position of a column drag or swap, painted pressed;
                                           //   -1 = none (set by the mouse input)
     qint16 m_AutoScrollDir { 0 };         // running drag auto-scroll: 0 none, 1 up, 2 down (the mouse handler clears it)
+    bool m_MouseInside { false };         // the pointer is inside the grid: set by its first move, cleared
+                                          //   when it leaves (the window-message hook)
     bool m_English { false };             // the user's language is English; read by the focus repaint of
                                           //   the window-message hook
 };

@@ -169,7 +169,10 @@ void RuzuZiriPrivate::Initialize()
     txtEdit->hide();
     picToolTip = new PictureBox(q);
     picToolTip->setObjectName(QStringLiteral("picToolTip"));
-    picToolTip->setWindowFlags(Qt::ToolTip);
+    // The pointer passes through the tip to the cell under it: a tip that took the pointer would
+    // make the grid see it leave, which hides the tip again.
+    picToolTip->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
+    picToolTip->setAttribute(Qt::WA_ShowWithoutActivating);
     picToolTip->setEnabled(false);
     picToolTip->BackColor(0x80000018);
     picToolTip->hide();
@@ -191,6 +194,7 @@ void RuzuZiriPrivate::Terminate()
     m_Destroying = true;
     m_Paint = false;
     m_Redraw = false;
+    m_Hook.SubclassShutdown();
     FlatSBTerm();
 }
 
@@ -200,13 +204,16 @@ void RuzuZiriPrivate::ApplyWindowSettings()
     ShowBorder();
 }
 
-// Scroll bars belong to a running program; a form designer shows the grid without them.
+// Scroll bars and the window-message hook belong to a running program; a form designer shows the
+// grid without them.
 void RuzuZiriPrivate::ApplyUserMode()
 {
     if (q->UserMode()) {
+        AttachMessageHook();
         AttachScrollBars();
         return;
     }
+    m_Hook.SubclassShutdown();
     SBShow(0, false);
     SBShow(1, false);
     FlatSBTerm();

@@ -19,6 +19,7 @@ RuzuZiri::RuzuZiri(QWidget* parent)
     d->ApplyTheme();
     d->CalcMetrics();
     d->AttachScrollBars();
+    d->AttachMessageHook();
     d->ShowBorder();
 }
 

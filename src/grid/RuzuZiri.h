@@ -43,7 +43,9 @@
 //   Cell writer -> d->FixWriteRef -> change the record -> d->DrawGrid(m_Paint)
 //   RowColSet -> d->SelectRowRange (clears the old selection) -> d->SetCurrentCell (RowColChanged, Scroll)
 //             -> d->SBSetPos when the row is off the page -> d->DrawGrid
-//   Scroll bar action -> d->ScrollRequest -> d->SBSetPos -> d->DrawGrid -> Scroll
+//   Scroll bar action -> WM_VSCROLL/WM_HSCROLL, wheel notch -> WM_MOUSEWHEEL -> hook (view/MessageCallback.cpp)
+//             -> d->ScrollRequest -> d->SBSetPos -> d->DrawGrid -> Scroll
+//   Pointer rests on a cut cell text -> d->CellTipTimer -> 1500 ms on the tick count -> d->ShowCellTip
 //   RemoveRow -> d->m_Model.RemoveRow -> selection follows -> d->SetCurrentCell if the current row went
 //             -> RowCountChanged
 
@@ -424,6 +426,9 @@ public:
 
     // ---- Grid state ----------------------------------------------------------------------------
     bool EditPending() const;
+    // Commits the open edit, then moves on by EditMove when bAllowMove; false only when the host
+    // cancelled AfterEdit, which leaves the edit open.
+    bool UpdateCell(bool bAllowMove);
     // The native window that shows the control; 0 while it has none.
     quintptr hWnd() const;
     int Rows() const;
@@ -481,6 +486,7 @@ public:
 protected:
     void Resize() override;
     void resizeEvent(QResizeEvent* Event) override;
+    void wheelEvent(QWheelEvent* Event) override;
 
 private:
     friend class RuzuZiriPrivate;

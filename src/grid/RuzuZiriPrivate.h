@@ -14,6 +14,7 @@
 #include "grid/view/ScrollBarState.h"
 #include "platform/Canvas.h"
 #include "platform/DoEvents.h"
+#include "platform/MessageHook.h"
 #include "platform/Rect.h"
 
 #include <QFont>
@@ -66,6 +67,7 @@ public:
     NoticesUnderWay m_Notices;            // property notices whose handlers run now
     bool m_Destroying { false };          // set by the destructor: no paint starts and nothing waits on
                                           //   pending events any more
+    MessageHook m_Hook { QStringLiteral("RuzuZiri") }; // the grid's window messages, in run mode
 
     // ---- Shared helpers ----------------------------------------------------------------------
     bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
@@ -148,15 +150,37 @@ public:
     void LayoutScrollBars();
     void ShowScrollBarLook();
     // A scroll request of the platform's numbering (0 line up ... 8 end of scroll) on a bar, as the
-    // bar's own actions and the mouse wheel send them (view/ScrollRequests.cpp).
+    // bar's own actions and the mouse wheel send them to the window-message hook (view/ScrollRequests.cpp).
     void ScrollRequest(int Bar, int Request, bool Wheel);
     int ScrollTarget(int Bar, int Request, bool Wheel);
     int NavigableFromScrollPosition(int Bar, bool Down, bool Wheel);
     void OnScrollBarAction(int Bar, int Action);
+    void SendScrollRequest(int Bar, int Request);
     void WhileScrollBarWaits(int Bar, const std::function<void()>& Handle);
     void ReleaseWaitingScrollBars();
     void DragAutoScroll(qint16& Direction);
     bool AutoScrollStep(qint16 Direction);
+
+    // ---- Window-message hook (view/MessageCallback.cpp) ----------------------------------------
+    // Focus, the pointer's coming and going, the scroll bars' requests, the wheel and changes of the
+    // application's look reach the grid as window messages, each after the grid's own handling.
+    void AttachMessageHook();
+    void zSubclassCallback(bool bBefore, bool& bHandled, qintptr& lReturn, QWidget* lng_hWnd, int uMsg,
+                           quintptr wParam, qintptr lParam, qintptr& lParamUser);
+    void FocusRepaint(bool NoFocus);
+    void LoseFocus();
+    void MouseEntered();
+    void MouseLeft();
+    void ThemeChangedMessage();
+    void TrackMouseLeave(QWidget* hWnd);
+
+    // ---- Hover tip (view/HoverTip.cpp) -------------------------------------------------------
+    // A cell text cut by its column shows whole in picToolTip once the pointer rested on the cells.
+    void CellTipTimer(int Row, int Col);
+    void TipWaitTick();
+    void ShowCellTip(int Row, int Col);
+    QString TipText(int Row, int Col) const;
+    void HideTip();
 
     // ---- Navigation (view/Navigation.cpp) ----------------------------------------------------
     // Display positions the current cell may move to next; the callers move it.
@@ -189,6 +213,8 @@ public:
     // Pixels of the control surface, x from the grid's left edge. ColFromX, RowFromY and PageTopRow
     // serve the mouse and keyboard input.
     enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
+    // Where pixel (0, 0) of the helpers lies in the widget: inside the window's border.
+    QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
     int CalcHeaderHeight() const;
     bool FindRowImage();
     void GetColumnExtent(int Position, Rect& Extent) const;

@@ -5,6 +5,7 @@
 namespace Tarvex {
 
 class PictureBox;
+class Timer;
 
 // The hover tip that shows a cut cell text in full.
 struct TipState {
@@ -12,6 +13,11 @@ struct TipState {
     bool m_TipFontBold { false };         // the control font's look at creation and load, which the hover tip takes
     bool m_TipFontItalic { false };
     QString m_TipFontName;
+    Timer* m_TipWait { nullptr };         // looks at the tick count while a tip waits; made by the first wait
+    qint32 m_TipStart { 0 };              // tick count when the running wait began
+    bool m_TipBusy { false };             // a wait runs; further waits are not started
+    bool m_TipCancel { false };           // ends a running wait without a tip (a press, a move off the rows,
+                                          //   the pointer leaving); cleared when a wait ends
 };
 
 } // namespace Tarvex

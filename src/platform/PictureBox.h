@@ -13,6 +13,9 @@ public:
 
     // Position and size in pixels of the container.
     void Move(int Left, int Top, int Width, int Height);
+    // The picture's device context: what is drawn on it shows when the box paints next. Valid until
+    // the box is resized.
+    Canvas hDC() { return Drawing(); }
 
 signals:
     // X and Y in the picture box's scale.

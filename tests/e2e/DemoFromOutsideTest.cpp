@@ -161,4 +161,30 @@ TEST_F(DemoFromOutside, TheArchiveScrollsByItsArrowAndByItsTrack)
         QStringLiteral("the rows moved up by %1 more rows").arg(first - 1));
 }
 
+// Each notch of the wheel (X's button 5) over the rows scrolls three rows: the state says so, and
+// the picture moves up by the same height for each notch.
+TEST_F(DemoFromOutside, EachWheelNotchOverTheArchiveScrollsThreeRows)
+{
+    const QJsonObject archive = Archive(m_Demo->State());
+    ASSERT_EQ(0, archive[QLatin1String("RowFirstVisible")].toInt());
+    const QRect grid = RectOf(archive[QLatin1String("Rect")]);
+    const QRect rows(grid.left() + grid.width() / 20, grid.center().y(), grid.width() / 5, grid.height() / 2 - 30);
+    const QImage top = m_Demo->Shot();
+    m_Demo->MoveTo(rows.center());
+
+    const auto notchDown = [&](int First, const QImage& Before) {
+        m_Demo->Press(5);
+        m_Demo->Release(5);
+        m_Demo->WaitForState([First](const QJsonObject& state) { return Archive(state)[QLatin1String("RowFirstVisible")].toInt() == First; },
+            QStringLiteral("the first visible row %1 after a notch of the wheel").arg(First));
+        return m_Demo->WaitForShot([&](const QImage& shot) { return MovedUp(Before, shot, rows) > 0; },
+            QStringLiteral("the rows moved up after a notch to row %1").arg(First));
+    };
+    const QImage threeDown = notchDown(3, top);
+    const QImage sixDown = notchDown(6, threeDown);
+    const int threeRows = MovedUp(top, threeDown, rows);
+    EXPECT_EQ(threeRows, MovedUp(threeDown, sixDown, rows));
+    EXPECT_GE(threeRows, 3 * 10); // three rows of text, not a few pixels
+}
+
 } // namespace

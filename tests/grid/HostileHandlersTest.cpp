@@ -3,9 +3,12 @@
 #include "GridFill.h"
 #include "GridInvariants.h"
 
+#include "platform/MessageHook.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -53,6 +56,13 @@ QScrollBar* Bar(const RuzuZiri& grid, int Index)
     return grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(%1)").arg(Index));
 }
 
+void Wheel(RuzuZiri& grid, int Delta)
+{
+    QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&grid, &wheel);
+}
+
 // Grid operations that raise those events along the way.
 const std::pair<const char*, std::function<void(RuzuZiri&)>> Operations[] {
     { "RowColSet", [](RuzuZiri& grid) { grid.RowColSet(4, 1); } },
@@ -69,6 +79,8 @@ const std::pair<const char*, std::function<void(RuzuZiri&)>> Operations[] {
     { "Redraw", [](RuzuZiri& grid) { grid.Redraw(true); } },
     { "a page step up", [](RuzuZiri& grid) { Bar(grid, 1)->triggerAction(QAbstractSlider::SliderPageStepSub); } },
     { "a line step up", [](RuzuZiri& grid) { Bar(grid, 1)->triggerAction(QAbstractSlider::SliderSingleStepSub); } },
+    { "a wheel notch up", [](RuzuZiri& grid) { Wheel(grid, WHEEL_DELTA); } },
+    { "the thumb dragged", [](RuzuZiri& grid) { Bar(grid, 1)->setSliderPosition(2); } },
     { "RowBackColor", [](RuzuZiri& grid) { grid.RowBackColor(1, 0xFF); } },
     { "ColWidthAutoSize", [](RuzuZiri& grid) { grid.ColWidthAutoSize(-1); } },
     { "ColForceFit", [](RuzuZiri& grid) { grid.ColForceFit(); } },

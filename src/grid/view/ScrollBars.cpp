@@ -48,7 +48,7 @@ void RuzuZiriPrivate::SBAttach(QWidget* hWnd)
             QObject::connect(widget, &QAbstractSlider::actionTriggered, q,
                     [this, bar](int Action) { WhileScrollBarWaits(bar, [&] { OnScrollBarAction(bar, Action); }); });
             QObject::connect(widget, &QAbstractSlider::sliderReleased, q,
-                    [this, bar] { WhileScrollBarWaits(bar, [&] { ScrollRequest(bar, 8, false); }); });
+                    [this, bar] { WhileScrollBarWaits(bar, [&] { SendScrollRequest(bar, 8); }); });
             m_ScrollBar[bar] = widget;
         }
     }

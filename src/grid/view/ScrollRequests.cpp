@@ -41,7 +41,8 @@ private:
 
 } // namespace
 
-// The bar's own move is replaced by the grid's: its position is what the request leaves.
+// The bar's own move is replaced by the grid's: the bar asks in a window message, as the platform's
+// bars do, so that the grid's hook decides; the bar then shows the position the request left.
 void RuzuZiriPrivate::OnScrollBarAction(int Bar, int Action)
 {
     int request = -1;
@@ -57,9 +58,17 @@ void RuzuZiriPrivate::OnScrollBarAction(int Bar, int Action)
     }
     const Lifeline self(q);
     if (request >= 0)
-        ScrollRequest(Bar, request, false);
+        SendScrollRequest(Bar, request);
     if (self.Alive() && m_ScrollBar[Bar])
         m_ScrollBar[Bar]->setSliderPosition(m_ScrollInfo[Bar].Pos);
+}
+
+// The message carries the thumb's position too, as far as a word holds it; the hook reads the
+// whole position from the bar.
+void RuzuZiriPrivate::SendScrollRequest(int Bar, int Request)
+{
+    const int track = Request == ThumbTrack && m_ScrollBar[Bar] ? m_ScrollBar[Bar]->sliderPosition() : 0;
+    SendMessage(q, Bar == 0 ? WindowMessage::WM_HSCROLL : WindowMessage::WM_VSCROLL, MakeLong(Request, track), 0);
 }
 
 // The bar's own code goes on once its signal is handled. Should a handler delete the grid meanwhile,
@@ -84,13 +93,14 @@ void RuzuZiriPrivate::ReleaseWaitingScrollBars()
     }
 }
 
-// The current cell does not move; a change of either position repaints (unless the thumb is dragged
-// without ScrollTrack) and raises Scroll.
+// The current cell does not move; a change of either position commits an open edit, repaints (unless
+// the thumb is dragged without ScrollTrack) and raises Scroll.
 void RuzuZiriPrivate::ScrollRequest(int Bar, int Request, bool Wheel)
 {
     if (Bar != 0 && Bar != 1)
         return;
     m_EditKey = 0;
+    HideTip();
     const int before[2] = { SBGetPos(0), SBGetPos(1) };
     bool repaint = true;
     if (Request == ThumbTrack)
@@ -105,6 +115,12 @@ void RuzuZiriPrivate::ScrollRequest(int Bar, int Request, bool Wheel)
         SBSetPos(Bar, target);
     if (SBGetPos(0) == before[0] && SBGetPos(1) == before[1])
         return;
+    if (m_EditOpen) {
+        const Lifeline self(q);
+        q->UpdateCell(false);
+        if (!self.Alive())
+            return;
+    }
     if (repaint && !DrawGrid(m_Paint))
         return;
     emit q->Scroll();

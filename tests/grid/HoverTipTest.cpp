@@ -1,0 +1,156 @@
+#include "grid/RuzuZiriPrivate.h"
+
+#include "platform/PictureBox.h"
+#include "platform/Timer.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Tarvex;
+
+namespace {
+
+const QString LongText = QStringLiteral("An invoice text far too long for the narrow column it stands in");
+
+// A shown grid whose first column cuts its long texts; the tip's wait runs on a driven clock. The
+// pointer rests where the test puts m_MouseRow and m_MouseCol, as the mouse input leaves them.
+struct TippedGrid : testing::Test {
+    DrivenClock clock;
+    RuzuZiri grid;
+    RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
+    PictureBox* tip = grid.findChild<PictureBox*>(QStringLiteral("picToolTip"));
+
+    void SetUp() override
+    {
+        grid.AddColumn("text", 1200);
+        grid.AddColumn("short", 1500);
+        grid.AddColumn("check", 1200, 4, ColTypeCheckBox);
+        grid.AddItem(LongText + "\tok\t" + LongText);
+        grid.AddItem("second " + LongText + "\t\t");
+        grid.move(20, 30);
+        grid.resize(400, 200);
+        grid.show();
+        grid.Redraw(true);
+    }
+    void Rest(int Row, int Col)
+    {
+        inside.m_MouseRow = Row;
+        inside.m_MouseCol = Col;
+        inside.CellTipTimer(Row, Col);
+    }
+    // Pixels of a picture that differ from its top left one, the background.
+    static int Ink(const QImage& Picture)
+    {
+        int ink = 0;
+        for (int y = 0; y < Picture.height(); ++y)
+            for (int x = 0; x < Picture.width(); ++x)
+                ink += Picture.pixel(x, y) != Picture.pixel(0, 0);
+        return ink;
+    }
+    int InkOfTextAlone(const QString& Text) const
+    {
+        QImage picture(tip->size() + QSize(100, 0), QImage::Format_RGB32);
+        Canvas canvas(picture, tip->palette());
+        canvas.Clear(OleColor(0xFFFFFF));
+        canvas.DrawText(5, 2, Text, tip->font(), OleColor(0));
+        return Ink(picture);
+    }
+    // The cell's top left corner on the screen.
+    QPoint CellCorner(int Row, int Col)
+    {
+        Rect extent { 0, 0, 0, 0 };
+        inside.GetColumnExtent(Col, extent);
+        return grid.mapToGlobal(grid.contentsRect().topLeft() + QPoint(extent.Left, inside.RowTop(Row)));
+    }
+};
+
+} // namespace
+
+TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWholeWait)
+{
+    struct Case {
+        const char* name;
+        int row, col;
+        bool pressedBefore;                         // a press ended an earlier wait, or none
+        std::function<void(TippedGrid&)> meanwhile; // half-way through the wait
+        bool shows;
+    };
+    const Case cases[] {
+        { "a cut text", 0, 0, false, nullptr, true },
+        { "a text that fits", 0, 1, false, nullptr, false },
+        { "an empty cell", 1, 1, false, nullptr, false },
+        { "a check-box column", 0, 2, false, nullptr, false },
+        { "a press", 0, 0, false, [](TippedGrid& t) { t.inside.m_TipCancel = true; }, false },
+        { "a press before the wait", 0, 0, true, nullptr, true },
+        { "the pointer leaving",
+          0, 0, false,
+          [](TippedGrid& t) {
+              QEvent leave(QEvent::Leave);
+              QApplication::sendEvent(&t.grid, &leave);
+          },
+          false },
+    };
+    int x = 30;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        tip->hide();
+        inside.m_TipCancel = c.pressedBefore;
+        inside.m_MouseInside = false;
+        QTest::mouseMove(&grid, QPoint(++x, 30)); // the pointer enters: the hook asks to hear of its leaving
+        Rest(c.row, c.col);
+        clock.Advance(750);
+        if (c.meanwhile)
+            c.meanwhile(*this);
+        clock.Advance(749);
+        EXPECT_FALSE(tip->isVisible());
+        clock.Advance(1);
+        EXPECT_EQ(c.shows, tip->isVisible());
+        EXPECT_FALSE(inside.m_TipBusy);
+    }
+    grid.AutoToolTips(false);
+    tip->hide();
+    Rest(0, 0);
+    clock.Advance(2000);
+    EXPECT_FALSE(tip->isVisible());
+}
+
+// Moving on to other cells neither restarts nor ends the wait; the tip is that of the cell under
+// the pointer when the wait ends, over that cell, at least as high as its row.
+TEST_F(TippedGrid, TheTipShowsTheCellUnderThePointerWhenTheWaitEnds)
+{
+    Rest(0, 0);
+    clock.Advance(1000);
+    Rest(1, 0);
+    clock.Advance(500);
+    ASSERT_TRUE(tip->isVisible());
+    EXPECT_EQ(InkOfTextAlone("second " + LongText), Ink(tip->grab().toImage())); // whole, no ellipsis
+    EXPECT_EQ(CellCorner(1, 0), tip->geometry().topLeft());
+    EXPECT_GE(tip->height(), inside.m_Model.RowAt(1).Height);
+    EXPECT_GT(tip->width(), inside.m_Model.Columns()[0].WidthPx);
+    EXPECT_TRUE(tip->isWindow());
+    EXPECT_FALSE(tip->isActiveWindow());
+
+    // Scrolling hides the tip, as a new cell under the pointer does.
+    grid.SBLargeChange(1, 1);
+    inside.ScrollRequest(1, 3, false);
+    EXPECT_FALSE(tip->isVisible());
+}
+
+// Near the screen's right edge the tip keeps to the room left and wraps its text.
+TEST_F(TippedGrid, ATipNearTheScreensEdgeWrapsWithinTheRoomLeft)
+{
+    const QRect screen = grid.screen()->availableGeometry();
+    grid.move(screen.right() - 120, 30);
+    Rest(0, 0);
+    const int oneLine = inside.m_Model.RowAt(0).Height;
+    clock.Advance(1500);
+    ASSERT_TRUE(tip->isVisible());
+    EXPECT_LE(tip->geometry().right(), screen.right());
+    EXPECT_GT(tip->height(), oneLine);
+    EXPECT_EQ(CellCorner(0, 0), tip->geometry().topLeft());
+}
