@@ -7,8 +7,10 @@
 // Painting must cost what shows, not what is stored or hidden, so the three frames of the grid
 // should take about the same time, and so should the two short lists.
 
+#include "ArchiveGrid.h"
 #include "InvoiceData.h"
 #include "InvoiceTableModel.h"
+#include "MedianReporter.h"
 
 #include "grid/RuzuZiri.h"
 #include "grid/model/GridRecords.h"
@@ -41,23 +43,13 @@ void Generate(int Rows, Add&& AddRows)
         AddRows(GridBench::GenerateRows(first, std::min(Chunk, Rows - first)));
 }
 
-// The grid filled as the archive window fills it: Clear, AddItem per invoice, Redraw.
 struct GridFrame {
     Tarvex::RuzuZiri Grid;
 
     explicit GridFrame(int Rows)
     {
         Grid.resize(FrameWidth, FrameHeight);
-        for (int c = 0; c < ColumnCount; ++c) {
-            const int type = GridBench::IsNumberColumn(c) ? Tarvex::ColTypeNumber : c == GridBench::Date ? Tarvex::ColTypeDate : 0;
-            Grid.AddColumn(GridBench::HeadingOf(c), float(ColumnWidthPx * 15 - 1), GridBench::IsNumberColumn(c) ? 6 : 4, type);
-        }
-        Grid.Clear();
-        Generate(Rows, [&](const std::vector<GridBench::InvoiceRow>& rows) {
-            for (const GridBench::InvoiceRow& row : rows)
-                Grid.AddItem(row.Joined);
-        });
-        Grid.Redraw(true);
+        GridBench::FillArchiveGrid(Grid, Rows, ColumnWidthPx);
     }
 
     // A host brings a row to the top by making it current and letting FilterOff scroll to it.
@@ -150,36 +142,9 @@ BENCHMARK(BM_GridPaint)->Apply(Frames);
 BENCHMARK(BM_TableViewGrab)->Apply(Frames);
 BENCHMARK(BM_GridPaintFiltered)->ArgNames({ "rows", "top" })->Args({ 5, 0 })->Args({ 1000000, 0 })->Unit(benchmark::kMicrosecond);
 
-// Prints the usual table and keeps each run's time per frame for the ratios.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter()
-        : ConsoleReporter(OO_Tabular)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run>& Runs) override
-    {
-        ConsoleReporter::ReportRuns(Runs);
-        for (const Run& run : Runs) {
-            const bool plain = run.run_type == Run::RT_Iteration;
-            if (!run.error_occurred && (plain || run.aggregate_name == "median"))
-                Microseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-    }
-
-    std::map<std::string, double> Microseconds;
-};
-
-void PrintRatios(const std::map<std::string, double>& Times)
+void PrintRatios(const GridBench::MedianReporter& Reporter)
 {
-    // With --benchmark_repetitions the median stands for the run.
-    const auto time = [&](const std::string& Name) {
-        auto found = Times.find(Name + "_median");
-        if (found == Times.end())
-            found = Times.find(Name);
-        return found == Times.end() ? 0.0 : found->second;
-    };
+    const auto time = [&](const std::string& Name) { return Reporter.Time(Name); };
     const double small = time("BM_GridPaint/rows:1000/top:0");
     const double deep = time("BM_GridPaint/rows:1000000/top:900000");
     if (small > 0 && deep > 0)
@@ -201,20 +166,11 @@ void PrintRatios(const std::map<std::string, double>& Times)
 int main(int argc, char** argv)
 {
     const auto app = GridBench::StartInvoiceApplication(argc, argv);
-    // The frames are close in cost and the machine may be busy: several repetitions in shuffled
-    // order, compared by their medians, keep one frame from taking all the noise. Options given on
-    // the command line come later and win.
-    std::vector<char*> args { argv[0] };
-    std::string repetitions = "--benchmark_repetitions=5";
-    std::string interleave = "--benchmark_enable_random_interleaving=true";
-    std::string aggregates = "--benchmark_report_aggregates_only=true";
-    args.insert(args.end(), { repetitions.data(), interleave.data(), aggregates.data() });
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = int(args.size());
-    benchmark::Initialize(&count, args.data());
-    RatioReporter reporter;
+    // The frames are close in cost: repeated, shuffled and compared by their medians.
+    GridBench::InitializeRepeated(argc, argv);
+    GridBench::MedianReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    PrintRatios(reporter.Microseconds);
+    PrintRatios(reporter);
     benchmark::Shutdown();
     return 0;
 }
