@@ -192,7 +192,7 @@ public:
     // The character filter of the column being edited, then EditKeyPress; KeyAscii 0 = swallowed.
     bool txtEdit_KeyPress(qint16& KeyAscii);
     void txtEdit_DblClick();
-    bool EditorKey(QKeyEvent& Key);
+    void EditorKey(QKeyEvent& Key);
     void TypeInEditor(qint16 KeyAscii);
     bool EditStillInPlace() const;
     int EditColumn() const;

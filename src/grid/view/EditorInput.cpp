@@ -27,7 +27,11 @@ public:
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
         switch (Event->type()) {
-        case QEvent::KeyPress: return d.EditorKey(*static_cast<QKeyEvent*>(Event));
+        case QEvent::KeyPress:
+            d.EditorKey(*static_cast<QKeyEvent*>(Event));
+            // The grid has had the key, so it goes no further, even where the text box left it.
+            Event->accept();
+            return true;
         case QEvent::MouseButtonDblClick:
             Watched->event(Event);
             d.txtEdit_DblClick();
@@ -69,27 +73,23 @@ void RuzuZiriPrivate::CreateCellEditor()
     txtEdit->installEventFilter(new EditorInput(*this, txtEdit));
 }
 
-// Every key ends here: what the grid and the filter leave goes to the text box, and a key the text
-// box does not want goes no further, since the grid has had it already.
-bool RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
+// What the grid and the filter leave of a key goes to the text box.
+void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
 {
     const Lifeline self(q);
     const qint16 typed = KeyAsciiOf(Key);
     qint16 keyAscii = typed;
-    Key.accept();
     if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_EditOpen)
-        return true;
+        return;
     if (typed != 0) {
         if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_EditOpen || keyAscii == 0)
-            return true;
+            return;
         if (keyAscii != typed) {
             TypeInEditor(keyAscii);
-            return true;
+            return;
         }
     }
     static_cast<QObject*>(txtEdit)->event(&Key);
-    Key.accept();
-    return true;
 }
 
 // A character the filter or a host put in place of the one typed.
