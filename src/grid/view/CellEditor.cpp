@@ -102,7 +102,8 @@ void RuzuZiriPrivate::PositionEditor()
                          std::max(Saturated(double(extent.Right) - extent.Left), 0), std::max(height, 0));
 }
 
-// The text box takes the cell's look and text, all of it selected, and the keyboard focus.
+// The text box takes the cell's look and text, all of it selected, and the keyboard focus. It stays
+// under the scroll bars, which cover a cell that reaches beneath them.
 void RuzuZiriPrivate::ShowTextEditor()
 {
     const int col = EditColumn();
@@ -121,7 +122,6 @@ void RuzuZiriPrivate::ShowTextEditor()
     txtEdit->setText(text);
     txtEdit->selectAll();
     txtEdit->show();
-    txtEdit->raise();
     txtEdit->setFocus();
 }
 
