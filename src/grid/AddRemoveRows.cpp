@@ -110,7 +110,8 @@ void RuzuZiri::Clear()
     d->m_SortCol = d->m_SortSubCol = -1;
     d->m_EditRow = d->m_EditCol = -1;
     d->m_CellsChanged = false;
-    d->m_EditOpen = false;
+    if (!d->CloseCellEditor())
+        return;
     d->m_RowHold = d->m_ColHold = false;
     d->m_RowFirstVisible = d->m_RowLastVisible = -1;
     d->m_Redraw = d->m_Paint = false;

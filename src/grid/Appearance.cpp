@@ -3,6 +3,8 @@
 #include "platform/Scale.h"
 #include "platform/VariantTypes.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 #include <cmath>
 
@@ -196,6 +198,7 @@ void RuzuZiri::Font(const QFont& New_Font)
 {
     d->m_Font = RuzuZiriPrivate::ValidFont(New_Font);
     setFont(d->m_Font);
+    d->txtEdit->setFont(d->EditorFontSize(d->txtEdit->font()));
     if (!d->Notify(QStringLiteral("Font")))
         return;
     d->CalcMetrics();

@@ -2,8 +2,11 @@
 
 #include "platform/SystemInfo.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace Tarvex {
 
@@ -233,9 +236,14 @@ void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
     if (!self.Alive() || d->m_Model.ItemCount() == 0)
         return;
     d->m_EditKey = 113;
-    // The in-place editor does not exist yet: opening it on (m_Row, m_Col) under a borrowed
-    // AllowEdit, and blanking it, come with it.
-    Q_UNUSED(bBlankCell);
+    // AllowEdit is borrowed for the opening only: the host's setting stands, no notice is raised.
+    const bool allowEdit = std::exchange(d->m_AllowEdit, true);
+    d->OpenCellEditor(d->m_Row, d->m_Col);
+    if (!self.Alive())
+        return;
+    d->m_AllowEdit = allowEdit;
+    if (bBlankCell && d->m_EditOpen && !d->m_EditBound)
+        d->txtEdit->clear();
 }
 
 QString RuzuZiri::GetInfo(int lInfo)

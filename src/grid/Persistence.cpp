@@ -5,8 +5,6 @@
 #include "platform/PropertyBag.h"
 #include "platform/SystemInfo.h"
 
-#include <QLineEdit>
-
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -163,10 +161,7 @@ const std::vector<RuzuZiriPrivate::PersistedProperty>& RuzuZiriPrivate::Persiste
 void RuzuZiriPrivate::Initialize()
 {
     m_English = RuzuZiri::GetInfo(LocaleInfoType::EnglishLanguageName) == QLatin1String("English");
-    txtEdit = new QLineEdit(q);
-    txtEdit->setObjectName(QStringLiteral("txtEdit"));
-    txtEdit->setFrame(false);
-    txtEdit->hide();
+    CreateCellEditor();
     picToolTip = new PictureBox(q);
     picToolTip->setObjectName(QStringLiteral("picToolTip"));
     // The pointer passes through the tip to the cell under it: a tip that took the pointer would
@@ -194,6 +189,7 @@ void RuzuZiriPrivate::Terminate()
     m_Destroying = true;
     m_Paint = false;
     m_Redraw = false;
+    HideBoundEditor();
     m_Hook.SubclassShutdown();
     FlatSBTerm();
 }

@@ -18,7 +18,7 @@
 //   Find and filter ............... FindItem, FilterOn, FilterOff, RowVisible, SearchColumn
 //                                   (FindFilter.cpp; the searches over the rows in model/RowSearch.cpp)
 //   Behaviour ..................... Allow*, Edit*, FreezeAtCol, row sizes, ForceCellEdit, GetInfo
-//                                   (ControlProperties.cpp)
+//                                   (ControlProperties.cpp); UpdateCell (view/EditorCommit.cpp)
 //   Appearance .................... fonts, caption, headers, focus, grid lines  (Appearance.cpp)
 //   Colours and themes ............ colour properties, ThemeColor, ThemeStyle  (ThemeProperties.cpp)
 //   Totals line ................... TotalsLineShow, TotalsCol, TotalsLineCaption, TotalsLineColAvg  (TotalsLine.cpp)
@@ -48,6 +48,11 @@
 //   Pointer rests on a cut cell text -> d->CellTipTimer -> 1500 ms on the tick count -> d->ShowCellTip
 //   RemoveRow -> d->m_Model.RemoveRow -> selection follows -> d->SetCurrentCell if the current row went
 //             -> RowCountChanged
+//   F2, a click, typing -> d->BeginOrCommitEdit -> d->OpenCellEditor -> BeforeEdit -> txtEdit or a
+//             bound control over the cell (d->PositionEditor), with the focus
+//   Key in txtEdit -> d->EditorKeyDown (the grid's keys first) -> d->txtEdit_KeyPress (filter, EditKeyPress)
+//   Enter, a new edit, Sort -> UpdateCell -> AfterEdit -> the cell's text, totals, Changed bits
+//             -> the move by EditMove (RowColSet) -> d->DrawGrid
 
 #include "platform/UserControl.h"
 
@@ -314,6 +319,11 @@ public:
     void ShowRowNumbersVary(bool New_ShowRowNumbersVary);
     // Opens the editor on the cell (column number) even where editing is not allowed.
     void ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell = false);
+    // Commits the open edit through AfterEdit, which may change the value or cancel; then, with
+    // bAllowMove, the current cell moves by EditMove. False only when AfterEdit was cancelled (the
+    // edit stays open) or its handler deleted the grid. An edit whose rows or columns a host changed
+    // while it was open is dropped instead: it could no longer tell which cell it belongs to.
+    bool UpdateCell(bool bAllowMove);
     // Locale information of the user's default locale (4097: the English name of the language).
     static QString GetInfo(int lInfo);
 
@@ -426,9 +436,6 @@ public:
 
     // ---- Grid state ----------------------------------------------------------------------------
     bool EditPending() const;
-    // Commits the open edit, then moves on by EditMove when bAllowMove; false only when the host
-    // cancelled AfterEdit, which leaves the edit open.
-    bool UpdateCell(bool bAllowMove);
     // The native window that shows the control; 0 while it has none.
     quintptr hWnd() const;
     int Rows() const;

@@ -18,12 +18,15 @@
 #include "platform/Rect.h"
 
 #include <QFont>
+#include <QPoint>
 #include <QString>
 #include <QVariant>
 
 #include <functional>
 #include <utility>
 #include <vector>
+
+class QKeyEvent;
 
 namespace Tarvex {
 
@@ -71,6 +74,9 @@ public:
 
     // ---- Shared helpers ----------------------------------------------------------------------
     bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
+    // Where pixel (0, 0) of the picture lies in the widget: inside the window's border. Qt event
+    // positions and child widgets are shifted by it.
+    QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
     bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
     void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
@@ -194,6 +200,45 @@ public:
     // ---- Export and column arrangement --------------------------------------------------------
     void OpenExportedFile(const QString& Path);
 
+    // ---- In-place editor (view/CellEditor.cpp, view/EditorCommit.cpp, view/EditorInput.cpp,
+    //      view/BoundEditor.cpp) --------------------------------------------------------------
+    // Each returns, or stops, at once when a handler deleted the grid; BeginOrCommitEdit and
+    // txtEdit_KeyPress answer false then.
+    void CreateCellEditor();
+    void OpenCellEditor(int Row, int Col);
+    void PositionEditor();
+    bool BeginOrCommitEdit(bool bAllowMove);
+    // Hides the open editor, puts a bound control back where it came from and hands the keyboard
+    // focus back to the grid when the editor had it. The keyboard's Escape drops an edit with it.
+    // False when a focus handler deleted the grid.
+    bool CloseCellEditor();
+    bool EditorHasFocus() const;
+    // The character filter of the column being edited, then EditKeyPress; KeyAscii 0 = swallowed.
+    bool txtEdit_KeyPress(qint16& KeyAscii);
+    void txtEdit_DblClick();
+    void EditorKey(QKeyEvent& Key);
+    void TypeInEditor(qint16 KeyAscii);
+    bool EditStillInPlace() const;
+    int EditColumn() const;
+    void ShowTextEditor();
+    void ShowBoundEditor();
+    void PlaceBoundEditor(const Rect& Extent, int Top, int Height);
+    void HideBoundEditor();
+    QFont EditorFont(QFont Font, const udtColumn& Column, const udtCell& Cell) const;
+    // The editors take the size of the grid's font, also when it changes under an open edit.
+    QFont EditorFontSize(QFont Font) const;
+    void ColorEditor(QWidget& Editor) const;
+    void StoreEdit(QString Value);
+    bool MoveAfterEdit();
+
+    // ---- Keyboard and mouse input (view/Keyboard.cpp, view/Mouse.cpp) -----------------------
+    // Every key typed into the open editor comes here first, as the grid's own keys do: the key-down
+    // handling, then the key-press handling for a character. KeyAscii is the key's character (0 for
+    // none), which the key-press handling may change or clear before the editor's filter sees it.
+    // True when the grid consumed the key: the editor then does nothing with it.
+    bool EditorKeyDown(QKeyEvent& Key, qint16& KeyAscii);
+    void UserControl_DblClick();
+
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     // RefreshIfRedraw and DrawGrid return false when the grid did not outlive the paint: a queued
     // call run by its event pump, or a RequestRowData handler, deleted it.
@@ -213,8 +258,6 @@ public:
     // Pixels of the control surface, x from the grid's left edge. ColFromX, RowFromY and PageTopRow
     // serve the mouse and keyboard input.
     enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
-    // Where pixel (0, 0) of the helpers lies in the widget: inside the window's border.
-    QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
     int CalcHeaderHeight() const;
     bool FindRowImage();
     void GetColumnExtent(int Position, Rect& Extent) const;

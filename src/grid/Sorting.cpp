@@ -49,6 +49,15 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
 {
     if (d->m_Model.LastRow() == -1 || d->m_Sorting)
         return;
+    // An open edit is committed first; one the host keeps open keeps the rows where they are.
+    const Lifeline self(this);
+    if (!UpdateCell(false)) {
+        if (self.Alive())
+            DoEvents();
+        return;
+    }
+    if (d->m_Model.LastRow() == -1)
+        return;
     if (!d->TakeSortColumns(vCol1, vCol2))
         return;
 
@@ -59,7 +68,6 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
         d->m_Model.SetColumnField(d->m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
 
     const int currentRecord = d->m_Row != -1 && d->m_Model.IsRowPosition(d->m_Row) ? d->m_Model.RowOrder()[d->m_Row] : 0;
-    const Lifeline self(this);
     if (sortOrder != 0) {
         d->m_Sorting = true;
         const bool finished = d->SortRows(0, d->m_Model.LastRow(), d->m_SortCol, SortDirection(sortOrder)) && d->SortSubRanges();

@@ -1,12 +1,183 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "grid/view/LetterCase.h"
+#include "platform/OleColor.h"
+
+#include <QLineEdit>
+#include <QPalette>
+
+#include <algorithm>
+
+// The in-place editor: txtEdit, or the host's control bound to the column (view/BoundEditor.cpp),
+// opened over one cell. Its keys come in through view/EditorInput.cpp; the commit is
+// view/EditorCommit.cpp.
+
 namespace Tarvex {
 
-// No edit opens yet, so there is never one to commit.
-bool RuzuZiri::UpdateCell(bool bAllowMove)
+namespace {
+
+// Cell alignments are text-drawing flags: horizontal 0 left, 1 centre, 2 right, plus 4 or 8 for the
+// vertical placement. The editor keeps the horizontal part; what it does not know aligns right.
+Qt::Alignment EditorAlignment(int CellAlignment)
 {
-    Q_UNUSED(bAllowMove);
-    return true;
+    switch (CellAlignment) {
+    case 1:
+    case 5:
+    case 9: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case 0:
+    case 4:
+    case 8: return Qt::AlignLeft | Qt::AlignVCenter;
+    default: return Qt::AlignRight | Qt::AlignVCenter;
+    }
+}
+
+} // namespace
+
+int RuzuZiriPrivate::EditColumn() const
+{
+    return m_Model.IsColumn(m_EditCol) ? m_Model.ColOrder()[size_t(m_EditCol)] : -1;
+}
+
+// Rows added, removed, sorted or cleared, or columns added or reordered, since the edit opened: its
+// position may name another cell by now, or none.
+bool RuzuZiriPrivate::EditStillInPlace() const
+{
+    return m_Model.Revision() == m_EditRevision && m_Model.IsRowPosition(m_EditRow) && m_Model.IsColumn(m_EditCol);
+}
+
+// Row and Col are display positions. An open edit is committed first; when its handlers, or those
+// of BeforeEdit, changed the rows, the columns or the current cell, the cell asked for may be
+// another one by now, and nothing opens.
+void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
+{
+    const quint64 seen = Changes();
+    if (m_EditOpen && (!q->UpdateCell(false) || Changes() != seen))
+        return;
+    if (!CanEdit() || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
+        return;
+    const int col = m_Model.ColOrder()[size_t(Col)];
+    if (m_Model.Columns()[size_t(col)].ColType == ColTypeCheckBox)
+        return;
+    bool cancel = false;
+    if (!Raise(&RuzuZiri::BeforeEdit, Row, col, cancel) || cancel || Changes() != seen || m_EditOpen)
+        return;
+
+    m_EditCol = Col;
+    m_EditRow = Row;
+    m_EditRevision = m_Model.Revision();
+    m_EditControl = qobject_cast<QWidget*>(m_Model.Columns()[size_t(col)].Control.data());
+    m_EditBound = m_EditControl != nullptr;
+    const Lifeline self(q);
+    if (m_EditBound)
+        ShowBoundEditor();
+    else
+        ShowTextEditor();
+    // Focus handlers run on the way, and a host's control shows with its own code.
+    if (!self.Alive())
+        return;
+    if (EditStillInPlace())
+        m_EditOpen = true;
+    else
+        CloseCellEditor();
+}
+
+// Pixels of the grid: the left and right edges of the column, the row's top and height inside its
+// grid lines.
+void RuzuZiriPrivate::PositionEditor()
+{
+    if (!m_Model.IsRowPosition(m_EditRow) || !m_Model.IsColumn(m_EditCol))
+        return;
+    Rect extent;
+    GetColumnExtent(m_EditCol, extent);
+    if (!HasImages(m_EditCol != 0))
+        extent.Left = Saturated(double(extent.Left) + m_GridLineWidth);
+    const int top = Saturated(double(RowTop(m_EditRow)) + m_GridLineWidth);
+    const int height = Saturated(double(m_Model.RowAt(m_EditRow).Height) - m_GridLineWidth);
+    if (m_EditBound) {
+        PlaceBoundEditor(extent, top, height);
+        return;
+    }
+    const QPoint origin = ClientOrigin();
+    txtEdit->setGeometry(Saturated(double(origin.x()) + extent.Left), Saturated(double(origin.y()) + top),
+                         std::max(Saturated(double(extent.Right) - extent.Left), 0), std::max(height, 0));
+}
+
+// The text box takes the cell's look and text, all of it selected, and the keyboard focus. It stays
+// under the scroll bars, which cover a cell that reaches beneath them.
+void RuzuZiriPrivate::ShowTextEditor()
+{
+    const int col = EditColumn();
+    const udtColumn& column = m_Model.Columns()[size_t(col)];
+    const udtRow& row = m_Model.RowAt(m_EditRow);
+    const udtCell& cell = row.Cells[size_t(col)];
+    const QString text = row.Cells.Text(size_t(col));
+    const QFont font = EditorFont(q->font(), column, cell);
+    const Qt::Alignment alignment = EditorAlignment(cell.Alignment);
+    m_EditCase->Forced(LetterCase::FromInputFilter(column.InputFilter));
+
+    PositionEditor();
+    ColorEditor(*txtEdit);
+    txtEdit->setFont(font);
+    txtEdit->setAlignment(alignment);
+    txtEdit->setText(text);
+    txtEdit->selectAll();
+    txtEdit->show();
+    txtEdit->setFocus();
+}
+
+QFont RuzuZiriPrivate::EditorFontSize(QFont Font) const
+{
+    const QFont& grid = q->font();
+    if (grid.pixelSize() > 0)
+        Font.setPixelSize(grid.pixelSize());
+    else
+        Font.setPointSizeF(grid.pointSizeF());
+    return Font;
+}
+
+// The size of the grid's font, and unless the column shows progress bars the cell's bold, italic
+// and underline; the face of the cell's format when it has one, else the editor keeps its own.
+QFont RuzuZiriPrivate::EditorFont(QFont Font, const udtColumn& Column, const udtCell& Cell) const
+{
+    Font = EditorFontSize(Font);
+    if (Column.ColType != ColTypeProgressBar) {
+        Font.setBold(IsFlagSet(Cell.Flags, CellFlagBold));
+        Font.setItalic(IsFlagSet(Cell.Flags, CellFlagItalic));
+        Font.setUnderline(IsFlagSet(Cell.Flags, CellFlagUnderline));
+    }
+    if (Cell.FormatIndex >= 0) {
+        const QString& face = m_Model.CellFormats()[size_t(Cell.FormatIndex)].FontName;
+        if (!face.isEmpty())
+            Font.setFamily(face);
+    }
+    return Font;
+}
+
+// Both editors take ForeColorEdit and BackColorEdit in every role a text field or a button-like
+// control paints its text and ground with.
+void RuzuZiriPrivate::ColorEditor(QWidget& Editor) const
+{
+    const QColor fore = TranslateOleColor(OleColor(m_Colors.m_ForeColorEdit), q->palette());
+    const QColor back = TranslateOleColor(OleColor(m_Colors.m_BackColorEdit), q->palette());
+    QPalette colours = Editor.palette();
+    for (const QPalette::ColorRole role : { QPalette::Text, QPalette::WindowText, QPalette::ButtonText })
+        colours.setColor(role, fore);
+    for (const QPalette::ColorRole role : { QPalette::Base, QPalette::Window, QPalette::Button })
+        colours.setColor(role, back);
+    Editor.setPalette(colours);
+}
+
+// Whether editing is possible at all; an open edit is committed, else the current cell opens.
+bool RuzuZiriPrivate::BeginOrCommitEdit(bool bAllowMove)
+{
+    if (!CanEdit())
+        return false;
+    const Lifeline self(q);
+    if (m_EditOpen)
+        q->UpdateCell(bAllowMove);
+    else if (m_Row != -1 && m_Col != -1)
+        OpenCellEditor(m_Row, m_Col);
+    return self.Alive();
 }
 
 } // namespace Tarvex

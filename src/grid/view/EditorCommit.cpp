@@ -1,0 +1,115 @@
+#include "grid/RuzuZiriPrivate.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace Tarvex {
+
+namespace {
+
+// Spaces only: a text of tabs is a value.
+bool IsBlank(const QString& Text)
+{
+    return std::all_of(Text.begin(), Text.end(), [](QChar c) { return c == u' '; });
+}
+
+} // namespace
+
+// A bound control's value is the host's to give: AfterEdit always comes, with an empty value, and
+// what the handler leaves in it is stored. Every handler may have changed the grid: an edit whose
+// rows a handler changed is dropped, one a handler committed or closed is over, and a grid a handler
+// deleted is not touched again.
+bool RuzuZiri::UpdateCell(bool bAllowMove)
+{
+    if (!d->m_EditOpen || d->m_EditCommitting)
+        return true;
+    if (!d->EditStillInPlace())
+        return d->CloseCellEditor();
+    const int col = d->EditColumn();
+    QString value;
+    bool changed = true;
+    if (!d->m_EditBound) {
+        value = IsBlank(d->txtEdit->text()) ? QString() : d->txtEdit->text();
+        changed = !QAnyStringView::equal(value, d->m_Model.RowAt(d->m_EditRow).Cells.View(size_t(col)));
+    }
+    if (changed) {
+        bool cancel = false;
+        d->m_EditCommitting = true;
+        if (!d->Raise(&RuzuZiri::AfterEdit, d->m_EditRow, col, value, cancel))
+            return false;
+        d->m_EditCommitting = false;
+        if (!d->m_EditOpen)
+            return true;
+        if (!d->EditStillInPlace())
+            return d->CloseCellEditor();
+        if (cancel)
+            return false;
+    }
+    d->EnablePaint(false);
+    if (!d->CloseCellEditor())
+        return false;
+    if (changed)
+        d->StoreEdit(value);
+    if (bAllowMove && !d->MoveAfterEdit())
+        return false;
+    d->EnablePaint(true);
+    return d->DrawGrid(d->m_Paint);
+}
+
+// The column's running total follows the cell, and the cell and its row count as changed.
+void RuzuZiriPrivate::StoreEdit(QString Value)
+{
+    if (IsBlank(Value))
+        Value.clear();
+    const int col = EditColumn();
+    m_Model.StoreText(m_Model.RowOrder()[size_t(m_EditRow)], col, Value);
+    CalcRowHeight(m_EditRow);
+    SetCellChanged(m_EditRow, col, true);
+    RefreshIfRedraw();
+}
+
+// The selection shrinks to the current row, which then moves by EditMove: 1 to the next navigable
+// column (wrapping), 2 to the next navigable row. The move goes through RowColSet, so a host hears
+// of it (RowColChanged, SelectionChanged) as of any other.
+bool RuzuZiriPrivate::MoveAfterEdit()
+{
+    int row = m_Row;
+    int col = m_Col;
+    if (m_EditMove == 1 && m_Model.Cols() > 0)
+        col = NextNavigableCol(false);
+    else if (m_EditMove == 2 && m_Model.LastRow() >= 0)
+        row = NextNavigableRow(1, 0);
+    int from = 0;
+    int to = -1;
+    SelectRowRange(false, from, to);
+    const Lifeline self(q);
+    q->RowColSet(row, m_Model.IsColumn(col) ? m_Model.ColOrder()[size_t(col)] : -1);
+    return self.Alive();
+}
+
+bool RuzuZiriPrivate::EditorHasFocus() const
+{
+    const QWidget* editor = m_EditBound ? m_EditControl.data() : txtEdit;
+    const QWidget* focus = q->window()->focusWidget();
+    return editor && focus && (focus == editor || editor->isAncestorOf(focus));
+}
+
+// The focus goes back to the grid before the editor hides, or Qt would pass it to the next widget
+// of the window.
+bool RuzuZiriPrivate::CloseCellEditor()
+{
+    const bool hadFocus = EditorHasFocus();
+    m_EditOpen = false;
+    const Lifeline self(q);
+    if (hadFocus)
+        q->setFocus();
+    if (!self.Alive())
+        return false;
+    txtEdit->hide();
+    if (m_EditBound)
+        HideBoundEditor();
+    return true;
+}
+
+} // namespace Tarvex

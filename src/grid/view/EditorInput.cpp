@@ -1,0 +1,124 @@
+#include "grid/RuzuZiriPrivate.h"
+
+#include "grid/view/LetterCase.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace Tarvex {
+
+namespace {
+
+constexpr qint16 Backspace = 8;
+constexpr qint16 CarriageReturn = 13;
+constexpr qint16 Escape = 27;
+constexpr qint16 Period = 46;
+
+// The keys typed into txtEdit reach the grid before the text box sees them; a double click reaches
+// it after the text box selected the word under the pointer.
+class EditorInput : public QObject {
+public:
+    EditorInput(RuzuZiriPrivate& Grid, QObject* Parent)
+        : QObject(Parent)
+        , d(Grid)
+    {
+    }
+
+    bool eventFilter(QObject* Watched, QEvent* Event) override
+    {
+        switch (Event->type()) {
+        case QEvent::KeyPress:
+            d.EditorKey(*static_cast<QKeyEvent*>(Event));
+            // The grid has had the key, so it goes no further, even where the text box left it.
+            Event->accept();
+            return true;
+        case QEvent::MouseButtonDblClick:
+            Watched->event(Event);
+            d.txtEdit_DblClick();
+            return true;
+        default: return false;
+        }
+    }
+
+private:
+    RuzuZiriPrivate& d; // the grid that owns the text box, and with it this filter
+};
+
+// The character a key types, as the platform's key-press event reports it: a printable character,
+// or Backspace, Enter or Escape. Keys that type nothing, Tab and the Ctrl combinations (the text
+// box's shortcuts, such as copy and paste) give 0.
+qint16 KeyAsciiOf(const QKeyEvent& Key)
+{
+    const QString text = Key.text();
+    if (text.size() != 1 || (Key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+        return 0;
+    const char16_t c = text.front().unicode();
+    if (c == Backspace || c == CarriageReturn || c == Escape)
+        return qint16(c);
+    if (c < u' ' || c == u'\x7f')
+        return 0;
+    return qint16(c);
+}
+
+} // namespace
+
+void RuzuZiriPrivate::CreateCellEditor()
+{
+    txtEdit = new QLineEdit(q);
+    txtEdit->setObjectName(QStringLiteral("txtEdit"));
+    txtEdit->setFrame(false);
+    txtEdit->hide();
+    m_EditCase = new LetterCase(txtEdit);
+    txtEdit->setValidator(m_EditCase);
+    txtEdit->installEventFilter(new EditorInput(*this, txtEdit));
+}
+
+// What the grid and the filter leave of a key goes to the text box.
+void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
+{
+    const Lifeline self(q);
+    const qint16 typed = KeyAsciiOf(Key);
+    qint16 keyAscii = typed;
+    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_EditOpen)
+        return;
+    if (typed != 0) {
+        if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_EditOpen || keyAscii == 0)
+            return;
+        if (keyAscii != typed) {
+            TypeInEditor(keyAscii);
+            return;
+        }
+    }
+    static_cast<QObject*>(txtEdit)->event(&Key);
+}
+
+// A character the filter or a host put in place of the one typed.
+void RuzuZiriPrivate::TypeInEditor(qint16 KeyAscii)
+{
+    if (KeyAscii == Backspace)
+        txtEdit->backspace();
+    else if (KeyAscii != CarriageReturn && KeyAscii != Escape)
+        txtEdit->insert(QString(QChar(char16_t(quint16(KeyAscii)))));
+}
+
+// With a character filter, only its characters are typed, and Backspace and "." always; "<" and ">"
+// only force the case (LetterCase). The host has the last word in EditKeyPress.
+bool RuzuZiriPrivate::txtEdit_KeyPress(qint16& KeyAscii)
+{
+    const int col = EditColumn();
+    if (col < 0)
+        return true;
+    const QString& filter = m_Model.Columns()[size_t(col)].InputFilter;
+    const bool filters = !filter.isEmpty() && filter != QLatin1String("<") && filter != QLatin1String(">");
+    if (filters && KeyAscii != Backspace && KeyAscii != Period && !filter.contains(QChar(char16_t(quint16(KeyAscii)))))
+        KeyAscii = 0;
+    return Raise(&RuzuZiri::EditKeyPress, col, KeyAscii);
+}
+
+// A double click in the editor is one on the grid.
+void RuzuZiriPrivate::txtEdit_DblClick()
+{
+    UserControl_DblClick();
+}
+
+} // namespace Tarvex

@@ -1,0 +1,387 @@
+#include "grid/RuzuZiriPrivate.h"
+
+#include "GridInvariants.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace Tarvex;
+
+namespace {
+
+enum Column { Text, Amount, Date, Paid, Progress, Code, Mail, Grade };
+
+// An archive-like window: the grid, and below it a strip of the host's own controls that may be
+// bound to columns as editors. Column 0 shows second, so display positions and column numbers differ.
+struct EditorHost {
+    QWidget Window;
+    QFrame* Home { new QFrame(&Window) };
+    RuzuZiri* Grid { new RuzuZiri(&Window) };
+
+    EditorHost()
+    {
+        Window.resize(560, 300);
+        Grid->setGeometry(10, 20, 540, 200);
+        Home->setGeometry(0, 240, 560, 60);
+        for (const auto& [heading, type, filter] : { std::tuple { "Text", 0, "" }, { "Amount", int(ColTypeNumber), "" },
+                                                     { "Date", int(ColTypeDate), "" }, { "Paid", int(ColTypeCheckBox), "" },
+                                                     { "Progress", int(ColTypeProgressBar), "" }, { "Code", 0, ">" },
+                                                     { "Mail", 0, "<" }, { "Grade", 0, "abc" } })
+            Grid->AddColumn(heading, 800, type == ColTypeNumber ? 2 : heading == QLatin1String("Code") ? 1 : 4, type, "", filter);
+        RuzuZiriPrivate::Of(*Grid).m_Model.SetColOrder({ 1, 0, 2, 3, 4, 5, 6, 7 });
+        for (int r = 0; r < 6; ++r)
+            Grid->AddItem(QStringLiteral("r%1\t%2\t01.02.2024\t0\t50\tAB\tcd\ta").arg(r).arg(10 * (r + 1)));
+        Grid->AllowEdit(true);
+        Grid->Redraw(true);
+        Window.show();
+        QApplication::setActiveWindow(&Window);
+    }
+
+    QLineEdit* Editor() const { return Grid->findChild<QLineEdit*>("txtEdit"); }
+    // Opens the editor on a cell as F2 does on the current one.
+    void Open(int Row, int Col)
+    {
+        Grid->RowColSet(Row, Col);
+        RuzuZiriPrivate::Of(*Grid).BeginOrCommitEdit(true);
+    }
+    // Where the grid's helpers put the cell, inside its grid lines, in the widget's pixels.
+    QRect Cell(int Row, int Col) const
+    {
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(*Grid);
+        Rect extent;
+        inside.GetColumnExtent(inside.FindColPosition(Col), extent);
+        const QPoint border = Grid->contentsRect().topLeft();
+        return { border.x() + extent.Left + 1, border.y() + inside.RowTop(Row) + 1, extent.Right - extent.Left - 1, Grid->RowHeight(Row) - 1 };
+    }
+};
+
+} // namespace
+
+// What a user can type in each kind of column, and what the host's EditKeyPress handler hears and
+// changes. The case-forcing filters keep every character and the caret, and only change the case.
+TEST(GridCellEditor, ColumnFiltersDecideWhatCanBeTyped)
+{
+    struct Typing {
+        Column col;
+        const char* keys;
+        const char* shown;
+        QList<int> heard;                  // KeyAscii as EditKeyPress sees it
+        std::function<void(qint16&)> host; // the host's own filter, after the grid's
+    };
+    const Typing cases[] {
+        { Text, "Ab 1!", "Ab 1!", { 'A', 'b', ' ', '1', '!' }, nullptr },
+        { Amount, "1a2,-x.", "12,-.", { '1', 0, '2', ',', '-', 0, '.' }, nullptr },
+        { Date, "1.2/3-x", "1.2/3-", { '1', '.', '2', '/', '3', '-', 0 }, nullptr },
+        { Code, "aBc1", "ABC1", { 'a', 'B', 'c', '1' }, nullptr },
+        { Mail, "AbC", "abc", { 'A', 'b', 'C' }, nullptr },
+        { Grade, "aXb.c\b", "ab.", { 'a', 0, 'b', '.', 'c', '\b' }, nullptr },
+        { Text, "xzq", "yq", { 'x', 'z', 'q' }, [](qint16& key) { key = key == 'x' ? 'y' : key == 'z' ? 0 : key; } },
+        { Amount, "5", "1", { '5' }, [](qint16& key) { key = '1'; } },
+    };
+    for (const Typing& typing : cases) {
+        EditorHost host;
+        QList<int> heard;
+        QObject::connect(host.Grid, &RuzuZiri::EditKeyPress, [&](int col, qint16& key) {
+            EXPECT_EQ(typing.col, col);
+            heard << key;
+            if (typing.host)
+                typing.host(key);
+        });
+        host.Grid->ForceCellEdit(1, typing.col, true);
+        QTest::keyClicks(host.Editor(), typing.keys);
+        EXPECT_EQ(typing.shown, host.Editor()->text()) << typing.keys;
+        EXPECT_EQ(typing.heard, heard) << typing.keys;
+    }
+    EditorHost host;
+    host.Grid->ForceCellEdit(0, Code, true);
+    QTest::keyClicks(host.Editor(), "xy");
+    QTest::keyClick(host.Editor(), Qt::Key_Left);
+    QTest::keyClicks(host.Editor(), "z");
+    EXPECT_EQ("XZY", host.Editor()->text());
+    EXPECT_EQ(2, host.Editor()->cursorPosition());
+}
+
+// Which cells open the editor, and how: over the cell, with its text all selected and the keyboard
+// focus, its bold style (not in progress columns), face and alignment, in the editing colours and
+// the grid's font size. BeforeEdit names the row position and the column number. ForceCellEdit
+// borrows AllowEdit for the opening only, without a notice.
+TEST(GridCellEditor, OpensOnEditableCellsUnlessTheHostSaysNo)
+{
+    struct Opening {
+        const char* what;
+        Column col;
+        std::function<void(EditorHost&)> arrange;
+        bool forced;
+        bool opens;
+        bool asked; // BeforeEdit was raised
+        bool bold;
+        Qt::Alignment alignment;
+    };
+    const auto refuse = [](EditorHost& h) { QObject::connect(h.Grid, &RuzuZiri::BeforeEdit, [](int, int, bool& c) { c = true; }); };
+    const auto noEditing = [](EditorHost& h) { h.Grid->AllowEdit(false); };
+    const Opening cases[] {
+        { "a text cell", Text, nullptr, false, true, true, true, Qt::AlignLeft },
+        { "a right-aligned amount", Amount, nullptr, false, true, true, true, Qt::AlignRight },
+        { "a centred code", Code, nullptr, false, true, true, true, Qt::AlignHCenter },
+        { "a progress cell", Progress, nullptr, false, true, true, false, Qt::AlignLeft },
+        { "a check-box cell", Paid, nullptr, false, false, false, false, {} },
+        { "a cell the host refuses", Text, refuse, false, false, true, false, {} },
+        { "a grid that allows no editing", Text, noEditing, false, false, false, false, {} },
+        { "a grid that allows no editing, forced", Text, noEditing, true, true, true, true, Qt::AlignLeft },
+    };
+    for (const Opening& opening : cases) {
+        EditorHost host;
+        if (opening.arrange)
+            opening.arrange(host);
+        host.Grid->CellFontBold(2, opening.col, true);
+        host.Grid->CellFontName(2, opening.col, "Serif");
+        host.Grid->BackColorEdit(0xFFFF00);
+        host.Grid->Font(QFont("Sans", 14));
+        const bool allowed = host.Grid->AllowEdit();
+        QList<QPoint> asked;
+        QObject::connect(host.Grid, &RuzuZiri::BeforeEdit, [&](int row, int col, bool&) { asked << QPoint(col, row); });
+        QSignalSpy notices(host.Grid, &UserControl::PropertyChanged);
+        if (opening.forced)
+            host.Grid->ForceCellEdit(2, opening.col);
+        else
+            host.Open(2, opening.col);
+        const QLineEdit* editor = host.Editor();
+        EXPECT_EQ(opening.opens, host.Grid->EditPending()) << opening.what;
+        EXPECT_EQ(opening.opens, editor->isVisible()) << opening.what;
+        EXPECT_EQ(opening.asked ? QList { QPoint(opening.col, 2) } : QList<QPoint> {}, asked) << opening.what;
+        EXPECT_EQ(0, notices.count()) << opening.what;
+        EXPECT_EQ(allowed, host.Grid->AllowEdit()) << opening.what;
+        if (!opening.opens)
+            continue;
+        EXPECT_EQ(host.Cell(2, opening.col), editor->geometry()) << opening.what;
+        EXPECT_EQ(host.Grid->CellText(2, opening.col), editor->text()) << opening.what;
+        EXPECT_EQ(editor->text(), editor->selectedText()) << opening.what;
+        EXPECT_EQ(editor, QApplication::focusWidget()) << opening.what;
+        EXPECT_EQ(opening.bold, editor->font().bold()) << opening.what;
+        EXPECT_EQ(opening.alignment, editor->alignment() & Qt::AlignHorizontal_Mask) << opening.what;
+        EXPECT_EQ("Serif", editor->font().family()) << opening.what;
+        const QImage shown = host.Window.grab().toImage();
+        EXPECT_EQ(QColor(Qt::cyan), shown.pixelColor(host.Grid->mapTo(&host.Window, editor->geometry().topRight()) - QPoint(2, -2)));
+        host.Grid->Font(QFont("Sans", 10));
+        EXPECT_EQ(10, editor->font().pointSize()) << opening.what; // the open editor follows the grid's font
+    }
+}
+
+// Committing: AfterEdit hears a changed value only, may change or refuse it; the cell, its column's
+// total and its Changed bits follow the stored value; the current cell moves by EditMove; a sort
+// commits first and does not sort when the host refuses.
+TEST(GridCellEditor, CommitsWhatChangedAndMovesByEditMove)
+{
+    struct Commit {
+        const char* what;
+        Column col;
+        const char* typed;
+        std::function<void(QString&, bool&)> host; // AfterEdit's handler
+        int editMove;        // -1: a sort commits, smallest amount first (the order the rows have)
+        bool allowMove;
+        bool committed;      // what UpdateCell answers
+        const char* stored;
+        QStringList heard;   // AfterEdit's values
+        QPoint current;      // column number, row position
+        int moves;           // RowColChanged (a column move on the same row raises none, as RowColSet's)
+    };
+    const auto nothing = [](QString&, bool&) {};
+    const auto refuse = [](QString&, bool& c) { c = true; };
+    const Commit cases[] {
+        { "a changed amount", Amount, "25", nothing, 0, false, true, "25", { "25" }, { Amount, 1 }, 0 },
+        { "an unchanged amount", Amount, "20", nothing, 0, true, true, "20", {}, { Amount, 1 }, 0 },
+        { "spaces only", Text, "   ", nothing, 0, false, true, "", { "" }, { Text, 1 }, 0 },
+        { "the host's own value", Amount, "25", [](QString& v, bool&) { v = "30"; }, 0, false, true, "30", { "25" }, { Amount, 1 }, 0 },
+        { "a value the host blanks", Amount, "25", [](QString& v, bool&) { v = "  "; }, 0, false, true, "", { "25" }, { Amount, 1 }, 0 },
+        { "a value the host refuses", Amount, "25", refuse, 2, true, false, "20", { "25" }, { Amount, 1 }, 0 },
+        { "moving right", Amount, "25", nothing, 1, true, true, "25", { "25" }, { Text, 1 }, 0 },
+        { "moving right from the last column", Grade, "b", nothing, 1, true, true, "b", { "b" }, { Amount, 1 }, 0 },
+        { "moving down", Amount, "25", nothing, 2, true, true, "25", { "25" }, { Amount, 2 }, 1 },
+        { "moving down where moving is not allowed", Amount, "25", nothing, 2, false, true, "25", { "25" }, { Amount, 1 }, 0 },
+        { "a sort", Amount, "25", nothing, -1, false, true, "25", { "25" }, { Amount, 1 }, 0 },
+        { "a sort the host refuses", Amount, "25", refuse, -1, false, false, "20", { "25" }, { Amount, 1 }, 0 },
+    };
+    for (const Commit& commit : cases) {
+        EditorHost host;
+        host.Grid->EditMove(commit.editMove);
+        host.Grid->MultiSelect(1);
+        host.Open(1, commit.col);
+        host.Grid->RowSelected(4, true);
+        QStringList heard;
+        QObject::connect(host.Grid, &RuzuZiri::AfterEdit, [&](int row, int col, QString& value, bool& cancel) {
+            EXPECT_EQ(QPoint(commit.col, 1), QPoint(col, row)) << commit.what;
+            heard << value;
+            commit.host(value, cancel);
+        });
+        QSignalSpy moves(host.Grid, &RuzuZiri::RowColChanged);
+        QSignalSpy sorted(host.Grid, &RuzuZiri::SortComplete);
+        host.Editor()->setText(commit.typed);
+        if (commit.editMove >= 0)
+            EXPECT_EQ(commit.committed, host.Grid->UpdateCell(commit.allowMove)) << commit.what;
+        else
+            host.Grid->Sort(Amount, 2);
+
+        EXPECT_EQ(commit.stored, host.Grid->CellText(1, commit.col)) << commit.what;
+        EXPECT_EQ(commit.heard, heard) << commit.what;
+        EXPECT_EQ(commit.current, QPoint(host.Grid->Col(), host.Grid->Row())) << commit.what;
+        EXPECT_EQ(commit.moves, moves.count()) << commit.what;
+        EXPECT_EQ(commit.editMove < 0 && commit.committed ? 1 : 0, sorted.count()) << commit.what;
+        const bool written = !heard.isEmpty() && commit.committed;
+        EXPECT_EQ(written, host.Grid->CellChanged(1, commit.col) && host.Grid->RowChanged(1)) << commit.what;
+        EXPECT_EQ(210 - 20 + host.Grid->CellValue(1, Amount).toDouble(), host.Grid->TotalsCol(Amount)) << commit.what;
+        EXPECT_EQ(!commit.committed, host.Grid->EditPending() && host.Editor()->isVisible()) << commit.what;
+        EXPECT_EQ(commit.committed ? static_cast<QWidget*>(host.Grid) : host.Editor(), QApplication::focusWidget()) << commit.what;
+        EXPECT_EQ(commit.committed && commit.allowMove ? 1 : 2, host.Grid->SelectedCount()) << commit.what;
+    }
+}
+
+// A host's control bound to a column edits its cells: it comes into the grid's container over the
+// cell (only the geometry its MoveControl bits name), takes the focus, and goes back home hidden
+// when the edit ends; AfterEdit hears an empty value and stores what the host puts there.
+TEST(GridCellEditor, BoundControlsEditInTheCellsPlaceAndGoBackHome)
+{
+    for (const bool combo : { true, false }) {
+        EditorHost host;
+        host.Grid->BorderStyle(combo ? 1 : 0);
+        QWidget* home = combo ? host.Home : &host.Window;
+        QPointer<QWidget> control = combo ? static_cast<QWidget*>(new QComboBox(home)) : new QLineEdit(home);
+        if (combo)
+            static_cast<QComboBox*>(control.data())->addItems({ "open", "paid" });
+        control->setGeometry(5, 5, 50, 30);
+        control->hide();
+        host.Grid->BindControl(Text, control, combo ? 15 : 4 | 8);
+        QStringList heard;
+        QObject::connect(host.Grid, &RuzuZiri::AfterEdit, [&](int, int, QString& value, bool&) {
+            heard << value;
+            value = combo ? "paid" : value;
+        });
+
+        host.Open(1, Text);
+        EXPECT_TRUE(host.Grid->EditPending() && control->isVisible() && !host.Editor()->isVisible()) << combo;
+        EXPECT_EQ(&host.Window, control->parentWidget()) << combo;
+        EXPECT_EQ(control, host.Window.focusWidget()) << combo;
+        const QRect cell = host.Cell(1, Text).translated(host.Grid->pos());
+        EXPECT_EQ(combo ? cell.adjusted(0, 0, 0, -1) : QRect(cell.topLeft(), QSize(50, 30)), control->geometry()) << combo;
+        EXPECT_EQ(combo, combo && static_cast<QComboBox*>(control.data())->view()->isVisible()); // the list drops down
+
+        EXPECT_TRUE(host.Grid->UpdateCell(false)) << combo;
+        EXPECT_EQ(QStringList { "" }, heard) << combo;
+        EXPECT_EQ(combo ? "paid" : "", host.Grid->CellText(1, Text)) << combo;
+        EXPECT_FALSE(control->isVisible()) << combo;
+        EXPECT_EQ(home, control->parentWidget()) << combo;
+        EXPECT_EQ(host.Grid, host.Window.focusWidget()) << combo;
+    }
+}
+
+namespace {
+
+// A host answering an editor event by changing the grid under the edit.
+const std::pair<const char*, std::function<void(RuzuZiri&)>> HostileActs[] {
+    { "clears", [](RuzuZiri& g) { g.Clear(); } },
+    { "clears all", [](RuzuZiri& g) { g.ClearAll(); } },
+    { "removes the edited row", [](RuzuZiri& g) { g.RemoveRow(2); } },
+    { "removes the first row", [](RuzuZiri& g) { g.RemoveRow(0); } },
+    { "adds a row on top", [](RuzuZiri& g) { g.AddItem("new\t0", 0); } },
+    { "sorts", [](RuzuZiri& g) { g.Sort(Amount, 1); } },
+    { "commits the edit", [](RuzuZiri& g) { g.UpdateCell(true); } },
+    { "opens another cell", [](RuzuZiri& g) { g.ForceCellEdit(0, Amount); } },
+    { "moves the current cell", [](RuzuZiri& g) { g.RowColSet(0, Date); } },
+    { "queues removing the edited row",
+      [](RuzuZiri& g) { QMetaObject::invokeMethod(&g, [&g] { g.RemoveRow(2); }, Qt::QueuedConnection); } },
+    { "deletes the grid", [](RuzuZiri& g) { delete &g; } },
+    { "queues the grid's deletion", [](RuzuZiri& g) { QMetaObject::invokeMethod(&g, [&g] { delete &g; }, Qt::QueuedConnection); } },
+};
+
+enum class EditorEvent { BeforeEdit, AfterEdit, EditKeyPress };
+
+void Arm(RuzuZiri& Grid, EditorEvent Event, const std::function<void(RuzuZiri&)>& Act)
+{
+    const auto once = [&Grid, Act, fired = std::make_shared<bool>(false)] {
+        if (!std::exchange(*fired, true))
+            Act(Grid);
+    };
+    switch (Event) {
+    case EditorEvent::BeforeEdit: QObject::connect(&Grid, &RuzuZiri::BeforeEdit, once); break;
+    case EditorEvent::AfterEdit: QObject::connect(&Grid, &RuzuZiri::AfterEdit, once); break;
+    case EditorEvent::EditKeyPress: QObject::connect(&Grid, &RuzuZiri::EditKeyPress, once); break;
+    }
+}
+
+// Row 2 ("r2", amount 30) is the one being edited; "NEW" is typed there.
+testing::AssertionResult EditLandedWell(const RuzuZiri& Grid, const QLineEdit& Editor)
+{
+    if (const auto invariants = GridInvariants(RuzuZiriPrivate::Of(Grid).m_Model); !invariants)
+        return invariants;
+    if (Grid.EditPending() != Editor.isVisible())
+        return testing::AssertionFailure() << "EditPending " << Grid.EditPending() << " with the editor shown " << Editor.isVisible();
+    if (Grid.Row() < -1 || Grid.Row() >= Grid.ItemCount())
+        return testing::AssertionFailure() << "current row " << Grid.Row() << " of " << Grid.ItemCount();
+    for (int p = 0; p < Grid.ItemCount(); ++p)
+        if (Grid.CellText(p, Text) == "NEW" && Grid.CellText(p, Amount) != "30")
+            return testing::AssertionFailure() << "the edit of r2 landed in the row of " << Grid.CellText(p, Amount).toStdString();
+    return testing::AssertionSuccess();
+}
+
+} // namespace
+
+// Opening, typing, committing, opening another cell and sorting under an open edit, with each
+// editor event answered by each hostile act, painting on: no access to a deleted grid (the
+// sanitizer build runs this too), sound storage, the editor shown exactly while an edit is open,
+// and the edit never written into a row that is not its own, then or afterwards.
+TEST(GridCellEditorHostileHandlers, EditsEndCleanlyWhateverTheHandlersDo)
+{
+    const std::pair<const char*, std::function<void(EditorHost&)>> operations[] {
+        { "opening", [](EditorHost& h) { h.Grid->ForceCellEdit(2, Text); } },
+        { "typing", [](EditorHost& h) { QTest::keyClick(h.Editor(), 'x'); } },
+        { "committing", [](EditorHost& h) { h.Grid->UpdateCell(true); } },
+        { "opening another cell", [](EditorHost& h) { h.Grid->ForceCellEdit(3, Amount); } },
+        { "sorting", [](EditorHost& h) { h.Grid->Sort(Text, 1); } },
+    };
+    for (const EditorEvent event : { EditorEvent::BeforeEdit, EditorEvent::AfterEdit, EditorEvent::EditKeyPress }) {
+        for (const auto& [actName, act] : HostileActs) {
+            for (const auto& [operationName, operation] : operations) {
+                auto host = std::make_unique<EditorHost>();
+                QPointer<RuzuZiri> grid = host->Grid;
+                QPointer<QLineEdit> editor = host->Editor();
+                grid->EditMove(2);
+                if (std::string_view(operationName) != "opening") {
+                    grid->ForceCellEdit(2, Text);
+                    editor->setText("NEW");
+                }
+                Arm(*grid, event, act);
+                const auto where = testing::Message() << operationName << ", " << int(event) << " handler " << actName;
+                operation(*host);
+                QCoreApplication::processEvents();
+                if (grid) {
+                    EXPECT_TRUE(EditLandedWell(*grid, *editor)) << where;
+                }
+                // What is open is committed; then another cell is edited as a user would.
+                const std::function<void()> afterwards[] {
+                    [&] { editor->setText(grid->EditPending() ? "NEW" : editor->text()); },
+                    [&] { grid->UpdateCell(true); },
+                    [&] { grid->ForceCellEdit(1, Date); },
+                    [&] { QTest::keyClick(editor, '7'); },
+                    [&] { grid->UpdateCell(true); },
+                };
+                for (const auto& step : afterwards) {
+                    if (grid)
+                        step();
+                }
+                if (grid) {
+                    EXPECT_TRUE(EditLandedWell(*grid, *editor)) << where << ", afterwards";
+                }
+            }
+        }
+    }
+}
