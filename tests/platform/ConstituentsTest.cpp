@@ -86,14 +86,16 @@ TEST(Constituents, ADoubleClickRaisesOneClickAndOneDblClickButAReleaseOutsideIsN
     EXPECT_EQ(0, clicks.size());
 }
 
-TEST(Constituents, WritingTheSameCaptionAgainIsNoChange)
+TEST(Constituents, ALabelIsPlacedInTwipsAndWritingTheSameCaptionAgainIsNoChange)
 {
     Host host;
     auto* label = new Label(&host.Window);
     QSignalSpy changes(label, &Label::Change);
     label->Caption(QStringLiteral("17"));
     label->Caption(QStringLiteral("17"));
+    label->Move(60, 45, 255, 255);
     EXPECT_EQ(1, changes.size());
+    EXPECT_EQ(QRect(4, 3, 17, 17), label->geometry());
 }
 
 TEST(Constituents, ALabelLowerThanALineKeepsItsTopAndGrowsToShowTheWholeCaption)
