@@ -5,7 +5,6 @@
 #include "app/LanguageFile.h"
 #include "controls/calendar/ZIzazeviviro.h"
 #include "platform/FormFile.h"
-#include "platform/Label.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,21 +28,6 @@ struct DemoHost {
 };
 
 } // namespace
-
-TEST(DocumentPage, ThreeGermanDateFieldsReportEveryChangeOfTheirDate)
-{
-    DemoHost host;
-    host.Window.show();
-    for (int i = 0; i < 3; ++i) {
-        ASSERT_EQ(QStringLiteral("ZIzazeviviro1(%1)").arg(i), host.Field(i)->objectName());
-        EXPECT_EQ(3, host.Field(i)->Language());
-    }
-    host.Window.Document()->ShowDropDown(1, true, false);
-    Label* day = host.Field(1)->findChild<Label*>(QStringLiteral("lblNumbers(20)"));
-    QTest::mouseClick(day, Qt::LeftButton);
-    EXPECT_EQ(QStringLiteral("Zuletzt geändert: Lieferdatum – %1").arg(host.Field(1)->Text()), host.Window.Document()->LastChange());
-    EXPECT_TRUE(host.Field(1)->Text().startsWith(day->Caption().rightJustified(2, QLatin1Char('0')) + QLatin1Char('.')));
-}
 
 TEST(DocumentPage, TheSettingsPageSwitchesEveryDateFieldAtOnce)
 {

@@ -113,7 +113,6 @@ TEST_F(CellGrid, CheckBoxTextAndCheckFollowEachOther)
     EXPECT_EQ(QVariant(true), grid.CellValue(0, 2));
     grid.CellChecked(0, 2, false);
     EXPECT_EQ("False", grid.CellText(0, 2));
-    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 }
 
 TEST_F(CellGrid, MinusOneAddressesTheCurrentCell)
@@ -149,7 +148,6 @@ TEST_F(CellGrid, WritesPastTheLastRowOrColumnChangeNoCell)
     grid.CellImage(1, 0, "folder"); // no image list to look the key up in
     EXPECT_EQ(QVariant(0), grid.CellImage(1, 0));
     EXPECT_FALSE(grid.CellsChanged());
-    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 
     RuzuZiri empty; // no rows, so no current cell either
     empty.AddColumn("a");

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "grid/RuzuZiri.h"
 #include "platform/DesktopShell.h"
 #include "platform/MsgBox.h"
@@ -10,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace Tarvex;
 
@@ -80,19 +79,6 @@ private:
     QTemporaryDir m_Desktop;
     QString m_PreviousFolder;
     OpenFileHandler m_PreviousOpen;
-};
-
-// No file of this process grows beyond a few bytes while it lives, as on a full disk (root included).
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t Bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &Saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit { Bytes, Saved.rlim_max };
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &Saved); }
-    rlimit Saved {};
 };
 
 } // namespace

@@ -83,20 +83,3 @@ TEST(FormFile, MissingOrUnwritableFileIsReportedAndLeavesTheOldFileAlone)
     EXPECT_FALSE(form.Load(QStringLiteral("/dev/zero")));
     EXPECT_EQ(1, form.Problems().size());
 }
-
-TEST(FormFile, ArbitraryBytesNeverStopTheLoading)
-{
-    QByteArray noise;
-    quint32 seed = 12345;
-    for (int i = 0; i < 20000; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        const char alphabet[] = "[]=\"\\ \n\tabcXYZ019.-+eE#\r\xc3\xa4";
-        noise.append(alphabet[(seed >> 16) % (sizeof(alphabet) - 1)]);
-    }
-    FormFile form;
-    form.FromText(QString::fromUtf8(noise));
-    // Whatever was kept writes out and reads back without new complaints.
-    FormFile again;
-    again.FromText(form.ToText());
-    EXPECT_TRUE(again.Problems().isEmpty()) << again.Problems().join(QLatin1Char('\n')).toStdString();
-}
