@@ -4,6 +4,7 @@
 
 #include "grid/RuzuZiri.h"
 #include "platform/FormFile.h"
+#include "platform/MsgBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,7 +24,11 @@ namespace Tarvex::Demo {
 namespace {
 
 constexpr qint32 OpenInvoiceColor = 0x0000C0; // dark red
+constexpr int CustomerColumn = 3;
 constexpr int StatusColumn = 7;
+// What opens the grid's editor: F2 and a double click; letters typed on the list search it.
+constexpr int EditOnF2 = 4;
+constexpr int EditOnDoubleClick = 16;
 constexpr int GrossColumn = 6;
 constexpr int SystemScheme = 6;
 
@@ -129,6 +134,7 @@ ArchivePage::ArchivePage(int documents, QWidget* parent)
         m_Grid->AddColumn(Text(Columns[c].Heading), Columns[c].Width, Columns[c].Alignment, Columns[c].Type,
             QString::fromLatin1(Columns[c].Format));
     m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
+    AllowKeyboardWork();
     m_Export = new QPushButton(Text(ArchiveExportButton), this);
     m_Export->setObjectName(QStringLiteral("cmdExport"));
     // Hidden rows become empty lines, so a row keeps its line number in the file.
@@ -137,6 +143,23 @@ ArchivePage::ArchivePage(int documents, QWidget* parent)
     layout->addWidget(m_Grid);
     layout->addWidget(m_Export, 0, Qt::AlignRight);
     Fill(documents);
+}
+
+// The list is worked from the keyboard: the arrows and page keys move, letters find a customer, F2
+// or Enter edit the current cell, Insert adds a document and Delete removes one once the user agreed.
+// The focus marks the row, since Delete acts on the whole document.
+void ArchivePage::AllowKeyboardWork()
+{
+    m_Grid->FocusRectMode(1);
+    m_Grid->AllowEdit(true);
+    m_Grid->EditTrigger(EditOnF2 | EditOnDoubleClick);
+    m_Grid->AllowInsert(true);
+    m_Grid->AllowDelete(true);
+    m_Grid->SearchColumn(CustomerColumn);
+    connect(m_Grid, &RuzuZiri::BeforeDelete, this, [](int, bool& Cancel) {
+        Cancel = MsgBox(Text(ArchiveDeleteQuestion), MsgBoxStyle::YesNo | MsgBoxStyle::Question, Text(ArchiveTab))
+            != MsgBoxResult::Yes;
+    });
 }
 
 void ArchivePage::Fill(int Count)

@@ -51,6 +51,8 @@ protected:
     void resizeEvent(QResizeEvent* Event) override;
 
 private:
+    void AllowKeyboardWork();
+
     RuzuZiri* m_Grid { nullptr };
     QPushButton* m_Export { nullptr }; // writes the list to a file on the desktop
     int m_Documents { 0 };  // what Fill listed last

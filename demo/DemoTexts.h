@@ -53,6 +53,7 @@ enum DemoText : int {
     RowNumbersLabel = 85,
     TotalsLineLabel = 86,
     ArchiveExportButton = 87,
+    ArchiveDeleteQuestion = 88,
 };
 
 inline const QString& Text(DemoText slot)

@@ -54,14 +54,20 @@ void RuzuZiri::RemoveRow(int vRow)
                 return;
         }
         // The current row may have been the one past the new end; it steps back onto the last row.
-        if (d->m_Row > d->m_Model.LastRow())
+        // A hidden last row keeps it there without holding every row locked afterwards.
+        if (d->m_Row > d->m_Model.LastRow()) {
+            const bool held = d->m_RowHold;
             d->SetCurrentCell(d->m_Model.LastRow(), d->m_Col, true, true);
+            if (!self.Alive())
+                return;
+            d->m_RowHold = held;
+        }
     }
     if (!self.Alive())
         return;
     // A locked or hidden last row refuses the move, but the current row must still exist.
     d->m_Row = std::min(d->m_Row, d->m_Model.LastRow());
-    d->EnablePaint(true);
+    // Painting stays as the caller has it: the Delete key repaints once, when its action is done.
     if (d->RefreshIfRedraw())
         emit RowCountChanged();
 }

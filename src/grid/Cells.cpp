@@ -131,11 +131,7 @@ void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
 {
     if (!d->FixWriteRef(vRow, vCol))
         return;
-    d->m_Model.SetCellFlag(vRow, vCol, CellFlagChecked, New_CellChecked);
-    if (d->m_Model.Columns()[vCol].ColType == ColTypeCheckBox)
-        d->m_Model.StoreText(d->m_Model.RowOrder()[vRow], vCol, New_CellChecked ? u"True" : u"False");
-    d->CalcRowHeight(vRow);
-    d->SetCellChanged(vRow, vCol, true);
+    d->StoreCellChecked(vRow, vCol, New_CellChecked);
     d->DrawGrid(d->m_Paint);
 }
 

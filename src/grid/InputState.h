@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 namespace Tarvex {
@@ -22,6 +23,11 @@ struct InputState {
                                           //   when it leaves (the window-message hook)
     bool m_English { false };             // the user's language is English; read by the focus repaint of
                                           //   the window-message hook
+    qint16 m_MouseShift { 0 };            // Shift state of the last key or mouse event: 1 Shift, 2 Ctrl, 4 Alt
+    bool m_CtrlCombo { false };           // Ctrl+A, Ctrl+C or Ctrl+V (or Space on row check boxes) went down
+                                          //   and no key came up since: no type-ahead meanwhile
+    QString m_SearchText;                 // the type-ahead text typed so far
+    quint32 m_SearchTime { 0 };           //   TickCount() of its last key; a second's pause starts a new text
 };
 
 } // namespace Tarvex

@@ -5,6 +5,8 @@
 #include "platform/PropertyBag.h"
 #include "platform/SystemInfo.h"
 
+#include <QLineEdit>
+
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
@@ -190,6 +192,9 @@ void RuzuZiriPrivate::Terminate()
     m_Paint = false;
     m_Redraw = false;
     HideBoundEditor();
+    // The editor lets the focus go while this side still exists: its loss of focus ends an edit.
+    if (txtEdit)
+        txtEdit->clearFocus();
     m_Hook.SubclassShutdown();
     FlatSBTerm();
 }

@@ -15,6 +15,8 @@ RuzuZiri::RuzuZiri(QWidget* parent)
     : UserControl(parent)
     , d(std::make_unique<RuzuZiriPrivate>(this))
 {
+    // Tab and a click give the grid the keyboard, as they do any widget of a form.
+    setFocusPolicy(Qt::StrongFocus);
     d->Initialize();
     d->ApplyTheme();
     d->CalcMetrics();

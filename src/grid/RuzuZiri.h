@@ -51,6 +51,10 @@
 //   F2, a click, typing -> d->BeginOrCommitEdit -> d->OpenCellEditor -> BeforeEdit -> txtEdit or a
 //             bound control over the cell (d->PositionEditor), with the focus
 //   Key in txtEdit -> d->EditorKeyDown (the grid's keys first) -> d->txtEdit_KeyPress (filter, EditKeyPress)
+//   Key on the grid -> keyPressEvent -> d->UserControl_KeyDown: painting suspended, the key's action
+//             (d->ActOnKey), painting resumed, selection and current cell (d->FollowKey), one repaint
+//             -> KeyDown -> d->UserControl_KeyPress for a character: typing opens the editor, or the
+//             type-ahead search (FindItem on SearchColumn) -> KeyPress; keyReleaseEvent -> KeyUp
 //   Enter, a new edit, Sort -> UpdateCell -> AfterEdit -> the cell's text, totals, Changed bits
 //             -> the move by EditMove (RowColSet) -> d->DrawGrid
 
@@ -494,6 +498,9 @@ protected:
     void Resize() override;
     void resizeEvent(QResizeEvent* Event) override;
     void wheelEvent(QWheelEvent* Event) override;
+    // The grid's keys; one it does not use goes on to the host's window, as any widget's does.
+    void keyPressEvent(QKeyEvent* Event) override;
+    void keyReleaseEvent(QKeyEvent* Event) override;
 
 private:
     friend class RuzuZiriPrivate;

@@ -31,6 +31,7 @@ class QKeyEvent;
 namespace Tarvex {
 
 struct CellSpot;
+struct KeyMove;
 struct PaintPass;
 
 // What a property write does after storing the value and naming its change.
@@ -231,12 +232,42 @@ public:
     void StoreEdit(QString Value);
     bool MoveAfterEdit();
 
-    // ---- Keyboard and mouse input (view/Keyboard.cpp, view/Mouse.cpp) -----------------------
-    // Every key typed into the open editor comes here first, as the grid's own keys do: the key-down
-    // handling, then the key-press handling for a character. KeyAscii is the key's character (0 for
-    // none), which the key-press handling may change or clear before the editor's filter sees it.
-    // True when the grid consumed the key: the editor then does nothing with it.
+    // ---- Keyboard and mouse input (view/Keyboard.cpp, view/KeyNavigation.cpp, view/KeyEdits.cpp,
+    //      view/TypeAhead.cpp, view/Mouse.cpp) ---------------------------------------------------
+    // The keys that move, page, end or drop an edit reach the key-down handling from the open editor
+    // too; the rest are the text box's. KeyAscii is the key's character (0 for none), which the
+    // key-press handling may change or clear before the editor's filter sees it. True when the grid
+    // consumed the key: the editor then does nothing with it.
     bool EditorKeyDown(QKeyEvent& Key, qint16& KeyAscii);
+    void EditorKeyUp(QKeyEvent& Key);
+    void EditorFocusOut(Qt::FocusReason Reason);
+    // Each returns false when a handler deleted the grid. A consumed key has its KeyCode set to 0.
+    bool UserControl_KeyDown(qint16& KeyCode, qint16& Shift);
+    bool UserControl_KeyPress(qint16& KeyAscii);
+    bool UserControl_KeyUp(qint16& KeyCode, qint16& Shift);
+    bool ActOnKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    void ResumePaint(KeyMove& Move);
+    bool FollowKey(bool Consumed, KeyMove& Move);
+    bool CommitForKey();
+    bool EditForKey(qint16& KeyCode, bool bAllowMove);
+    bool KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    bool KeyLeftRight(qint16& KeyCode, KeyMove& Move);
+    bool KeyPage(qint16& KeyCode, KeyMove& Move);
+    bool KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    bool KeySelectToEdge(bool Home);
+    bool KeyEnterEscape(qint16& KeyCode, KeyMove& Move);
+    bool KeyF2(qint16& KeyCode);
+    bool KeyInsert(qint16& KeyCode, KeyMove& Move);
+    bool KeyDelete(qint16& KeyCode, KeyMove& Move);
+    bool DeleteCurrentRow(KeyMove& Move);
+    bool DeleteCellText(KeyMove& Move);
+    bool KeySpace(qint16& KeyCode, KeyMove& Move);
+    bool ToggleCheckCell(qint16& KeyCode, KeyMove& Move);
+    bool KeyCtrlCombo(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    bool TypeToEdit(qint16& KeyAscii);
+    bool TypeAhead(qint16 KeyAscii);
+    // Stores a check-box cell's state with its text, as the host's CellChecked does, without a repaint.
+    void StoreCellChecked(int vRow, int vCol, bool Checked);
     void UserControl_DblClick();
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------

@@ -19,7 +19,7 @@ int ButtonCode(const QMouseEvent& Event)
     }
 }
 
-int ShiftCode(const QMouseEvent& Event)
+int ShiftCode(const QInputEvent& Event)
 {
     const Qt::KeyboardModifiers modifiers = Event.modifiers();
     return (modifiers & Qt::ShiftModifier ? ShiftKey::Shift : 0) | (modifiers & Qt::ControlModifier ? ShiftKey::Ctrl : 0)

@@ -4,12 +4,13 @@
 
 #include <functional>
 
+class QInputEvent;
 class QMouseEvent;
 class QWidget;
 
 namespace Tarvex {
 
-// Mouse buttons and shift keys as the mouse events report them.
+// Mouse buttons and shift keys as the mouse and key events report them.
 namespace MouseButton {
 constexpr int Left = 1;
 constexpr int Right = 2;
@@ -22,7 +23,7 @@ constexpr int Alt = 4;
 } // namespace ShiftKey
 
 int ButtonCode(const QMouseEvent& Event);
-int ShiftCode(const QMouseEvent& Event);
+int ShiftCode(const QInputEvent& Event);
 
 // Turns Qt's presses and releases into the platform's mouse events. A single click is MouseDown,
 // MouseUp, Click. A double click adds DblClick at its second press, and the release of that press

@@ -3,8 +3,10 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QJsonArray>
+#include <QThread>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace Tarvex::EndToEnd;
@@ -185,6 +187,72 @@ TEST_F(DemoFromOutside, EachWheelNotchOverTheArchiveScrollsThreeRows)
     const int threeRows = MovedUp(top, threeDown, rows);
     EXPECT_EQ(threeRows, MovedUp(threeDown, sixDown, rows));
     EXPECT_GE(threeRows, 3 * 10); // three rows of text, not a few pixels
+}
+
+// The archive worked from the keyboard alone, once a click gave it the focus: moving and paging, a
+// customer found by typing, a cell edited with F2 and committed with Enter, an edit dropped with
+// Escape, a document inserted, and one deleted after the question was answered in its message box.
+TEST_F(DemoFromOutside, TheArchiveIsWorkedFromTheKeyboard)
+{
+    const auto archive = [this](const std::function<bool(const QJsonObject&)>& Wanted, const QString& Description) {
+        return Archive(m_Demo->WaitForState([&](const QJsonObject& state) { return Wanted(Archive(state)); }, Description));
+    };
+    const auto number = [](const QJsonObject& Grid, const char* Name) { return Grid[QLatin1String(Name)].toInt(); };
+    const auto text = [](const QJsonObject& Grid) { return Grid[QLatin1String("CellText")].toString(); };
+    const QJsonObject start = Archive(m_Demo->State());
+    const QRect grid = RectOf(start[QLatin1String("Rect")]);
+    const int rows = number(start, "Rows");
+    const QRect lines(grid.left() + grid.width() / 20, grid.center().y(), grid.width() / 5, grid.height() / 2 - 30);
+    // The caption bar: it takes the focus and leaves the current row alone.
+    m_Demo->Click(QPoint(grid.center().x(), grid.top() + 6));
+
+    m_Demo->Key({ QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Down") });
+    archive([&](const QJsonObject& g) { return number(g, "Row") == 3; }, QStringLiteral("row 3 after three Down keys"));
+    const QImage top = m_Demo->Shot();
+    m_Demo->Key({ QStringLiteral("Next") });
+    const QJsonObject paged = archive([&](const QJsonObject& g) { return number(g, "RowFirstVisible") > 3; },
+        QStringLiteral("the next page after Page Down"));
+    EXPECT_EQ(3, number(paged, "Row"));
+    // A page moves farther than the band shows, so the band only shows other rows.
+    m_Demo->WaitForShot([&](const QImage& shot) { return shot.copy(lines) != top.copy(lines); }, QStringLiteral("the next page's rows"));
+
+    m_Demo->Key({ QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Right") });
+    archive([&](const QJsonObject& g) { return number(g, "Col") == 3; }, QStringLiteral("the customer column"));
+    m_Demo->Type(QStringLiteral("we"));
+    archive([&](const QJsonObject& g) { return text(g).startsWith(QStringLiteral("Weingut")); }, QStringLiteral("a customer starting with We"));
+    QThread::msleep(1200);
+    m_Demo->Type(QStringLiteral("sch"));
+    const QJsonObject found = archive([&](const QJsonObject& g) { return text(g).startsWith(QStringLiteral("Schreinerei")); },
+        QStringLiteral("a customer starting with Sch after a pause"));
+    const int row = number(found, "Row");
+
+    m_Demo->Key({ QStringLiteral("F2") });
+    archive([&](const QJsonObject& g) { return g[QLatin1String("EditPending")].toBool(); }, QStringLiteral("the editor open after F2"));
+    m_Demo->Type(QStringLiteral("Zorn GmbH"));
+    m_Demo->Key({ QStringLiteral("Return") });
+    const QJsonObject edited = archive([&](const QJsonObject& g) { return !g[QLatin1String("EditPending")].toBool(); },
+        QStringLiteral("the edit committed by Enter"));
+    EXPECT_EQ(QStringLiteral("Zorn GmbH"), text(edited));
+    EXPECT_EQ(row, number(edited, "Row"));
+
+    m_Demo->Key({ QStringLiteral("F2") });
+    archive([&](const QJsonObject& g) { return g[QLatin1String("EditPending")].toBool(); }, QStringLiteral("the editor open again"));
+    m_Demo->Type(QStringLiteral("Nix"));
+    m_Demo->Key({ QStringLiteral("Escape") });
+    EXPECT_EQ(QStringLiteral("Zorn GmbH"), text(archive([&](const QJsonObject& g) { return !g[QLatin1String("EditPending")].toBool(); },
+        QStringLiteral("the edit dropped by Escape"))));
+
+    m_Demo->Key({ QStringLiteral("Insert") });
+    const QJsonObject inserted = archive([&](const QJsonObject& g) { return number(g, "Rows") == rows + 1; },
+        QStringLiteral("a document inserted"));
+    EXPECT_EQ(row, number(inserted, "Row"));
+    EXPECT_EQ(QString(), text(inserted));
+
+    m_Demo->Key({ QStringLiteral("Delete") });
+    m_Demo->Answer(QStringLiteral("Archiv"), { QStringLiteral("Return") });
+    const QJsonObject deleted = archive([&](const QJsonObject& g) { return number(g, "Rows") == rows; },
+        QStringLiteral("the inserted document deleted after the question"));
+    EXPECT_EQ(QStringLiteral("Zorn GmbH"), text(deleted));
 }
 
 } // namespace

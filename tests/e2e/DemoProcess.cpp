@@ -223,6 +223,28 @@ void DemoProcess::Type(const QString& Text)
     Xdo({ QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), Text });
 }
 
+void DemoProcess::Answer(const QString& Title, const QStringList& Names)
+{
+    const QString pid = QString::number(m_Demo.processId());
+    const QString box = Poll(
+        [&] {
+            QProcess search;
+            search.start(QStringLiteral(TARVEX_XDOTOOL_PROGRAM), { QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                                                   QStringLiteral("--pid"), pid, QStringLiteral("--name"),
+                                                                   QStringLiteral("^%1$").arg(Title) });
+            search.waitForFinished(AnswerLimit);
+            for (const QByteArray& window : search.readAllStandardOutput().trimmed().split('\n')) {
+                if (!window.isEmpty() && QString::fromLatin1(window) != m_Window)
+                    return QString::fromLatin1(window);
+            }
+            return QString();
+        },
+        [](const QString& window) { return !window.isEmpty(); },
+        [&](const QString&) { return QStringLiteral("waited %1 ms for a window titled \"%2\"").arg(ChangeLimit).arg(Title); });
+    Xdo({ QStringLiteral("windowfocus"), QStringLiteral("--sync"), box });
+    Key(Names);
+}
+
 int DemoProcess::Quit()
 {
     Ask("quit", QStringLiteral("the demo to accept \"quit\""));

@@ -52,6 +52,9 @@ public:
     // xdotool key names ("Return", "ctrl+c", "Down"), one event each.
     void Key(const QStringList& Names);
     void Type(const QString& Text);
+    // Waits for a window of the demo titled Title besides its main window (a message box), gives it
+    // the keyboard and presses the keys there, as a user answering it would.
+    void Answer(const QString& Title, const QStringList& Names);
 
     // Asks the demo to end and returns its exit code; a crash or a sanitizer's report fails the test.
     int Quit();

@@ -65,19 +65,22 @@ bool TextMatch::Matches(QAnyStringView CellText)
     }
 }
 
-int FindPosition(const GridModel& Model, TextMatch& Match, int Col, int StartingRow)
+int FindPosition(const GridModel& Model, TextMatch& Match, int Col, int StartingRow, bool ShownOnly)
 {
     if (!Model.IsRowPosition(StartingRow) || !Model.IsColumn(Col))
         return -1;
+    const auto matches = [&](const udtRow& Row) {
+        return (!ShownOnly || Row.Visible) && Match.Matches(Row.Cells.View(size_t(Col)));
+    };
     const int last = Model.LastRow();
     const int directEnd = std::min(last, StartingRow + DirectSearchRows - 1);
     for (int position = StartingRow; position <= directEnd; ++position) {
-        if (Match.Matches(Model.RowAt(position).Cells.View(size_t(Col))))
+        if (matches(Model.RowAt(position)))
             return position;
     }
     std::vector<char> hit(size_t(Model.ItemCount()));
     for (int record = 0; record <= last; ++record)
-        hit[size_t(record)] = Match.Matches(Model.Rows()[size_t(record)].Cells.View(size_t(Col)));
+        hit[size_t(record)] = matches(Model.Rows()[size_t(record)]);
     for (int position = directEnd + 1; position <= last; ++position) {
         if (hit[size_t(Model.RowOrder()[size_t(position)])])
             return position;

@@ -27,8 +27,8 @@ private:
 };
 
 // The first display position from StartingRow on whose text in Col matches; -1 when none or when
-// StartingRow or Col lies outside the grid.
-int FindPosition(const GridModel& Model, TextMatch& Match, int Col, int StartingRow);
+// StartingRow or Col lies outside the grid. ShownOnly passes over the rows a filter hid.
+int FindPosition(const GridModel& Model, TextMatch& Match, int Col, int StartingRow, bool ShownOnly = false);
 
 // Hides the rows shown at StartingRow and after whose text in Col does not match.
 void HideUnmatched(GridModel& Model, TextMatch& Match, int Col, int StartingRow);

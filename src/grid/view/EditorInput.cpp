@@ -1,7 +1,9 @@
 #include "grid/RuzuZiriPrivate.h"
 
 #include "grid/view/LetterCase.h"
+#include "platform/KeyEvents.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -15,7 +17,8 @@ constexpr qint16 Escape = 27;
 constexpr qint16 Period = 46;
 
 // The keys typed into txtEdit reach the grid before the text box sees them; a double click reaches
-// it after the text box selected the word under the pointer.
+// it after the text box selected the word under the pointer, and a loss of focus after the text box
+// let it go.
 class EditorInput : public QObject {
 public:
     EditorInput(RuzuZiriPrivate& Grid, QObject* Parent)
@@ -32,9 +35,17 @@ public:
             // The grid has had the key, so it goes no further, even where the text box left it.
             Event->accept();
             return true;
+        case QEvent::KeyRelease:
+            d.EditorKeyUp(*static_cast<QKeyEvent*>(Event));
+            return false;
         case QEvent::MouseButtonDblClick:
             Watched->event(Event);
             d.txtEdit_DblClick();
+            return true;
+        // The text box lets the focus go first; the commit may then hide it.
+        case QEvent::FocusOut:
+            Watched->event(Event);
+            d.EditorFocusOut(static_cast<QFocusEvent*>(Event)->reason());
             return true;
         default: return false;
         }
@@ -43,22 +54,6 @@ public:
 private:
     RuzuZiriPrivate& d; // the grid that owns the text box, and with it this filter
 };
-
-// The character a key types, as the platform's key-press event reports it: a printable character,
-// or Backspace, Enter or Escape. Keys that type nothing, Tab and the Ctrl combinations (the text
-// box's shortcuts, such as copy and paste) give 0.
-qint16 KeyAsciiOf(const QKeyEvent& Key)
-{
-    const QString text = Key.text();
-    if (text.size() != 1 || (Key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
-        return 0;
-    const char16_t c = text.front().unicode();
-    if (c == Backspace || c == CarriageReturn || c == Escape)
-        return qint16(c);
-    if (c < u' ' || c == u'\x7f')
-        return 0;
-    return qint16(c);
-}
 
 } // namespace
 
