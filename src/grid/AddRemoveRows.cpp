@@ -113,6 +113,7 @@ void RuzuZiri::Clear()
     d->m_Row = d->m_Col = -1;
     d->m_MouseRow = d->m_MouseCol = -1;
     d->m_DownRow = -1;
+    d->LoseMouseAction();
     d->m_SortCol = d->m_SortSubCol = -1;
     d->m_EditRow = d->m_EditCol = -1;
     d->m_CellsChanged = false;

@@ -42,12 +42,11 @@ void RuzuZiri::ColOrderRestore(const QString&)
 {
     if (d->m_Model.Cols() <= 1)
         return;
-    // The column that was current stays current where it lands; the column last chosen by
-    // navigation takes its place once navigation keeps one.
+    // The current cell goes to the place last chosen by navigation, or stays with its column.
     const int current = Col();
     d->m_Model.ResetColOrder();
     const Lifeline self(this);
-    RowColSet(-1, current);
+    RowColSet(-1, d->NavColumn(current));
     if (self.Alive() && d->RefreshIfRedraw())
         emit ColumnOrderChanged(0, 0);
 }

@@ -276,17 +276,36 @@ int RuzuZiri::MouseCol() const
 // The custom pointer is the hand the grid shows over cells that ask for it.
 bool RuzuZiriPrivate::UCMousePointer() const
 {
-    return q->testAttribute(Qt::WA_SetCursor) && q->cursor().shape() == Qt::PointingHandCursor;
+    return MousePointer() == MousePointerShape::Custom;
 }
 
 void RuzuZiriPrivate::UCMousePointer(bool Custom)
 {
-    if (Custom == UCMousePointer())
+    MousePointer(Custom ? MousePointerShape::Custom : MousePointerShape::Default);
+}
+
+int RuzuZiriPrivate::MousePointer() const
+{
+    if (!q->testAttribute(Qt::WA_SetCursor))
+        return MousePointerShape::Default;
+    switch (q->cursor().shape()) {
+    case Qt::SizeVerCursor: return MousePointerShape::SizeNS;
+    case Qt::SizeHorCursor: return MousePointerShape::SizeWE;
+    case Qt::PointingHandCursor: return MousePointerShape::Custom;
+    default: return MousePointerShape::Default;
+    }
+}
+
+void RuzuZiriPrivate::MousePointer(int Shape)
+{
+    if (Shape == MousePointer())
         return;
-    if (Custom)
-        q->setCursor(Qt::PointingHandCursor);
-    else
-        q->unsetCursor();
+    switch (Shape) {
+    case MousePointerShape::SizeNS: q->setCursor(Qt::SizeVerCursor); break;
+    case MousePointerShape::SizeWE: q->setCursor(Qt::SizeHorCursor); break;
+    case MousePointerShape::Custom: q->setCursor(Qt::PointingHandCursor); break;
+    default: q->unsetCursor(); break;
+    }
 }
 
 } // namespace Tarvex

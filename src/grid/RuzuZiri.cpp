@@ -22,6 +22,7 @@ RuzuZiri::RuzuZiri(QWidget* parent)
     d->CalcMetrics();
     d->AttachScrollBars();
     d->AttachMessageHook();
+    d->AttachMouse();
     d->ShowBorder();
 }
 

@@ -496,11 +496,18 @@ public:
 
 protected:
     void Resize() override;
+    bool event(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void wheelEvent(QWheelEvent* Event) override;
     // The grid's keys; one it does not use goes on to the host's window, as any widget's does.
     void keyPressEvent(QKeyEvent* Event) override;
     void keyReleaseEvent(QKeyEvent* Event) override;
+    void mousePressEvent(QMouseEvent* Event) override;
+    void mouseMoveEvent(QMouseEvent* Event) override;
+    void mouseReleaseEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
+    void dragEnterEvent(QDragEnterEvent* Event) override;
+    void dropEvent(QDropEvent* Event) override;
 
 private:
     friend class RuzuZiriPrivate;

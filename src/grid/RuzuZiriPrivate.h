@@ -27,6 +27,7 @@
 #include <vector>
 
 class QKeyEvent;
+class QMimeData;
 
 namespace Tarvex {
 
@@ -166,6 +167,8 @@ public:
     void WhileScrollBarWaits(int Bar, const std::function<void()>& Handle);
     void ReleaseWaitingScrollBars();
     void DragAutoScroll(qint16& Direction);
+    void AutoScrollPass();
+    void StopAutoScroll();
     bool AutoScrollStep(qint16 Direction);
 
     // ---- Window-message hook (view/MessageCallback.cpp) ----------------------------------------
@@ -268,7 +271,71 @@ public:
     bool TypeAhead(qint16 KeyAscii);
     // Stores a check-box cell's state with its text, as the host's CellChecked does, without a repaint.
     void StoreCellChecked(int vRow, int vCol, bool Checked);
+
+    // ---- Mouse input (view/Mouse.cpp, view/MousePress.cpp, view/MouseMove.cpp, view/MouseRelease.cpp) --
+    // X and Y are pixels of the picture. Each handler returns at once when a handler of an event it
+    // raised, or a queued call run by a paint, deleted the grid; one that changed the rows, the columns
+    // or the current cell ends the handler's own steps there.
+    void AttachMouse();
+    ClickSequence& Clicks();
+    void UserControl_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void UserControl_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    void UserControl_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+    void UserControl_Click();
     void UserControl_DblClick();
+    void UserControl_OLEDragDrop(const QMimeData& Data, float X, float Y);
+    bool RaiseMouseEvent(void (RuzuZiri::*Event)(qint16&, qint16&, float&, float&), qint16 Button, qint16 Shift,
+                         float X, float Y);
+    void SetMouseState(MouseState New_State);
+    // What a press started, handed to its release; the press's own fields are cleared on the way.
+    struct MousePress {
+        MouseState State { MouseState::None };
+        int DownCol { -1 };
+        int SwapCol { -1 };
+        int DragCol { -1 };
+        bool Pending() const { return State != MouseState::None || DownCol != -1; }
+    };
+    MousePress EndPress();
+    // Ends a press whose release the grid will not see (hidden, blocked by a modal window, the grab
+    // taken away): nothing stays half-moved, the pointer shows its default shape again.
+    void LoseMouseAction();
+    std::pair<int, int> PointerCell(float X, float Y) const;
+    bool IsCell(int Row, int Col) const { return m_Model.IsRowPosition(Row) && m_Model.IsColumn(Col); }
+    int ColumnAt(int Position) const { return m_Model.IsColumn(Position) ? m_Model.ColOrder()[size_t(Position)] : -1; }
+    bool IsRowLockedAt(int Row) const;
+    // The row of column headings; the caption bar above it is one bar, no column's.
+    bool InHeaderRow(float Y) const { return Y >= m_Metrics.CaptionHeight && Y < m_Metrics.HeaderHeight; }
+    bool InsideBox(int Row, int Col, int Kind, int Width, int Height, float X, float Y) const;
+    bool PressOnRows(qint16 Button, qint16 Shift, float X, float Y);
+    bool OtherButtonOnRow(int Row, int Col);
+    bool LeftPressOnRow(int Row, int Col, qint16 Shift, float X, float Y);
+    bool ToggleCheckCell(int Row, int Col, float X, float Y);
+    bool SelectOnPress(int Row, qint16 Shift);
+    bool SelectOnly(int Row);
+    void PressHeader(int Col);
+    bool MoveOverRows(qint16 Button, qint16 Shift, float X, float Y);
+    void ShowHotHeader(float Y);
+    int ScanBorders(float X, float Y);
+    int ScanRowBorders(float Y);
+    int ScanColumnBorders(float X);
+    bool DragWithLeft(qint16 Shift, float X, float Y);
+    bool ResizeRowTo(float Y);
+    bool ResizeColumnTo(float X);
+    bool DragSelectTo(qint16 Shift, float Y);
+    void DragHeaderTo(float X);
+    int CellPointer(int Wanted) const;
+    bool ReleaseLeft(const MousePress& Press, qint16 Shift, float X, float Y);
+    bool DropColumn(const MousePress& Press, int Col);
+    bool ReleaseOverCell(float X, float Y);
+    bool ReleaseOverHeader(const MousePress& Press, int Col, qint16 Shift);
+    bool SortByHeader(int Col, qint16 Shift);
+    bool ReleaseEnd(int DownRow);
+    bool RepaintHeaders();
+    // The column at the position navigation last chose, as RowColSet takes it; Current before any.
+    int NavColumn(int Current) const { return m_NavCol != -1 ? ColumnAt(m_NavCol) : Current; }
+    // The pointer's shape: MousePointerShape's numbers.
+    int MousePointer() const;
+    void MousePointer(int Shape);
 
     // ---- Refresh request, metrics, painting (the view completes these) ----------------------
     // RefreshIfRedraw and DrawGrid return false when the grid did not outlive the paint: a queued

@@ -1,6 +1,7 @@
 #include "platform/MouseEvents.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 namespace Tarvex {
@@ -52,13 +53,15 @@ void ClickSequence::DoublePress(const QMouseEvent& Event)
         m_Handlers.DblClick();
 }
 
-// A handler may hide or move the widget, so whether the pointer is over it is decided first.
+// A handler may hide or move the widget, so whether the pointer is over it is decided first. One that
+// deleted the widget, and with it this sequence, gets no Click.
 void ClickSequence::Release(const QMouseEvent& Event)
 {
     const bool click = !m_EndsDoubleClick && Event.button() == Qt::LeftButton && m_Widget.rect().contains(Event.position().toPoint());
     m_EndsDoubleClick = false;
+    const QPointer<QWidget> widget(&m_Widget);
     Report(m_Handlers.MouseUp, Event);
-    if (click && m_Handlers.Click)
+    if (widget && click && m_Handlers.Click)
         m_Handlers.Click();
 }
 

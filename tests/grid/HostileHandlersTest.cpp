@@ -4,6 +4,7 @@
 #include "GridInvariants.h"
 
 #include "platform/MessageHook.h"
+#include "platform/Timer.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -248,7 +249,7 @@ TEST(GridHostileHandlers, NoticeHandlersMayWriteTheirPropertyAgainOrDeleteTheGri
     }
 }
 
-// The auto-scroll loop raises three events a pass and waits in the event pump between passes.
+// The auto-scroll raises three events a pass and repaints, letting pending events run.
 TEST(GridHostileHandlers, ADragAutoScrollEndsWhenAHandlerDeletesTheGrid)
 {
     const std::function<void(RuzuZiri&, const std::function<void()>&)> Connects[] {
@@ -268,8 +269,10 @@ TEST(GridHostileHandlers, ADragAutoScrollEndsWhenAHandlerDeletesTheGrid)
                 else if (grid)
                     QMetaObject::invokeMethod(grid, [&grid] { delete grid.data(); }, Qt::QueuedConnection);
             });
+            DrivenClock clock;
             qint16 up = 1;
             RuzuZiriPrivate::Of(*grid).DragAutoScroll(up);
+            clock.Advance(50);
             EXPECT_TRUE(grid.isNull());
             delete grid.data();
         }

@@ -373,6 +373,7 @@ TEST(GridKeyboard, TheGridTakesTheFocusAndLeavesTheHostItsKeys)
     host.Before->setFocus();
     QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_EQ(&grid, QApplication::focusWidget());
+    grid.RowColSet(5, Name); // the click made its row current
     host.Before->setFocus();
     Press(Qt::Key_Tab);
     EXPECT_EQ(&grid, QApplication::focusWidget());

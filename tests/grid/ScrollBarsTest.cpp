@@ -181,35 +181,54 @@ TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
     EXPECT_EQ(0, inside.PrevNavigableCol(false));
 }
 
-TEST_F(ScrolledGrid, DragAutoScrollMovesARowPerPassUntilTheDirectionChanges)
+TEST_F(ScrolledGrid, DragAutoScrollMovesARowEvery25MillisecondsUntilItIsStopped)
 {
     QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
     DrivenClock clock;
-    Timer pointerBack; // the pointer comes back inside after three passes of 25 ms
-    pointerBack.Interval(75);
-    QObject::connect(&pointerBack, &Timer::Tick, [&] {
-        inside.m_AutoScrollDir = 0;
-        pointerBack.Enabled(false);
-    });
     qint16 down = 2;
-    inside.DragAutoScroll(down);
+    inside.DragAutoScroll(down); // the first row at once, then one each 25 ms
+    clock.Advance(50);
     EXPECT_EQ(3, inside.SBGetPos(1));
     EXPECT_EQ(3, scrolls.count());
-    EXPECT_EQ(75u, TickCount());
     EXPECT_EQ(1, grid.SelectedCount());
     EXPECT_TRUE(grid.RowSelected(3 + inside.VisibleRowCount() - 1)); // the bottom row of the page
+    inside.DragAutoScroll(down); // a move further out goes on with the running scroll
+    EXPECT_EQ(3, inside.SBGetPos(1));
 
-    // A handler that turns the drag around ends this loop; the caller starts the other one.
-    scrolls.clear();
+    inside.StopAutoScroll(); // the pointer came back over the rows
+    clock.Advance(100);
+    EXPECT_EQ(3, inside.SBGetPos(1));
+
     qint16 up = 1;
-    QObject::connect(&grid, &RuzuZiri::Scroll, [&] { up = scrolls.count() == 1 ? 2 : up; });
     inside.DragAutoScroll(up);
-    EXPECT_EQ(2, inside.SBGetPos(1));
-    EXPECT_EQ(100u, TickCount()); // one pass
-
-    inside.m_ScrollInfo[1].Pos = 0;
+    clock.Advance(100); // two rows up to the top, where it ends by itself
     scrolls.clear();
-    up = 1;
-    inside.DragAutoScroll(up); // already at the top
+    clock.Advance(100);
+    EXPECT_EQ(0, inside.SBGetPos(1));
     EXPECT_EQ(0, scrolls.count());
+    EXPECT_EQ(0, inside.m_AutoScrollDir);
+}
+
+// The rows a drag brings in join the selection, and the current row stays in view at the edge the
+// pointer left by, where the next Shift+click or key goes on from.
+TEST_F(ScrolledGrid, ADragSelectionScrolledOnKeepsItsCurrentRowInView)
+{
+    grid.MultiSelect(1);
+    DrivenClock clock;
+    qint16 down = 2;
+    inside.DragAutoScroll(down);
+    clock.Advance(25);
+    inside.StopAutoScroll();
+    const int bottom = 2 + inside.VisibleRowCount() - 1;
+    EXPECT_EQ(bottom, grid.Row());
+    EXPECT_LE(grid.Row(), grid.RowLastVisible());
+    EXPECT_TRUE(grid.RowSelected(2));
+    EXPECT_TRUE(grid.RowSelected(bottom));
+
+    qint16 up = 1;
+    inside.DragAutoScroll(up);
+    inside.StopAutoScroll();
+    EXPECT_EQ(1, grid.Row());
+    EXPECT_EQ(1, grid.RowFirstVisible());
+    EXPECT_TRUE(grid.RowSelected(1));
 }

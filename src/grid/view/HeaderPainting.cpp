@@ -86,7 +86,7 @@ void RuzuZiriPrivate::DrawHeaderCell(int Position, int State, bool SingleLineOnl
         return;
     q->update();
     Canvas hDC = Drawing();
-    if (Position == m_DragSourceCol)
+    if (Position == m_DragSourceCol || Position == m_DragTargetCol)
         State = 3;
     if (!m_AllowColumnSort && !m_AllowColumnSwap && !m_AllowColumnDrag)
         State = 1;

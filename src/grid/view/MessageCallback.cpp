@@ -2,6 +2,7 @@
 
 #include "platform/PictureBox.h"
 
+#include <QCursor>
 #include <QWheelEvent>
 
 namespace Tarvex {
@@ -91,11 +92,18 @@ void RuzuZiriPrivate::MouseEntered()
     Raise(&RuzuZiri::MouseEnter);
 }
 
-// A tip still waiting would show after the pointer went, with nothing left to hide it.
+// A tip still waiting would show after the pointer went, with nothing left to hide it. The tip's own
+// window, shown over the cell under the pointer, takes the pointer from the grid on some window
+// systems: the pointer has not left then, and the next leave is asked for again.
 void RuzuZiriPrivate::MouseLeft()
 {
     if (!m_MouseInside)
         return;
+    if (picToolTip && picToolTip->isVisible() && picToolTip->geometry().contains(QCursor::pos())
+        && q->rect().contains(q->mapFromGlobal(QCursor::pos()))) {
+        TrackMouseLeave(q);
+        return;
+    }
     m_MouseInside = false;
     m_TipCancel = true;
     HideTip();

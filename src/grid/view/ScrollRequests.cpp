@@ -1,7 +1,6 @@
 #include "grid/RuzuZiriPrivate.h"
 
-#include "platform/Clock.h"
-#include "platform/DoEvents.h"
+#include "platform/Timer.h"
 
 #include <QScrollBar>
 
@@ -162,64 +161,68 @@ int RuzuZiriPrivate::NavigableFromScrollPosition(int Bar, bool Down, bool Wheel)
     return Down ? NextNavigableRow(step, -1) : PrevNavigableRow(step, -1);
 }
 
-// Scrolls one navigable row per pass while a drag selection is held beyond the top (1) or the bottom
-// edge (anything else). It yields to the event loop after each pass; the mouse handlers end it by
-// changing m_AutoScrollDir, and a change of Direction ends it too.
+// Scrolls one navigable row every 25 ms while a drag selection is held beyond the top (1) or the
+// bottom edge (anything else), the first row at once. The mouse handlers stop it (StopAutoScroll) when
+// the pointer comes back or the button comes up; a start in the direction already running goes on.
 void RuzuZiriPrivate::DragAutoScroll(qint16& Direction)
 {
-    // Events handled inside a paint event could not end the loop, so it never starts there.
-    if (PaintEventScope::Active())
+    if (m_AutoScrollDir == Direction && m_AutoScrollTimer && m_AutoScrollTimer->Enabled())
         return;
     m_AutoScrollDir = Direction;
-    while (m_AutoScrollDir == Direction) {
-        if (!AutoScrollStep(Direction))
-            return;
-        ++m_CellMoves;
-        if (!Raise(&RuzuZiri::RowColChanged) || !Raise(&RuzuZiri::SelectionChanged) || !Raise(&RuzuZiri::Scroll))
-            return;
-        if (!DrawGrid(m_Paint, false))
-            return;
-        Sleep(AutoScrollPace);
-        if (!DoEvents(q))
-            return;
+    if (!m_AutoScrollTimer) {
+        m_AutoScrollTimer = new Timer(q);
+        QObject::connect(m_AutoScrollTimer, &Timer::Tick, q, [this] { AutoScrollPass(); });
     }
+    m_AutoScrollTimer->Interval(AutoScrollPace);
+    m_AutoScrollTimer->Enabled(true);
+    AutoScrollPass();
+}
+
+// One row, its three events and the repaint; the end of the rows ends the scroll.
+void RuzuZiriPrivate::AutoScrollPass()
+{
+    if (m_AutoScrollDir == 0 || !AutoScrollStep(m_AutoScrollDir)) {
+        StopAutoScroll();
+        return;
+    }
+    ++m_CellMoves;
+    if (Raise(&RuzuZiri::RowColChanged) && Raise(&RuzuZiri::SelectionChanged) && Raise(&RuzuZiri::Scroll))
+        DrawGrid(m_Paint, false);
+}
+
+void RuzuZiriPrivate::StopAutoScroll()
+{
+    m_AutoScrollDir = 0;
+    if (m_AutoScrollTimer)
+        m_AutoScrollTimer->Enabled(false);
 }
 
 // False when there is nothing left to scroll towards; the grid is read afresh on every pass,
-// since the events of the last pass may have changed it.
+// since the events of the last pass may have changed it. The current row is the row at the edge
+// the pointer left by; with MultiSelect the rows the scroll brings in join the selection.
 bool RuzuZiriPrivate::AutoScrollStep(qint16 Direction)
 {
     const int last = m_Model.LastRow();
     if (last < 0)
         return false;
     const int top = SBGetPos(1);
-    if (Direction == 1) {
-        if (top <= SBGetMin(1))
-            return false;
-        m_Row = top;
-        SBSetPos(1, PrevNavigableRow(1, 0));
-        const int newTop = std::max(SBGetPos(1), 0);
-        if (m_MultiSelect) {
-            m_Model.SetRowFlag(newTop, RowFlagSelected, true);
-            return true;
-        }
-        m_Row = newTop;
+    const bool up = Direction == 1;
+    if (up ? top <= SBGetMin(1) : top >= SBGetMax(1))
+        return false;
+    const int n = VisibleRowCount();
+    m_Row = top; // where the navigation searches from
+    SBSetPos(1, up ? PrevNavigableRow(1, 0) : NextNavigableRow(1, 0));
+    const int newTop = std::max(SBGetPos(1), 0);
+    m_Row = up ? newTop : std::clamp(newTop + n - 1, 0, last);
+    if (!m_MultiSelect) {
+        m_Model.ClearSelection();
+        m_Model.SetRowFlag(m_Row, RowFlagSelected, true);
+    } else if (up) {
+        m_Model.SetRowFlag(newTop, RowFlagSelected, true);
     } else {
-        if (top >= SBGetMax(1))
-            return false;
-        const int n = VisibleRowCount();
-        m_Row = top;
-        SBSetPos(1, NextNavigableRow(1, 0));
-        const int newTop = std::max(SBGetPos(1), 0);
-        if (m_MultiSelect) {
-            for (int p = newTop; p <= std::min(newTop + n, last); ++p)
-                m_Model.SetRowFlag(p, RowFlagSelected, true);
-            return true;
-        }
-        m_Row = std::clamp(newTop + n - 1, 0, last);
+        for (int p = newTop; p <= std::min(newTop + n, last); ++p)
+            m_Model.SetRowFlag(p, RowFlagSelected, true);
     }
-    m_Model.ClearSelection();
-    m_Model.SetRowFlag(m_Row, RowFlagSelected, true);
     return true;
 }
 
