@@ -6,18 +6,25 @@
 #include "platform/FormFile.h"
 #include "platform/MsgBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QEventLoop>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <array>
+#include <utility>
 
 namespace Tarvex::Demo {
 
@@ -25,10 +32,12 @@ namespace {
 
 constexpr qint32 OpenInvoiceColor = 0x0000C0; // dark red
 constexpr int CustomerColumn = 3;
+constexpr int NumberColumn = 0;
+constexpr int CityColumn = 4;
 constexpr int StatusColumn = 7;
-// What opens the grid's editor: F2 and a double click; letters typed on the list search it.
+// What opens the grid's editor: F2 (a double click names the document); letters typed on the list
+// search it.
 constexpr int EditOnF2 = 4;
-constexpr int EditOnDoubleClick = 16;
 constexpr int GrossColumn = 6;
 constexpr int SystemScheme = 6;
 
@@ -135,13 +144,28 @@ ArchivePage::ArchivePage(int documents, QWidget* parent)
             QString::fromLatin1(Columns[c].Format));
     m_Grid->TotalsLineCaption(0, Text(ArchiveTotal));
     AllowKeyboardWork();
+    // As in the archive window: rows picked with Ctrl and Shift, sorted by a header click, columns
+    // moved by their headers and sized by their borders.
+    m_Grid->MultiSelect(1);
+    m_Grid->AllowColumnSort(true);
+    m_Grid->AllowColumnDrag(true);
+    connect(m_Grid, &RuzuZiri::MouseDown, this, [this](qint16&, qint16& Shift, float&, float&) { m_CtrlPressed = Shift & 2; });
+    connect(m_Grid, &RuzuZiri::SortComplete, this, [this] { m_Sorted = true; });
+    connect(m_Grid, &RuzuZiri::MouseMove, this, [this](qint16&, qint16&, float& X, float& Y) { m_MouseAt = QPoint(int(X), int(Y)); });
+    connect(m_Grid, &RuzuZiri::ColumnClick, this, &ArchivePage::FollowSort);
+    connect(m_Grid, &RuzuZiri::DblClick, this, [this] { m_Status->setText(Text(ArchiveOpenedLine).arg(m_Grid->CellText(m_Grid->Row(), NumberColumn))); });
     m_Export = new QPushButton(Text(ArchiveExportButton), this);
     m_Export->setObjectName(QStringLiteral("cmdExport"));
     // Hidden rows become empty lines, so a row keeps its line number in the file.
     connect(m_Export, &QPushButton::clicked, this, [this] { m_Grid->ExportGrid(Text(ArchiveTab), true, true); });
+    m_Status = new QLabel(this);
+    m_Status->setObjectName(QStringLiteral("lblStatus"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_Grid);
-    layout->addWidget(m_Export, 0, Qt::AlignRight);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_Status, 1);
+    bottom->addWidget(m_Export);
+    layout->addLayout(bottom);
     Fill(documents);
 }
 
@@ -152,7 +176,7 @@ void ArchivePage::AllowKeyboardWork()
 {
     m_Grid->FocusRectMode(1);
     m_Grid->AllowEdit(true);
-    m_Grid->EditTrigger(EditOnF2 | EditOnDoubleClick);
+    m_Grid->EditTrigger(EditOnF2);
     m_Grid->AllowInsert(true);
     m_Grid->AllowDelete(true);
     m_Grid->SearchColumn(CustomerColumn);
@@ -162,9 +186,26 @@ void ArchivePage::AllowKeyboardWork()
     });
 }
 
+QString ArchivePage::Status() const
+{
+    return m_Status->text();
+}
+
+// A header click steps its column through smallest first, greatest first and unsorted; another
+// column starts at smallest first. With Ctrl it only adds a second key under the sorted column.
+void ArchivePage::FollowSort(int Column)
+{
+    if (!std::exchange(m_Sorted, false) || (m_CtrlPressed && m_SortColumn != -1))
+        return;
+    m_SortOrder = Column != m_SortColumn ? 2 : m_SortOrder == 2 ? 1 : 0;
+    m_SortColumn = m_SortOrder == 0 ? -1 : Column;
+}
+
 void ArchivePage::Fill(int Count)
 {
     m_Documents = Count;
+    m_SortColumn = -1;
+    m_SortOrder = 0;
     m_ListedKind = Text(ArchiveInvoice);
     m_Grid->Clear();
     for (int n = 0; n < Count; ++n)
@@ -224,6 +265,72 @@ void ArchivePage::SaveColumns()
 {
     m_Grid->ColOrderSave(ColumnsSection);
     m_Grid->ColWidthsSave(ColumnsSection);
+}
+
+namespace {
+
+void SendMouse(QWidget& Target, QEvent::Type Type, QPoint At, Qt::MouseButton Button)
+{
+    const Qt::MouseButtons held = Type == QEvent::MouseButtonPress ? Qt::MouseButtons(Button) : Qt::NoButton;
+    QMouseEvent event(Type, At, Target.mapToGlobal(At), Button, held, Qt::NoModifier);
+    QApplication::sendEvent(&Target, &event);
+}
+
+// The first point down a line at X that the grid reports over Row, found as the pointer would.
+int FindRowTop(RuzuZiri& Grid, int X, int Row)
+{
+    for (int y = 0; y < Grid.height(); ++y) {
+        SendMouse(Grid, QEvent::MouseMove, QPoint(X, y), Qt::NoButton);
+        if (Grid.MouseRow() == Row)
+            return y;
+    }
+    return -1;
+}
+
+int FindColumnMiddle(RuzuZiri& Grid, int Y, int Column)
+{
+    int first = -1;
+    for (int x = 0; x < Grid.width(); ++x) {
+        SendMouse(Grid, QEvent::MouseMove, QPoint(x, Y), Qt::NoButton);
+        if (Grid.MouseCol() == Column && first == -1)
+            first = x;
+        else if (Grid.MouseCol() != Column && first != -1)
+            return (first + x) / 2;
+    }
+    return first;
+}
+
+} // namespace
+
+QString ArchivePage::RenderMouse(const QString& Dir, QWidget& Window)
+{
+    m_Grid->ColWidth(CityColumn, 700);
+    const int firstRow = FindRowTop(*m_Grid, 40, 0);
+    if (firstRow < 0)
+        return {};
+    const QPoint header(FindColumnMiddle(*m_Grid, firstRow + 4, GrossColumn), firstRow - 8);
+    SendMouse(*m_Grid, QEvent::MouseMove, header, Qt::NoButton);
+    SendMouse(*m_Grid, QEvent::MouseButtonPress, header, Qt::LeftButton);
+    SendMouse(*m_Grid, QEvent::MouseButtonRelease, header, Qt::LeftButton);
+    // The pointer rests on a city that its narrowed column cuts, until the tip shows; the waits the
+    // search for the city started end first, with the pointer off the rows.
+    const QPoint city(FindColumnMiddle(*m_Grid, firstRow + 4, CityColumn), FindRowTop(*m_Grid, 40, 3) + 4);
+    const auto rest = [](int Milliseconds) {
+        QEventLoop loop;
+        QTimer::singleShot(Milliseconds, &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    SendMouse(*m_Grid, QEvent::MouseMove, QPoint(city.x(), 1), Qt::NoButton);
+    rest(200);
+    SendMouse(*m_Grid, QEvent::MouseMove, city, Qt::NoButton);
+    rest(1700);
+    QImage picture = Window.grab().toImage();
+    if (auto* tip = m_Grid->findChild<QWidget*>(QStringLiteral("picToolTip")); tip && tip->isVisible()) {
+        QPainter painter(&picture);
+        painter.drawPixmap(Window.mapFromGlobal(tip->pos()), tip->grab());
+    }
+    const QString path = QDir(Dir).absoluteFilePath(QStringLiteral("archive-mouse.png"));
+    return picture.save(path) ? path : QString();
 }
 
 QStringList ArchivePage::RenderLooks(const QString& Dir, QWidget& Window)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -41,6 +42,17 @@ public:
     // language's. Returns what could not be read.
     QStringList ReadForm(FormFile& Form);
     void WriteForm(FormFile& Form) const;
+    // The line under the grid: the number of the document double-clicked last.
+    QString Status() const;
+    // The column the rows were last sorted by a header click, and its order (2 smallest first,
+    // 1 greatest first); -1 and 0 when unsorted. The page follows the grid's clicks to know it.
+    int SortColumn() const { return m_SortColumn; }
+    int SortOrder() const { return m_SortOrder; }
+    // Where the grid last saw the pointer move, in its own pixels.
+    QPoint MouseAt() const { return m_MouseAt; }
+    // Grabs Window with this page sorted by a header click, one column narrowed by a drag of its
+    // border, and the tip of a text it cuts showing ("archive-mouse.png" in Dir); empty on failure.
+    QString RenderMouse(const QString& Dir, QWidget& Window);
     // Grabs Window with this page in each colour scheme ("archive-scheme-<n>.png") and each header
     // style ("archive-style-<n>.png") into Dir; returns the paths, empty on failure. The grid's own
     // scheme and style are restored afterwards.
@@ -52,9 +64,16 @@ protected:
 
 private:
     void AllowKeyboardWork();
+    void FollowSort(int Column);
 
     RuzuZiri* m_Grid { nullptr };
     QPushButton* m_Export { nullptr }; // writes the list to a file on the desktop
+    QLabel* m_Status { nullptr };      // the document double-clicked last
+    bool m_Sorted { false };           // a sort completed since the last column click
+    bool m_CtrlPressed { false };      // the last press held Ctrl: a header click adds a second sort key
+    int m_SortColumn { -1 };           // column number sorted by a header click; -1 none
+    int m_SortOrder { 0 };             // its SortOrder: 2 smallest first, 1 greatest first
+    QPoint m_MouseAt { -1, -1 };       // the grid's last MouseMove
     int m_Documents { 0 };  // what Fill listed last
     QString m_ListedKind;   // the text of an invoice when Fill listed them, to see a change of language
 };

@@ -79,9 +79,21 @@ QJsonArray ColumnOrder(RuzuZiri& Grid)
     return order;
 }
 
+// The grid's hover tip is a window of its own, placed on the screen; its Rect is in the main window's
+// pixels all the same.
+QJsonObject TipState(RuzuZiri& Grid, const QWidget& Window)
+{
+    const QWidget* tip = Grid.findChild<QWidget*>(QStringLiteral("picToolTip"));
+    if (!tip || !tip->isVisible())
+        return { { "Shown", false } };
+    const QPoint topLeft = Window.mapFromGlobal(tip->mapToGlobal(QPoint(0, 0)));
+    return { { "Shown", true }, { "Rect", QJsonArray { topLeft.x(), topLeft.y(), tip->width(), tip->height() } } };
+}
+
 QJsonObject ArchiveState(const DemoWindow& Window)
 {
-    RuzuZiri& grid = *Window.Archive()->Grid();
+    const ArchivePage& page = *Window.Archive();
+    RuzuZiri& grid = *page.Grid();
     const QJsonArray order = ColumnOrder(grid);
     QJsonArray widths;
     for (int column = 0; column < grid.Cols(); ++column)
@@ -97,6 +109,13 @@ QJsonObject ArchiveState(const DemoWindow& Window)
         { "ColOrder", order },   // display position -> column number
         { "ColWidths", widths }, // by column number, in the grid's ScaleUnits
         { "CellText", grid.CellText() },
+        { "MouseAt", QJsonArray { page.MouseAt().x(), page.MouseAt().y() } }, // the grid's pixels
+        { "MouseCol", grid.MouseCol() },
+        { "MouseRow", grid.MouseRow() },
+        { "SortCol", page.SortColumn() },
+        { "SortOrder", page.SortOrder() },
+        { "Status", page.Status() },
+        { "Tip", TipState(grid, Window) },
     };
     return Placed(state, grid, Window);
 }

@@ -54,6 +54,7 @@ enum DemoText : int {
     TotalsLineLabel = 86,
     ArchiveExportButton = 87,
     ArchiveDeleteQuestion = 88,
+    ArchiveOpenedLine = 90,        // %1 the number of the document double-clicked
 };
 
 inline const QString& Text(DemoText slot)

@@ -126,6 +126,10 @@ QStringList DemoWindow::RenderPages(const QString& dir)
         const QStringList looks = m_Archive->RenderLooks(dir, *this);
         written = looks.isEmpty() ? QStringList() : written + looks;
     }
+    if (!written.isEmpty()) {
+        const QString mouse = m_Archive->RenderMouse(dir, *this);
+        written = mouse.isEmpty() ? QStringList() : written << mouse;
+    }
     ShowPage(shownBefore);
     return written;
 }

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QJsonArray>
 #include <QThread>
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -253,6 +254,146 @@ TEST_F(DemoFromOutside, TheArchiveIsWorkedFromTheKeyboard)
     const QJsonObject deleted = archive([&](const QJsonObject& g) { return number(g, "Rows") == rows; },
         QStringLiteral("the inserted document deleted after the question"));
     EXPECT_EQ(QStringLiteral("Zorn GmbH"), text(deleted));
+}
+
+// The archive's geometry as the pointer finds it: the grid reports where it saw the pointer and the
+// cell under it, so the header row and the column borders are found by moving there, as a user's
+// eye would find them.
+class ArchiveByMouse : public DemoFromOutside {
+protected:
+    void SetUp() override
+    {
+        DemoFromOutside::SetUp();
+        if (!m_Demo)
+            return;
+        const QJsonObject archive = Archive(m_Demo->State());
+        m_Grid = RectOf(archive[QLatin1String("Rect")]);
+        const QJsonObject seen = Point(m_Grid.topLeft() + QPoint(60, 60));
+        const QJsonArray at = seen[QLatin1String("MouseAt")].toArray();
+        m_Origin = m_Grid.topLeft() + QPoint(60, 60) - QPoint(at[0].toInt(), at[1].toInt());
+        // The first row starts one pixel below the header row.
+        m_FirstRowTop = Search(m_Grid.height() / 2, [&](int y) { return Point(Window(40, y))[QLatin1String("MouseRow")].toInt() >= 0; });
+        // A column's span reaches 4 pixels past its right border.
+        const int second = Search(m_Grid.width() / 2, [&](int x) { return Point(Window(x, m_FirstRowTop + 4))[QLatin1String("MouseCol")].toInt() != 0; });
+        m_RowNumbers = second - 5 - Width(archive, 0);
+    }
+
+    // The state once the grid has seen the pointer at Where, in window pixels.
+    QJsonObject Point(QPoint Where)
+    {
+        m_Demo->MoveTo(Where);
+        const QPoint grid = Where - m_Origin;
+        return Archive(m_Demo->WaitForState(
+            [&](const QJsonObject& state) {
+                const QJsonArray at = Archive(state)[QLatin1String("MouseAt")].toArray();
+                return m_Origin.isNull() ? !at.isEmpty() && at[0].toInt() >= 0 : QPoint(at[0].toInt(), at[1].toInt()) == grid;
+            },
+            QStringLiteral("the grid to see the pointer at %1, %2").arg(Where.x()).arg(Where.y())));
+    }
+    // The least value in 0..Limit for which Holds is true, Holds being false below it and true above.
+    static int Search(int Limit, const std::function<bool(int)>& Holds)
+    {
+        int low = 0;
+        int high = Limit;
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            if (Holds(middle))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    }
+    QPoint Window(int X, int Y) const { return m_Origin + QPoint(X, Y); }
+    static int Width(const QJsonObject& Archive, int Column)
+    {
+        return qRound(Archive[QLatin1String("ColWidths")].toArray()[Column].toDouble() / 15);
+    }
+    // The right border of the column shown at Position, in the grid's pixels.
+    int Border(const QJsonObject& Archive, int Position) const
+    {
+        int x = m_RowNumbers;
+        for (int p = 0; p <= Position; ++p)
+            x += Width(Archive, Archive[QLatin1String("ColOrder")].toArray()[p].toInt());
+        return x;
+    }
+    QPoint Header(const QJsonObject& Archive, int Position) const
+    {
+        const int left = Position == 0 ? m_RowNumbers : Border(Archive, Position - 1);
+        return Window((left + Border(Archive, Position)) / 2, m_FirstRowTop - 8);
+    }
+    void Drag(QPoint From, QPoint To)
+    {
+        Point(From);
+        m_Demo->Press();
+        Point((From + To) / 2);
+        Point(To);
+        m_Demo->Release();
+    }
+    QImage Band(const QImage& Shot, int Left, int Right, int Top, int Bottom) const
+    {
+        return Shot.copy(QRect(Window(Left, Top), Window(Right, Bottom)));
+    }
+
+    QRect m_Grid;          // the grid in the window
+    QPoint m_Origin;       // the grid's pixel (0, 0) in the window
+    int m_FirstRowTop { 0 };
+    int m_RowNumbers { 0 }; // width of the row-number strip
+};
+
+TEST_F(ArchiveByMouse, AHeaderClickSortsAndShowsTheArrow)
+{
+    const QJsonObject archive = Archive(m_Demo->State());
+    const int right = Border(archive, 6);
+    const QImage before = m_Demo->Shot();
+    m_Demo->Click(Header(archive, 6));
+    const QJsonObject sorted = Archive(m_Demo->WaitForState([](const QJsonObject& state) { return Archive(state)[QLatin1String("SortCol")].toInt() == 6; },
+        QStringLiteral("the gross amounts sorted by a click on their header")));
+    EXPECT_EQ(2, sorted[QLatin1String("SortOrder")].toInt()); // smallest first
+    // The arrow sits 12 pixels left of the header cell's right border.
+    m_Demo->WaitForShot([&](const QImage& shot) { return Band(shot, right - 13, right - 2, m_FirstRowTop - 22, m_FirstRowTop - 2) != Band(before, right - 13, right - 2, m_FirstRowTop - 22, m_FirstRowTop - 2); },
+        QStringLiteral("the sort arrow in the gross header"));
+}
+
+TEST_F(ArchiveByMouse, AHeaderDraggedOntoAnotherMovesItsColumnThere)
+{
+    const QJsonObject archive = Archive(m_Demo->State());
+    const QImage before = m_Demo->Shot();
+    Drag(Header(archive, 1), Header(archive, 3));
+    const QJsonObject moved = Archive(m_Demo->WaitForState(
+        [](const QJsonObject& state) { return Archive(state)[QLatin1String("ColOrder")].toArray()[3].toInt() == 1; },
+        QStringLiteral("the kind column at position 3 after a drag of its header")));
+    EXPECT_EQ(QJsonArray({ 0, 2, 3, 1, 4, 5, 6, 7 }), moved[QLatin1String("ColOrder")].toArray());
+    const int left = Border(archive, 0);
+    m_Demo->WaitForShot([&](const QImage& shot) { return Band(shot, left + 2, left + 40, m_FirstRowTop - 20, m_FirstRowTop - 4) != Band(before, left + 2, left + 40, m_FirstRowTop - 20, m_FirstRowTop - 4); },
+        QStringLiteral("another heading at position 1"));
+}
+
+TEST_F(ArchiveByMouse, ABorderDraggedResizesItsColumnAndARestOnACutTextShowsTheTip)
+{
+    const QJsonObject archive = Archive(m_Demo->State());
+    const int border = Border(archive, 4); // the city's
+    const int width = Width(archive, 4);
+    const QImage before = m_Demo->Shot();
+    Drag(Window(border, m_FirstRowTop - 8), Window(border - (width - 20), m_FirstRowTop - 8));
+    const QJsonObject narrowed = Archive(m_Demo->WaitForState(
+        [](const QJsonObject& state) { return qRound(Archive(state)[QLatin1String("ColWidths")].toArray()[4].toDouble()) == 300; },
+        QStringLiteral("the city column 20 pixels wide after a drag of its border")));
+    // The net amounts now start where the city's right half was.
+    m_Demo->WaitForShot([&](const QImage& shot) { return Band(shot, border - 20, border, m_FirstRowTop, m_FirstRowTop + 60) != Band(before, border - 20, border, m_FirstRowTop, m_FirstRowTop + 60); },
+        QStringLiteral("the rows laid out anew"));
+
+    // Off the rows first: a tip waits for a pointer that rests, from its first entry into a cell.
+    Point(Window(border - (width - 20) - 10, m_FirstRowTop - 8));
+    const QImage plain = m_Demo->Shot();
+    Point(Window(border - (width - 20) - 10, m_FirstRowTop + 30));
+    const QJsonObject tip = Archive(m_Demo->WaitForState([](const QJsonObject& state) { return Archive(state)[QLatin1String("Tip")][QLatin1String("Shown")].toBool(); },
+        QStringLiteral("the tip of a city the narrowed column cuts")))[QLatin1String("Tip")].toObject();
+    const QRect shown = RectOf(tip[QLatin1String("Rect")]);
+    EXPECT_GT(shown.width(), 20); // the whole name, wider than its column
+    const QRect inside = shown.adjusted(2, 2, -2, -2).intersected(m_Grid);
+    m_Demo->WaitForShot([&](const QImage& shot) { return shot.copy(inside) != plain.copy(inside); }, QStringLiteral("the tip on the screen"));
+    Q_UNUSED(narrowed);
 }
 
 } // namespace
