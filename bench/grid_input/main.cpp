@@ -15,6 +15,10 @@
 // paint, against the QTableView's keyboardSearch and its repaint.
 // Down: the Down key and the Up key by turns at row 9,000 of 10,000 and at row 900,000 of 1,000,000,
 // with the move, the selection and the repaint; a key must cost what shows, not what is stored.
+// MouseMove: the pointer moving over the rows of the archive shown at nine tenths of the list, within
+// one cell (which paints nothing) and from cell to cell down the column; 10,000 against 1,000,000.
+// HeaderSort: a click on the gross amounts' header, which sorts all rows, against Sort called directly
+// on the same list of 1,000,000 rows; both step through smallest first, greatest first, unsorted.
 // Further kinds of input add a side (a struct with ScrollTo and the input) and a line to PrintRatios.
 
 #include "ArchiveGrid.h"
@@ -26,6 +30,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
 #include <QWheelEvent>
@@ -116,6 +121,85 @@ struct EditSide : GridSide {
         QCoreApplication::processEvents();
     }
 };
+
+void SendMouse(QWidget& Target, QEvent::Type Type, QPoint At)
+{
+    const Qt::MouseButtons held = Type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(Type, At, Target.mapToGlobal(At), Type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&Target, &event);
+}
+
+// The archive shown at nine tenths of the list, the pointer's places found through the grid's hit tests.
+struct MouseSide : GridSide {
+    explicit MouseSide(int Rows)
+        : GridSide(Rows)
+    {
+        Grid.show();
+        ScrollTo(Rows / 10 * 9);
+        QCoreApplication::processEvents();
+    }
+    QPoint CellAt(int Row, int Col) const
+    {
+        const auto& inside = Tarvex::RuzuZiriPrivate::Of(Grid);
+        Tarvex::Rect extent;
+        inside.GetColumnExtent(Col, extent);
+        return inside.ClientOrigin()
+            + QPoint((extent.Left + extent.Right) / 2, inside.RowTop(Row) + inside.m_Model.RowAt(Row).Height / 2);
+    }
+};
+
+void MouseMoves(benchmark::State& State, bool WithinOneCell)
+{
+    MouseSide& side = GridBench::BuiltOnce<MouseSide>(int(State.range(0)));
+    const int top = side.Grid.RowFirstVisible();
+    std::vector<QPoint> places;
+    for (int r = 0; r < 20; ++r)
+        places.push_back(WithinOneCell ? side.CellAt(top + 5, GridBench::Customer) + QPoint(r % 10 - 5, r % 3)
+                                       : side.CellAt(top + r, GridBench::Customer));
+    size_t n = 0;
+    for (auto _ : State)
+        SendMouse(side.Grid, QEvent::MouseMove, places[n++ % places.size()]);
+}
+
+void BM_GridMouseMoveInCell(benchmark::State& State) { MouseMoves(State, true); }
+void BM_GridMouseMoveAcrossCells(benchmark::State& State) { MouseMoves(State, false); }
+BENCHMARK(BM_GridMouseMoveInCell)->ArgName("rows")->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GridMouseMoveAcrossCells)->ArgName("rows")->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+struct SortSide : GridSide {
+    explicit SortSide(int Rows)
+        : GridSide(Rows)
+    {
+        Grid.AllowColumnSort(true);
+        Grid.show();
+        QCoreApplication::processEvents();
+        const auto& inside = Tarvex::RuzuZiriPrivate::Of(Grid);
+        Tarvex::Rect extent;
+        inside.GetColumnExtent(GridBench::Gross, extent);
+        Header = inside.ClientOrigin() + QPoint((extent.Left + extent.Right) / 2, inside.m_Metrics.HeaderHeight - 6);
+    }
+    QPoint Header;
+};
+
+void BM_GridHeaderClickSort(benchmark::State& State)
+{
+    SortSide& side = GridBench::BuiltOnce<SortSide>(int(State.range(0)));
+    SendMouse(side.Grid, QEvent::MouseMove, side.Header);
+    for (auto _ : State) {
+        SendMouse(side.Grid, QEvent::MouseButtonPress, side.Header);
+        SendMouse(side.Grid, QEvent::MouseButtonRelease, side.Header);
+    }
+}
+
+void BM_GridSortDirect(benchmark::State& State)
+{
+    SortSide& side = GridBench::BuiltOnce<SortSide>(int(State.range(0)));
+    for (auto _ : State)
+        side.Grid.Sort(GridBench::Gross, -1);
+}
+BENCHMARK(BM_GridHeaderClickSort)->ArgName("rows")->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(6);
+BENCHMARK(BM_GridSortDirect)->ArgName("rows")->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(6);
 
 void BM_GridOpenAndCommit(benchmark::State& State)
 {
@@ -260,6 +344,14 @@ void PrintRatios(const GridBench::RatioReporter& Runs)
     const auto time = [&](const std::string& Name) { return Runs.Time(Name); };
     PrintGrowth(Runs, "grid open and commit, 1000000 rows against 10000", "BM_GridOpenAndCommit/rows:10000",
                 "BM_GridOpenAndCommit/rows:1000000");
+    PrintGrowth(Runs, "grid pointer moves within a cell, 1000000 rows against 10000", "BM_GridMouseMoveInCell/rows:10000",
+                "BM_GridMouseMoveInCell/rows:1000000");
+    PrintGrowth(Runs, "grid pointer moves across cells, 1000000 rows against 10000", "BM_GridMouseMoveAcrossCells/rows:10000",
+                "BM_GridMouseMoveAcrossCells/rows:1000000");
+    const double click = time("BM_GridHeaderClickSort/rows:1000000/iterations:6");
+    const double direct = time("BM_GridSortDirect/rows:1000000/iterations:6");
+    if (click > 0 && direct > 0)
+        std::printf("grid header-click sort against Sort, 1000000 rows: %.2fx (goal: at most 1.20x)\n", click / direct);
     PrintGrowth(Runs, "grid wheel, row 900000 of 1000000 against row 9000 of 10000", "BM_GridWheel/rows:10000/top:9000",
                 "BM_GridWheel/rows:1000000/top:900000");
     PrintGrowth(Runs, "grid Down key, row 900000 of 1000000 against row 9000 of 10000",
