@@ -29,6 +29,17 @@ struct DemoHost {
 
 } // namespace
 
+// A host or a tool finds the fields as members of their control array, each speaking German.
+TEST(DocumentPage, TheThreeGermanDateFieldsAreFoundByTheirControlArrayNames)
+{
+    DemoHost host;
+    for (int i = 0; i < 3; ++i) {
+        const auto* field = host.Window.findChild<ZIzazeviviro*>(QStringLiteral("ZIzazeviviro1(%1)").arg(i));
+        ASSERT_EQ(host.Field(i), field) << i;
+        EXPECT_EQ(3, field->Language()) << i;
+    }
+}
+
 TEST(DocumentPage, TheSettingsPageSwitchesEveryDateFieldAtOnce)
 {
     DemoHost host;

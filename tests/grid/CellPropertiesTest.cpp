@@ -148,6 +148,7 @@ TEST_F(CellGrid, WritesPastTheLastRowOrColumnChangeNoCell)
     grid.CellImage(1, 0, "folder"); // no image list to look the key up in
     EXPECT_EQ(QVariant(0), grid.CellImage(1, 0));
     EXPECT_FALSE(grid.CellsChanged());
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model)); // a refused write leaves no count or sum behind
 
     RuzuZiri empty; // no rows, so no current cell either
     empty.AddColumn("a");

@@ -120,6 +120,9 @@ TEST(DrawingHelpers, FitCellTextBreaksAfterNonLettersAndCutsAtTheLineLimit)
         { "alpha beta gamma", 8, 1, "alph..." },
         { "alpha beta gamma", 8, 2, "alpha\r\nbeta..." },
         { "a_b_c,d", 3, -1, "a_b_c,\r\nd" },
+        // A text with nowhere to break stays whole, neither cut nor shortened, whatever the limit.
+        { "unbreakablewordlongerthanthewidth", 5, -1, "unbreakablewordlongerthanthewidth" },
+        { "unbreakablewordlongerthanthewidth", 5, 1, "unbreakablewordlongerthanthewidth" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.Expected.toStdString(), FitCellText(c.Text, c.Width, c.MaxLines, width).toStdString())

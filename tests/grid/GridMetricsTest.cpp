@@ -192,14 +192,15 @@ TEST_F(LaidOutGrid, WordWrappedRowsGrowUpToTheLineLimit)
     EXPECT_EQ(oneLine, inside.m_Model.RowAt(last).Height);
 }
 
-// The heights for each border are the border drawing test's.
-TEST_F(LaidOutGrid, VisibleWidthInTwipsLeavesOutBorderAndRowNumbers)
+TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
 {
     grid.ScrollBars(3); // no bars: only the border and the row numbers are left out
     grid.resize(200, 100);
+    EXPECT_EQ(1500 - 60, grid.VisibleHeight());
     EXPECT_EQ(3000 - 60 - 15, grid.VisibleWidth());
     inside.m_RowNumberWidth = 19;
     grid.BorderStyle(0);
+    EXPECT_EQ(1500, grid.VisibleHeight()); // row numbers take width only
     EXPECT_EQ(3000 - 15 - 19 * 15, grid.VisibleWidth());
     grid.resize(10, 10);
     EXPECT_EQ(0, grid.VisibleWidth()); // no room, rather than a negative width for new columns

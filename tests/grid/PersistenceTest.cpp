@@ -238,4 +238,6 @@ TEST(GridPersistence, TheEditorAndTheTipStartHiddenAndTheEditorFollowsTheFont)
     EXPECT_TRUE(edit->isHidden());
     EXPECT_EQ(17, edit->font().pointSize());
     EXPECT_TRUE(tip->isHidden());
+    EXPECT_FALSE(tip->isEnabled());
+    EXPECT_EQ(0x80000018u, tip->BackColor()); // the system's tip background
 }

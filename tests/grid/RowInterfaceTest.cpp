@@ -118,7 +118,10 @@ TEST_F(TenRows, RowMembersDoWhatTheySayAndNoMore)
 
     grid.CellText(6, 0, "changed");
     EXPECT_TRUE(grid.RowChanged(6));
-    EXPECT_FALSE(grid.RowChanged(-1)); // no current-row shorthand here
+    EXPECT_FALSE(grid.RowChanged(-1)); // these two take no current-row shorthand
+    grid.AddItem("new", -1, false, true);
+    EXPECT_TRUE(grid.RowAdded(10));
+    EXPECT_FALSE(grid.RowAdded(9));
     EXPECT_TRUE(GridInvariants(inside.m_Model));
 }
 

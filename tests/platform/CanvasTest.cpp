@@ -100,6 +100,8 @@ TEST(Canvas, AWidePenCoversASquareBlockOnEveryPixelOfTheThinLineAndItsEndPoint)
     const Case cases[] = {
         { 2, 3, 20, 9, 2 }, { 20, 9, 2, 3, 3 }, { 3, 18, 9, 1, 4 }, { 21, 2, 17, 19, 5 },
         { -15, -7, 40, 30, 7 }, { 30, -10, -12, 25, 6 }, { 5, 5, 6, 6, 30 }, { -30, 12, 50, 13, 3 },
+        // Lines along an axis, as wide grid lines are, take a shorter road through the canvas.
+        { 12, 2, 12, 12, 2 }, { 8, 15, 16, 15, 3 }, { 16, 15, 8, 15, 3 },
     };
     constexpr int Offset = 60; // the thin line is traced in a larger picture that holds all of it
     for (const Case& c : cases) {
