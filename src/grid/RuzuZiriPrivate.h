@@ -9,6 +9,7 @@
 #include "grid/model/GridModel.h"
 #include "grid/model/SortingEngine.h"
 #include "grid/view/CurrentCellState.h"
+#include "grid/view/GridLayout.h"
 #include "grid/view/GridMetrics.h"
 #include "grid/view/PaintState.h"
 #include "grid/view/ScrollBarState.h"
@@ -358,6 +359,12 @@ public:
     enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
     int CalcHeaderHeight() const;
     bool FindRowImage();
+    // The one geometry every painting step and hit test reads (view/Geometry.cpp).
+    const GridLayout& Layout() const;
+    void LayOutRows(GridLayout& Layout) const;
+    void LayOutColumns(GridLayout& Layout) const;
+    int MeasureRowNumbers() const;
+    int RowNumberWidth() const;
     void GetColumnExtent(int Position, Rect& Extent) const;
     void GetCellRect(int Row, int Position, int Top, Rect& Placement, int Kind) const;
     int ColFromX(float X) const;
@@ -399,7 +406,6 @@ public:
     void PaintEmptyGrid();
     void ChooseVisibleRows(PaintPass& pass);
     void KeepCurrentRowInView(PaintPass& pass);
-    void MeasureRowNumbers(PaintPass& pass);
     void PaintRows(PaintPass& pass);
     void PaintRow(PaintPass& pass, int Position, const udtRow& Row);
     bool PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus);
@@ -441,6 +447,7 @@ public:
     void DrawCaption();
     int DrawHeaders(bool SingleLineOnly);
     void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell);
+    void DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly);
     void DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption);
     void DrawHeaderStyle(Canvas& hDC, Rect& r, int State);
     void DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);

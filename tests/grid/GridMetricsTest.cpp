@@ -122,7 +122,7 @@ TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
     EXPECT_EQ((Rect { 0, -99, 61, -99 }), ColumnExtent(0));
     EXPECT_EQ((Rect { -1, -99, -99, -99 }), ColumnExtent(1));
     EXPECT_EQ((Rect { 61, -99, 122, -99 }), ColumnExtent(2));
-    inside.m_RowNumberWidth = 19;
+    grid.ShowRowNumbers(true); // four rows: the narrowest strip, 19 pixels
     EXPECT_EQ((Rect { 18, -99, -99, -99 }), ColumnExtent(1));
     EXPECT_EQ((Rect { 80, -99, 141, -99 }), ColumnExtent(2));
     grid.FreezeAtCol(-1);
@@ -159,9 +159,9 @@ TEST_F(LaidOutGrid, CellPlacementFollowsTheAlignmentCode)
 {
     // Code 5 centres the 16 x 16 check box in the 61 x 20 cell: 22.5 rounds to 22.
     EXPECT_EQ((Rect { 22, 2, 38, 18 }), CellRect(0, 0, 0, 1));
-    inside.m_RowNumberWidth = 19;
+    grid.ShowRowNumbers(true);
     EXPECT_EQ((Rect { 41, 2, 57, 18 }), CellRect(0, 0, 0, 1));
-    inside.m_RowNumberWidth = 0;
+    grid.ShowRowNumbers(false);
     EXPECT_EQ((Rect { 0, 100, 61, 120 }), CellRect(0, 0, 100, 0)); // the cell itself fills it
 
     Tarvex::ImageList images;
@@ -198,10 +198,83 @@ TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
     grid.resize(200, 100);
     EXPECT_EQ(1500 - 60, grid.VisibleHeight());
     EXPECT_EQ(3000 - 60 - 15, grid.VisibleWidth());
-    inside.m_RowNumberWidth = 19;
+    grid.ShowRowNumbers(true);
     grid.BorderStyle(0);
     EXPECT_EQ(1500, grid.VisibleHeight()); // row numbers take width only
     EXPECT_EQ(3000 - 15 - 19 * 15, grid.VisibleWidth());
     grid.resize(10, 10);
     EXPECT_EQ(0, grid.VisibleWidth()); // no room, rather than a negative width for new columns
+}
+
+// The hit tests, the cell placements and the painted grid lines read one geometry: what the pointer
+// finds before the first paint is where the paint then draws the borders, with frozen columns,
+// scrolled columns and rows, hidden ones and the row numbers.
+TEST(GridGeometry, HitTestsAndPlacementsBeforeAnyPaintAreWhereThePaintDrawsTheBorders)
+{
+    struct Case {
+        const char* Name;
+        int FreezeAtCol, ScrollCol, ScrollRow, HiddenCol, HiddenRow;
+        bool RowNumbers;
+    };
+    for (const Case& c : { Case { "plain", -1, 0, 0, -1, -1, false },
+                           Case { "frozen and scrolled", 0, 2, 0, -1, -1, false },
+                           Case { "a hidden column and row numbers", -1, 0, 0, 1, -1, true },
+                           Case { "rows scrolled past a hidden one", 1, 3, 4, -1, 5, true } }) {
+        SCOPED_TRACE(c.Name);
+        RuzuZiri grid;
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
+        grid.ScaleUnits(3);
+        grid.resize(330, 220);
+        for (int col = 0; col < 6; ++col)
+            grid.AddColumn(QStringLiteral("c%1").arg(col), 60 + 10 * col);
+        grid.Clear(); // painting off until the host turns it on
+        for (int r = 0; r < 40; ++r)
+            grid.AddItem(QStringLiteral("%1\ta\tb\tc\td\te").arg(r));
+        grid.ShowRowNumbers(c.RowNumbers);
+        grid.FreezeAtCol(c.FreezeAtCol);
+        inside.SBShow(0, true);
+        inside.SBShow(1, true);
+        inside.SBSetPos(0, c.ScrollCol);
+        inside.SBSetPos(1, c.ScrollRow);
+        if (c.HiddenCol >= 0)
+            grid.ColVisible(c.HiddenCol, false);
+        if (c.HiddenRow >= 0)
+            grid.RowVisible(c.HiddenRow, false);
+
+        struct Found { int Left, Right; };
+        std::vector<std::pair<int, Found>> columns; // display position and its extent
+        for (int p = 0; p < grid.Cols(); ++p) {
+            Rect extent { -99, -99, -99, -99 };
+            inside.GetColumnExtent(p, extent);
+            const bool shown = extent.Right != -99 && (p != c.HiddenCol);
+            if (!shown || extent.Left >= 320)
+                continue;
+            // A column's span reaches 4 pixels past its right border; a left-aligned cell's content
+            // starts a pixel inside its left one.
+            EXPECT_EQ(p, inside.ColFromX(float(extent.Left + 5))) << p;
+            EXPECT_EQ(p, inside.ColFromX(float(extent.Right + 4))) << p;
+            Rect cell;
+            inside.GetCellRect(c.ScrollRow + 1, p, 0, cell, RuzuZiriPrivate::CellRectCell);
+            EXPECT_EQ(extent.Left + 1, cell.Left) << p;
+            columns.push_back({ p, Found { extent.Left, extent.Right } });
+        }
+        std::vector<std::pair<int, int>> rows; // row position and its top
+        for (int r = c.ScrollRow; r < c.ScrollRow + 6; ++r) {
+            if (r == c.HiddenRow)
+                continue;
+            const int top = inside.RowTop(r);
+            EXPECT_EQ(r, inside.RowFromY(float(top + 1))) << r;
+            EXPECT_EQ(r, inside.RowFromY(float(top + grid.RowHeight(r)))) << r;
+            rows.push_back({ r, top });
+        }
+
+        grid.Redraw(true);
+        const OleColor line = ToOleColor(TranslateOleColor(OleColor(grid.GridColor())));
+        const int middle = rows.front().second + grid.RowHeight(rows.front().first) / 2;
+        for (const auto& [p, found] : columns)
+            EXPECT_EQ(line, grid.Point(found.Left, middle)) << "left border of position " << p;
+        const int x = columns.front().second.Left + 20;
+        for (const auto& [r, top] : rows)
+            EXPECT_EQ(line, grid.Point(x, top)) << "top border of row " << r;
+    }
 }

@@ -54,7 +54,7 @@ struct PaintedGrid {
     int RowTop(int Slot) const { return HeaderHeight() + Slot * RowHeight(); }
     // Inside the row, clear of its text, lines and any focus rectangle.
     int RowMiddle(int Slot) const { return RowTop(Slot) + RowHeight() / 2; }
-    int ColumnLeft(int Position) const { return Inside.m_RowNumberWidth + Position * ColumnWidth; }
+    int ColumnLeft(int Position) const { return Inside.RowNumberWidth() + Position * ColumnWidth; }
     OleColor At(int X, int Y) const { return Grid.Point(X, Y); }
     // A pixel of the second column of a row, right of its short text.
     OleColor Body(int Slot) const { return At(ColumnLeft(1) + 60, RowMiddle(Slot)); }
@@ -131,7 +131,7 @@ TEST(GridPainting, SelectionStylesFillSolidOrFadeIntoTheBackColour)
         painted.Grid.RowSelected(1, true);
         const int top = painted.RowTop(1) + 1;
         const int bottom = painted.RowTop(2);
-        const int left = painted.Inside.m_RowNumberWidth + painted.Inside.m_Metrics.TextLeft - 1;
+        const int left = painted.Inside.RowNumberWidth() + painted.Inside.m_Metrics.TextLeft - 1;
         if (c.Top) {
             EXPECT_EQ(c.Top, painted.At(painted.ColumnLeft(2) + 50, top)) << "style " << c.Style;
         }

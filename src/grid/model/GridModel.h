@@ -176,13 +176,6 @@ public:
     bool SetColOrder(const std::vector<int>& Order);
     // Display order = creation order.
     void ResetColOrder();
-    // Where the header layout placed the column, after the row-number column. The layout derives
-    // it from the other fields at every paint, so it is no edit.
-    void SetColumnLeft(int Col, qint32 Left)
-    {
-        if (IsColumn(Col))
-            m_Columns[size_t(Col)].Left = Left;
-    }
 
 private:
     bool IsCell(int Position, int Col) const { return IsRowPosition(Position) && IsColumn(Col); }

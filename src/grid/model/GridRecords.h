@@ -60,7 +60,6 @@ struct udtColumn {
     QPointer<QObject> Control;         // editor bound by BindControl; empty = the grid's own text box
     float Width { 0 };                 // in ScaleUnits, as the host gave it (AddColumn adds 1.0)
     qint32 WidthPx { 0 };              // Width in whole pixels, rounded half to even
-    qint32 Left { 0 };                 // x after the row-number column; written by the header layout
     qint32 Alignment { 4 };            // text-drawing flags, copied into each new cell
     qint32 ImageAlignment { 4 };       // text-drawing flags for the cell image
     qint32 SortOrder { 0 };            // sort direction kept by sorting; 0 = never sorted

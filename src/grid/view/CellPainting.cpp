@@ -46,7 +46,7 @@ void RuzuZiriPrivate::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtR
     if (Spot.DisplayCol == 0) {
         DrawRowCheckBox(pass, Row, Spot.Top, H);
         DrawRowImage(pass, Row, Spot.Top, H, Selected);
-        R = { m_RowNumberWidth + m_Metrics.TextLeft + 3, Spot.Top, Spot.X + W - 3, Spot.Top + H };
+        R = { RowNumberWidth() + m_Metrics.TextLeft + 3, Spot.Top, Spot.X + W - 3, Spot.Top + H };
     } else {
         R = { Spot.X + 3, Spot.Top, Spot.X + W - 3, Spot.Top + H };
     }
@@ -85,7 +85,7 @@ void RuzuZiriPrivate::DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int To
 {
     if (!m_RowCheckBoxes || Row.GroupHeader)
         return;
-    const Rect box { m_RowNumberWidth + 3, Top, m_RowNumberWidth + m_Metrics.CheckBoxSize, Top + Height };
+    const Rect box { RowNumberWidth() + 3, Top, RowNumberWidth() + m_Metrics.CheckBoxSize, Top + Height };
     DrawCheckBox(pass, box, IsFlagSet(Row.Flags, RowFlagChecked));
 }
 
@@ -113,7 +113,7 @@ void RuzuZiriPrivate::DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, 
 {
     if (!m_Metrics.HasImageList || Row.Image == 0)
         return;
-    const int x = m_Metrics.ImageLeft + m_RowNumberWidth;
+    const int x = m_Metrics.ImageLeft + RowNumberWidth();
     const int y = Top + (m_CenterRowImage ? (Height - m_Metrics.ImageHeight) / 2 : m_MinVerticalOffset);
     DrawListImage(pass, std::abs(Row.Image), x, y, Selected && m_ApplySelectionToImages ? 2 : 1);
 }

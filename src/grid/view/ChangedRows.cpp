@@ -76,7 +76,6 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
         return false;
     pass.Right = m_PaintedRight;
     ChooseVisibleRows(pass);
-    MeasureRowNumbers(pass);
     pass.Band = ChangedBand(pass, First, Last);
     pass.Partial = true;
     pass.hDC.Confine(pass.Band);
@@ -92,22 +91,16 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
 // focus outline reach that far. The header above is never part of it.
 Rect RuzuZiriPrivate::ChangedBand(const PaintPass& pass, int First, int Last) const
 {
-    const double surfaceHeight = q->ScaleHeight();
     int top = -1;
     int bottom = -1;
-    int y = pass.Y;
-    for (int p = m_Model.NextLinedRow(pass.First); p <= m_Model.LastRow() && p <= Last; p = m_Model.NextLinedRow(p + 1)) {
-        const udtRow& row = m_Model.RowAt(p);
-        if (p >= First) {
-            top = top < 0 ? y - 1 : top;
-            bottom = y + row.Height + 2;
-        }
-        y += row.Height;
-        if (surfaceHeight < y)
-            break;
+    const GridLayout& layout = Layout();
+    for (const RowPlace& place : layout.Rows) {
+        if (place.Position < First || place.Position > Last)
+            continue;
+        top = top < 0 ? place.Top - 1 : top;
+        bottom = place.Top + place.Height + 2;
     }
-    // The focus outline is placed by RowTop, which gives filtered-out group headers no room while
-    // the rows above do; wherever its old and new places fall, they belong to the band.
+    // The focus outline's old and new places belong to the band wherever they fall.
     for (const int row : { m_PaintedStamp.Row, m_Row }) {
         const int rowTop = row < m_RowFirstVisible || row > m_RowLastVisible ? -1 : RowTop(row, -1);
         if (rowTop == -1)

@@ -85,8 +85,6 @@ void RuzuZiri::ColForceFit()
     for (const udtColumn& column : d->m_Model.Columns())
         if (column.Visible)
             sum = std::nearbyint(sum + column.Width);
-    if (d->m_ShowRowNumbers && d->m_RowNumberWidth == 0)
-        d->m_RowNumberWidth = 19;
     if (sum != 0) {
         const Lifeline self(this);
         const double factor = VisibleWidth() / sum;

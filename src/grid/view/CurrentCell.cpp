@@ -48,7 +48,7 @@ void RuzuZiriPrivate::ScrollColumnIntoView(int Col)
     const int width = m_Model.Columns()[size_t(m_Model.ColOrder()[size_t(Col)])].WidthPx;
     Rect e;
     GetColumnExtent(Col, e);
-    if (e.Left - m_RowNumberWidth >= 0) {
+    if (e.Left - RowNumberWidth() >= 0) {
         for (int i = SBGetPos(0); i <= SBGetMax(0); ++i) {
             if (e.Left + width < q->ScaleWidth())
                 break;
@@ -57,7 +57,7 @@ void RuzuZiriPrivate::ScrollColumnIntoView(int Col)
         }
     } else {
         for (int i = SBGetPos(0); i >= SBGetMin(0); --i) {
-            if (e.Left - m_RowNumberWidth > 0)
+            if (e.Left - RowNumberWidth() > 0)
                 break;
             SBSetPos(0, SBGetPos(0) - 1);
             GetColumnExtent(Col, e);

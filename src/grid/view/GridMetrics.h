@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/view/GridLayout.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -40,7 +42,7 @@ struct GridMetrics {
 struct GridLayoutState {
     GridMetrics m_Metrics;                // pixel layout, recomputed by CalcMetrics
     int m_RowHeightDef { 0 };             // default row height in pixels, set by CalcMetrics; 0 = work it out
-    int m_RowNumberWidth { 0 };           // width of the row-number column in pixels; 0 = not shown
+    mutable GridLayout m_Layout;          // where columns and rows lie; see Layout(), which keeps it current
     int m_ImageRowHint { -1 };            // record last found with a row image; -1 = none
 };
 

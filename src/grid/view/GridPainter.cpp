@@ -43,7 +43,6 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
     }
     ChooseVisibleRows(pass);
     KeepCurrentRowInView(pass);
-    MeasureRowNumbers(pass);
     DrawCaption();
     pass.Right = DrawHeaders(false);
     PaintRows(pass);
@@ -149,37 +148,22 @@ void RuzuZiriPrivate::KeepCurrentRowInView(PaintPass& pass)
     pass.Last = std::min(pass.Last, m_Model.LastRow());
 }
 
-void RuzuZiriPrivate::MeasureRowNumbers(PaintPass& pass)
-{
-    if (!m_ShowRowNumbers) {
-        m_RowNumberWidth = 0;
-        return;
-    }
-    const int widest = m_ShowRowNumbersVary ? pass.Last + 1 : m_Model.LastRow() + 1;
-    const double w = Canvas::TextWidth(pass.Font, QString::number(widest));
-    m_RowNumberWidth = std::max(19, int(std::nearbyint(w + 5)));
-}
-
 void RuzuZiriPrivate::PaintRows(PaintPass& pass)
 {
+    const GridLayout& layout = Layout();
     pass.Parity = FirstShownPositionIsOdd(pass.First);
-    const int lastRow = m_Model.LastRow();
-    const double surfaceHeight = q->ScaleHeight();
-    // Filtered-out rows take no line; the index steps over any number of them at once.
-    int p = m_Model.NextLinedRow(pass.First);
-    for (; p <= lastRow; p = m_Model.NextLinedRow(p + 1)) {
-        const udtRow& row = m_Model.RowAt(p);
+    for (const RowPlace& place : layout.Rows) {
+        const udtRow& row = m_Model.RowAt(place.Position);
         pass.Parity = !pass.Parity;
+        pass.Y = place.Top;
         if (!pass.Partial || (pass.Y - 1 < pass.Band.Bottom && pass.Y + row.Height + 2 > pass.Band.Top))
-            PaintRow(pass, p, row);
-        pass.Y += row.Height;
-        if (surfaceHeight < pass.Y)
-            break;
+            PaintRow(pass, place.Position, row);
     }
-    pass.EndPosition = p;
+    pass.Y = layout.RowsBottom;
+    pass.EndPosition = layout.RowsEnd;
     pass.LinesBottom = pass.Y;
-    m_RowLastVisible = std::min(p, lastRow);
-    pass.Reached = pass.Y >= surfaceHeight || p >= lastRow;
+    m_RowLastVisible = std::min(layout.RowsEnd, m_Model.LastRow());
+    pass.Reached = pass.Y >= q->ScaleHeight() || layout.RowsEnd >= m_Model.LastRow();
 }
 
 void RuzuZiriPrivate::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
@@ -190,7 +174,7 @@ void RuzuZiriPrivate::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
     if (selected)
         PaintSelection(pass, Row, top);
     else
-        FillRowBackground(pass, Rect { m_RowNumberWidth, top + 1, pass.Right, top + Row.Height + 1 });
+        FillRowBackground(pass, Rect { RowNumberWidth(), top + 1, pass.Right, top + Row.Height + 1 });
     PaintCells(pass, Position, Row, selected);
     pass.hDC.ClearClip();
     PaintRowLines(pass, top);
@@ -207,7 +191,7 @@ void RuzuZiriPrivate::PaintRowNumber(PaintPass& pass, int Position, int Height)
 {
     if (!m_ShowRowNumbers)
         return;
-    Rect cell { 0, pass.Y, m_RowNumberWidth, pass.Y + Height };
+    Rect cell { 0, pass.Y, RowNumberWidth(), pass.Y + Height };
     DrawRect(pass.hDC, cell, pass.BaseColor, true);
     pass.TextColor = m_Colors.m_ForeColorHdr;
     cell.Right -= 3;
@@ -223,13 +207,13 @@ void RuzuZiriPrivate::FillRowBackground(PaintPass& pass, const Rect& Bounds)
 void RuzuZiriPrivate::PaintSelection(PaintPass& pass, const udtRow& Row, int Top)
 {
     const int bottom = Top + Row.Height + 1;
-    int start = m_RowNumberWidth - 1;
+    int start = RowNumberWidth() - 1;
     // Unscrolled, the check box and row image keep the unselected look.
     if (pass.ScrollCol == 0 && m_Model.Cols() > 0) {
         const int firstWidth = m_Model.Columns()[0].WidthPx;
         const int margin = firstWidth >= m_Metrics.TextLeft ? m_Metrics.TextLeft : firstWidth;
-        FillRowBackground(pass, Rect { m_RowNumberWidth, Top + 1, m_RowNumberWidth + margin, bottom });
-        start = m_RowNumberWidth + margin - 1;
+        FillRowBackground(pass, Rect { RowNumberWidth(), Top + 1, RowNumberWidth() + margin, bottom });
+        start = RowNumberWidth() + margin - 1;
     }
     const qint32 fill = SelectionColor(pass.hDC, Row);
     const Rect bounds { start, Top + 1, pass.Right, bottom };
@@ -257,26 +241,20 @@ qint32 RuzuZiriPrivate::SelectionColor(const Canvas& hDC, const udtRow& Row) con
 
 void RuzuZiriPrivate::PaintCells(PaintPass& pass, int Position, const udtRow& Row, bool Selected)
 {
-    const int surfaceWidth = int(q->ScaleWidth());
-    int x = m_RowNumberWidth;
-    for (int c = 0; c < m_Model.Cols(); ++c) {
-        const int col = m_Model.ColOrder()[c];
-        const udtColumn& column = m_Model.Columns()[col];
-        if (IsColumnScrolledOut(c) || !column.Visible)
-            continue;
-        DrawCell(pass, CellSpot { Position, c, col, x, pass.Y }, Row, Selected);
-        x += column.WidthPx;
-        if (x > surfaceWidth)
-            break;
+    const GridLayout& layout = Layout();
+    for (int c = 0; c < layout.PaintedColumns; ++c) {
+        const ColumnPlace& place = layout.Columns[size_t(c)];
+        if (place.Shown)
+            DrawCell(pass, CellSpot { Position, c, place.Col, place.Left, pass.Y }, Row, Selected);
     }
 }
 
 void RuzuZiriPrivate::PaintRowLines(PaintPass& pass, int Top)
 {
     if (m_GridLines == 1 || m_GridLines == 3)
-        DrawLine(pass.hDC, m_RowNumberWidth, Top, pass.Right, Top, pass.GridColor, m_GridLineWidth);
+        DrawLine(pass.hDC, RowNumberWidth(), Top, pass.Right, Top, pass.GridColor, m_GridLineWidth);
     if (m_ShowRowNumbers)
-        DrawLine(pass.hDC, 0, Top, m_RowNumberWidth, Top, pass.SeparatorColor, m_GridLineWidth);
+        DrawLine(pass.hDC, 0, Top, RowNumberWidth(), Top, pass.SeparatorColor, m_GridLineWidth);
 }
 
 void RuzuZiriPrivate::PaintBottomLine(PaintPass& pass)
@@ -298,18 +276,15 @@ void RuzuZiriPrivate::PaintTotalsLine(PaintPass& pass)
     DrawHeaderBackground(pass.hDC, bar, 1, m_ThemeStyle != 4);
     DrawLine(pass.hDC, 0, y, pass.Right, y, PlainColor(pass.hDC, m_Colors.m_ForeColorHdr), m_GridLineWidth);
 
-    const int surfaceWidth = int(q->ScaleWidth());
-    int x = m_RowNumberWidth;
-    for (int c = 0; c < m_Model.Cols() && x <= surfaceWidth; ++c) {
-        const int col = m_Model.ColOrder()[c];
-        const udtColumn& column = m_Model.Columns()[col];
-        if (IsColumnScrolledOut(c) || !column.Visible)
+    const GridLayout& layout = Layout();
+    for (int c = 0; c < layout.PaintedColumns; ++c) {
+        const ColumnPlace& place = layout.Columns[size_t(c)];
+        if (!place.Shown)
             continue;
-        Rect text { x + 3, y + 3, x + column.WidthPx - 3, y + m_RowHeightDef };
-        const QString shown = TotalsText(col);
+        Rect text { place.Left + 3, y + 3, place.Left + place.Width - 3, y + m_RowHeightDef };
+        const QString shown = TotalsText(place.Col);
         if (!shown.isEmpty())
-            DrawTextIn(pass, shown, text, column.Alignment);
-        x += column.WidthPx;
+            DrawTextIn(pass, shown, text, m_Model.Columns()[size_t(place.Col)].Alignment);
     }
     pass.LinesBottom = y + m_RowHeightDef;
 }
@@ -334,20 +309,18 @@ void RuzuZiriPrivate::PaintVerticalLines(PaintPass& pass)
     if (m_GridLines != 1 && m_GridLines != 2)
         return;
     const int top = m_Metrics.HeaderHeight;
-    const int surfaceWidth = int(q->ScaleWidth());
+    const GridLayout& layout = Layout();
     // The line that closes the frozen block is twice as wide; without frozen columns there is none.
     bool borderDrawn = m_FreezeAtCol < 0;
-    int x = m_RowNumberWidth;
-    for (int c = 0; c < m_Model.Cols() && x <= surfaceWidth; ++c) {
-        const udtColumn& column = m_Model.Columns()[m_Model.ColOrder()[c]];
-        if (IsColumnScrolledOut(c) || !column.Visible)
+    for (int c = 0; c < layout.PaintedColumns; ++c) {
+        const ColumnPlace& place = layout.Columns[size_t(c)];
+        if (!place.Shown)
             continue;
         const bool border = !borderDrawn && c > m_FreezeAtCol;
         borderDrawn = borderDrawn || border;
-        DrawLine(pass.hDC, x, top, x, pass.LinesBottom, pass.GridColor, border ? 2 * m_GridLineWidth : m_GridLineWidth);
-        x += column.WidthPx;
+        DrawLine(pass.hDC, place.Left, top, place.Left, pass.LinesBottom, pass.GridColor, border ? 2 * m_GridLineWidth : m_GridLineWidth);
     }
-    DrawLine(pass.hDC, x, top, x, pass.LinesBottom, pass.GridColor, m_GridLineWidth);
+    DrawLine(pass.hDC, layout.Right, top, layout.Right, pass.LinesBottom, pass.GridColor, m_GridLineWidth);
 }
 
 void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
@@ -365,10 +338,10 @@ void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
     if (m_FocusRectMode == 2) {
         // A column scrolled out to the left gets only its left edge, at the row numbers' edge: with
         // no right edge of its own the outline is empty and not drawn.
-        focus.Left = focus.Right = m_RowNumberWidth - 1;
+        focus.Left = focus.Right = RowNumberWidth() - 1;
         GetColumnExtent(m_Col, focus);
     }
-    if (focus.Right <= m_RowNumberWidth)
+    if (focus.Right <= RowNumberWidth())
         return;
     const qint32 color = m_FocusRowHighlight ? PlainColor(pass.hDC, m_Colors.m_FocusRectColor) : ShiftColor(m_Colors.m_BackColorSel, -50);
     switch (m_FocusRectStyle) {

@@ -48,7 +48,7 @@ void RuzuZiriPrivate::DrawCaption()
     // Painted on its own (a new caption, a hot header), the picture shows at the next paint event.
     q->update();
     Canvas hDC = Drawing();
-    const int right = int(std::nearbyint(double(q->VisibleWidth()) / Scale::TwipsPerPixel)) + 1 + m_RowNumberWidth;
+    const int right = int(std::nearbyint(double(q->VisibleWidth()) / Scale::TwipsPerPixel)) + 1 + RowNumberWidth();
     Rect bar { -1, 0, right, m_Metrics.CaptionHeight };
     DrawHeaderBackground(hDC, bar, 1, true);
     Rect text { bar.Left + 15, m_Metrics.CaptionHeight / 8, bar.Right - 15, bar.Bottom };
@@ -57,33 +57,37 @@ void RuzuZiriPrivate::DrawCaption()
 
 int RuzuZiriPrivate::DrawHeaders(bool SingleLineOnly)
 {
-    const int cols = m_Model.Cols();
-    if (cols == 0)
+    if (m_Model.Cols() == 0)
         return 0;
     m_HotHeaderCol = -1;
     if (m_ShowRowNumbers)
         DrawHeaderCell(-1, 1, false, true);
-    // Columns beyond the right edge are neither painted nor laid out: a paint costs what shows.
-    const int surfaceWidth = int(q->ScaleWidth());
-    int x = 0;
-    for (int i = 0; i < cols && m_RowNumberWidth + x <= surfaceWidth; ++i) {
-        const int col = m_Model.ColOrder()[i];
-        const udtColumn& column = m_Model.Columns()[col];
-        if (IsColumnScrolledOut(i) || !column.Visible)
-            continue;
-        m_Model.SetColumnLeft(col, x);
-        DrawHeaderCell(i, 1, SingleLineOnly, false);
-        x += column.WidthPx;
-    }
-    return m_RowNumberWidth + x;
+    // Columns beyond the right edge are not painted: a paint costs what shows.
+    const GridLayout& layout = Layout();
+    for (int i = 0; i < layout.PaintedColumns; ++i)
+        if (layout.Columns[size_t(i)].Shown)
+            DrawHeaderCell(i, 1, SingleLineOnly, false);
+    return layout.Right;
 }
 
 void RuzuZiriPrivate::DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell)
 {
     if (!m_ColumnHeaders || (Position < 0 && !RowNumberCell))
         return;
-    if (!RowNumberCell && !m_Model.IsColumn(Position))
+    if (RowNumberCell) {
+        q->update();
+        Canvas hDC = Drawing();
+        Rect cell { -1, m_Metrics.CaptionHeight, RowNumberWidth(), m_Metrics.HeaderHeight };
+        DrawHeaderBackground(hDC, cell, 1, false);
         return;
+    }
+    if (m_Model.IsColumn(Position))
+        DrawHeaderCellAt(Position, Layout().Columns[size_t(Position)].Left, State, SingleLineOnly);
+}
+
+// Left is where the cell is drawn: its place in the layout, or wherever a drag has taken it.
+void RuzuZiriPrivate::DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly)
+{
     q->update();
     Canvas hDC = Drawing();
     if (Position == m_DragSourceCol || Position == m_DragTargetCol)
@@ -93,24 +97,18 @@ void RuzuZiriPrivate::DrawHeaderCell(int Position, int State, bool SingleLineOnl
 
     const int top = m_Metrics.CaptionHeight;
     const int bottom = m_Metrics.HeaderHeight;
-    if (RowNumberCell) {
-        Rect cell { -1, top, m_RowNumberWidth, bottom };
-        DrawHeaderBackground(hDC, cell, 1, false);
-        return;
-    }
-    const int col = m_Model.ColOrder()[Position];
-    const udtColumn& column = m_Model.Columns()[col];
-    const int left = column.Left + m_RowNumberWidth;
-    Rect cell { left - 1, top, left + column.WidthPx, bottom };
+    const int col = m_Model.ColOrder()[size_t(Position)];
+    const udtColumn& column = m_Model.Columns()[size_t(col)];
+    Rect cell { Left - 1, top, Saturated(double(Left) + column.WidthPx), bottom };
     DrawHeaderBackground(hDC, cell, State, false);
 
     int textRight = column.WidthPx - 6;
     if (column.WidthPx >= 9 && (col == m_SortCol || col == m_SortSubCol)) {
         const bool primary = col == m_SortCol;
-        DrawSortArrow(hDC, left + column.WidthPx - 12, top + 6, primary ? 9 : 6, primary ? 5 : 3, column.SortOrder);
+        DrawSortArrow(hDC, Left + column.WidthPx - 12, top + 6, primary ? 9 : 6, primary ? 5 : 3, column.SortOrder);
         textRight = column.WidthPx - 13;
     }
-    Rect text { left + 5, top, column.Left + textRight + m_RowNumberWidth, bottom };
+    Rect text { Left + 5, top, Saturated(double(Left) + textRight), bottom };
     if (State == 2)
         text.Top -= 1;
     else if (State == 3)

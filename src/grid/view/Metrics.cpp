@@ -136,7 +136,7 @@ int RuzuZiri::VisibleWidth()
         d->UpdateScrollRanges();
     const int border = Twips(2.0 * WindowBorderWidth());
     const int bar = d->SBVisible(1) ? Twips(SystemMetric(SystemMetrics::VScrollWidth)) : 0;
-    return std::max(0, Twips(width()) - bar - border - Twips(1) - Twips(d->m_RowNumberWidth));
+    return std::max(0, Twips(width()) - bar - border - Twips(1) - Twips(d->RowNumberWidth()));
 }
 
 } // namespace Tarvex

@@ -15,7 +15,7 @@ namespace {
 // How near a border the pointer must be to size it, in pixels on either side.
 constexpr int BorderReach = 4;
 
-bool NearBorder(double Pointer, long long Border)
+bool NearBorder(double Pointer, double Border)
 {
     return Border - BorderReach < Pointer && Pointer < Border + BorderReach;
 }
@@ -106,14 +106,13 @@ int RuzuZiriPrivate::ScanBorders(float X, float Y)
     return wanted;
 }
 
-// Walks the shown rows from the top of the page until it passes the pointer.
+// The rows of the page from the top until one passes the pointer.
 int RuzuZiriPrivate::ScanRowBorders(float Y)
 {
-    const int last = m_Model.LastRow();
-    long long bottom = m_Metrics.HeaderHeight;
-    for (int p = m_Model.NextShownRow(SBGetPos(1)); p <= last && bottom - BorderReach < Y; p = m_Model.NextShownRow(p + 1)) {
-        bottom += m_Model.RowAt(p).Height;
-        if (!NearBorder(Y, bottom))
+    for (const RowPlace& place : Layout().Rows) {
+        if (place.Top - BorderReach >= Y)
+            break;
+        if (!NearBorder(Y, double(place.Top) + place.Height))
             continue;
         const int above = RowFromY(Y - 2 * BorderReach);
         if (above < 0)
@@ -125,21 +124,20 @@ int RuzuZiriPrivate::ScanRowBorders(float Y)
     return MousePointerShape::Default;
 }
 
-// Walks the shown columns as the header row lays them out, until it passes the pointer.
+// The shown columns as the header row lays them out, until one passes the pointer.
 int RuzuZiriPrivate::ScanColumnBorders(float X)
 {
-    const std::vector<udtColumn>& columns = m_Model.Columns();
-    const std::vector<int>& order = m_Model.ColOrder();
-    long long right = m_RowNumberWidth;
-    for (int i = 0; i < m_Model.Cols() && right - BorderReach < X; ++i) {
-        const udtColumn& column = columns[size_t(order[size_t(i)])];
-        if (IsColumnScrolledOut(i) || !column.Visible)
+    const GridLayout& layout = Layout();
+    for (int i = 0; i < m_Model.Cols(); ++i) {
+        const ColumnPlace& place = layout.Columns[size_t(i)];
+        if (!place.Shown)
             continue;
-        right += column.WidthPx;
-        if (!NearBorder(X, right))
+        if (place.Left - BorderReach >= X)
+            break;
+        if (!NearBorder(X, double(place.Left) + place.Width))
             continue;
         m_SizeCol = i;
-        m_SizeColLeft = int(X) - column.WidthPx;
+        m_SizeColLeft = int(X) - place.Width;
         return MousePointerShape::SizeWE;
     }
     return MousePointerShape::Default;
@@ -242,14 +240,12 @@ void RuzuZiriPrivate::DragHeaderTo(float X)
     m_DragTargetCol = m_Model.IsColumn(m_MouseCol) ? m_MouseCol : -1;
     if (!m_Paint || !m_Model.IsColumn(m_DragSourceCol))
         return;
-    const int right = DrawHeaders(true) - m_RowNumberWidth;
-    const int col = ColumnAt(m_DragSourceCol);
-    const udtColumn& column = m_Model.Columns()[size_t(col)];
-    const qint32 left = column.Left;
-    const int shifted = std::clamp(int(X) - m_DownX + left, 0, std::max(right - column.WidthPx, 0));
-    m_Model.SetColumnLeft(col, shifted);
-    DrawHeaderCell(m_DragSourceCol, 3, true, false);
-    m_Model.SetColumnLeft(col, left);
+    const int right = DrawHeaders(true);
+    const GridLayout& layout = Layout();
+    const ColumnPlace& place = layout.Columns[size_t(m_DragSourceCol)];
+    const int left = std::clamp(int(X) - m_DownX + place.Left, layout.RowNumberWidth,
+                                std::max(right - place.Width, layout.RowNumberWidth));
+    DrawHeaderCellAt(m_DragSourceCol, left, 3, true);
 }
 
 } // namespace Tarvex

@@ -114,7 +114,7 @@ bool RuzuZiriPrivate::LeftPressOnRow(int Row, int Col, qint16 Shift, float X, fl
     if (!q->UpdateCell(false) || Changes() != seen)
         return self.Alive();
 
-    if (m_RowCheckBoxes && X <= m_RowNumberWidth + RowCheckStrip) {
+    if (m_RowCheckBoxes && X <= RowNumberWidth() + RowCheckStrip) {
         m_DragSelect = false;
         SetMouseState(MouseState::None);
         m_Model.SetRowFlag(Row, RowFlagChecked, !IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagChecked));

@@ -9,7 +9,7 @@
 namespace Tarvex {
 
 // What one DrawGrid call works out in its early steps and hands to the later ones. It lives for one
-// paint only; the fields the rest of the grid reads afterwards (m_RowNumberWidth, m_RowFirstVisible,
+// paint only; the fields the rest of the grid reads afterwards (RowNumberWidth(), m_RowFirstVisible,
 // m_RowLastVisible) are the control's own.
 struct PaintPass {
     explicit PaintPass(const Canvas& Drawing)
