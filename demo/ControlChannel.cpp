@@ -124,6 +124,7 @@ QJsonObject DemoState(const DemoWindow& Window)
 {
     return {
         { "Page", Window.PageName(Window.CurrentPage()) },
+        { "Focus", Window.focusWidget() ? Window.focusWidget()->objectName() : QString() },
         { "Tabs", TabsState(Window) },
         { "Calculator", CalculatorState(Window) },
         { "DateFields", DateFieldsState(Window) },

@@ -256,6 +256,24 @@ TEST_F(DemoFromOutside, TheArchiveIsWorkedFromTheKeyboard)
     EXPECT_EQ(QStringLiteral("Zorn GmbH"), text(deleted));
 }
 
+// The page shown gives its first control the focus, as a form gives its first control: the archive's
+// list answers its keys from the start, and again once its tab is picked after another page's.
+TEST_F(DemoFromOutside, TheArchivesListHasTheKeyboardFromTheStartAndWhenItsTabIsPicked)
+{
+    const auto row = [](const QJsonObject& state) { return Archive(state)[QLatin1String("Row")].toInt(); };
+    const QJsonObject start = m_Demo->State();
+    EXPECT_EQ(QStringLiteral("RuzuZiri1"), start[QLatin1String("Focus")].toString());
+    const int first = row(start);
+    m_Demo->Key({ QStringLiteral("Down") });
+    m_Demo->WaitForState([&](const QJsonObject& state) { return row(state) == first + 1; }, QStringLiteral("the next row after Down at start"));
+
+    ShowPage(QStringLiteral("Einstellungen"), QStringLiteral("settings"));
+    ShowPage(QStringLiteral("Archiv"), QStringLiteral("archive"));
+    m_Demo->Key({ QStringLiteral("Down") });
+    m_Demo->WaitForState([&](const QJsonObject& state) { return row(state) == first + 2; },
+        QStringLiteral("the next row after Down once the archive's tab was picked again"));
+}
+
 // The archive's geometry as the pointer finds it: the grid reports where it saw the pointer and the
 // cell under it, so the header row and the column borders are found by moving there, as a user's
 // eye would find them.
