@@ -11,12 +11,15 @@
 #include "grid/RuzuZiri.h"
 #include "platform/SettingsStore.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QScreen>
 #include <QSocketNotifier>
@@ -120,15 +123,30 @@ QJsonObject ArchiveState(const DemoWindow& Window)
     return Placed(state, grid, Window);
 }
 
+// The message box the demo waits on, as its user reads it. Its buttons' texts are as the buttons
+// carry them, "&" before the letter Alt picks them by.
+QJsonObject DialogState()
+{
+    const auto* box = qobject_cast<const QMessageBox*>(QApplication::activeModalWidget());
+    if (!box)
+        return { { "Shown", false } };
+    QJsonArray buttons;
+    for (const QAbstractButton* button : box->buttons())
+        buttons.append(button->text());
+    return { { "Shown", true }, { "Title", box->windowTitle() }, { "Text", box->text() }, { "Buttons", buttons } };
+}
+
 QJsonObject DemoState(const DemoWindow& Window)
 {
     return {
         { "Page", Window.PageName(Window.CurrentPage()) },
+        { "Focus", Window.focusWidget() ? Window.focusWidget()->objectName() : QString() },
         { "Tabs", TabsState(Window) },
         { "Calculator", CalculatorState(Window) },
         { "DateFields", DateFieldsState(Window) },
         { "LastDateChange", Window.Document()->LastChange() },
         { "Archive", ArchiveState(Window) },
+        { "Dialog", DialogState() },
     };
 }
 

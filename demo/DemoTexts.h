@@ -11,6 +11,7 @@ enum DemoText : int {
     DocumentTab = 3,
     SettingsTab = 4,
     LanguageCaption = 5,
+    LanguageCode = 6,              // the language's locale name ("de"), for Qt's own texts
     CalculatorCaption = 10,
     CalculatorHint = 11,
     CalculatorResult = 12,

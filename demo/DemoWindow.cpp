@@ -57,6 +57,7 @@ QWidget* DemoWindow::BuildDocumentPage()
 void DemoWindow::ApplyTexts()
 {
     setWindowTitle(Text(WindowTitle));
+    m_QtTexts.Follow(Text(LanguageCode));
     for (int page = 0; page < int(m_PageInfo.size()); ++page)
         m_Pages->RenamePage(page, Text(m_PageInfo[page].Caption));
     m_CalculatorBox->setTitle(Text(CalculatorCaption));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DemoTexts.h"
+#include "QtTexts.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -79,6 +80,7 @@ private:
     ArchiveSettings* m_ArchiveSettings { nullptr };
     SettingsPage* m_Settings { nullptr };
     DateFieldSettings* m_DateSettings { nullptr }; // on the settings page, for the document's date fields
+    QtTexts m_QtTexts;                             // Qt's own texts, such as a message box's buttons
 };
 
 } // namespace Tarvex::Demo

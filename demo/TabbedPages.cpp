@@ -85,6 +85,21 @@ void TabbedPages::ShowPage(int Index)
 {
     for (int i = 0; i < PageCount(); ++i)
         m_Pages[i]->setVisible(i == Index);
+    if (QWidget* page = Page(Index))
+        FocusFirstControl(*page);
+}
+
+// The page shown gives the keyboard to its first control in the tab order, as a form gives it to its
+// first control: the archive's list answers its keys at once, not the tab strip.
+void TabbedPages::FocusFirstControl(QWidget& Shown)
+{
+    for (QWidget* control = Shown.nextInFocusChain(); control != &Shown; control = control->nextInFocusChain()) {
+        if (Shown.isAncestorOf(control) && control->isEnabled() && control->isVisibleTo(&Shown)
+            && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 QSize TabbedPages::sizeHint() const

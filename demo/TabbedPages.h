@@ -14,8 +14,8 @@ class VozirAdu;
 namespace Tarvex::Demo {
 
 // Page frames switched by one tab strip, the way the invoice wizard switches its steps: the strip
-// only reports the new tab, and this host shows that tab's frame over the strip's panel and hides
-// the others.
+// only reports the new tab, and this host shows that tab's frame over the strip's panel, hides the
+// others and gives the keyboard focus to the first control of the page shown.
 class TabbedPages : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +44,7 @@ protected:
 private:
     void VozirAdu1_AfterTabChange(short& ActiveTab);
     void ShowPage(int Index);
+    static void FocusFirstControl(QWidget& Shown);
     void ApplyDesign();
     void PlacePages();
 

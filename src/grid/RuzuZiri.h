@@ -85,6 +85,9 @@ public:
 signals:
     void Click();
     void DblClick();
+    // KeyCode is the key as it came, 0 for a key that only types a character (an umlaut, a letter
+    // of another script, a hyphen); a host that sets it to 0 swallows the key, which then types
+    // nothing and goes no further. KeyPress hears the character, which a host swallows the same way.
     void KeyDown(qint16& KeyCode, qint16& Shift);
     void KeyPress(qint16& KeyAscii);
     void KeyUp(qint16& KeyCode, qint16& Shift);

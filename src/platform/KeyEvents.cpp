@@ -44,7 +44,7 @@ qint16 KeyCodeOf(const QKeyEvent& Event)
 qint16 KeyAsciiOf(const QKeyEvent& Event)
 {
     const QString text = Event.text();
-    if (text.size() != 1 || (Event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+    if (text.size() != 1 || (Event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return 0;
     const char16_t c = text.front().unicode();
     if (c == Backspace || c == CarriageReturn || c == Escape)
@@ -52,6 +52,17 @@ qint16 KeyAsciiOf(const QKeyEvent& Event)
     if (c < u' ' || c == u'\x7f')
         return 0;
     return qint16(c);
+}
+
+QChar CharacterOf(qint16 KeyAscii)
+{
+    return QChar(char16_t(quint16(KeyAscii)));
+}
+
+bool IsAltChord(const QKeyEvent& Event)
+{
+    const QString text = Event.text();
+    return (Event.modifiers() & Qt::AltModifier) && !text.isEmpty() && text.front().isPrint();
 }
 
 } // namespace Tarvex

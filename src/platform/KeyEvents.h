@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QtGlobal>
 
 class QKeyEvent;
@@ -37,9 +38,17 @@ constexpr qint16 F2 = 113;
 // above, F1 to F24 from 112 on; 0 for a key the platform has no code for.
 qint16 KeyCodeOf(const QKeyEvent& Event);
 
-// The character a key types, as the platform's key-press event reports it: a printable character,
-// or Backspace, Enter or Escape. Keys that type nothing, Tab and the Ctrl combinations (a text box's
-// shortcuts, such as copy and paste) give 0.
+// The character a key types, as the platform's key-press event reports it: a printable character
+// (any of the 16-bit range, so one above 0x7FFF reads negative), or Backspace, Enter or Escape. Keys
+// that type nothing, Tab, the Ctrl combinations (a text box's shortcuts, such as copy and paste) and
+// the Alt combinations (a window's menu and button accelerators) give 0. A key types its character
+// whatever its key code, and many that type one (umlauts, punctuation, other scripts) have none.
 qint16 KeyAsciiOf(const QKeyEvent& Event);
+
+// The character a key-press event's KeyAscii stands for.
+QChar CharacterOf(qint16 KeyAscii);
+
+// Alt held for a key that would otherwise type: the chord belongs to the window's accelerators.
+bool IsAltChord(const QKeyEvent& Event);
 
 } // namespace Tarvex

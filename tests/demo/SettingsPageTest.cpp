@@ -6,7 +6,9 @@
 #include "app/LanguageFile.h"
 #include "controls/tabstrip/VozirAdu.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 using namespace Tarvex;
@@ -32,6 +34,29 @@ TEST(SettingsPage, ChoosingALanguageRetextsEveryPageAndAnUnreadableFileKeepsTheT
     EXPECT_EQ(QStringLiteral("Settings"), window.Pages()->Strip()->Caption(2));
     EXPECT_EQ(QStringLiteral("Type an expression and press Enter"), window.Calculator()->Input()->placeholderText());
     EXPECT_EQ(QStringLiteral("mm/dd/yyyy"), progtxt[0]);
+}
+
+QStringList YesNoButtons()
+{
+    const QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No);
+    return { box.button(QDialogButtonBox::Yes)->text(), box.button(QDialogButtonBox::No)->text() };
+}
+
+// Qt's own texts, such as a message box's buttons, speak the language the demo shows, and change with it.
+TEST(SettingsPage, QtsOwnButtonsSpeakTheChosenLanguage)
+{
+    const QStringList english { QStringLiteral("&Yes"), QStringLiteral("&No") };
+    const QStringList german { QStringLiteral("&Ja"), QStringLiteral("&Nein") };
+    {
+        LoadLanguageFile(German);
+        Demo::DemoWindow window(German);
+        EXPECT_EQ(german, YesNoButtons());
+        ASSERT_TRUE(window.Settings()->ChooseLanguage(English));
+        EXPECT_EQ(english, YesNoButtons());
+        ASSERT_TRUE(window.Settings()->ChooseLanguage(German));
+        EXPECT_EQ(german, YesNoButtons());
+    }
+    EXPECT_EQ(english, YesNoButtons()) << "the window took its translation with it";
 }
 
 } // namespace

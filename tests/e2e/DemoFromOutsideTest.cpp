@@ -256,6 +256,44 @@ TEST_F(DemoFromOutside, TheArchiveIsWorkedFromTheKeyboard)
     EXPECT_EQ(QStringLiteral("Zorn GmbH"), text(deleted));
 }
 
+// The page shown gives its first control the focus, as a form gives its first control: the archive's
+// list answers its keys from the start, and again once its tab is picked after another page's.
+TEST_F(DemoFromOutside, TheArchivesListHasTheKeyboardFromTheStartAndWhenItsTabIsPicked)
+{
+    const auto row = [](const QJsonObject& state) { return Archive(state)[QLatin1String("Row")].toInt(); };
+    const QJsonObject start = m_Demo->State();
+    EXPECT_EQ(QStringLiteral("RuzuZiri1"), start[QLatin1String("Focus")].toString());
+    const int first = row(start);
+    m_Demo->Key({ QStringLiteral("Down") });
+    m_Demo->WaitForState([&](const QJsonObject& state) { return row(state) == first + 1; }, QStringLiteral("the next row after Down at start"));
+
+    ShowPage(QStringLiteral("Einstellungen"), QStringLiteral("settings"));
+    ShowPage(QStringLiteral("Archiv"), QStringLiteral("archive"));
+    m_Demo->Key({ QStringLiteral("Down") });
+    m_Demo->WaitForState([&](const QJsonObject& state) { return row(state) == first + 2; },
+        QStringLiteral("the next row after Down once the archive's tab was picked again"));
+}
+
+// The Delete question speaks the interface's language, its buttons too: "Nein", picked by its letter,
+// keeps the document.
+TEST_F(DemoFromOutside, TheDeleteQuestionAndItsButtonsSpeakGerman)
+{
+    const QJsonObject start = Archive(m_Demo->State());
+    const QRect grid = RectOf(start[QLatin1String("Rect")]);
+    m_Demo->Click(QPoint(grid.center().x(), grid.top() + 6));
+    m_Demo->Key({ QStringLiteral("Delete") });
+    const QJsonObject dialog = m_Demo->WaitForState([](const QJsonObject& state) { return state[QLatin1String("Dialog")][QLatin1String("Shown")].toBool(); },
+        QStringLiteral("the question after Delete"))[QLatin1String("Dialog")].toObject();
+    EXPECT_EQ(QStringLiteral("Archiv"), dialog[QLatin1String("Title")].toString());
+    EXPECT_EQ(QStringLiteral("Dieses Dokument aus dem Archiv löschen?"), dialog[QLatin1String("Text")].toString());
+    EXPECT_EQ(QJsonArray({ QStringLiteral("&Ja"), QStringLiteral("&Nein") }), dialog[QLatin1String("Buttons")].toArray());
+
+    m_Demo->Answer(QStringLiteral("Archiv"), { QStringLiteral("alt+n") });
+    const QJsonObject answered = m_Demo->WaitForState([](const QJsonObject& state) { return !state[QLatin1String("Dialog")][QLatin1String("Shown")].toBool(); },
+        QStringLiteral("the question answered with Nein"));
+    EXPECT_EQ(start[QLatin1String("Rows")].toInt(), Archive(answered)[QLatin1String("Rows")].toInt());
+}
+
 // The archive's geometry as the pointer finds it: the grid reports where it saw the pointer and the
 // cell under it, so the header row and the column borders are found by moving there, as a user's
 // eye would find them.

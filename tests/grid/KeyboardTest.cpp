@@ -3,6 +3,7 @@
 #include "GridFill.h"
 #include "GridInvariants.h"
 
+#include "platform/KeyEvents.h"
 #include "platform/Timer.h"
 
 #include <QApplication>
@@ -31,11 +32,11 @@ const QStringList Names { "Adler", "Bauer", "Becker", "Braun", "Dietz", "Engel",
 // A host window with a field before the grid and one after it, the grid showing 8 of its 20 rows:
 // names, amounts and a check-box column; row 5 current and selected, painting on.
 struct KeyHost {
+    QStringList Heard; // the grid's events in order, also those the window's closing raises
     QWidget Window;
     QLineEdit* Before { new QLineEdit(&Window) };
     RuzuZiri* Grid { new RuzuZiri(&Window) };
     QLineEdit* After { new QLineEdit(&Window) };
-    QStringList Heard; // the grid's events in order
 
     KeyHost()
     {
@@ -107,6 +108,17 @@ bool Type(QChar Character)
 {
     return Press(Qt::Key(Character.toUpper().unicode()), {}, QString(Character));
 }
+
+// The keys that reach the host's window: the ones the grid neither consumed nor typed.
+struct WindowKeys : QObject {
+    QList<int> keys;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent*>(event)->key();
+        return false;
+    }
+};
 
 std::set<int> Range(int From, int To)
 {
@@ -321,6 +333,133 @@ TEST(GridKeyboard, TypeAheadRestartsAfterASecondWithoutAKey)
     EXPECT_FALSE(grid.RowLocked(0));
 }
 
+// A key that types a character is typed whatever its key code, and a letter of any script searches or
+// opens the editor as an ASCII letter does; punctuation is heard but searches nothing. An Alt chord
+// types nothing: from the grid it goes on to the host's window, for its accelerators.
+TEST(GridKeyboard, CharactersOfEveryScriptAreTypedAndAltChordsAreNot)
+{
+    struct Typed {
+        const char* what;
+        int editTrigger;
+        int key;
+        Qt::KeyboardModifiers shift;
+        QString text;
+        QString typedBefore; // within the second before
+        int row;
+        QString editor;      // the open editor's text; null: no editor
+        QStringList heard;
+        bool consumed;
+    };
+    const QStringList searched { "KeyDown", "Sel", "Move", "KeyPress" };
+    const QStringList heardOnly { "KeyDown", "KeyPress" };
+    const QStringList edited { "KeyDown", "BeforeEdit", "KeyPress" };
+    const QStringList altChord { "KeyDown" };
+    const Typed rows[] {
+        { "a", 4, Qt::Key_A, {}, "a", {}, 0, {}, searched, true },
+        { "ä", 4, Qt::Key_Adiaeresis, {}, "ä", {}, 12, {}, searched, true },
+        { "ö", 4, Qt::Key_Odiaeresis, {}, "ö", {}, 13, {}, searched, true },
+        { "ü", 4, Qt::Key_Udiaeresis, {}, "ü", {}, 14, {}, searched, true },
+        { "Ü", 4, Qt::Key_Udiaeresis, Qt::ShiftModifier, "Ü", {}, 14, {}, searched, true },
+        { "ß after gro", 4, Qt::Key_ssharp, {}, "ß", "gro", 10, {}, searched, true },
+        { "д", 4, 0x414, {}, "д", {}, 15, {}, searched, true },
+        { "中", 4, 0x4E2D, {}, "中", {}, 17, {}, searched, true },
+        { "김, above 0x7FFF", 4, 0xAE40, {}, "김", {}, 18, {}, searched, true },
+        { "-", 4, Qt::Key_Minus, {}, "-", {}, 5, {}, heardOnly, true },
+        { "‰, whose low byte is a digit", 4, 0x2030, {}, "‰", {}, 5, {}, heardOnly, true },
+        { "Alt+a", 4, Qt::Key_A, Qt::AltModifier, "a", {}, 5, {}, altChord, false },
+        { "ü where typing edits", 52, Qt::Key_Udiaeresis, {}, "ü", {}, 5, "ü", edited, true },
+        { "Д where typing edits", 52, 0x414, Qt::ShiftModifier, "Д", {}, 5, "Д", edited, true },
+        { "Alt+a where typing edits", 52, Qt::Key_A, Qt::AltModifier, "a", {}, 5, {}, altChord, false },
+        { "Alt+a in the open editor", 52, Qt::Key_A, Qt::AltModifier, "a", "x", 5, "x", {}, true },
+    };
+    // From row 9 on, after Graf.
+    const QStringList foreign { "Grob", "Großmann", "Keller", "Äpfel", "Öztürk", "Überland", "Дмитриев", "Жуков", "中山", "김" };
+    for (const Typed& row : rows) {
+        KeyHost host;
+        DrivenClock clock;
+        RuzuZiri& grid = *host.Grid;
+        for (int r = 0; r < foreign.size(); ++r)
+            grid.CellText(9 + r, Name, foreign[r]);
+        grid.EditTrigger(row.editTrigger);
+        clock.Advance(2000);
+        for (const QChar c : row.typedBefore)
+            Type(c);
+        host.Heard.clear();
+        qint16 keyAscii = 0;
+        QObject::connect(&grid, &RuzuZiri::KeyPress, [&](qint16& KeyAscii) { keyAscii = KeyAscii; });
+        WindowKeys window;
+        host.Window.installEventFilter(&window);
+
+        EXPECT_EQ(row.consumed, Press(Qt::Key(row.key), row.shift, row.text)) << row.what;
+        EXPECT_EQ(row.consumed, window.keys.isEmpty()) << row.what;
+        EXPECT_EQ(row.row, grid.Row()) << row.what;
+        EXPECT_EQ(row.heard, host.Heard) << row.what;
+        if (row.heard.contains("KeyPress")) {
+            EXPECT_EQ(row.text.front(), CharacterOf(keyAscii)) << row.what;
+        }
+        EXPECT_EQ(!row.editor.isNull(), grid.EditPending()) << row.what;
+        if (grid.EditPending()) {
+            EXPECT_EQ(row.editor, host.Editor()->text()) << row.what;
+        }
+    }
+}
+
+// The host's KeyDown swallows a key by clearing its code, as KeyPress swallows a character: the key
+// then types nothing and goes no further. A commit the host refuses leaves a moving key unconsumed,
+// the page keys as the arrows, so it reaches the host's window.
+TEST(GridKeyboard, TheHostsKeyDownSwallowsAKeyAndARefusedCommitLeavesItUnconsumed)
+{
+    struct Answer {
+        const char* what;
+        int editTrigger;
+        bool editing;   // F2 opened an edit of "Zorn" before the key
+        bool gridFocus; // the grid took the focus back from the open editor
+        bool clears;    // the host's KeyDown sets the code to 0
+        bool refuses;   // the host's AfterEdit cancels
+        Qt::Key key;
+        QString text;
+        bool consumed;
+        int row;
+        bool editOpen;
+        int caret;      // in the open editor; -1 not read
+    };
+    const Answer rows[] {
+        { "F5 cleared", 52, false, false, true, false, Qt::Key_F5, {}, true, 5, false, -1 },
+        { "a letter cleared", 4, false, false, true, false, Qt::Key_K, "k", true, 5, false, -1 },
+        { "a letter cleared where typing edits", 52, false, false, true, false, Qt::Key_K, "k", true, 5, false, -1 },
+        { "Home cleared in the editor", 4, true, false, true, false, Qt::Key_Home, {}, true, 5, true, 4 },
+        { "Home in the editor", 4, true, false, false, false, Qt::Key_Home, {}, true, 5, true, 0 },
+        { "PageDown whose commit is refused", 4, true, true, false, true, Qt::Key_PageDown, {}, false, 5, true, -1 },
+    };
+    for (const Answer& row : rows) {
+        KeyHost host;
+        RuzuZiri& grid = *host.Grid;
+        grid.EditTrigger(row.editTrigger);
+        if (row.editing) {
+            Press(Qt::Key_F2);
+            host.Editor()->setText("Zorn");
+        }
+        if (row.gridFocus)
+            grid.setFocus();
+        if (row.clears)
+            QObject::connect(&grid, &RuzuZiri::KeyDown, [](qint16& KeyCode, qint16&) { KeyCode = 0; });
+        if (row.refuses)
+            QObject::connect(&grid, &RuzuZiri::AfterEdit, [](int, int, QString&, bool& Cancel) { Cancel = true; });
+        host.Heard.clear();
+        WindowKeys window;
+        host.Window.installEventFilter(&window);
+
+        EXPECT_EQ(row.consumed, Press(row.key, {}, row.text)) << row.what;
+        EXPECT_EQ(row.consumed ? QList<int> {} : QList<int> { row.key }, window.keys) << row.what;
+        EXPECT_EQ(row.row, grid.Row()) << row.what;
+        EXPECT_EQ(row.editOpen, grid.EditPending()) << row.what;
+        EXPECT_FALSE(host.Heard.contains("KeyPress")) << row.what;
+        if (row.caret >= 0) {
+            EXPECT_EQ(row.caret, host.Editor()->cursorPosition()) << row.what;
+        }
+    }
+}
+
 // One repaint per key, whatever the key did; the page keys scroll by a page and leave the current row.
 TEST(GridKeyboard, AKeyRepaintsOnce)
 {
@@ -378,15 +517,7 @@ TEST(GridKeyboard, TheGridTakesTheFocusAndLeavesTheHostItsKeys)
     Press(Qt::Key_Tab);
     EXPECT_EQ(&grid, QApplication::focusWidget());
 
-    struct HostKeys : QObject {
-        QList<int> keys;
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            if (event->type() == QEvent::KeyPress)
-                keys << static_cast<QKeyEvent*>(event)->key();
-            return false;
-        }
-    } window;
+    WindowKeys window;
     host.Window.installEventFilter(&window);
     Press(Qt::Key_F5);
     Press(Qt::Key_Down);

@@ -62,16 +62,17 @@ bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
     return EditForKey(KeyCode, false);
 }
 
-// The page moves by what shows; the current row stays where it is.
+// The page moves by what shows; the current row stays where it is. A commit the host refused leaves
+// the key unconsumed, as it leaves the other moving keys.
 bool RuzuZiriPrivate::KeyPage(qint16& KeyCode, KeyMove& Move)
 {
     const bool up = KeyCode == KeyCode::PageUp;
     m_EditKey = KeyCode;
-    KeyCode = 0;
     Move.ScrollOnly = true;
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();
+    KeyCode = 0;
     if (up && m_Row >= 0) {
         SBSetPos(1, std::max(PageTopRow(m_RowFirstVisible), 0));
         Move.Repaint = true;

@@ -42,14 +42,16 @@ bool ActsFromEditor(qint16 Code)
 // default button and its own keys still work.
 void RuzuZiri::keyPressEvent(QKeyEvent* Event)
 {
-    qint16 keyCode = KeyCodeOf(*Event);
+    const qint16 incoming = KeyCodeOf(*Event);
+    qint16 keyCode = incoming;
     qint16 shift = qint16(ShiftCode(*Event));
     const qint16 typed = KeyAsciiOf(*Event);
     Event->accept();
     if (!d->UserControl_KeyDown(keyCode, shift))
         return;
-    // The key-down handling consumed it: it types nothing on the grid.
-    if (keyCode == 0)
+    // The key-down handling or the host's KeyDown consumed it: it types nothing on the grid. A key
+    // without a code (an umlaut, a Cyrillic letter, a hyphen) came as 0 and is only a character.
+    if (incoming != 0 && keyCode == 0)
         return;
     if (typed == 0) {
         Event->ignore();
@@ -58,7 +60,7 @@ void RuzuZiri::keyPressEvent(QKeyEvent* Event)
     qint16 keyAscii = typed;
     if (!d->UserControl_KeyPress(keyAscii))
         return;
-    Event->setAccepted(keyAscii == 0 || typed >= KeyCode::Space);
+    Event->setAccepted(keyAscii == 0 || CharacterOf(typed).unicode() >= u' ');
 }
 
 // Repeats of a held key bring key-downs only, as the platform reports them.
@@ -75,8 +77,9 @@ void RuzuZiri::keyReleaseEvent(QKeyEvent* Event)
 bool RuzuZiriPrivate::EditorKeyDown(QKeyEvent& Key, qint16& KeyAscii)
 {
     qint16 keyCode = KeyCodeOf(Key);
+    // An Alt chord types nothing into the cell either, and so never passes the column's filter.
     if (!ActsFromEditor(keyCode))
-        return false;
+        return IsAltChord(Key);
     qint16 shift = qint16(ShiftCode(Key));
     if (!UserControl_KeyDown(keyCode, shift))
         return true;
@@ -114,7 +117,8 @@ void RuzuZiriPrivate::EditorFocusOut(Qt::FocusReason Reason)
 }
 
 // The key acts with painting suspended; the selection and the current cell follow it once painting
-// is on again, so a key repaints once. The host's KeyDown hears the key code as it came.
+// is on again, so a key repaints once. The host's KeyDown hears the key code as it came, and swallows
+// the key by clearing it, as KeyPress swallows a character; what the grid did with the key stands.
 bool RuzuZiriPrivate::UserControl_KeyDown(qint16& KeyCode, qint16& Shift)
 {
     const qint16 incoming = KeyCode;
@@ -130,7 +134,11 @@ bool RuzuZiriPrivate::UserControl_KeyDown(qint16& KeyCode, qint16& Shift)
     if (!FollowKey(KeyCode == 0, move))
         return false;
     qint16 heard = incoming;
-    return Raise(&RuzuZiri::KeyDown, heard, Shift);
+    if (!Raise(&RuzuZiri::KeyDown, heard, Shift))
+        return false;
+    if (heard == 0)
+        KeyCode = 0;
+    return true;
 }
 
 bool RuzuZiriPrivate::ActOnKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)

@@ -20,11 +20,10 @@ constexpr quint32 SearchRestartMs = 1000;
 // Kind 4 of the row search: at or after the text, with the same first character.
 constexpr int SearchMode = 4;
 
-// Letters and digits of the platform's narrow character set, which the search takes by their low byte.
+// Letters and digits of any script search; punctuation and symbols do not.
 bool IsAlphaNumeric(qint16 KeyAscii)
 {
-    const QChar c { char16_t(quint8(KeyAscii)) };
-    return c.isLetterOrNumber();
+    return CharacterOf(KeyAscii).isLetterOrNumber();
 }
 
 } // namespace
@@ -85,7 +84,7 @@ bool RuzuZiriPrivate::TypeToEdit(qint16& KeyAscii)
 bool RuzuZiriPrivate::TypeAhead(qint16 KeyAscii)
 {
     const quint32 now = TickCount();
-    const QChar typed { char16_t(quint16(KeyAscii)) };
+    const QChar typed = CharacterOf(KeyAscii);
     if (now - m_SearchTime >= SearchRestartMs)
         m_SearchText = typed;
     else
