@@ -3,6 +3,7 @@
 #include "grid/view/DrawingHelpers.h"
 #include "platform/Clock.h"
 #include "platform/EventWatch.h"
+#include "platform/InputTransparentWindow.h"
 #include "platform/PictureBox.h"
 #include "platform/Timer.h"
 #include "platform/runtime/FormatText.h"
@@ -210,8 +211,9 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
                                                                : cell.Alignment | TextFlags::SingleLine | TextFlags::WordBreak;
     Canvas tip = picToolTip->hDC();
     DrawString(tip, text, -1, bounds, flags, 0, font, TipTextColor);
-    // A tooltip window shows above every other window.
-    picToolTip->show();
+    // A tooltip window shows above every other window. Over the cell it must leave the pointer to
+    // the grid, or the grid would see the pointer leave and hide the tip again.
+    ShowTransparentForInput(*picToolTip);
     WatchTipPlace(true);
 }
 
