@@ -152,6 +152,8 @@ ArchivePage::ArchivePage(int documents, QWidget* parent)
     connect(m_Grid, &RuzuZiri::MouseDown, this, [this](qint16&, qint16& Shift, float&, float&) { m_CtrlPressed = Shift & 2; });
     connect(m_Grid, &RuzuZiri::SortComplete, this, [this] { m_Sorted = true; });
     connect(m_Grid, &RuzuZiri::MouseMove, this, [this](qint16&, qint16&, float& X, float& Y) { m_MouseAt = QPoint(int(X), int(Y)); });
+    connect(m_Grid, &RuzuZiri::MouseEnter, this, [this] { ++m_MouseEnters; });
+    connect(m_Grid, &RuzuZiri::MouseLeave, this, [this] { ++m_MouseLeaves; });
     connect(m_Grid, &RuzuZiri::ColumnClick, this, &ArchivePage::FollowSort);
     connect(m_Grid, &RuzuZiri::DblClick, this, [this] { m_Status->setText(Text(ArchiveOpenedLine).arg(m_Grid->CellText(m_Grid->Row(), NumberColumn))); });
     m_Export = new QPushButton(Text(ArchiveExportButton), this);

@@ -50,6 +50,9 @@ public:
     int SortOrder() const { return m_SortOrder; }
     // Where the grid last saw the pointer move, in its own pixels.
     QPoint MouseAt() const { return m_MouseAt; }
+    // How often the grid told of the pointer coming and of it going.
+    int MouseEnters() const { return m_MouseEnters; }
+    int MouseLeaves() const { return m_MouseLeaves; }
     // Grabs Window with this page sorted by a header click, one column narrowed by a drag of its
     // border, and the tip of a text it cuts showing ("archive-mouse.png" in Dir); empty on failure.
     QString RenderMouse(const QString& Dir, QWidget& Window);
@@ -74,6 +77,8 @@ private:
     int m_SortColumn { -1 };           // column number sorted by a header click; -1 none
     int m_SortOrder { 0 };             // its SortOrder: 2 smallest first, 1 greatest first
     QPoint m_MouseAt { -1, -1 };       // the grid's last MouseMove
+    int m_MouseEnters { 0 };           // the grid's MouseEnter events so far
+    int m_MouseLeaves { 0 };           //   and its MouseLeave events
     int m_Documents { 0 };  // what Fill listed last
     QString m_ListedKind;   // the text of an invoice when Fill listed them, to see a change of language
 };

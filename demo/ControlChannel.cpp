@@ -9,6 +9,8 @@
 #include "controls/calendar/ZIzazeviviro.h"
 #include "controls/tabstrip/VozirAdu.h"
 #include "grid/RuzuZiri.h"
+#include "platform/OleColor.h"
+#include "platform/PictureBox.h"
 #include "platform/SettingsStore.h"
 
 #include <QAbstractButton>
@@ -83,14 +85,16 @@ QJsonArray ColumnOrder(RuzuZiri& Grid)
 }
 
 // The grid's hover tip is a window of its own, placed on the screen; its Rect is in the main window's
-// pixels all the same.
+// pixels all the same. Its Back is the colour it is filled with, for a picture of the screen to be
+// told from the cells under it.
 QJsonObject TipState(RuzuZiri& Grid, const QWidget& Window)
 {
-    const QWidget* tip = Grid.findChild<QWidget*>(QStringLiteral("picToolTip"));
+    const auto* tip = Grid.findChild<PictureBox*>(QStringLiteral("picToolTip"));
     if (!tip || !tip->isVisible())
         return { { "Shown", false } };
     const QPoint topLeft = Window.mapFromGlobal(tip->mapToGlobal(QPoint(0, 0)));
-    return { { "Shown", true }, { "Rect", QJsonArray { topLeft.x(), topLeft.y(), tip->width(), tip->height() } } };
+    return { { "Shown", true }, { "Rect", QJsonArray { topLeft.x(), topLeft.y(), tip->width(), tip->height() } },
+             { "Back", TranslateOleColor(tip->BackColor(), tip->palette()).name() } };
 }
 
 QJsonObject ArchiveState(const DemoWindow& Window)
@@ -115,6 +119,8 @@ QJsonObject ArchiveState(const DemoWindow& Window)
         { "MouseAt", QJsonArray { page.MouseAt().x(), page.MouseAt().y() } }, // the grid's pixels
         { "MouseCol", grid.MouseCol() },
         { "MouseRow", grid.MouseRow() },
+        { "MouseEnters", page.MouseEnters() },
+        { "MouseLeaves", page.MouseLeaves() },
         { "SortCol", page.SortColumn() },
         { "SortOrder", page.SortOrder() },
         { "Status", page.Status() },

@@ -41,6 +41,7 @@ bool RuzuZiriPrivate::IsRange(int RowFrom, int RowTo, int ColFrom, int ColTo) co
 }
 
 // Painting is held for the whole rectangle so that a large range costs one repaint, not one per cell.
+// Each cell's writer still lets pending events run, and a queued host call may delete the grid there.
 void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int Mode, const QString& vNewValue,
                            int vNewAlign)
 {
@@ -54,8 +55,11 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
     const bool fontNameGiven = !vNewValue.trimmed().isEmpty();
     const bool paint = d->m_Paint;
     d->m_Paint = false;
+    const Lifeline self(this);
     for (int r = RowFrom; r <= RowTo; ++r) {
         for (int c = ColFrom; c <= ColTo; ++c) {
+            if (!self.Alive())
+                return;
             switch (Mode) {
             case FormatBackColor:
                 if (colourFits)
@@ -79,6 +83,8 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
             }
         }
     }
+    if (!self.Alive())
+        return;
     d->m_Paint = paint;
     d->DrawGrid(d->m_Paint);
 }

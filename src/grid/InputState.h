@@ -2,6 +2,7 @@
 
 #include "platform/MouseEvents.h"
 
+#include <QPointF>
 #include <QString>
 #include <QtGlobal>
 
@@ -27,6 +28,7 @@ struct InputState {
     MouseState m_MouseState { MouseState::None }; // set by SetMouseState alone (view/Mouse.cpp)
     int m_MouseCol { -1 };                // cell under the mouse; -1 = none
     int m_MouseRow { -1 };                //   (row position)
+    QPointF m_MouseAt { -1, -1 };         // the pointer's last place in the grid's pixels; set by every move
     bool m_DragSelect { false };          // the mouse button is held down on a cell (set by the mouse input)
     int m_DownRow { -1 };                 //   row position of that press; -1 = the press was not on a row
     int m_DownCol { -1 };                 // header position where the left button went down; -1 = none

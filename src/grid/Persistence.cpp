@@ -195,8 +195,9 @@ void RuzuZiriPrivate::Terminate()
     // The editor lets the focus go while this side still exists: its loss of focus ends an edit.
     if (txtEdit)
         txtEdit->clearFocus();
-    m_Hook.SubclassShutdown();
+    DetachMessageHook();
     FlatSBTerm();
+    EndTip();
 }
 
 void RuzuZiriPrivate::ApplyWindowSettings()
@@ -214,7 +215,7 @@ void RuzuZiriPrivate::ApplyUserMode()
         AttachScrollBars();
         return;
     }
-    m_Hook.SubclassShutdown();
+    DetachMessageHook();
     SBShow(0, false);
     SBShow(1, false);
     FlatSBTerm();

@@ -29,6 +29,7 @@
 
 class QKeyEvent;
 class QMimeData;
+class QWheelEvent;
 
 namespace Tarvex {
 
@@ -74,6 +75,7 @@ public:
     bool m_Destroying { false };          // set by the destructor: no paint starts and nothing waits on
                                           //   pending events any more
     MessageHook m_Hook { QStringLiteral("RuzuZiri") }; // the grid's window messages, in run mode
+    bool m_Subclassed { false };          // m_Hook has the grid's window (AttachMessageHook, DetachMessageHook)
 
     // ---- Shared helpers ----------------------------------------------------------------------
     bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
@@ -166,6 +168,7 @@ public:
     void OnScrollBarAction(int Bar, int Action);
     void SendScrollRequest(int Bar, int Request);
     void WhileScrollBarWaits(int Bar, const std::function<void()>& Handle);
+    void WheelOverScrollBar(int Bar, const QWheelEvent& Wheel);
     void ReleaseWaitingScrollBars();
     void DragAutoScroll(qint16& Direction);
     void AutoScrollPass();
@@ -176,6 +179,7 @@ public:
     // Focus, the pointer's coming and going, the scroll bars' requests, the wheel and changes of the
     // application's look reach the grid as window messages, each after the grid's own handling.
     void AttachMessageHook();
+    void DetachMessageHook();
     void zSubclassCallback(bool bBefore, bool& bHandled, qintptr& lReturn, QWidget* lng_hWnd, int uMsg,
                            quintptr wParam, qintptr lParam, qintptr& lParamUser);
     void FocusRepaint(bool NoFocus);
@@ -191,7 +195,10 @@ public:
     void TipWaitTick();
     void ShowCellTip(int Row, int Col);
     QString TipText(int Row, int Col) const;
+    bool PointerStillOn(int Row, int Col) const;
     void HideTip();
+    void WatchTipPlace(bool On);
+    void EndTip();
 
     // ---- Navigation (view/Navigation.cpp) ----------------------------------------------------
     // Display positions the current cell may move to next; the callers move it.

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
+
+#include <vector>
 
 namespace Tarvex {
 
+class EventWatch;
 class PictureBox;
 class Timer;
 
@@ -18,6 +23,9 @@ struct TipState {
     bool m_TipBusy { false };             // a wait runs; further waits are not started
     bool m_TipCancel { false };           // ends a running wait without a tip (a press, a move off the rows,
                                           //   the pointer leaving); cleared when a wait ends
+    EventWatch* m_TipPlaceWatch { nullptr }; // hears the grid and its windows move while a tip shows; made by
+                                          //   the first tip, gone with the grid
+    std::vector<QPointer<QWidget>> m_TipPlaceWatched; // what it hears now; empty while no tip shows
 };
 
 } // namespace Tarvex

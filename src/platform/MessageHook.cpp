@@ -3,15 +3,18 @@
 #include "platform/EventLog.h"
 #include "platform/MsgBox.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QPointer>
 #include <QVarLengthArray>
 #include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
+#include <limits>
 
 namespace Tarvex {
 
@@ -47,12 +50,6 @@ std::vector<QPointer<QWidget>>& LeaveTracked()
     return windows;
 }
 
-// The window's own handling of an event, as the platform's previous window procedure.
-qintptr WindowProcedure(QObject& hWnd, QEvent& Event)
-{
-    return hWnd.event(&Event) ? 1 : 0;
-}
-
 bool TakeLeaveRequest(QWidget* hWnd)
 {
     auto& windows = LeaveTracked();
@@ -76,7 +73,9 @@ qintptr ClientPoint(const QWidget& hWnd, QPointF Position)
 }
 
 // Qt reports high-resolution wheels in fractions of a notch; a message is one whole notch, so the
-// fractions are summed until they make one. A turn the other way starts the sum anew.
+// fractions are summed until they make one. A turn the other way starts the sum anew. The sum is held
+// to the distance a message's signed word carries: a wheel that claims to have turned further makes
+// no more messages than that, whatever it claims.
 void WheelNotches(const QWheelEvent& Event, int& Rest, Messages& Out)
 {
     const int delta = Event.angleDelta().y();
@@ -84,7 +83,8 @@ void WheelNotches(const QWheelEvent& Event, int& Rest, Messages& Out)
         return;
     if ((Rest < 0) != (delta < 0))
         Rest = 0;
-    Rest += delta;
+    constexpr qint64 Farthest = std::numeric_limits<qint16>::max();
+    Rest = int(std::clamp(qint64(Rest) + delta, -Farthest, Farthest));
     const quintptr keys = quintptr(KeysOf(Event.buttons(), Event.modifiers()));
     const QPoint screen = Event.globalPosition().toPoint();
     while (std::abs(Rest) >= WHEEL_DELTA) {
@@ -94,8 +94,19 @@ void WheelNotches(const QWheelEvent& Event, int& Rest, Messages& Out)
     }
 }
 
+// A change of the palette is a change of the look only when it came from the application, whose
+// palette follows the system's; a host that gives its own window a palette changes no theme.
+bool ApplicationLookChanged(const QWidget& hWnd, QPalette& Seen)
+{
+    const QPalette application = QApplication::palette(&hWnd);
+    if (application == Seen && application.resolveMask() == Seen.resolveMask())
+        return false;
+    Seen = application;
+    return true;
+}
+
 // The messages a Qt event of the window stands for; none for most events.
-Messages Translate(QWidget& hWnd, QEvent& Event, int& WheelRest)
+Messages Translate(QWidget& hWnd, QEvent& Event, int& WheelRest, QPalette& Look)
 {
     Messages out;
     switch (Event.type()) {
@@ -111,12 +122,15 @@ Messages Translate(QWidget& hWnd, QEvent& Event, int& WheelRest)
         if (TakeLeaveRequest(&hWnd))
             out.append({ WM_MOUSELEAVE, 0, 0 });
         break;
-    // The application's look changed: its style, the desktop's theme, or the palette that a window
-    // without one of its own takes from the application or its parent.
+    // The application's look changed: its style or the desktop's theme.
     case QEvent::StyleChange:
-    case QEvent::ThemeChange: out.append({ WM_THEMECHANGED, 0, 0 }); break;
+    case QEvent::ThemeChange:
+        Look = QApplication::palette(&hWnd);
+        out.append({ WM_THEMECHANGED, 0, 0 });
+        break;
+    case QEvent::ApplicationPaletteChange:
     case QEvent::PaletteChange:
-        if (!hWnd.testAttribute(Qt::WA_SetPalette))
+        if (ApplicationLookChanged(hWnd, Look))
             out.append({ WM_THEMECHANGED, 0, 0 });
         break;
     default:
@@ -127,114 +141,211 @@ Messages Translate(QWidget& hWnd, QEvent& Event, int& WheelRest)
     return out;
 }
 
+class WindowHooks;
+
 } // namespace
 
-// One subclassed window: its tables and callback, and the filter that feeds them. A block whose
-// window is released while one of its messages is under way deletes itself once that is done.
-class MessageHook::Block : public QObject {
+// One subclass of a window: its tables and callback. The window's hooks keep it while a message of
+// theirs is under way, so that a block released meanwhile goes only once that is done.
+class MessageHook::Block {
 public:
-    // The platform tells a window of every move of the pointer over it; Qt only while it tracks
-    // the mouse.
-    Block(QWidget* hWnd, qintptr UserValue, const Callback& Handler)
-        : m_hWnd(hWnd), m_Callback(Handler), m_UserValue(UserValue)
+    Block(WindowHooks& Hooks, qintptr UserValue, const Callback& Handler)
+        : m_Hooks(Hooks), m_Callback(Handler), m_UserValue(UserValue) { }
+
+    QWidget* Window() const;
+    MessageTable& Table(int Index) { return m_Tables[Index]; }
+    qintptr& UserValue() { return m_UserValue; }
+    bool Released() const { return m_Released; }
+    // Index 0 the first table, 1 the second.
+    bool InTable(int Index, int Msg) const
     {
-        hWnd->setMouseTracking(true);
-        hWnd->installEventFilter(this);
+        const MessageTable& table = m_Tables[Index];
+        if (table.Count == ALL_MESSAGES)
+            return true;
+        const auto used = table.Entries.begin() + std::clamp(table.Count, 0, MSG_ENTRIES);
+        return std::find(table.Entries.begin(), used, Msg) != used;
+    }
+    bool Wants(int Msg) const { return InTable(0, Msg) || InTable(1, Msg); }
+    // Hooked no more: the window's hooks let it go once no message is under way.
+    void MarkReleased()
+    {
+        m_Tables[0].Count = m_Tables[1].Count = 0;
+        m_Released = true;
+    }
+    void Release();
+    qintptr CallPrevious(int Msg);
+
+    // The callback may release this block, delete the window or delete the hook's owner: the caller
+    // checks what it needs afterwards.
+    void Call(bool IsBefore, bool& Handled, qintptr& Result, const Message& M)
+    {
+        const Callback handler = m_Callback;
+        if (handler && !m_Released)
+            handler(IsBefore, Handled, Result, Window(), M.Msg, M.wParam, M.lParam, m_UserValue);
+    }
+
+private:
+    WindowHooks& m_Hooks;              // the window's hooks, which own this block
+    Callback m_Callback;               // who sees the messages of the tables
+    qintptr m_UserValue { 0 };         // handed to every call of the callback
+    MessageTable m_Tables[2];          // before and after the window's own handling
+    bool m_Released { false };         // no longer hooked; goes when no message is under way
+};
+
+namespace {
+
+// Every subclass of one window, fed by one event filter, chained as window procedures are: the
+// latest subclass sees a message first, and its previous procedure is the subclass before it, down
+// to the window's own handling; its after-callbacks run last. A host's event filters installed after
+// the first subclass keep seeing every event, since no later subclass adds a filter of its own.
+class WindowHooks : public QObject {
+public:
+    static WindowHooks& Of(QWidget* hWnd)
+    {
+        for (WindowHooks* hooks : All()) {
+            if (hooks->m_hWnd == hWnd)
+                return *hooks;
+        }
+        return *All().emplace_back(new WindowHooks(hWnd));
     }
 
     QWidget* Window() const { return m_hWnd; }
-    MessageTable& Table(int Index) { return m_Tables[Index]; }
-    qintptr& UserValue() { return m_UserValue; }
 
-    void Release()
+    MessageHook::Block* Join(qintptr UserValue, const MessageHook::Callback& Handler)
     {
-        m_Tables[0].Count = m_Tables[1].Count = 0;
-        if (m_hWnd)
-            m_hWnd->removeEventFilter(this);
-        m_Released = true;
-        if (m_Nesting == 0)
-            delete this;
+        return m_Blocks.emplace_back(new MessageHook::Block(*this, UserValue, Handler));
     }
 
-    qintptr CallPrevious(int Msg)
+    void Leave(MessageHook::Block& Block)
     {
-        if (!m_Current || !m_hWnd || m_CurrentMsg != Msg)
+        Block.MarkReleased();
+        Collect();
+    }
+
+    // The procedure below Block's for the message under way; 0 for any other message.
+    qintptr CallBelow(const MessageHook::Block& Block, int Msg)
+    {
+        if (!m_Current || m_CurrentMsg != Msg)
             return 0;
-        return WindowProcedure(*m_hWnd, *m_Current);
+        const auto level = std::find(m_Blocks.begin(), m_Blocks.end(), &Block) - m_Blocks.begin();
+        ++m_Nesting;
+        const qintptr result = Through(int(level) - 1, *m_Current, *m_CurrentList);
+        --m_Nesting;
+        return result;
     }
 
 protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
-        if (Watched != m_hWnd || m_Released)
+        if (Watched != m_hWnd)
             return false;
-        const Messages messages = Translate(*m_hWnd, *Event, m_WheelRest);
-        if (std::none_of(messages.begin(), messages.end(), [this](const Message& m) { return Wants(m.Msg); }))
+        const Messages messages = Translate(*m_hWnd, *Event, m_WheelRest, m_Look);
+        const auto wanted = [this](const Message& m) {
+            return std::any_of(m_Blocks.begin(), m_Blocks.end(), [&m](const MessageHook::Block* b) { return b->Wants(m.Msg); });
+        };
+        if (std::none_of(messages.begin(), messages.end(), wanted))
             return false;
-        return Dispatch(*Event, messages);
+        Dispatch(*Event, messages);
+        return true;
     }
 
 private:
-    static bool Has(const MessageTable& Table, int Msg)
+    explicit WindowHooks(QWidget* hWnd)
+        : m_hWnd(hWnd), m_Look(QApplication::palette(hWnd))
     {
-        if (Table.Count == ALL_MESSAGES)
-            return true;
-        const auto used = Table.Entries.begin() + std::clamp(Table.Count, 0, MSG_ENTRIES);
-        return std::find(Table.Entries.begin(), used, Msg) != used;
+        // The platform tells a window of every move of the pointer over it; Qt only while it
+        // tracks the mouse.
+        hWnd->setMouseTracking(true);
+        hWnd->installEventFilter(this);
     }
-    bool Wants(int Msg) const { return Has(m_Tables[0], Msg) || Has(m_Tables[1], Msg); }
 
-    // Before, the window's own handling, after. The callback may release the block, delete the
-    // window or delete the owner of the hook: each step first checks that what it needs is there.
-    bool Dispatch(QEvent& Event, const Messages& List)
+    static std::vector<WindowHooks*>& All()
+    {
+        static std::vector<WindowHooks*> hooks;
+        return hooks;
+    }
+
+    void Dispatch(QEvent& Event, const Messages& List)
     {
         const QPointer<QWidget> window(m_hWnd);
         QEvent* const outer = std::exchange(m_Current, &Event);
+        const Messages* const outerList = std::exchange(m_CurrentList, &List);
         const int outerMsg = std::exchange(m_CurrentMsg, List.front().Msg);
         ++m_Nesting;
-        bool handled = false;
-        qintptr result = 0;
-        for (const Message& m : List) {
-            if (handled || !window || !Has(m_Tables[0], m.Msg))
-                continue;
-            Call(true, handled, result, m);
-        }
-        if (!handled && window && Event.type() != WindowMessageEvent::Type())
-            result = WindowProcedure(*window, Event);
-        for (const Message& m : List) {
-            if (handled || !window || !Has(m_Tables[1], m.Msg))
-                continue;
-            Call(false, handled, result, m);
-        }
+        const qintptr result = Through(int(m_Blocks.size()) - 1, Event, List);
         if (Event.type() == WindowMessageEvent::Type())
             static_cast<WindowMessageEvent&>(Event).Result = result;
         // Qt would hand an ignored event on to the parent of a window that is gone.
         if (!window)
             Event.accept();
         m_Current = outer;
+        m_CurrentList = outerList;
         m_CurrentMsg = outerMsg;
-        if (--m_Nesting == 0 && m_Released)
-            delete this;
-        return true;
+        --m_Nesting;
+        Collect();
     }
 
-    void Call(bool IsBefore, bool& Handled, qintptr& Result, const Message& M)
+    // The subclass at Level: its first table, the procedure below it, its second table.
+    qintptr Through(int Level, QEvent& Event, const Messages& List)
     {
-        const Callback handler = m_Callback;
-        if (handler)
-            handler(IsBefore, Handled, Result, m_hWnd, M.Msg, M.wParam, M.lParam, m_UserValue);
+        if (Level < 0) {
+            if (!m_hWnd || Event.type() == WindowMessageEvent::Type())
+                return 0;
+            return static_cast<QObject&>(*m_hWnd).event(&Event) ? 1 : 0; // the window's own procedure
+        }
+        MessageHook::Block& block = *m_Blocks[size_t(Level)];
+        bool handled = false;
+        qintptr result = 0;
+        for (const Message& m : List) {
+            if (handled || !m_hWnd || !block.InTable(0, m.Msg))
+                continue;
+            block.Call(true, handled, result, m);
+        }
+        if (handled)
+            return result;
+        result = Through(Level - 1, Event, List);
+        for (const Message& m : List) {
+            if (handled || !m_hWnd || !block.InTable(1, m.Msg))
+                continue;
+            block.Call(false, handled, result, m);
+        }
+        return result;
     }
 
-    QPointer<QWidget> m_hWnd;          // the subclassed window; cleared when it is destroyed
-    Callback m_Callback;               // who sees the messages of the tables
-    qintptr m_UserValue { 0 };         // handed to every call of the callback
-    MessageTable m_Tables[2];          // before and after the window's own handling
-    int m_Nesting { 0 };               // messages under way in this block
-    bool m_Released { false };         // no longer hooked; goes when no message is under way
-    int m_WheelRest { 0 };             // wheel distance short of a whole notch
-    QEvent* m_Current { nullptr };     // the event under way, for SubclassCallPrev; null = none
-    int m_CurrentMsg { 0 };            //   and its first message
+    // Released blocks go once no message is under way; the filter goes with the last of them.
+    void Collect()
+    {
+        if (m_Nesting > 0)
+            return;
+        std::erase_if(m_Blocks, [](MessageHook::Block* block) {
+            if (!block->Released())
+                return false;
+            delete block;
+            return true;
+        });
+        if (!m_Blocks.empty())
+            return;
+        if (m_hWnd)
+            m_hWnd->removeEventFilter(this);
+        std::erase(All(), this);
+        delete this;
+    }
+
+    QPointer<QWidget> m_hWnd;                 // the subclassed window; cleared when it is destroyed
+    std::vector<MessageHook::Block*> m_Blocks; // its subclasses, the earliest first
+    int m_Nesting { 0 };                      // messages under way
+    int m_WheelRest { 0 };                    // wheel distance short of a whole notch
+    QPalette m_Look;                          // the application's palette as last seen
+    QEvent* m_Current { nullptr };            // the event under way, for SubclassCallPrev; null = none
+    const Messages* m_CurrentList { nullptr }; //   its messages
+    int m_CurrentMsg { 0 };                   //   and the first of them
 };
+
+} // namespace
+
+QWidget* MessageHook::Block::Window() const { return m_Hooks.Window(); }
+void MessageHook::Block::Release() { m_Hooks.Leave(*this); }
+qintptr MessageHook::Block::CallPrevious(int Msg) { return m_Hooks.CallBelow(*this, Msg); }
 
 qintptr SendMessage(QWidget* hWnd, int Msg, quintptr wParam, qintptr lParam)
 {
@@ -288,7 +399,7 @@ bool MessageHook::sc_Subclass(QWidget* hWnd, qintptr UserValue, const Callback& 
         zShowError(routine, QStringLiteral("Window handle is already subclassed"));
         return false;
     }
-    m_SubclassMap->push_back(new Block(hWnd, UserValue, Callback));
+    m_SubclassMap->push_back(WindowHooks::Of(hWnd).Join(UserValue, Callback));
     return true;
 }
 

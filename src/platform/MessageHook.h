@@ -59,6 +59,11 @@ void TrackMouseEvent(QWidget* hWnd, int Flags);
 // become messages in an event filter; the window's own handling is its event(), which the filter
 // calls itself when the callback is to follow it. No code is ever written to memory.
 //
+// A window subclassed by several hooks has them chained as window procedures are: the latest sees a
+// message first, passes it on to the one before it and sees it again last. One event filter feeds
+// them all, the one the first of them installed, so a filter a host installs on the window after
+// that keeps seeing every event.
+//
 // Errors of the set-up go to the application's event log and a message box titled after the type
 // name given, and leave everything as it was.
 class MessageHook {

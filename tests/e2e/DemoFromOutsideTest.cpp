@@ -26,6 +26,19 @@ QJsonObject Archive(const QJsonObject& State)
     return State[QLatin1String("Archive")].toObject();
 }
 
+// The share of the pixels of Area that have exactly the colour Colour.
+double Share(const QImage& Picture, const QRect& Area, const QColor& Colour)
+{
+    const QRect inPicture = Area.intersected(Picture.rect());
+    if (inPicture.isEmpty())
+        return 0;
+    int same = 0;
+    for (int y = inPicture.top(); y <= inPicture.bottom(); ++y)
+        for (int x = inPicture.left(); x <= inPicture.right(); ++x)
+            same += Picture.pixelColor(x, y).rgb() == Colour.rgb();
+    return double(same) / (inPicture.width() * inPicture.height());
+}
+
 // Each test drives a demo of its own in the X server that ctest starts for it, and ends it as a user
 // would: the demo must then exit cleanly, which in the sanitizer build also means without a report.
 class DemoFromOutside : public testing::Test {
@@ -422,15 +435,40 @@ TEST_F(ArchiveByMouse, ABorderDraggedResizesItsColumnAndARestOnACutTextShowsTheT
         QStringLiteral("the rows laid out anew"));
 
     // Off the rows first: a tip waits for a pointer that rests, from its first entry into a cell.
-    Point(Window(border - (width - 20) - 10, m_FirstRowTop - 8));
+    const QJsonObject offRows = Point(Window(border - (width - 20) - 10, m_FirstRowTop - 8));
     const QImage plain = m_Demo->Shot();
     Point(Window(border - (width - 20) - 10, m_FirstRowTop + 30));
     const QJsonObject tip = Archive(m_Demo->WaitForState([](const QJsonObject& state) { return Archive(state)[QLatin1String("Tip")][QLatin1String("Shown")].toBool(); },
         QStringLiteral("the tip of a city the narrowed column cuts")))[QLatin1String("Tip")].toObject();
     const QRect shown = RectOf(tip[QLatin1String("Rect")]);
     EXPECT_GT(shown.width(), 20); // the whole name, wider than its column
+    // In the picture of the window the tip stands over the cells: its fill where they were, and its text.
+    const QColor back(tip[QLatin1String("Back")].toString());
     const QRect inside = shown.adjusted(2, 2, -2, -2).intersected(m_Grid);
-    m_Demo->WaitForShot([&](const QImage& shot) { return shot.copy(inside) != plain.copy(inside); }, QStringLiteral("the tip on the screen"));
+    const auto tipShows = [&](const QImage& shot) { return Share(shot, inside, back) > 0.5 && Share(shot, inside, back) < 0.99; };
+    EXPECT_LT(Share(plain, inside, back), 0.1);
+    m_Demo->WaitForShot(tipShows, QStringLiteral("the tip's fill and text on the screen"));
+
+    // The tip takes no pointer: while the pointer rests, the grid hears it neither leave nor come
+    // again, and the tip stays.
+    for (int look = 0; look < 10; ++look) {
+        QThread::msleep(100);
+        const QJsonObject resting = Archive(m_Demo->State());
+        ASSERT_TRUE(resting[QLatin1String("Tip")][QLatin1String("Shown")].toBool()) << "after " << look * 100 << " ms more";
+        EXPECT_EQ(offRows[QLatin1String("MouseLeaves")].toInt(), resting[QLatin1String("MouseLeaves")].toInt());
+        EXPECT_EQ(offRows[QLatin1String("MouseEnters")].toInt(), resting[QLatin1String("MouseEnters")].toInt());
+    }
+    EXPECT_TRUE(tipShows(m_Demo->Shot()));
+
+    // Going from the rest out of the grid is one leave, as any leave is, and takes the tip along.
+    const int leaves = offRows[QLatin1String("MouseLeaves")].toInt();
+    m_Demo->MoveTo(QPoint(m_Grid.left() + 40, m_Grid.bottom() + 12));
+    const QJsonObject left = Archive(m_Demo->WaitForState([&](const QJsonObject& state) {
+        return Archive(state)[QLatin1String("MouseLeaves")].toInt() > leaves && !Archive(state)[QLatin1String("Tip")][QLatin1String("Shown")].toBool();
+    }, QStringLiteral("the pointer gone from the grid, and the tip with it")));
+    QThread::msleep(200);
+    EXPECT_EQ(leaves + 1, Archive(m_Demo->State())[QLatin1String("MouseLeaves")].toInt());
+    EXPECT_EQ(offRows[QLatin1String("MouseEnters")].toInt(), left[QLatin1String("MouseEnters")].toInt());
     Q_UNUSED(narrowed);
 }
 

@@ -57,11 +57,11 @@ QScrollBar* Bar(const RuzuZiri& grid, int Index)
     return grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(%1)").arg(Index));
 }
 
-void Wheel(RuzuZiri& grid, int Delta)
+void Wheel(QWidget& Over, int Delta)
 {
-    QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, Delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&grid, &wheel);
+    QWheelEvent wheel(QPointF(5, 5), Over.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, Delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&Over, &wheel);
 }
 
 // Grid operations that raise those events along the way.
@@ -81,6 +81,8 @@ const std::pair<const char*, std::function<void(RuzuZiri&)>> Operations[] {
     { "a page step up", [](RuzuZiri& grid) { Bar(grid, 1)->triggerAction(QAbstractSlider::SliderPageStepSub); } },
     { "a line step up", [](RuzuZiri& grid) { Bar(grid, 1)->triggerAction(QAbstractSlider::SliderSingleStepSub); } },
     { "a wheel notch up", [](RuzuZiri& grid) { Wheel(grid, WHEEL_DELTA); } },
+    { "a wheel notch up over the bar", [](RuzuZiri& grid) { Wheel(*Bar(grid, 1), WHEEL_DELTA); } },
+    { "FormatCells", [](RuzuZiri& grid) { grid.FormatCells(0, -1, 0, -1, FormatBackColor, QStringLiteral("255")); } },
     { "the thumb dragged", [](RuzuZiri& grid) { Bar(grid, 1)->setSliderPosition(2); } },
     { "RowBackColor", [](RuzuZiri& grid) { grid.RowBackColor(1, 0xFF); } },
     { "ColWidthAutoSize", [](RuzuZiri& grid) { grid.ColWidthAutoSize(-1); } },

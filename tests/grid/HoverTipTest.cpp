@@ -17,8 +17,7 @@ namespace {
 
 const QString LongText = QStringLiteral("An invoice text far too long for the narrow column it stands in");
 
-// A shown grid whose first column cuts its long texts; the tip's wait runs on a driven clock. The
-// pointer rests where the test puts m_MouseRow and m_MouseCol, as the mouse input leaves them.
+// A shown grid whose first column cuts its long texts; the tip's wait runs on a driven clock.
 struct TippedGrid : testing::Test {
     DrivenClock clock;
     RuzuZiri grid;
@@ -37,10 +36,15 @@ struct TippedGrid : testing::Test {
         grid.show();
         grid.Redraw(true);
     }
+    // The pointer comes to rest near the cell's top left corner, clear of the border the column before
+    // reaches over; a wait that runs already goes on.
+    // A move to where the pointer is already is no move, so each rest is a pixel off the last.
     void Rest(int Row, int Col)
     {
-        inside.m_MouseRow = Row;
-        inside.m_MouseCol = Col;
+        static int nudge = 0;
+        Rect extent { 0, 0, 0, 0 };
+        inside.GetColumnExtent(Col, extent);
+        QTest::mouseMove(&grid, inside.ClientOrigin() + QPoint(extent.Left + 8 + ++nudge % 2, inside.RowTop(Row) + 3));
         inside.CellTipTimer(Row, Col);
     }
     // Pixels of a picture that differ from its top left one, the background.
@@ -51,6 +55,21 @@ struct TippedGrid : testing::Test {
             for (int x = 0; x < Picture.width(); ++x)
                 ink += Picture.pixel(x, y) != Picture.pixel(0, 0);
         return ink;
+    }
+    // Off the rows, then on the first cell for the whole wait, with Meanwhile half-way through.
+    void RestOnTheFirstCell(const std::function<void()>& Meanwhile)
+    {
+        grid.resize(400, 200);
+        grid.RowVisible(0, true);
+        inside.SBSetPos(1, 0);
+        grid.Refresh();
+        QApplication::processEvents();
+        QTest::mouseMove(&grid, QPoint(30, 5));
+        Rest(0, 0);
+        clock.Advance(750);
+        if (Meanwhile)
+            Meanwhile();
+        clock.Advance(750);
     }
     int InkOfTextAlone(const QString& Text) const
     {
@@ -153,4 +172,48 @@ TEST_F(TippedGrid, ATipNearTheScreensEdgeWrapsWithinTheRoomLeft)
     EXPECT_LE(tip->geometry().right(), screen.right());
     EXPECT_GT(tip->height(), oneLine);
     EXPECT_EQ(CellCorner(0, 0), tip->geometry().topLeft());
+}
+
+// The wait ends with a tip only for the cell the pointer still rests on, in view; a tip that shows
+// goes once the grid's window moves.
+TEST_F(TippedGrid, ATipShowsOnlyWhereThePointerStillRestsAndGoesWhenTheWindowMoves)
+{
+    for (int r = 0; r < 30; ++r)
+        grid.AddItem(LongText + "\tok\t");
+    struct Case {
+        const char* name;
+        std::function<void(TippedGrid&)> meanwhile; // half-way through the wait
+        bool shows;
+    };
+    const Case cases[] {
+        { "nothing changes", nullptr, true },
+        { "the row filtered out", [](TippedGrid& t) { t.grid.RowVisible(0, false); }, false },
+        { "the rows scrolled", [](TippedGrid& t) { t.inside.ScrollRequest(1, 1, true); }, false },
+        { "the grid made too small for the row", [](TippedGrid& t) { t.grid.resize(400, t.inside.RowTop(0) + 2); }, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RestOnTheFirstCell([&] {
+            if (c.meanwhile)
+                c.meanwhile(*this);
+        });
+        EXPECT_EQ(c.shows, tip->isVisible());
+    }
+    RestOnTheFirstCell(nullptr);
+    ASSERT_TRUE(tip->isVisible());
+    grid.move(grid.pos() + QPoint(40, 10));
+    QApplication::processEvents();
+    EXPECT_FALSE(tip->isVisible());
+}
+
+// A row far higher than the screen gives a tip no higher than the screen's room below the cell.
+TEST_F(TippedGrid, ATipIsNoHigherThanTheScreen)
+{
+    grid.RowHeight(0, 200000);
+    Rest(0, 0);
+    clock.Advance(1500);
+    ASSERT_TRUE(tip->isVisible());
+    const QRect screen = grid.screen()->availableGeometry();
+    EXPECT_EQ(CellCorner(0, 0), tip->geometry().topLeft());
+    EXPECT_EQ(screen.bottom(), tip->geometry().bottom());
 }

@@ -1,10 +1,13 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "platform/EventWatch.h"
 #include "platform/MessageHook.h"
 #include "platform/MsgBox.h"
 #include "platform/PictureBox.h"
+#include "platform/PropertyBag.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSignalSpy>
@@ -14,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 
 using namespace Tarvex;
 using namespace WindowMessage;
@@ -35,11 +39,14 @@ struct MessagedGrid : testing::Test {
         grid.Redraw(true);
     }
     QScrollBar* Bar(int Index) const { return grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(%1)").arg(Index)); }
-    void Wheel(int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
+    void Wheel(int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) { WheelOver(grid, Delta, Modifiers); }
+    // Over a child of the grid, such as one of its scroll bars: its middle.
+    static void WheelOver(QWidget& Target, int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
     {
-        QWheelEvent wheel(QPointF(50, 50), grid.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, Delta), Qt::NoButton,
-                          Modifiers, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&grid, &wheel);
+        const QPointF middle = QRectF(Target.rect()).center();
+        QWheelEvent wheel(middle, Target.mapToGlobal(middle), QPoint(), QPoint(0, Delta), Qt::NoButton, Modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&Target, &wheel);
     }
     void Request(int Bar, int Request) { SendMessage(&grid, Bar == 0 ? WM_HSCROLL : WM_VSCROLL, MakeLong(Request, 0), 0); }
 };
@@ -84,6 +91,20 @@ TEST_F(MessagedGrid, ScrollRequestsAndWheelNotchesMoveTheBarAndRepaintAsTheyShou
         { "half a notch", 1, 10, true, [](MessagedGrid& t) { t.Wheel(60); }, 10, 0, 10 },
         { "two notches in one event", 1, 0, true, [](MessagedGrid& t) { t.Wheel(-240); }, 6, 2, 6 },
         { "a notch with Ctrl: one column", 0, 0, true, [](MessagedGrid& t) { t.Wheel(-120, Qt::ControlModifier); }, 1, 1, 0 },
+        // The bars are the window's own: a notch over them is a notch over the grid.
+        { "a notch over the vertical bar", 1, 0, true, [](MessagedGrid& t) { WheelOver(*t.Bar(1), -120); }, 3, 1, 3 },
+        { "a notch over the vertical bar without ScrollTrack", 1, 0, false,
+          [](MessagedGrid& t) { WheelOver(*t.Bar(1), -120); }, 3, 1, 3 },
+        { "a notch over the horizontal bar: rows", 1, 0, true, [](MessagedGrid& t) { WheelOver(*t.Bar(0), -120); }, 3, 1, 3 },
+        // A wheel that claims any distance scrolls to the end, a notch a change, and no further.
+        { "the largest distance down", 1, 0, true, [](MessagedGrid& t) { t.Wheel(-std::numeric_limits<int>::max()); },
+          last, (last + 2) / 3, last },
+        { "100, then the largest distance up", 1, 20, true,
+          [](MessagedGrid& t) {
+              t.Wheel(100);
+              t.Wheel(std::numeric_limits<int>::max());
+          },
+          0, 7, 0 },
     };
     QSignalSpy scrolls(&grid, &RuzuZiri::Scroll);
     for (const Case& c : cases) {
@@ -145,6 +166,98 @@ TEST_F(MessagedGrid, AChangeOfTheApplicationsLookAppliesTheThemeAgain)
     QApplication::processEvents();
     EXPECT_EQ(2, themes.count());
     EXPECT_EQ(themed, inside.m_Colors.m_BackColorSel);
+}
+
+// Hosts that hook the grid's window themselves, load the grid after filtering its events, or give
+// their own window a palette: the grid still hears the pointer and the wheel, its theme stays, and
+// the host's filter keeps every event it had.
+TEST(GridWindowMessages, HostsThatHookOrFilterTheGridsWindowLeaveTheGridItsMessages)
+{
+    struct Host {
+        const char* name;
+        std::function<void(RuzuZiri&)> load; // after the host's filter, before the rows
+        int hookTables;                      // the host's own hook on the grid's window: 1 before, 2 after, 0 none
+    };
+    const Host hosts[] {
+        { "filters only", nullptr, 0 },
+        { "hooks it, after the window's handling", nullptr, 2 },
+        { "hooks it, before the window's handling", nullptr, 1 },
+        // A new control's rows take their height from the metrics its font gives.
+        { "initialises it again",
+          [](RuzuZiri& Grid) {
+              Grid.InitProperties();
+              Grid.Font(QFont(QStringLiteral("Sans"), 10));
+          },
+          0 },
+        { "loads it",
+          [](RuzuZiri& Grid) {
+              PropertyBag bag;
+              Grid.ReadProperties(bag);
+          },
+          0 },
+    };
+    const QList<QEvent::Type> filtered { QEvent::MouseMove, QEvent::Wheel, QEvent::FocusIn, QEvent::FocusOut, QEvent::Leave };
+    int x = 40; // a pointer that moves to where it was moves nowhere
+    for (const Host& host : hosts) {
+        SCOPED_TRACE(host.name);
+        MsgBoxRecorder boxes;
+        QWidget window;
+        auto* grid = new RuzuZiri(&window);
+        QList<QEvent::Type> hostSaw;
+        EventWatch filter(nullptr, [&](QObject*, QEvent* Event) {
+            if (filtered.contains(Event->type()))
+                hostSaw << Event->type();
+            return false;
+        });
+        filter.Watch(grid);
+        if (host.load)
+            host.load(*grid);
+        MessageHook hook(QStringLiteral("Host"));
+        QList<int> hookSaw;
+        if (host.hookTables) {
+            hook.sc_Subclass(grid, 0, [&hookSaw](bool, bool&, qintptr&, QWidget*, int Msg, quintptr, qintptr, qintptr&) { hookSaw << Msg; });
+            hook.SubclassAddMsg(grid, WM_MOUSEMOVE, host.hookTables);
+            hook.SubclassAddMsg(grid, WM_MOUSEWHEEL, host.hookTables);
+        }
+        grid->AddColumn("name", 2000);
+        for (int r = 0; r < 100; ++r)
+            grid->AddItem(QStringLiteral("r%1").arg(r));
+        grid->BackColorSel(0x123456);
+        window.resize(300, 200);
+        grid->resize(300, 200);
+        window.show();
+        grid->Redraw(true);
+        QSignalSpy enters(grid, &RuzuZiri::MouseEnter);
+        QSignalSpy leaves(grid, &RuzuZiri::MouseLeave);
+        QSignalSpy scrolls(grid, &RuzuZiri::Scroll);
+        QSignalSpy themes(grid, &RuzuZiri::ThemeChanged);
+
+        QTest::mouseMove(grid, QPoint(++x, 60));
+        QWheelEvent wheel(QPointF(40, 60), grid->mapToGlobal(QPointF(40, 60)), QPoint(), QPoint(0, -WHEEL_DELTA),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid, &wheel);
+        QFocusEvent in(QEvent::FocusIn);
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(grid, &in);
+        QApplication::sendEvent(grid, &out);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(grid, &leave);
+        QPalette own = window.palette();
+        own.setColor(QPalette::Highlight, QColor(12, 34, 56));
+        window.setPalette(own);
+        QApplication::processEvents();
+
+        EXPECT_EQ(1, enters.count());
+        EXPECT_EQ(1, leaves.count());
+        EXPECT_EQ(1, scrolls.count());
+        EXPECT_EQ(3, grid->RowFirstVisible());
+        EXPECT_EQ(0, themes.count());
+        EXPECT_EQ(0x123456, grid->BackColorSel());
+        for (const QEvent::Type type : filtered)
+            EXPECT_TRUE(hostSaw.contains(type)) << "the host's filter missed event type " << type;
+        EXPECT_EQ(host.hookTables ? QList<int>({ WM_MOUSEMOVE, WM_MOUSEWHEEL }) : QList<int>(), hookSaw);
+        EXPECT_TRUE(boxes.Calls().empty());
+    }
 }
 
 // Loading the grid again hooks it again, without a report that it is hooked already.

@@ -1,3 +1,4 @@
+#include "platform/EventWatch.h"
 #include "platform/MessageHook.h"
 #include "platform/MsgBox.h"
 
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 using namespace Tarvex;
@@ -222,5 +224,91 @@ TEST(MessageHook, ACallbackMayReleaseTheHookOrDeleteTheWindowUnderItsOwnMessage)
             QCoreApplication::sendEvent(window, &move);
         EXPECT_EQ(1, calls);
         EXPECT_EQ(0, SendMessage(window, WM_VSCROLL, 0, 0));
+    }
+}
+
+// Hooks of one window chain as window procedures do: the latest sees a message first, hands it on to
+// the one before it, and sees it again last; none takes it from another. A host's event filter,
+// installed after the first hook, keeps seeing the window's events whatever hooks come later.
+TEST(MessageHook, HooksOfOneWindowChainAndLeaveTheHostsFilterItsEvents)
+{
+    QStringList seen;
+    Window window(seen);
+    MessageHook first(QStringLiteral("First"));
+    MessageHook second(QStringLiteral("Second"));
+    const auto noting = [&seen](const char* Name) {
+        return [&seen, Name](bool IsBefore, bool&, qintptr&, QWidget*, int, quintptr, qintptr, qintptr&) {
+            seen << QStringLiteral("%1 %2").arg(QLatin1String(Name), IsBefore ? "before" : "after");
+        };
+    };
+    const auto move = [&window] {
+        QMouseEvent event(QEvent::MouseMove, QPointF(5, 6), QPointF(5, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    };
+    ASSERT_TRUE(first.sc_Subclass(&window, 0, noting("first")));
+    first.SubclassAddMsg(&window, WM_MOUSEMOVE, 3);
+    int hostSaw = 0;
+    EventWatch host(nullptr, [&hostSaw](QObject*, QEvent* Event) {
+        hostSaw += Event->type() == QEvent::MouseMove;
+        return false;
+    });
+    host.Watch(&window);
+    ASSERT_TRUE(second.sc_Subclass(&window, 0, noting("second")));
+    second.SubclassAddMsg(&window, WM_MOUSEMOVE, 3);
+
+    struct Step {
+        const char* name;
+        std::function<void()> before;
+        QStringList expected;
+    };
+    const Step steps[] {
+        { "both hooked", nullptr,
+          { "second before", "first before", "window move", "first after", "second after" } },
+        { "the first released", [&] { first.sc_UnSubclass(&window); }, { "second before", "window move", "second after" } },
+        { "the second released too", [&] { second.sc_UnSubclass(&window); }, { "window move" } },
+    };
+    int moves = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.before)
+            step.before();
+        seen.clear();
+        move();
+        EXPECT_EQ(step.expected, seen);
+        EXPECT_EQ(++moves, hostSaw);
+    }
+}
+
+// However far a wheel claims to have turned, a Qt event makes no more messages than the distance a
+// message's signed word holds, and the sum of fractions never overflows.
+TEST_F(Hooked, HostileWheelDistancesMakeABoundedNumberOfNotches)
+{
+    constexpr int Max = std::numeric_limits<int>::max();
+    constexpr int Min = std::numeric_limits<int>::min();
+    constexpr int Farthest = 32767 / WHEEL_DELTA; // notches one event may make
+    hook.SubclassAddMsg(&window, WM_MOUSEWHEEL, 2);
+    QList<int> notches;
+    react = [&notches](bool, bool&, int, quintptr wParam) { notches << HiWord(wParam); };
+    struct Case {
+        const char* name;
+        QList<int> distances;
+        int up, down; // notches each way
+    };
+    const Case cases[] {
+        { "one notch each way", { 120, -120 }, 1, 1 },
+        { "100, then the largest distance", { 100, Max }, Farthest, 0 },
+        { "the largest distance backwards", { -Max }, 0, Farthest },
+        { "the smallest int", { Min }, 0, Farthest },
+        { "the largest twice", { Max, Max }, 2 * Farthest, 0 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        notches.clear();
+        Wheel(1); // a turn the other way starts afresh: no rest of the case before
+        Wheel(-1);
+        for (const int distance : c.distances)
+            Wheel(distance);
+        EXPECT_EQ(c.up, notches.count(WHEEL_DELTA));
+        EXPECT_EQ(c.down, notches.count(-WHEEL_DELTA));
     }
 }

@@ -2,10 +2,14 @@
 
 #include "grid/view/DrawingHelpers.h"
 #include "platform/Clock.h"
+#include "platform/EventWatch.h"
+#include "platform/InputTransparentWindow.h"
 #include "platform/PictureBox.h"
 #include "platform/Timer.h"
 #include "platform/runtime/FormatText.h"
 
+#include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 
 #include <algorithm>
@@ -57,8 +61,20 @@ void RuzuZiriPrivate::TipWaitTick()
     m_TipBusy = false;
     if (std::exchange(m_TipCancel, false))
         return;
-    ShowCellTip(m_MouseRow, m_MouseCol);
+    if (PointerStillOn(m_MouseRow, m_MouseCol))
+        ShowCellTip(m_MouseRow, m_MouseCol);
     m_TipCancel = false;
+}
+
+// A filter, a scroll or a new size during the wait may have taken the cell from under the pointer,
+// put another row there or moved the row out of view; a tip then would show a cell nobody points at.
+// Only shown rows are found under the pointer.
+bool RuzuZiriPrivate::PointerStillOn(int Row, int Col) const
+{
+    const QPointF at = m_MouseAt;
+    if (at.x() < 0 || at.y() < 0 || at.x() >= q->ScaleWidth() || at.y() >= q->ScaleHeight())
+        return false;
+    return PointerCell(float(at.x()), float(at.y())) == std::pair { Col, Row };
 }
 
 // The text a tip of the cell would show; empty where the cell takes no tip.
@@ -80,6 +96,37 @@ void RuzuZiriPrivate::HideTip()
 {
     if (picToolTip)
         picToolTip->hide();
+    WatchTipPlace(false);
+}
+
+// A shown tip stands where the cell was on the screen: once the grid or a window it lies in moves or
+// hides, the tip would point at nothing, so it goes.
+void RuzuZiriPrivate::WatchTipPlace(bool On)
+{
+    for (const QPointer<QWidget>& watched : std::exchange(m_TipPlaceWatched, {})) {
+        if (m_TipPlaceWatch)
+            m_TipPlaceWatch->Unwatch(watched);
+    }
+    if (!On)
+        return;
+    if (!m_TipPlaceWatch) {
+        m_TipPlaceWatch = new EventWatch(q, [this](QObject*, QEvent* Event) {
+            if (Event->type() == QEvent::Move || Event->type() == QEvent::Hide)
+                HideTip();
+            return false;
+        });
+    }
+    for (QWidget* widget = q; widget; widget = widget->parentWidget()) {
+        m_TipPlaceWatch->Watch(widget);
+        m_TipPlaceWatched.emplace_back(widget);
+    }
+}
+
+// The watch would hear the grid hide on its way out, after this side is gone.
+void RuzuZiriPrivate::EndTip()
+{
+    HideTip();
+    delete std::exchange(m_TipPlaceWatch, nullptr);
 }
 
 // Shows the cell's whole text over the cell when its column cuts it, in screen pixels from the
@@ -135,18 +182,23 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
         return;
     const QPoint window = q->mapToGlobal(ClientOrigin());
     const QPoint corner(window.x() + extent.Left, window.y() + rowTop);
-    const QRect screen = q->screen() ? q->screen()->availableGeometry() : QRect(corner, QSize(tipWidth, rowHeight));
+    const QScreen* shownOn = QGuiApplication::screenAt(corner) ? QGuiApplication::screenAt(corner) : q->screen();
+    const QRect screen = shownOn ? shownOn->availableGeometry() : QRect(corner, QSize(tipWidth, rowHeight));
 
     const int doublePad = 2 * pad;
-    QSize textSize = Measured(measure, text, tipWidth, TextFlags::WordBreak, font);
     const int room = screen.right() + 1 - corner.x();
+    const int roomBelow = screen.bottom() + 1 - corner.y();
+    if (room <= doublePad || roomBelow <= 0)
+        return;
+    QSize textSize = Measured(measure, text, tipWidth, TextFlags::WordBreak, font);
     const bool cut = room < tipWidth;
     if (cut) {
         tipWidth = room - doublePad;
         textSize = Measured(measure, text, tipWidth, TextFlags::WordBreak, font);
     }
     const int width = textSize.width() + doublePad;
-    const int height = textSize.height() >= rowHeight ? textSize.height() + verticalPad : rowHeight;
+    // A row may be far higher than the screen: the tip ends where the screen does.
+    const int height = std::min(textSize.height() >= rowHeight ? textSize.height() + verticalPad : rowHeight, roomBelow);
 
     picToolTip->setFont(font);
     picToolTip->Move(corner.x(), corner.y(), width, height);
@@ -159,8 +211,10 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
                                                                : cell.Alignment | TextFlags::SingleLine | TextFlags::WordBreak;
     Canvas tip = picToolTip->hDC();
     DrawString(tip, text, -1, bounds, flags, 0, font, TipTextColor);
-    // A tooltip window shows above every other window.
-    picToolTip->show();
+    // A tooltip window shows above every other window. Over the cell it must leave the pointer to
+    // the grid, or the grid would see the pointer leave and hide the tip again.
+    ShowTransparentForInput(*picToolTip);
+    WatchTipPlace(true);
 }
 
 } // namespace Tarvex

@@ -22,19 +22,28 @@ constexpr int AfterTable = 2;
 
 } // namespace
 
-// Loading the grid again subclasses it anew rather than reporting that it is subclassed already.
-// Every current system has visual styles, so the theme change is always among the messages.
+// The grid's window is subclassed once, however often the grid is loaded: a subclass made anew would
+// come ahead of the event filters a host installed since. Every current system has visual styles,
+// so the theme change is always among the messages.
 void RuzuZiriPrivate::AttachMessageHook()
 {
-    m_Hook.SubclassShutdown();
+    if (m_Subclassed)
+        return;
     const auto callback = [this](bool bBefore, bool& bHandled, qintptr& lReturn, QWidget* lng_hWnd, int uMsg,
                                  quintptr wParam, qintptr lParam, qintptr& lParamUser) {
         zSubclassCallback(bBefore, bHandled, lReturn, lng_hWnd, uMsg, wParam, lParam, lParamUser);
     };
-    if (!m_Hook.sc_Subclass(q, 0, callback))
+    m_Subclassed = m_Hook.sc_Subclass(q, 0, callback);
+    if (!m_Subclassed)
         return;
     for (const int message : HookedMessages)
         m_Hook.SubclassAddMsg(q, message, AfterTable);
+}
+
+void RuzuZiriPrivate::DetachMessageHook()
+{
+    m_Hook.SubclassShutdown();
+    m_Subclassed = false;
 }
 
 // Neither marks a message handled nor answers one: the grid only follows what its window did.

@@ -28,6 +28,7 @@ void RuzuZiriPrivate::UserControl_MouseMove(qint16 Button, qint16 Shift, float X
     m_ColHold = false;
     if (m_BorderScan)
         return;
+    m_MouseAt = QPointF(X, Y);
     // The release of a press went elsewhere.
     if (!(Button & MouseButton::Left) && (m_MouseState != MouseState::None || m_DownCol != -1))
         LoseMouseAction();

@@ -1,11 +1,14 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "platform/EventWatch.h"
 #include "platform/FlatScrollBarStyle.h"
 #include "platform/SystemInfo.h"
 
+#include <QPointer>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -49,6 +52,15 @@ void RuzuZiriPrivate::SBAttach(QWidget* hWnd)
                     [this, bar](int Action) { WhileScrollBarWaits(bar, [&] { OnScrollBarAction(bar, Action); }); });
             QObject::connect(widget, &QAbstractSlider::sliderReleased, q,
                     [this, bar] { WhileScrollBarWaits(bar, [&] { SendScrollRequest(bar, 8); }); });
+            // The platform's bars are part of the grid's window: a wheel over them is the window's
+            // wheel, a notch a line of the grid's own, not a move of the thumb.
+            auto* wheel = new EventWatch(widget, [grid = QPointer<RuzuZiri>(q), this, bar](QObject*, QEvent* Event) {
+                if (Event->type() != QEvent::Wheel || !grid)
+                    return false;
+                WheelOverScrollBar(bar, static_cast<const QWheelEvent&>(*Event));
+                return true;
+            });
+            wheel->Watch(widget);
             m_ScrollBar[bar] = widget;
         }
     }

@@ -2,7 +2,9 @@
 
 #include "platform/Timer.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -79,6 +81,16 @@ void RuzuZiriPrivate::WhileScrollBarWaits(int Bar, const std::function<void()>& 
     Handle();
     if (self.Alive())
         --m_ScrollBarWaits[Bar];
+}
+
+void RuzuZiriPrivate::WheelOverScrollBar(int Bar, const QWheelEvent& Wheel)
+{
+    WhileScrollBarWaits(Bar, [&] {
+        QWheelEvent onWindow(q->mapFromGlobal(Wheel.globalPosition()), Wheel.globalPosition(), Wheel.pixelDelta(),
+                             Wheel.angleDelta(), Wheel.buttons(), Wheel.modifiers(), Wheel.phase(), Wheel.inverted(),
+                             Wheel.source());
+        QCoreApplication::sendEvent(q, &onWindow);
+    });
 }
 
 void RuzuZiriPrivate::ReleaseWaitingScrollBars()
