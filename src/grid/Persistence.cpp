@@ -233,6 +233,8 @@ void RuzuZiri::InitProperties()
     d->ApplyTheme();
     d->ApplyWindowSettings();
     d->ApplyUserMode();
+    // A row height of 0 is worked out anew from the new fonts: rows the host adds next have one.
+    d->CalcMetrics();
 }
 
 // The fonts come last: the header's font falls back on the body font just loaded, not on the host's.

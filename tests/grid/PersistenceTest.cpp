@@ -185,6 +185,20 @@ TEST(GridPersistence, SavesOnlyWhatDiffersFromTheSavedDefaultsAndTheKeysWithoutO
     EXPECT_FALSE(loaded.Enabled());
 }
 
+// A host that places a new grid fills it at once: its rows get the height the new fonts give.
+TEST(GridPersistence, ANewlyPlacedGridGivesItsRowsAHeight)
+{
+    RuzuZiri placed;
+    RuzuZiri created;
+    placed.InitProperties();
+    for (RuzuZiri* grid : { &placed, &created }) {
+        grid->AddColumn(QStringLiteral("Number"));
+        grid->AddItem(QStringLiteral("RE-1"));
+    }
+    EXPECT_GT(placed.RowHeight(0), 10);
+    EXPECT_EQ(created.RowHeight(0), placed.RowHeight(0));
+}
+
 TEST(GridPersistence, LoadingFillsMissingKeysAndMendsStoredValues)
 {
     struct Case {
