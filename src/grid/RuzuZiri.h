@@ -324,9 +324,10 @@ public:
     // Opens the editor on the cell (column number) even where editing is not allowed.
     void ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell = false);
     // Commits the open edit through AfterEdit, which may change the value or cancel; then, with
-    // bAllowMove, the current cell moves by EditMove. False only when AfterEdit was cancelled (the
-    // edit stays open) or its handler deleted the grid. An edit whose rows or columns a host changed
-    // while it was open is dropped instead: it could no longer tell which cell it belongs to.
+    // bAllowMove, the current cell moves by EditMove. The value goes into the edited row wherever
+    // the host's sorts, inserts and removals have moved it. False when AfterEdit was cancelled (the
+    // edit stays open), when the edited row is gone (the edit closes, nothing is stored) or when a
+    // handler deleted the grid.
     bool UpdateCell(bool bAllowMove);
     // Locale information of the user's default locale (4097: the English name of the language).
     static QString GetInfo(int lInfo);

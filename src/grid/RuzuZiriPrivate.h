@@ -222,7 +222,12 @@ public:
     void txtEdit_DblClick();
     void EditorKey(QKeyEvent& Key);
     void TypeInEditor(qint16 KeyAscii);
-    bool EditStillInPlace() const;
+    CellToEdit HoldCellToEdit(int Row, int Col);
+    bool StillToEdit(const CellToEdit& Cell) const;
+    // Brings m_EditRow and m_EditCol to where the edited cell shows now; false when its row is gone.
+    bool FindEditedCell();
+    // An edit whose row is gone closes; false, as nothing of it can be stored.
+    bool DropLostEdit();
     int EditColumn() const;
     void ShowTextEditor();
     void ShowBoundEditor();
@@ -232,7 +237,8 @@ public:
     // The editors take the size of the grid's font, also when it changes under an open edit.
     QFont EditorFontSize(QFont Font) const;
     void ColorEditor(QWidget& Editor) const;
-    void StoreEdit(QString Value);
+    // False when the edited row is gone.
+    bool StoreEdit(QString Value);
     bool MoveAfterEdit();
 
     // ---- Keyboard and mouse input (view/Keyboard.cpp, view/KeyNavigation.cpp, view/KeyEdits.cpp,

@@ -130,6 +130,9 @@ TEST(GridCellEditor, OpensOnEditableCellsUnlessTheHostSaysNo)
     };
     const auto refuse = [](EditorHost& h) { QObject::connect(h.Grid, &RuzuZiri::BeforeEdit, [](int, int, bool& c) { c = true; }); };
     const auto noEditing = [](EditorHost& h) { h.Grid->AllowEdit(false); };
+    const auto onBeforeEdit = [](std::function<void(RuzuZiri&)> act) {
+        return [act](EditorHost& h) { QObject::connect(h.Grid, &RuzuZiri::BeforeEdit, [&h, act](int, int, bool&) { act(*h.Grid); }); };
+    };
     const Opening cases[] {
         { "a text cell", Text, nullptr, false, true, true, true, Qt::AlignLeft },
         { "a right-aligned amount", Amount, nullptr, false, true, true, true, Qt::AlignRight },
@@ -139,6 +142,11 @@ TEST(GridCellEditor, OpensOnEditableCellsUnlessTheHostSaysNo)
         { "a cell the host refuses", Text, refuse, false, false, true, false, {} },
         { "a grid that allows no editing", Text, noEditing, false, false, false, false, {} },
         { "a grid that allows no editing, forced", Text, noEditing, true, true, true, true, Qt::AlignLeft },
+        { "a cell below which the host appends a row", Text, onBeforeEdit([](RuzuZiri& g) { g.AddItem("new"); }), false,
+          true, true, true, Qt::AlignLeft },
+        { "a cell the host moves down", Text, onBeforeEdit([](RuzuZiri& g) { g.AddItem("new", 0); }), false, false, true,
+          false, {} },
+        { "a cell the host removes", Text, onBeforeEdit([](RuzuZiri& g) { g.RemoveRow(2); }), false, false, true, false, {} },
     };
     for (const Opening& opening : cases) {
         EditorHost host;
@@ -243,6 +251,76 @@ TEST(GridCellEditor, CommitsWhatChangedAndMovesByEditMove)
         EXPECT_EQ(!commit.committed, host.Grid->EditPending() && host.Editor()->isVisible()) << commit.what;
         EXPECT_EQ(commit.committed ? static_cast<QWidget*>(host.Grid) : host.Editor(), QApplication::focusWidget()) << commit.what;
         EXPECT_EQ(commit.committed && commit.allowMove ? 1 : 2, host.Grid->SelectedCount()) << commit.what;
+    }
+}
+
+// Whatever the host answers AfterEdit with, the value goes into the record that was edited, wherever
+// that record shows by then; where it is gone the edit closes and UpdateCell says it failed. A value
+// the host refuses keeps the editor open over the edited record. Row 2 ("r2", amount 30) is edited;
+// the rows' amounts are 10 to 60 in order.
+TEST(GridCellEditor, TheValueGoesIntoTheEditedRecordWhereverItNowStands)
+{
+    struct Answer {
+        const char* what;
+        std::function<void(RuzuZiri&, bool&)> host; // AfterEdit's handler
+        bool committed;                             // what UpdateCell answers
+        int row;                                    // where the edited record shows afterwards; -1 = gone
+    };
+    const auto act = [](std::function<void(RuzuZiri&)> change) { return [change](RuzuZiri& g, bool&) { change(g); }; };
+    const Answer answers[] {
+        { "nothing", act([](RuzuZiri&) {}), true, 2 },
+        { "appends an empty row", act([](RuzuZiri& g) { g.AddItem(""); }), true, 2 },
+        { "inserts a row on top", act([](RuzuZiri& g) { g.AddItem("new\t5", 0); }), true, 3 },
+        { "sorts, the largest amount first", act([](RuzuZiri& g) { g.Sort(Amount, 1); }), true, 3 },
+        { "removes another row", act([](RuzuZiri& g) { g.RemoveRow(0); }), true, 1 },
+        { "deletes other selected rows", act([](RuzuZiri& g) {
+              g.MultiSelect(1);
+              g.RowSelected(2, false);
+              g.RowSelected(0, true);
+              g.RowSelected(4, true);
+              g.DeleteSelected();
+          }),
+          true, 1 },
+        { "removes the edited row", act([](RuzuZiri& g) { g.RemoveRow(2); }), false, -1 },
+        { "clears", act([](RuzuZiri& g) { g.Clear(); }), false, -1 },
+        // The focus going back to the grid repaints (the pointer rests over it), and the repaint
+        // runs the queued call.
+        { "queues removing the first row",
+          act([](RuzuZiri& g) { QMetaObject::invokeMethod(&g, [&g] { g.RemoveRow(0); }, Qt::QueuedConnection); }), true, 1 },
+        { "refuses and sorts", [](RuzuZiri& g, bool& cancel) { cancel = true; g.Sort(Amount, 1); }, false, 3 },
+    };
+    int x = 200;
+    for (const Answer& answer : answers) {
+        EditorHost host;
+        RuzuZiri& grid = *host.Grid;
+        grid.FocusRectHide(true);
+        QTest::mouseMove(&grid, QPoint(++x, 5));
+        host.Open(2, Text);
+        host.Editor()->setText("EDITED");
+        QObject::connect(&grid, &RuzuZiri::AfterEdit,
+                         [&, fired = false](int, int, QString&, bool& cancel) mutable {
+                             if (!std::exchange(fired, true))
+                                 answer.host(grid, cancel);
+                         });
+
+        EXPECT_EQ(answer.committed, grid.UpdateCell(true)) << answer.what;
+        QCoreApplication::processEvents();
+
+        QStringList edited;
+        for (int r = 0; r < grid.ItemCount(); ++r) {
+            if (grid.CellText(r, Text) == "EDITED" || grid.CellText(r, Amount) == "30")
+                edited << grid.CellText(r, Amount) + "@" + QString::number(r);
+        }
+        EXPECT_EQ(answer.row < 0 ? QStringList {} : QStringList { "30@" + QString::number(answer.row) }, edited) << answer.what;
+        if (answer.row >= 0) {
+            EXPECT_EQ(answer.committed ? "EDITED" : "r2", grid.CellText(answer.row, Text)) << answer.what;
+        }
+        const bool open = !answer.committed && answer.row >= 0;
+        EXPECT_EQ(open, grid.EditPending() && host.Editor()->isVisible()) << answer.what;
+        if (open) {
+            EXPECT_EQ(host.Cell(answer.row, Text), host.Editor()->geometry()) << answer.what;
+        }
+        EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model)) << answer.what;
     }
 }
 

@@ -181,6 +181,13 @@ TEST(GridKeyboard, EachKeyMovesSelectsEditsAsTheTableSays)
         { "Delete in a cell", Qt::Key_Delete, {}, 0, 52,
           option([](RuzuZiri& g) { g.AllowDelete(true); g.FocusRectMode(2); g.Col(Amount); }), { 1, 5 }, { 5 },
           { "BeforeEdit", "BeforeDelete", "AfterEdit", "AfterDelete", "KeyDown" }, true },
+        { "Delete in a cell the host will not edit", Qt::Key_Delete, {}, 0, 52, option([](RuzuZiri& g) {
+              g.AllowDelete(true);
+              g.FocusRectMode(2);
+              g.Col(Amount);
+              QObject::connect(&g, &RuzuZiri::BeforeEdit, [](int, int, bool& cancel) { cancel = true; });
+          }),
+          { 1, 5 }, { 5 }, { "BeforeEdit", "KeyDown" }, true },
         { "F2", Qt::Key_F2, {}, 0, 52, none, { 0, 5 }, { 5 }, { "BeforeEdit", "KeyDown" }, true },
         { "F2 without bit 4", Qt::Key_F2, {}, 0, 32, none, { 0, 5 }, { 5 }, { "KeyDown" }, false },
         { "Enter where typing edits", Qt::Key_Return, {}, 0, 52, none, { 0, 5 }, { 5 }, { "KeyDown" }, true },
