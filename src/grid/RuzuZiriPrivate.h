@@ -22,6 +22,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -81,7 +82,13 @@ public:
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
     bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
-    void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
+    // Suspensions nest: painting resumes with the last of them, so that a commit inside a key's
+    // action does not paint in the middle of it, and the key paints once.
+    void EnablePaint(bool On)
+    {
+        m_PaintHeld = On ? std::max(m_PaintHeld - 1, 0) : m_PaintHeld + 1;
+        m_Paint = m_Redraw && m_PaintHeld == 0;
+    }
     // Grows with every change of rows, columns, display order or current cell. An operation that
     // raised an event compares it with what it saw before: a handler may have called any member.
     quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }

@@ -337,6 +337,12 @@ TEST(GridKeyboard, AKeyRepaintsOnce)
         std::function<void()> key;
     };
     const auto nothing = [](RuzuZiri&) {};
+    // Enter opens the editor where typing does not; the caret ends after the new text.
+    const auto openChanged = [](RuzuZiri& g) {
+        g.Col(Name);
+        Press(Qt::Key_Return, {}, "\r");
+        g.findChild<QLineEdit*>("txtEdit")->setText("Zorn");
+    };
     const Paint keys[] {
         { "Down", nothing, [] { Press(Qt::Key_Down); } },
         { "Shift+Down", nothing, [] { Press(Qt::Key_Down, Qt::ShiftModifier); } },
@@ -346,6 +352,11 @@ TEST(GridKeyboard, AKeyRepaintsOnce)
         { "Ctrl+End", nothing, [] { Press(Qt::Key_End, Qt::ControlModifier); } },
         { "a search", nothing, [] { Type('h'); } },
         { "Space on a check box", [](RuzuZiri& g) { g.Col(Paid); }, [] { Press(Qt::Key_Space, {}, " "); } },
+        { "Enter committing", openChanged, [] { Press(Qt::Key_Return, {}, "\r"); } },
+        { "Up committing", openChanged, [] { Press(Qt::Key_Up); } },
+        { "Down committing", openChanged, [] { Press(Qt::Key_Down); } },
+        { "Right committing at the text's end", openChanged, [] { Press(Qt::Key_Right); } },
+        { "PageDown committing", openChanged, [] { Press(Qt::Key_PageDown); } },
     };
     KeyHost host;
     RuzuZiri& grid = *host.Grid;
