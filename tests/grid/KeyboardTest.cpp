@@ -462,10 +462,11 @@ TEST(GridKeyboard, NoMixOfCallsAndKeysLeavesEveryRowLocked)
 // exists, and an editor that never writes into a row that is gone.
 TEST(GridKeyboardHostileHandlers, KeysEndCleanlyWhateverTheHandlersDo)
 {
-    enum class Event { BeforeEdit, AfterEdit, BeforeInsert, BeforeDelete, KeyDown, SelectionChanged };
+    enum class Event { BeforeEdit, AfterEdit, BeforeInsert, BeforeDelete, KeyDown, KeyUp, SelectionChanged };
     const std::pair<Event, const char*> events[] {
         { Event::BeforeEdit, "BeforeEdit" }, { Event::AfterEdit, "AfterEdit" }, { Event::BeforeInsert, "BeforeInsert" },
-        { Event::BeforeDelete, "BeforeDelete" }, { Event::KeyDown, "KeyDown" }, { Event::SelectionChanged, "SelectionChanged" },
+        { Event::BeforeDelete, "BeforeDelete" }, { Event::KeyDown, "KeyDown" }, { Event::KeyUp, "KeyUp" },
+        { Event::SelectionChanged, "SelectionChanged" },
     };
     const std::pair<const char*, std::function<void(RuzuZiri&)>> acts[] {
         { "clears", [](RuzuZiri& g) { g.Clear(); } },
@@ -484,6 +485,9 @@ TEST(GridKeyboardHostileHandlers, KeysEndCleanlyWhateverTheHandlersDo)
         { "Delete in a cell", [](KeyHost& h) { h.Grid->FocusRectMode(2); h.Grid->Col(Amount); Press(Qt::Key_Delete); } },
         { "Space", [](KeyHost& h) { h.Grid->Col(Paid); Press(Qt::Key_Space, {}, " "); } },
         { "F2 and Enter", [](KeyHost&) { Press(Qt::Key_F2); Type('q'); Press(Qt::Key_Return, {}, "\r"); } },
+        // Released while the open editor has the focus.
+        { "F2", [](KeyHost&) { Press(Qt::Key_F2); } },
+        { "Home in an open editor", [](KeyHost& h) { h.Grid->ForceCellEdit(-1, Name); Press(Qt::Key_Home); } },
         { "typing and Down", [](KeyHost& h) { h.Grid->EditTrigger(52); Type('q'); Press(Qt::Key_Down); } },
         { "a search", [](KeyHost&) { Type('h'); } },
         { "Shift+End", [](KeyHost&) { Press(Qt::Key_End, Qt::ShiftModifier); } },
@@ -511,6 +515,7 @@ TEST(GridKeyboardHostileHandlers, KeysEndCleanlyWhateverTheHandlersDo)
                 case Event::BeforeInsert: QObject::connect(grid, &RuzuZiri::BeforeInsert, once); break;
                 case Event::BeforeDelete: QObject::connect(grid, &RuzuZiri::BeforeDelete, once); break;
                 case Event::KeyDown: QObject::connect(grid, &RuzuZiri::KeyDown, once); break;
+                case Event::KeyUp: QObject::connect(grid, &RuzuZiri::KeyUp, once); break;
                 case Event::SelectionChanged: QObject::connect(grid, &RuzuZiri::SelectionChanged, once); break;
                 }
                 const auto where = testing::Message() << keyName << ", " << eventName << " handler " << actName;

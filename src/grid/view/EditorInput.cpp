@@ -18,7 +18,8 @@ constexpr qint16 Period = 46;
 
 // The keys typed into txtEdit reach the grid before the text box sees them; a double click reaches
 // it after the text box selected the word under the pointer, and a loss of focus after the text box
-// let it go.
+// let it go. A handler may delete the grid, and the text box and this filter with it: the event then
+// goes no further, and nothing of either is touched again.
 class EditorInput : public QObject {
 public:
     EditorInput(RuzuZiriPrivate& Grid, QObject* Parent)
@@ -29,6 +30,7 @@ public:
 
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
+        const Lifeline grid(d.q);
         switch (Event->type()) {
         case QEvent::KeyPress:
             d.EditorKey(*static_cast<QKeyEvent*>(Event));
@@ -37,15 +39,17 @@ public:
             return true;
         case QEvent::KeyRelease:
             d.EditorKeyUp(*static_cast<QKeyEvent*>(Event));
-            return false;
+            return !grid.Alive();
         case QEvent::MouseButtonDblClick:
             Watched->event(Event);
-            d.txtEdit_DblClick();
+            if (grid.Alive())
+                d.txtEdit_DblClick();
             return true;
         // The text box lets the focus go first; the commit may then hide it.
         case QEvent::FocusOut:
             Watched->event(Event);
-            d.EditorFocusOut(static_cast<QFocusEvent*>(Event)->reason());
+            if (grid.Alive())
+                d.EditorFocusOut(static_cast<QFocusEvent*>(Event)->reason());
             return true;
         default: return false;
         }
