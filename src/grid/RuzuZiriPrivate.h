@@ -246,6 +246,7 @@ public:
     void ColorEditor(QWidget& Editor) const;
     // False when the edited row is gone.
     bool StoreEdit(QString Value);
+    void CommitOnFocusLoss();
     bool MoveAfterEdit();
 
     // ---- Keyboard and mouse input (view/Keyboard.cpp, view/KeyNavigation.cpp, view/KeyEdits.cpp,

@@ -417,6 +417,18 @@ TEST(GridKeyboard, TheGridTakesTheFocusAndLeavesTheHostItsKeys)
     EXPECT_EQ(host.After, QApplication::focusWidget());
     EXPECT_FALSE(grid.EditPending());
     EXPECT_EQ("Zorn", grid.CellText(6, Name));
+
+    // The pointer resting over the grid keeps no edit whose editor the user left.
+    grid.setFocus();
+    QTest::mouseMove(&grid, QPoint(200, 5));
+    ASSERT_TRUE(RuzuZiriPrivate::Of(grid).m_MouseInside);
+    Press(Qt::Key_F2);
+    host.Editor()->setText("Ziegler");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(host.After, QApplication::focusWidget());
+    EXPECT_FALSE(grid.EditPending());
+    EXPECT_FALSE(host.Editor()->isVisible());
+    EXPECT_EQ("Ziegler", grid.CellText(6, Name));
 }
 
 // Hidden rows and columns hold the current cell where a move would land on them, and a held move reads

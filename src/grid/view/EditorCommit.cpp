@@ -93,6 +93,16 @@ bool RuzuZiriPrivate::MoveAfterEdit()
     return self.Alive();
 }
 
+// The pointer over the grid keeps an edit only when the grid's own window loses the focus
+// (LoseFocus), which a bound editor may be taking; txtEdit's focus gone elsewhere ends the edit.
+void RuzuZiriPrivate::CommitOnFocusLoss()
+{
+    const Lifeline self(q);
+    q->UpdateCell(false);
+    if (self.Alive())
+        FocusRepaint(true);
+}
+
 bool RuzuZiriPrivate::EditorHasFocus() const
 {
     const QWidget* editor = m_EditBound ? m_EditControl.data() : txtEdit;
