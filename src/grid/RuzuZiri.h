@@ -51,6 +51,7 @@
 //   F2, a click, typing -> d->BeginOrCommitEdit -> d->OpenCellEditor -> BeforeEdit -> txtEdit or a
 //             bound control over the cell (d->PositionEditor), with the focus
 //   Key in txtEdit -> d->EditorKeyDown (the grid's keys first) -> d->txtEdit_KeyPress (filter, EditKeyPress)
+//   Paste, drop, input method in txtEdit -> d->FilterTyped: each character as a typed one -> the text box
 //   Key on the grid -> keyPressEvent -> d->UserControl_KeyDown: painting suspended, the key's action
 //             (d->ActOnKey), painting resumed, selection and current cell (d->FollowKey), one repaint
 //             -> KeyDown -> d->UserControl_KeyPress for a character: typing opens the editor, or the

@@ -17,6 +17,7 @@
 #include "platform/MessageHook.h"
 #include "platform/Rect.h"
 
+#include <QClipboard>
 #include <QFont>
 #include <QPoint>
 #include <QString>
@@ -27,8 +28,12 @@
 #include <utility>
 #include <vector>
 
+class QContextMenuEvent;
+class QDropEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 class QMimeData;
+class QMouseEvent;
 
 namespace Tarvex {
 
@@ -229,6 +234,16 @@ public:
     void txtEdit_DblClick();
     void EditorKey(QKeyEvent& Key);
     void TypeInEditor(qint16 KeyAscii);
+    // Text typed otherwise than one character by one key (view/EditorPaste.cpp): each returns true
+    // when it took the event, and leaves at once when a handler deleted the grid.
+    bool FilterTyped(QStringView Text, QString& Kept);
+    bool TypeKeyText(const QKeyEvent& Key);
+    bool PasteKey(const QKeyEvent& Key);
+    void PasteInEditor(QClipboard::Mode Mode);
+    bool DropInEditor(QDropEvent& Drop);
+    bool ComposeInEditor(QInputMethodEvent& Compose);
+    void EditorMenu(const QContextMenuEvent& Event);
+    bool MiddleClickPaste(const QMouseEvent& Release);
     CellToEdit HoldCellToEdit(int Row, int Col);
     bool StillToEdit(const CellToEdit& Cell) const;
     // Brings m_EditRow and m_EditCol to where the edited cell shows now; false when its row is gone.
