@@ -3,6 +3,8 @@
 #include <QPointer>
 #include <QtGlobal>
 
+#include <memory>
+
 class QLineEdit;
 class QWidget;
 
@@ -13,6 +15,16 @@ class LetterCase;
 // The key code of Down, which the keyboard input leaves in m_EditKey; the painter then keeps the
 // new current row in view past tall rows.
 inline constexpr qint16 DownKey = 40;
+
+// A cell about to be edited, held across the handlers that run before its editor opens: they may
+// remove its row, move it or the current cell, and then it is not the cell asked for any more.
+struct CellToEdit {
+    std::shared_ptr<int> Record; // record of its row, followed by the model; -1 once the row is gone
+    int Row { -1 };              // display positions asked for
+    int Col { -1 };
+    int Column { -1 };           // column number at Col
+    quint64 CellMoves { 0 };     // moves of the current cell when it was asked for
+};
 
 // The in-place editor and the cell it edits.
 struct EditorState {
@@ -26,8 +38,9 @@ struct EditorState {
     QPointer<QWidget> m_EditControl;      //   that control; null once the host deleted it
     QPointer<QWidget> m_EditParent;       //   its own container, left for the grid's while the edit is open;
                                           //   null when it sat in the grid's container already
-    quint64 m_EditRevision { 0 };         // m_Model.Revision() when the edit opened: rows and columns as the
-                                          //   editor found them
+    std::shared_ptr<int> m_EditRecord;    // record of the edited row, followed through removals; -1 once
+                                          //   the row is gone (m_EditRow follows it, FindEditedCell)
+    int m_EditColumn { -1 };              // column number of the edited cell, which reordering leaves alone
     bool m_EditCommitting { false };      // AfterEdit's handlers run: a commit they ask for is this one
 };
 

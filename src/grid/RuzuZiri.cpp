@@ -26,10 +26,14 @@ RuzuZiri::RuzuZiri(QWidget* parent)
     d->ShowBorder();
 }
 
+// The children's event filters, timers and connections point into the private side: they go while
+// it still stands, not after it, as Qt would take them.
 RuzuZiri::~RuzuZiri()
 {
     d->Terminate();
     d->ReleaseWaitingScrollBars();
+    while (!children().isEmpty())
+        delete children().constLast();
 }
 
 // The look a cell has before anything was set on it: the control's own colours and font.

@@ -51,6 +51,7 @@
 //   F2, a click, typing -> d->BeginOrCommitEdit -> d->OpenCellEditor -> BeforeEdit -> txtEdit or a
 //             bound control over the cell (d->PositionEditor), with the focus
 //   Key in txtEdit -> d->EditorKeyDown (the grid's keys first) -> d->txtEdit_KeyPress (filter, EditKeyPress)
+//   Paste, drop, input method in txtEdit -> d->FilterTyped: each character as a typed one -> the text box
 //   Key on the grid -> keyPressEvent -> d->UserControl_KeyDown: painting suspended, the key's action
 //             (d->ActOnKey), painting resumed, selection and current cell (d->FollowKey), one repaint
 //             -> KeyDown -> d->UserControl_KeyPress for a character: typing opens the editor, or the
@@ -327,9 +328,10 @@ public:
     // Opens the editor on the cell (column number) even where editing is not allowed.
     void ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell = false);
     // Commits the open edit through AfterEdit, which may change the value or cancel; then, with
-    // bAllowMove, the current cell moves by EditMove. False only when AfterEdit was cancelled (the
-    // edit stays open) or its handler deleted the grid. An edit whose rows or columns a host changed
-    // while it was open is dropped instead: it could no longer tell which cell it belongs to.
+    // bAllowMove, the current cell moves by EditMove. The value goes into the edited row wherever
+    // the host's sorts, inserts and removals have moved it. False when AfterEdit was cancelled (the
+    // edit stays open), when the edited row is gone (the edit closes, nothing is stored) or when a
+    // handler deleted the grid.
     bool UpdateCell(bool bAllowMove);
     // Locale information of the user's default locale (4097: the English name of the language).
     static QString GetInfo(int lInfo);

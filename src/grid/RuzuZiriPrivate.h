@@ -18,17 +18,23 @@
 #include "platform/MessageHook.h"
 #include "platform/Rect.h"
 
+#include <QClipboard>
 #include <QFont>
 #include <QPoint>
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 #include <vector>
 
+class QContextMenuEvent;
+class QDropEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 class QMimeData;
+class QMouseEvent;
 class QWheelEvent;
 
 namespace Tarvex {
@@ -84,7 +90,13 @@ public:
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
     bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
     bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
-    void EnablePaint(bool On) { m_Paint = On ? m_Redraw : false; }
+    // Suspensions nest: painting resumes with the last of them, so that a commit inside a key's
+    // action does not paint in the middle of it, and the key paints once.
+    void EnablePaint(bool On)
+    {
+        m_PaintHeld = On ? std::max(m_PaintHeld - 1, 0) : m_PaintHeld + 1;
+        m_Paint = m_Redraw && m_PaintHeld == 0;
+    }
     // Grows with every change of rows, columns, display order or current cell. An operation that
     // raised an event compares it with what it saw before: a handler may have called any member.
     quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
@@ -230,7 +242,22 @@ public:
     void txtEdit_DblClick();
     void EditorKey(QKeyEvent& Key);
     void TypeInEditor(qint16 KeyAscii);
-    bool EditStillInPlace() const;
+    // Text typed otherwise than one character by one key (view/EditorPaste.cpp): each returns true
+    // when it took the event, and leaves at once when a handler deleted the grid.
+    bool FilterTyped(QStringView Text, QString& Kept);
+    bool TypeKeyText(const QKeyEvent& Key);
+    bool PasteKey(const QKeyEvent& Key);
+    void PasteInEditor(QClipboard::Mode Mode);
+    bool DropInEditor(QDropEvent& Drop);
+    bool ComposeInEditor(QInputMethodEvent& Compose);
+    void EditorMenu(const QContextMenuEvent& Event);
+    bool MiddleClickPaste(const QMouseEvent& Release);
+    CellToEdit HoldCellToEdit(int Row, int Col);
+    bool StillToEdit(const CellToEdit& Cell) const;
+    // Brings m_EditRow and m_EditCol to where the edited cell shows now; false when its row is gone.
+    bool FindEditedCell();
+    // An edit whose row is gone closes; false, as nothing of it can be stored.
+    bool DropLostEdit();
     int EditColumn() const;
     void ShowTextEditor();
     void ShowBoundEditor();
@@ -240,7 +267,9 @@ public:
     // The editors take the size of the grid's font, also when it changes under an open edit.
     QFont EditorFontSize(QFont Font) const;
     void ColorEditor(QWidget& Editor) const;
-    void StoreEdit(QString Value);
+    // False when the edited row is gone.
+    bool StoreEdit(QString Value);
+    void CommitOnFocusLoss();
     bool MoveAfterEdit();
 
     // ---- Keyboard and mouse input (view/Keyboard.cpp, view/KeyNavigation.cpp, view/KeyEdits.cpp,

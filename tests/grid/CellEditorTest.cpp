@@ -4,9 +4,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
@@ -130,6 +133,9 @@ TEST(GridCellEditor, OpensOnEditableCellsUnlessTheHostSaysNo)
     };
     const auto refuse = [](EditorHost& h) { QObject::connect(h.Grid, &RuzuZiri::BeforeEdit, [](int, int, bool& c) { c = true; }); };
     const auto noEditing = [](EditorHost& h) { h.Grid->AllowEdit(false); };
+    const auto onBeforeEdit = [](std::function<void(RuzuZiri&)> act) {
+        return [act](EditorHost& h) { QObject::connect(h.Grid, &RuzuZiri::BeforeEdit, [&h, act](int, int, bool&) { act(*h.Grid); }); };
+    };
     const Opening cases[] {
         { "a text cell", Text, nullptr, false, true, true, true, Qt::AlignLeft },
         { "a right-aligned amount", Amount, nullptr, false, true, true, true, Qt::AlignRight },
@@ -139,6 +145,11 @@ TEST(GridCellEditor, OpensOnEditableCellsUnlessTheHostSaysNo)
         { "a cell the host refuses", Text, refuse, false, false, true, false, {} },
         { "a grid that allows no editing", Text, noEditing, false, false, false, false, {} },
         { "a grid that allows no editing, forced", Text, noEditing, true, true, true, true, Qt::AlignLeft },
+        { "a cell below which the host appends a row", Text, onBeforeEdit([](RuzuZiri& g) { g.AddItem("new"); }), false,
+          true, true, true, Qt::AlignLeft },
+        { "a cell the host moves down", Text, onBeforeEdit([](RuzuZiri& g) { g.AddItem("new", 0); }), false, false, true,
+          false, {} },
+        { "a cell the host removes", Text, onBeforeEdit([](RuzuZiri& g) { g.RemoveRow(2); }), false, false, true, false, {} },
     };
     for (const Opening& opening : cases) {
         EditorHost host;
@@ -246,6 +257,183 @@ TEST(GridCellEditor, CommitsWhatChangedAndMovesByEditMove)
     }
 }
 
+// Whatever the host answers AfterEdit with, the value goes into the record that was edited, wherever
+// that record shows by then; where it is gone the edit closes and UpdateCell says it failed. A value
+// the host refuses keeps the editor open over the edited record. Row 2 ("r2", amount 30) is edited;
+// the rows' amounts are 10 to 60 in order.
+TEST(GridCellEditor, TheValueGoesIntoTheEditedRecordWhereverItNowStands)
+{
+    struct Answer {
+        const char* what;
+        std::function<void(RuzuZiri&, bool&)> host; // AfterEdit's handler
+        bool committed;                             // what UpdateCell answers
+        int row;                                    // where the edited record shows afterwards; -1 = gone
+    };
+    const auto act = [](std::function<void(RuzuZiri&)> change) { return [change](RuzuZiri& g, bool&) { change(g); }; };
+    const Answer answers[] {
+        { "nothing", act([](RuzuZiri&) {}), true, 2 },
+        { "appends an empty row", act([](RuzuZiri& g) { g.AddItem(""); }), true, 2 },
+        { "inserts a row on top", act([](RuzuZiri& g) { g.AddItem("new\t5", 0); }), true, 3 },
+        { "sorts, the largest amount first", act([](RuzuZiri& g) { g.Sort(Amount, 1); }), true, 3 },
+        { "removes another row", act([](RuzuZiri& g) { g.RemoveRow(0); }), true, 1 },
+        { "deletes other selected rows", act([](RuzuZiri& g) {
+              g.MultiSelect(1);
+              g.RowSelected(2, false);
+              g.RowSelected(0, true);
+              g.RowSelected(4, true);
+              g.DeleteSelected();
+          }),
+          true, 1 },
+        { "removes the edited row", act([](RuzuZiri& g) { g.RemoveRow(2); }), false, -1 },
+        { "clears", act([](RuzuZiri& g) { g.Clear(); }), false, -1 },
+        // The focus going back to the grid repaints (the pointer rests over it), and the repaint
+        // runs the queued call.
+        { "queues removing the first row",
+          act([](RuzuZiri& g) { QMetaObject::invokeMethod(&g, [&g] { g.RemoveRow(0); }, Qt::QueuedConnection); }), true, 1 },
+        { "refuses and sorts", [](RuzuZiri& g, bool& cancel) { cancel = true; g.Sort(Amount, 1); }, false, 3 },
+    };
+    int x = 200;
+    for (const Answer& answer : answers) {
+        EditorHost host;
+        RuzuZiri& grid = *host.Grid;
+        grid.FocusRectHide(true);
+        QTest::mouseMove(&grid, QPoint(++x, 5));
+        host.Open(2, Text);
+        host.Editor()->setText("EDITED");
+        QObject::connect(&grid, &RuzuZiri::AfterEdit,
+                         [&, fired = false](int, int, QString&, bool& cancel) mutable {
+                             if (!std::exchange(fired, true))
+                                 answer.host(grid, cancel);
+                         });
+
+        EXPECT_EQ(answer.committed, grid.UpdateCell(true)) << answer.what;
+        QCoreApplication::processEvents();
+
+        QStringList edited;
+        for (int r = 0; r < grid.ItemCount(); ++r) {
+            if (grid.CellText(r, Text) == "EDITED" || grid.CellText(r, Amount) == "30")
+                edited << grid.CellText(r, Amount) + "@" + QString::number(r);
+        }
+        EXPECT_EQ(answer.row < 0 ? QStringList {} : QStringList { "30@" + QString::number(answer.row) }, edited) << answer.what;
+        if (answer.row >= 0) {
+            EXPECT_EQ(answer.committed ? "EDITED" : "r2", grid.CellText(answer.row, Text)) << answer.what;
+        }
+        const bool open = !answer.committed && answer.row >= 0;
+        EXPECT_EQ(open, grid.EditPending() && host.Editor()->isVisible()) << answer.what;
+        if (open) {
+            EXPECT_EQ(host.Cell(answer.row, Text), host.Editor()->geometry()) << answer.what;
+        }
+        EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model)) << answer.what;
+    }
+}
+
+// Text that reaches the editor otherwise than one typed character at a time goes through the column's
+// filter and EditKeyPress character by character, as typed text does: pasted by the keys, the context
+// menu or the middle button, dropped, committed by an input method, or typed as a character outside
+// 16 bits (its two halves heard, kept whole or not at all). A paste of which nothing is left changes
+// nothing. A text longer than 32,767 characters opens whole, and goes back untouched.
+TEST(GridCellEditor, PastedDroppedAndComposedTextIsFilteredAsTypedTextIs)
+{
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString longText(40000, u'x');
+    const qint16 high = qint16(emoji[0].unicode());
+    const qint16 low = qint16(emoji[1].unicode());
+    struct Arrival {
+        const char* what;
+        Column col;
+        QString cell;                         // the cell's text before the edit; empty = as the host filled it
+        QString text;                         // what is pasted, dropped, composed or typed
+        std::function<void(QLineEdit&, const QString&)> arrive;
+        QString shown;                        // the editor's text afterwards
+        QList<int> heard;                     // KeyAscii as EditKeyPress sees it
+        std::function<void(qint16&)> host;    // the host's own filter, after the grid's
+    };
+    const auto clipboard = [](QClipboard::Mode mode, std::function<void(QLineEdit&)> paste) {
+        return [mode, paste](QLineEdit& editor, const QString& text) {
+            QGuiApplication::clipboard()->setText(text, mode);
+            paste(editor);
+        };
+    };
+    const auto ctrlV = clipboard(QClipboard::Clipboard, [](QLineEdit& e) { QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier); });
+    const auto shiftInsert = clipboard(QClipboard::Clipboard, [](QLineEdit& e) { QTest::keyClick(&e, Qt::Key_Insert, Qt::ShiftModifier); });
+    const auto menuPaste = clipboard(QClipboard::Clipboard, [](QLineEdit& e) {
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2), e.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&e, &menuKey);
+        auto* menu = e.findChild<QMenu*>();
+        ASSERT_TRUE(menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith("&Paste"))
+                action->trigger();
+        }
+        menu->close();
+    });
+    const auto middleClick = clipboard(QClipboard::Selection, [](QLineEdit& e) {
+        QTest::mouseClick(&e, Qt::MiddleButton, {}, QPoint(e.width() - 2, e.height() / 2));
+    });
+    const auto drop = [](QLineEdit& e, const QString& text) {
+        QMimeData dragged;
+        dragged.setText(text);
+        const QPoint at(1, e.height() / 2);
+        QDragEnterEvent entered(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(&e, &entered);
+        QDropEvent dropped(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(&e, &dropped);
+    };
+    const auto compose = [](QLineEdit& e, const QString& text) {
+        QInputMethodEvent composed;
+        composed.setCommitString(text);
+        QApplication::sendEvent(&e, &composed);
+    };
+    const auto typeKey = [](QLineEdit& e, const QString& text) {
+        QKeyEvent down(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QApplication::sendEvent(&e, &down);
+    };
+    const auto nothing = [](QLineEdit&, const QString&) {};
+    std::vector<Arrival> arrivals {
+        { "Ctrl+V", Amount, "", "1a2", ctrlV, "2012", { '1', 0, '2' }, nullptr },
+        { "Shift+Insert", Amount, "", "x9", shiftInsert, "209", { 0, '9' }, nullptr },
+        { "the context menu's Paste", Grade, "", "bz", menuPaste, "ab", { 'b', 0 }, nullptr },
+        { "a paste of which nothing is left", Amount, "", "hello", ctrlV, "20", { 0, 0, 0, 0, 0 }, nullptr },
+        { "a paste the host changes", Text, "", "ab", ctrlV, "r1xb", { 'a', 'b' }, [](qint16& k) { k = k == 'a' ? 'x' : k; } },
+        { "a paste into a column that forces upper case", Code, "", "cd", ctrlV, "ABCD", { 'c', 'd' }, nullptr },
+        { "a drop", Grade, "", "xbz", drop, "ba", { 0, 'b', 0 }, nullptr },
+        { "an input method's commit", Grade, "", "cq", compose, "ac", { 'c', 0 }, nullptr },
+        { "an emoji typed", Text, "", emoji, typeKey, "r1" + emoji, { high, low }, nullptr },
+        { "an emoji typed where the filter has no room for it", Amount, "", emoji, typeKey, "20", { 0 }, nullptr },
+        { "an emoji whose second half the host swallows", Text, "", emoji, typeKey, "r1", { high, low },
+          [low](qint16& k) { k = k == low ? 0 : k; } },
+        { "an emoji pasted between letters", Grade, "", "a" + emoji + "b", ctrlV, "aab", { 'a', 0, 'b' }, nullptr },
+        { "a text longer than a text box holds, untouched", Text, longText, "", nothing, longText, {}, nullptr },
+    };
+    // Only where the window system keeps a selection does the middle button paste.
+    if (QGuiApplication::clipboard()->supportsSelection())
+        arrivals.push_back({ "the middle button", Amount, "", "7y", middleClick, "207", { '7', 0 }, nullptr });
+    for (const Arrival& arrival : arrivals) {
+        EditorHost host;
+        RuzuZiri& grid = *host.Grid;
+        if (!arrival.cell.isEmpty())
+            grid.CellText(1, arrival.col, arrival.cell);
+        const QString before = grid.CellText(1, arrival.col);
+        QList<int> heard;
+        QObject::connect(&grid, &RuzuZiri::EditKeyPress, [&](int, qint16& key) {
+            heard << key;
+            if (arrival.host)
+                arrival.host(key);
+        });
+        int afterEdits = 0;
+        QObject::connect(&grid, &RuzuZiri::AfterEdit, [&](int, int, QString&, bool&) { ++afterEdits; });
+        grid.ForceCellEdit(1, arrival.col);
+        QLineEdit& editor = *host.Editor();
+        editor.end(false);
+        arrival.arrive(editor, arrival.text);
+        EXPECT_EQ(arrival.shown, editor.text()) << arrival.what;
+        EXPECT_EQ(arrival.heard, heard) << arrival.what;
+        EXPECT_TRUE(grid.UpdateCell(false)) << arrival.what;
+        EXPECT_EQ(arrival.shown, grid.CellText(1, arrival.col)) << arrival.what;
+        EXPECT_EQ(arrival.shown == before ? 0 : 1, afterEdits) << arrival.what;
+    }
+}
+
 // A host's control bound to a column edits its cells: it comes into the grid's container over the
 // cell (only the geometry its MoveControl bits name), takes the focus, and goes back home hidden
 // when the edit ends; AfterEdit hears an empty value and stores what the host puts there.
@@ -344,6 +532,15 @@ TEST(GridCellEditorHostileHandlers, EditsEndCleanlyWhateverTheHandlersDo)
     const std::pair<const char*, std::function<void(EditorHost&)>> operations[] {
         { "opening", [](EditorHost& h) { h.Grid->ForceCellEdit(2, Text); } },
         { "typing", [](EditorHost& h) { QTest::keyClick(h.Editor(), 'x'); } },
+        { "pasting", [](EditorHost& h) {
+             QGuiApplication::clipboard()->setText("xy");
+             QTest::keyClick(h.Editor(), Qt::Key_V, Qt::ControlModifier);
+         } },
+        { "composing", [](EditorHost& h) {
+             QInputMethodEvent composed;
+             composed.setCommitString("xy");
+             QApplication::sendEvent(h.Editor(), &composed);
+         } },
         { "committing", [](EditorHost& h) { h.Grid->UpdateCell(true); } },
         { "opening another cell", [](EditorHost& h) { h.Grid->ForceCellEdit(3, Amount); } },
         { "sorting", [](EditorHost& h) { h.Grid->Sort(Text, 1); } },

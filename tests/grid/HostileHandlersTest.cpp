@@ -281,6 +281,21 @@ TEST(GridHostileHandlers, ADragAutoScrollEndsWhenAHandlerDeletesTheGrid)
     }
 }
 
+// The grid's children (the editor and its filter, the scroll bars, the tip, the timers) go while the
+// grid still stands, not after its insides: whatever still runs as one of them goes finds the grid whole.
+TEST(GridHostileHandlers, TheGridsChildrenGoWhileItStillStands)
+{
+    auto* grid = new RuzuZiri;
+    FillGrid(*grid);
+    grid->ForceCellEdit(1, 0);
+    QList<bool> heard;
+    const QObjectList children = grid->children();
+    for (QObject* child : children)
+        QObject::connect(child, &QObject::destroyed, [grid, &heard] { heard << grid->EditPending(); });
+    delete grid;
+    EXPECT_EQ(children.size(), heard.size());
+}
+
 TEST(GridHostileHandlers, ACurrentCellChosenByTheHandlerStands)
 {
     bool fired = false;

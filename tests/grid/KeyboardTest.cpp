@@ -193,6 +193,13 @@ TEST(GridKeyboard, EachKeyMovesSelectsEditsAsTheTableSays)
         { "Delete in a cell", Qt::Key_Delete, {}, 0, 52,
           option([](RuzuZiri& g) { g.AllowDelete(true); g.FocusRectMode(2); g.Col(Amount); }), { 1, 5 }, { 5 },
           { "BeforeEdit", "BeforeDelete", "AfterEdit", "AfterDelete", "KeyDown" }, true },
+        { "Delete in a cell the host will not edit", Qt::Key_Delete, {}, 0, 52, option([](RuzuZiri& g) {
+              g.AllowDelete(true);
+              g.FocusRectMode(2);
+              g.Col(Amount);
+              QObject::connect(&g, &RuzuZiri::BeforeEdit, [](int, int, bool& cancel) { cancel = true; });
+          }),
+          { 1, 5 }, { 5 }, { "BeforeEdit", "KeyDown" }, true },
         { "F2", Qt::Key_F2, {}, 0, 52, none, { 0, 5 }, { 5 }, { "BeforeEdit", "KeyDown" }, true },
         { "F2 without bit 4", Qt::Key_F2, {}, 0, 32, none, { 0, 5 }, { 5 }, { "KeyDown" }, false },
         { "Enter where typing edits", Qt::Key_Return, {}, 0, 52, none, { 0, 5 }, { 5 }, { "KeyDown" }, true },
@@ -469,6 +476,12 @@ TEST(GridKeyboard, AKeyRepaintsOnce)
         std::function<void()> key;
     };
     const auto nothing = [](RuzuZiri&) {};
+    // Enter opens the editor where typing does not; the caret ends after the new text.
+    const auto openChanged = [](RuzuZiri& g) {
+        g.Col(Name);
+        Press(Qt::Key_Return, {}, "\r");
+        g.findChild<QLineEdit*>("txtEdit")->setText("Zorn");
+    };
     const Paint keys[] {
         { "Down", nothing, [] { Press(Qt::Key_Down); } },
         { "Shift+Down", nothing, [] { Press(Qt::Key_Down, Qt::ShiftModifier); } },
@@ -478,6 +491,11 @@ TEST(GridKeyboard, AKeyRepaintsOnce)
         { "Ctrl+End", nothing, [] { Press(Qt::Key_End, Qt::ControlModifier); } },
         { "a search", nothing, [] { Type('h'); } },
         { "Space on a check box", [](RuzuZiri& g) { g.Col(Paid); }, [] { Press(Qt::Key_Space, {}, " "); } },
+        { "Enter committing", openChanged, [] { Press(Qt::Key_Return, {}, "\r"); } },
+        { "Up committing", openChanged, [] { Press(Qt::Key_Up); } },
+        { "Down committing", openChanged, [] { Press(Qt::Key_Down); } },
+        { "Right committing at the text's end", openChanged, [] { Press(Qt::Key_Right); } },
+        { "PageDown committing", openChanged, [] { Press(Qt::Key_PageDown); } },
     };
     KeyHost host;
     RuzuZiri& grid = *host.Grid;
@@ -530,6 +548,18 @@ TEST(GridKeyboard, TheGridTakesTheFocusAndLeavesTheHostItsKeys)
     EXPECT_EQ(host.After, QApplication::focusWidget());
     EXPECT_FALSE(grid.EditPending());
     EXPECT_EQ("Zorn", grid.CellText(6, Name));
+
+    // The pointer resting over the grid keeps no edit whose editor the user left.
+    grid.setFocus();
+    QTest::mouseMove(&grid, QPoint(200, 5));
+    ASSERT_TRUE(RuzuZiriPrivate::Of(grid).m_MouseInside);
+    Press(Qt::Key_F2);
+    host.Editor()->setText("Ziegler");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(host.After, QApplication::focusWidget());
+    EXPECT_FALSE(grid.EditPending());
+    EXPECT_FALSE(host.Editor()->isVisible());
+    EXPECT_EQ("Ziegler", grid.CellText(6, Name));
 }
 
 // Hidden rows and columns hold the current cell where a move would land on them, and a held move reads
@@ -575,10 +605,11 @@ TEST(GridKeyboard, NoMixOfCallsAndKeysLeavesEveryRowLocked)
 // exists, and an editor that never writes into a row that is gone.
 TEST(GridKeyboardHostileHandlers, KeysEndCleanlyWhateverTheHandlersDo)
 {
-    enum class Event { BeforeEdit, AfterEdit, BeforeInsert, BeforeDelete, KeyDown, SelectionChanged };
+    enum class Event { BeforeEdit, AfterEdit, BeforeInsert, BeforeDelete, KeyDown, KeyUp, SelectionChanged };
     const std::pair<Event, const char*> events[] {
         { Event::BeforeEdit, "BeforeEdit" }, { Event::AfterEdit, "AfterEdit" }, { Event::BeforeInsert, "BeforeInsert" },
-        { Event::BeforeDelete, "BeforeDelete" }, { Event::KeyDown, "KeyDown" }, { Event::SelectionChanged, "SelectionChanged" },
+        { Event::BeforeDelete, "BeforeDelete" }, { Event::KeyDown, "KeyDown" }, { Event::KeyUp, "KeyUp" },
+        { Event::SelectionChanged, "SelectionChanged" },
     };
     const std::pair<const char*, std::function<void(RuzuZiri&)>> acts[] {
         { "clears", [](RuzuZiri& g) { g.Clear(); } },
@@ -597,6 +628,9 @@ TEST(GridKeyboardHostileHandlers, KeysEndCleanlyWhateverTheHandlersDo)
         { "Delete in a cell", [](KeyHost& h) { h.Grid->FocusRectMode(2); h.Grid->Col(Amount); Press(Qt::Key_Delete); } },
         { "Space", [](KeyHost& h) { h.Grid->Col(Paid); Press(Qt::Key_Space, {}, " "); } },
         { "F2 and Enter", [](KeyHost&) { Press(Qt::Key_F2); Type('q'); Press(Qt::Key_Return, {}, "\r"); } },
+        // Released while the open editor has the focus.
+        { "F2", [](KeyHost&) { Press(Qt::Key_F2); } },
+        { "Home in an open editor", [](KeyHost& h) { h.Grid->ForceCellEdit(-1, Name); Press(Qt::Key_Home); } },
         { "typing and Down", [](KeyHost& h) { h.Grid->EditTrigger(52); Type('q'); Press(Qt::Key_Down); } },
         { "a search", [](KeyHost&) { Type('h'); } },
         { "Shift+End", [](KeyHost&) { Press(Qt::Key_End, Qt::ShiftModifier); } },
@@ -624,6 +658,7 @@ TEST(GridKeyboardHostileHandlers, KeysEndCleanlyWhateverTheHandlersDo)
                 case Event::BeforeInsert: QObject::connect(grid, &RuzuZiri::BeforeInsert, once); break;
                 case Event::BeforeDelete: QObject::connect(grid, &RuzuZiri::BeforeDelete, once); break;
                 case Event::KeyDown: QObject::connect(grid, &RuzuZiri::KeyDown, once); break;
+                case Event::KeyUp: QObject::connect(grid, &RuzuZiri::KeyUp, once); break;
                 case Event::SelectionChanged: QObject::connect(grid, &RuzuZiri::SelectionChanged, once); break;
                 }
                 const auto where = testing::Message() << keyName << ", " << eventName << " handler " << actName;

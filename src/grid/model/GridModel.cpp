@@ -102,6 +102,7 @@ void GridModel::RemoveRow(int Position)
     ForgetRow(m_Rows[record]);
     NoteRowShown(m_Rows[record], -1);
     RenumberSelectedAfterRemoval(record);
+    RenumberFollowed([record](int r) { return r == record ? -1 : r - (r > record ? 1 : 0); });
     m_Rows.erase(m_Rows.begin() + record);
     // Without a branch per entry the renumbering runs at memory speed over a million positions.
     m_RowOrder.erase(m_RowOrder.begin() + Position);
@@ -134,6 +135,7 @@ int GridModel::RemoveRows(const std::function<bool(const udtRow&)>& Doomed)
     m_ShownIndexStale = true;
 
     m_Rows.resize(kept);
+    RenumberFollowed([&newRecord](int r) { return newRecord[size_t(r)]; });
     m_SelectedRecords.clear();
     for (int r = 0; r < kept; ++r)
         if (IsFlagSet(m_Rows[size_t(r)].Flags, RowFlagSelected))
@@ -161,6 +163,7 @@ void GridModel::Clear()
     m_HiddenHeaders.Assign({});
     m_ShownIndexStale = false;
     m_SelectedRecords.clear();
+    RenumberFollowed([](int) { return -1; });
     ResetTotals();
     ResetFormats();
 }

@@ -171,6 +171,15 @@ public:
     // cells without a format start from Default (the control's colours and font).
     void ApplyCellFormat(int Position, int Col, int Code, const QVariant& Value, const CellLook& Default);
 
+    // ---- Records followed across a host's handlers ---------------------------------------------
+    // The record shown at Position (-1 for none), kept current for as long as the caller holds it:
+    // it counts down as records before it go and becomes -1 when its own row goes. Sorting and
+    // inserting move rows on the display, not their records, so a record names the same row
+    // wherever it shows; PositionOfRecord finds it there (-1 when gone), at once when it still
+    // stands at Hint.
+    std::shared_ptr<int> FollowRecord(int Position);
+    int PositionOfRecord(int Record, int Hint) const;
+
     // Shows the columns in Order (display position -> column number). An order that does not name
     // every column exactly once is refused whole and changes nothing; returns whether it was taken.
     bool SetColOrder(const std::vector<int>& Order);
@@ -199,6 +208,7 @@ private:
     void ReindexRow(int Position, bool WasShown, bool WasHiddenHeader);
     void EnsureShownIndex() const;
     void RenumberSelectedAfterRemoval(int Record);
+    void RenumberFollowed(const std::function<int(int)>& NewRecord);
 
     std::vector<udtColumn> m_Columns;        // column number (creation order) -> column
     std::vector<int> m_ColOrder;             // display position -> column number
@@ -220,6 +230,8 @@ private:
     mutable PositionSet m_HiddenHeaders;      // display positions of group headers that are not Visible
     mutable bool m_ShownIndexStale { false }; // the two sets lag behind the order map; rebuilt when read
     std::unordered_set<int> m_SelectedRecords; // records whose Selected bit is set
+    std::vector<std::weak_ptr<int>> m_Followed; // records callers follow (FollowRecord); expired ones
+                                                //   are dropped as new ones come
 };
 
 } // namespace Tarvex

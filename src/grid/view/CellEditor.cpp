@@ -35,37 +35,61 @@ Qt::Alignment EditorAlignment(int CellAlignment)
 
 int RuzuZiriPrivate::EditColumn() const
 {
-    return m_Model.IsColumn(m_EditCol) ? m_Model.ColOrder()[size_t(m_EditCol)] : -1;
+    return m_Model.IsColumn(m_EditColumn) ? m_EditColumn : -1;
 }
 
-// Rows added, removed, sorted or cleared, or columns added or reordered, since the edit opened: its
-// position may name another cell by now, or none.
-bool RuzuZiriPrivate::EditStillInPlace() const
+CellToEdit RuzuZiriPrivate::HoldCellToEdit(int Row, int Col)
 {
-    return m_Model.Revision() == m_EditRevision && m_Model.IsRowPosition(m_EditRow) && m_Model.IsColumn(m_EditCol);
+    return { m_Model.FollowRecord(Row), Row, Col, ColumnAt(Col), m_CellMoves };
 }
 
-// Row and Col are display positions. An open edit is committed first; when its handlers, or those
-// of BeforeEdit, changed the rows, the columns or the current cell, the cell asked for may be
-// another one by now, and nothing opens.
+// The same row and column still show where they were asked for, and the current cell stayed.
+bool RuzuZiriPrivate::StillToEdit(const CellToEdit& Cell) const
+{
+    return IsCell(Cell.Row, Cell.Col) && *Cell.Record == m_Model.RowOrder()[size_t(Cell.Row)]
+        && ColumnAt(Cell.Col) == Cell.Column && m_CellMoves == Cell.CellMoves;
+}
+
+// Rows sorted, inserted or removed and columns moved since the edit opened change where the cell
+// shows, not which cell it is.
+bool RuzuZiriPrivate::FindEditedCell()
+{
+    const int row = m_Model.PositionOfRecord(m_EditRecord ? *m_EditRecord : -1, m_EditRow);
+    if (row < 0 || EditColumn() < 0)
+        return false;
+    m_EditRow = row;
+    if (ColumnAt(m_EditCol) != m_EditColumn)
+        m_EditCol = FindColPosition(m_EditColumn);
+    return true;
+}
+
+bool RuzuZiriPrivate::DropLostEdit()
+{
+    CloseCellEditor();
+    return false;
+}
+
+// Row and Col are display positions. An open edit is committed first. Its handlers, or those of
+// BeforeEdit, may remove the cell asked for, move it or the current cell: nothing opens then. Any
+// other change (a row appended, a column added) leaves the cell to edit as it was.
 void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
 {
-    const quint64 seen = Changes();
-    if (m_EditOpen && (!q->UpdateCell(false) || Changes() != seen))
+    const CellToEdit cell = HoldCellToEdit(Row, Col);
+    if (m_EditOpen && (!q->UpdateCell(false) || !StillToEdit(cell)))
         return;
-    if (!CanEdit() || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
+    if (!CanEdit() || !StillToEdit(cell))
         return;
-    const int col = m_Model.ColOrder()[size_t(Col)];
-    if (m_Model.Columns()[size_t(col)].ColType == ColTypeCheckBox)
+    if (m_Model.Columns()[size_t(cell.Column)].ColType == ColTypeCheckBox)
         return;
     bool cancel = false;
-    if (!Raise(&RuzuZiri::BeforeEdit, Row, col, cancel) || cancel || Changes() != seen || m_EditOpen)
+    if (!Raise(&RuzuZiri::BeforeEdit, Row, cell.Column, cancel) || cancel || !StillToEdit(cell) || m_EditOpen)
         return;
 
     m_EditCol = Col;
     m_EditRow = Row;
-    m_EditRevision = m_Model.Revision();
-    m_EditControl = qobject_cast<QWidget*>(m_Model.Columns()[size_t(col)].Control.data());
+    m_EditColumn = cell.Column;
+    m_EditRecord = cell.Record;
+    m_EditControl = qobject_cast<QWidget*>(m_Model.Columns()[size_t(cell.Column)].Control.data());
     m_EditBound = m_EditControl != nullptr;
     const Lifeline self(q);
     if (m_EditBound)
@@ -75,17 +99,20 @@ void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
     // Focus handlers run on the way, and a host's control shows with its own code.
     if (!self.Alive())
         return;
-    if (EditStillInPlace())
-        m_EditOpen = true;
-    else
+    if (!FindEditedCell()) {
         CloseCellEditor();
+        return;
+    }
+    m_EditOpen = true;
+    if (m_EditRow != Row || m_EditCol != Col)
+        PositionEditor();
 }
 
 // Pixels of the grid: the left and right edges of the column, the row's top and height inside its
 // grid lines.
 void RuzuZiriPrivate::PositionEditor()
 {
-    if (!m_Model.IsRowPosition(m_EditRow) || !m_Model.IsColumn(m_EditCol))
+    if (!FindEditedCell())
         return;
     Rect extent;
     GetColumnExtent(m_EditCol, extent);

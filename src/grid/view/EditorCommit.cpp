@@ -17,15 +17,16 @@ bool IsBlank(const QString& Text)
 } // namespace
 
 // A bound control's value is the host's to give: AfterEdit always comes, with an empty value, and
-// what the handler leaves in it is stored. Every handler may have changed the grid: an edit whose
-// rows a handler changed is dropped, one a handler committed or closed is over, and a grid a handler
-// deleted is not touched again.
+// what the handler leaves in it is stored. Every handler, and every pass of the event pump (the focus
+// going back to the grid repaints), may change the grid: the value goes into the edited row wherever
+// that row shows by then, and when the row is gone the edit closes and the commit fails. An edit a
+// handler committed or closed is over; a grid a handler deleted is not touched again.
 bool RuzuZiri::UpdateCell(bool bAllowMove)
 {
     if (!d->m_EditOpen || d->m_EditCommitting)
         return true;
-    if (!d->EditStillInPlace())
-        return d->CloseCellEditor();
+    if (!d->FindEditedCell())
+        return d->DropLostEdit();
     const int col = d->EditColumn();
     QString value;
     bool changed = true;
@@ -40,33 +41,37 @@ bool RuzuZiri::UpdateCell(bool bAllowMove)
             return false;
         d->m_EditCommitting = false;
         if (!d->m_EditOpen)
-            return true;
-        if (!d->EditStillInPlace())
-            return d->CloseCellEditor();
-        if (cancel)
+            return d->FindEditedCell();
+        if (!d->FindEditedCell())
+            return d->DropLostEdit();
+        if (cancel) {
+            d->PositionEditor();
             return false;
+        }
     }
+    const Lifeline self(this);
     d->EnablePaint(false);
     if (!d->CloseCellEditor())
         return false;
-    if (changed)
-        d->StoreEdit(value);
-    if (bAllowMove && !d->MoveAfterEdit())
+    const bool stored = !changed || d->StoreEdit(value);
+    if (!self.Alive() || (stored && bAllowMove && !d->MoveAfterEdit()))
         return false;
     d->EnablePaint(true);
-    return d->DrawGrid(d->m_Paint);
+    return d->DrawGrid(d->m_Paint) && stored;
 }
 
 // The column's running total follows the cell, and the cell and its row count as changed.
-void RuzuZiriPrivate::StoreEdit(QString Value)
+bool RuzuZiriPrivate::StoreEdit(QString Value)
 {
+    if (!FindEditedCell())
+        return false;
     if (IsBlank(Value))
         Value.clear();
-    const int col = EditColumn();
-    m_Model.StoreText(m_Model.RowOrder()[size_t(m_EditRow)], col, Value);
+    m_Model.StoreText(*m_EditRecord, m_EditColumn, Value);
     CalcRowHeight(m_EditRow);
-    SetCellChanged(m_EditRow, col, true);
+    SetCellChanged(m_EditRow, m_EditColumn, true);
     RefreshIfRedraw();
+    return true;
 }
 
 // The selection shrinks to the current row, which then moves by EditMove: 1 to the next navigable
@@ -86,6 +91,16 @@ bool RuzuZiriPrivate::MoveAfterEdit()
     const Lifeline self(q);
     q->RowColSet(row, m_Model.IsColumn(col) ? m_Model.ColOrder()[size_t(col)] : -1);
     return self.Alive();
+}
+
+// The pointer over the grid keeps an edit only when the grid's own window loses the focus
+// (LoseFocus), which a bound editor may be taking; txtEdit's focus gone elsewhere ends the edit.
+void RuzuZiriPrivate::CommitOnFocusLoss()
+{
+    const Lifeline self(q);
+    q->UpdateCell(false);
+    if (self.Alive())
+        FocusRepaint(true);
 }
 
 bool RuzuZiriPrivate::EditorHasFocus() const

@@ -3,9 +3,15 @@
 #include "grid/view/LetterCase.h"
 #include "platform/KeyEvents.h"
 
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+
+#include <limits>
 
 namespace Tarvex {
 
@@ -18,7 +24,9 @@ constexpr qint16 Period = 46;
 
 // The keys typed into txtEdit reach the grid before the text box sees them; a double click reaches
 // it after the text box selected the word under the pointer, and a loss of focus after the text box
-// let it go.
+// let it go. Text that arrives otherwise is typed through the column's filter (view/EditorPaste.cpp).
+// A handler may delete the grid, and the text box and this filter with it: the event then goes no
+// further, and nothing of either is touched again.
 class EditorInput : public QObject {
 public:
     EditorInput(RuzuZiriPrivate& Grid, QObject* Parent)
@@ -29,6 +37,7 @@ public:
 
     bool eventFilter(QObject* Watched, QEvent* Event) override
     {
+        const Lifeline grid(d.q);
         switch (Event->type()) {
         case QEvent::KeyPress:
             d.EditorKey(*static_cast<QKeyEvent*>(Event));
@@ -37,15 +46,23 @@ public:
             return true;
         case QEvent::KeyRelease:
             d.EditorKeyUp(*static_cast<QKeyEvent*>(Event));
-            return false;
+            return !grid.Alive();
         case QEvent::MouseButtonDblClick:
             Watched->event(Event);
-            d.txtEdit_DblClick();
+            if (grid.Alive())
+                d.txtEdit_DblClick();
+            return true;
+        case QEvent::MouseButtonRelease: return d.MiddleClickPaste(*static_cast<QMouseEvent*>(Event)) || !grid.Alive();
+        case QEvent::InputMethod: return d.ComposeInEditor(*static_cast<QInputMethodEvent*>(Event)) || !grid.Alive();
+        case QEvent::Drop: return d.DropInEditor(*static_cast<QDropEvent*>(Event)) || !grid.Alive();
+        case QEvent::ContextMenu:
+            d.EditorMenu(*static_cast<QContextMenuEvent*>(Event));
             return true;
         // The text box lets the focus go first; the commit may then hide it.
         case QEvent::FocusOut:
             Watched->event(Event);
-            d.EditorFocusOut(static_cast<QFocusEvent*>(Event)->reason());
+            if (grid.Alive())
+                d.EditorFocusOut(static_cast<QFocusEvent*>(Event)->reason());
             return true;
         default: return false;
         }
@@ -62,6 +79,8 @@ void RuzuZiriPrivate::CreateCellEditor()
     txtEdit = new QLineEdit(q);
     txtEdit->setObjectName(QStringLiteral("txtEdit"));
     txtEdit->setFrame(false);
+    // A cell holds texts of any length; the text box would cut them at 32,767 characters.
+    txtEdit->setMaxLength(std::numeric_limits<int>::max());
     txtEdit->hide();
     m_EditCase = new LetterCase(txtEdit);
     txtEdit->setValidator(m_EditCase);
@@ -74,7 +93,9 @@ void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
     const Lifeline self(q);
     const qint16 typed = KeyAsciiOf(Key);
     qint16 keyAscii = typed;
-    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_EditOpen)
+    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_EditOpen || PasteKey(Key))
+        return;
+    if (typed == 0 && TypeKeyText(Key))
         return;
     if (typed != 0) {
         if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_EditOpen || keyAscii == 0)

@@ -124,7 +124,8 @@ bool RuzuZiriPrivate::DeleteCurrentRow(KeyMove& Move)
 
 // Where the focus marks cells, Delete empties the current cell (not a check box, not a locked column)
 // and keeps the row. The cell counts as changed, as an edit that emptied it would. A host that cancels
-// AfterEdit gets the cell back as it was, and no AfterDelete.
+// BeforeEdit keeps the cell as a cancelled BeforeDelete does; one that cancels AfterEdit gets the cell
+// back as it was, and no AfterDelete.
 bool RuzuZiriPrivate::DeleteCellText(KeyMove& Move)
 {
     if (!m_Model.IsColumn(m_Col))
@@ -138,7 +139,7 @@ bool RuzuZiriPrivate::DeleteCellText(KeyMove& Move)
     const quint64 seen = Changes();
     if (!Raise(&RuzuZiri::BeforeEdit, row, col, cancel))
         return false;
-    if (Changes() != seen)
+    if (cancel || Changes() != seen)
         return true;
     if (!Raise(&RuzuZiri::BeforeDelete, row, cancel))
         return false;

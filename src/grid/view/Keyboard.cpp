@@ -104,7 +104,7 @@ void RuzuZiriPrivate::EditorKeyUp(QKeyEvent& Key)
 }
 
 // The focus leaving the text editor for another widget of the host (Tab, a click elsewhere) reaches
-// the grid as its own loss of focus would: the edit is committed unless the pointer is over the grid.
+// the grid as its own loss of focus would, and commits the edit wherever the pointer rests.
 // The focus coming back to the grid (Escape, a commit) or going to the editor's own menu is no loss.
 void RuzuZiriPrivate::EditorFocusOut(Qt::FocusReason Reason)
 {
@@ -113,7 +113,7 @@ void RuzuZiriPrivate::EditorFocusOut(Qt::FocusReason Reason)
         return;
     if (QApplication::focusWidget() == q)
         return;
-    LoseFocus();
+    CommitOnFocusLoss();
 }
 
 // The key acts with painting suspended; the selection and the current cell follow it once painting

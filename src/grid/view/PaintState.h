@@ -22,7 +22,8 @@ struct PaintStamp {
 // Whether the grid paints now, the work owed while it did not, and what the picture shows.
 struct PaintState {
     bool m_Redraw { false };              // the host's Redraw
-    bool m_Paint { false };               // painting allowed now
+    bool m_Paint { false };               // painting allowed now: m_Redraw while no suspension holds it off
+    int m_PaintHeld { 0 };                // EnablePaint(false) calls not yet matched by EnablePaint(true)
     bool m_PendingMetrics { false };      // metrics and repaint owed while painting was off
     bool m_PendingScroll { false };       // scroll-range update owed while painting was off
     bool m_Painting { false };            // a paint runs: DrawGrid entered again returns at once

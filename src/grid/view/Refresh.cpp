@@ -7,10 +7,13 @@ namespace Tarvex {
 bool RuzuZiri::Redraw() const { return d->m_Redraw; }
 
 // Work owed stays owed until painting is on again, however many times it is switched off meanwhile:
-// otherwise the rows removed in between would go on showing. The paint clears what it pays.
+// otherwise the rows removed in between would go on showing. The paint clears what it pays. A host
+// that switches painting on from a handler inside an operation that suspended it gets its paint
+// when the operation resumes.
 void RuzuZiri::Redraw(bool New_Redraw)
 {
-    d->m_Paint = d->m_Redraw = New_Redraw;
+    d->m_Redraw = New_Redraw;
+    d->m_Paint = New_Redraw && d->m_PaintHeld == 0;
     if (New_Redraw) {
         if (std::exchange(d->m_PendingScroll, false))
             d->UpdateScrollRanges();
