@@ -22,10 +22,11 @@
 // Further kinds of input add a side (a struct with ScrollTo and the input) and a line to PrintRatios.
 
 #include "ArchiveGrid.h"
-#include "MedianRuns.h"
 
 #include "grid/RuzuZiriPrivate.h"
-#include "platform/Timer.h"
+#include "MedianRuns.h"
+
+#include <tarvex/platform/Timer.h>
 
 #include <QApplication>
 #include <QKeyEvent>

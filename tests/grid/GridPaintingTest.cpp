@@ -1,9 +1,10 @@
 #include "GridFill.h"
 
+#include "grid/paint/PaintPass.h"
 #include "grid/RuzuZiriPrivate.h"
-#include "grid/view/PaintPass.h"
-#include "platform/ImageList.h"
-#include "platform/VisualStyle.h"
+
+#include <tarvex/platform/ImageList.h>
+#include <tarvex/platform/VisualStyle.h>
 
 #include <QSignalSpy>
 

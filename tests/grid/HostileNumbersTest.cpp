@@ -1,5 +1,6 @@
 #include "grid/RuzuZiriPrivate.h"
-#include "platform/PropertyBag.h"
+
+#include <tarvex/platform/PropertyBag.h>
 
 #include <QPixmap>
 

@@ -1,7 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
-#include "platform/PictureBox.h"
-#include "platform/Timer.h"
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/Timer.h>
 
 #include <QApplication>
 #include <QScreen>

@@ -2,9 +2,9 @@
 
 #include "GridFill.h"
 #include "GridInvariants.h"
-
 #include "platform/KeyEvents.h"
-#include "platform/Timer.h"
+
+#include <tarvex/platform/Timer.h>
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
-#include "platform/Clock.h"
-#include "platform/Timer.h"
+#include <tarvex/platform/Clock.h>
+#include <tarvex/platform/Timer.h>
 
 #include <QScrollBar>
 #include <QSignalSpy>

@@ -1,10 +1,11 @@
 #include "grid/RuzuZiriPrivate.h"
 
 #include "platform/EventWatch.h"
-#include "platform/MessageHook.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/PropertyBag.h"
+
+#include <tarvex/platform/MessageHook.h>
+#include <tarvex/platform/MsgBox.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/PropertyBag.h>
 
 #include <QApplication>
 #include <QFocusEvent>
