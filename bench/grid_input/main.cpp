@@ -178,7 +178,7 @@ struct SortSide : GridSide {
         const auto& inside = Tarvex::RuzuZiriPrivate::Of(Grid);
         Tarvex::Rect extent;
         inside.GetColumnExtent(GridBench::Gross, extent);
-        Header = inside.ClientOrigin() + QPoint((extent.Left + extent.Right) / 2, inside.m_Metrics.HeaderHeight - 6);
+        Header = inside.ClientOrigin() + QPoint((extent.Left + extent.Right) / 2, inside.m_Geometry.m_Metrics.HeaderHeight - 6);
     }
     QPoint Header;
 };

@@ -50,18 +50,10 @@ enum class After { Store, Repaint, Refresh, Metrics };
 // Whether a column property's write repaints the grid.
 enum class ColumnChange { StoreOnly, Repaint };
 
-// The insides of a grid. The records are bases so that every field keeps its own name in the
-// helpers below; each helper is defined in the file of its topic, as the public members are.
-// Rows are display positions and columns display positions unless named column numbers.
-class RuzuZiriPrivate : public GridSettings,
-                        public GridLayoutState,
-                        public PaintState,
-                        public ScrollBarState,
-                        public CurrentCellState,
-                        public SortState,
-                        public InputState,
-                        public EditorState,
-                        public TipState {
+// The insides of a grid: its records, the state of each part, and the helpers, each defined in
+// the folder of its part (src/grid/README.md). Rows are display positions and columns display
+// positions unless named column numbers.
+class RuzuZiriPrivate {
 public:
     explicit RuzuZiriPrivate(RuzuZiri* Owner);
     RuzuZiriPrivate(const RuzuZiriPrivate&) = delete;
@@ -77,6 +69,15 @@ public:
     Canvas Drawing() { return q->Drawing(); }
 
     GridModel m_Model;                    // records, order maps, formats, totals
+    GridSettings m_Settings;              // the properties' backing fields
+    GridLayoutState m_Geometry;           // metrics and the laid-out columns and rows
+    PaintState m_Painter;                 // painting on or off, what is owed, what the picture shows
+    ScrollBarState m_Bars;                // the two scroll bars
+    CurrentCellState m_Current;           // the current cell and its holds
+    SortState m_Sort;                     // what the rows were sorted by
+    InputState m_Input;                   // the mouse's state, the type-ahead, the pointer's visits
+    EditorState m_Edit;                   // the in-place editor and the cell it edits
+    TipState m_Tip;                       // the hover tip
     bool m_CellsChanged { false };        // a cell's Changed bit was set since the last Clear
     NoticesUnderWay m_Notices;            // property notices whose handlers run now
     bool m_Destroying { false };          // set by the destructor: no paint starts and nothing waits on
@@ -89,18 +90,18 @@ public:
     // Where pixel (0, 0) of the picture lies in the widget: inside the window's border. Qt event
     // positions and child widgets are shifted by it.
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
-    bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
-    bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
+    bool CanEdit() const { return m_Settings.m_AllowEdit && m_Model.LastRow() >= 0; }
+    bool HasImages(bool Ignore) const { return m_Geometry.m_Metrics.ImageWidth > 3 && !Ignore; }
     // Suspensions nest: painting resumes with the last of them, so that a commit inside a key's
     // action does not paint in the middle of it, and the key paints once.
     void EnablePaint(bool On)
     {
-        m_PaintHeld = On ? std::max(m_PaintHeld - 1, 0) : m_PaintHeld + 1;
-        m_Paint = m_Redraw && m_PaintHeld == 0;
+        m_Painter.m_PaintHeld = On ? std::max(m_Painter.m_PaintHeld - 1, 0) : m_Painter.m_PaintHeld + 1;
+        m_Painter.m_Paint = m_Painter.m_Redraw && m_Painter.m_PaintHeld == 0;
     }
     // Grows with every change of rows, columns, display order or current cell. An operation that
     // raised an event compares it with what it saw before: a handler may have called any member.
-    quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
+    quint64 Changes() const { return m_Model.Revision() + m_Current.m_CellMoves; }
     // Raises one of the grid's events. False when a handler deleted the grid: the caller returns at
     // once then, touching nothing of it.
     template <typename... Params, typename... Args>
@@ -169,8 +170,8 @@ public:
     void SBSetRange(int Bar, int Value);
     bool SBVisible(int Bar) const;
     void SBShow(int Bar, bool Show);
-    bool SBIsFlat() const { return !m_StdScrollBars; }
-    int SBGetStyle() const { return m_FlatSBStyle; }
+    bool SBIsFlat() const { return !m_Bars.m_StdScrollBars; }
+    int SBGetStyle() const { return m_Bars.m_FlatSBStyle; }
     void LayoutScrollBars();
     void ShowScrollBarLook();
     // A scroll request of the platform's numbering (0 line up ... 8 end of scroll) on a bar, as the
@@ -342,7 +343,7 @@ public:
     int ColumnAt(int Position) const { return m_Model.IsColumn(Position) ? m_Model.ColOrder()[size_t(Position)] : -1; }
     bool IsRowLockedAt(int Row) const;
     // The row of column headings; the caption bar above it is one bar, no column's.
-    bool InHeaderRow(float Y) const { return Y >= m_Metrics.CaptionHeight && Y < m_Metrics.HeaderHeight; }
+    bool InHeaderRow(float Y) const { return Y >= m_Geometry.m_Metrics.CaptionHeight && Y < m_Geometry.m_Metrics.HeaderHeight; }
     bool InsideBox(int Row, int Col, int Kind, int Width, int Height, float X, float Y) const;
     bool PressOnRows(qint16 Button, qint16 Shift, float X, float Y);
     bool OtherButtonOnRow(int Row, int Col);
@@ -370,7 +371,7 @@ public:
     bool ReleaseEnd(int DownRow);
     bool RepaintHeaders();
     // The column at the position navigation last chose, as RowColSet takes it; Current before any.
-    int NavColumn(int Current) const { return m_NavCol != -1 ? ColumnAt(m_NavCol) : Current; }
+    int NavColumn(int Current) const { return m_Input.m_NavCol != -1 ? ColumnAt(m_Input.m_NavCol) : Current; }
     // The pointer's shape: MousePointerShape's numbers.
     int MousePointer() const;
     void MousePointer(int Shape);

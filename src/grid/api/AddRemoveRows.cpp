@@ -15,13 +15,13 @@ int RuzuZiri::AddRow(const QString& vstrItem, int vRow, bool vbRowChecked, bool 
     }
 
     const int position = d->m_Model.AddRow(vstrItem, vRow, d->ControlLook());
-    d->m_Model.SetRowHeight(position, d->m_RowHeightDef);
+    d->m_Model.SetRowHeight(position, d->m_Geometry.m_RowHeightDef);
     d->m_Model.SetRowData(position, vRowData);
     d->m_Model.SetRowFlag(position, RowFlagChecked, vbRowChecked);
     d->m_Model.SetRowFlag(position, RowFlagLocked, vbRowLocked);
     d->m_Model.SetRowFlag(position, RowFlagNew, vbMarkAsNew);
     d->m_Model.SetRowVisible(position, vbRowVisible);
-    if (d->m_AllowWordWrap)
+    if (d->m_Settings.m_AllowWordWrap)
         d->CalcRowHeight(position);
 
     if (d->RefreshIfRedraw())
@@ -37,7 +37,7 @@ int RuzuZiri::AddItem(const QString& vstrItem, int vRow, bool vbRowChecked, bool
 
 void RuzuZiri::RemoveRow(int vRow)
 {
-    const int position = vRow == -1 ? d->m_Row : vRow;
+    const int position = vRow == -1 ? d->m_Current.m_Row : vRow;
     if (!d->m_Model.IsRowPosition(position))
         return;
     const bool wasSelected = IsFlagSet(d->m_Model.RowAt(position).Flags, RowFlagSelected);
@@ -48,25 +48,25 @@ void RuzuZiri::RemoveRow(int vRow)
         Clear();
     } else {
         if (wasSelected) {
-            if (d->m_MultiSelect == 0)
+            if (d->m_Settings.m_MultiSelect == 0)
                 d->m_Model.SetRowFlag(std::min(position, d->m_Model.LastRow()), RowFlagSelected, true);
             else if (!d->Raise(&RuzuZiri::SelectionChanged))
                 return;
         }
         // The current row may have been the one past the new end; it steps back onto the last row.
         // A hidden last row keeps it there without holding every row locked afterwards.
-        if (d->m_Row > d->m_Model.LastRow()) {
-            const bool held = d->m_RowHold;
-            d->SetCurrentCell(d->m_Model.LastRow(), d->m_Col, true, true);
+        if (d->m_Current.m_Row > d->m_Model.LastRow()) {
+            const bool held = d->m_Current.m_RowHold;
+            d->SetCurrentCell(d->m_Model.LastRow(), d->m_Current.m_Col, true, true);
             if (!self.Alive())
                 return;
-            d->m_RowHold = held;
+            d->m_Current.m_RowHold = held;
         }
     }
     if (!self.Alive())
         return;
     // A locked or hidden last row refuses the move, but the current row must still exist.
-    d->m_Row = std::min(d->m_Row, d->m_Model.LastRow());
+    d->m_Current.m_Row = std::min(d->m_Current.m_Row, d->m_Model.LastRow());
     // Painting stays as the caller has it: the Delete key repaints once, when its action is done.
     if (d->RefreshIfRedraw())
         emit RowCountChanged();
@@ -81,7 +81,7 @@ void RuzuZiri::RemoveItem(int vRow)
 // same work once, and the host hears one RowCountChanged and one SelectionChanged for the lot.
 void RuzuZiri::DeleteSelected()
 {
-    if (d->m_MultiSelect == 0) {
+    if (d->m_Settings.m_MultiSelect == 0) {
         RemoveItem(-1);
         return;
     }
@@ -92,13 +92,13 @@ void RuzuZiri::DeleteSelected()
         if (d->m_Model.LastRow() < 0) {
             Clear();
         } else {
-            d->m_Row = std::min(d->m_Row, d->m_Model.LastRow());
+            d->m_Current.m_Row = std::min(d->m_Current.m_Row, d->m_Model.LastRow());
             const quint64 seen = d->Changes();
             if (!d->Raise(&RuzuZiri::SelectionChanged))
                 return;
             // A handler that changed the grid chose the current cell itself.
             if (d->Changes() == seen)
-                RowColSet(0, d->m_Model.IsColumn(d->m_Col) ? d->m_Model.ColOrder()[d->m_Col] : -1);
+                RowColSet(0, d->m_Model.IsColumn(d->m_Current.m_Col) ? d->m_Model.ColOrder()[d->m_Current.m_Col] : -1);
         }
         if (!self.Alive() || !d->Raise(&RuzuZiri::RowCountChanged))
             return;
@@ -110,18 +110,18 @@ void RuzuZiri::DeleteSelected()
 void RuzuZiri::Clear()
 {
     d->m_Model.Clear();
-    d->m_Row = d->m_Col = -1;
-    d->m_MouseRow = d->m_MouseCol = -1;
-    d->m_DownRow = -1;
+    d->m_Current.m_Row = d->m_Current.m_Col = -1;
+    d->m_Input.m_MouseRow = d->m_Input.m_MouseCol = -1;
+    d->m_Input.m_DownRow = -1;
     d->LoseMouseAction();
-    d->m_SortCol = d->m_SortSubCol = -1;
-    d->m_EditRow = d->m_EditCol = -1;
+    d->m_Sort.m_SortCol = d->m_Sort.m_SortSubCol = -1;
+    d->m_Edit.m_EditRow = d->m_Edit.m_EditCol = -1;
     d->m_CellsChanged = false;
     if (!d->CloseCellEditor())
         return;
-    d->m_RowHold = d->m_ColHold = false;
-    d->m_RowFirstVisible = d->m_RowLastVisible = -1;
-    d->m_Redraw = d->m_Paint = false;
+    d->m_Current.m_RowHold = d->m_Current.m_ColHold = false;
+    d->m_Painter.m_RowFirstVisible = d->m_Painter.m_RowLastVisible = -1;
+    d->m_Painter.m_Redraw = d->m_Painter.m_Paint = false;
     d->DrawGrid(true);
 }
 

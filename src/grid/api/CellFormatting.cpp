@@ -12,7 +12,7 @@ void RuzuZiriPrivate::ApplyCellFormat(int vRow, int vCol, int Code, const QVaria
     if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.ApplyCellFormat(vRow, vCol, Code, Value, ControlLook());
-    DrawGrid(m_Paint);
+    DrawGrid(m_Painter.m_Paint);
 }
 
 void RuzuZiriPrivate::SetCellChanged(int vRow, int vCol, bool On)
@@ -53,8 +53,8 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
     const bool colourFits = rounded >= INT32_MIN && rounded <= INT32_MAX;
     const qint32 colour = colourFits ? static_cast<qint32>(rounded) : 0;
     const bool fontNameGiven = !vNewValue.trimmed().isEmpty();
-    const bool paint = d->m_Paint;
-    d->m_Paint = false;
+    const bool paint = d->m_Painter.m_Paint;
+    d->m_Painter.m_Paint = false;
     const Lifeline self(this);
     for (int r = RowFrom; r <= RowTo; ++r) {
         for (int c = ColFrom; c <= ColTo; ++c) {
@@ -85,8 +85,8 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
     }
     if (!self.Alive())
         return;
-    d->m_Paint = paint;
-    d->DrawGrid(d->m_Paint);
+    d->m_Painter.m_Paint = paint;
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 // Rows are record numbers here, not display positions: the alignment follows the rows as they were added.
@@ -95,13 +95,13 @@ void RuzuZiri::FormatCellsAlignment(int RowFrom, int RowTo, int ColFrom, int Col
     if (!d->FixRange(RowTo, ColTo))
         return;
     if (RowFrom > RowTo) {
-        d->DrawGrid(d->m_Paint);
+        d->DrawGrid(d->m_Painter.m_Paint);
         return;
     }
     if (!d->IsRange(RowFrom, RowTo, ColFrom, ColTo))
         return;
     d->m_Model.SetCellAlignmentOfRecords(RowFrom, RowTo, ColFrom, ColTo, static_cast<qint16>(vAlignment));
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 } // namespace Tarvex

@@ -34,7 +34,7 @@ void RuzuZiri::CellAlignment(int vRow, int vCol, int New_CellAlignment)
     if (!d->FixWriteRef(vRow, vCol))
         return;
     d->m_Model.SetCellAlignment(vRow, vCol, static_cast<qint16>(New_CellAlignment));
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 qint32 RuzuZiri::CellBackColor(int vRow, int vCol) const
@@ -109,7 +109,7 @@ void RuzuZiriPrivate::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
     if (!FixWriteRef(vRow, vCol))
         return;
     m_Model.SetCellFlag(vRow, vCol, Mask, On);
-    DrawGrid(m_Paint);
+    DrawGrid(m_Painter.m_Paint);
 }
 
 bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagBold); }
@@ -132,7 +132,7 @@ void RuzuZiri::CellChecked(int vRow, int vCol, bool New_CellChecked)
     if (!d->FixWriteRef(vRow, vCol))
         return;
     d->StoreCellChecked(vRow, vCol, New_CellChecked);
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 bool RuzuZiri::CellsChanged() const { return d->m_CellsChanged; }
@@ -188,7 +188,7 @@ void RuzuZiriPrivate::SetCellTextAndValue(int vRow, int vCol, const QString& Tex
     m_Model.StoreText(m_Model.RowOrder()[vRow], vCol, Text);
     CalcRowHeight(vRow);
     SetCellChanged(vRow, vCol, true);
-    DrawGrid(m_Paint);
+    DrawGrid(m_Painter.m_Paint);
 }
 
 QString RuzuZiri::CellTag(int vRow, int vCol) const
@@ -215,21 +215,21 @@ void RuzuZiri::CellProgressValue(int vRow, int vCol, int New_CellProgressValue)
     if (!d->FixWriteRef(vRow, vCol) || d->m_Model.Columns()[vCol].ColType != ColTypeProgressBar)
         return;
     d->m_Model.SetCellProgress(vRow, vCol, New_CellProgressValue);
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 qint32 RuzuZiri::CellProgressBarColor(int, int) const
 {
-    return d->m_Colors.m_ProgressBarColor;
+    return d->m_Settings.m_Colors.m_ProgressBarColor;
 }
 
 void RuzuZiri::CellProgressBarColor(int vRow, int vCol, qint32 New_CellProgressBarColor)
 {
     if (!d->FixWriteRef(vRow, vCol))
         return;
-    d->m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
+    d->m_Settings.m_Colors.m_ProgressBarColor = New_CellProgressBarColor;
     if (d->Notify(QStringLiteral("ProgressBarColor")))
-        d->DrawGrid(d->m_Paint);
+        d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 void RuzuZiri::CellPicture(const std::shared_ptr<QPixmap>& vNewValue, int vRow, int vCol)

@@ -19,7 +19,7 @@ void RuzuZiriPrivate::ColumnField(int vCol, Field udtColumn::*Member, const Valu
         return;
     m_Model.SetColumnField(vCol, Member, New_Value);
     if (Change == ColumnChange::Repaint)
-        DrawGrid(m_Paint);
+        DrawGrid(m_Painter.m_Paint);
 }
 
 int RuzuZiri::AddColumn(const QString& Caption, float Width, int Alignment, int DataType, const QString& Format,
@@ -137,7 +137,7 @@ void RuzuZiri::ColVisible(int vCol, bool New_ColVisible)
 // editor and navigation leave it alone.
 bool RuzuZiri::ColLocked(int vCol) const
 {
-    if (vCol == -1 || d->m_ColHold)
+    if (vCol == -1 || d->m_Current.m_ColHold)
         return true;
     return d->m_Model.IsColumn(vCol) && d->m_Model.Columns()[vCol].Locked;
 }
@@ -172,14 +172,14 @@ void RuzuZiri::ColWidth(int vCol, float New_ColWidth)
         return;
     d->m_Model.SetColumnField(vCol, &udtColumn::Width, New_ColWidth);
     d->m_Model.SetColumnField(vCol, &udtColumn::WidthPx, d->PixelsFromScaleUnits(New_ColWidth));
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 int RuzuZiri::Col() const
 {
     if (d->m_Model.Cols() == 0)
         return 0;
-    return d->m_Model.IsColumn(d->m_Col) ? d->m_Model.ColOrder()[d->m_Col] : -1;
+    return d->m_Model.IsColumn(d->m_Current.m_Col) ? d->m_Model.ColOrder()[d->m_Current.m_Col] : -1;
 }
 
 void RuzuZiri::Col(int New_Col)
@@ -187,9 +187,9 @@ void RuzuZiri::Col(int New_Col)
     if (!d->m_Model.IsColumn(New_Col))
         return;
     const Lifeline self(this);
-    RowColSet(d->m_Row, New_Col);
+    RowColSet(d->m_Current.m_Row, New_Col);
     if (self.Alive())
-        d->DrawGrid(d->m_Paint);
+        d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 void RuzuZiri::BindControl(int vCol, QObject* Ctrl, int MoveControl)
@@ -219,7 +219,7 @@ void RuzuZiri::ColWidthAutoSize(int vCol)
         return;
     d->EnablePaint(true);
     d->UpdateScrollRanges();
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 void RuzuZiri::ColForceFit()
@@ -238,9 +238,9 @@ void RuzuZiri::ColForceFit()
                 return;
         }
     }
-    d->m_PendingMetrics = true;
+    d->m_Painter.m_PendingMetrics = true;
     d->EnablePaint(true);
-    if (d->m_Redraw)
+    if (d->m_Painter.m_Redraw)
         Refresh();
 }
 

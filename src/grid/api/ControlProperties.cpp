@@ -27,7 +27,7 @@ bool RuzuZiriPrivate::AfterChange(After Step)
     case After::Store:
         return true;
     case After::Repaint:
-        return DrawGrid(m_Paint);
+        return DrawGrid(m_Painter.m_Paint);
     case After::Metrics:
         CalcMetrics();
         [[fallthrough]];
@@ -44,95 +44,95 @@ bool RuzuZiriPrivate::Notify(const QString& ChangeName)
     return m_Notices.Raise(q, ChangeName, [this, &ChangeName] { emit q->PropertyChanged(ChangeName); });
 }
 
-bool RuzuZiri::AllowColumnDrag() const { return d->m_AllowColumnDrag; }
+bool RuzuZiri::AllowColumnDrag() const { return d->m_Settings.m_AllowColumnDrag; }
 
 void RuzuZiri::AllowColumnDrag(bool New_AllowColumnDrag)
 {
-    if (d->SetProperty(d->m_AllowColumnDrag, New_AllowColumnDrag, QStringLiteral("ColumnDrag"), After::Store)
+    if (d->SetProperty(d->m_Settings.m_AllowColumnDrag, New_AllowColumnDrag, QStringLiteral("ColumnDrag"), After::Store)
         && New_AllowColumnDrag)
-        d->m_AllowColumnSwap = false;
+        d->m_Settings.m_AllowColumnSwap = false;
 }
 
-bool RuzuZiri::AllowColumnSwap() const { return d->m_AllowColumnSwap; }
+bool RuzuZiri::AllowColumnSwap() const { return d->m_Settings.m_AllowColumnSwap; }
 
 void RuzuZiri::AllowColumnSwap(bool New_AllowColumnSwap)
 {
-    if (d->SetProperty(d->m_AllowColumnSwap, New_AllowColumnSwap, QStringLiteral("ColumnSwap"), After::Store)
+    if (d->SetProperty(d->m_Settings.m_AllowColumnSwap, New_AllowColumnSwap, QStringLiteral("ColumnSwap"), After::Store)
         && New_AllowColumnSwap)
-        d->m_AllowColumnDrag = false;
+        d->m_Settings.m_AllowColumnDrag = false;
 }
 
-bool RuzuZiri::AllowColumnHover() const { return d->m_AllowColumnHover; }
+bool RuzuZiri::AllowColumnHover() const { return d->m_Settings.m_AllowColumnHover; }
 
 // Switching hover off repaints the header row, so a header lit at that moment goes dark.
 void RuzuZiri::AllowColumnHover(bool New_AllowColumnHover)
 {
-    if (d->SetProperty(d->m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store)
+    if (d->SetProperty(d->m_Settings.m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store)
         && !New_AllowColumnHover)
         d->DrawHeaders(false);
 }
 
-bool RuzuZiri::AllowColumnResizing() const { return d->m_AllowColumnResizing; }
+bool RuzuZiri::AllowColumnResizing() const { return d->m_Settings.m_AllowColumnResizing; }
 
 void RuzuZiri::AllowColumnResizing(bool New_AllowColumnResizing)
 {
-    d->SetProperty(d->m_AllowColumnResizing, New_AllowColumnResizing, QStringLiteral("AllowColumnResizing"), After::Store);
+    d->SetProperty(d->m_Settings.m_AllowColumnResizing, New_AllowColumnResizing, QStringLiteral("AllowColumnResizing"), After::Store);
 }
 
-bool RuzuZiri::AllowColumnSort() const { return d->m_AllowColumnSort; }
+bool RuzuZiri::AllowColumnSort() const { return d->m_Settings.m_AllowColumnSort; }
 
 void RuzuZiri::AllowColumnSort(bool New_AllowColumnSort)
 {
-    d->SetProperty(d->m_AllowColumnSort, New_AllowColumnSort, QStringLiteral("ColumnSort"), After::Store);
+    d->SetProperty(d->m_Settings.m_AllowColumnSort, New_AllowColumnSort, QStringLiteral("ColumnSort"), After::Store);
 }
 
-bool RuzuZiri::AllowDelete() const { return d->m_AllowDelete; }
+bool RuzuZiri::AllowDelete() const { return d->m_Settings.m_AllowDelete; }
 
 void RuzuZiri::AllowDelete(bool New_AllowDelete)
 {
-    d->SetProperty(d->m_AllowDelete, New_AllowDelete, QStringLiteral("AllowDelete"), After::Store);
+    d->SetProperty(d->m_Settings.m_AllowDelete, New_AllowDelete, QStringLiteral("AllowDelete"), After::Store);
 }
 
-bool RuzuZiri::AllowEdit() const { return d->m_AllowEdit; }
+bool RuzuZiri::AllowEdit() const { return d->m_Settings.m_AllowEdit; }
 
 // An editable grid needs a focus rectangle to show which cell an edit would open on.
 void RuzuZiri::AllowEdit(bool New_AllowEdit)
 {
-    if (d->SetProperty(d->m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store) && New_AllowEdit
-        && d->m_FocusRectMode == 0)
-        d->m_FocusRectMode = 2;
+    if (d->SetProperty(d->m_Settings.m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store) && New_AllowEdit
+        && d->m_Settings.m_FocusRectMode == 0)
+        d->m_Settings.m_FocusRectMode = 2;
 }
 
-bool RuzuZiri::AllowInsert() const { return d->m_AllowInsert; }
+bool RuzuZiri::AllowInsert() const { return d->m_Settings.m_AllowInsert; }
 
 void RuzuZiri::AllowInsert(bool New_AllowInsert)
 {
-    d->SetProperty(d->m_AllowInsert, New_AllowInsert, QStringLiteral("AllowInsert"), After::Store);
+    d->SetProperty(d->m_Settings.m_AllowInsert, New_AllowInsert, QStringLiteral("AllowInsert"), After::Store);
 }
 
-bool RuzuZiri::AllowRowResizing() const { return d->m_AllowRowResizing; }
+bool RuzuZiri::AllowRowResizing() const { return d->m_Settings.m_AllowRowResizing; }
 
 void RuzuZiri::AllowRowResizing(bool New_AllowRowResizing)
 {
-    d->SetProperty(d->m_AllowRowResizing, New_AllowRowResizing, QStringLiteral("AllowRowResizing"), After::Store);
+    d->SetProperty(d->m_Settings.m_AllowRowResizing, New_AllowRowResizing, QStringLiteral("AllowRowResizing"), After::Store);
 }
 
-bool RuzuZiri::AllowWordWrap() const { return d->m_AllowWordWrap; }
+bool RuzuZiri::AllowWordWrap() const { return d->m_Settings.m_AllowWordWrap; }
 
 // The repaint comes before the change notice here, so a host that reacts to the notice already
 // sees the rows drawn the new way.
 void RuzuZiri::AllowWordWrap(bool New_AllowWordWrap)
 {
-    d->m_AllowWordWrap = New_AllowWordWrap;
-    if (d->DrawGrid(d->m_Paint))
+    d->m_Settings.m_AllowWordWrap = New_AllowWordWrap;
+    if (d->DrawGrid(d->m_Painter.m_Paint))
         d->Notify(QStringLiteral("AllowWordWrap"));
 }
 
-bool RuzuZiri::AutoToolTips() const { return d->m_AutoToolTips; }
+bool RuzuZiri::AutoToolTips() const { return d->m_Settings.m_AutoToolTips; }
 
 void RuzuZiri::AutoToolTips(bool New_AutoToolTips)
 {
-    d->SetProperty(d->m_AutoToolTips, New_AutoToolTips, QStringLiteral("AutoToolTips"), After::Store);
+    d->SetProperty(d->m_Settings.m_AutoToolTips, New_AutoToolTips, QStringLiteral("AutoToolTips"), After::Store);
 }
 
 int RuzuZiri::CacheIncrement() const { return d->m_Model.CacheIncrement(); }
@@ -143,18 +143,18 @@ void RuzuZiri::CacheIncrement(int New_CacheIncrement)
     d->Notify(QStringLiteral("CacheIncrement"));
 }
 
-int RuzuZiri::EditMove() const { return d->m_EditMove; }
+int RuzuZiri::EditMove() const { return d->m_Settings.m_EditMove; }
 
 void RuzuZiri::EditMove(int New_EditMove)
 {
-    d->SetProperty(d->m_EditMove, New_EditMove, QStringLiteral("EditMove"), After::Store);
+    d->SetProperty(d->m_Settings.m_EditMove, New_EditMove, QStringLiteral("EditMove"), After::Store);
 }
 
-int RuzuZiri::EditTrigger() const { return d->m_EditTrigger; }
+int RuzuZiri::EditTrigger() const { return d->m_Settings.m_EditTrigger; }
 
 void RuzuZiri::EditTrigger(int New_EditTrigger)
 {
-    d->SetProperty(d->m_EditTrigger, New_EditTrigger, QStringLiteral("EditTrigger"), After::Store);
+    d->SetProperty(d->m_Settings.m_EditTrigger, New_EditTrigger, QStringLiteral("EditTrigger"), After::Store);
 }
 
 // The window's state and the key-press flag are saved under one key, the flag last; were the flag
@@ -162,7 +162,7 @@ void RuzuZiri::EditTrigger(int New_EditTrigger)
 void RuzuZiri::Enabled(bool New_Enabled)
 {
     setEnabled(New_Enabled);
-    d->m_Enabled = New_Enabled;
+    d->m_Settings.m_Enabled = New_Enabled;
     d->Notify(QStringLiteral("Enabled"));
 }
 
@@ -173,30 +173,30 @@ int RuzuZiriPrivate::ValidFreezeAtCol(int Col)
     return std::min(Col, INT_MAX - 1);
 }
 
-int RuzuZiri::FreezeAtCol() const { return d->m_FreezeAtCol; }
+int RuzuZiri::FreezeAtCol() const { return d->m_Settings.m_FreezeAtCol; }
 
 // The first column right of the frozen block must be the first one scrolled to.
 void RuzuZiri::FreezeAtCol(int New_FreezeAtCol)
 {
-    if (d->SetProperty(d->m_FreezeAtCol, RuzuZiriPrivate::ValidFreezeAtCol(New_FreezeAtCol), QStringLiteral("FreezeAtCol"), After::Store)
-        && d->SBGetPos(0) < d->m_FreezeAtCol + 1)
-        d->SBSetPos(0, d->m_FreezeAtCol + 1);
+    if (d->SetProperty(d->m_Settings.m_FreezeAtCol, RuzuZiriPrivate::ValidFreezeAtCol(New_FreezeAtCol), QStringLiteral("FreezeAtCol"), After::Store)
+        && d->SBGetPos(0) < d->m_Settings.m_FreezeAtCol + 1)
+        d->SBSetPos(0, d->m_Settings.m_FreezeAtCol + 1);
 }
 
-int RuzuZiri::MaxLineCount() const { return d->m_MaxLineCount; }
+int RuzuZiri::MaxLineCount() const { return d->m_Settings.m_MaxLineCount; }
 
 void RuzuZiri::MaxLineCount(int New_MaxLineCount)
 {
-    d->SetProperty(d->m_MaxLineCount, New_MaxLineCount, QStringLiteral("MaxLineCount"), After::Refresh);
+    d->SetProperty(d->m_Settings.m_MaxLineCount, New_MaxLineCount, QStringLiteral("MaxLineCount"), After::Refresh);
 }
 
-int RuzuZiri::MinRowHeight() const { return d->m_MinRowHeight; }
+int RuzuZiri::MinRowHeight() const { return d->m_Settings.m_MinRowHeight; }
 
 // A default row height of 0 makes CalcMetrics work it out from the new minimum.
 void RuzuZiri::MinRowHeight(int New_MinRowHeight)
 {
-    d->m_RowHeightDef = 0;
-    d->SetProperty(d->m_MinRowHeight, New_MinRowHeight, QStringLiteral("MinRowHeight"), After::Metrics);
+    d->m_Geometry.m_RowHeightDef = 0;
+    d->SetProperty(d->m_Settings.m_MinRowHeight, New_MinRowHeight, QStringLiteral("MinRowHeight"), After::Metrics);
 }
 
 // The offset is added to row tops and image positions; one larger than any row keeps those sums in
@@ -206,37 +206,37 @@ int RuzuZiriPrivate::ValidMinVerticalOffset(int Offset)
     return std::clamp(Offset, -MaxLayoutPixels, MaxLayoutPixels);
 }
 
-int RuzuZiri::MinVerticalOffset() const { return d->m_MinVerticalOffset; }
+int RuzuZiri::MinVerticalOffset() const { return d->m_Settings.m_MinVerticalOffset; }
 
 void RuzuZiri::MinVerticalOffset(int New_MinVerticalOffset)
 {
-    d->m_RowHeightDef = 0;
-    d->SetProperty(d->m_MinVerticalOffset, RuzuZiriPrivate::ValidMinVerticalOffset(New_MinVerticalOffset), QStringLiteral("MinVerticalOffset"),
+    d->m_Geometry.m_RowHeightDef = 0;
+    d->SetProperty(d->m_Settings.m_MinVerticalOffset, RuzuZiriPrivate::ValidMinVerticalOffset(New_MinVerticalOffset), QStringLiteral("MinVerticalOffset"),
                 After::Metrics);
 }
 
-int RuzuZiri::ScaleUnits() const { return d->m_ScaleUnits; }
+int RuzuZiri::ScaleUnits() const { return d->m_Settings.m_ScaleUnits; }
 
 void RuzuZiri::ScaleUnits(int New_ScaleUnits)
 {
-    d->SetProperty(d->m_ScaleUnits, New_ScaleUnits, QStringLiteral("ScaleUnits"), After::Store);
+    d->SetProperty(d->m_Settings.m_ScaleUnits, New_ScaleUnits, QStringLiteral("ScaleUnits"), After::Store);
 }
 
-bool RuzuZiri::ShowRowNumbers() const { return d->m_ShowRowNumbers; }
+bool RuzuZiri::ShowRowNumbers() const { return d->m_Settings.m_ShowRowNumbers; }
 
 // The editor sits at a fixed x; a row-number column appearing under it would leave it misplaced.
 void RuzuZiri::ShowRowNumbers(bool New_ShowRowNumbers)
 {
-    if (!d->m_EditOpen)
-        d->SetProperty(d->m_ShowRowNumbers, New_ShowRowNumbers, QStringLiteral("ShowRowNumbers"), After::Repaint);
+    if (!d->m_Edit.m_EditOpen)
+        d->SetProperty(d->m_Settings.m_ShowRowNumbers, New_ShowRowNumbers, QStringLiteral("ShowRowNumbers"), After::Repaint);
 }
 
-bool RuzuZiri::ShowRowNumbersVary() const { return d->m_ShowRowNumbersVary; }
+bool RuzuZiri::ShowRowNumbersVary() const { return d->m_Settings.m_ShowRowNumbersVary; }
 
 void RuzuZiri::ShowRowNumbersVary(bool New_ShowRowNumbersVary)
 {
-    if (!d->m_EditOpen)
-        d->SetProperty(d->m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"), After::Repaint);
+    if (!d->m_Edit.m_EditOpen)
+        d->SetProperty(d->m_Settings.m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"), After::Repaint);
 }
 
 // The editor opens with F2, as if the user had asked for it, even where editing is not allowed.
@@ -246,15 +246,15 @@ void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
     RowColSet(lNewRow, lNewCol);
     if (!self.Alive() || d->m_Model.ItemCount() == 0)
         return;
-    d->m_EditKey = 113;
+    d->m_Edit.m_EditKey = 113;
     // AllowEdit is borrowed for the opening only: the host's setting stands, no notice is raised.
-    const bool allowEdit = std::exchange(d->m_AllowEdit, true);
-    d->OpenCellEditor(d->m_Row, d->m_Col);
+    const bool allowEdit = std::exchange(d->m_Settings.m_AllowEdit, true);
+    d->OpenCellEditor(d->m_Current.m_Row, d->m_Current.m_Col);
     if (!self.Alive())
         return;
-    d->m_AllowEdit = allowEdit;
-    if (bBlankCell && d->m_EditOpen && !d->m_EditBound)
-        d->txtEdit->clear();
+    d->m_Settings.m_AllowEdit = allowEdit;
+    if (bBlankCell && d->m_Edit.m_EditOpen && !d->m_Edit.m_EditBound)
+        d->m_Edit.txtEdit->clear();
 }
 
 QString RuzuZiri::GetInfo(int lInfo)
@@ -262,15 +262,15 @@ QString RuzuZiri::GetInfo(int lInfo)
     return LocaleInfo(lInfo);
 }
 
-bool RuzuZiri::EditPending() const { return d->m_EditOpen; }
+bool RuzuZiri::EditPending() const { return d->m_Edit.m_EditOpen; }
 
 int RuzuZiri::Rows() const { return d->m_Model.ItemCount(); }
 
-int RuzuZiri::MouseRow() const { return d->m_MouseRow; }
+int RuzuZiri::MouseRow() const { return d->m_Input.m_MouseRow; }
 
-int RuzuZiri::RowFirstVisible() const { return d->m_RowFirstVisible; }
+int RuzuZiri::RowFirstVisible() const { return d->m_Painter.m_RowFirstVisible; }
 
-int RuzuZiri::RowLastVisible() const { return d->m_RowLastVisible; }
+int RuzuZiri::RowLastVisible() const { return d->m_Painter.m_RowLastVisible; }
 
 quintptr RuzuZiri::hWnd() const
 {
@@ -281,7 +281,7 @@ int RuzuZiri::MouseCol() const
 {
     if (d->m_Model.Cols() == 0)
         return 0;
-    return d->m_Model.IsColumn(d->m_MouseCol) ? d->m_Model.ColOrder()[size_t(d->m_MouseCol)] : -1;
+    return d->m_Model.IsColumn(d->m_Input.m_MouseCol) ? d->m_Model.ColOrder()[size_t(d->m_Input.m_MouseCol)] : -1;
 }
 
 // The custom pointer is the hand the grid shows over cells that ask for it.
@@ -321,7 +321,7 @@ void RuzuZiriPrivate::MousePointer(int Shape)
 
 int RuzuZiri::VisibleHeight()
 {
-    if (!d->m_Paint)
+    if (!d->m_Painter.m_Paint)
         d->UpdateScrollRanges();
     // The control's height includes the border on both sides.
     const int border = Twips(2.0 * WindowBorderWidth());
@@ -332,7 +332,7 @@ int RuzuZiri::VisibleHeight()
 
 int RuzuZiri::VisibleWidth()
 {
-    if (!d->m_Paint)
+    if (!d->m_Painter.m_Paint)
         d->UpdateScrollRanges();
     const int border = Twips(2.0 * WindowBorderWidth());
     const int bar = d->SBVisible(1) ? Twips(SystemMetric(SystemMetrics::VScrollWidth)) : 0;

@@ -13,24 +13,24 @@ namespace Tarvex {
 // handler committed or closed is over; a grid a handler deleted is not touched again.
 bool RuzuZiri::UpdateCell(bool bAllowMove)
 {
-    if (!d->m_EditOpen || d->m_EditCommitting)
+    if (!d->m_Edit.m_EditOpen || d->m_Edit.m_EditCommitting)
         return true;
     if (!d->FindEditedCell())
         return d->DropLostEdit();
     const int col = d->EditColumn();
     QString value;
     bool changed = true;
-    if (!d->m_EditBound) {
-        value = IsBlank(d->txtEdit->text()) ? QString() : d->txtEdit->text();
-        changed = !QAnyStringView::equal(value, d->m_Model.RowAt(d->m_EditRow).Cells.View(size_t(col)));
+    if (!d->m_Edit.m_EditBound) {
+        value = IsBlank(d->m_Edit.txtEdit->text()) ? QString() : d->m_Edit.txtEdit->text();
+        changed = !QAnyStringView::equal(value, d->m_Model.RowAt(d->m_Edit.m_EditRow).Cells.View(size_t(col)));
     }
     if (changed) {
         bool cancel = false;
-        d->m_EditCommitting = true;
-        if (!d->Raise(&RuzuZiri::AfterEdit, d->m_EditRow, col, value, cancel))
+        d->m_Edit.m_EditCommitting = true;
+        if (!d->Raise(&RuzuZiri::AfterEdit, d->m_Edit.m_EditRow, col, value, cancel))
             return false;
-        d->m_EditCommitting = false;
-        if (!d->m_EditOpen)
+        d->m_Edit.m_EditCommitting = false;
+        if (!d->m_Edit.m_EditOpen)
             return d->FindEditedCell();
         if (!d->FindEditedCell())
             return d->DropLostEdit();
@@ -47,7 +47,7 @@ bool RuzuZiri::UpdateCell(bool bAllowMove)
     if (!self.Alive() || (stored && bAllowMove && !d->MoveAfterEdit()))
         return false;
     d->EnablePaint(true);
-    return d->DrawGrid(d->m_Paint) && stored;
+    return d->DrawGrid(d->m_Painter.m_Paint) && stored;
 }
 
 } // namespace Tarvex

@@ -13,7 +13,7 @@ int RuzuZiri::FindItem(const QString& SearchText, int SearchColumn, int SearchMo
     if (!d->m_Model.IsRowPosition(StartingRow))
         StartingRow = 0;
     if (SearchColumn == -1)
-        SearchColumn = d->m_SearchColumn;
+        SearchColumn = d->m_Settings.m_SearchColumn;
     TextMatch match(SearchText, SearchMode, MatchCase);
     return FindPosition(d->m_Model, match, SearchColumn, StartingRow);
 }
@@ -40,8 +40,8 @@ void RuzuZiri::FilterOff(int StartingRow)
     for (int position = StartingRow; position <= d->m_Model.LastRow(); ++position)
         d->m_Model.SetRowVisible(position, true);
     d->EnablePaint(true);
-    if (d->m_Row >= 0)
-        d->SBSetPos(1, d->m_Row);
+    if (d->m_Current.m_Row >= 0)
+        d->SBSetPos(1, d->m_Current.m_Row);
     d->RefreshIfRedraw();
 }
 
@@ -58,14 +58,14 @@ void RuzuZiri::RowVisible(int vRow, bool New_RowVisible)
         return;
     d->m_Model.SetRowVisible(vRow, New_RowVisible);
     d->UpdateScrollRanges();
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
-int RuzuZiri::SearchColumn() const { return d->m_SearchColumn; }
+int RuzuZiri::SearchColumn() const { return d->m_Settings.m_SearchColumn; }
 
 void RuzuZiri::SearchColumn(int New_SearchColumn)
 {
-    d->m_SearchColumn = New_SearchColumn;
+    d->m_Settings.m_SearchColumn = New_SearchColumn;
     d->Notify(QStringLiteral("SearchColumn"));
 }
 

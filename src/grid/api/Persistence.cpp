@@ -35,14 +35,14 @@ const std::vector<RuzuZiriPrivate::PersistedProperty>& RuzuZiriPrivate::Persiste
         using Value = std::remove_cvref_t<decltype(std::declval<GridSettings&>().*Member)>;
         const QVariant value = QVariant::fromValue(Value(Default));
         return Entry { QString::fromLatin1(Key), value, value, value,
-                       [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.*Member); },
-                       [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.*Member = New_Value.value<Value>(); } };
+                       [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.m_Settings.*Member); },
+                       [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.m_Settings.*Member = New_Value.value<Value>(); } };
     };
     const auto colour = [](const char* Key, qint32 GridColorSet::*Member, quint32 Default) {
         const QVariant value = QVariant::fromValue(qint32(Default));
         return Entry { QString::fromLatin1(Key), value, value, value,
-                       [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.m_Colors.*Member); },
-                       [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.m_Colors.*Member = New_Value.toInt(); } };
+                       [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.m_Settings.m_Colors.*Member); },
+                       [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.m_Settings.m_Colors.*Member = New_Value.toInt(); } };
     };
     // The gradient pair is kept as plain colours, so even its defaults go through the translation.
     const auto translated = [](Entry Property) {
@@ -162,25 +162,25 @@ const std::vector<RuzuZiriPrivate::PersistedProperty>& RuzuZiriPrivate::Persiste
 // that it may reach beyond the grid's edges.
 void RuzuZiriPrivate::Initialize()
 {
-    m_English = RuzuZiri::GetInfo(LocaleInfoType::EnglishLanguageName) == QLatin1String("English");
+    m_Input.m_English = RuzuZiri::GetInfo(LocaleInfoType::EnglishLanguageName) == QLatin1String("English");
     CreateCellEditor();
-    picToolTip = new PictureBox(q);
-    picToolTip->setObjectName(QStringLiteral("picToolTip"));
+    m_Tip.picToolTip = new PictureBox(q);
+    m_Tip.picToolTip->setObjectName(QStringLiteral("picToolTip"));
     // The pointer passes through the tip to the cell under it: a tip that took the pointer would
     // make the grid see it leave, which hides the tip again.
-    picToolTip->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
-    picToolTip->setAttribute(Qt::WA_ShowWithoutActivating);
-    picToolTip->setEnabled(false);
-    picToolTip->BackColor(0x80000018);
-    picToolTip->hide();
+    m_Tip.picToolTip->setWindowFlags(Qt::ToolTip | Qt::WindowDoesNotAcceptFocus | Qt::WindowTransparentForInput);
+    m_Tip.picToolTip->setAttribute(Qt::WA_ShowWithoutActivating);
+    m_Tip.picToolTip->setEnabled(false);
+    m_Tip.picToolTip->BackColor(0x80000018);
+    m_Tip.picToolTip->hide();
     TakeTipFont();
 }
 
 void RuzuZiriPrivate::TakeTipFont()
 {
-    m_TipFontBold = q->font().bold();
-    m_TipFontItalic = q->font().italic();
-    m_TipFontName = q->font().family();
+    m_Tip.m_TipFontBold = q->font().bold();
+    m_Tip.m_TipFontItalic = q->font().italic();
+    m_Tip.m_TipFontName = q->font().family();
 }
 
 // Handlers that still run while the children go see painting off and the grid on its way out.
@@ -189,12 +189,12 @@ void RuzuZiriPrivate::TakeTipFont()
 void RuzuZiriPrivate::Terminate()
 {
     m_Destroying = true;
-    m_Paint = false;
-    m_Redraw = false;
+    m_Painter.m_Paint = false;
+    m_Painter.m_Redraw = false;
     HideBoundEditor();
     // The editor lets the focus go while this side still exists: its loss of focus ends an edit.
-    if (txtEdit)
-        txtEdit->clearFocus();
+    if (m_Edit.txtEdit)
+        m_Edit.txtEdit->clearFocus();
     DetachMessageHook();
     FlatSBTerm();
     EndTip();
@@ -202,7 +202,7 @@ void RuzuZiriPrivate::Terminate()
 
 void RuzuZiriPrivate::ApplyWindowSettings()
 {
-    q->Surface::BackColor(OleColor(m_Colors.m_BackColorBkg));
+    q->Surface::BackColor(OleColor(m_Settings.m_Colors.m_BackColorBkg));
     ShowBorder();
 }
 
@@ -223,13 +223,13 @@ void RuzuZiriPrivate::ApplyUserMode()
 
 void RuzuZiri::InitProperties()
 {
-    d->m_Font = d->m_FontHeader = AmbientFont();
+    d->m_Settings.m_Font = d->m_Settings.m_FontHeader = AmbientFont();
     for (const RuzuZiriPrivate::PersistedProperty& property : RuzuZiriPrivate::PersistedProperties()) {
         if (property.Fresh.isValid())
             property.Set(*d, property.Fresh);
     }
-    d->m_Paint = d->m_Redraw = false;
-    d->m_RowHeightDef = 0;
+    d->m_Painter.m_Paint = d->m_Painter.m_Redraw = false;
+    d->m_Geometry.m_RowHeightDef = 0;
     d->ApplyTheme();
     d->ApplyWindowSettings();
     d->ApplyUserMode();
@@ -243,9 +243,9 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
     for (const RuzuZiriPrivate::PersistedProperty& property : RuzuZiriPrivate::PersistedProperties())
         property.Set(*d, PropBag.ReadProperty(property.Key, property.Loaded));
     const QVariant ambient = AmbientFont();
-    d->m_Font = RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>());
+    d->m_Settings.m_Font = RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>());
     setFont(RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>()));
-    d->m_FontHeader = RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("FontHeader"), d->m_Font).value<QFont>());
+    d->m_Settings.m_FontHeader = RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("FontHeader"), d->m_Settings.m_Font).value<QFont>());
     d->ApplyTheme();
     d->ApplyWindowSettings();
     d->TakeTipFont();
@@ -261,8 +261,8 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
 void RuzuZiri::WriteProperties(PropertyBag& PropBag)
 {
     const QVariant ambient = AmbientFont();
-    PropBag.WriteProperty(QStringLiteral("Font"), d->m_Font, ambient);
-    PropBag.WriteProperty(QStringLiteral("FontHeader"), d->m_FontHeader, ambient);
+    PropBag.WriteProperty(QStringLiteral("Font"), d->m_Settings.m_Font, ambient);
+    PropBag.WriteProperty(QStringLiteral("FontHeader"), d->m_Settings.m_FontHeader, ambient);
     for (const RuzuZiriPrivate::PersistedProperty& property : RuzuZiriPrivate::PersistedProperties())
         PropBag.WriteProperty(property.Key, property.Get(*d), property.Saved);
 }

@@ -7,7 +7,7 @@
 
 namespace Tarvex {
 
-int RuzuZiri::Row() const { return d->m_Row; }
+int RuzuZiri::Row() const { return d->m_Current.m_Row; }
 
 void RuzuZiri::Row(int New_Row)
 {
@@ -37,7 +37,7 @@ void RuzuZiriPrivate::RowFlagBit(int vRow, qint32 Mask, bool On)
     if (!FixWriteRef(vRow, col))
         return;
     m_Model.SetRowFlag(vRow, Mask, On);
-    DrawGrid(m_Paint);
+    DrawGrid(m_Painter.m_Paint);
 }
 
 int RuzuZiri::Cols() const { return d->m_Model.Cols(); }
@@ -61,7 +61,7 @@ bool RuzuZiri::RowLocked(int vRow) const
     int col = -1;
     if (!d->FixRef(vRow, col))
         return true;
-    return d->m_RowHold || IsFlagSet(d->m_Model.RowAt(vRow).Flags, RowFlagLocked);
+    return d->m_Current.m_RowHold || IsFlagSet(d->m_Model.RowAt(vRow).Flags, RowFlagLocked);
 }
 
 int RuzuZiri::RowData(int vRow) const
@@ -128,7 +128,7 @@ void RuzuZiri::RowHeight(int vRow, float New_RowHeight)
         d->m_Model.SetRowHeight(vRow, qint32(std::min(pixels, double(MaxLayoutPixels))));
     }
     d->UpdateScrollRanges();
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 QVariant RuzuZiri::RowImage(int vRow) const
@@ -139,7 +139,7 @@ QVariant RuzuZiri::RowImage(int vRow) const
     const qint32 image = d->m_Model.RowAt(vRow).Image;
     if (image >= 0)
         return int(image);
-    return d->m_ImageList ? QVariant(d->m_ImageList->Key(-image)) : QVariant();
+    return d->m_Settings.m_ImageList ? QVariant(d->m_Settings.m_ImageList->Key(-image)) : QVariant();
 }
 
 // A key is kept as its negated index, so it still names the image after the list changed order.
@@ -155,12 +155,12 @@ void RuzuZiri::RowImage(int vRow, const QVariant& New_RowImage)
             return;
         d->m_Model.SetRowImage(vRow, qint32(index));
     } else {
-        const int index = d->m_ImageList ? d->m_ImageList->IndexOf(New_RowImage.toString()) : 0;
+        const int index = d->m_Settings.m_ImageList ? d->m_Settings.m_ImageList->IndexOf(New_RowImage.toString()) : 0;
         if (index <= 0)
             return;
         d->m_Model.SetRowImage(vRow, -index);
     }
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 // One repaint for the whole row instead of one per cell.
@@ -178,7 +178,7 @@ void RuzuZiriPrivate::EachCellOfRow(int vRow, const std::function<void(int Row, 
             return;
     }
     EnablePaint(true);
-    DrawGrid(m_Paint);
+    DrawGrid(m_Painter.m_Paint);
 }
 
 void RuzuZiri::RowBackColor(int vRow, qint32 vNewValue)
@@ -207,7 +207,7 @@ int RuzuZiriPrivate::FindUnlockedRow(bool Backwards) const
 {
     const int step = Backwards ? -1 : 1;
     const int last = m_Model.LastRow();
-    int position = m_Row + step;
+    int position = m_Current.m_Row + step;
     while (position >= 0 && position <= last) {
         const udtRow& row = m_Model.RowAt(position);
         if (row.Visible && !IsFlagSet(row.Flags, RowFlagLocked))
@@ -217,11 +217,11 @@ int RuzuZiriPrivate::FindUnlockedRow(bool Backwards) const
     return Backwards ? 0 : last;
 }
 
-int RuzuZiri::MultiSelect() const { return d->m_MultiSelect; }
+int RuzuZiri::MultiSelect() const { return d->m_Settings.m_MultiSelect; }
 
 void RuzuZiri::MultiSelect(int New_MultiSelect)
 {
-    d->m_MultiSelect = New_MultiSelect;
+    d->m_Settings.m_MultiSelect = New_MultiSelect;
     if (!d->Notify(QStringLiteral("MultiSelect")))
         return;
     if (New_MultiSelect == 0) {
@@ -246,16 +246,16 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     const PaintStamp start = d->StampNow();
     // A refused row leaves the column alone too.
     if (vCol != -1) {
-        d->m_Col = std::min(d->FindColPosition(vCol), d->m_Model.Cols() - 1);
-        d->SBSetPos(0, d->m_Col);
+        d->m_Current.m_Col = std::min(d->FindColPosition(vCol), d->m_Model.Cols() - 1);
+        d->SBSetPos(0, d->m_Current.m_Col);
     }
-    const int position = vCol != -1 || d->m_Col >= 0 ? d->m_Col : d->FindColPosition(col);
+    const int position = vCol != -1 || d->m_Current.m_Col >= 0 ? d->m_Current.m_Col : d->FindColPosition(col);
     const auto [changedFirst, changedLast] = d->ShownSelection();
 
     // The move's own writes to the records, told apart from those of the handlers it calls.
     const quint64 editsBefore = d->m_Model.Edits();
     bool selectionChanged = false;
-    if (vRow != d->m_Row) {
+    if (vRow != d->m_Current.m_Row) {
         int from = 0;
         int to = -1;
         selectionChanged = d->SelectRowRange(false, from, to);
@@ -275,12 +275,12 @@ void RuzuZiri::RowColSet(int vRow, int vCol)
     }
     if (!d->MoveCurrentCell(vRow, position, true))
         return;
-    d->m_Row = vRow;
-    if (vRow < d->m_RowFirstVisible || vRow > d->m_RowLastVisible)
+    d->m_Current.m_Row = vRow;
+    if (vRow < d->m_Painter.m_RowFirstVisible || vRow > d->m_Painter.m_RowLastVisible)
         d->SBSetPos(1, vRow);
     else
         d->OfferChangedRows(start, ownEdits, std::min(changedFirst, vRow), std::max(changedLast, vRow));
-    d->DrawGrid(d->m_Paint);
+    d->DrawGrid(d->m_Painter.m_Paint);
 }
 
 } // namespace Tarvex

@@ -8,7 +8,7 @@ namespace Tarvex {
 RuzuZiriPrivate::RuzuZiriPrivate(RuzuZiri* Owner)
     : q(Owner)
 {
-    m_Font = m_FontHeader = q->AmbientFont();
+    m_Settings.m_Font = m_Settings.m_FontHeader = q->AmbientFont();
 }
 
 RuzuZiri::RuzuZiri(QWidget* parent)
@@ -39,7 +39,7 @@ RuzuZiri::~RuzuZiri()
 // The look a cell has before anything was set on it: the control's own colours and font.
 CellLook RuzuZiriPrivate::ControlLook() const
 {
-    return { m_Colors.m_BackColor, m_Colors.m_ForeColor, q->font().family(), false, 0 };
+    return { m_Settings.m_Colors.m_BackColor, m_Settings.m_Colors.m_ForeColor, q->font().family(), false, 0 };
 }
 
 // A negative row stands for the current row (0 without one) and a row past the last for the last
@@ -51,11 +51,11 @@ bool RuzuZiriPrivate::FixRef(int& vRow, int& vCol) const
     if (last < 0)
         return false;
     if (vRow < 0)
-        vRow = m_Row >= 0 ? m_Row : 0;
+        vRow = m_Current.m_Row >= 0 ? m_Current.m_Row : 0;
     if (vRow > last)
         vRow = last;
     if (vCol < 0)
-        vCol = m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[size_t(m_Col)] : 0;
+        vCol = m_Model.IsColumn(m_Current.m_Col) ? m_Model.ColOrder()[size_t(m_Current.m_Col)] : 0;
     return m_Model.IsColumn(vCol) && m_Model.IsRowPosition(vRow);
 }
 

@@ -4,34 +4,34 @@
 
 namespace Tarvex {
 
-int RuzuZiri::ScrollBars() const { return d->m_ScrollBars; }
+int RuzuZiri::ScrollBars() const { return d->m_Settings.m_ScrollBars; }
 
 void RuzuZiri::ScrollBars(int New_ScrollBars)
 {
-    d->SetProperty(d->m_ScrollBars, New_ScrollBars, QStringLiteral("ScrollBars"), After::Store);
+    d->SetProperty(d->m_Settings.m_ScrollBars, New_ScrollBars, QStringLiteral("ScrollBars"), After::Store);
 }
 
-int RuzuZiri::ScrollBarStyle() const { return d->m_ScrollBarStyle; }
+int RuzuZiri::ScrollBarStyle() const { return d->m_Settings.m_ScrollBarStyle; }
 
 // Shows the bars that ScrollBars names at once, whether or not there is anything to scroll; the
 // next range update decides again.
 void RuzuZiri::ScrollBarStyle(int New_ScrollBarStyle)
 {
-    if (!d->SetProperty(d->m_ScrollBarStyle, New_ScrollBarStyle, QStringLiteral("ScrollBarStyle"), After::Store))
+    if (!d->SetProperty(d->m_Settings.m_ScrollBarStyle, New_ScrollBarStyle, QStringLiteral("ScrollBarStyle"), After::Store))
         return;
     d->SBShow(0, false);
     d->SBShow(1, false);
     d->FlatSBInit();
     d->ShowScrollBarLook();
-    d->SBShow(0, d->m_ScrollBars != 1);
-    d->SBShow(1, d->m_ScrollBars != 0);
+    d->SBShow(0, d->m_Settings.m_ScrollBars != 1);
+    d->SBShow(1, d->m_Settings.m_ScrollBars != 0);
 }
 
-bool RuzuZiri::ScrollTrack() const { return d->m_ScrollTrack; }
+bool RuzuZiri::ScrollTrack() const { return d->m_Settings.m_ScrollTrack; }
 
 void RuzuZiri::ScrollTrack(bool New_ScrollTrack)
 {
-    d->SetProperty(d->m_ScrollTrack, New_ScrollTrack, QStringLiteral("ScrollTrack"), After::Store);
+    d->SetProperty(d->m_Settings.m_ScrollTrack, New_ScrollTrack, QStringLiteral("ScrollTrack"), After::Store);
 }
 
 int RuzuZiri::SBLargeChange(int eBar) const

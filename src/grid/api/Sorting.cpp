@@ -35,23 +35,23 @@ bool RuzuZiriPrivate::TakeSortColumns(int vCol1, int vCol2)
     if ((vCol1 != -1 && !m_Model.IsColumn(vCol1)) || (vCol2 != -1 && !m_Model.IsColumn(vCol2)))
         return false;
     if (vCol1 != -1)
-        m_SortCol = vCol1;
+        m_Sort.m_SortCol = vCol1;
     if (vCol2 != -1)
-        m_SortSubCol = vCol2;
-    if (m_SortCol == -1 && m_SortSubCol != -1)
-        std::swap(m_SortCol, m_SortSubCol);
-    if (m_SortCol == m_SortSubCol)
-        m_SortSubCol = -1;
-    return m_SortCol != -1;
+        m_Sort.m_SortSubCol = vCol2;
+    if (m_Sort.m_SortCol == -1 && m_Sort.m_SortSubCol != -1)
+        std::swap(m_Sort.m_SortCol, m_Sort.m_SortSubCol);
+    if (m_Sort.m_SortCol == m_Sort.m_SortSubCol)
+        m_Sort.m_SortSubCol = -1;
+    return m_Sort.m_SortCol != -1;
 }
 
 void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
 {
-    if (d->m_Model.LastRow() == -1 || d->m_Sorting)
+    if (d->m_Model.LastRow() == -1 || d->m_Sort.m_Sorting)
         return;
     // An open edit is committed first; one the host keeps open keeps the rows where they are.
     const Lifeline self(this);
-    if (!UpdateCell(false) && (!self.Alive() || d->m_EditOpen)) {
+    if (!UpdateCell(false) && (!self.Alive() || d->m_Edit.m_EditOpen)) {
         if (self.Alive())
             DoEvents();
         return;
@@ -61,27 +61,27 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
     if (!d->TakeSortColumns(vCol1, vCol2))
         return;
 
-    const qint32 lastOrder = d->m_Model.Columns()[d->m_SortCol].SortOrder;
+    const qint32 lastOrder = d->m_Model.Columns()[d->m_Sort.m_SortCol].SortOrder;
     const qint32 sortOrder = vCol1SortType == -1 ? NextSortOrder(lastOrder) : vCol1SortType;
-    d->m_Model.SetColumnField(d->m_SortCol, &udtColumn::SortOrder, sortOrder);
-    if (d->m_SortSubCol != -1)
-        d->m_Model.SetColumnField(d->m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
+    d->m_Model.SetColumnField(d->m_Sort.m_SortCol, &udtColumn::SortOrder, sortOrder);
+    if (d->m_Sort.m_SortSubCol != -1)
+        d->m_Model.SetColumnField(d->m_Sort.m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
 
-    const int currentRecord = d->m_Row != -1 && d->m_Model.IsRowPosition(d->m_Row) ? d->m_Model.RowOrder()[d->m_Row] : 0;
+    const int currentRecord = d->m_Current.m_Row != -1 && d->m_Model.IsRowPosition(d->m_Current.m_Row) ? d->m_Model.RowOrder()[d->m_Current.m_Row] : 0;
     if (sortOrder != 0) {
-        d->m_Sorting = true;
-        const bool finished = d->SortRows(0, d->m_Model.LastRow(), d->m_SortCol, SortDirection(sortOrder)) && d->SortSubRanges();
+        d->m_Sort.m_Sorting = true;
+        const bool finished = d->SortRows(0, d->m_Model.LastRow(), d->m_Sort.m_SortCol, SortDirection(sortOrder)) && d->SortSubRanges();
         if (!self.Alive())
             return;
-        d->m_SortKeys.clear();
-        d->m_Sorting = false;
+        d->m_Sort.m_SortKeys.clear();
+        d->m_Sort.m_Sorting = false;
         // A CustomSort handler changed the rows: what it did stands, and no sort completed.
         if (!finished)
             return;
     } else {
         d->m_Model.ResetRowOrder();
-        d->m_SortCol = -1;
-        d->m_SortSubCol = -1;
+        d->m_Sort.m_SortCol = -1;
+        d->m_Sort.m_SortSubCol = -1;
     }
 
     const auto& order = d->m_Model.RowOrder();
@@ -114,7 +114,7 @@ bool RuzuZiriPrivate::SortRows(int First, int Last, int Col, qint16 Order)
 // and all runs of the secondary one.
 const std::vector<double>& RuzuZiriPrivate::SortKeys(int Col, const std::function<std::vector<double>()>& Build)
 {
-    auto& keys = m_SortKeys[Col];
+    auto& keys = m_Sort.m_SortKeys[Col];
     if (keys.size() != size_t(m_Model.ItemCount()))
         keys = Build();
     return keys;
@@ -201,16 +201,16 @@ bool RuzuZiriPrivate::SortRowsCustom(int First, int Last, int Col, qint16 Order)
 // the secondary column. False when a CustomSort handler changed the rows under it.
 bool RuzuZiriPrivate::SortSubRanges()
 {
-    if (m_SortSubCol == -1 || !m_Model.IsColumn(m_SortSubCol) || !m_Model.IsColumn(m_SortCol))
+    if (m_Sort.m_SortSubCol == -1 || !m_Model.IsColumn(m_Sort.m_SortSubCol) || !m_Model.IsColumn(m_Sort.m_SortCol))
         return true;
-    const qint16 order = SortDirection(m_Model.Columns()[m_SortSubCol].SortOrder);
+    const qint16 order = SortDirection(m_Model.Columns()[m_Sort.m_SortSubCol].SortOrder);
     const int rowCount = m_Model.ItemCount();
-    const size_t col = size_t(m_SortCol);
+    const size_t col = size_t(m_Sort.m_SortCol);
     int start = 0;
     for (int p = 1; p <= rowCount; ++p) {
         if (p < rowCount && m_Model.RowAt(p).Cells.View(col) == m_Model.RowAt(start).Cells.View(col))
             continue;
-        if (!SortRows(start, p - 1, m_SortSubCol, order))
+        if (!SortRows(start, p - 1, m_Sort.m_SortSubCol, order))
             return false;
         start = p;
     }

@@ -2,11 +2,11 @@
 
 namespace Tarvex {
 
-bool RuzuZiri::TotalsLineShow() const { return d->m_TotalsLineShow; }
+bool RuzuZiri::TotalsLineShow() const { return d->m_Settings.m_TotalsLineShow; }
 
 void RuzuZiri::TotalsLineShow(bool New_TotalsLineShow)
 {
-    d->SetProperty(d->m_TotalsLineShow, New_TotalsLineShow, QStringLiteral("TotalsLineShow"), After::Repaint);
+    d->SetProperty(d->m_Settings.m_TotalsLineShow, New_TotalsLineShow, QStringLiteral("TotalsLineShow"), After::Repaint);
 }
 
 double RuzuZiri::TotalsCol(int vCol) const
@@ -41,7 +41,7 @@ void RuzuZiriPrivate::ChangeTotals(int vCol, const std::function<void(udtTotals&
     udtTotals totals = m_Model.Totals()[size_t(vCol)];
     Change(totals);
     m_Model.SetTotals(vCol, totals);
-    DrawGrid(m_Paint);
+    DrawGrid(m_Painter.m_Paint);
 }
 
 } // namespace Tarvex

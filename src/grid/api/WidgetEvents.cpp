@@ -121,7 +121,7 @@ bool RuzuZiri::event(QEvent* Event)
 
 void RuzuZiri::dragEnterEvent(QDragEnterEvent* Event)
 {
-    if (d->m_AllowEdit && Event->mimeData()->hasUrls())
+    if (d->m_Settings.m_AllowEdit && Event->mimeData()->hasUrls())
         Event->acceptProposedAction();
 }
 
@@ -141,10 +141,10 @@ void RuzuZiri::resizeEvent(QResizeEvent* Event)
 // Once the bars exist, a new size keeps the current row on top and lays the grid out anew.
 void RuzuZiri::Resize()
 {
-    if (!d->m_hWndScroll)
+    if (!d->m_Bars.m_hWndScroll)
         return;
-    if (d->m_Row != -1)
-        d->SBSetPos(1, d->m_Row);
+    if (d->m_Current.m_Row != -1)
+        d->SBSetPos(1, d->m_Current.m_Row);
     else if (d->m_Model.LastRow() != -1)
         d->SBSetPos(1, 0);
     Refresh();

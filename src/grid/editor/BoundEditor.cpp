@@ -22,15 +22,15 @@ QWidget* ContainerOf(QWidget& Grid)
 
 void RuzuZiriPrivate::ShowBoundEditor()
 {
-    QWidget* control = m_EditControl;
+    QWidget* control = m_Edit.m_EditControl;
     const int col = EditColumn();
     const udtColumn& column = m_Model.Columns()[size_t(col)];
-    const QFont font = EditorFont(control->font(), column, m_Model.CellAt(m_EditRow, col));
+    const QFont font = EditorFont(control->font(), column, m_Model.CellAt(m_Edit.m_EditRow, col));
 
     QWidget* container = ContainerOf(*q);
-    m_EditParent = nullptr;
+    m_Edit.m_EditParent = nullptr;
     if (control->parentWidget() != container) {
-        m_EditParent = control->parentWidget();
+        m_Edit.m_EditParent = control->parentWidget();
         control->setParent(container);
     }
     ColorEditor(*control);
@@ -39,7 +39,7 @@ void RuzuZiriPrivate::ShowBoundEditor()
     control->setEnabled(true);
     const Lifeline self(q);
     control->show();
-    if (!self.Alive() || !m_EditControl)
+    if (!self.Alive() || !m_Edit.m_EditControl)
         return;
     control->raise();
     if (auto* combo = qobject_cast<QComboBox*>(control))
@@ -51,7 +51,7 @@ void RuzuZiriPrivate::ShowBoundEditor()
 // keeps the height of its selection field a grid line inside the row, as its list hangs below.
 void RuzuZiriPrivate::PlaceBoundEditor(const Rect& Extent, int Top, int Height)
 {
-    QWidget* control = m_EditControl;
+    QWidget* control = m_Edit.m_EditControl;
     const int col = EditColumn();
     if (!control || col < 0)
         return;
@@ -78,23 +78,23 @@ void RuzuZiriPrivate::PlaceBoundEditor(const Rect& Extent, int Top, int Height)
     if (move & MoveWidth)
         control->resize(width, control->height());
     if (move & MoveHeight)
-        control->resize(control->width(), std::max(Saturated(double(Height) - m_GridLineWidth), 0));
+        control->resize(control->width(), std::max(Saturated(double(Height) - m_Settings.m_GridLineWidth), 0));
 }
 
 // A control that had no container of its own does not stay inside the grid either: the grid would
 // take it along when it goes.
 void RuzuZiriPrivate::HideBoundEditor()
 {
-    if (QWidget* control = m_EditControl) {
+    if (QWidget* control = m_Edit.m_EditControl) {
         if (auto* combo = qobject_cast<QComboBox*>(control))
             combo->hidePopup();
         control->hide();
-        if (m_EditParent || control->parentWidget() == q)
-            control->setParent(m_EditParent);
+        if (m_Edit.m_EditParent || control->parentWidget() == q)
+            control->setParent(m_Edit.m_EditParent);
     }
-    m_EditControl = nullptr;
-    m_EditParent = nullptr;
-    m_EditBound = false;
+    m_Edit.m_EditControl = nullptr;
+    m_Edit.m_EditParent = nullptr;
+    m_Edit.m_EditBound = false;
 }
 
 } // namespace Tarvex

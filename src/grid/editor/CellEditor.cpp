@@ -36,31 +36,31 @@ Qt::Alignment EditorAlignment(int CellAlignment)
 
 int RuzuZiriPrivate::EditColumn() const
 {
-    return m_Model.IsColumn(m_EditColumn) ? m_EditColumn : -1;
+    return m_Model.IsColumn(m_Edit.m_EditColumn) ? m_Edit.m_EditColumn : -1;
 }
 
 CellToEdit RuzuZiriPrivate::HoldCellToEdit(int Row, int Col)
 {
-    return { m_Model.FollowRecord(Row), Row, Col, ColumnAt(Col), m_CellMoves };
+    return { m_Model.FollowRecord(Row), Row, Col, ColumnAt(Col), m_Current.m_CellMoves };
 }
 
 // The same row and column still show where they were asked for, and the current cell stayed.
 bool RuzuZiriPrivate::StillToEdit(const CellToEdit& Cell) const
 {
     return IsCell(Cell.Row, Cell.Col) && *Cell.Record == m_Model.RowOrder()[size_t(Cell.Row)]
-        && ColumnAt(Cell.Col) == Cell.Column && m_CellMoves == Cell.CellMoves;
+        && ColumnAt(Cell.Col) == Cell.Column && m_Current.m_CellMoves == Cell.CellMoves;
 }
 
 // Rows sorted, inserted or removed and columns moved since the edit opened change where the cell
 // shows, not which cell it is.
 bool RuzuZiriPrivate::FindEditedCell()
 {
-    const int row = m_Model.PositionOfRecord(m_EditRecord ? *m_EditRecord : -1, m_EditRow);
+    const int row = m_Model.PositionOfRecord(m_Edit.m_EditRecord ? *m_Edit.m_EditRecord : -1, m_Edit.m_EditRow);
     if (row < 0 || EditColumn() < 0)
         return false;
-    m_EditRow = row;
-    if (ColumnAt(m_EditCol) != m_EditColumn)
-        m_EditCol = FindColPosition(m_EditColumn);
+    m_Edit.m_EditRow = row;
+    if (ColumnAt(m_Edit.m_EditCol) != m_Edit.m_EditColumn)
+        m_Edit.m_EditCol = FindColPosition(m_Edit.m_EditColumn);
     return true;
 }
 
@@ -76,24 +76,24 @@ bool RuzuZiriPrivate::DropLostEdit()
 void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
 {
     const CellToEdit cell = HoldCellToEdit(Row, Col);
-    if (m_EditOpen && (!q->UpdateCell(false) || !StillToEdit(cell)))
+    if (m_Edit.m_EditOpen && (!q->UpdateCell(false) || !StillToEdit(cell)))
         return;
     if (!CanEdit() || !StillToEdit(cell))
         return;
     if (m_Model.Columns()[size_t(cell.Column)].ColType == ColTypeCheckBox)
         return;
     bool cancel = false;
-    if (!Raise(&RuzuZiri::BeforeEdit, Row, cell.Column, cancel) || cancel || !StillToEdit(cell) || m_EditOpen)
+    if (!Raise(&RuzuZiri::BeforeEdit, Row, cell.Column, cancel) || cancel || !StillToEdit(cell) || m_Edit.m_EditOpen)
         return;
 
-    m_EditCol = Col;
-    m_EditRow = Row;
-    m_EditColumn = cell.Column;
-    m_EditRecord = cell.Record;
-    m_EditControl = qobject_cast<QWidget*>(m_Model.Columns()[size_t(cell.Column)].Control.data());
-    m_EditBound = m_EditControl != nullptr;
+    m_Edit.m_EditCol = Col;
+    m_Edit.m_EditRow = Row;
+    m_Edit.m_EditColumn = cell.Column;
+    m_Edit.m_EditRecord = cell.Record;
+    m_Edit.m_EditControl = qobject_cast<QWidget*>(m_Model.Columns()[size_t(cell.Column)].Control.data());
+    m_Edit.m_EditBound = m_Edit.m_EditControl != nullptr;
     const Lifeline self(q);
-    if (m_EditBound)
+    if (m_Edit.m_EditBound)
         ShowBoundEditor();
     else
         ShowTextEditor();
@@ -104,8 +104,8 @@ void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
         CloseCellEditor();
         return;
     }
-    m_EditOpen = true;
-    if (m_EditRow != Row || m_EditCol != Col)
+    m_Edit.m_EditOpen = true;
+    if (m_Edit.m_EditRow != Row || m_Edit.m_EditCol != Col)
         PositionEditor();
 }
 
@@ -116,17 +116,17 @@ void RuzuZiriPrivate::PositionEditor()
     if (!FindEditedCell())
         return;
     Rect extent;
-    GetColumnExtent(m_EditCol, extent);
-    if (!HasImages(m_EditCol != 0))
-        extent.Left = Saturated(double(extent.Left) + m_GridLineWidth);
-    const int top = Saturated(double(RowTop(m_EditRow)) + m_GridLineWidth);
-    const int height = Saturated(double(m_Model.RowAt(m_EditRow).Height) - m_GridLineWidth);
-    if (m_EditBound) {
+    GetColumnExtent(m_Edit.m_EditCol, extent);
+    if (!HasImages(m_Edit.m_EditCol != 0))
+        extent.Left = Saturated(double(extent.Left) + m_Settings.m_GridLineWidth);
+    const int top = Saturated(double(RowTop(m_Edit.m_EditRow)) + m_Settings.m_GridLineWidth);
+    const int height = Saturated(double(m_Model.RowAt(m_Edit.m_EditRow).Height) - m_Settings.m_GridLineWidth);
+    if (m_Edit.m_EditBound) {
         PlaceBoundEditor(extent, top, height);
         return;
     }
     const QPoint origin = ClientOrigin();
-    txtEdit->setGeometry(Saturated(double(origin.x()) + extent.Left), Saturated(double(origin.y()) + top),
+    m_Edit.txtEdit->setGeometry(Saturated(double(origin.x()) + extent.Left), Saturated(double(origin.y()) + top),
                          std::max(Saturated(double(extent.Right) - extent.Left), 0), std::max(height, 0));
 }
 
@@ -136,21 +136,21 @@ void RuzuZiriPrivate::ShowTextEditor()
 {
     const int col = EditColumn();
     const udtColumn& column = m_Model.Columns()[size_t(col)];
-    const udtRow& row = m_Model.RowAt(m_EditRow);
+    const udtRow& row = m_Model.RowAt(m_Edit.m_EditRow);
     const udtCell& cell = row.Cells[size_t(col)];
     const QString text = row.Cells.Text(size_t(col));
     const QFont font = EditorFont(q->font(), column, cell);
     const Qt::Alignment alignment = EditorAlignment(cell.Alignment);
-    m_EditCase->Forced(LetterCase::FromInputFilter(column.InputFilter));
+    m_Edit.m_EditCase->Forced(LetterCase::FromInputFilter(column.InputFilter));
 
     PositionEditor();
-    ColorEditor(*txtEdit);
-    txtEdit->setFont(font);
-    txtEdit->setAlignment(alignment);
-    txtEdit->setText(text);
-    txtEdit->selectAll();
-    txtEdit->show();
-    txtEdit->setFocus();
+    ColorEditor(*m_Edit.txtEdit);
+    m_Edit.txtEdit->setFont(font);
+    m_Edit.txtEdit->setAlignment(alignment);
+    m_Edit.txtEdit->setText(text);
+    m_Edit.txtEdit->selectAll();
+    m_Edit.txtEdit->show();
+    m_Edit.txtEdit->setFocus();
 }
 
 QFont RuzuZiriPrivate::EditorFontSize(QFont Font) const
@@ -185,8 +185,8 @@ QFont RuzuZiriPrivate::EditorFont(QFont Font, const udtColumn& Column, const udt
 // control paints its text and ground with.
 void RuzuZiriPrivate::ColorEditor(QWidget& Editor) const
 {
-    const QColor fore = TranslateOleColor(OleColor(m_Colors.m_ForeColorEdit), q->palette());
-    const QColor back = TranslateOleColor(OleColor(m_Colors.m_BackColorEdit), q->palette());
+    const QColor fore = TranslateOleColor(OleColor(m_Settings.m_Colors.m_ForeColorEdit), q->palette());
+    const QColor back = TranslateOleColor(OleColor(m_Settings.m_Colors.m_BackColorEdit), q->palette());
     QPalette colours = Editor.palette();
     for (const QPalette::ColorRole role : { QPalette::Text, QPalette::WindowText, QPalette::ButtonText })
         colours.setColor(role, fore);
@@ -201,10 +201,10 @@ bool RuzuZiriPrivate::BeginOrCommitEdit(bool bAllowMove)
     if (!CanEdit())
         return false;
     const Lifeline self(q);
-    if (m_EditOpen)
+    if (m_Edit.m_EditOpen)
         q->UpdateCell(bAllowMove);
-    else if (m_Row != -1 && m_Col != -1)
-        OpenCellEditor(m_Row, m_Col);
+    else if (m_Current.m_Row != -1 && m_Current.m_Col != -1)
+        OpenCellEditor(m_Current.m_Row, m_Current.m_Col);
     return self.Alive();
 }
 

@@ -13,9 +13,9 @@ bool RuzuZiriPrivate::StoreEdit(QString Value)
         return false;
     if (IsBlank(Value))
         Value.clear();
-    m_Model.StoreText(*m_EditRecord, m_EditColumn, Value);
-    CalcRowHeight(m_EditRow);
-    SetCellChanged(m_EditRow, m_EditColumn, true);
+    m_Model.StoreText(*m_Edit.m_EditRecord, m_Edit.m_EditColumn, Value);
+    CalcRowHeight(m_Edit.m_EditRow);
+    SetCellChanged(m_Edit.m_EditRow, m_Edit.m_EditColumn, true);
     RefreshIfRedraw();
     return true;
 }
@@ -25,11 +25,11 @@ bool RuzuZiriPrivate::StoreEdit(QString Value)
 // of it (RowColChanged, SelectionChanged) as of any other.
 bool RuzuZiriPrivate::MoveAfterEdit()
 {
-    int row = m_Row;
-    int col = m_Col;
-    if (m_EditMove == 1 && m_Model.Cols() > 0)
+    int row = m_Current.m_Row;
+    int col = m_Current.m_Col;
+    if (m_Settings.m_EditMove == 1 && m_Model.Cols() > 0)
         col = NextNavigableCol(false);
-    else if (m_EditMove == 2 && m_Model.LastRow() >= 0)
+    else if (m_Settings.m_EditMove == 2 && m_Model.LastRow() >= 0)
         row = NextNavigableRow(1, 0);
     int from = 0;
     int to = -1;
@@ -51,7 +51,7 @@ void RuzuZiriPrivate::CommitOnFocusLoss()
 
 bool RuzuZiriPrivate::EditorHasFocus() const
 {
-    const QWidget* editor = m_EditBound ? m_EditControl.data() : txtEdit;
+    const QWidget* editor = m_Edit.m_EditBound ? m_Edit.m_EditControl.data() : m_Edit.txtEdit;
     const QWidget* focus = q->window()->focusWidget();
     return editor && focus && (focus == editor || editor->isAncestorOf(focus));
 }
@@ -61,14 +61,14 @@ bool RuzuZiriPrivate::EditorHasFocus() const
 bool RuzuZiriPrivate::CloseCellEditor()
 {
     const bool hadFocus = EditorHasFocus();
-    m_EditOpen = false;
+    m_Edit.m_EditOpen = false;
     const Lifeline self(q);
     if (hadFocus)
         q->setFocus();
     if (!self.Alive())
         return false;
-    txtEdit->hide();
-    if (m_EditBound)
+    m_Edit.txtEdit->hide();
+    if (m_Edit.m_EditBound)
         HideBoundEditor();
     return true;
 }

@@ -76,15 +76,15 @@ private:
 
 void RuzuZiriPrivate::CreateCellEditor()
 {
-    txtEdit = new QLineEdit(q);
-    txtEdit->setObjectName(QStringLiteral("txtEdit"));
-    txtEdit->setFrame(false);
+    m_Edit.txtEdit = new QLineEdit(q);
+    m_Edit.txtEdit->setObjectName(QStringLiteral("txtEdit"));
+    m_Edit.txtEdit->setFrame(false);
     // A cell holds texts of any length; the text box would cut them at 32,767 characters.
-    txtEdit->setMaxLength(std::numeric_limits<int>::max());
-    txtEdit->hide();
-    m_EditCase = new LetterCase(txtEdit);
-    txtEdit->setValidator(m_EditCase);
-    txtEdit->installEventFilter(new EditorInput(*this, txtEdit));
+    m_Edit.txtEdit->setMaxLength(std::numeric_limits<int>::max());
+    m_Edit.txtEdit->hide();
+    m_Edit.m_EditCase = new LetterCase(m_Edit.txtEdit);
+    m_Edit.txtEdit->setValidator(m_Edit.m_EditCase);
+    m_Edit.txtEdit->installEventFilter(new EditorInput(*this, m_Edit.txtEdit));
 }
 
 // What the grid and the filter leave of a key goes to the text box.
@@ -93,28 +93,28 @@ void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
     const Lifeline self(q);
     const qint16 typed = KeyAsciiOf(Key);
     qint16 keyAscii = typed;
-    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_EditOpen || PasteKey(Key))
+    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_Edit.m_EditOpen || PasteKey(Key))
         return;
     if (typed == 0 && TypeKeyText(Key))
         return;
     if (typed != 0) {
-        if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_EditOpen || keyAscii == 0)
+        if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_Edit.m_EditOpen || keyAscii == 0)
             return;
         if (keyAscii != typed) {
             TypeInEditor(keyAscii);
             return;
         }
     }
-    static_cast<QObject*>(txtEdit)->event(&Key);
+    static_cast<QObject*>(m_Edit.txtEdit)->event(&Key);
 }
 
 // A character the filter or a host put in place of the one typed.
 void RuzuZiriPrivate::TypeInEditor(qint16 KeyAscii)
 {
     if (KeyAscii == Backspace)
-        txtEdit->backspace();
+        m_Edit.txtEdit->backspace();
     else if (KeyAscii != CarriageReturn && KeyAscii != Escape)
-        txtEdit->insert(QString(QChar(char16_t(quint16(KeyAscii)))));
+        m_Edit.txtEdit->insert(QString(QChar(char16_t(quint16(KeyAscii)))));
 }
 
 // With a character filter, only its characters are typed, and Backspace and "." always; "<" and ">"

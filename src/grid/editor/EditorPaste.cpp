@@ -49,8 +49,8 @@ bool RuzuZiriPrivate::TypeKeyText(const QKeyEvent& Key)
     if (!TypesText(Key))
         return false;
     QString kept;
-    if (FilterTyped(Key.text(), kept) && m_EditOpen && !kept.isEmpty())
-        txtEdit->insert(kept);
+    if (FilterTyped(Key.text(), kept) && m_Edit.m_EditOpen && !kept.isEmpty())
+        m_Edit.txtEdit->insert(kept);
     return true;
 }
 
@@ -60,7 +60,7 @@ bool RuzuZiriPrivate::TypeKeyText(const QKeyEvent& Key)
 bool RuzuZiriPrivate::FilterTyped(QStringView Text, QString& Kept)
 {
     Kept.clear();
-    if (!m_EditOpen)
+    if (!m_Edit.m_EditOpen)
         return true;
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const bool pair = Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate();
@@ -71,7 +71,7 @@ bool RuzuZiriPrivate::FilterTyped(QStringView Text, QString& Kept)
             qint16 keyAscii = original;
             if (!txtEdit_KeyPress(keyAscii))
                 return false;
-            if (!m_EditOpen) {
+            if (!m_Edit.m_EditOpen) {
                 Kept.clear();
                 return true;
             }
@@ -97,12 +97,12 @@ bool RuzuZiriPrivate::PasteKey(const QKeyEvent& Key)
 
 void RuzuZiriPrivate::PasteInEditor(QClipboard::Mode Mode)
 {
-    if (txtEdit->isReadOnly())
+    if (m_Edit.txtEdit->isReadOnly())
         return;
     QString kept;
-    if (!FilterTyped(QGuiApplication::clipboard()->text(Mode), kept) || kept.isEmpty() || !m_EditOpen)
+    if (!FilterTyped(QGuiApplication::clipboard()->text(Mode), kept) || kept.isEmpty() || !m_Edit.m_EditOpen)
         return;
-    txtEdit->insert(kept);
+    m_Edit.txtEdit->insert(kept);
 }
 
 // The text box drops the text where the pointer is, as it would the text that was dragged.
@@ -113,7 +113,7 @@ bool RuzuZiriPrivate::DropInEditor(QDropEvent& Drop)
     QString kept;
     if (!FilterTyped(Drop.mimeData()->text(), kept))
         return true;
-    if (kept.isEmpty() || !m_EditOpen) {
+    if (kept.isEmpty() || !m_Edit.m_EditOpen) {
         Drop.ignore();
         return true;
     }
@@ -121,7 +121,7 @@ bool RuzuZiriPrivate::DropInEditor(QDropEvent& Drop)
     filtered.setText(kept);
     QDropEvent dropped(Drop.position(), Drop.possibleActions(), &filtered, Drop.buttons(), Drop.modifiers());
     dropped.setDropAction(Drop.dropAction());
-    static_cast<QObject*>(txtEdit)->event(&dropped);
+    static_cast<QObject*>(m_Edit.txtEdit)->event(&dropped);
     Drop.setDropAction(dropped.dropAction());
     Drop.setAccepted(dropped.isAccepted());
     return true;
@@ -134,13 +134,13 @@ bool RuzuZiriPrivate::ComposeInEditor(QInputMethodEvent& Compose)
     if (committed.isEmpty())
         return false;
     QString kept;
-    if (!FilterTyped(committed, kept) || !m_EditOpen)
+    if (!FilterTyped(committed, kept) || !m_Edit.m_EditOpen)
         return true;
     if (kept == committed)
         return false;
     QInputMethodEvent filtered(Compose.preeditString(), Compose.attributes());
     filtered.setCommitString(kept, Compose.replacementStart(), Compose.replacementLength());
-    static_cast<QObject*>(txtEdit)->event(&filtered);
+    static_cast<QObject*>(m_Edit.txtEdit)->event(&filtered);
     Compose.setAccepted(filtered.isAccepted());
     return true;
 }
@@ -150,13 +150,13 @@ bool RuzuZiriPrivate::ComposeInEditor(QInputMethodEvent& Compose)
 // translated and it has no name of its own.
 void RuzuZiriPrivate::EditorMenu(const QContextMenuEvent& Event)
 {
-    QMenu* menu = txtEdit->createStandardContextMenu();
+    QMenu* menu = m_Edit.txtEdit->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* action : menu->actions()) {
-        const bool pastes = QObject::disconnect(action, SIGNAL(triggered()), txtEdit, SLOT(paste()))
-            || QObject::disconnect(action, &QAction::triggered, txtEdit, &QLineEdit::paste);
+        const bool pastes = QObject::disconnect(action, SIGNAL(triggered()), m_Edit.txtEdit, SLOT(paste()))
+            || QObject::disconnect(action, &QAction::triggered, m_Edit.txtEdit, &QLineEdit::paste);
         if (pastes)
-            QObject::connect(action, &QAction::triggered, txtEdit, [this] { PasteInEditor(QClipboard::Clipboard); });
+            QObject::connect(action, &QAction::triggered, m_Edit.txtEdit, [this] { PasteInEditor(QClipboard::Clipboard); });
     }
     menu->popup(Event.globalPos());
 }
@@ -164,9 +164,9 @@ void RuzuZiriPrivate::EditorMenu(const QContextMenuEvent& Event)
 // Where the window system keeps a selection, the middle button pastes it where it was pressed.
 bool RuzuZiriPrivate::MiddleClickPaste(const QMouseEvent& Release)
 {
-    if (Release.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection() || txtEdit->isReadOnly())
+    if (Release.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection() || m_Edit.txtEdit->isReadOnly())
         return false;
-    txtEdit->deselect();
+    m_Edit.txtEdit->deselect();
     PasteInEditor(QClipboard::Selection);
     return true;
 }

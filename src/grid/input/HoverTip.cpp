@@ -38,33 +38,33 @@ QSize Measured(Canvas& Measure, const QString& Text, int Width, int Flags, const
 // is dropped, or it would take the tip of the next cell visited.
 void RuzuZiriPrivate::CellTipTimer(int Row, int Col)
 {
-    if (!m_AutoToolTips || m_TipBusy)
+    if (!m_Settings.m_AutoToolTips || m_Tip.m_TipBusy)
         return;
     if (TipText(Row, Col).isEmpty())
         return;
-    m_TipBusy = true;
-    m_TipCancel = false;
-    m_TipStart = qint32(TickCount());
-    if (!m_TipWait) {
-        m_TipWait = new Timer(q);
-        QObject::connect(m_TipWait, &Timer::Tick, q, [this] { TipWaitTick(); });
+    m_Tip.m_TipBusy = true;
+    m_Tip.m_TipCancel = false;
+    m_Tip.m_TipStart = qint32(TickCount());
+    if (!m_Tip.m_TipWait) {
+        m_Tip.m_TipWait = new Timer(q);
+        QObject::connect(m_Tip.m_TipWait, &Timer::Tick, q, [this] { TipWaitTick(); });
     }
-    m_TipWait->Interval(TipCheckInterval);
-    m_TipWait->Enabled(true);
+    m_Tip.m_TipWait->Interval(TipCheckInterval);
+    m_Tip.m_TipWait->Enabled(true);
 }
 
 // The elapsed time is taken by unsigned difference, so the wrap of the tick count does not matter.
 void RuzuZiriPrivate::TipWaitTick()
 {
-    if (!m_TipCancel && TickCount() - quint32(m_TipStart) < TipDelay)
+    if (!m_Tip.m_TipCancel && TickCount() - quint32(m_Tip.m_TipStart) < TipDelay)
         return;
-    m_TipWait->Enabled(false);
-    m_TipBusy = false;
-    if (std::exchange(m_TipCancel, false))
+    m_Tip.m_TipWait->Enabled(false);
+    m_Tip.m_TipBusy = false;
+    if (std::exchange(m_Tip.m_TipCancel, false))
         return;
-    if (PointerStillOn(m_MouseRow, m_MouseCol))
-        ShowCellTip(m_MouseRow, m_MouseCol);
-    m_TipCancel = false;
+    if (PointerStillOn(m_Input.m_MouseRow, m_Input.m_MouseCol))
+        ShowCellTip(m_Input.m_MouseRow, m_Input.m_MouseCol);
+    m_Tip.m_TipCancel = false;
 }
 
 // A filter, a scroll or a new size during the wait may have taken the cell from under the pointer,
@@ -72,7 +72,7 @@ void RuzuZiriPrivate::TipWaitTick()
 // Only shown rows are found under the pointer.
 bool RuzuZiriPrivate::PointerStillOn(int Row, int Col) const
 {
-    const QPointF at = m_MouseAt;
+    const QPointF at = m_Input.m_MouseAt;
     if (at.x() < 0 || at.y() < 0 || at.x() >= q->ScaleWidth() || at.y() >= q->ScaleHeight())
         return false;
     return PointerCell(float(at.x()), float(at.y())) == std::pair { Col, Row };
@@ -81,7 +81,7 @@ bool RuzuZiriPrivate::PointerStillOn(int Row, int Col) const
 // The text a tip of the cell would show; empty where the cell takes no tip.
 QString RuzuZiriPrivate::TipText(int Row, int Col) const
 {
-    if (m_EditOpen || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
+    if (m_Edit.m_EditOpen || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
         return QString();
     const int number = m_Model.ColOrder()[size_t(Col)];
     const udtColumn& column = m_Model.Columns()[size_t(number)];
@@ -95,8 +95,8 @@ QString RuzuZiriPrivate::TipText(int Row, int Col) const
 
 void RuzuZiriPrivate::HideTip()
 {
-    if (picToolTip)
-        picToolTip->hide();
+    if (m_Tip.picToolTip)
+        m_Tip.picToolTip->hide();
     WatchTipPlace(false);
 }
 
@@ -104,22 +104,22 @@ void RuzuZiriPrivate::HideTip()
 // hides, the tip would point at nothing, so it goes.
 void RuzuZiriPrivate::WatchTipPlace(bool On)
 {
-    for (const QPointer<QWidget>& watched : std::exchange(m_TipPlaceWatched, {})) {
-        if (m_TipPlaceWatch)
-            m_TipPlaceWatch->Unwatch(watched);
+    for (const QPointer<QWidget>& watched : std::exchange(m_Tip.m_TipPlaceWatched, {})) {
+        if (m_Tip.m_TipPlaceWatch)
+            m_Tip.m_TipPlaceWatch->Unwatch(watched);
     }
     if (!On)
         return;
-    if (!m_TipPlaceWatch) {
-        m_TipPlaceWatch = new EventWatch(q, [this](QObject*, QEvent* Event) {
+    if (!m_Tip.m_TipPlaceWatch) {
+        m_Tip.m_TipPlaceWatch = new EventWatch(q, [this](QObject*, QEvent* Event) {
             if (Event->type() == QEvent::Move || Event->type() == QEvent::Hide)
                 HideTip();
             return false;
         });
     }
     for (QWidget* widget = q; widget; widget = widget->parentWidget()) {
-        m_TipPlaceWatch->Watch(widget);
-        m_TipPlaceWatched.emplace_back(widget);
+        m_Tip.m_TipPlaceWatch->Watch(widget);
+        m_Tip.m_TipPlaceWatched.emplace_back(widget);
     }
 }
 
@@ -127,14 +127,14 @@ void RuzuZiriPrivate::WatchTipPlace(bool On)
 void RuzuZiriPrivate::EndTip()
 {
     HideTip();
-    delete std::exchange(m_TipPlaceWatch, nullptr);
+    delete std::exchange(m_Tip.m_TipPlaceWatch, nullptr);
 }
 
 // Shows the cell's whole text over the cell when its column cuts it, in screen pixels from the
 // cell's top left corner, no wider than the room left to the screen's edge.
 void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
 {
-    if (Row == -1 || !picToolTip)
+    if (Row == -1 || !m_Tip.picToolTip)
         return;
     HideTip();
     const QString text = TipText(Row, Col);
@@ -158,17 +158,17 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
 
     Canvas measure = Drawing();
     const int pad = qRound(Canvas::TextWidth(font, QStringLiteral("ABCDWXYZ")) / 14.0);
-    const int verticalPad = 2 * m_MinVerticalOffset + 2;
-    int available = column.WidthPx - (number == 0 && HasImages(false) ? m_Metrics.TextLeft : 0);
+    const int verticalPad = 2 * m_Settings.m_MinVerticalOffset + 2;
+    int available = column.WidthPx - (number == 0 && HasImages(false) ? m_Geometry.m_Metrics.TextLeft : 0);
     int tipWidth = std::max(qRound(Canvas::TextWidth(font, text)), available);
-    available -= pad + (hasImage ? m_Metrics.ImageWidth : 0);
+    available -= pad + (hasImage ? m_Geometry.m_Metrics.ImageWidth : 0);
 
     bool fits = false;
-    if (!IsFlagSet(cell.Flags, CellFlagWordWrap) || !m_AllowWordWrap) {
+    if (!IsFlagSet(cell.Flags, CellFlagWordWrap) || !m_Settings.m_AllowWordWrap) {
         fits = Measured(measure, text, 0, TextFlags::SingleLine, font).width() + pad <= available;
     } else {
-        if (rowHeight > m_Metrics.HeaderTextHeight + verticalPad && m_ExpandRowImage > 0)
-            available -= pad + m_Metrics.ImageWidth;
+        if (rowHeight > m_Geometry.m_Metrics.HeaderTextHeight + verticalPad && m_Settings.m_ExpandRowImage > 0)
+            available -= pad + m_Geometry.m_Metrics.ImageWidth;
         available -= 2;
         const QSize wrapped = Measured(measure, text, column.WidthPx, TextFlags::WordBreak, font);
         fits = wrapped.height() + verticalPad <= rowHeight && wrapped.width() + pad <= available;
@@ -201,20 +201,20 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
     // A row may be far higher than the screen: the tip ends where the screen does.
     const int height = std::min(textSize.height() >= rowHeight ? textSize.height() + verticalPad : rowHeight, roomBelow);
 
-    picToolTip->setFont(font);
-    picToolTip->Move(corner.x(), corner.y(), width, height);
-    picToolTip->Cls();
+    m_Tip.picToolTip->setFont(font);
+    m_Tip.picToolTip->Move(corner.x(), corner.y(), width, height);
+    m_Tip.picToolTip->Cls();
     // The tip exists to show the whole text: its text never ends in an ellipsis, and the wider inset
     // of the first column does not narrow it below the width it was measured at.
     const int left = Col == 0 ? 5 : 2;
     Rect bounds { left, -1, std::max(width - 6, left + textSize.width()), height };
     const int flags = text.contains(QLatin1Char('\r')) || cut ? TextFlags::WordBreak
                                                                : cell.Alignment | TextFlags::SingleLine | TextFlags::WordBreak;
-    Canvas tip = picToolTip->hDC();
+    Canvas tip = m_Tip.picToolTip->hDC();
     DrawString(tip, text, -1, bounds, flags, 0, font, TipTextColor);
     // A tooltip window shows above every other window. Over the cell it must leave the pointer to
     // the grid, or the grid would see the pointer leave and hide the tip again.
-    ShowTransparentForInput(*picToolTip);
+    ShowTransparentForInput(*m_Tip.picToolTip);
     WatchTipPlace(true);
 }
 

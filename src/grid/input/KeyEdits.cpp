@@ -30,24 +30,24 @@ struct CellBefore {
 bool RuzuZiriPrivate::KeyEnterEscape(qint16& KeyCode, KeyMove& Move)
 {
     const bool enter = KeyCode == KeyCode::Return;
-    m_EditKey = KeyCode;
+    m_Edit.m_EditKey = KeyCode;
     Move.SingleSelect = false;
-    if (m_EditTrigger & 32) {
+    if (m_Settings.m_EditTrigger & 32) {
         KeyCode = 0;
         return true;
     }
     if (!enter) {
         KeyCode = 0;
-        return !m_EditOpen || CloseCellEditor();
+        return !m_Edit.m_EditOpen || CloseCellEditor();
     }
     return EditForKey(KeyCode, true);
 }
 
 bool RuzuZiriPrivate::KeyF2(qint16& KeyCode)
 {
-    if (!(m_EditTrigger & 4))
+    if (!(m_Settings.m_EditTrigger & 4))
         return true;
-    m_EditKey = KeyCode;
+    m_Edit.m_EditKey = KeyCode;
     return EditForKey(KeyCode, true);
 }
 
@@ -67,56 +67,56 @@ bool RuzuZiriPrivate::EditForKey(qint16& KeyCode, bool bAllowMove)
 // allowed, also when the host refuses.
 bool RuzuZiriPrivate::KeyInsert(qint16& KeyCode, KeyMove& Move)
 {
-    if (!m_AllowInsert || m_EditOpen)
+    if (!m_Settings.m_AllowInsert || m_Edit.m_EditOpen)
         return true;
-    m_EditKey = KeyCode;
+    m_Edit.m_EditKey = KeyCode;
     KeyCode = 0;
     bool cancel = false;
     const quint64 seen = Changes();
-    if (!Raise(&RuzuZiri::BeforeInsert, m_Row, cancel))
+    if (!Raise(&RuzuZiri::BeforeInsert, m_Current.m_Row, cancel))
         return false;
     if (cancel || Changes() != seen)
         return true;
-    const int current = m_Row;
+    const int current = m_Current.m_Row;
     const int at = std::max(current, 0);
     const Lifeline self(q);
     const int inserted = q->AddItem(QString(), at);
     if (!self.Alive())
         return false;
     Move.Repaint = true;
-    if (inserted != at || m_Row != current) {
+    if (inserted != at || m_Current.m_Row != current) {
         Move.Settled = true;
         return true;
     }
     // The row that was current moved down with the insert; RowColSet moves from there.
     if (m_Model.IsRowPosition(current + 1))
-        m_Row = current + 1;
+        m_Current.m_Row = current + 1;
     q->RowColSet(at, -1);
     if (!self.Alive())
         return false;
-    return Raise(&RuzuZiri::AfterInsert, m_Row);
+    return Raise(&RuzuZiri::AfterInsert, m_Current.m_Row);
 }
 
 bool RuzuZiriPrivate::KeyDelete(qint16& KeyCode, KeyMove& Move)
 {
-    if (!m_AllowDelete || m_EditOpen)
+    if (!m_Settings.m_AllowDelete || m_Edit.m_EditOpen)
         return true;
     KeyCode = 0;
-    if (!m_Model.IsRowPosition(m_Row))
+    if (!m_Model.IsRowPosition(m_Current.m_Row))
         return true;
-    return m_FocusRectMode == 2 ? DeleteCellText(Move) : DeleteCurrentRow(Move);
+    return m_Settings.m_FocusRectMode == 2 ? DeleteCellText(Move) : DeleteCurrentRow(Move);
 }
 
 bool RuzuZiriPrivate::DeleteCurrentRow(KeyMove& Move)
 {
     bool cancel = false;
     const quint64 seen = Changes();
-    if (!Raise(&RuzuZiri::BeforeDelete, m_Row, cancel))
+    if (!Raise(&RuzuZiri::BeforeDelete, m_Current.m_Row, cancel))
         return false;
     if (cancel || Changes() != seen)
         return true;
     const Lifeline self(q);
-    q->RemoveItem(m_Row);
+    q->RemoveItem(m_Current.m_Row);
     if (!self.Alive())
         return false;
     Move.Repaint = true;
@@ -129,13 +129,13 @@ bool RuzuZiriPrivate::DeleteCurrentRow(KeyMove& Move)
 // back as it was, and no AfterDelete.
 bool RuzuZiriPrivate::DeleteCellText(KeyMove& Move)
 {
-    if (!m_Model.IsColumn(m_Col))
+    if (!m_Model.IsColumn(m_Current.m_Col))
         return true;
-    const int col = m_Model.ColOrder()[size_t(m_Col)];
+    const int col = m_Model.ColOrder()[size_t(m_Current.m_Col)];
     const udtColumn& column = m_Model.Columns()[size_t(col)];
     if (column.ColType == ColTypeCheckBox || column.Locked)
         return true;
-    const int row = m_Row;
+    const int row = m_Current.m_Row;
     bool cancel = false;
     const quint64 seen = Changes();
     if (!Raise(&RuzuZiri::BeforeEdit, row, col, cancel))
@@ -173,23 +173,23 @@ bool RuzuZiriPrivate::DeleteCellText(KeyMove& Move)
 bool RuzuZiriPrivate::KeySpace(qint16& KeyCode, KeyMove& Move)
 {
     Move.SingleSelect = false;
-    const int col = m_Model.IsColumn(m_Col) ? m_Model.ColOrder()[size_t(m_Col)] : -1;
-    if (m_RowCheckBoxes) {
-        m_CtrlCombo = true;
+    const int col = m_Model.IsColumn(m_Current.m_Col) ? m_Model.ColOrder()[size_t(m_Current.m_Col)] : -1;
+    if (m_Settings.m_RowCheckBoxes) {
+        m_Input.m_CtrlCombo = true;
         KeyCode = 0;
-        if (!m_Model.IsRowPosition(m_Row))
+        if (!m_Model.IsRowPosition(m_Current.m_Row))
             return true;
         Move.Repaint = true;
-        m_Model.SetRowFlag(m_Row, RowFlagChecked, !IsFlagSet(m_Model.RowAt(m_Row).Flags, RowFlagChecked));
-        return Raise(&RuzuZiri::RowCheckChanged, m_Row);
+        m_Model.SetRowFlag(m_Current.m_Row, RowFlagChecked, !IsFlagSet(m_Model.RowAt(m_Current.m_Row).Flags, RowFlagChecked));
+        return Raise(&RuzuZiri::RowCheckChanged, m_Current.m_Row);
     }
     if (UCMousePointer())
-        return Raise(&RuzuZiri::CellHandClick, m_MouseRow, col, m_MouseShift);
+        return Raise(&RuzuZiri::CellHandClick, m_Input.m_MouseRow, col, m_Input.m_MouseShift);
     if (col < 0)
         return true;
     // The key presses the button of the current cell, so the event names the current row.
     if (m_Model.Columns()[size_t(col)].ColType == ColTypeButton)
-        return Raise(&RuzuZiri::CellButtonClick, m_Row, col);
+        return Raise(&RuzuZiri::CellButtonClick, m_Current.m_Row, col);
     if (m_Model.Columns()[size_t(col)].ColType == ColTypeCheckBox && CanEdit())
         return ToggleCheckCell(KeyCode, Move);
     return true;
@@ -199,8 +199,8 @@ bool RuzuZiriPrivate::KeySpace(qint16& KeyCode, KeyMove& Move)
 // cancelled BeforeEdit leaves the key unconsumed.
 bool RuzuZiriPrivate::ToggleCheckCell(qint16& KeyCode, KeyMove& Move)
 {
-    const int row = m_Row;
-    const int col = m_Model.ColOrder()[size_t(m_Col)];
+    const int row = m_Current.m_Row;
+    const int col = m_Model.ColOrder()[size_t(m_Current.m_Col)];
     if (!m_Model.IsRowPosition(row))
         return true;
     bool cancel = false;
@@ -236,9 +236,9 @@ bool RuzuZiriPrivate::KeyCtrlCombo(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     if (KeyCode == KeyCode::A) {
         Move.SingleSelect = false;
-        if (!(Shift & m_MultiSelect & ShiftKey::Ctrl))
+        if (!(Shift & m_Settings.m_MultiSelect & ShiftKey::Ctrl))
             return true;
-        m_CtrlCombo = true;
+        m_Input.m_CtrlCombo = true;
         int from = -1;
         int to = -1;
         SelectRowRange(true, from, to);
@@ -247,7 +247,7 @@ bool RuzuZiriPrivate::KeyCtrlCombo(qint16& KeyCode, qint16 Shift, KeyMove& Move)
         return Raise(&RuzuZiri::SelectionChanged);
     }
     if (Shift & ShiftKey::Ctrl)
-        m_CtrlCombo = true;
+        m_Input.m_CtrlCombo = true;
     return true;
 }
 

@@ -21,20 +21,20 @@ namespace Tarvex {
 bool RuzuZiriPrivate::KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     const bool up = KeyCode == KeyCode::Up;
-    m_EditKey = KeyCode;
-    if (Shift & m_MultiSelect & ShiftKey::Shift)
+    m_Edit.m_EditKey = KeyCode;
+    if (Shift & m_Settings.m_MultiSelect & ShiftKey::Shift)
         Move.SingleSelect = false;
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();
     int target = FindUnlockedRow(up);
     if (!IsNavigableRow(target, 0))
-        target = m_Row;
-    if (target >= 0 && (target < m_RowFirstVisible || target > m_RowLastVisible)) {
+        target = m_Current.m_Row;
+    if (target >= 0 && (target < m_Painter.m_RowFirstVisible || target > m_Painter.m_RowLastVisible)) {
         if (SBVisible(1))
             SBSetPos(1, target);
         else
-            target = m_Row;
+            target = m_Current.m_Row;
     }
     Move.Row = target;
     KeyCode = 0;
@@ -47,19 +47,19 @@ bool RuzuZiriPrivate::KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
 {
     const bool left = KeyCode == KeyCode::Left;
-    if (!m_EditOpen) {
+    if (!m_Edit.m_EditOpen) {
         const int target = left ? PrevNavigableCol(false) : NextNavigableCol(false);
-        Move.Col = IsNavigableCol(target) ? target : m_Col;
-        m_EditKey = 0;
+        Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
+        m_Edit.m_EditKey = 0;
         KeyCode = 0;
         return true;
     }
-    if (m_EditKey == KeyCode::F2 || m_EditBound)
+    if (m_Edit.m_EditKey == KeyCode::F2 || m_Edit.m_EditBound)
         return true;
-    const bool atEnd = left ? txtEdit->cursorPosition() == 0 : txtEdit->cursorPosition() == txtEdit->text().size();
+    const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0 : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
     if (!atEnd)
         return true;
-    m_EditKey = KeyCode;
+    m_Edit.m_EditKey = KeyCode;
     return EditForKey(KeyCode, false);
 }
 
@@ -68,17 +68,17 @@ bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
 bool RuzuZiriPrivate::KeyPage(qint16& KeyCode, KeyMove& Move)
 {
     const bool up = KeyCode == KeyCode::PageUp;
-    m_EditKey = KeyCode;
+    m_Edit.m_EditKey = KeyCode;
     Move.ScrollOnly = true;
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();
     KeyCode = 0;
-    if (up && m_Row >= 0) {
-        SBSetPos(1, std::max(PageTopRow(m_RowFirstVisible), 0));
+    if (up && m_Current.m_Row >= 0) {
+        SBSetPos(1, std::max(PageTopRow(m_Painter.m_RowFirstVisible), 0));
         Move.Repaint = true;
-    } else if (!up && m_Row < m_Model.LastRow()) {
-        SBSetPos(1, std::min(m_RowLastVisible, m_Model.LastRow()));
+    } else if (!up && m_Current.m_Row < m_Model.LastRow()) {
+        SBSetPos(1, std::min(m_Painter.m_RowLastVisible, m_Model.LastRow()));
         Move.Repaint = true;
     }
     return true;
@@ -91,27 +91,27 @@ bool RuzuZiriPrivate::KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     const bool home = KeyCode == KeyCode::Home;
     if (!(Shift & (ShiftKey::Shift | ShiftKey::Ctrl))) {
-        if (m_EditOpen)
+        if (m_Edit.m_EditOpen)
             return true;
-        m_EditKey = KeyCode;
+        m_Edit.m_EditKey = KeyCode;
         const int target = home ? NextNavigableCol(true) : PrevNavigableCol(true);
-        Move.Col = IsNavigableCol(target) ? target : m_Col;
+        Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
         SBSetPos(0, home ? SBGetMin(0) : SBGetMax(0));
         KeyCode = 0;
         return true;
     }
-    m_EditKey = KeyCode;
+    m_Edit.m_EditKey = KeyCode;
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();
-    if ((Shift & ShiftKey::Shift) && m_MultiSelect != 0) {
+    if ((Shift & ShiftKey::Shift) && m_Settings.m_MultiSelect != 0) {
         Move.SingleSelect = false;
         if (!KeySelectToEdge(home))
             return false;
     }
     const int last = m_Model.LastRow();
     const int target = home ? m_Model.NextShownRow(0) : m_Model.PrevShownRow(last);
-    Move.Row = m_Model.IsRowPosition(target) ? target : m_Row;
+    Move.Row = m_Model.IsRowPosition(target) ? target : m_Current.m_Row;
     SBSetPos(1, home ? SBGetMin(1) : SBGetMax(1));
     KeyCode = 0;
     return true;
@@ -124,7 +124,7 @@ bool RuzuZiriPrivate::KeySelectToEdge(bool Home)
     int from = 0;
     int to = -1;
     SelectRowRange(false, from, to);
-    const int current = std::max(m_Row, 0);
+    const int current = std::max(m_Current.m_Row, 0);
     if (Home && current >= 1) {
         from = 1;
         to = current;

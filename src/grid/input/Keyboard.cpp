@@ -55,7 +55,7 @@ bool RuzuZiriPrivate::EditorKeyDown(QKeyEvent& Key, qint16& KeyAscii)
             return true;
         consumed = consumed || KeyAscii == 0;
     }
-    return consumed || !m_EditOpen;
+    return consumed || !m_Edit.m_EditOpen;
 }
 
 // The host hears the release of each key whose key-down it heard from the editor.
@@ -73,7 +73,7 @@ void RuzuZiriPrivate::EditorKeyUp(QKeyEvent& Key)
 // The focus coming back to the grid (Escape, a commit) or going to the editor's own menu is no loss.
 void RuzuZiriPrivate::EditorFocusOut(Qt::FocusReason Reason)
 {
-    if (m_Destroying || !m_EditOpen || m_EditBound || Reason == Qt::PopupFocusReason
+    if (m_Destroying || !m_Edit.m_EditOpen || m_Edit.m_EditBound || Reason == Qt::PopupFocusReason
         || Reason == Qt::ActiveWindowFocusReason)
         return;
     if (QApplication::focusWidget() == q)
@@ -88,9 +88,9 @@ bool RuzuZiriPrivate::UserControl_KeyDown(qint16& KeyCode, qint16& Shift)
 {
     const qint16 incoming = KeyCode;
     HideTip();
-    m_RowHold = false;
-    m_ColHold = false;
-    m_MouseShift = Shift;
+    m_Current.m_RowHold = false;
+    m_Current.m_ColHold = false;
+    m_Input.m_MouseShift = Shift;
     EnablePaint(false);
     KeyMove move;
     if (!ActOnKey(KeyCode, Shift, move))
@@ -135,13 +135,13 @@ bool RuzuZiriPrivate::ActOnKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 void RuzuZiriPrivate::ResumePaint(KeyMove& Move)
 {
     EnablePaint(true);
-    if (!m_Paint)
+    if (!m_Painter.m_Paint)
         return;
-    if (std::exchange(m_PendingScroll, false)) {
+    if (std::exchange(m_Painter.m_PendingScroll, false)) {
         UpdateScrollRanges();
         Move.Repaint = true;
     }
-    if (m_PendingMetrics) {
+    if (m_Painter.m_PendingMetrics) {
         CalcMetrics();
         Move.Repaint = true;
     }
@@ -152,11 +152,11 @@ void RuzuZiriPrivate::ResumePaint(KeyMove& Move)
 bool RuzuZiriPrivate::FollowKey(bool Consumed, KeyMove& Move)
 {
     if (!Consumed || Move.ScrollOnly || Move.Settled)
-        return !Move.Repaint || DrawGrid(m_Paint);
-    const int row = Move.Row.value_or(m_Row);
-    const int col = Move.Col.value_or(m_Col);
+        return !Move.Repaint || DrawGrid(m_Painter.m_Paint);
+    const int row = Move.Row.value_or(m_Current.m_Row);
+    const int col = Move.Col.value_or(m_Current.m_Col);
     if (m_Model.IsRowPosition(row)) {
-        if (Move.SingleSelect && row != m_Row) {
+        if (Move.SingleSelect && row != m_Current.m_Row) {
             int from = 0;
             int to = -1;
             Move.Repaint = SelectRowRange(false, from, to) || Move.Repaint;
@@ -168,7 +168,7 @@ bool RuzuZiriPrivate::FollowKey(bool Consumed, KeyMove& Move)
             if (!Raise(&RuzuZiri::SelectionChanged))
                 return false;
             if (Changes() != seen)
-                return DrawGrid(m_Paint);
+                return DrawGrid(m_Painter.m_Paint);
         }
     }
     const Lifeline self(q);
@@ -176,24 +176,24 @@ bool RuzuZiriPrivate::FollowKey(bool Consumed, KeyMove& Move)
     if (!self.Alive())
         return false;
     // A key aims at shown rows and columns only; staying on a current row a filter hid holds nothing.
-    m_RowHold = false;
-    m_ColHold = false;
-    return !(moved || Move.Repaint) || DrawGrid(m_Paint);
+    m_Current.m_RowHold = false;
+    m_Current.m_ColHold = false;
+    return !(moved || Move.Repaint) || DrawGrid(m_Painter.m_Paint);
 }
 
 // Where a key commits the open edit; false ends the key: the host refused the value (the key stays
 // unconsumed) or deleted the grid.
 bool RuzuZiriPrivate::CommitForKey()
 {
-    return !m_EditOpen || q->UpdateCell(false);
+    return !m_Edit.m_EditOpen || q->UpdateCell(false);
 }
 
 bool RuzuZiriPrivate::UserControl_KeyUp(qint16& KeyCode, qint16& Shift)
 {
-    m_CtrlCombo = false;
+    m_Input.m_CtrlCombo = false;
     if (!Raise(&RuzuZiri::KeyUp, KeyCode, Shift))
         return false;
-    m_MouseShift = Shift;
+    m_Input.m_MouseShift = Shift;
     return true;
 }
 

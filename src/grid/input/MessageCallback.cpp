@@ -76,14 +76,14 @@ void RuzuZiriPrivate::zSubclassCallback(bool bBefore, bool& bHandled, qintptr& l
 // pointer is over it or the user's language is English.
 void RuzuZiriPrivate::FocusRepaint(bool NoFocus)
 {
-    if (m_FocusRectHide && (m_MouseInside || m_English))
-        DrawGrid(m_Paint, NoFocus);
+    if (m_Settings.m_FocusRectHide && (m_Input.m_MouseInside || m_Input.m_English))
+        DrawGrid(m_Painter.m_Paint, NoFocus);
 }
 
 // The focus leaving for a bound editor goes with the pointer inside the grid; that keeps the edit.
 void RuzuZiriPrivate::LoseFocus()
 {
-    if (m_EditOpen && !m_MouseInside) {
+    if (m_Edit.m_EditOpen && !m_Input.m_MouseInside) {
         const Lifeline self(q);
         q->UpdateCell(false);
         if (!self.Alive())
@@ -94,9 +94,9 @@ void RuzuZiriPrivate::LoseFocus()
 
 void RuzuZiriPrivate::MouseEntered()
 {
-    if (m_MouseInside)
+    if (m_Input.m_MouseInside)
         return;
-    m_MouseInside = true;
+    m_Input.m_MouseInside = true;
     TrackMouseLeave(q);
     Raise(&RuzuZiri::MouseEnter);
 }
@@ -106,18 +106,18 @@ void RuzuZiriPrivate::MouseEntered()
 // systems: the pointer has not left then, and the next leave is asked for again.
 void RuzuZiriPrivate::MouseLeft()
 {
-    if (!m_MouseInside)
+    if (!m_Input.m_MouseInside)
         return;
-    if (picToolTip && picToolTip->isVisible() && picToolTip->geometry().contains(QCursor::pos())
+    if (m_Tip.picToolTip && m_Tip.picToolTip->isVisible() && m_Tip.picToolTip->geometry().contains(QCursor::pos())
         && q->rect().contains(q->mapFromGlobal(QCursor::pos()))) {
         TrackMouseLeave(q);
         return;
     }
-    m_MouseInside = false;
-    m_TipCancel = true;
+    m_Input.m_MouseInside = false;
+    m_Tip.m_TipCancel = true;
     HideTip();
     q->unsetCursor();
-    if (m_Paint) {
+    if (m_Painter.m_Paint) {
         DrawHeaders(false);
         q->Refresh();
     }
@@ -129,7 +129,7 @@ void RuzuZiriPrivate::ThemeChangedMessage()
     if (!Raise(&RuzuZiri::ThemeChanged))
         return;
     ApplyTheme();
-    DrawGrid(m_Paint);
+    DrawGrid(m_Painter.m_Paint);
 }
 
 void RuzuZiriPrivate::TrackMouseLeave(QWidget* hWnd)

@@ -34,12 +34,12 @@ bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
     if (!q->isEnabled())
         return true;
     const bool endKey = KeyAscii == KeyCode::Escape || KeyAscii == KeyCode::Return;
-    if (m_EditTrigger & 32) {
-        if (m_EditOpen && KeyAscii == KeyCode::Escape) {
+    if (m_Settings.m_EditTrigger & 32) {
+        if (m_Edit.m_EditOpen && KeyAscii == KeyCode::Escape) {
             KeyAscii = 0;
             return CloseCellEditor();
         }
-        if (m_EditOpen && KeyAscii == KeyCode::Return) {
+        if (m_Edit.m_EditOpen && KeyAscii == KeyCode::Return) {
             const Lifeline self(q);
             const bool allowed = BeginOrCommitEdit(true);
             if (!self.Alive())
@@ -48,15 +48,15 @@ bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
                 KeyAscii = 0;
                 return true;
             }
-        } else if (!m_EditOpen && !TypeToEdit(KeyAscii)) {
+        } else if (!m_Edit.m_EditOpen && !TypeToEdit(KeyAscii)) {
             return false;
         }
     }
-    if (endKey && (m_EditTrigger & 2)) {
+    if (endKey && (m_Settings.m_EditTrigger & 2)) {
         KeyAscii = 0;
         return true;
     }
-    if (!m_CtrlCombo && !m_EditOpen && KeyAscii != 0 && IsAlphaNumeric(KeyAscii) && !TypeAhead(KeyAscii))
+    if (!m_Input.m_CtrlCombo && !m_Edit.m_EditOpen && KeyAscii != 0 && IsAlphaNumeric(KeyAscii) && !TypeAhead(KeyAscii))
         return false;
     return Raise(&RuzuZiri::KeyPress, KeyAscii);
 }
@@ -69,12 +69,12 @@ bool RuzuZiriPrivate::TypeToEdit(qint16& KeyAscii)
     const bool allowed = BeginOrCommitEdit(true);
     if (!self.Alive())
         return false;
-    if (!allowed || !m_EditOpen || m_EditBound)
+    if (!allowed || !m_Edit.m_EditOpen || m_Edit.m_EditBound)
         return true;
     if (!txtEdit_KeyPress(KeyAscii))
         return false;
-    if (m_EditOpen && KeyAscii != 0 && KeyAscii != KeyCode::Return) {
-        txtEdit->selectAll();
+    if (m_Edit.m_EditOpen && KeyAscii != 0 && KeyAscii != KeyCode::Return) {
+        m_Edit.txtEdit->selectAll();
         TypeInEditor(KeyAscii);
     }
     return true;
@@ -86,21 +86,21 @@ bool RuzuZiriPrivate::TypeAhead(qint16 KeyAscii)
 {
     const quint32 now = TickCount();
     const QChar typed = CharacterOf(KeyAscii);
-    if (now - m_SearchTime >= SearchRestartMs)
-        m_SearchText = typed;
+    if (now - m_Input.m_SearchTime >= SearchRestartMs)
+        m_Input.m_SearchText = typed;
     else
-        m_SearchText += typed;
-    m_SearchTime = now;
-    if (m_Model.LastRow() < 0 || m_SearchColumn < 0)
+        m_Input.m_SearchText += typed;
+    m_Input.m_SearchTime = now;
+    if (m_Model.LastRow() < 0 || m_Settings.m_SearchColumn < 0)
         return true;
-    TextMatch match(m_SearchText, SearchMode, false);
-    const int found = FindPosition(m_Model, match, m_SearchColumn, 0, true);
+    TextMatch match(m_Input.m_SearchText, SearchMode, false);
+    const int found = FindPosition(m_Model, match, m_Settings.m_SearchColumn, 0, true);
     if (found < 0)
         return true;
     SBSetPos(1, std::min(found, SBGetMax(1)));
     KeyMove move;
     move.Row = found;
-    move.Col = m_Col;
+    move.Col = m_Current.m_Col;
     move.Repaint = true;
     return FollowKey(true, move);
 }

@@ -12,7 +12,7 @@ namespace Tarvex {
 // onto x in int.
 qint32 RuzuZiriPrivate::PixelsFromScaleUnits(float Width) const
 {
-    const double pixels = std::nearbyint(Scale { static_cast<ScaleModes>(m_ScaleUnits) }.ToPixels(Width));
+    const double pixels = std::nearbyint(Scale { static_cast<ScaleModes>(m_Settings.m_ScaleUnits) }.ToPixels(Width));
     if (std::isnan(pixels))
         return 0;
     return static_cast<qint32>(std::clamp(pixels, 0.0, double(MaxLayoutPixels)));
@@ -46,10 +46,10 @@ void RuzuZiriPrivate::AutoSizeColumn(int Col)
         int width = TextWidth(m_Model.Rows()[r].Cells.Text(size_t(Col)), look.FontName, IsFlagSet(cell.Flags, CellFlagBold),
                               IsFlagSet(cell.Flags, CellFlagItalic), IsFlagSet(cell.Flags, CellFlagUnderline));
         if (look.Image != 0)
-            width += m_Metrics.ImageWidth;
+            width += m_Geometry.m_Metrics.ImageWidth;
         widest = std::max(widest, width);
     }
-    if (m_TotalsLineShow && column.ColType == ColTypeNumber) {
+    if (m_Settings.m_TotalsLineShow && column.ColType == ColTypeNumber) {
         const QString totals = m_Model.Totals()[Col].Caption + QString::number(m_Model.TotalsValue()[Col], 'g', 15);
         widest = std::max(widest, TextWidth(totals, q->font().family(), q->font().bold(), q->font().italic(), q->font().underline()));
     }

@@ -16,17 +16,17 @@ const RowPlace* GridLayout::RowAt(int Position) const
 // every pointer move read the same one.
 const GridLayout& RuzuZiriPrivate::Layout() const
 {
-    const LayoutKey key { m_Model.Edits(), SBGetPos(0), SBGetPos(1), m_FreezeAtCol, m_Metrics.HeaderHeight, m_RowHeightDef,
-        int(q->ScaleWidth()), int(q->ScaleHeight()), m_ShowRowNumbers, m_ShowRowNumbersVary,
-        m_ShowRowNumbers ? qHash(m_Font) : 0 };
-    if (m_Layout.Valid && m_Layout.Key == key)
-        return m_Layout;
-    m_Layout.Key = key;
-    m_Layout.Valid = true;
-    LayOutRows(m_Layout);
-    m_Layout.RowNumberWidth = MeasureRowNumbers();
-    LayOutColumns(m_Layout);
-    return m_Layout;
+    const LayoutKey key { m_Model.Edits(), SBGetPos(0), SBGetPos(1), m_Settings.m_FreezeAtCol, m_Geometry.m_Metrics.HeaderHeight, m_Geometry.m_RowHeightDef,
+        int(q->ScaleWidth()), int(q->ScaleHeight()), m_Settings.m_ShowRowNumbers, m_Settings.m_ShowRowNumbersVary,
+        m_Settings.m_ShowRowNumbers ? qHash(m_Settings.m_Font) : 0 };
+    if (m_Geometry.m_Layout.Valid && m_Geometry.m_Layout.Key == key)
+        return m_Geometry.m_Layout;
+    m_Geometry.m_Layout.Key = key;
+    m_Geometry.m_Layout.Valid = true;
+    LayOutRows(m_Geometry.m_Layout);
+    m_Geometry.m_Layout.RowNumberWidth = MeasureRowNumbers();
+    LayOutColumns(m_Geometry.m_Layout);
+    return m_Geometry.m_Layout;
 }
 
 // Filtered-out rows take no line; the index steps over any number of them at once.
@@ -35,7 +35,7 @@ void RuzuZiriPrivate::LayOutRows(GridLayout& Layout) const
     Layout.Rows.clear();
     const int last = m_Model.LastRow();
     const double bottom = q->ScaleHeight();
-    int y = m_Metrics.HeaderHeight;
+    int y = m_Geometry.m_Metrics.HeaderHeight;
     int p = m_Model.NextLinedRow(std::max(SBGetPos(1), 0));
     for (; p <= last; p = m_Model.NextLinedRow(p + 1)) {
         const int height = m_Model.RowAt(p).Height;
@@ -52,11 +52,11 @@ void RuzuZiriPrivate::LayOutRows(GridLayout& Layout) const
 // the display order the last of a page's.
 int RuzuZiriPrivate::MeasureRowNumbers() const
 {
-    if (!m_ShowRowNumbers)
+    if (!m_Settings.m_ShowRowNumbers)
         return 0;
     const int first = std::max(SBGetPos(1), 0);
-    const int widest = m_ShowRowNumbersVary ? std::min(first + VisibleRowCount(), m_Model.LastRow()) + 1 : m_Model.LastRow() + 1;
-    const double w = Canvas::TextWidth(m_Font, QString::number(widest));
+    const int widest = m_Settings.m_ShowRowNumbersVary ? std::min(first + VisibleRowCount(), m_Model.LastRow()) + 1 : m_Model.LastRow() + 1;
+    const double w = Canvas::TextWidth(m_Settings.m_Font, QString::number(widest));
     return std::max(19, int(std::nearbyint(w + 5)));
 }
 
@@ -107,9 +107,9 @@ void RuzuZiriPrivate::GetColumnExtent(int Position, Rect& Extent) const
         Extent.Left = place.Left;
         return;
     }
-    if (Position == 0 && m_Metrics.TextLeft > 3) {
-        Extent.Left = Saturated(double(layout.RowNumberWidth) + m_Metrics.TextLeft);
-        Extent.Right = Saturated(double(Extent.Left) + place.Width - m_Metrics.TextLeft);
+    if (Position == 0 && m_Geometry.m_Metrics.TextLeft > 3) {
+        Extent.Left = Saturated(double(layout.RowNumberWidth) + m_Geometry.m_Metrics.TextLeft);
+        Extent.Right = Saturated(double(Extent.Left) + place.Width - m_Geometry.m_Metrics.TextLeft);
         return;
     }
     Extent.Left = place.Left;
@@ -129,11 +129,11 @@ void RuzuZiriPrivate::GetCellRect(int Row, int Position, int Top, Rect& Placemen
     int w = column.WidthPx;
     int h = rowHeight;
     if (Kind == CellRectCheckBox) {
-        w = h = m_Metrics.CheckBoxSize;
+        w = h = m_Geometry.m_Metrics.CheckBoxSize;
     } else if (Kind == CellRectImage) {
         code = column.ImageAlignment;
-        w = m_Metrics.ImageWidth;
-        h = m_Metrics.ImageHeight;
+        w = m_Geometry.m_Metrics.ImageWidth;
+        h = m_Geometry.m_Metrics.ImageHeight;
     }
 
     double x = 0;
@@ -180,7 +180,7 @@ int RuzuZiriPrivate::ColFromX(float X) const
 // give -1.
 int RuzuZiriPrivate::RowFromY(float Y) const
 {
-    if (m_Model.LastRow() < 0 || (m_Metrics.HeaderHeight > 0 && Y <= m_Metrics.HeaderHeight))
+    if (m_Model.LastRow() < 0 || (m_Geometry.m_Metrics.HeaderHeight > 0 && Y <= m_Geometry.m_Metrics.HeaderHeight))
         return -1;
     for (const RowPlace& place : Layout().Rows)
         if (Y <= double(place.Top) + place.Height)
@@ -197,7 +197,7 @@ int RuzuZiriPrivate::RowTop(int Row, int Start) const
         Start = scrolled;
     if (Row < Start)
         return -1;
-    long long top = m_Metrics.HeaderHeight;
+    long long top = m_Geometry.m_Metrics.HeaderHeight;
     int from = Start;
     if (Start == scrolled) {
         const GridLayout& layout = Layout();
@@ -223,7 +223,7 @@ int RuzuZiriPrivate::PageTopRow(int Row) const
     if (Row < 0)
         return Row;
     const double height = q->ScaleHeight();
-    long long b = m_Metrics.HeaderHeight;
+    long long b = m_Geometry.m_Metrics.HeaderHeight;
     const int start = std::min(Row, m_Model.LastRow());
     if (start >= 0 && b > height)
         return start;

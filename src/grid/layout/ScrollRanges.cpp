@@ -15,7 +15,7 @@ const QString TextSample = QStringLiteral("ABCDWXYZ");
 // the last page are walked, to find how many of them fit.
 void RuzuZiriPrivate::UpdateScrollRanges()
 {
-    if (!m_hWndScroll)
+    if (!m_Bars.m_hWndScroll)
         return;
     const int last = m_Model.LastRow();
     if (last < 0) {
@@ -37,7 +37,7 @@ void RuzuZiriPrivate::UpdateScrollRanges()
         wantH = SBGetPos(0) > SBGetMin(0);
     }
 
-    const long long header = std::llround(Canvas::TextHeight(m_Font, TextSample) + m_Metrics.HeaderHeight);
+    const long long header = std::llround(Canvas::TextHeight(m_Settings.m_Font, TextSample) + m_Geometry.m_Metrics.HeaderHeight);
     bool wantV = true;
     if (q->ScaleHeight() >= double(header + m_Model.VisibleRowsHeight())) {
         SBSetMax(1, last);
@@ -46,11 +46,11 @@ void RuzuZiriPrivate::UpdateScrollRanges()
     } else {
         // The last page starts below the row that no longer fits over it.
         const int top = PageTopRow(last);
-        SBSetMax(1, m_TotalsLineShow ? top + 2 : top);
+        SBSetMax(1, m_Settings.m_TotalsLineShow ? top + 2 : top);
     }
 
-    SBShow(0, wantH && (m_ScrollBars == 0 || m_ScrollBars == 2));
-    SBShow(1, wantV && (m_ScrollBars == 1 || m_ScrollBars == 2));
+    SBShow(0, wantH && (m_Settings.m_ScrollBars == 0 || m_Settings.m_ScrollBars == 2));
+    SBShow(1, wantV && (m_Settings.m_ScrollBars == 1 || m_Settings.m_ScrollBars == 2));
 }
 
 } // namespace Tarvex

@@ -32,14 +32,14 @@ void RuzuZiriPrivate::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtR
     const int W = column.WidthPx;
     const int H = Row.Height;
 
-    pass.TextColor = m_Colors.m_ForeColorSel;
+    pass.TextColor = m_Settings.m_Colors.m_ForeColorSel;
     Rect R { Spot.X, Spot.Top, Spot.X + W, Spot.Top + H };
     pass.hDC.SetClip(R);
     if (Selected) {
-        if (m_FocusRowHighlightKeepTextForecolor)
+        if (m_Settings.m_FocusRowHighlightKeepTextForecolor)
             pass.TextColor = look.ForeColor;
     } else {
-        if (look.BackColor != m_Colors.m_BackColor)
+        if (look.BackColor != m_Settings.m_Colors.m_BackColor)
             DrawRect(pass.hDC, R, look.BackColor, true);
         pass.TextColor = look.ForeColor;
     }
@@ -47,7 +47,7 @@ void RuzuZiriPrivate::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtR
     if (Spot.DisplayCol == 0) {
         DrawRowCheckBox(pass, Row, Spot.Top, H);
         DrawRowImage(pass, Row, Spot.Top, H, Selected);
-        R = { RowNumberWidth() + m_Metrics.TextLeft + 3, Spot.Top, Spot.X + W - 3, Spot.Top + H };
+        R = { RowNumberWidth() + m_Geometry.m_Metrics.TextLeft + 3, Spot.Top, Spot.X + W - 3, Spot.Top + H };
     } else {
         R = { Spot.X + 3, Spot.Top, Spot.X + W - 3, Spot.Top + H };
     }
@@ -77,16 +77,16 @@ void RuzuZiriPrivate::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtR
 CellLook RuzuZiriPrivate::CellLookOf(const udtCell& Cell) const
 {
     if (Cell.FormatIndex < 0)
-        return { m_Colors.m_BackColor, m_Colors.m_ForeColor, QString(), false, 0 };
+        return { m_Settings.m_Colors.m_BackColor, m_Settings.m_Colors.m_ForeColor, QString(), false, 0 };
     const udtCellFormat& format = m_Model.CellFormats()[Cell.FormatIndex];
     return { format.BackColor, format.ForeColor, format.FontName, format.HandPointer, format.Image };
 }
 
 void RuzuZiriPrivate::DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height)
 {
-    if (!m_RowCheckBoxes || Row.GroupHeader)
+    if (!m_Settings.m_RowCheckBoxes || Row.GroupHeader)
         return;
-    const Rect box { RowNumberWidth() + 3, Top, RowNumberWidth() + m_Metrics.CheckBoxSize, Top + Height };
+    const Rect box { RowNumberWidth() + 3, Top, RowNumberWidth() + m_Geometry.m_Metrics.CheckBoxSize, Top + Height };
     DrawCheckBox(pass, box, IsFlagSet(Row.Flags, RowFlagChecked));
 }
 
@@ -112,11 +112,11 @@ void RuzuZiriPrivate::DrawCheckBox(PaintPass& pass, Rect Box, bool Checked)
 
 void RuzuZiriPrivate::DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected)
 {
-    if (!m_Metrics.HasImageList || Row.Image == 0)
+    if (!m_Geometry.m_Metrics.HasImageList || Row.Image == 0)
         return;
-    const int x = m_Metrics.ImageLeft + RowNumberWidth();
-    const int y = Top + (m_CenterRowImage ? (Height - m_Metrics.ImageHeight) / 2 : m_MinVerticalOffset);
-    DrawListImage(pass, std::abs(Row.Image), x, y, Selected && m_ApplySelectionToImages ? 2 : 1);
+    const int x = m_Geometry.m_Metrics.ImageLeft + RowNumberWidth();
+    const int y = Top + (m_Settings.m_CenterRowImage ? (Height - m_Geometry.m_Metrics.ImageHeight) / 2 : m_Settings.m_MinVerticalOffset);
+    DrawListImage(pass, std::abs(Row.Image), x, y, Selected && m_Settings.m_ApplySelectionToImages ? 2 : 1);
 }
 
 // Progress bars and buttons draw under the text; the text rectangle follows what they take.
@@ -128,12 +128,12 @@ void RuzuZiriPrivate::DrawCellKind(PaintPass& pass, const CellSpot& Spot, const 
         const int v = Cell.Progress;
         if (v >= 1) {
             const int w = int(std::nearbyint((W - 2) / 100.0 * v));
-            DrawRect(pass.hDC, Rect { x + 2, Spot.Top + 2, x + w, Spot.Top + H - 2 }, m_Colors.m_ProgressBarColor, true);
+            DrawRect(pass.hDC, Rect { x + 2, Spot.Top + 2, x + w, Spot.Top + H - 2 }, m_Settings.m_Colors.m_ProgressBarColor, true);
         }
         R = { x + 3, Spot.Top, x + W - 3, Spot.Top + H };
     } else if (Column.ColType == ColTypeButton) {
         R = { x, Spot.Top, x + W, Spot.Top + H };
-        const bool pressed = m_DragSelect && m_DownRow == Spot.Position && m_Col == Spot.DisplayCol;
+        const bool pressed = m_Input.m_DragSelect && m_Input.m_DownRow == Spot.Position && m_Current.m_Col == Spot.DisplayCol;
         DrawThemedButton(pass.hDC, R, pressed ? 3 : 1, [&](Rect& Bounds, int State) { DrawHeaderStyle(pass.hDC, Bounds, State); });
         pass.TextColor = ButtonTextColor;
     }
@@ -145,7 +145,7 @@ void RuzuZiriPrivate::SetCellFont(PaintPass& pass, const CellLook& Look, const u
     const bool bold = !Plain && IsFlagSet(Cell.Flags, CellFlagBold);
     const bool italic = !Plain && IsFlagSet(Cell.Flags, CellFlagItalic);
     const bool underline = !Plain && IsFlagSet(Cell.Flags, CellFlagUnderline);
-    const QString family = Look.FontName.isEmpty() ? m_Font.family() : Look.FontName;
+    const QString family = Look.FontName.isEmpty() ? m_Settings.m_Font.family() : Look.FontName;
     if (pass.Font.family() == family && pass.Font.bold() == bold && pass.Font.italic() == italic
         && pass.Font.underline() == underline)
         return;
@@ -165,23 +165,23 @@ int RuzuZiriPrivate::PrepareCellText(PaintPass& pass, const CellSpot& Spot, cons
     const int rowImg = Spot.DisplayCol == 0 ? Row.Image : 0;
     const bool hasImage = Img != 0 || rowImg != 0;
     if (hasImage)
-        tw -= m_Metrics.ImageWidth;
-    const bool wordWrap = m_AllowWordWrap && IsFlagSet(Cell.Flags, CellFlagWordWrap);
+        tw -= m_Geometry.m_Metrics.ImageWidth;
+    const bool wordWrap = m_Settings.m_AllowWordWrap && IsFlagSet(Cell.Flags, CellFlagWordWrap);
     if (!wordWrap)
         return flags;
     bool wraps = Text.contains(QLatin1Char('\r'));
-    if (m_MinRowHeight > 0 && !wraps)
+    if (m_Settings.m_MinRowHeight > 0 && !wraps)
         wraps = FitCellText(Text, tw, -1, pass.Font).contains(QLatin1Char('\r'));
-    Rect measured { 0, 0, tw - (hasImage ? m_Metrics.ImageWidth : 0), Row.Height };
+    Rect measured { 0, 0, tw - (hasImage ? m_Geometry.m_Metrics.ImageWidth : 0), Row.Height };
     DrawTextIn(pass, Text, measured, TextFlags::CalcRect | TextFlags::SingleLine);
-    if (!((measured.Right + 6 > tw && Row.Height > m_RowHeightDef) || wraps))
+    if (!((measured.Right + 6 > tw && Row.Height > m_Geometry.m_RowHeightDef) || wraps))
         return flags;
     flags = TextFlags::WordBreak;
     measured = { 0, 0, tw, Row.Height };
     DrawTextIn(pass, Text, measured, TextFlags::CalcRect | TextFlags::WordBreak);
-    if (measured.Height() > m_Metrics.HeaderTextHeight)
-        Img = m_ExpandRowImage;
-    R.Top += m_MinVerticalOffset;
+    if (measured.Height() > m_Geometry.m_Metrics.HeaderTextHeight)
+        Img = m_Settings.m_ExpandRowImage;
+    R.Top += m_Settings.m_MinVerticalOffset;
     return flags;
 }
 
@@ -191,9 +191,9 @@ void RuzuZiriPrivate::DrawCellImage(PaintPass& pass, const CellSpot& Spot, const
 {
     Rect I;
     GetCellRect(Spot.Position, Spot.DisplayCol, Spot.Top, I, 2);
-    const int imageWidth = m_Metrics.ImageWidth;
-    const int imageHeight = m_Metrics.ImageHeight;
-    const int offset = m_MinVerticalOffset;
+    const int imageWidth = m_Geometry.m_Metrics.ImageWidth;
+    const int imageHeight = m_Geometry.m_Metrics.ImageHeight;
+    const int offset = m_Settings.m_MinVerticalOffset;
     int o = offset;
     switch (Column.ImageAlignment) {
     case 0:
@@ -210,7 +210,7 @@ void RuzuZiriPrivate::DrawCellImage(PaintPass& pass, const CellSpot& Spot, const
     }
     if (I.Left < 0)
         return;
-    DrawListImage(pass, Image, I.Left, Spot.Top + o, Selected && m_ApplySelectionToImages ? 2 : 1);
+    DrawListImage(pass, Image, I.Left, Spot.Top + o, Selected && m_Settings.m_ApplySelectionToImages ? 2 : 1);
 }
 
 // A picture keeps its proportions inside the cell's content box.
@@ -254,9 +254,9 @@ void RuzuZiriPrivate::DrawCellPicture(PaintPass& pass, const CellSpot& Spot, con
 // colour as a selected item's image is. An index the list does not hold draws nothing.
 void RuzuZiriPrivate::DrawListImage(PaintPass& pass, int Index, int X, int Y, int Style)
 {
-    if (!m_ImageList)
+    if (!m_Settings.m_ImageList)
         return;
-    QPixmap picture = m_ImageList->Picture(Index);
+    QPixmap picture = m_Settings.m_ImageList->Picture(Index);
     if (picture.isNull())
         return;
     if (Style == 2) {
@@ -266,7 +266,7 @@ void RuzuZiriPrivate::DrawListImage(PaintPass& pass, int Index, int X, int Y, in
         highlight.setAlpha(128);
         tint.fillRect(picture.rect(), highlight);
     }
-    const Rect placed { X, Y, X + m_Metrics.ImageWidth, Y + m_Metrics.ImageHeight };
+    const Rect placed { X, Y, X + m_Geometry.m_Metrics.ImageWidth, Y + m_Geometry.m_Metrics.ImageHeight };
     pass.hDC.Paint(placed, [&](QPainter& painter) {
         painter.drawPixmap(placed.Left, placed.Top, placed.Width(), placed.Height(), picture);
     });

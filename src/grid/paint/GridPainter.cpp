@@ -23,19 +23,19 @@ constexpr int RightVCenterSingleLine = TextFlags::Right | TextFlags::VCenter | T
 bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
 {
     // Taken before the event pump: whatever runs in there changes the stamp the rows were offered with.
-    const int changedFirst = std::exchange(m_ChangedFirst, -1);
-    const int changedLast = std::exchange(m_ChangedLast, -1);
+    const int changedFirst = std::exchange(m_Painter.m_ChangedFirst, -1);
+    const int changedLast = std::exchange(m_Painter.m_ChangedLast, -1);
     const Lifeline self(q);
     if (!BeginPaint(Paint))
         return self.Alive();
     PaintPass pass { Drawing() };
     PrepareColors(pass);
     if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
-        m_PaintedStamp = StampNow();
+        m_Painter.m_PaintedStamp = StampNow();
         FinishPaint(pass);
         return self.Alive();
     }
-    m_PictureCurrent = false;
+    m_Painter.m_PictureCurrent = false;
     const PaintStamp seen = StampNow();
     ClearSurface(pass);
     if (m_Model.LastRow() < 0) {
@@ -51,10 +51,10 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
     PaintVerticalLines(pass);
     if (!NoFocus)
         PaintFocusRect(pass);
-    m_PaintedStamp = StampNow();
-    m_PaintedRight = pass.Right;
+    m_Painter.m_PaintedStamp = StampNow();
+    m_Painter.m_PaintedRight = pass.Right;
     // Scrolling to the current row on the way leaves a picture of a state the paint did not start from.
-    m_PictureCurrent = !NoFocus && m_PaintedStamp == seen;
+    m_Painter.m_PictureCurrent = !NoFocus && m_Painter.m_PaintedStamp == seen;
     FinishPaint(pass);
     return self.Alive();
 }
@@ -64,17 +64,17 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
 // on its way out starts no paint and runs no pending events.
 bool RuzuZiriPrivate::BeginPaint(bool Paint)
 {
-    if (m_Painting || m_Destroying) {
-        m_PictureCurrent = false;
+    if (m_Painter.m_Painting || m_Destroying) {
+        m_Painter.m_PictureCurrent = false;
         return false;
     }
-    m_Painting = true;
+    m_Painter.m_Painting = true;
     if (!DoEvents(q))
         return false;
-    m_PendingMetrics = !Paint;
+    m_Painter.m_PendingMetrics = !Paint;
     if (!Paint) {
-        m_PictureCurrent = false;
-        m_Painting = false;
+        m_Painter.m_PictureCurrent = false;
+        m_Painter.m_Painting = false;
         return false;
     }
     return true;
@@ -83,17 +83,17 @@ bool RuzuZiriPrivate::BeginPaint(bool Paint)
 void RuzuZiriPrivate::PrepareColors(PaintPass& pass)
 {
     pass.ScrollCol = SBGetPos(0);
-    if (pass.ScrollCol < m_FreezeAtCol) {
-        pass.ScrollCol = m_FreezeAtCol + 1;
+    if (pass.ScrollCol < m_Settings.m_FreezeAtCol) {
+        pass.ScrollCol = m_Settings.m_FreezeAtCol + 1;
         SBSetPos(0, pass.ScrollCol);
     }
-    pass.GridColor = m_Colors.m_GridColor;
-    pass.Y = m_Metrics.HeaderHeight;
+    pass.GridColor = m_Settings.m_Colors.m_GridColor;
+    pass.Y = m_Geometry.m_Metrics.HeaderHeight;
     pass.VisibleRows = VisibleRowCount();
-    if (m_ThemeStyle == 3 || m_ThemeStyle == 5)
-        pass.BaseColor = BlendColor(m_Colors.m_CustomColorFrom, m_Colors.m_CustomColorTo, 128);
-    else if (m_ThemeStyle == 6)
-        pass.BaseColor = AdjustColor(m_Colors.m_CustomColorTo, 50);
+    if (m_Settings.m_ThemeStyle == 3 || m_Settings.m_ThemeStyle == 5)
+        pass.BaseColor = BlendColor(m_Settings.m_Colors.m_CustomColorFrom, m_Settings.m_Colors.m_CustomColorTo, 128);
+    else if (m_Settings.m_ThemeStyle == 6)
+        pass.BaseColor = AdjustColor(m_Settings.m_Colors.m_CustomColorTo, 50);
     else
         pass.BaseColor = qint32(SystemColor::ButtonFace);
     pass.SeparatorColor = AdjustColor(pass.BaseColor, -40);
@@ -101,9 +101,9 @@ void RuzuZiriPrivate::PrepareColors(PaintPass& pass)
 
 void RuzuZiriPrivate::ClearSurface(PaintPass& pass)
 {
-    pass.hDC.Clear(OleColor(m_Colors.m_BackColorBkg));
-    pass.Font = m_Font;
-    pass.TextColor = m_Colors.m_ForeColor;
+    pass.hDC.Clear(OleColor(m_Settings.m_Colors.m_BackColorBkg));
+    pass.Font = m_Settings.m_Font;
+    pass.TextColor = m_Settings.m_Colors.m_ForeColor;
 }
 
 void RuzuZiriPrivate::PaintEmptyGrid()
@@ -111,14 +111,14 @@ void RuzuZiriPrivate::PaintEmptyGrid()
     DrawCaption();
     DrawHeaders(false);
     q->Surface::Refresh();
-    m_Painting = false;
+    m_Painter.m_Painting = false;
     emit q->RequestRowData(-1);
 }
 
 void RuzuZiriPrivate::ChooseVisibleRows(PaintPass& pass)
 {
-    m_RowFirstVisible = SBGetPos(1);
-    pass.First = m_RowFirstVisible;
+    m_Painter.m_RowFirstVisible = SBGetPos(1);
+    pass.First = m_Painter.m_RowFirstVisible;
     pass.Last = std::min(pass.First + pass.VisibleRows, m_Model.LastRow());
 }
 
@@ -126,24 +126,24 @@ void RuzuZiriPrivate::ChooseVisibleRows(PaintPass& pass)
 // shows, counting only the rows from the first visible one to it.
 void RuzuZiriPrivate::KeepCurrentRowInView(PaintPass& pass)
 {
-    if (!(m_AllowWordWrap || m_AllowRowResizing) || m_Row < 1 || m_EditKey != DownKey)
+    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || m_Edit.m_EditKey != DownKey)
         return;
     int units = pass.First;
-    const int avail = int(q->VisibleHeight() / Scale::TwipsPerPixel) - m_Metrics.HeaderHeight;
-    int used = m_TotalsLineShow ? m_RowHeightDef : 0;
+    const int avail = int(q->VisibleHeight() / Scale::TwipsPerPixel) - m_Geometry.m_Metrics.HeaderHeight;
+    int used = m_Settings.m_TotalsLineShow ? m_Geometry.m_RowHeightDef : 0;
     for (int p = pass.First; p <= pass.Last; ++p) {
         const udtRow& row = m_Model.RowAt(p);
         if (row.Visible) {
-            units += int(std::nearbyint(double(row.Height) / m_RowHeightDef));
+            units += int(std::nearbyint(double(row.Height) / m_Geometry.m_RowHeightDef));
             used += row.Height;
         }
-        if (p == m_Row)
+        if (p == m_Current.m_Row)
             break;
     }
     if (units > pass.Last && used > avail) {
-        m_RowFirstVisible = std::min(m_RowFirstVisible + units - pass.Last, m_Row);
-        SBSetPos(1, m_RowFirstVisible);
-        pass.First = m_RowFirstVisible;
+        m_Painter.m_RowFirstVisible = std::min(m_Painter.m_RowFirstVisible + units - pass.Last, m_Current.m_Row);
+        SBSetPos(1, m_Painter.m_RowFirstVisible);
+        pass.First = m_Painter.m_RowFirstVisible;
         pass.Last = pass.First + pass.VisibleRows;
     }
     pass.Last = std::min(pass.Last, m_Model.LastRow());
@@ -163,7 +163,7 @@ void RuzuZiriPrivate::PaintRows(PaintPass& pass)
     pass.Y = layout.RowsBottom;
     pass.EndPosition = layout.RowsEnd;
     pass.LinesBottom = pass.Y;
-    m_RowLastVisible = std::min(layout.RowsEnd, m_Model.LastRow());
+    m_Painter.m_RowLastVisible = std::min(layout.RowsEnd, m_Model.LastRow());
     pass.Reached = pass.Y >= q->ScaleHeight() || layout.RowsEnd >= m_Model.LastRow();
 }
 
@@ -171,7 +171,7 @@ void RuzuZiriPrivate::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
 {
     const int top = pass.Y;
     PaintRowNumber(pass, Position, Row.Height);
-    const bool selected = IsFlagSet(Row.Flags, RowFlagSelected) && (m_MultiSelect >= 1 || m_FocusRowHighlight);
+    const bool selected = IsFlagSet(Row.Flags, RowFlagSelected) && (m_Settings.m_MultiSelect >= 1 || m_Settings.m_FocusRowHighlight);
     if (selected)
         PaintSelection(pass, Row, top);
     else
@@ -190,19 +190,19 @@ bool RuzuZiriPrivate::FirstShownPositionIsOdd(int First) const
 
 void RuzuZiriPrivate::PaintRowNumber(PaintPass& pass, int Position, int Height)
 {
-    if (!m_ShowRowNumbers)
+    if (!m_Settings.m_ShowRowNumbers)
         return;
     Rect cell { 0, pass.Y, RowNumberWidth(), pass.Y + Height };
     DrawRect(pass.hDC, cell, pass.BaseColor, true);
-    pass.TextColor = m_Colors.m_ForeColorHdr;
+    pass.TextColor = m_Settings.m_Colors.m_ForeColorHdr;
     cell.Right -= 3;
     DrawTextIn(pass, QString::number(Position + 1), cell, RightVCenterSingleLine);
 }
 
 void RuzuZiriPrivate::FillRowBackground(PaintPass& pass, const Rect& Bounds)
 {
-    const bool evenRow = m_BackColorEvenRowsEnabled && !pass.Parity;
-    DrawRect(pass.hDC, Bounds, evenRow ? m_Colors.m_BackColorEvenRows : m_Colors.m_BackColor, true);
+    const bool evenRow = m_Settings.m_BackColorEvenRowsEnabled && !pass.Parity;
+    DrawRect(pass.hDC, Bounds, evenRow ? m_Settings.m_Colors.m_BackColorEvenRows : m_Settings.m_Colors.m_BackColor, true);
 }
 
 void RuzuZiriPrivate::PaintSelection(PaintPass& pass, const udtRow& Row, int Top)
@@ -212,31 +212,31 @@ void RuzuZiriPrivate::PaintSelection(PaintPass& pass, const udtRow& Row, int Top
     // Unscrolled, the check box and row image keep the unselected look.
     if (pass.ScrollCol == 0 && m_Model.Cols() > 0) {
         const int firstWidth = m_Model.Columns()[0].WidthPx;
-        const int margin = firstWidth >= m_Metrics.TextLeft ? m_Metrics.TextLeft : firstWidth;
+        const int margin = firstWidth >= m_Geometry.m_Metrics.TextLeft ? m_Geometry.m_Metrics.TextLeft : firstWidth;
         FillRowBackground(pass, Rect { RowNumberWidth(), Top + 1, RowNumberWidth() + margin, bottom });
         start = RowNumberWidth() + margin - 1;
     }
     const qint32 fill = SelectionColor(pass.hDC, Row);
     const Rect bounds { start, Top + 1, pass.Right, bottom };
-    switch (m_FocusRowHighlightStyle) {
+    switch (m_Settings.m_FocusRowHighlightStyle) {
     case 0: DrawRect(pass.hDC, bounds, fill, true); break;
-    case 1: DrawGradient(pass.hDC, bounds, fill, PlainColor(pass.hDC, m_Colors.m_BackColor), true); break;
-    case 2: DrawGradient(pass.hDC, bounds, fill, PlainColor(pass.hDC, m_Colors.m_BackColor), false); break;
+    case 1: DrawGradient(pass.hDC, bounds, fill, PlainColor(pass.hDC, m_Settings.m_Colors.m_BackColor), true); break;
+    case 2: DrawGradient(pass.hDC, bounds, fill, PlainColor(pass.hDC, m_Settings.m_Colors.m_BackColor), false); break;
     default: break;
     }
-    pass.TextColor = m_Colors.m_ForeColorSel;
+    pass.TextColor = m_Settings.m_Colors.m_ForeColorSel;
 }
 
 // With alpha blending, a row whose first cell has a colour of its own shows that colour through.
 qint32 RuzuZiriPrivate::SelectionColor(const Canvas& hDC, const udtRow& Row) const
 {
-    if (!m_AlphaBlendSelection)
-        return PlainColor(hDC, m_Colors.m_BackColorSel);
-    const qint32 back = PlainColor(hDC, m_Colors.m_BackColor);
-    qint32 own = m_Colors.m_BackColor;
+    if (!m_Settings.m_AlphaBlendSelection)
+        return PlainColor(hDC, m_Settings.m_Colors.m_BackColorSel);
+    const qint32 back = PlainColor(hDC, m_Settings.m_Colors.m_BackColor);
+    qint32 own = m_Settings.m_Colors.m_BackColor;
     if (Row.Cells.size() > 0 && Row.Cells[0].FormatIndex >= 0)
         own = m_Model.CellFormats()[Row.Cells[0].FormatIndex].BackColor;
-    const qint32 tint = own == m_Colors.m_BackColor ? m_Colors.m_BackColorSel : own;
+    const qint32 tint = own == m_Settings.m_Colors.m_BackColor ? m_Settings.m_Colors.m_BackColorSel : own;
     return BlendColor(PlainColor(hDC, tint), back, 150);
 }
 
@@ -252,16 +252,16 @@ void RuzuZiriPrivate::PaintCells(PaintPass& pass, int Position, const udtRow& Ro
 
 void RuzuZiriPrivate::PaintRowLines(PaintPass& pass, int Top)
 {
-    if (m_GridLines == 1 || m_GridLines == 3)
-        DrawLine(pass.hDC, RowNumberWidth(), Top, pass.Right, Top, pass.GridColor, m_GridLineWidth);
-    if (m_ShowRowNumbers)
-        DrawLine(pass.hDC, 0, Top, RowNumberWidth(), Top, pass.SeparatorColor, m_GridLineWidth);
+    if (m_Settings.m_GridLines == 1 || m_Settings.m_GridLines == 3)
+        DrawLine(pass.hDC, RowNumberWidth(), Top, pass.Right, Top, pass.GridColor, m_Settings.m_GridLineWidth);
+    if (m_Settings.m_ShowRowNumbers)
+        DrawLine(pass.hDC, 0, Top, RowNumberWidth(), Top, pass.SeparatorColor, m_Settings.m_GridLineWidth);
 }
 
 void RuzuZiriPrivate::PaintBottomLine(PaintPass& pass)
 {
-    if (!m_TotalsLineShow) {
-        DrawLine(pass.hDC, 0, pass.Y, pass.Right, pass.Y, pass.GridColor, m_GridLineWidth);
+    if (!m_Settings.m_TotalsLineShow) {
+        DrawLine(pass.hDC, 0, pass.Y, pass.Right, pass.Y, pass.GridColor, m_Settings.m_GridLineWidth);
         return;
     }
     if (pass.EndPosition > m_Model.LastRow())
@@ -271,23 +271,23 @@ void RuzuZiriPrivate::PaintBottomLine(PaintPass& pass)
 void RuzuZiriPrivate::PaintTotalsLine(PaintPass& pass)
 {
     const int y = pass.Y;
-    pass.TextColor = m_Colors.m_ForeColorHdr;
-    Rect bar { 0, y + 1, pass.Right, y + m_RowHeightDef + 1 };
+    pass.TextColor = m_Settings.m_Colors.m_ForeColorHdr;
+    Rect bar { 0, y + 1, pass.Right, y + m_Geometry.m_RowHeightDef + 1 };
     // The totals bar takes the caption's look in every style but 4, where it looks like a header cell.
-    DrawHeaderBackground(pass.hDC, bar, 1, m_ThemeStyle != 4);
-    DrawLine(pass.hDC, 0, y, pass.Right, y, PlainColor(pass.hDC, m_Colors.m_ForeColorHdr), m_GridLineWidth);
+    DrawHeaderBackground(pass.hDC, bar, 1, m_Settings.m_ThemeStyle != 4);
+    DrawLine(pass.hDC, 0, y, pass.Right, y, PlainColor(pass.hDC, m_Settings.m_Colors.m_ForeColorHdr), m_Settings.m_GridLineWidth);
 
     const GridLayout& layout = Layout();
     for (int c = 0; c < layout.PaintedColumns; ++c) {
         const ColumnPlace& place = layout.Columns[size_t(c)];
         if (!place.Shown)
             continue;
-        Rect text { place.Left + 3, y + 3, place.Left + place.Width - 3, y + m_RowHeightDef };
+        Rect text { place.Left + 3, y + 3, place.Left + place.Width - 3, y + m_Geometry.m_RowHeightDef };
         const QString shown = TotalsText(place.Col);
         if (!shown.isEmpty())
             DrawTextIn(pass, shown, text, m_Model.Columns()[size_t(place.Col)].Alignment);
     }
-    pass.LinesBottom = y + m_RowHeightDef;
+    pass.LinesBottom = y + m_Geometry.m_RowHeightDef;
 }
 
 // A number column shows its running total (or average), after the caption when it has one; any
@@ -307,45 +307,45 @@ QString RuzuZiriPrivate::TotalsText(int Col) const
 
 void RuzuZiriPrivate::PaintVerticalLines(PaintPass& pass)
 {
-    if (m_GridLines != 1 && m_GridLines != 2)
+    if (m_Settings.m_GridLines != 1 && m_Settings.m_GridLines != 2)
         return;
-    const int top = m_Metrics.HeaderHeight;
+    const int top = m_Geometry.m_Metrics.HeaderHeight;
     const GridLayout& layout = Layout();
     // The line that closes the frozen block is twice as wide; without frozen columns there is none.
-    bool borderDrawn = m_FreezeAtCol < 0;
+    bool borderDrawn = m_Settings.m_FreezeAtCol < 0;
     for (int c = 0; c < layout.PaintedColumns; ++c) {
         const ColumnPlace& place = layout.Columns[size_t(c)];
         if (!place.Shown)
             continue;
-        const bool border = !borderDrawn && c > m_FreezeAtCol;
+        const bool border = !borderDrawn && c > m_Settings.m_FreezeAtCol;
         borderDrawn = borderDrawn || border;
-        DrawLine(pass.hDC, place.Left, top, place.Left, pass.LinesBottom, pass.GridColor, border ? 2 * m_GridLineWidth : m_GridLineWidth);
+        DrawLine(pass.hDC, place.Left, top, place.Left, pass.LinesBottom, pass.GridColor, border ? 2 * m_Settings.m_GridLineWidth : m_Settings.m_GridLineWidth);
     }
-    DrawLine(pass.hDC, layout.Right, top, layout.Right, pass.LinesBottom, pass.GridColor, m_GridLineWidth);
+    DrawLine(pass.hDC, layout.Right, top, layout.Right, pass.LinesBottom, pass.GridColor, m_Settings.m_GridLineWidth);
 }
 
 void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
 {
-    if (m_Row == -1 || m_FocusRectMode == 0)
+    if (m_Current.m_Row == -1 || m_Settings.m_FocusRectMode == 0)
         return;
     // Rows outside the painted ones have no focus on screen; asking RowTop would walk to them.
-    if (m_Row < m_RowFirstVisible || m_Row > m_RowLastVisible)
+    if (m_Current.m_Row < m_Painter.m_RowFirstVisible || m_Current.m_Row > m_Painter.m_RowLastVisible)
         return;
-    const int top = RowTop(m_Row, -1);
+    const int top = RowTop(m_Current.m_Row, -1);
     if (top == -1)
         return;
-    const int height = m_Model.RowAt(m_Row).Height;
+    const int height = m_Model.RowAt(m_Current.m_Row).Height;
     Rect focus { 1, top + 1, pass.Right, top + height };
-    if (m_FocusRectMode == 2) {
+    if (m_Settings.m_FocusRectMode == 2) {
         // A column scrolled out to the left gets only its left edge, at the row numbers' edge: with
         // no right edge of its own the outline is empty and not drawn.
         focus.Left = focus.Right = RowNumberWidth() - 1;
-        GetColumnExtent(m_Col, focus);
+        GetColumnExtent(m_Current.m_Col, focus);
     }
     if (focus.Right <= RowNumberWidth())
         return;
-    const qint32 color = m_FocusRowHighlight ? PlainColor(pass.hDC, m_Colors.m_FocusRectColor) : ShiftColor(m_Colors.m_BackColorSel, -50);
-    switch (m_FocusRectStyle) {
+    const qint32 color = m_Settings.m_FocusRowHighlight ? PlainColor(pass.hDC, m_Settings.m_Colors.m_FocusRectColor) : ShiftColor(m_Settings.m_Colors.m_BackColorSel, -50);
+    switch (m_Settings.m_FocusRectStyle) {
     case 0: pass.hDC.DrawFocusRect(focus); break;
     case 1:
         // A three-pixel pen centred on the outline, square at the corners.
@@ -361,16 +361,16 @@ void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
 // only fits Bounds to the text.
 void RuzuZiriPrivate::DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bounds, int Flags)
 {
-    DrawString(pass.hDC, Text, -1, Bounds, Flags, m_Metrics.DrawTextFlags, pass.Font, pass.TextColor);
+    DrawString(pass.hDC, Text, -1, Bounds, Flags, m_Geometry.m_Metrics.DrawTextFlags, pass.Font, pass.TextColor);
 }
 
 // The flag is down before RequestRowData, so its handler may fill rows and paint again in full.
 void RuzuZiriPrivate::FinishPaint(PaintPass& pass)
 {
     q->Surface::Refresh();
-    m_Painting = false;
+    m_Painter.m_Painting = false;
     if (pass.Reached)
-        emit q->RequestRowData(m_RowLastVisible);
+        emit q->RequestRowData(m_Painter.m_RowLastVisible);
 }
 
 } // namespace Tarvex

@@ -64,9 +64,9 @@ void RuzuZiriPrivate::DrawHeaderLine(Canvas& hDC, int X1, int Y1, int X2, int Y2
 
 void RuzuZiriPrivate::DrawHeaderStyle(Canvas& hDC, Rect& r, int State)
 {
-    qint32 from = m_Colors.m_CustomColorFrom;
-    qint32 to = m_Colors.m_CustomColorTo;
-    qint32 edges = m_Colors.m_CustomColorFrom;
+    qint32 from = m_Settings.m_Colors.m_CustomColorFrom;
+    qint32 to = m_Settings.m_Colors.m_CustomColorTo;
+    qint32 edges = m_Settings.m_Colors.m_CustomColorFrom;
     if (State == 2 || State == 3) {
         r.Right -= 1;
         from = State == 2 ? 0xDCFFFF : 0x87FE8;
@@ -79,7 +79,7 @@ void RuzuZiriPrivate::DrawHeaderStyle(Canvas& hDC, Rect& r, int State)
     DrawHeaderLine(hDC, r.Left, r.Top, r.Right, r.Top, edges);
     DrawHeaderLine(hDC, r.Left, r.Bottom - 1, r.Right, r.Bottom - 1, edges);
     if (State == 1)
-        DrawHeaderLine(hDC, r.Right - 2, r.Top + 2, r.Right - 2, r.Bottom - 4, m_Colors.m_CustomColorTo);
+        DrawHeaderLine(hDC, r.Right - 2, r.Top + 2, r.Right - 2, r.Bottom - 4, m_Settings.m_Colors.m_CustomColorTo);
     DrawHeaderLine(hDC, r.Left, r.Top + 3, r.Left, r.Bottom - 3, White);
 }
 
@@ -90,7 +90,7 @@ void RuzuZiriPrivate::DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, 
     };
     if (State == 2 || State == 3) {
         const int right = r.Right - 1;
-        const qint32 c1 = Alternate ? 0xFBEFCC : m_Colors.m_CustomColorFrom;
+        const qint32 c1 = Alternate ? 0xFBEFCC : m_Settings.m_Colors.m_CustomColorFrom;
         const qint32 c2 = Alternate ? 0xE6C97C : AdjustColor(c1, -5);
         const int h = RoundedBandHeight(r.Bottom, 0.28);
         if (State == 3) {
@@ -101,13 +101,13 @@ void RuzuZiriPrivate::DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, 
             band(r.Top, r.Bottom - h, AdjustColor(c1, 15), AdjustColor(c1, 5), right);
             band(r.Top + h, r.Bottom, c1, AdjustColor(c2, 30), right);
         }
-        DrawRect(hDC, r, m_Colors.m_CustomColorTo, false);
+        DrawRect(hDC, r, m_Settings.m_Colors.m_CustomColorTo, false);
         return;
     }
     if (State != 1)
         return;
     const qint32 face = PlainColor(hDC, qint32(SystemColor::ButtonFace));
-    const qint32 c1 = Alternate ? AdjustColor(face, -20) : m_Colors.m_CustomColorTo;
+    const qint32 c1 = Alternate ? AdjustColor(face, -20) : m_Settings.m_Colors.m_CustomColorTo;
     const qint32 c2 = Alternate ? AdjustColor(face, -25) : AdjustColor(c1, -5);
     if (Caption) {
         DrawGradient(hDC, r, AdjustColor(c1, 40), c1, true);
@@ -129,8 +129,8 @@ void RuzuZiriPrivate::DrawHeader3D(Canvas& hDC, const Rect& r, int State, bool C
     if (State < 1 || State > 3)
         return;
     const qint32 face = qint32(SystemColor::ButtonFace);
-    const qint32 from = m_Colors.m_CustomColorFrom;
-    const qint32 to = m_Colors.m_CustomColorTo;
+    const qint32 from = m_Settings.m_Colors.m_CustomColorFrom;
+    const qint32 to = m_Settings.m_Colors.m_CustomColorTo;
     const qint32 separator = BlendColor(to, 0x99A8AC, 128);
     const qint32 highlight = BlendColor(from, 0xE0E0E0, 128);
 

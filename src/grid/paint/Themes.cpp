@@ -71,8 +71,8 @@ int SchemeForVisualStyle(bool Themed, const QString& ThemeName)
 
 void RuzuZiriPrivate::ApplyTheme()
 {
-    if (m_ThemeColor != ThemeColorSystem)
-        ComputeThemeColors(m_ThemeColor);
+    if (m_Settings.m_ThemeColor != ThemeColorSystem)
+        ComputeThemeColors(m_Settings.m_ThemeColor);
     else
         SelectThemeStyle();
 }
@@ -80,14 +80,14 @@ void RuzuZiriPrivate::ApplyTheme()
 void RuzuZiriPrivate::SelectThemeStyle()
 {
     GetVisualStyleName();
-    ComputeThemeColors(SchemeForVisualStyle(AppThemed(), m_ThemeName));
+    ComputeThemeColors(SchemeForVisualStyle(AppThemed(), m_Settings.m_ThemeName));
 }
 
-void RuzuZiriPrivate::GetVisualStyleName() { m_ThemeName = Tarvex::GetVisualStyleName(); }
+void RuzuZiriPrivate::GetVisualStyleName() { m_Settings.m_ThemeName = Tarvex::GetVisualStyleName(); }
 
 void RuzuZiriPrivate::ComputeThemeColors(int Scheme)
 {
-    Tarvex::ComputeThemeColors(m_Colors, Scheme, m_FocusRowHighlightStyle, q->palette());
+    Tarvex::ComputeThemeColors(m_Settings.m_Colors, Scheme, m_Settings.m_FocusRowHighlightStyle, q->palette());
 }
 
 } // namespace Tarvex

@@ -17,35 +17,35 @@ constexpr int AutoScrollPace = 25; // milliseconds between two rows of a drag au
 // the pointer comes back or the button comes up; a start in the direction already running goes on.
 void RuzuZiriPrivate::DragAutoScroll(qint16& Direction)
 {
-    if (m_AutoScrollDir == Direction && m_AutoScrollTimer && m_AutoScrollTimer->Enabled())
+    if (m_Input.m_AutoScrollDir == Direction && m_Input.m_AutoScrollTimer && m_Input.m_AutoScrollTimer->Enabled())
         return;
-    m_AutoScrollDir = Direction;
-    if (!m_AutoScrollTimer) {
-        m_AutoScrollTimer = new Timer(q);
-        QObject::connect(m_AutoScrollTimer, &Timer::Tick, q, [this] { AutoScrollPass(); });
+    m_Input.m_AutoScrollDir = Direction;
+    if (!m_Input.m_AutoScrollTimer) {
+        m_Input.m_AutoScrollTimer = new Timer(q);
+        QObject::connect(m_Input.m_AutoScrollTimer, &Timer::Tick, q, [this] { AutoScrollPass(); });
     }
-    m_AutoScrollTimer->Interval(AutoScrollPace);
-    m_AutoScrollTimer->Enabled(true);
+    m_Input.m_AutoScrollTimer->Interval(AutoScrollPace);
+    m_Input.m_AutoScrollTimer->Enabled(true);
     AutoScrollPass();
 }
 
 // One row, its three events and the repaint; the end of the rows ends the scroll.
 void RuzuZiriPrivate::AutoScrollPass()
 {
-    if (m_AutoScrollDir == 0 || !AutoScrollStep(m_AutoScrollDir)) {
+    if (m_Input.m_AutoScrollDir == 0 || !AutoScrollStep(m_Input.m_AutoScrollDir)) {
         StopAutoScroll();
         return;
     }
-    ++m_CellMoves;
+    ++m_Current.m_CellMoves;
     if (Raise(&RuzuZiri::RowColChanged) && Raise(&RuzuZiri::SelectionChanged) && Raise(&RuzuZiri::Scroll))
-        DrawGrid(m_Paint, false);
+        DrawGrid(m_Painter.m_Paint, false);
 }
 
 void RuzuZiriPrivate::StopAutoScroll()
 {
-    m_AutoScrollDir = 0;
-    if (m_AutoScrollTimer)
-        m_AutoScrollTimer->Enabled(false);
+    m_Input.m_AutoScrollDir = 0;
+    if (m_Input.m_AutoScrollTimer)
+        m_Input.m_AutoScrollTimer->Enabled(false);
 }
 
 // False when there is nothing left to scroll towards; the grid is read afresh on every pass,
@@ -61,13 +61,13 @@ bool RuzuZiriPrivate::AutoScrollStep(qint16 Direction)
     if (up ? top <= SBGetMin(1) : top >= SBGetMax(1))
         return false;
     const int n = VisibleRowCount();
-    m_Row = top; // where the navigation searches from
+    m_Current.m_Row = top; // where the navigation searches from
     SBSetPos(1, up ? PrevNavigableRow(1, 0) : NextNavigableRow(1, 0));
     const int newTop = std::max(SBGetPos(1), 0);
-    m_Row = up ? newTop : std::clamp(newTop + n - 1, 0, last);
-    if (!m_MultiSelect) {
+    m_Current.m_Row = up ? newTop : std::clamp(newTop + n - 1, 0, last);
+    if (!m_Settings.m_MultiSelect) {
         m_Model.ClearSelection();
-        m_Model.SetRowFlag(m_Row, RowFlagSelected, true);
+        m_Model.SetRowFlag(m_Current.m_Row, RowFlagSelected, true);
     } else if (up) {
         m_Model.SetRowFlag(newTop, RowFlagSelected, true);
     } else {

@@ -39,8 +39,8 @@ void RuzuZiriPrivate::AttachScrollBars()
 void RuzuZiriPrivate::SBAttach(QWidget* hWnd)
 {
     FlatSBTerm();
-    m_hWndScroll = hWnd;
-    if (!m_ScrollBar[0]) {
+    m_Bars.m_hWndScroll = hWnd;
+    if (!m_Bars.m_ScrollBar[0]) {
         for (const int bar : { 0, 1 }) {
             auto* widget = new QScrollBar(bar == 0 ? Qt::Horizontal : Qt::Vertical, q);
             widget->setObjectName(QStringLiteral("ScrollBar(%1)").arg(bar));
@@ -60,7 +60,7 @@ void RuzuZiriPrivate::SBAttach(QWidget* hWnd)
                 return true;
             });
             wheel->Watch(widget);
-            m_ScrollBar[bar] = widget;
+            m_Bars.m_ScrollBar[bar] = widget;
         }
     }
     FlatSBInit();
@@ -68,22 +68,22 @@ void RuzuZiriPrivate::SBAttach(QWidget* hWnd)
 
 void RuzuZiriPrivate::FlatSBInit()
 {
-    if (m_ScrollBarStyle == 1)
-        m_StdScrollBars = true;
+    if (m_Settings.m_ScrollBarStyle == 1)
+        m_Bars.m_StdScrollBars = true;
     else
-        SBSetStyle(m_FlatSBStyle);
+        SBSetStyle(m_Bars.m_FlatSBStyle);
 }
 
 void RuzuZiriPrivate::FlatSBTerm()
 {
-    if (!m_hWndScroll)
+    if (!m_Bars.m_hWndScroll)
         return;
-    m_hWndScroll = nullptr;
+    m_Bars.m_hWndScroll = nullptr;
 }
 
 ScrollInfo RuzuZiriPrivate::SBGetInfo(int Bar) const
 {
-    return IsBar(Bar) ? m_ScrollInfo[Bar] : ScrollInfo();
+    return IsBar(Bar) ? m_Bars.m_ScrollInfo[Bar] : ScrollInfo();
 }
 
 // The position stays inside the range as the platform keeps it; the bar shows the record at once.
@@ -91,10 +91,10 @@ void RuzuZiriPrivate::SBSetInfo(int Bar, const ScrollInfo& Info)
 {
     if (!IsBar(Bar))
         return;
-    ScrollInfo& info = m_ScrollInfo[Bar];
+    ScrollInfo& info = m_Bars.m_ScrollInfo[Bar];
     info = Info;
     info.Pos = std::clamp(info.Pos, info.Min, std::max(info.Min, LastPosition(info)));
-    QScrollBar* bar = m_ScrollBar[Bar];
+    QScrollBar* bar = m_Bars.m_ScrollBar[Bar];
     if (!bar)
         return;
     const QSignalBlocker quiet(bar);
@@ -106,41 +106,41 @@ void RuzuZiriPrivate::SBSetInfo(int Bar, const ScrollInfo& Info)
 // Only the bars that ScrollBars lets show take the flat look.
 void RuzuZiriPrivate::SBSetStyle(int Style)
 {
-    if (m_StdScrollBars)
+    if (m_Bars.m_StdScrollBars)
         return;
-    m_FlatSBStyle = Style;
+    m_Bars.m_FlatSBStyle = Style;
     ShowScrollBarLook();
 }
 
 void RuzuZiriPrivate::ShowScrollBarLook()
 {
-    if (!m_ScrollBar[0])
+    if (!m_Bars.m_ScrollBar[0])
         return;
     QStyle* flat = q->findChild<FlatScrollBarStyle*>(QString(), Qt::FindDirectChildrenOnly);
     if (!flat) {
         flat = new FlatScrollBarStyle;
         flat->setParent(q);
     }
-    const bool flatLook = !m_StdScrollBars && m_FlatSBStyle != 0;
-    const bool styled[2] = { m_ScrollBars == 0 || m_ScrollBars == 2, m_ScrollBars == 1 || m_ScrollBars == 2 };
+    const bool flatLook = !m_Bars.m_StdScrollBars && m_Bars.m_FlatSBStyle != 0;
+    const bool styled[2] = { m_Settings.m_ScrollBars == 0 || m_Settings.m_ScrollBars == 2, m_Settings.m_ScrollBars == 1 || m_Settings.m_ScrollBars == 2 };
     for (const int bar : { 0, 1 })
-        m_ScrollBar[bar]->setStyle(flatLook && styled[bar] ? flat : q->style());
+        m_Bars.m_ScrollBar[bar]->setStyle(flatLook && styled[bar] ? flat : q->style());
 }
 
 int RuzuZiriPrivate::SBGetPos(int Bar) const
 {
     if (!IsBar(Bar))
         return 0;
-    const int position = m_ScrollInfo[Bar].Pos;
+    const int position = m_Bars.m_ScrollInfo[Bar].Pos;
     return Bar == 1 ? std::min(position, m_Model.LastRow()) : position;
 }
 
 // A frozen column never becomes the first scrolled one, and a hidden bar keeps its position.
 void RuzuZiriPrivate::SBSetPos(int Bar, int Position)
 {
-    if (!SBVisible(Bar) || (Bar == 0 && Position <= m_FreezeAtCol) || Position == m_ScrollInfo[Bar].Pos)
+    if (!SBVisible(Bar) || (Bar == 0 && Position <= m_Settings.m_FreezeAtCol) || Position == m_Bars.m_ScrollInfo[Bar].Pos)
         return;
-    ScrollInfo info = m_ScrollInfo[Bar];
+    ScrollInfo info = m_Bars.m_ScrollInfo[Bar];
     info.Pos = Position;
     SBSetInfo(Bar, info);
 }
@@ -166,31 +166,31 @@ void RuzuZiriPrivate::SBSetRange(int Bar, int Value)
 
 bool RuzuZiriPrivate::SBVisible(int Bar) const
 {
-    return Bar == 0 ? m_HScrollShown : Bar == 1 && m_VScrollShown;
+    return Bar == 0 ? m_Bars.m_HScrollShown : Bar == 1 && m_Bars.m_VScrollShown;
 }
 
 void RuzuZiriPrivate::SBShow(int Bar, bool Show)
 {
     if (!IsBar(Bar))
         return;
-    (Bar == 0 ? m_HScrollShown : m_VScrollShown) = Show;
+    (Bar == 0 ? m_Bars.m_HScrollShown : m_Bars.m_VScrollShown) = Show;
     LayoutScrollBars();
-    if (m_ScrollBar[Bar] && m_hWndScroll)
-        m_ScrollBar[Bar]->setVisible(Show);
+    if (m_Bars.m_ScrollBar[Bar] && m_Bars.m_hWndScroll)
+        m_Bars.m_ScrollBar[Bar]->setVisible(Show);
 }
 
 // The bars sit inside the control's right and bottom edges and its border, outside the area the grid paints.
 void RuzuZiriPrivate::LayoutScrollBars()
 {
-    if (!m_ScrollBar[0])
+    if (!m_Bars.m_ScrollBar[0])
         return;
-    const bool h = m_HScrollShown && m_hWndScroll;
-    const bool v = m_VScrollShown && m_hWndScroll;
+    const bool h = m_Bars.m_HScrollShown && m_Bars.m_hWndScroll;
+    const bool v = m_Bars.m_VScrollShown && m_Bars.m_hWndScroll;
     const int hHeight = h ? SystemMetric(SystemMetrics::HScrollHeight) : 0;
     const int vWidth = v ? SystemMetric(SystemMetrics::VScrollWidth) : 0;
     const QRect inside = q->contentsRect();
-    m_ScrollBar[0]->setGeometry(inside.left(), inside.bottom() + 1 - hHeight, std::max(inside.width() - vWidth, 0), hHeight);
-    m_ScrollBar[1]->setGeometry(inside.right() + 1 - vWidth, inside.top(), vWidth, std::max(inside.height() - hHeight, 0));
+    m_Bars.m_ScrollBar[0]->setGeometry(inside.left(), inside.bottom() + 1 - hHeight, std::max(inside.width() - vWidth, 0), hHeight);
+    m_Bars.m_ScrollBar[1]->setGeometry(inside.right() + 1 - vWidth, inside.top(), vWidth, std::max(inside.height() - hHeight, 0));
     q->ReserveEdges(vWidth, hHeight);
 }
 

@@ -56,15 +56,15 @@ void RuzuZiriPrivate::OnScrollBarAction(int Bar, int Action)
     const Lifeline self(q);
     if (request >= 0)
         SendScrollRequest(Bar, request);
-    if (self.Alive() && m_ScrollBar[Bar])
-        m_ScrollBar[Bar]->setSliderPosition(m_ScrollInfo[Bar].Pos);
+    if (self.Alive() && m_Bars.m_ScrollBar[Bar])
+        m_Bars.m_ScrollBar[Bar]->setSliderPosition(m_Bars.m_ScrollInfo[Bar].Pos);
 }
 
 // The message carries the thumb's position too, as far as a word holds it; the hook reads the
 // whole position from the bar.
 void RuzuZiriPrivate::SendScrollRequest(int Bar, int Request)
 {
-    const int track = Request == ThumbTrack && m_ScrollBar[Bar] ? m_ScrollBar[Bar]->sliderPosition() : 0;
+    const int track = Request == ThumbTrack && m_Bars.m_ScrollBar[Bar] ? m_Bars.m_ScrollBar[Bar]->sliderPosition() : 0;
     SendMessage(q, Bar == 0 ? WindowMessage::WM_HSCROLL : WindowMessage::WM_VSCROLL, MakeLong(Request, track), 0);
 }
 
@@ -73,10 +73,10 @@ void RuzuZiriPrivate::SendScrollRequest(int Bar, int Request)
 void RuzuZiriPrivate::WhileScrollBarWaits(int Bar, const std::function<void()>& Handle)
 {
     const Lifeline self(q);
-    ++m_ScrollBarWaits[Bar];
+    ++m_Bars.m_ScrollBarWaits[Bar];
     Handle();
     if (self.Alive())
-        --m_ScrollBarWaits[Bar];
+        --m_Bars.m_ScrollBarWaits[Bar];
 }
 
 void RuzuZiriPrivate::WheelOverScrollBar(int Bar, const QWheelEvent& Wheel)
@@ -92,11 +92,11 @@ void RuzuZiriPrivate::WheelOverScrollBar(int Bar, const QWheelEvent& Wheel)
 void RuzuZiriPrivate::ReleaseWaitingScrollBars()
 {
     for (const int bar : { 0, 1 }) {
-        if (m_ScrollBarWaits[bar] == 0 || !m_ScrollBar[bar])
+        if (m_Bars.m_ScrollBarWaits[bar] == 0 || !m_Bars.m_ScrollBar[bar])
             continue;
-        m_ScrollBar[bar]->hide();
-        m_ScrollBar[bar]->setParent(nullptr);
-        m_ScrollBar[bar]->deleteLater();
+        m_Bars.m_ScrollBar[bar]->hide();
+        m_Bars.m_ScrollBar[bar]->setParent(nullptr);
+        m_Bars.m_ScrollBar[bar]->deleteLater();
     }
 }
 
@@ -106,14 +106,14 @@ void RuzuZiriPrivate::ScrollRequest(int Bar, int Request, bool Wheel)
 {
     if (Bar != 0 && Bar != 1)
         return;
-    m_EditKey = 0;
+    m_Edit.m_EditKey = 0;
     HideTip();
     const int before[2] = { SBGetPos(0), SBGetPos(1) };
     bool repaint = true;
     if (Request == ThumbTrack)
-        repaint = m_ScrollTrack;
+        repaint = m_Settings.m_ScrollTrack;
     if (Request == EndScroll) {
-        if (!m_ScrollTrack && !DrawGrid(m_Paint))
+        if (!m_Settings.m_ScrollTrack && !DrawGrid(m_Painter.m_Paint))
             return;
         repaint = false;
     }
@@ -122,13 +122,13 @@ void RuzuZiriPrivate::ScrollRequest(int Bar, int Request, bool Wheel)
         SBSetPos(Bar, target);
     if (SBGetPos(0) == before[0] && SBGetPos(1) == before[1])
         return;
-    if (m_EditOpen) {
+    if (m_Edit.m_EditOpen) {
         const Lifeline self(q);
         q->UpdateCell(false);
         if (!self.Alive())
             return;
     }
-    if (repaint && !DrawGrid(m_Paint))
+    if (repaint && !DrawGrid(m_Painter.m_Paint))
         return;
     emit q->Scroll();
 }
@@ -150,9 +150,9 @@ int RuzuZiriPrivate::ScrollTarget(int Bar, int Request, bool Wheel)
         const int target = NavigableFromScrollPosition(Bar, true, Wheel);
         return std::min(target < position ? SBGetMax(Bar) : target, SBGetMax(Bar));
     }
-    case PageUp: return Saturated(double(position) - m_ScrollInfo[Bar].Page);
-    case PageDown: return Saturated(double(position) + m_ScrollInfo[Bar].Page);
-    case ThumbTrack: return m_ScrollBar[Bar] ? m_ScrollBar[Bar]->sliderPosition() : position;
+    case PageUp: return Saturated(double(position) - m_Bars.m_ScrollInfo[Bar].Page);
+    case PageDown: return Saturated(double(position) + m_Bars.m_ScrollInfo[Bar].Page);
+    case ThumbTrack: return m_Bars.m_ScrollBar[Bar] ? m_Bars.m_ScrollBar[Bar]->sliderPosition() : position;
     case Top: return SBGetMin(Bar);
     case Bottom: return SBGetMax(Bar);
     default: return position;
@@ -162,7 +162,7 @@ int RuzuZiriPrivate::ScrollTarget(int Bar, int Request, bool Wheel)
 // The navigable row or column next to the scroll position, searched as if it were the current one.
 int RuzuZiriPrivate::NavigableFromScrollPosition(int Bar, bool Down, bool Wheel)
 {
-    const SwapIn current(Bar == 0 ? m_Col : m_Row, SBGetPos(Bar));
+    const SwapIn current(Bar == 0 ? m_Current.m_Col : m_Current.m_Row, SBGetPos(Bar));
     if (Bar == 0)
         return Down ? NextNavigableCol(false) : PrevNavigableCol(false);
     const int step = Wheel ? 3 : 1;

@@ -14,20 +14,20 @@ bool RuzuZiriPrivate::SetCurrentCell(int Row, int Col, bool DoScroll, bool Apply
         return false;
     if (q->RowLocked(Row))
         return false;
-    if (Col == m_Col && Row == m_Row)
+    if (Col == m_Current.m_Col && Row == m_Current.m_Row)
         return false;
     if (Col != -1 && !IsNavigableCol(Col)) {
-        Col = m_Col;
-        m_ColHold = true;
+        Col = m_Current.m_Col;
+        m_Current.m_ColHold = true;
     }
     if (Row != -1 && !m_Model.RowAt(Row).Visible) {
-        Row = m_Row;
-        m_RowHold = true;
+        Row = m_Current.m_Row;
+        m_Current.m_RowHold = true;
     }
     if (Apply) {
-        m_Col = Col;
-        m_Row = Row;
-        ++m_CellMoves;
+        m_Current.m_Col = Col;
+        m_Current.m_Row = Row;
+        ++m_Current.m_CellMoves;
         if (!Raise(&RuzuZiri::RowColChanged))
             return false;
     }
@@ -108,11 +108,11 @@ bool RuzuZiriPrivate::SelectRowRange(bool Select, int& From, int& To)
 // page when none. Rows that take no line are passed over through the index.
 std::pair<int, int> RuzuZiriPrivate::ShownSelection() const
 {
-    const int end = std::min(m_RowLastVisible, m_Model.LastRow());
+    const int end = std::min(m_Painter.m_RowLastVisible, m_Model.LastRow());
     int first = end + 1;
     int last = -1;
-    for (int p = m_Model.NextLinedRow(m_RowFirstVisible); p <= end; p = m_Model.NextLinedRow(p + 1)) {
-        if (p != m_Row && !IsFlagSet(m_Model.RowAt(p).Flags, RowFlagSelected))
+    for (int p = m_Model.NextLinedRow(m_Painter.m_RowFirstVisible); p <= end; p = m_Model.NextLinedRow(p + 1)) {
+        if (p != m_Current.m_Row && !IsFlagSet(m_Model.RowAt(p).Flags, RowFlagSelected))
             continue;
         first = std::min(first, p);
         last = p;

@@ -20,7 +20,7 @@ int RuzuZiriPrivate::NextNavigableRow(int Step, qint16 IgnoreMask) const
 {
     const int last = m_Model.LastRow();
     const int stride = std::max(Step, 1);
-    for (int p = m_Row < last ? m_Row + Step : m_Row; p <= last;) {
+    for (int p = m_Current.m_Row < last ? m_Current.m_Row + Step : m_Current.m_Row; p <= last;) {
         const int shown = m_Model.NextShownRow(p);
         if (shown > last)
             break;
@@ -37,7 +37,7 @@ int RuzuZiriPrivate::NextNavigableRow(int Step, qint16 IgnoreMask) const
 int RuzuZiriPrivate::PrevNavigableRow(int Step, qint16 IgnoreMask) const
 {
     const int stride = std::max(Step, 1);
-    for (int p = m_Row > 0 ? std::max(m_Row - Step, 0) : m_Row; p >= 0;) {
+    for (int p = m_Current.m_Row > 0 ? std::max(m_Current.m_Row - Step, 0) : m_Current.m_Row; p >= 0;) {
         const int shown = m_Model.PrevShownRow(p);
         if (shown < 0)
             break;
@@ -66,7 +66,7 @@ int RuzuZiriPrivate::NextNavigableCol(bool FromStart) const
     const int last = m_Model.Cols() - 1;
     if (last < 0)
         return 0;
-    const int start = FromStart || m_Col >= last ? 0 : m_Col + 1;
+    const int start = FromStart || m_Current.m_Col >= last ? 0 : m_Current.m_Col + 1;
     for (int i = 0, p = start; i <= last; ++i, p = p == last ? 0 : p + 1) {
         if (IsNavigableCol(p))
             return p;
@@ -79,7 +79,7 @@ int RuzuZiriPrivate::PrevNavigableCol(bool FromEnd) const
     const int last = m_Model.Cols() - 1;
     if (last < 0)
         return 0;
-    const int start = FromEnd || m_Col <= 0 ? last : m_Col - 1;
+    const int start = FromEnd || m_Current.m_Col <= 0 ? last : m_Current.m_Col - 1;
     for (int i = 0, p = start; i <= last; ++i, p = p == 0 ? last : p - 1) {
         if (IsNavigableCol(p))
             return p;

@@ -27,9 +27,9 @@ void RuzuZiriPrivate::AttachMouse()
 // Made at the first press: ClickSequence reports widget positions, which become the picture's here.
 ClickSequence& RuzuZiriPrivate::Clicks()
 {
-    if (!m_Clicks) {
+    if (!m_Input.m_Clicks) {
         const auto client = [this](double X, double Y) { return QPointF(X, Y) - QPointF(ClientOrigin()); };
-        m_Clicks = std::make_unique<ClickSequence>(*q, 1.0,
+        m_Input.m_Clicks = std::make_unique<ClickSequence>(*q, 1.0,
             ClickSequence::Events {
                 [this, client](int Button, int Shift, double X, double Y) {
                     const QPointF at = client(X, Y);
@@ -43,18 +43,18 @@ ClickSequence& RuzuZiriPrivate::Clicks()
                 [this] { UserControl_DblClick(); },
             });
     }
-    return *m_Clicks;
+    return *m_Input.m_Clicks;
 }
 
 void RuzuZiriPrivate::SetMouseState(MouseState New_State)
 {
-    m_MouseState = New_State;
+    m_Input.m_MouseState = New_State;
 }
 
 // The row under the pointer is the one above a row border the pointer is on.
 std::pair<int, int> RuzuZiriPrivate::PointerCell(float X, float Y) const
 {
-    return { ColFromX(X), m_SizeRow != -1 ? m_SizeRow : RowFromY(Y) };
+    return { ColFromX(X), m_Input.m_SizeRow != -1 ? m_Input.m_SizeRow : RowFromY(Y) };
 }
 
 bool RuzuZiriPrivate::IsRowLockedAt(int Row) const
@@ -81,11 +81,11 @@ bool RuzuZiriPrivate::RaiseMouseEvent(void (RuzuZiri::*Event)(qint16&, qint16&, 
 
 RuzuZiriPrivate::MousePress RuzuZiriPrivate::EndPress()
 {
-    const MousePress press { m_MouseState, m_DownCol, m_SwapCol, m_DragCol };
+    const MousePress press { m_Input.m_MouseState, m_Input.m_DownCol, m_Input.m_SwapCol, m_Input.m_DragCol };
     SetMouseState(MouseState::None);
-    m_DownCol = m_SwapCol = m_DragCol = m_SizeCol = -1;
-    m_DragSourceCol = m_DragTargetCol = -1;
-    m_DragSelect = false;
+    m_Input.m_DownCol = m_Input.m_SwapCol = m_Input.m_DragCol = m_Input.m_SizeCol = -1;
+    m_Input.m_DragSourceCol = m_Input.m_DragTargetCol = -1;
+    m_Input.m_DragSelect = false;
     StopAutoScroll();
     return press;
 }
@@ -93,8 +93,8 @@ RuzuZiriPrivate::MousePress RuzuZiriPrivate::EndPress()
 // The border a hover found stays: a press there is about to size it.
 void RuzuZiriPrivate::LoseMouseAction()
 {
-    const MousePress pending { m_MouseState, m_DownCol, m_SwapCol, m_DragCol };
-    if (!pending.Pending() && m_AutoScrollDir == 0)
+    const MousePress pending { m_Input.m_MouseState, m_Input.m_DownCol, m_Input.m_SwapCol, m_Input.m_DragCol };
+    if (!pending.Pending() && m_Input.m_AutoScrollDir == 0)
         return;
     EndPress();
     MousePointer(MousePointerShape::Default);
@@ -105,7 +105,7 @@ void RuzuZiriPrivate::LoseMouseAction()
 // The header row alone, laid out anew: no hot, pressed or dragged cell stays.
 bool RuzuZiriPrivate::RepaintHeaders()
 {
-    if (m_Paint && !m_Painting)
+    if (m_Painter.m_Paint && !m_Painter.m_Painting)
         DrawHeaders(false);
     return true;
 }
@@ -114,18 +114,18 @@ bool RuzuZiriPrivate::RepaintHeaders()
 void RuzuZiriPrivate::UserControl_Click()
 {
     const Lifeline self(q);
-    if (m_Model.IsRowPosition(m_MouseRow) && !IsRowLockedAt(m_MouseRow) && (m_EditTrigger & 8)) {
+    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && (m_Settings.m_EditTrigger & 8)) {
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;
     }
-    if (m_DownRow == -1)
+    if (m_Input.m_DownRow == -1)
         return;
     if (!Raise(&RuzuZiri::Click))
         return;
-    qint16 shift = m_MouseShift;
-    if (Raise(&RuzuZiri::CellClick, m_MouseRow, m_MouseCol, shift))
-        m_MouseShift = shift;
+    qint16 shift = m_Input.m_MouseShift;
+    if (Raise(&RuzuZiri::CellClick, m_Input.m_MouseRow, m_Input.m_MouseCol, shift))
+        m_Input.m_MouseShift = shift;
 }
 
 // The second press of a double click. A double click on a column border in the header fits the
@@ -133,15 +133,15 @@ void RuzuZiriPrivate::UserControl_Click()
 void RuzuZiriPrivate::UserControl_DblClick()
 {
     const Lifeline self(q);
-    if (m_Model.IsRowPosition(m_MouseRow) && !IsRowLockedAt(m_MouseRow) && (m_EditTrigger & 16)) {
-        m_EditKey = 113;
+    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && (m_Settings.m_EditTrigger & 16)) {
+        m_Edit.m_EditKey = 113;
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;
     }
-    if (m_DownRow == -1) {
-        if (MousePointer() == MousePointerShape::SizeWE && m_AllowColumnResizing && m_Model.IsColumn(m_MouseCol))
-            q->ColWidthAutoSize(ColumnAt(m_MouseCol));
+    if (m_Input.m_DownRow == -1) {
+        if (MousePointer() == MousePointerShape::SizeWE && m_Settings.m_AllowColumnResizing && m_Model.IsColumn(m_Input.m_MouseCol))
+            q->ColWidthAutoSize(ColumnAt(m_Input.m_MouseCol));
         return;
     }
     Raise(&RuzuZiri::DblClick);
@@ -150,7 +150,7 @@ void RuzuZiriPrivate::UserControl_DblClick()
 // The first file of those dropped becomes the text, or the value, of the cell it was dropped on.
 void RuzuZiriPrivate::UserControl_OLEDragDrop(const QMimeData& Data, float X, float Y)
 {
-    if (!m_AllowEdit || !Data.hasUrls() || Data.urls().isEmpty())
+    if (!m_Settings.m_AllowEdit || !Data.hasUrls() || Data.urls().isEmpty())
         return;
     const QUrl& first = Data.urls().constFirst();
     const QString name = first.isLocalFile() ? first.toLocalFile() : first.toString();

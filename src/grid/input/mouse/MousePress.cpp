@@ -19,10 +19,10 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
     // A press that follows one whose release never came starts from nothing.
     LoseMouseAction();
     HideTip();
-    m_TipCancel = true;
-    m_RowHold = m_ColHold = false;
-    m_MouseShift = Shift;
-    m_DownRow = -1;
+    m_Tip.m_TipCancel = true;
+    m_Current.m_RowHold = m_Current.m_ColHold = false;
+    m_Input.m_MouseShift = Shift;
+    m_Input.m_DownRow = -1;
     const Lifeline self(q);
     if (Button != 0 && m_Model.LastRow() >= 0 && !PressOnRows(Button, Shift, X, Y))
         return;
@@ -33,34 +33,34 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
 // False when the press ends here without MouseDown: on a locked row, or with the grid deleted.
 bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
 {
-    m_EditKey = 0;
+    m_Edit.m_EditKey = 0;
     StopAutoScroll();
     const auto [col, row] = PointerCell(X, Y);
-    m_MouseCol = col;
-    m_MouseRow = row;
-    m_DownX = int(X);
+    m_Input.m_MouseCol = col;
+    m_Input.m_MouseRow = row;
+    m_Input.m_DownX = int(X);
     if (Button != MouseButton::Left) {
-        m_DownRow = row;
+        m_Input.m_DownRow = row;
         return !m_Model.IsRowPosition(row) || OtherButtonOnRow(row, col);
     }
     if (IsRowLockedAt(row)) {
-        m_RowHold = m_ColHold = true;
+        m_Current.m_RowHold = m_Current.m_ColHold = true;
         return false;
     }
-    m_DownRow = row;
-    m_DragSelect = true;
-    if (m_SizeRow != -1)
+    m_Input.m_DownRow = row;
+    m_Input.m_DragSelect = true;
+    if (m_Input.m_SizeRow != -1)
         SetMouseState(MouseState::ResizingRow);
-    else if (m_SizeCol != -1)
+    else if (m_Input.m_SizeCol != -1)
         SetMouseState(MouseState::ResizingColumn);
-    if (Y < m_Metrics.HeaderHeight) {
+    if (Y < m_Geometry.m_Metrics.HeaderHeight) {
         if (InHeaderRow(Y))
             PressHeader(col);
         return true;
     }
     if (!m_Model.IsRowPosition(row))
         return true;
-    if (m_MouseState == MouseState::None)
+    if (m_Input.m_MouseState == MouseState::None)
         SetMouseState(MouseState::Selecting);
     return LeftPressOnRow(row, col, Shift, X, Y);
 }
@@ -68,12 +68,12 @@ bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
 // Sorting, swapping or dragging need the header cell pressed; a press on a column border sizes instead.
 void RuzuZiriPrivate::PressHeader(int Col)
 {
-    if (!(m_AllowColumnSort || m_AllowColumnSwap || m_AllowColumnDrag))
+    if (!(m_Settings.m_AllowColumnSort || m_Settings.m_AllowColumnSwap || m_Settings.m_AllowColumnDrag))
         return;
     if (MousePointer() == MousePointerShape::SizeWE || !m_Model.IsColumn(Col))
         return;
-    m_DownCol = Col;
-    if (m_Paint)
+    m_Input.m_DownCol = Col;
+    if (m_Painter.m_Paint)
         DrawHeaderCell(Col, 3, false, false);
 }
 
@@ -81,18 +81,18 @@ void RuzuZiriPrivate::PressHeader(int Col)
 // it makes its row the current and only selected one.
 bool RuzuZiriPrivate::OtherButtonOnRow(int Row, int Col)
 {
-    if (m_MultiSelect && IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected))
+    if (m_Settings.m_MultiSelect && IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected))
         return true;
     const Lifeline self(q);
     const quint64 seen = Changes();
     if (!q->UpdateCell(false) || Changes() != seen)
         return self.Alive();
-    const int before[2] = { m_Row, m_Col };
+    const int before[2] = { m_Current.m_Row, m_Current.m_Col };
     if (!MoveCurrentCell(Row, Col, false))
         return self.Alive();
-    const bool moved = before[0] != m_Row || before[1] != m_Col;
+    const bool moved = before[0] != m_Current.m_Row || before[1] != m_Current.m_Col;
     const bool selected = SelectOnly(Row);
-    if ((moved || selected) && !DrawGrid(m_Paint))
+    if ((moved || selected) && !DrawGrid(m_Painter.m_Paint))
         return false;
     return !selected || Raise(&RuzuZiri::SelectionChanged);
 }
@@ -114,20 +114,20 @@ bool RuzuZiriPrivate::LeftPressOnRow(int Row, int Col, qint16 Shift, float X, fl
     if (!q->UpdateCell(false) || Changes() != seen)
         return self.Alive();
 
-    if (m_RowCheckBoxes && X <= RowNumberWidth() + RowCheckStrip) {
-        m_DragSelect = false;
+    if (m_Settings.m_RowCheckBoxes && X <= RowNumberWidth() + RowCheckStrip) {
+        m_Input.m_DragSelect = false;
         SetMouseState(MouseState::None);
         m_Model.SetRowFlag(Row, RowFlagChecked, !IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagChecked));
-        return Raise(&RuzuZiri::RowCheckChanged, Row) && DrawGrid(m_Paint);
+        return Raise(&RuzuZiri::RowCheckChanged, Row) && DrawGrid(m_Painter.m_Paint);
     }
 
     if (!ToggleCheckCell(Row, Col, X, Y))
         return self.Alive();
     const bool selectionChanged = SelectOnPress(Row, Shift);
-    const int before[2] = { m_Row, m_Col };
+    const int before[2] = { m_Current.m_Row, m_Current.m_Col };
     if (!MoveCurrentCell(Row, Col, false))
         return self.Alive();
-    const bool moved = before[0] != m_Row || before[1] != m_Col;
+    const bool moved = before[0] != m_Current.m_Row || before[1] != m_Current.m_Col;
     seen = Changes();
     if (selectionChanged && (!Raise(&RuzuZiri::SelectionChanged) || Changes() != seen))
         return self.Alive();
@@ -135,7 +135,7 @@ bool RuzuZiriPrivate::LeftPressOnRow(int Row, int Col, qint16 Shift, float X, fl
     const int col = ColumnAt(Col);
     const bool button = col >= 0 && m_Model.Columns()[size_t(col)].ColType == ColTypeButton;
     if (moved || selectionChanged || button)
-        return DrawGrid(m_Paint);
+        return DrawGrid(m_Painter.m_Paint);
     return true;
 }
 
@@ -147,7 +147,7 @@ bool RuzuZiriPrivate::ToggleCheckCell(int Row, int Col, float X, float Y)
     const int col = ColumnAt(Col);
     if (col < 0 || m_Model.Columns()[size_t(col)].ColType != ColTypeCheckBox || !CanEdit())
         return true;
-    const int side = m_Metrics.CheckBoxSize;
+    const int side = m_Geometry.m_Metrics.CheckBoxSize;
     if (!InsideBox(Row, Col, CellRectCheckBox, side, side, X, Y))
         return true;
     const quint64 seen = Changes();
@@ -177,15 +177,15 @@ bool RuzuZiriPrivate::SelectOnPress(int Row, qint16 Shift)
     const bool wasSelected = IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected);
     int from = -1;
     int to = -1;
-    if (m_MultiSelect == 2 || (m_MultiSelect && ctrl)) {
+    if (m_Settings.m_MultiSelect == 2 || (m_Settings.m_MultiSelect && ctrl)) {
         m_Model.SetRowFlag(Row, RowFlagSelected, !wasSelected);
         changed = true;
-    } else if (m_MultiSelect && shift) {
+    } else if (m_Settings.m_MultiSelect && shift) {
         changed = SelectRowRange(false, from, to);
-        from = m_Row;
+        from = m_Current.m_Row;
         to = Row;
         changed = SelectRowRange(true, from, to) || changed;
-    } else if (m_MultiSelect) {
+    } else if (m_Settings.m_MultiSelect) {
         SelectOnly(Row);
         changed = true;
     } else if (ctrl) {

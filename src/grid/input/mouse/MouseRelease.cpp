@@ -16,13 +16,13 @@ void RuzuZiriPrivate::UserControl_MouseUp(qint16 Button, qint16 Shift, float X, 
     const MousePress press = EndPress();
     if (m_Model.Cols() == 0)
         return;
-    const int downRow = m_DownRow;
+    const int downRow = m_Input.m_DownRow;
     if (Button == MouseButton::Left && !ReleaseLeft(press, Shift, X, Y))
         return;
     if (!ReleaseEnd(downRow))
         return;
     if (RaiseMouseEvent(&RuzuZiri::MouseUp, Button, Shift, X, Y))
-        m_MouseShift = Shift;
+        m_Input.m_MouseShift = Shift;
 }
 
 // False when the release ends here without MouseUp: on a locked row, or with the grid deleted.
@@ -31,9 +31,9 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
     const Lifeline self(q);
     const int col = ColFromX(X);
     const int row = RowFromY(Y);
-    std::tie(m_MouseCol, m_MouseRow) = PointerCell(X, Y);
+    std::tie(m_Input.m_MouseCol, m_Input.m_MouseRow) = PointerCell(X, Y);
     if (IsRowLockedAt(row)) {
-        m_RowHold = m_ColHold = true;
+        m_Current.m_RowHold = m_Current.m_ColHold = true;
         q->SelectedClearAll();
         q->RowColSet(-1, -1);
         if (self.Alive())
@@ -44,11 +44,11 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
         return DropColumn(Press, col);
     if (Press.State == MouseState::ResizingColumn || Press.State == MouseState::ResizingRow) {
         UpdateScrollRanges();
-        if (!DrawGrid(m_Paint))
+        if (!DrawGrid(m_Painter.m_Paint))
             return false;
     }
     if (row >= 0) {
-        if (m_DownRow == -1)
+        if (m_Input.m_DownRow == -1)
             return RepaintHeaders();
         return ReleaseOverCell(X, Y);
     }
@@ -61,8 +61,8 @@ bool RuzuZiriPrivate::DropColumn(const MousePress& Press, int Col)
 {
     const int from = Press.SwapCol != -1 ? Press.SwapCol : Press.DragCol;
     if (!m_Model.IsColumn(Col) || !m_Model.IsColumn(from) || Col == from)
-        return DrawGrid(m_Paint);
-    const int current = ColumnAt(m_Col);
+        return DrawGrid(m_Painter.m_Paint);
+    const int current = ColumnAt(m_Current.m_Col);
     std::vector<int> order(m_Model.ColOrder().begin(), m_Model.ColOrder().begin() + m_Model.Cols());
     if (Press.SwapCol != -1) {
         std::swap(order[size_t(Col)], order[size_t(from)]);
@@ -78,33 +78,33 @@ bool RuzuZiriPrivate::DropColumn(const MousePress& Press, int Col)
         if (!self.Alive())
             return false;
     }
-    return DrawGrid(m_Paint) && Raise(&RuzuZiri::ColumnOrderChanged, Col, from);
+    return DrawGrid(m_Painter.m_Paint) && Raise(&RuzuZiri::ColumnOrderChanged, Col, from);
 }
 
 // A release on the cell the press made current: its image, or the expand button of a word-wrapped
 // cell, then ColumnClick.
 bool RuzuZiriPrivate::ReleaseOverCell(float X, float Y)
 {
-    if (!IsCell(m_MouseRow, m_MouseCol))
+    if (!IsCell(m_Input.m_MouseRow, m_Input.m_MouseCol))
         return true;
-    m_NavCol = m_MouseCol;
-    const int row = m_MouseRow;
-    const int col = ColumnAt(m_MouseCol);
+    m_Input.m_NavCol = m_Input.m_MouseCol;
+    const int row = m_Input.m_MouseRow;
+    const int col = ColumnAt(m_Input.m_MouseCol);
     const udtCell& cell = m_Model.CellAt(row, col);
     const bool image = cell.FormatIndex >= 0 && m_Model.CellFormats()[size_t(cell.FormatIndex)].Image != 0;
-    const bool expands = !image && m_AllowWordWrap && IsFlagSet(cell.Flags, CellFlagWordWrap) && m_ExpandRowImage >= 1;
-    const bool inBox = (image || expands) && InsideBox(row, m_MouseCol, CellRectImage, m_Metrics.ImageWidth, m_Metrics.ImageHeight, X, Y);
+    const bool expands = !image && m_Settings.m_AllowWordWrap && IsFlagSet(cell.Flags, CellFlagWordWrap) && m_Settings.m_ExpandRowImage >= 1;
+    const bool inBox = (image || expands) && InsideBox(row, m_Input.m_MouseCol, CellRectImage, m_Geometry.m_Metrics.ImageWidth, m_Geometry.m_Metrics.ImageHeight, X, Y);
     const Lifeline self(q);
     if (inBox && image) {
         if (!Raise(&RuzuZiri::CellImageClick, row, col))
             return false;
     } else if (inBox) {
-        const int oneLine = m_Metrics.HeaderTextHeight + 2 * m_MinVerticalOffset + 2;
-        q->RowHeight(m_Row, m_Model.RowAt(row).Height == oneLine ? -1.0f : float(oneLine));
+        const int oneLine = m_Geometry.m_Metrics.HeaderTextHeight + 2 * m_Settings.m_MinVerticalOffset + 2;
+        q->RowHeight(m_Current.m_Row, m_Model.RowAt(row).Height == oneLine ? -1.0f : float(oneLine));
         if (!self.Alive())
             return false;
     }
-    return Raise(&RuzuZiri::ColumnClick, ColumnAt(m_MouseCol));
+    return Raise(&RuzuZiri::ColumnClick, ColumnAt(m_Input.m_MouseCol));
 }
 
 // A click on a header sorts by its column when sorting is allowed; a release elsewhere than the
@@ -112,7 +112,7 @@ bool RuzuZiriPrivate::ReleaseOverCell(float X, float Y)
 bool RuzuZiriPrivate::ReleaseOverHeader(const MousePress& Press, int Col, qint16 Shift)
 {
     if (Col == Press.DownCol && m_Model.IsColumn(Col)) {
-        if (!m_AllowColumnSort)
+        if (!m_Settings.m_AllowColumnSort)
             RepaintHeaders();
         else if (!SortByHeader(Col, Shift))
             return false;
@@ -126,19 +126,19 @@ bool RuzuZiriPrivate::SortByHeader(int Col, qint16 Shift)
 {
     const int col = ColumnAt(Col);
     const Lifeline self(q);
-    if ((Shift & ShiftKey::Ctrl) && m_SortCol != -1) {
-        if (m_SortSubCol != -1 && m_SortSubCol != col)
-            m_Model.SetColumnField(m_SortSubCol, &udtColumn::SortOrder, 0);
-        m_SortSubCol = col;
-        q->Sort(-1, m_Model.Columns()[size_t(m_SortCol)].SortOrder, -1, -1);
+    if ((Shift & ShiftKey::Ctrl) && m_Sort.m_SortCol != -1) {
+        if (m_Sort.m_SortSubCol != -1 && m_Sort.m_SortSubCol != col)
+            m_Model.SetColumnField(m_Sort.m_SortSubCol, &udtColumn::SortOrder, 0);
+        m_Sort.m_SortSubCol = col;
+        q->Sort(-1, m_Model.Columns()[size_t(m_Sort.m_SortCol)].SortOrder, -1, -1);
     } else {
-        if (col != m_SortCol) {
-            if (m_SortCol != -1)
-                m_Model.SetColumnField(m_SortCol, &udtColumn::SortOrder, 0);
-            m_SortSubCol = -1;
+        if (col != m_Sort.m_SortCol) {
+            if (m_Sort.m_SortCol != -1)
+                m_Model.SetColumnField(m_Sort.m_SortCol, &udtColumn::SortOrder, 0);
+            m_Sort.m_SortSubCol = -1;
         }
-        m_SortCol = col;
-        const int subOrder = m_SortSubCol != -1 ? m_Model.Columns()[size_t(m_SortSubCol)].SortOrder : -1;
+        m_Sort.m_SortCol = col;
+        const int subOrder = m_Sort.m_SortSubCol != -1 ? m_Model.Columns()[size_t(m_Sort.m_SortSubCol)].SortOrder : -1;
         q->Sort(col, -1, -1, subOrder);
     }
     if (!self.Alive())
@@ -152,20 +152,20 @@ bool RuzuZiriPrivate::SortByHeader(int Col, qint16 Shift)
 // header looks as before.
 bool RuzuZiriPrivate::ReleaseEnd(int DownRow)
 {
-    if (IsCell(m_MouseRow, m_MouseCol)) {
-        const int row = m_MouseRow;
-        const int col = ColumnAt(m_MouseCol);
+    if (IsCell(m_Input.m_MouseRow, m_Input.m_MouseCol)) {
+        const int row = m_Input.m_MouseRow;
+        const int col = ColumnAt(m_Input.m_MouseCol);
         if (m_Model.Columns()[size_t(col)].ColType == ColTypeButton) {
-            if (!DrawGrid(m_Paint) || !Raise(&RuzuZiri::CellButtonClick, row, col))
+            if (!DrawGrid(m_Painter.m_Paint) || !Raise(&RuzuZiri::CellButtonClick, row, col))
                 return false;
         }
-        if (UCMousePointer() && IsCell(row, m_MouseCol)) {
-            qint16 shift = m_MouseShift;
-            if (!Raise(&RuzuZiri::CellHandClick, row, ColumnAt(m_MouseCol), shift))
+        if (UCMousePointer() && IsCell(row, m_Input.m_MouseCol)) {
+            qint16 shift = m_Input.m_MouseShift;
+            if (!Raise(&RuzuZiri::CellHandClick, row, ColumnAt(m_Input.m_MouseCol), shift))
                 return false;
-            m_MouseShift = shift;
+            m_Input.m_MouseShift = shift;
         }
-    } else if (DownRow == -1 && !DrawGrid(m_Paint)) {
+    } else if (DownRow == -1 && !DrawGrid(m_Painter.m_Paint)) {
         return false;
     }
     if (DownRow == -1)
