@@ -4,8 +4,7 @@ get_property(tarvex_libraries GLOBAL PROPERTY TARVEX_LIBRARIES)
 install(TARGETS ${tarvex_libraries} EXPORT TarvexTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-install(DIRECTORY src/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarvex
-  FILES_MATCHING PATTERN "*.h")
+install(DIRECTORY include/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT TarvexTargets NAMESPACE Tarvex:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Tarvex)
 
 configure_package_config_file(cmake/TarvexConfig.cmake.in

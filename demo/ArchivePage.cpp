@@ -2,9 +2,9 @@
 
 #include "DemoTexts.h"
 
-#include "grid/RuzuZiri.h"
-#include "platform/FormFile.h"
-#include "platform/MsgBox.h"
+#include <tarvex/grid/RuzuZiri.h>
+#include <tarvex/platform/FormFile.h>
+#include <tarvex/platform/MsgBox.h>
 
 #include <QApplication>
 #include <QCheckBox>

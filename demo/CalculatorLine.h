@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evaluator/MathPlugin.h"
+#include <tarvex/evaluator/MathPlugin.h>
 
 #include <QWidget>
 

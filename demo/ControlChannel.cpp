@@ -6,12 +6,12 @@
 #include "DocumentPage.h"
 #include "TabbedPages.h"
 
-#include "controls/calendar/ZIzazeviviro.h"
-#include "controls/tabstrip/VozirAdu.h"
-#include "grid/RuzuZiri.h"
-#include "platform/OleColor.h"
-#include "platform/PictureBox.h"
-#include "platform/SettingsStore.h"
+#include <tarvex/calendar/ZIzazeviviro.h>
+#include <tarvex/grid/RuzuZiri.h>
+#include <tarvex/platform/OleColor.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/SettingsStore.h>
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "DemoTexts.h"
 
-#include "controls/calendar/ZIzazeviviro.h"
+#include <tarvex/calendar/ZIzazeviviro.h>
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/progtxt.h"
+#include <tarvex/app/progtxt.h>
 
 namespace Tarvex::Demo {
 

@@ -7,7 +7,7 @@
 #include "SettingsPage.h"
 #include "TabbedPages.h"
 
-#include "controls/tabstrip/VozirAdu.h"
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 
 #include "DemoTexts.h"
 
-#include "controls/calendar/ZIzazeviviro.h"
-#include "platform/FormFile.h"
+#include <tarvex/calendar/ZIzazeviviro.h>
+#include <tarvex/platform/FormFile.h>
 
 #include <QApplication>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "DemoTexts.h"
 
-#include "app/LanguageFile.h"
+#include <tarvex/app/LanguageFile.h>
 
 #include <QButtonGroup>
 #include <QDir>

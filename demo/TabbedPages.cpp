@@ -1,7 +1,7 @@
 #include "TabbedPages.h"
 
-#include "controls/tabstrip/VozirAdu.h"
-#include "platform/FormFile.h"
+#include <tarvex/platform/FormFile.h>
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include <QResizeEvent>
 

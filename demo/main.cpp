@@ -1,12 +1,13 @@
 #include "ArchivePage.h"
+
 #include "CalculatorLine.h"
 #include "ControlChannel.h"
 #include "DemoWindow.h"
 #include "NumberText.h"
 
-#include "app/LanguageFile.h"
-#include "evaluator/MathPlugin.h"
-#include "platform/FormFile.h"
+#include <tarvex/app/LanguageFile.h>
+#include <tarvex/evaluator/MathPlugin.h>
+#include <tarvex/platform/FormFile.h>
 
 #include <QApplication>
 #include <QCommandLineParser>

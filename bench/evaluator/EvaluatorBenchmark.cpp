@@ -2,14 +2,14 @@
 // evaluator, so muparser parses each one (SetExpr) before evaluating it, as MathPlugin does.
 // Logic uses only 0 and 1 with explicit brackets, where our bitwise AND/OR and muparser's
 // && and || agree.
-#include "evaluator/MathPlugin.h"
+#include <tarvex/evaluator/MathPlugin.h>
 
 #include <benchmark/benchmark.h>
-#include <muParser.h>
 
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <muParser.h>
 #include <string>
 
 namespace {

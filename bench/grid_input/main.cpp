@@ -22,10 +22,11 @@
 // Further kinds of input add a side (a struct with ScrollTo and the input) and a line to PrintRatios.
 
 #include "ArchiveGrid.h"
-#include "MedianRuns.h"
 
 #include "grid/RuzuZiriPrivate.h"
-#include "platform/Timer.h"
+#include "MedianRuns.h"
+
+#include <tarvex/platform/Timer.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -177,7 +178,7 @@ struct SortSide : GridSide {
         const auto& inside = Tarvex::RuzuZiriPrivate::Of(Grid);
         Tarvex::Rect extent;
         inside.GetColumnExtent(GridBench::Gross, extent);
-        Header = inside.ClientOrigin() + QPoint((extent.Left + extent.Right) / 2, inside.m_Metrics.HeaderHeight - 6);
+        Header = inside.ClientOrigin() + QPoint((extent.Left + extent.Right) / 2, inside.m_Geometry.m_Metrics.HeaderHeight - 6);
     }
     QPoint Header;
 };

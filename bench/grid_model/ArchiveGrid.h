@@ -6,8 +6,8 @@
 #include "InvoiceData.h"
 #include "InvoiceTableModel.h"
 
-#include "grid/RuzuZiri.h"
-#include "grid/model/GridRecords.h"
+#include <tarvex/grid/model/GridRecords.h>
+#include <tarvex/grid/RuzuZiri.h>
 
 #include <QTableView>
 

@@ -1,4 +1,5 @@
 #include "InvoiceTableModel.h"
+
 #include "KeyedSortProxy.h"
 #include "ProxySide.h"
 

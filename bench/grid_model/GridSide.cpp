@@ -1,8 +1,8 @@
 #include "BenchSide.h"
 
-#include "grid/RuzuZiriPrivate.h"
 #include "grid/model/Export.h"
 #include "grid/model/NumberParsing.h"
+#include "grid/RuzuZiriPrivate.h"
 
 #include <QScrollBar>
 

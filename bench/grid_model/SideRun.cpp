@@ -9,9 +9,9 @@
 #include <QTextStream>
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <functional>
+#include <unistd.h>
 
 namespace GridBench {
 

@@ -9,6 +9,7 @@
 // all rows); --side-timeout=1500 lets them finish instead of reporting a lower bound.
 
 #include "InvoiceData.h"
+
 #include "ResultTable.h"
 #include "SideRun.h"
 

@@ -8,6 +8,7 @@
 // should take about the same time, and so should the two short lists.
 
 #include "ArchiveGrid.h"
+
 #include "MedianRuns.h"
 
 #include <QApplication>

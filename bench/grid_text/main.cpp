@@ -4,8 +4,9 @@
 // Each text benchmark runs at three lengths and reports the fitted complexity, which should be
 // linear (or better); the pen benchmark should take about the same time at every width.
 
-#include "grid/RuzuZiri.h"
-#include "platform/Canvas.h"
+#include <tarvex/grid/RuzuZiri.h>
+
+#include <tarvex/platform/Canvas.h>
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "app/LanguageFile.h"
+#include <tarvex/app/LanguageFile.h>
 
-#include "platform/runtime/WholeFile.h"
+#include <tarvex/platform/runtime/WholeFile.h>
 
 #include <QList>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "app/progtxt.h"
+#include <tarvex/app/progtxt.h>
 
 #include <algorithm>
 

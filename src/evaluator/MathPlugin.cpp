@@ -1,7 +1,7 @@
-#include "evaluator/MathPlugin.h"
+#include <tarvex/evaluator/MathPlugin.h>
 
-#include "platform/runtime/NumericText.h"
-#include "platform/runtime/Rounding.h"
+#include <tarvex/platform/runtime/NumericText.h>
+#include <tarvex/platform/runtime/Rounding.h>
 
 #include <cmath>
 

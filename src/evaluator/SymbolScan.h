@@ -1,7 +1,7 @@
 #pragma once
 
 // The working state of SymbolEngine::ExpressionResolver; only the engine's sources include this.
-#include "evaluator/SymbolEngine.h"
+#include <tarvex/evaluator/SymbolEngine.h>
 
 namespace Tarvex {
 

@@ -1,22 +1,23 @@
 #pragma once
 
-#include "grid/EditorState.h"
-#include "grid/GridSettings.h"
-#include "grid/InputState.h"
-#include "grid/RuzuZiri.h"
-#include "grid/SortState.h"
-#include "grid/TipState.h"
-#include "grid/model/GridModel.h"
+#include "grid/api/GridSettings.h"
+#include "grid/api/SortState.h"
+#include "grid/editor/EditorState.h"
+#include "grid/input/InputState.h"
+#include "grid/input/TipState.h"
+#include "grid/layout/GridLayout.h"
+#include "grid/layout/GridMetrics.h"
 #include "grid/model/SortingEngine.h"
-#include "grid/view/CurrentCellState.h"
-#include "grid/view/GridLayout.h"
-#include "grid/view/GridMetrics.h"
-#include "grid/view/PaintState.h"
-#include "grid/view/ScrollBarState.h"
-#include "platform/Canvas.h"
-#include "platform/DoEvents.h"
-#include "platform/MessageHook.h"
-#include "platform/Rect.h"
+#include "grid/paint/PaintState.h"
+#include "grid/scroll/ScrollBarState.h"
+#include "grid/selection/CurrentCellState.h"
+
+#include <tarvex/grid/model/GridModel.h>
+#include <tarvex/grid/RuzuZiri.h>
+#include <tarvex/platform/Canvas.h>
+#include <tarvex/platform/DoEvents.h>
+#include <tarvex/platform/MessageHook.h>
+#include <tarvex/platform/Rect.h>
 
 #include <QClipboard>
 #include <QFont>
@@ -49,18 +50,10 @@ enum class After { Store, Repaint, Refresh, Metrics };
 // Whether a column property's write repaints the grid.
 enum class ColumnChange { StoreOnly, Repaint };
 
-// The insides of a grid. The records are bases so that every field keeps its own name in the
-// helpers below; each helper is defined in the file of its topic, as the public members are.
-// Rows are display positions and columns display positions unless named column numbers.
-class RuzuZiriPrivate : public GridSettings,
-                        public GridLayoutState,
-                        public PaintState,
-                        public ScrollBarState,
-                        public CurrentCellState,
-                        public SortState,
-                        public InputState,
-                        public EditorState,
-                        public TipState {
+// The insides of a grid: its records, the state of each part, and the helpers, each defined in
+// the folder of its part (src/grid/README.md). Rows are display positions and columns display
+// positions unless named column numbers.
+class RuzuZiriPrivate {
 public:
     explicit RuzuZiriPrivate(RuzuZiri* Owner);
     RuzuZiriPrivate(const RuzuZiriPrivate&) = delete;
@@ -76,6 +69,15 @@ public:
     Canvas Drawing() { return q->Drawing(); }
 
     GridModel m_Model;                    // records, order maps, formats, totals
+    GridSettings m_Settings;              // the properties' backing fields
+    GridLayoutState m_Geometry;           // metrics and the laid-out columns and rows
+    PaintState m_Painter;                 // painting on or off, what is owed, what the picture shows
+    ScrollBarState m_Bars;                // the two scroll bars
+    CurrentCellState m_Current;           // the current cell and its holds
+    SortState m_Sort;                     // what the rows were sorted by
+    InputState m_Input;                   // the mouse's state, the type-ahead, the pointer's visits
+    EditorState m_Edit;                   // the in-place editor and the cell it edits
+    TipState m_Tip;                       // the hover tip
     bool m_CellsChanged { false };        // a cell's Changed bit was set since the last Clear
     NoticesUnderWay m_Notices;            // property notices whose handlers run now
     bool m_Destroying { false };          // set by the destructor: no paint starts and nothing waits on
@@ -88,18 +90,18 @@ public:
     // Where pixel (0, 0) of the picture lies in the widget: inside the window's border. Qt event
     // positions and child widgets are shifted by it.
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
-    bool CanEdit() const { return m_AllowEdit && m_Model.LastRow() >= 0; }
-    bool HasImages(bool Ignore) const { return m_Metrics.ImageWidth > 3 && !Ignore; }
+    bool CanEdit() const { return m_Settings.m_AllowEdit && m_Model.LastRow() >= 0; }
+    bool HasImages(bool Ignore) const { return m_Geometry.m_Metrics.ImageWidth > 3 && !Ignore; }
     // Suspensions nest: painting resumes with the last of them, so that a commit inside a key's
     // action does not paint in the middle of it, and the key paints once.
     void EnablePaint(bool On)
     {
-        m_PaintHeld = On ? std::max(m_PaintHeld - 1, 0) : m_PaintHeld + 1;
-        m_Paint = m_Redraw && m_PaintHeld == 0;
+        m_Painter.m_PaintHeld = On ? std::max(m_Painter.m_PaintHeld - 1, 0) : m_Painter.m_PaintHeld + 1;
+        m_Painter.m_Paint = m_Painter.m_Redraw && m_Painter.m_PaintHeld == 0;
     }
     // Grows with every change of rows, columns, display order or current cell. An operation that
     // raised an event compares it with what it saw before: a handler may have called any member.
-    quint64 Changes() const { return m_Model.Revision() + m_CellMoves; }
+    quint64 Changes() const { return m_Model.Revision() + m_Current.m_CellMoves; }
     // Raises one of the grid's events. False when a handler deleted the grid: the caller returns at
     // once then, touching nothing of it.
     template <typename... Params, typename... Args>
@@ -152,7 +154,7 @@ public:
     // ---- Scroll bars ---------------------------------------------------------------------------
     // Bar 0 is the horizontal bar, 1 the vertical one. Each keeps the platform's record: the range
     // maximum is the value SBSetMax was given plus the page, and positions stop at that maximum less
-    // the page plus 1 (view/ScrollBars.cpp).
+    // the page plus 1 (scroll/ScrollBars.cpp).
     void AttachScrollBars();
     void SBAttach(QWidget* hWnd);
     void FlatSBInit();
@@ -168,12 +170,12 @@ public:
     void SBSetRange(int Bar, int Value);
     bool SBVisible(int Bar) const;
     void SBShow(int Bar, bool Show);
-    bool SBIsFlat() const { return !m_StdScrollBars; }
-    int SBGetStyle() const { return m_FlatSBStyle; }
+    bool SBIsFlat() const { return !m_Bars.m_StdScrollBars; }
+    int SBGetStyle() const { return m_Bars.m_FlatSBStyle; }
     void LayoutScrollBars();
     void ShowScrollBarLook();
     // A scroll request of the platform's numbering (0 line up ... 8 end of scroll) on a bar, as the
-    // bar's own actions and the mouse wheel send them to the window-message hook (view/ScrollRequests.cpp).
+    // bar's own actions and the mouse wheel send them to the window-message hook (scroll/ScrollRequests.cpp).
     void ScrollRequest(int Bar, int Request, bool Wheel);
     int ScrollTarget(int Bar, int Request, bool Wheel);
     int NavigableFromScrollPosition(int Bar, bool Down, bool Wheel);
@@ -187,7 +189,7 @@ public:
     void StopAutoScroll();
     bool AutoScrollStep(qint16 Direction);
 
-    // ---- Window-message hook (view/MessageCallback.cpp) ----------------------------------------
+    // ---- Window-message hook (input/MessageCallback.cpp) ----------------------------------------
     // Focus, the pointer's coming and going, the scroll bars' requests, the wheel and changes of the
     // application's look reach the grid as window messages, each after the grid's own handling.
     void AttachMessageHook();
@@ -201,7 +203,7 @@ public:
     void ThemeChangedMessage();
     void TrackMouseLeave(QWidget* hWnd);
 
-    // ---- Hover tip (view/HoverTip.cpp) -------------------------------------------------------
+    // ---- Hover tip (input/HoverTip.cpp) -------------------------------------------------------
     // A cell text cut by its column shows whole in picToolTip once the pointer rested on the cells.
     void CellTipTimer(int Row, int Col);
     void TipWaitTick();
@@ -212,7 +214,7 @@ public:
     void WatchTipPlace(bool On);
     void EndTip();
 
-    // ---- Navigation (view/Navigation.cpp) ----------------------------------------------------
+    // ---- Navigation (selection/Navigation.cpp) ----------------------------------------------------
     // Display positions the current cell may move to next; the callers move it.
     int NextNavigableRow(int Step, qint16 IgnoreMask) const;
     int PrevNavigableRow(int Step, qint16 IgnoreMask) const;
@@ -224,8 +226,8 @@ public:
     // ---- Export and column arrangement --------------------------------------------------------
     void OpenExportedFile(const QString& Path);
 
-    // ---- In-place editor (view/CellEditor.cpp, view/EditorCommit.cpp, view/EditorInput.cpp,
-    //      view/BoundEditor.cpp) --------------------------------------------------------------
+    // ---- In-place editor (editor/CellEditor.cpp, editor/EditorCommit.cpp, editor/EditorInput.cpp,
+    //      editor/BoundEditor.cpp) --------------------------------------------------------------
     // Each returns, or stops, at once when a handler deleted the grid; BeginOrCommitEdit and
     // txtEdit_KeyPress answer false then.
     void CreateCellEditor();
@@ -242,7 +244,7 @@ public:
     void txtEdit_DblClick();
     void EditorKey(QKeyEvent& Key);
     void TypeInEditor(qint16 KeyAscii);
-    // Text typed otherwise than one character by one key (view/EditorPaste.cpp): each returns true
+    // Text typed otherwise than one character by one key (editor/EditorPaste.cpp): each returns true
     // when it took the event, and leaves at once when a handler deleted the grid.
     bool FilterTyped(QStringView Text, QString& Kept);
     bool TypeKeyText(const QKeyEvent& Key);
@@ -272,8 +274,8 @@ public:
     void CommitOnFocusLoss();
     bool MoveAfterEdit();
 
-    // ---- Keyboard and mouse input (view/Keyboard.cpp, view/KeyNavigation.cpp, view/KeyEdits.cpp,
-    //      view/TypeAhead.cpp, view/Mouse.cpp) ---------------------------------------------------
+    // ---- Keyboard and mouse input (input/Keyboard.cpp, input/KeyNavigation.cpp, input/KeyEdits.cpp,
+    //      input/TypeAhead.cpp, input/mouse/Mouse.cpp) ---------------------------------------------------
     // The keys that move, page, end or drop an edit reach the key-down handling from the open editor
     // too; the rest are the text box's. KeyAscii is the key's character (0 for none), which the
     // key-press handling may change or clear before the editor's filter sees it. True when the grid
@@ -309,7 +311,7 @@ public:
     // Stores a check-box cell's state with its text, as the host's CellChecked does, without a repaint.
     void StoreCellChecked(int vRow, int vCol, bool Checked);
 
-    // ---- Mouse input (view/Mouse.cpp, view/MousePress.cpp, view/MouseMove.cpp, view/MouseRelease.cpp) --
+    // ---- Mouse input (input/mouse/Mouse.cpp, input/mouse/MousePress.cpp, input/mouse/MouseMove.cpp, input/mouse/MouseRelease.cpp) --
     // X and Y are pixels of the picture. Each handler returns at once when a handler of an event it
     // raised, or a queued call run by a paint, deleted the grid; one that changed the rows, the columns
     // or the current cell ends the handler's own steps there.
@@ -341,7 +343,7 @@ public:
     int ColumnAt(int Position) const { return m_Model.IsColumn(Position) ? m_Model.ColOrder()[size_t(Position)] : -1; }
     bool IsRowLockedAt(int Row) const;
     // The row of column headings; the caption bar above it is one bar, no column's.
-    bool InHeaderRow(float Y) const { return Y >= m_Metrics.CaptionHeight && Y < m_Metrics.HeaderHeight; }
+    bool InHeaderRow(float Y) const { return Y >= m_Geometry.m_Metrics.CaptionHeight && Y < m_Geometry.m_Metrics.HeaderHeight; }
     bool InsideBox(int Row, int Col, int Kind, int Width, int Height, float X, float Y) const;
     bool PressOnRows(qint16 Button, qint16 Shift, float X, float Y);
     bool OtherButtonOnRow(int Row, int Col);
@@ -369,7 +371,7 @@ public:
     bool ReleaseEnd(int DownRow);
     bool RepaintHeaders();
     // The column at the position navigation last chose, as RowColSet takes it; Current before any.
-    int NavColumn(int Current) const { return m_NavCol != -1 ? ColumnAt(m_NavCol) : Current; }
+    int NavColumn(int Current) const { return m_Input.m_NavCol != -1 ? ColumnAt(m_Input.m_NavCol) : Current; }
     // The pointer's shape: MousePointerShape's numbers.
     int MousePointer() const;
     void MousePointer(int Shape);
@@ -395,7 +397,7 @@ public:
     enum CellRectKind { CellRectCell = 0, CellRectCheckBox = 1, CellRectImage = 2 };
     int CalcHeaderHeight() const;
     bool FindRowImage();
-    // The one geometry every painting step and hit test reads (view/Geometry.cpp).
+    // The one geometry every painting step and hit test reads (layout/Geometry.cpp).
     const GridLayout& Layout() const;
     void LayOutRows(GridLayout& Layout) const;
     void LayOutColumns(GridLayout& Layout) const;
@@ -433,9 +435,9 @@ public:
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
 
     // ---- Painting ----------------------------------------------------------------------------
-    // DrawGrid's steps in their order (view/GridPainter.cpp), one cell (view/CellPainting.cpp), the
-    // caption and header row (view/HeaderPainting.cpp) and the grid's own header looks
-    // (view/HeaderStyles.cpp).
+    // DrawGrid's steps in their order (paint/GridPainter.cpp), one cell (paint/CellPainting.cpp), the
+    // caption and header row (paint/HeaderPainting.cpp) and the grid's own header looks
+    // (paint/HeaderStyles.cpp).
     bool BeginPaint(bool Paint);
     void PrepareColors(PaintPass& pass);
     void ClearSurface(PaintPass& pass);
@@ -491,7 +493,7 @@ public:
     void DrawHeaderLine(Canvas& hDC, int X1, int Y1, int X2, int Y2, qint32 Color);
     void DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, int Flags);
 
-    // ---- Themes and colour sets (view/Themes.cpp) -------------------------------------------
+    // ---- Themes and colour sets (paint/Themes.cpp) -------------------------------------------
     void ApplyTheme();
     void SelectThemeStyle();
     void GetVisualStyleName(); // sets m_ThemeName

@@ -1,4 +1,4 @@
-#include "platform/Canvas.h"
+#include <tarvex/platform/Canvas.h>
 
 #include <QImage>
 #include <QPainter>

@@ -1,15 +1,15 @@
 #include "platform/CanvasText.h"
 
-#include "platform/Canvas.h"
+#include <tarvex/platform/Canvas.h>
 
+#include <QCache>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
-#include <QCache>
-#include <QGlyphRun>
 #include <QTextLayout>
 
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "platform/Clock.h"
+#include <tarvex/platform/Clock.h>
 
-#include "platform/Timer.h"
+#include <tarvex/platform/Timer.h>
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "platform/DesktopShell.h"
+#include <tarvex/platform/DesktopShell.h>
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/DoEvents.h"
+#include <tarvex/platform/DoEvents.h>
 
 #include <QCoreApplication>
 

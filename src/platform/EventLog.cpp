@@ -1,4 +1,4 @@
-#include "platform/EventLog.h"
+#include <tarvex/platform/EventLog.h>
 
 #include <QLoggingCategory>
 

@@ -1,7 +1,8 @@
-#include "platform/FormFile.h"
+#include <tarvex/platform/FormFile.h>
 
 #include "platform/FormFileSyntax.h"
-#include "platform/runtime/WholeFile.h"
+
+#include <tarvex/platform/runtime/WholeFile.h>
 
 #include <QSaveFile>
 #include <QStringDecoder>

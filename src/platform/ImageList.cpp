@@ -1,4 +1,4 @@
-#include "platform/ImageList.h"
+#include <tarvex/platform/ImageList.h>
 
 #include <algorithm>
 

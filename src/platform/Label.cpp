@@ -1,7 +1,8 @@
-#include "platform/Label.h"
+#include <tarvex/platform/Label.h>
 
-#include "platform/Scale.h"
 #include "platform/TwipsGeometry.h"
+
+#include <tarvex/platform/Scale.h>
 
 #include <QEvent>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
-#include "platform/MessageHook.h"
+#include <tarvex/platform/MessageHook.h>
 
-#include "platform/EventLog.h"
-#include "platform/MsgBox.h"
+#include <tarvex/platform/EventLog.h>
+#include <tarvex/platform/MsgBox.h>
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "platform/MouseEvents.h"
+#include <tarvex/platform/MouseEvents.h>
 
 #include <QMouseEvent>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include <tarvex/platform/MsgBox.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "platform/PictureBox.h"
+#include <tarvex/platform/PictureBox.h>
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "platform/PropertyBag.h"
+#include <tarvex/platform/PropertyBag.h>
 
 #include "platform/VariantTypes.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Scale.h"
+#include <tarvex/platform/Scale.h>
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "platform/SettingsStore.h"
+#include <tarvex/platform/SettingsStore.h>
 
 #include <QCoreApplication>
 #include <QSettings>

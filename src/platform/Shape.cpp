@@ -1,4 +1,4 @@
-#include "platform/Shape.h"
+#include <tarvex/platform/Shape.h>
 
 #include "platform/TwipsGeometry.h"
 

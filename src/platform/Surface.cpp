@@ -1,13 +1,13 @@
-#include "platform/Surface.h"
+#include <tarvex/platform/Surface.h>
 
-#include "platform/DoEvents.h"
+#include <tarvex/platform/DoEvents.h>
 
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
-#include <qdrawutil.h>
 
 #include <algorithm>
+#include <qdrawutil.h>
 
 namespace Tarvex {
 

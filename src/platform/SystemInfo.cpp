@@ -1,4 +1,4 @@
-#include "platform/SystemInfo.h"
+#include <tarvex/platform/SystemInfo.h>
 
 #include <QApplication>
 #include <QLocale>

@@ -1,7 +1,8 @@
-#include "platform/TextBox.h"
+#include <tarvex/platform/TextBox.h>
 
-#include "platform/Scale.h"
 #include "platform/TwipsGeometry.h"
+
+#include <tarvex/platform/Scale.h>
 
 #include <QMouseEvent>
 

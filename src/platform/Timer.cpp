@@ -1,4 +1,4 @@
-#include "platform/Timer.h"
+#include <tarvex/platform/Timer.h>
 
 #include <algorithm>
 #include <vector>

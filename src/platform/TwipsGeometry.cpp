@@ -1,6 +1,6 @@
 #include "platform/TwipsGeometry.h"
 
-#include "platform/Scale.h"
+#include <tarvex/platform/Scale.h>
 
 #include <QWidget>
 

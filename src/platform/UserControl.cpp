@@ -1,4 +1,4 @@
-#include "platform/UserControl.h"
+#include <tarvex/platform/UserControl.h>
 
 #include <QApplication>
 #include <QFocusEvent>

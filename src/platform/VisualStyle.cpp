@@ -1,6 +1,6 @@
-#include "platform/VisualStyle.h"
+#include <tarvex/platform/VisualStyle.h>
 
-#include "platform/Canvas.h"
+#include <tarvex/platform/Canvas.h>
 
 #include <QApplication>
 #include <QPainter>

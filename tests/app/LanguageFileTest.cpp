@@ -1,8 +1,9 @@
-#include "app/LanguageFile.h"
+#include <tarvex/app/LanguageFile.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace Tarvex;

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/progtxt.h"
-#include "controls/calendar/ZIzazeviviro.h"
-#include "platform/Label.h"
-#include "platform/PictureBox.h"
-#include "platform/PropertyBag.h"
-#include "platform/Shape.h"
+#include <tarvex/app/progtxt.h>
+#include <tarvex/calendar/ZIzazeviviro.h>
+#include <tarvex/platform/Label.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/PropertyBag.h>
+#include <tarvex/platform/Shape.h>
 
 #include <QImage>
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "CalendarHost.h"
 
-#include "platform/Timer.h"
+#include <tarvex/platform/Timer.h>
 
 #include <gtest/gtest.h>
 

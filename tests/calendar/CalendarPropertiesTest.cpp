@@ -1,6 +1,6 @@
 #include "CalendarHost.h"
 
-#include "platform/MsgBox.h"
+#include <tarvex/platform/MsgBox.h>
 
 #include <QDate>
 #include <QSignalSpy>

@@ -1,7 +1,9 @@
 // The README's example, built against the installed package as a host application would.
-#include "controls/calendar/ZIzazeviviro.h"
-#include "evaluator/MathPlugin.h"
-#include "grid/RuzuZiri.h"
+#include <tarvex/calendar/ZIzazeviviro.h>
+#include <tarvex/evaluator/MathPlugin.h>
+#include <tarvex/grid/RuzuZiri.h>
+#include <tarvex/platform/PropertyBag.h>
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include <QApplication>
 
@@ -30,9 +32,16 @@ int main(int argc, char** argv)
     date.Text(QStringLiteral("12.24.2026"));                 // raises Change
     const QString month = date.SelectedMonthName();          // "December"
 
+    Tarvex::VozirAdu tabs;                                   // four tabs, "Tab0" to "Tab3"
+    tabs.NumberOfTabs(2);
+    tabs.Caption(1, QStringLiteral("Archiv"));               // the host shows its page on AfterTabChange
+
+    Tarvex::PropertyBag design;                              // what a host saves with its window
+    grid.WriteProperties(design);
+
     std::printf("consumer: (1+2)*3 = %g, \"müller\" found in row %d of %d, month %s\n", value.toDouble(), row, grid.ItemCount(),
         qPrintable(month));
     const bool asDocumented = !isError && value.toDouble() == 9 && row == 1 && grid.CellText(0, 0) == QStringLiteral("RE-1001")
-        && month == QStringLiteral("December");
+        && month == QStringLiteral("December") && tabs.Caption(1) == QStringLiteral("Archiv");
     return asDocumented ? 0 : 1;
 }

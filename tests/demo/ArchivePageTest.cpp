@@ -1,10 +1,10 @@
 #include "ArchivePage.h"
 
-#include "app/LanguageFile.h"
-#include "grid/RuzuZiri.h"
-#include "platform/DesktopShell.h"
-#include "platform/MsgBox.h"
-#include "platform/FormFile.h"
+#include <tarvex/app/LanguageFile.h>
+#include <tarvex/grid/RuzuZiri.h>
+#include <tarvex/platform/DesktopShell.h>
+#include <tarvex/platform/FormFile.h>
+#include <tarvex/platform/MsgBox.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace Tarvex;

@@ -1,11 +1,13 @@
 #include "CalculatorLine.h"
-#include "NumberText.h"
 
 #include "../platform/runtime/LocaleScope.h"
-#include "app/progtxt.h"
+#include "NumberText.h"
+
+#include <tarvex/app/progtxt.h>
 
 #include <QLineEdit>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace Tarvex;

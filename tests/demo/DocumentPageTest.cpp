@@ -1,10 +1,11 @@
 #include "DateFieldSettings.h"
+
 #include "DemoWindow.h"
 #include "DocumentPage.h"
 
-#include "app/LanguageFile.h"
-#include "controls/calendar/ZIzazeviviro.h"
-#include "platform/FormFile.h"
+#include <tarvex/app/LanguageFile.h>
+#include <tarvex/calendar/ZIzazeviviro.h>
+#include <tarvex/platform/FormFile.h>
 
 #include <QCheckBox>
 #include <QComboBox>

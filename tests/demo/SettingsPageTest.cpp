@@ -1,14 +1,16 @@
 #include "CalculatorLine.h"
+
 #include "DemoWindow.h"
 #include "SettingsPage.h"
 #include "TabbedPages.h"
 
-#include "app/LanguageFile.h"
-#include "controls/tabstrip/VozirAdu.h"
+#include <tarvex/app/LanguageFile.h>
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+
 #include <gtest/gtest.h>
 
 using namespace Tarvex;

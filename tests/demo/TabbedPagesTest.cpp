@@ -1,8 +1,8 @@
 #include "TabbedPages.h"
 
-#include "controls/tabstrip/VozirAdu.h"
-#include "platform/FormFile.h"
-#include "platform/PictureBox.h"
+#include <tarvex/platform/FormFile.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include <QLabel>
 #include <QTest>

@@ -2,9 +2,10 @@
 
 #include <QDate>
 #include <QGuiApplication>
+#include <QImage>
 #include <QJsonArray>
 #include <QThread>
-#include <QImage>
+
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "evaluator/MathPlugin.h"
+#include <tarvex/evaluator/MathPlugin.h>
 
 #include "../platform/runtime/LocaleScope.h"
 

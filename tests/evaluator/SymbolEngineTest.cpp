@@ -1,4 +1,4 @@
-#include "evaluator/SymbolEngine.h"
+#include <tarvex/evaluator/SymbolEngine.h>
 
 #include <gtest/gtest.h>
 

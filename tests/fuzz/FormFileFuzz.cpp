@@ -2,7 +2,7 @@
 // a text that loads back without a complaint and writes out the same again.
 #include "FuzzInputFile.h"
 
-#include "platform/FormFile.h"
+#include <tarvex/platform/FormFile.h>
 
 #include <cstdlib>
 

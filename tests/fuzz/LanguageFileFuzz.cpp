@@ -2,7 +2,7 @@
 // a failed load leaves the table empty and a load fills no more slots than it counted.
 #include "FuzzInputFile.h"
 
-#include "app/LanguageFile.h"
+#include <tarvex/app/LanguageFile.h>
 
 #include <cstdlib>
 

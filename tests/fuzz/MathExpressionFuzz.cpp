@@ -1,6 +1,6 @@
 // Feeds arbitrary lines to the calculator: it must answer with a finite number or a failure,
 // never crash, hang or report a value and a failure at once.
-#include "evaluator/MathPlugin.h"
+#include <tarvex/evaluator/MathPlugin.h>
 
 #include <cmath>
 #include <cstdint>

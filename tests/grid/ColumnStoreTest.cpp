@@ -1,5 +1,6 @@
 #include "grid/RuzuZiriPrivate.h"
-#include "platform/SettingsStore.h"
+
+#include <tarvex/platform/SettingsStore.h>
 
 #include <QCoreApplication>
 #include <QDir>

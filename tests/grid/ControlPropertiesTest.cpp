@@ -105,11 +105,11 @@ TEST_F(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessC
 
 TEST_F(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
 {
-    inside.m_EditOpen = true;
+    inside.m_Edit.m_EditOpen = true;
     grid.ShowRowNumbers(true);
     grid.ShowRowNumbersVary(true);
     EXPECT_FALSE(grid.ShowRowNumbers() || grid.ShowRowNumbersVary());
-    inside.m_EditOpen = false;
+    inside.m_Edit.m_EditOpen = false;
     grid.ShowRowNumbers(true);
     EXPECT_TRUE(grid.ShowRowNumbers());
 }
@@ -117,12 +117,12 @@ TEST_F(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
 TEST_F(GridControlProperties, LayoutWritesRecomputeMetricsAndOweTheRestWhilePaintingIsOff)
 {
     grid.Caption("Documents");
-    EXPECT_TRUE((inside.m_PendingMetrics && inside.m_PendingScroll));
+    EXPECT_TRUE((inside.m_Painter.m_PendingMetrics && inside.m_Painter.m_PendingScroll));
     grid.DisplayEllipsis(false);
-    EXPECT_EQ(262144, inside.m_Metrics.DrawTextFlags); // a refresh only: metrics wait for Redraw
+    EXPECT_EQ(262144, inside.m_Geometry.m_Metrics.DrawTextFlags); // a refresh only: metrics wait for Redraw
     grid.Redraw(true);
-    EXPECT_EQ(0, inside.m_Metrics.DrawTextFlags);
-    EXPECT_FALSE((inside.m_PendingMetrics && inside.m_PendingScroll));
+    EXPECT_EQ(0, inside.m_Geometry.m_Metrics.DrawTextFlags);
+    EXPECT_FALSE((inside.m_Painter.m_PendingMetrics && inside.m_Painter.m_PendingScroll));
 }
 
 TEST(GridExpandRowImage, IsStoredByIndexAndReadByKeyWhenNegative)
@@ -168,7 +168,7 @@ TEST_F(GridControlProperties, MouseColumnIsZeroWithoutColumnsAndMinusOneOffThem)
     grid.AddColumn("b");
     grid.AddColumn("c", 500, 4, 0, "", "", 4, false, 1); // shown second
     EXPECT_EQ(-1, grid.MouseCol());
-    inside.m_MouseCol = 1;
+    inside.m_Input.m_MouseCol = 1;
     EXPECT_EQ(2, grid.MouseCol());
     EXPECT_EQ(1, inside.FindColPosition(2));
     EXPECT_EQ(0, inside.FindColPosition(7));

@@ -1,5 +1,6 @@
-#include "grid/view/DrawingHelpers.h"
-#include "platform/VisualStyle.h"
+#include "grid/paint/DrawingHelpers.h"
+
+#include <tarvex/platform/VisualStyle.h>
 
 #include <QFont>
 #include <QImage>

@@ -1,7 +1,8 @@
 #include "FileSizeLimit.h"
-#include "grid/RuzuZiri.h"
-#include "platform/DesktopShell.h"
-#include "platform/MsgBox.h"
+
+#include <tarvex/grid/RuzuZiri.h>
+#include <tarvex/platform/DesktopShell.h>
+#include <tarvex/platform/MsgBox.h>
 
 #include <QDir>
 #include <QFile>

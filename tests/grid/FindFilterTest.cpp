@@ -1,6 +1,6 @@
 #include "GridFill.h"
 
-#include "grid/model/GridRecords.h"
+#include <tarvex/grid/model/GridRecords.h>
 
 #include <gtest/gtest.h>
 

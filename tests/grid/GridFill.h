@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/RuzuZiri.h"
+#include <tarvex/grid/RuzuZiri.h>
 
 #include <QStringList>
 

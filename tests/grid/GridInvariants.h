@@ -1,7 +1,8 @@
 #pragma once
 
-#include "grid/model/GridModel.h"
 #include "grid/model/NumberParsing.h"
+
+#include <tarvex/grid/model/GridModel.h>
 
 #include <gtest/gtest.h>
 

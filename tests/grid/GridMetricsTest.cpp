@@ -29,8 +29,8 @@ struct LaidOutGrid : testing::Test {
         for (int r = 0; r < 4; ++r)
             grid.AddItem("x\ty\tz");
     }
-    int HeaderTextHeight() const { return inside.m_Metrics.HeaderTextHeight; }
-    int HeaderHeight() const { return inside.m_Metrics.HeaderHeight; }
+    int HeaderTextHeight() const { return inside.m_Geometry.m_Metrics.HeaderTextHeight; }
+    int HeaderHeight() const { return inside.m_Geometry.m_Metrics.HeaderHeight; }
     // What GetColumnExtent leaves in a rectangle of -99s: only the edges it sets change.
     Rect ColumnExtent(int Position) const
     {
@@ -51,16 +51,16 @@ struct LaidOutGrid : testing::Test {
 TEST_F(LaidOutGrid, RowHeightIsTheLargerOfTheMinimumAndTheHeaderTextPlusOffsets)
 {
     ASSERT_LT(HeaderTextHeight(), 18);
-    EXPECT_EQ(20, inside.m_RowHeightDef);
+    EXPECT_EQ(20, inside.m_Geometry.m_RowHeightDef);
     EXPECT_EQ(20, inside.m_Model.RowAt(3).Height);
     grid.MinVerticalOffset(3);
     grid.MinRowHeight(1); // below the text height, so the text height counts
-    EXPECT_EQ(HeaderTextHeight() + 2 * 3 + 2, inside.m_RowHeightDef);
+    EXPECT_EQ(HeaderTextHeight() + 2 * 3 + 2, inside.m_Geometry.m_RowHeightDef);
     grid.ScaleUnits(1);
     grid.MinRowHeight(300); // twips
-    EXPECT_EQ(20 + 2 * 3 + 2, inside.m_RowHeightDef);
+    EXPECT_EQ(20 + 2 * 3 + 2, inside.m_Geometry.m_RowHeightDef);
     grid.MinVerticalOffset(INT_MAX);
-    EXPECT_EQ(MaxLayoutPixels, inside.m_RowHeightDef); // held to the tallest window, not wrapped round
+    EXPECT_EQ(MaxLayoutPixels, inside.m_Geometry.m_RowHeightDef); // held to the tallest window, not wrapped round
 }
 
 TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
@@ -69,17 +69,17 @@ TEST_F(LaidOutGrid, ContentStartsAfterTheCheckBoxWhoseSizeFollowsTheRowHeight)
     for (const Case c : { Case { 12, false, 10, 3 }, { 12, true, 10, 12 }, { 14, true, 12, 14 }, { 15, true, 16, 18 } }) {
         grid.RowCheckBoxes(c.CheckBoxes);
         grid.MinRowHeight(c.MinRowHeight); // row height = MinRowHeight + 2
-        EXPECT_EQ(c.CheckBox, inside.m_Metrics.CheckBoxSize) << c.MinRowHeight;
-        EXPECT_EQ(c.TextLeft, inside.m_Metrics.TextLeft) << c.MinRowHeight;
-        EXPECT_EQ(c.TextLeft, inside.m_Metrics.ImageLeft) << c.MinRowHeight;
+        EXPECT_EQ(c.CheckBox, inside.m_Geometry.m_Metrics.CheckBoxSize) << c.MinRowHeight;
+        EXPECT_EQ(c.TextLeft, inside.m_Geometry.m_Metrics.TextLeft) << c.MinRowHeight;
+        EXPECT_EQ(c.TextLeft, inside.m_Geometry.m_Metrics.ImageLeft) << c.MinRowHeight;
     }
     Tarvex::ImageList images;
     images.ImageWidth(24);
     grid.ImageList(&images);
     grid.Refresh();
-    EXPECT_TRUE(inside.m_Metrics.HasImageList);
-    EXPECT_EQ(24, inside.m_Metrics.ImageWidth);
-    EXPECT_EQ(18, inside.m_Metrics.TextLeft); // no row has an image, so nothing moves
+    EXPECT_TRUE(inside.m_Geometry.m_Metrics.HasImageList);
+    EXPECT_EQ(24, inside.m_Geometry.m_Metrics.ImageWidth);
+    EXPECT_EQ(18, inside.m_Geometry.m_Metrics.TextLeft); // no row has an image, so nothing moves
     EXPECT_EQ((Rect { 18, -99, 61, -99 }), ColumnExtent(0)); // the first column leaves out the check box
     EXPECT_EQ((Rect { 61, -99, 122, -99 }), ColumnExtent(1));
 }
@@ -99,7 +99,7 @@ TEST_F(LaidOutGrid, HeaderHeightAddsTheCaptionBarToTheHeaderLines)
         grid.ColumnHeaderLines(c.Lines);
         grid.ColumnHeaders(c.Headers);
         EXPECT_EQ(int(c.Expected), HeaderHeight()) << c.Caption.toStdString() << c.Headers << c.Lines << c.Small;
-        EXPECT_EQ(c.Caption.isEmpty() ? 0 : int(caption), inside.m_Metrics.CaptionHeight);
+        EXPECT_EQ(c.Caption.isEmpty() ? 0 : int(caption), inside.m_Geometry.m_Metrics.CaptionHeight);
     }
 }
 
@@ -117,7 +117,7 @@ TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
     inside.SBShow(0, true);
     grid.FreezeAtCol(0);
     EXPECT_EQ(1, inside.SBGetPos(0)); // scrolling starts right of the frozen block
-    inside.m_ScrollInfo[0].Pos = 2;
+    inside.m_Bars.m_ScrollInfo[0].Pos = 2;
     EXPECT_EQ(2, inside.ColFromX(66.f));
     EXPECT_EQ((Rect { 0, -99, 61, -99 }), ColumnExtent(0));
     EXPECT_EQ((Rect { -1, -99, -99, -99 }), ColumnExtent(1));
@@ -139,7 +139,7 @@ TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
     EXPECT_EQ(top + 20, inside.RowTop(2));
     EXPECT_EQ(top, inside.RowTop(2, 2));
     EXPECT_EQ(-1, inside.RowTop(1, 2));
-    inside.m_ScrollInfo[1].Pos = 2;
+    inside.m_Bars.m_ScrollInfo[1].Pos = 2;
     EXPECT_EQ(2, inside.RowFromY(float(top + 1)));
     EXPECT_EQ(-1, inside.RowTop(0));
 }
@@ -181,7 +181,7 @@ TEST_F(LaidOutGrid, WordWrappedRowsGrowUpToTheLineLimit)
     grid.Font(grid.FontHeader()); // cell and header lines of one height
     grid.AllowWordWrap(true);
     grid.AddColumn("notes", 60, 0, 0, "", "", 4, true);
-    const int oneLine = inside.m_RowHeightDef - 2;
+    const int oneLine = inside.m_Geometry.m_RowHeightDef - 2;
     grid.AddItem("a\tb\tc\tone\ntwo\nthree\nfour\nfive");
     const int last = grid.ItemCount() - 1;
     EXPECT_GT(inside.m_Model.RowAt(last).Height, 4 * HeaderTextHeight());

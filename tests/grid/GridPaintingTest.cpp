@@ -1,9 +1,10 @@
 #include "GridFill.h"
 
+#include "grid/paint/PaintPass.h"
 #include "grid/RuzuZiriPrivate.h"
-#include "grid/view/PaintPass.h"
-#include "platform/ImageList.h"
-#include "platform/VisualStyle.h"
+
+#include <tarvex/platform/ImageList.h>
+#include <tarvex/platform/VisualStyle.h>
 
 #include <QSignalSpy>
 
@@ -49,8 +50,8 @@ struct PaintedGrid {
         Grid.Redraw(true);
     }
 
-    int HeaderHeight() const { return Inside.m_Metrics.HeaderHeight; }
-    int RowHeight() const { return Inside.m_RowHeightDef; }
+    int HeaderHeight() const { return Inside.m_Geometry.m_Metrics.HeaderHeight; }
+    int RowHeight() const { return Inside.m_Geometry.m_RowHeightDef; }
     int RowTop(int Slot) const { return HeaderHeight() + Slot * RowHeight(); }
     // Inside the row, clear of its text, lines and any focus rectangle.
     int RowMiddle(int Slot) const { return RowTop(Slot) + RowHeight() / 2; }
@@ -109,7 +110,7 @@ TEST(GridPainting, TheSortColumnShowsAnArrowUnlessItIsTooNarrow)
         painted.Grid.Sort(0, 1);
         // The arrow's middle column, two rows into its five.
         const int x = painted.ColumnLeft(0) + width - 12 + 4;
-        EXPECT_EQ(width >= 9, painted.At(x, painted.Inside.m_Metrics.CaptionHeight + 6 + 2) == arrow) << width;
+        EXPECT_EQ(width >= 9, painted.At(x, painted.Inside.m_Geometry.m_Metrics.CaptionHeight + 6 + 2) == arrow) << width;
     }
 }
 
@@ -131,7 +132,7 @@ TEST(GridPainting, SelectionStylesFillSolidOrFadeIntoTheBackColour)
         painted.Grid.RowSelected(1, true);
         const int top = painted.RowTop(1) + 1;
         const int bottom = painted.RowTop(2);
-        const int left = painted.Inside.RowNumberWidth() + painted.Inside.m_Metrics.TextLeft - 1;
+        const int left = painted.Inside.RowNumberWidth() + painted.Inside.m_Geometry.m_Metrics.TextLeft - 1;
         if (c.Top) {
             EXPECT_EQ(c.Top, painted.At(painted.ColumnLeft(2) + 50, top)) << "style " << c.Style;
         }
@@ -194,7 +195,7 @@ TEST(GridPainting, TotalsLineSumsNumberColumnsUnderTheLastRow)
     EXPECT_EQ(QStringLiteral("Sum"), inside.TotalsText(1));
 
     // The line above the bar is drawn in the header text colour.
-    const int y = inside.m_Metrics.HeaderHeight + 3 * inside.m_RowHeightDef;
+    const int y = inside.m_Geometry.m_Metrics.HeaderHeight + 3 * inside.m_Geometry.m_RowHeightDef;
     EXPECT_EQ(Plain(grid.ForeColorHdr()), grid.Point(150, y));
 }
 
@@ -211,8 +212,8 @@ TEST(GridPainting, CheckBoxesAndProgressBarsShowTheirValues)
     grid.CellProgressValue(0, 1, 50);
     grid.Redraw(true);
 
-    const int top = inside.m_Metrics.HeaderHeight;
-    const int height = inside.m_RowHeightDef;
+    const int top = inside.m_Geometry.m_Metrics.HeaderHeight;
+    const int height = inside.m_Geometry.m_RowHeightDef;
     const auto marks = [&](int Top) {
         Rect box;
         inside.GetCellRect(0, 0, Top, box, RuzuZiriPrivate::CellRectCheckBox);
@@ -255,7 +256,7 @@ TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
         int image = 0;
         Rect text { 0, 10, 100, 60 };
         PaintPass pass { inside.Drawing() };
-        pass.Font = inside.m_Font;
+        pass.Font = inside.m_Settings.m_Font;
         const udtRow& row = inside.m_Model.RowAt(0);
         const int flags = inside.PrepareCellText(pass, CellSpot {}, row, row.Cells[0], row.Cells.Text(0), image, text);
         EXPECT_EQ(c.Flags, flags) << c.Text;
@@ -281,7 +282,7 @@ TEST(GridPainting, CellImagesSitWhereTheColumnsImageAlignmentPutsThem)
         grid.CellImage(0, 1, 1);
         grid.Redraw(true);
         Rect box;
-        inside.GetCellRect(0, 1, inside.m_Metrics.HeaderHeight, box, RuzuZiriPrivate::CellRectImage);
+        inside.GetCellRect(0, 1, inside.m_Geometry.m_Metrics.HeaderHeight, box, RuzuZiriPrivate::CellRectImage);
         const int expectedLeft = alignment == 4 ? ColumnWidth + 1 : alignment == 5 ? ColumnWidth + 50 - 8 : 2 * ColumnWidth - 17;
         EXPECT_EQ(expectedLeft, box.Left) << alignment;
         EXPECT_EQ(0x0000FFu, grid.Point(box.Left + 8, box.Top + 8)) << alignment;
@@ -361,7 +362,7 @@ TEST(GridPainting, CellFocusOutlinesTheCurrentCellOnlyWhileItsColumnShows)
         painted.Grid.FocusRectStyle(2);
         painted.Grid.FocusRectMode(2);
         painted.Grid.RowColSet(1, c.CurrentCol);
-        painted.Inside.m_ScrollInfo[0].Pos = c.ScrollCol;
+        painted.Inside.m_Bars.m_ScrollInfo[0].Pos = c.ScrollCol;
         painted.Inside.DrawGrid(true);
         int inked = 0;
         int left = -1;

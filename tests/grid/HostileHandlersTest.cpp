@@ -3,8 +3,8 @@
 #include "GridFill.h"
 #include "GridInvariants.h"
 
-#include "platform/MessageHook.h"
-#include "platform/Timer.h"
+#include <tarvex/platform/MessageHook.h>
+#include <tarvex/platform/Timer.h>
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,5 +1,6 @@
 #include "grid/RuzuZiriPrivate.h"
-#include "platform/PropertyBag.h"
+
+#include <tarvex/platform/PropertyBag.h>
 
 #include <QPixmap>
 
@@ -105,8 +106,8 @@ struct ArchiveGrid {
     {
         RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(Grid);
         EXPECT_EQ(Filled + AddedAfter, Grid.ItemCount()) << Case;
-        EXPECT_GE(inside.m_Metrics.HeaderHeight, 1) << Case;
-        EXPECT_GE(inside.m_RowHeightDef, 1) << Case;
+        EXPECT_GE(inside.m_Geometry.m_Metrics.HeaderHeight, 1) << Case;
+        EXPECT_GE(inside.m_Geometry.m_RowHeightDef, 1) << Case;
         EXPECT_LE(Grid.RowLastVisible() - Grid.RowFirstVisible(), GridHeight) << Case;
         for (int p = Grid.RowFirstVisible(); p <= Grid.RowLastVisible() && p >= 0; ++p)
             ASSERT_GE(Grid.RowHeight(p), 1) << Case << ", row " << p;

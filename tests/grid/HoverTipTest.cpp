@@ -1,7 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
-#include "platform/PictureBox.h"
-#include "platform/Timer.h"
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/Timer.h>
 
 #include <QApplication>
 #include <QScreen>
@@ -104,7 +104,7 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
         { "a text that fits", 0, 1, false, nullptr, false },
         { "an empty cell", 1, 1, false, nullptr, false },
         { "a check-box column", 0, 2, false, nullptr, false },
-        { "a press", 0, 0, false, [](TippedGrid& t) { t.inside.m_TipCancel = true; }, false },
+        { "a press", 0, 0, false, [](TippedGrid& t) { t.inside.m_Tip.m_TipCancel = true; }, false },
         { "a press before the wait", 0, 0, true, nullptr, true },
         { "the pointer leaving",
           0, 0, false,
@@ -118,8 +118,8 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         tip->hide();
-        inside.m_TipCancel = c.pressedBefore;
-        inside.m_MouseInside = false;
+        inside.m_Tip.m_TipCancel = c.pressedBefore;
+        inside.m_Input.m_MouseInside = false;
         QTest::mouseMove(&grid, QPoint(++x, 30)); // the pointer enters: the hook asks to hear of its leaving
         Rest(c.row, c.col);
         clock.Advance(750);
@@ -129,7 +129,7 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
         EXPECT_FALSE(tip->isVisible());
         clock.Advance(1);
         EXPECT_EQ(c.shows, tip->isVisible());
-        EXPECT_FALSE(inside.m_TipBusy);
+        EXPECT_FALSE(inside.m_Tip.m_TipBusy);
     }
     grid.AutoToolTips(false);
     tip->hide();

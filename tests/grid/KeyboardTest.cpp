@@ -2,9 +2,9 @@
 
 #include "GridFill.h"
 #include "GridInvariants.h"
-
 #include "platform/KeyEvents.h"
-#include "platform/Timer.h"
+
+#include <tarvex/platform/Timer.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -552,7 +552,7 @@ TEST(GridKeyboard, TheGridTakesTheFocusAndLeavesTheHostItsKeys)
     // The pointer resting over the grid keeps no edit whose editor the user left.
     grid.setFocus();
     QTest::mouseMove(&grid, QPoint(200, 5));
-    ASSERT_TRUE(RuzuZiriPrivate::Of(grid).m_MouseInside);
+    ASSERT_TRUE(RuzuZiriPrivate::Of(grid).m_Input.m_MouseInside);
     Press(Qt::Key_F2);
     host.Editor()->setText("Ziegler");
     Press(Qt::Key_Tab);

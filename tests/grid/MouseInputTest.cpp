@@ -83,8 +83,8 @@ struct MousedGrid {
         inside.GetCellRect(Row, Col, inside.RowTop(Row), box, RuzuZiriPrivate::CellRectCheckBox);
         return Widget((box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
     }
-    QPoint Header(int Col) const { return QPoint(Cell(0, Col).x(), Widget(0, inside.m_Metrics.HeaderHeight / 2).y()); }
-    QPoint HeaderBorder(int Col) const { return Widget(Extent(Col).Right, inside.m_Metrics.HeaderHeight / 2); }
+    QPoint Header(int Col) const { return QPoint(Cell(0, Col).x(), Widget(0, inside.m_Geometry.m_Metrics.HeaderHeight / 2).y()); }
+    QPoint HeaderBorder(int Col) const { return Widget(Extent(Col).Right, inside.m_Geometry.m_Metrics.HeaderHeight / 2); }
     QPoint RowBorder(int Row) const { return Widget(20, inside.RowTop(Row) + inside.m_Model.RowAt(Row).Height); }
 
     // Sent to this grid itself: QTest moves a pointer without a button through the screen's cursor.
@@ -124,8 +124,8 @@ struct MousedGrid {
     // Nothing of a press is left over: no state, no pressed header, no grab.
     bool Idle() const
     {
-        return inside.m_MouseState == MouseState::None && inside.m_DownCol == -1 && inside.m_DragSourceCol == -1
-            && inside.m_AutoScrollDir == 0 && QWidget::mouseGrabber() == nullptr;
+        return inside.m_Input.m_MouseState == MouseState::None && inside.m_Input.m_DownCol == -1 && inside.m_Input.m_DragSourceCol == -1
+            && inside.m_Input.m_AutoScrollDir == 0 && QWidget::mouseGrabber() == nullptr;
     }
 };
 
@@ -175,7 +175,7 @@ TEST(GridMouse, EachZoneAnswersAClickAsTheUserExpects)
           [](const MousedGrid& g) { return g.Header(1); }, {}, Qt::LeftButton, 2, 1, { 2 },
           { "MouseDown", "SelectionChanged", "SortComplete", "ColumnClick", "MouseUp" } },
         { "the caption bar, with sorting allowed", [](MousedGrid& g) { g.grid.AllowColumnSort(true); g.grid.Caption("Archiv"); },
-          [](const MousedGrid& g) { return QPoint(g.Header(1).x(), g.Widget(0, g.inside.m_Metrics.CaptionHeight / 2).y()); }, {},
+          [](const MousedGrid& g) { return QPoint(g.Header(1).x(), g.Widget(0, g.inside.m_Geometry.m_Metrics.CaptionHeight / 2).y()); }, {},
           Qt::LeftButton, 1, 0, { 1 }, { "MouseDown", "ColumnClick", "MouseUp" } },
         { "a header that does not sort", none, [](const MousedGrid& g) { return g.Header(1); }, {}, Qt::LeftButton, 1, 0, { 1 },
           { "MouseDown", "ColumnClick", "MouseUp" } },
@@ -256,10 +256,10 @@ TEST(GridMouse, DragsSizeMoveAndSelectAsThePressDecided)
           QPoint(-110, 0), [&](const MousedGrid& g) { EXPECT_EQ(5, g.inside.m_Model.Columns()[2].WidthPx); } }, // 5 half-way
         { "a row border dragged down", [](MousedGrid& g) { g.grid.AllowRowResizing(true); },
           [](const MousedGrid& g) { return g.RowBorder(2); }, QPoint(0, 15),
-          [&](const MousedGrid& g) { EXPECT_EQ(g.inside.m_RowHeightDef + 15, g.grid.RowHeight(2)); } },
+          [&](const MousedGrid& g) { EXPECT_EQ(g.inside.m_Geometry.m_RowHeightDef + 15, g.grid.RowHeight(2)); } },
         { "a row border dragged up", [](MousedGrid& g) { g.grid.AllowRowResizing(true); },
           [](const MousedGrid& g) { return g.RowBorder(2); }, QPoint(0, -6),
-          [&](const MousedGrid& g) { EXPECT_EQ(g.inside.m_RowHeightDef, g.grid.RowHeight(2)); } },
+          [&](const MousedGrid& g) { EXPECT_EQ(g.inside.m_Geometry.m_RowHeightDef, g.grid.RowHeight(2)); } },
         { "a border left towards the rows sizes nothing", [](MousedGrid& g) { g.grid.AllowColumnResizing(true); },
           [](const MousedGrid& g) { return g.HeaderBorder(2) + QPoint(0, 60); }, QPoint(40, 40),
           [&](const MousedGrid& g) { EXPECT_EQ(width, g.inside.m_Model.Columns()[2].WidthPx); } },
@@ -358,7 +358,7 @@ TEST(GridMouse, ADragTheGridLosesLeavesNothingHalfDone)
         g.Hover(g.Header(1));
         QTest::mousePress(&g.grid, Qt::LeftButton, {}, g.Header(1));
         QTest::mouseMove(&g.grid, g.Header(3));
-        EXPECT_EQ(MouseState::SwappingColumn, g.inside.m_MouseState);
+        EXPECT_EQ(MouseState::SwappingColumn, g.inside.m_Input.m_MouseState);
         lose(g);
         EXPECT_TRUE(g.Idle());
         g.grid.show();

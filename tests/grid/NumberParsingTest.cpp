@@ -3,6 +3,7 @@
 #include "../platform/runtime/LocaleScope.h"
 
 #include <QRandomGenerator>
+
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,9 +1,11 @@
-#include "grid/RuzuZiri.h"
-#include "grid/view/Themes.h"
-#include "platform/FormFile.h"
-#include "platform/PictureBox.h"
-#include "platform/PropertyBag.h"
-#include "platform/VisualStyle.h"
+#include <tarvex/grid/RuzuZiri.h>
+
+#include "grid/paint/Themes.h"
+
+#include <tarvex/platform/FormFile.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/PropertyBag.h>
+#include <tarvex/platform/VisualStyle.h>
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -1,7 +1,8 @@
 #include "GridInvariants.h"
+
 #include "grid/RuzuZiriPrivate.h"
 
-#include "platform/ImageList.h"
+#include <tarvex/platform/ImageList.h>
 
 #include <QSignalSpy>
 

@@ -1,7 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
-#include "platform/Clock.h"
-#include "platform/Timer.h"
+#include <tarvex/platform/Clock.h>
+#include <tarvex/platform/Timer.h>
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -37,7 +37,7 @@ TEST_F(ScrolledGrid, TheVerticalRangeEndsOnTheLastPageWhateverThePageAndTheTotal
     EXPECT_TRUE(Bar(1)->isVisible());
     EXPECT_FALSE(Bar(0)->isVisible()); // both columns fit
     // The range counts the rows of the default height that fit below the header from the bottom.
-    const int lastTop = 99 - (int(grid.ScaleHeight()) - inside.m_Metrics.HeaderHeight) / inside.m_RowHeightDef;
+    const int lastTop = 99 - (int(grid.ScaleHeight()) - inside.m_Geometry.m_Metrics.HeaderHeight) / inside.m_Geometry.m_RowHeightDef;
     EXPECT_EQ(lastTop + 5, inside.SBGetMax(1)); // the record's maximum holds the page of 5
     EXPECT_EQ(lastTop + 1, Bar(1)->maximum());
     grid.SBLargeChange(1, 10); // a larger page keeps the last reachable position
@@ -120,9 +120,9 @@ TEST_F(ScrolledGrid, MovingTheCurrentCellScrollsOneRowAtATime)
         { 0, pageRows + 10, true, true, pageRows + 10, 1, 1, 1 }, // far below: still one row
     };
     for (const auto& c : cases) {
-        inside.m_ScrollInfo[1].Pos = 0;
-        inside.m_Row = c.From;
-        inside.m_Col = 0;
+        inside.m_Bars.m_ScrollInfo[1].Pos = 0;
+        inside.m_Current.m_Row = c.From;
+        inside.m_Current.m_Col = 0;
         moves.clear();
         scrolls.clear();
         EXPECT_EQ(c.Result, inside.SetCurrentCell(c.To, 0, true, c.Apply)) << c.To;
@@ -147,8 +147,8 @@ TEST_F(ScrolledGrid, RowSearchesStepOverHiddenAndLockedRowsWithoutWrapping)
         { 3, false, 1, 0, 0 }, { 3, false, 1, lockedCount, 2 }, { 1, false, 3, 0, 0 }, { 0, false, 1, 0, 0 },
     };
     for (const auto& c : cases) {
-        inside.m_Row = c.Row;
-        inside.m_Col = 0;
+        inside.m_Current.m_Row = c.Row;
+        inside.m_Current.m_Col = 0;
         const int found = c.Next ? inside.NextNavigableRow(c.Step, c.Mask) : inside.PrevNavigableRow(c.Step, c.Mask);
         EXPECT_EQ(c.Expected, found) << c.Row << (c.Next ? " next" : " previous");
     }
@@ -168,15 +168,15 @@ TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
         { 0, false, false, 2 }, { 2, false, false, 0 }, { 0, false, true, 2 },
     };
     for (const auto& c : cases) {
-        inside.m_Row = 0;
-        inside.m_Col = c.Col;
+        inside.m_Current.m_Row = 0;
+        inside.m_Current.m_Col = c.Col;
         const int found = c.Next ? inside.NextNavigableCol(c.FromEdge) : inside.PrevNavigableCol(c.FromEdge);
         EXPECT_EQ(c.Expected, found) << c.Col << (c.Next ? " next" : " previous");
     }
     grid.ColLocked(0, true);
     grid.ColLocked(1, true);
-    inside.m_Row = 0;
-    inside.m_Col = 1;
+    inside.m_Current.m_Row = 0;
+    inside.m_Current.m_Col = 1;
     EXPECT_EQ(2, inside.NextNavigableCol(false)); // none navigable: the start itself
     EXPECT_EQ(0, inside.PrevNavigableCol(false));
 }
@@ -206,7 +206,7 @@ TEST_F(ScrolledGrid, DragAutoScrollMovesARowEvery25MillisecondsUntilItIsStopped)
     clock.Advance(100);
     EXPECT_EQ(0, inside.SBGetPos(1));
     EXPECT_EQ(0, scrolls.count());
-    EXPECT_EQ(0, inside.m_AutoScrollDir);
+    EXPECT_EQ(0, inside.m_Input.m_AutoScrollDir);
 }
 
 // The rows a drag brings in join the selection, and the current row stays in view at the edge the

@@ -5,6 +5,7 @@
 #include "GridInvariants.h"
 
 #include <QRandomGenerator>
+
 #include <gtest/gtest.h>
 
 using namespace Tarvex;

@@ -1,6 +1,8 @@
-#include "grid/RuzuZiri.h"
-#include "grid/view/Themes.h"
-#include "platform/VisualStyle.h"
+#include <tarvex/grid/RuzuZiri.h>
+
+#include "grid/paint/Themes.h"
+
+#include <tarvex/platform/VisualStyle.h>
 
 #include <QPalette>
 

@@ -1,10 +1,11 @@
 #include "grid/RuzuZiriPrivate.h"
 
 #include "platform/EventWatch.h"
-#include "platform/MessageHook.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/PropertyBag.h"
+
+#include <tarvex/platform/MessageHook.h>
+#include <tarvex/platform/MsgBox.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/PropertyBag.h>
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -144,19 +145,19 @@ TEST_F(MessagedGrid, ThePointerEntersAndLeavesOncePerVisit)
         QTest::mouseMove(&grid, QPoint(40, 60));
         QTest::mouseMove(&grid, QPoint(60, 80));
         EXPECT_EQ(visit, enters.count());
-        EXPECT_TRUE(inside.m_MouseInside);
+        EXPECT_TRUE(inside.m_Input.m_MouseInside);
         QApplication::sendEvent(&grid, &leave);
         QApplication::sendEvent(&grid, &leave);
         EXPECT_EQ(visit, leaves.count());
-        EXPECT_FALSE(inside.m_MouseInside);
+        EXPECT_FALSE(inside.m_Input.m_MouseInside);
     }
 }
 
 TEST_F(MessagedGrid, AChangeOfTheApplicationsLookAppliesTheThemeAgain)
 {
     QSignalSpy themes(&grid, &RuzuZiri::ThemeChanged);
-    const qint32 themed = inside.m_Colors.m_BackColorSel;
-    inside.m_Colors.m_BackColorSel = 0x123456; // stale: only applying the theme again puts it right
+    const qint32 themed = inside.m_Settings.m_Colors.m_BackColorSel;
+    inside.m_Settings.m_Colors.m_BackColorSel = 0x123456; // stale: only applying the theme again puts it right
     const QPalette before = QApplication::palette();
     QPalette changed = before;
     changed.setColor(QPalette::Highlight, QColor(12, 34, 56));
@@ -165,7 +166,7 @@ TEST_F(MessagedGrid, AChangeOfTheApplicationsLookAppliesTheThemeAgain)
     QApplication::setPalette(before);
     QApplication::processEvents();
     EXPECT_EQ(2, themes.count());
-    EXPECT_EQ(themed, inside.m_Colors.m_BackColorSel);
+    EXPECT_EQ(themed, inside.m_Settings.m_Colors.m_BackColorSel);
 }
 
 // Hosts that hook the grid's window themselves, load the grid after filtering its events, or give

@@ -1,4 +1,5 @@
-#include "platform/Canvas.h"
+#include <tarvex/platform/Canvas.h>
+
 #include "platform/CanvasText.h"
 
 #include <QFont>

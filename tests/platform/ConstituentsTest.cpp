@@ -1,8 +1,9 @@
-#include "platform/Label.h"
-#include "platform/PictureBox.h"
-#include "platform/Shape.h"
-#include "platform/TextBox.h"
-#include "platform/Timer.h"
+#include <tarvex/platform/Label.h>
+
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/Shape.h>
+#include <tarvex/platform/TextBox.h>
+#include <tarvex/platform/Timer.h>
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -1,5 +1,6 @@
 #include "FileSizeLimit.h"
-#include "platform/FormFile.h"
+
+#include <tarvex/platform/FormFile.h>
 
 #include <QDate>
 #include <QFile>
@@ -8,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <functional>
-#include <optional>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <optional>
 
 using namespace Tarvex;
 

@@ -1,4 +1,4 @@
-#include "platform/FormFile.h"
+#include <tarvex/platform/FormFile.h>
 
 #include <QFile>
 #include <QTemporaryDir>

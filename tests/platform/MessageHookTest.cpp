@@ -1,6 +1,7 @@
 #include "platform/EventWatch.h"
-#include "platform/MessageHook.h"
-#include "platform/MsgBox.h"
+
+#include <tarvex/platform/MessageHook.h>
+#include <tarvex/platform/MsgBox.h>
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "platform/MsgBox.h"
+#include <tarvex/platform/MsgBox.h>
 
 #include <gtest/gtest.h>
 

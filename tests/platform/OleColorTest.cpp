@@ -1,4 +1,4 @@
-#include "platform/OleColor.h"
+#include <tarvex/platform/OleColor.h>
 
 #include <QPalette>
 

@@ -1,5 +1,6 @@
-#include "platform/DoEvents.h"
-#include "platform/PictureBox.h"
+#include <tarvex/platform/DoEvents.h>
+
+#include <tarvex/platform/PictureBox.h>
 
 #include <QSignalSpy>
 #include <QTest>

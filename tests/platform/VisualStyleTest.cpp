@@ -1,5 +1,6 @@
-#include "platform/Canvas.h"
-#include "platform/VisualStyle.h"
+#include <tarvex/platform/Canvas.h>
+
+#include <tarvex/platform/VisualStyle.h>
 
 #include <QImage>
 #include <QPalette>

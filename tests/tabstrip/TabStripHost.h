@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controls/tabstrip/VozirAdu.h"
-#include "platform/OleColor.h"
-#include "platform/PictureBox.h"
+#include <tarvex/platform/OleColor.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include <QApplication>
 #include <QImage>

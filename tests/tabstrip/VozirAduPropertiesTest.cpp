@@ -1,6 +1,6 @@
 #include "TabStripHost.h"
 
-#include "platform/FormFile.h"
+#include <tarvex/platform/FormFile.h>
 
 #include <QTemporaryDir>
 

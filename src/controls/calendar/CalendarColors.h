@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OleColor.h"
+#include <tarvex/platform/OleColor.h>
 
 #include <array>
 

@@ -1,11 +1,12 @@
 #include "controls/calendar/CalendarGeometry.h"
-#include "controls/calendar/ZIzazeviviroPrivate.h"
 
-#include "platform/Label.h"
-#include "platform/Shape.h"
+#include "controls/calendar/ZIzazeviviroPrivate.h"
 #include "platform/TwipsGeometry.h"
-#include "platform/runtime/NumericText.h"
-#include "platform/runtime/Rounding.h"
+
+#include <tarvex/platform/Label.h>
+#include <tarvex/platform/runtime/NumericText.h>
+#include <tarvex/platform/runtime/Rounding.h>
+#include <tarvex/platform/Shape.h>
 
 #include <QDate>
 

@@ -1,12 +1,13 @@
 #include "controls/calendar/CalendarGeometry.h"
-#include "controls/calendar/ZIzazeviviroPrivate.h"
 
-#include "platform/Label.h"
-#include "platform/PictureBox.h"
-#include "platform/Scale.h"
-#include "platform/Shape.h"
-#include "platform/Timer.h"
+#include "controls/calendar/ZIzazeviviroPrivate.h"
 #include "platform/TwipsGeometry.h"
+
+#include <tarvex/platform/Label.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/Scale.h>
+#include <tarvex/platform/Shape.h>
+#include <tarvex/platform/Timer.h>
 
 namespace Tarvex {
 

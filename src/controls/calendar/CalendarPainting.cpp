@@ -1,9 +1,9 @@
 #include "controls/calendar/ZIzazeviviroPrivate.h"
 
-#include "platform/Label.h"
-#include "platform/PictureBox.h"
-#include "platform/Shape.h"
-#include "platform/runtime/Rounding.h"
+#include <tarvex/platform/Label.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/runtime/Rounding.h>
+#include <tarvex/platform/Shape.h>
 
 #include <algorithm>
 

@@ -1,13 +1,14 @@
 #include "controls/calendar/CalendarGeometry.h"
-#include "controls/calendar/ZIzazeviviroPrivate.h"
 
-#include "platform/Label.h"
-#include "platform/PictureBox.h"
-#include "platform/Shape.h"
-#include "platform/Timer.h"
+#include "controls/calendar/ZIzazeviviroPrivate.h"
 #include "platform/TwipsGeometry.h"
-#include "platform/runtime/NumericText.h"
-#include "platform/runtime/Rounding.h"
+
+#include <tarvex/platform/Label.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/runtime/NumericText.h>
+#include <tarvex/platform/runtime/Rounding.h>
+#include <tarvex/platform/Shape.h>
+#include <tarvex/platform/Timer.h>
 
 namespace Tarvex {
 

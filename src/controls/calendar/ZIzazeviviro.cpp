@@ -1,18 +1,18 @@
-#include "controls/calendar/ZIzazeviviro.h"
+#include <tarvex/calendar/ZIzazeviviro.h>
 
 #include "controls/calendar/CalendarGeometry.h"
 #include "controls/calendar/ZIzazeviviroPrivate.h"
-
-#include "app/progtxt.h"
-#include "platform/Label.h"
-#include "platform/MsgBox.h"
-#include "platform/PictureBox.h"
-#include "platform/PropertyBag.h"
 #include "platform/TwipsGeometry.h"
-#include "platform/runtime/DateFormat.h"
-#include "platform/runtime/DateRecognition.h"
-#include "platform/runtime/NumericText.h"
-#include "platform/runtime/Rounding.h"
+
+#include <tarvex/app/progtxt.h>
+#include <tarvex/platform/Label.h>
+#include <tarvex/platform/MsgBox.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/PropertyBag.h>
+#include <tarvex/platform/runtime/DateFormat.h>
+#include <tarvex/platform/runtime/DateRecognition.h>
+#include <tarvex/platform/runtime/NumericText.h>
+#include <tarvex/platform/runtime/Rounding.h>
 
 #include <QDateTime>
 

@@ -2,8 +2,9 @@
 
 #include "controls/calendar/CalendarColors.h"
 #include "controls/calendar/CalendarLanguage.h"
-#include "controls/calendar/ZIzazeviviro.h"
-#include "platform/DoEvents.h"
+
+#include <tarvex/calendar/ZIzazeviviro.h>
+#include <tarvex/platform/DoEvents.h>
 
 #include <QString>
 

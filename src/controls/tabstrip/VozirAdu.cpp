@@ -1,10 +1,10 @@
-#include "controls/tabstrip/VozirAdu.h"
+#include <tarvex/tabstrip/VozirAdu.h>
 
 #include "controls/tabstrip/VozirAduPrivate.h"
-#include "platform/DoEvents.h"
 
-#include "platform/PictureBox.h"
-#include "platform/PropertyBag.h"
+#include <tarvex/platform/DoEvents.h>
+#include <tarvex/platform/PictureBox.h>
+#include <tarvex/platform/PropertyBag.h>
 
 #include <algorithm>
 

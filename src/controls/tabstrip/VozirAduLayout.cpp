@@ -1,7 +1,7 @@
 #include "controls/tabstrip/VozirAduPrivate.h"
-#include "platform/DoEvents.h"
 
-#include "platform/PictureBox.h"
+#include <tarvex/platform/DoEvents.h>
+#include <tarvex/platform/PictureBox.h>
 
 #include <algorithm>
 #include <climits>

@@ -1,8 +1,9 @@
 #include "grid/model/ColumnStore.h"
 
 #include "grid/model/NumberParsing.h"
-#include "platform/runtime/NumericText.h"
-#include "platform/runtime/Rounding.h"
+
+#include <tarvex/platform/runtime/NumericText.h>
+#include <tarvex/platform/runtime/Rounding.h>
 
 #include <charconv>
 #include <numeric>

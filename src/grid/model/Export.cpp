@@ -1,7 +1,8 @@
 #include "grid/model/Export.h"
 
 #include "grid/model/NumberParsing.h"
-#include "platform/runtime/NumericText.h"
+
+#include <tarvex/platform/runtime/NumericText.h>
 
 #include <QIODevice>
 

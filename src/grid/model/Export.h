@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/model/GridModel.h"
+#include <tarvex/grid/model/GridModel.h>
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "grid/model/GridModel.h"
+#include <tarvex/grid/model/GridModel.h>
 
 #include "grid/model/NumberParsing.h"
 #include "grid/model/SortingEngine.h"

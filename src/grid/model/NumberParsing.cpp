@@ -1,6 +1,6 @@
 #include "grid/model/NumberParsing.h"
 
-#include "platform/runtime/DefaultLocaleCache.h"
+#include <tarvex/platform/runtime/DefaultLocaleCache.h>
 
 #include <QLocale>
 

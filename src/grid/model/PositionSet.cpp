@@ -1,4 +1,4 @@
-#include "grid/model/PositionSet.h"
+#include <tarvex/grid/model/PositionSet.h>
 
 #include <algorithm>
 #include <bit>

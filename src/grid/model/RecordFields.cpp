@@ -1,4 +1,4 @@
-#include "grid/model/GridModel.h"
+#include <tarvex/grid/model/GridModel.h>
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "grid/model/RowCells.h"
+#include <tarvex/grid/model/RowCells.h>
 
 #include <algorithm>
 #include <cstdlib>

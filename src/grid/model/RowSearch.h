@@ -1,7 +1,7 @@
 #pragma once
 
-#include "grid/model/GridModel.h"
-#include "grid/model/RowCells.h"
+#include <tarvex/grid/model/GridModel.h>
+#include <tarvex/grid/model/RowCells.h>
 
 #include <QString>
 

@@ -1,9 +1,10 @@
 #include "grid/model/SortingEngine.h"
 
 #include "grid/model/NumberParsing.h"
-#include "grid/model/RowCells.h"
-#include "platform/runtime/DateRecognition.h"
-#include "platform/runtime/TextCollation.h"
+
+#include <tarvex/grid/model/RowCells.h>
+#include <tarvex/platform/runtime/DateRecognition.h>
+#include <tarvex/platform/runtime/TextCollation.h>
 
 #include <QHash>
 #include <QHashSeed>

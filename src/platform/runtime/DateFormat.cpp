@@ -1,4 +1,4 @@
-#include "platform/runtime/DateFormat.h"
+#include <tarvex/platform/runtime/DateFormat.h>
 
 #include <QLocale>
 

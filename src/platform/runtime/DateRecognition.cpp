@@ -1,4 +1,4 @@
-#include "platform/runtime/DateRecognition.h"
+#include <tarvex/platform/runtime/DateRecognition.h>
 
 #include <QDate>
 #include <QLocale>

@@ -1,7 +1,7 @@
-#include "platform/runtime/FormatText.h"
+#include <tarvex/platform/runtime/FormatText.h>
 
-#include "platform/runtime/DateRecognition.h"
-#include "platform/runtime/NumericText.h"
+#include <tarvex/platform/runtime/DateRecognition.h>
+#include <tarvex/platform/runtime/NumericText.h>
 
 #include <QDate>
 #include <QLocale>

@@ -1,6 +1,6 @@
-#include "platform/runtime/NumericText.h"
+#include <tarvex/platform/runtime/NumericText.h>
 
-#include "platform/runtime/DefaultLocaleCache.h"
+#include <tarvex/platform/runtime/DefaultLocaleCache.h>
 
 #include <QVarLengthArray>
 

@@ -1,4 +1,4 @@
-#include "platform/runtime/Rounding.h"
+#include <tarvex/platform/runtime/Rounding.h>
 
 #include <cmath>
 #include <limits>

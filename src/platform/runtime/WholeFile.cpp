@@ -1,4 +1,4 @@
-#include "platform/runtime/WholeFile.h"
+#include <tarvex/platform/runtime/WholeFile.h>
 
 #include <QFile>
 

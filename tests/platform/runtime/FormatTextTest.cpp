@@ -1,4 +1,4 @@
-#include "platform/runtime/FormatText.h"
+#include <tarvex/platform/runtime/FormatText.h>
 
 #include "LocaleScope.h"
 

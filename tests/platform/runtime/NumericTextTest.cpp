@@ -1,4 +1,4 @@
-#include "platform/runtime/NumericText.h"
+#include <tarvex/platform/runtime/NumericText.h>
 
 #include "LocaleScope.h"
 

@@ -1,4 +1,4 @@
-#include "platform/runtime/TextCollation.h"
+#include <tarvex/platform/runtime/TextCollation.h>
 
 #include "LocaleScope.h"
 

@@ -1,0 +1,202 @@
+#include "grid/RuzuZiriPrivate.h"
+
+#include <tarvex/platform/PictureBox.h>
+
+// A button going down on the grid: what it presses decides what follows until its release.
+
+namespace Tarvex {
+
+namespace {
+
+// The strip at the left edge where a row's check box is pressed, beyond the row numbers.
+constexpr int RowCheckStrip = 15;
+
+} // namespace
+
+// A locked row takes no left press at all, not even the MouseDown event.
+void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X, float Y)
+{
+    // A press that follows one whose release never came starts from nothing.
+    LoseMouseAction();
+    HideTip();
+    m_Tip.m_TipCancel = true;
+    m_Current.m_RowHold = m_Current.m_ColHold = false;
+    m_Input.m_MouseShift = Shift;
+    m_Input.m_DownRow = -1;
+    const Lifeline self(q);
+    if (Button != 0 && m_Model.LastRow() >= 0 && !PressOnRows(Button, Shift, X, Y))
+        return;
+    if (self.Alive())
+        RaiseMouseEvent(&RuzuZiri::MouseDown, Button, Shift, X, Y);
+}
+
+// False when the press ends here without MouseDown: on a locked row, or with the grid deleted.
+bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
+{
+    m_Edit.m_EditKey = 0;
+    StopAutoScroll();
+    const auto [col, row] = PointerCell(X, Y);
+    m_Input.m_MouseCol = col;
+    m_Input.m_MouseRow = row;
+    m_Input.m_DownX = int(X);
+    if (Button != MouseButton::Left) {
+        m_Input.m_DownRow = row;
+        return !m_Model.IsRowPosition(row) || OtherButtonOnRow(row, col);
+    }
+    if (IsRowLockedAt(row)) {
+        m_Current.m_RowHold = m_Current.m_ColHold = true;
+        return false;
+    }
+    m_Input.m_DownRow = row;
+    m_Input.m_DragSelect = true;
+    if (m_Input.m_SizeRow != -1)
+        SetMouseState(MouseState::ResizingRow);
+    else if (m_Input.m_SizeCol != -1)
+        SetMouseState(MouseState::ResizingColumn);
+    if (Y < m_Geometry.m_Metrics.HeaderHeight) {
+        if (InHeaderRow(Y))
+            PressHeader(col);
+        return true;
+    }
+    if (!m_Model.IsRowPosition(row))
+        return true;
+    if (m_Input.m_MouseState == MouseState::None)
+        SetMouseState(MouseState::Selecting);
+    return LeftPressOnRow(row, col, Shift, X, Y);
+}
+
+// Sorting, swapping or dragging need the header cell pressed; a press on a column border sizes instead.
+void RuzuZiriPrivate::PressHeader(int Col)
+{
+    if (!(m_Settings.m_AllowColumnSort || m_Settings.m_AllowColumnSwap || m_Settings.m_AllowColumnDrag))
+        return;
+    if (MousePointer() == MousePointerShape::SizeWE || !m_Model.IsColumn(Col))
+        return;
+    m_Input.m_DownCol = Col;
+    if (m_Painter.m_Paint)
+        DrawHeaderCell(Col, 3, false, false);
+}
+
+// A right or middle press on one of several selected rows leaves them for a context menu; otherwise
+// it makes its row the current and only selected one.
+bool RuzuZiriPrivate::OtherButtonOnRow(int Row, int Col)
+{
+    if (m_Settings.m_MultiSelect && IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected))
+        return true;
+    const Lifeline self(q);
+    const quint64 seen = Changes();
+    if (!q->UpdateCell(false) || Changes() != seen)
+        return self.Alive();
+    const int before[2] = { m_Current.m_Row, m_Current.m_Col };
+    if (!MoveCurrentCell(Row, Col, false))
+        return self.Alive();
+    const bool moved = before[0] != m_Current.m_Row || before[1] != m_Current.m_Col;
+    const bool selected = SelectOnly(Row);
+    if ((moved || selected) && !DrawGrid(m_Painter.m_Paint))
+        return false;
+    return !selected || Raise(&RuzuZiri::SelectionChanged);
+}
+
+bool RuzuZiriPrivate::SelectOnly(int Row)
+{
+    int from = -1;
+    int to = -1;
+    const bool cleared = SelectRowRange(false, from, to);
+    from = to = Row;
+    return SelectRowRange(true, from, to) || cleared;
+}
+
+// An open edit is committed first; one that stays open keeps the press from changing anything.
+bool RuzuZiriPrivate::LeftPressOnRow(int Row, int Col, qint16 Shift, float X, float Y)
+{
+    const Lifeline self(q);
+    quint64 seen = Changes();
+    if (!q->UpdateCell(false) || Changes() != seen)
+        return self.Alive();
+
+    if (m_Settings.m_RowCheckBoxes && X <= RowNumberWidth() + RowCheckStrip) {
+        m_Input.m_DragSelect = false;
+        SetMouseState(MouseState::None);
+        m_Model.SetRowFlag(Row, RowFlagChecked, !IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagChecked));
+        return Raise(&RuzuZiri::RowCheckChanged, Row) && DrawGrid(m_Painter.m_Paint);
+    }
+
+    if (!ToggleCheckCell(Row, Col, X, Y))
+        return self.Alive();
+    const bool selectionChanged = SelectOnPress(Row, Shift);
+    const int before[2] = { m_Current.m_Row, m_Current.m_Col };
+    if (!MoveCurrentCell(Row, Col, false))
+        return self.Alive();
+    const bool moved = before[0] != m_Current.m_Row || before[1] != m_Current.m_Col;
+    seen = Changes();
+    if (selectionChanged && (!Raise(&RuzuZiri::SelectionChanged) || Changes() != seen))
+        return self.Alive();
+    // A selection changed without a move of the current cell shows too; a pressed button cell looks pressed.
+    const int col = ColumnAt(Col);
+    const bool button = col >= 0 && m_Model.Columns()[size_t(col)].ColType == ColTypeButton;
+    if (moved || selectionChanged || button)
+        return DrawGrid(m_Painter.m_Paint);
+    return true;
+}
+
+// A check-box cell pressed in its box toggles through BeforeEdit and AfterEdit, either of which may
+// cancel; the value AfterEdit hands back is not taken. The toggle repaints. False when a handler
+// changed the grid.
+bool RuzuZiriPrivate::ToggleCheckCell(int Row, int Col, float X, float Y)
+{
+    const int col = ColumnAt(Col);
+    if (col < 0 || m_Model.Columns()[size_t(col)].ColType != ColTypeCheckBox || !CanEdit())
+        return true;
+    const int side = m_Geometry.m_Metrics.CheckBoxSize;
+    if (!InsideBox(Row, Col, CellRectCheckBox, side, side, X, Y))
+        return true;
+    const quint64 seen = Changes();
+    bool cancel = false;
+    if (!Raise(&RuzuZiri::BeforeEdit, Row, col, cancel) || Changes() != seen)
+        return false;
+    if (cancel)
+        return true;
+    const bool checked = !IsFlagSet(m_Model.CellAt(Row, col).Flags, CellFlagChecked);
+    QString value = checked ? QStringLiteral("True") : QStringLiteral("False");
+    if (!Raise(&RuzuZiri::AfterEdit, Row, col, value, cancel) || Changes() != seen)
+        return false;
+    if (cancel)
+        return true;
+    const Lifeline self(q);
+    q->CellChecked(Row, col, checked);
+    return self.Alive() && Changes() == seen;
+}
+
+// The selection rules of a press; true when a row's Selected bit changed (an inverted or a single
+// selected row always counts as a change).
+bool RuzuZiriPrivate::SelectOnPress(int Row, qint16 Shift)
+{
+    bool changed = false;
+    const bool ctrl = Shift & ShiftKey::Ctrl;
+    const bool shift = Shift & ShiftKey::Shift;
+    const bool wasSelected = IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected);
+    int from = -1;
+    int to = -1;
+    if (m_Settings.m_MultiSelect == 2 || (m_Settings.m_MultiSelect && ctrl)) {
+        m_Model.SetRowFlag(Row, RowFlagSelected, !wasSelected);
+        changed = true;
+    } else if (m_Settings.m_MultiSelect && shift) {
+        changed = SelectRowRange(false, from, to);
+        from = m_Current.m_Row;
+        to = Row;
+        changed = SelectRowRange(true, from, to) || changed;
+    } else if (m_Settings.m_MultiSelect) {
+        SelectOnly(Row);
+        changed = true;
+    } else if (ctrl) {
+        SelectRowRange(false, from, to);
+        m_Model.SetRowFlag(Row, RowFlagSelected, !wasSelected);
+        changed = true;
+    } else if (!wasSelected) {
+        SelectOnly(Row);
+        changed = true;
+    }
+    return changed;
+}
+
+} // namespace Tarvex

@@ -1,0 +1,117 @@
+#include "grid/RuzuZiriPrivate.h"
+
+#include "grid/paint/PaintPass.h"
+
+#include <tarvex/platform/VisualStyle.h>
+
+#include <QHash>
+
+#include <algorithm>
+
+// A current-cell move that scrolls nothing changes the look of a few rows only. Those rows are
+// painted again by the normal row loop, confined to their band of the picture, so the result is
+// the one a full paint would give. That holds only while everything else is as the picture shows
+// it: each paint stamps the inputs it drew from, and a move offers its rows only when the stamp
+// before it is the picture's and nothing but its own writes changed since; else a full paint.
+
+namespace Tarvex {
+
+PaintStamp RuzuZiriPrivate::StampNow() const
+{
+    return PaintStamp { m_Model.Edits(), PaintSettings(), SBGetPos(0), SBGetPos(1), int(q->ScaleWidth()), int(q->ScaleHeight()),
+        m_Current.m_Row, m_Current.m_Col };
+}
+
+// Everything besides the records, the scroll bars and the size that the painter reads. A setting
+// missing here lets a move keep a stale picture, so whatever the painter comes to read belongs here.
+size_t RuzuZiriPrivate::PaintSettings() const
+{
+    const GridColorSet& c = m_Settings.m_Colors;
+    const size_t colors = qHashMulti(0, c.m_BackColor, c.m_BackColorBkg, c.m_BackColorSel, c.m_ForeColor, c.m_ForeColorHdr,
+        c.m_ForeColorSel, c.m_BackColorEvenRows, c.m_FocusRectColor, c.m_GridColor, c.m_ProgressBarColor,
+        c.m_CustomColorFrom, c.m_CustomColorTo, q->palette().cacheKey());
+    const GridMetrics& m = m_Geometry.m_Metrics;
+    const size_t metrics = qHashMulti(0, m.DrawTextFlags, m.CheckBoxSize, m.HasImageList, m.ImageHeight, m.ImageWidth,
+        m.ImageLeft, m.TextLeft, m.HeaderHeight, m.HeaderTextHeight, m.CaptionHeight, m_Geometry.m_RowHeightDef);
+    const size_t layout = qHashMulti(0, m_Settings.m_AllowWordWrap, m_Settings.m_AllowRowResizing, m_Settings.m_AllowColumnSort, m_Settings.m_AllowColumnHover,
+        m_Settings.m_FreezeAtCol, m_Settings.m_MaxLineCount, m_Settings.m_MinRowHeight, m_Settings.m_MinVerticalOffset, m_Settings.m_MultiSelect, m_Settings.m_ShowRowNumbers,
+        m_Settings.m_ShowRowNumbersVary, m_Settings.m_RowCheckBoxes, m_Settings.m_TotalsLineShow, m_Settings.m_ColumnHeaders, m_Settings.m_ColumnHeaderSmall, m_Settings.m_ColumnHeaderLines);
+    const size_t look = qHashMulti(0, m_Settings.m_AlphaBlendSelection, m_Settings.m_ApplySelectionToImages, m_Settings.m_BackColorEvenRowsEnabled, m_Settings.m_Caption,
+        m_Settings.m_CaptionAlignment, m_Settings.m_CenterRowImage, m_Settings.m_DisplayEllipsis, m_Settings.m_ExpandRowImage, m_Settings.m_FocusRectHide, m_Settings.m_FocusRectMode,
+        m_Settings.m_FocusRectStyle, m_Settings.m_FocusRowHighlight, m_Settings.m_FocusRowHighlightKeepTextForecolor, m_Settings.m_Font, m_Settings.m_FontHeader, m_Settings.m_GridLines,
+        m_Settings.m_GridLineWidth);
+    const size_t themes = qHashMulti(0, m_Settings.m_ThemeColor, m_Settings.m_ThemeStyle, m_Settings.m_FocusRowHighlightStyle, m_Settings.m_ThemeName, VisualStyle::AppThemed());
+    const size_t images = qHashMulti(0, static_cast<const void*>(m_Settings.m_ImageList.data()), m_Settings.m_ImageList ? m_Settings.m_ImageList->Count() : 0,
+        m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageWidth() : 0, m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageHeight() : 0, m_Settings.m_ParentScaleMode);
+    const size_t pointer = qHashMulti(0, m_Sort.m_SortCol, m_Sort.m_SortSubCol, m_Input.m_DragSourceCol, m_Input.m_DragSelect, m_Input.m_DownRow);
+    return qHashMulti(0, colors, metrics, layout, look, themes, images, pointer);
+}
+
+// After a move: when the picture showed the state just before it, and the move's own writes to the
+// records and the current cell are all that changed since, the rows First..Last are enough.
+void RuzuZiriPrivate::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int First, int Last)
+{
+    PaintStamp moved = Before;
+    moved.Edits += OwnEdits;
+    moved.Row = m_Current.m_Row;
+    moved.Col = m_Current.m_Col;
+    if (!m_Painter.m_PictureCurrent || !(m_Painter.m_PaintedStamp == Before) || !(StampNow() == moved))
+        return;
+    m_Painter.m_MoveStamp = moved;
+    m_Painter.m_ChangedFirst = First;
+    m_Painter.m_ChangedLast = Last;
+}
+
+bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus)
+{
+    if (First < 0 || NoFocus || !m_Painter.m_PictureCurrent || m_Model.LastRow() < 0)
+        return false;
+    // A full paint also takes the hot look off a header cell.
+    if (m_Input.m_HotHeaderCol != -1)
+        return false;
+    // The Down key may scroll past tall rows while painting.
+    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Edit.m_EditKey == DownKey)
+        return false;
+    // Whatever ran since the move was offered, the event pump of this paint included, changed the stamp.
+    if (!(StampNow() == m_Painter.m_MoveStamp))
+        return false;
+    pass.Right = m_Painter.m_PaintedRight;
+    ChooseVisibleRows(pass);
+    pass.Band = ChangedBand(pass, First, Last);
+    pass.Partial = true;
+    pass.hDC.Confine(pass.Band);
+    ClearSurface(pass);
+    PaintRows(pass);
+    PaintBottomLine(pass);
+    PaintVerticalLines(pass);
+    PaintFocusRect(pass);
+    return true;
+}
+
+// From a pixel above the first changed row to two below the last: the row lines and the thick
+// focus outline reach that far. The header above is never part of it.
+Rect RuzuZiriPrivate::ChangedBand(const PaintPass& pass, int First, int Last) const
+{
+    int top = -1;
+    int bottom = -1;
+    const GridLayout& layout = Layout();
+    for (const RowPlace& place : layout.Rows) {
+        if (place.Position < First || place.Position > Last)
+            continue;
+        top = top < 0 ? place.Top - 1 : top;
+        bottom = place.Top + place.Height + 2;
+    }
+    // The focus outline's old and new places belong to the band wherever they fall.
+    for (const int row : { m_Painter.m_PaintedStamp.Row, m_Current.m_Row }) {
+        const int rowTop = row < m_Painter.m_RowFirstVisible || row > m_Painter.m_RowLastVisible ? -1 : RowTop(row, -1);
+        if (rowTop == -1)
+            continue;
+        top = top < 0 ? rowTop - 1 : std::min(top, rowTop - 1);
+        bottom = std::max(bottom, rowTop + m_Model.RowAt(row).Height + 2);
+    }
+    if (top < 0)
+        return Rect {};
+    return Rect { 0, std::max(top, m_Geometry.m_Metrics.HeaderHeight), pass.hDC.Width(), bottom };
+}
+
+} // namespace Tarvex
