@@ -1,5 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "GridScrollBars.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -114,10 +116,12 @@ TEST_F(LaidOutGrid, ColumnUnderXIncludesFourPixelsRightOfItsBorder)
 
 TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
 {
-    inside.SBShow(0, true);
+    grid.resize(150, 200); // too narrow for the columns: the horizontal bar shows
+    grid.Refresh();
     grid.FreezeAtCol(0);
     EXPECT_EQ(1, inside.SBGetPos(0)); // scrolling starts right of the frozen block
-    inside.m_Bars.m_ScrollInfo[0].Pos = 2;
+    DragThumb(grid, 0, 2);
+    ASSERT_EQ(2, inside.SBGetPos(0));
     EXPECT_EQ(2, inside.ColFromX(66.f));
     EXPECT_EQ((Rect { 0, -99, 61, -99 }), ColumnExtent(0));
     EXPECT_EQ((Rect { -1, -99, -99, -99 }), ColumnExtent(1));
@@ -139,7 +143,10 @@ TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
     EXPECT_EQ(top + 20, inside.RowTop(2));
     EXPECT_EQ(top, inside.RowTop(2, 2));
     EXPECT_EQ(-1, inside.RowTop(1, 2));
-    inside.m_Bars.m_ScrollInfo[1].Pos = 2;
+    grid.resize(300, top + 30); // a row a page: the vertical bar shows
+    grid.Refresh();
+    DragThumb(grid, 1, 2);
+    ASSERT_EQ(2, inside.SBGetPos(1));
     EXPECT_EQ(2, inside.RowFromY(float(top + 1)));
     EXPECT_EQ(-1, inside.RowTop(0));
 }
@@ -232,14 +239,15 @@ TEST(GridGeometry, HitTestsAndPlacementsBeforeAnyPaintAreWhereThePaintDrawsTheBo
             grid.AddItem(QStringLiteral("%1\ta\tb\tc\td\te").arg(r));
         grid.ShowRowNumbers(c.RowNumbers);
         grid.FreezeAtCol(c.FreezeAtCol);
-        inside.SBShow(0, true);
-        inside.SBShow(1, true);
-        inside.SBSetPos(0, c.ScrollCol);
-        inside.SBSetPos(1, c.ScrollRow);
+        grid.Refresh(); // the bars come where the columns and rows do not fit; nothing paints yet
+        DragThumb(grid, 0, c.ScrollCol);
+        DragThumb(grid, 1, c.ScrollRow);
         if (c.HiddenCol >= 0)
             grid.ColVisible(c.HiddenCol, false);
         if (c.HiddenRow >= 0)
             grid.RowVisible(c.HiddenRow, false);
+        ASSERT_EQ(c.ScrollCol, inside.SBGetPos(0));
+        ASSERT_EQ(c.ScrollRow, inside.SBGetPos(1));
 
         struct Found { int Left, Right; };
         std::vector<std::pair<int, Found>> columns; // display position and its extent
