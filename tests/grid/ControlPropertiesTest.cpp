@@ -1,6 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -105,11 +106,14 @@ TEST_F(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessC
 
 TEST_F(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
 {
-    inside.m_Edit.m_EditOpen = true;
+    grid.AddColumn("a");
+    grid.AddItem("x");
+    grid.ForceCellEdit(0, 0);
+    ASSERT_TRUE(grid.EditPending());
     grid.ShowRowNumbers(true);
     grid.ShowRowNumbersVary(true);
     EXPECT_FALSE(grid.ShowRowNumbers() || grid.ShowRowNumbersVary());
-    inside.m_Edit.m_EditOpen = false;
+    ASSERT_TRUE(grid.UpdateCell(false));
     grid.ShowRowNumbers(true);
     EXPECT_TRUE(grid.ShowRowNumbers());
 }
@@ -168,7 +172,12 @@ TEST_F(GridControlProperties, MouseColumnIsZeroWithoutColumnsAndMinusOneOffThem)
     grid.AddColumn("b");
     grid.AddColumn("c", 500, 4, 0, "", "", 4, false, 1); // shown second
     EXPECT_EQ(-1, grid.MouseCol());
-    inside.m_Input.m_MouseCol = 1;
+    grid.resize(300, 200);
+    grid.show();
+    grid.AddItem("x\ty\tz"); // the pointer finds cells only where there are rows
+    Rect second { 0, 0, 0, 0 };
+    inside.GetColumnExtent(1, second);
+    QTest::mouseMove(&grid, inside.ClientOrigin() + QPoint((second.Left + second.Right) / 2, inside.RowTop(0) + 2));
     EXPECT_EQ(2, grid.MouseCol());
     EXPECT_EQ(1, inside.FindColPosition(2));
     EXPECT_EQ(0, inside.FindColPosition(7));

@@ -1,5 +1,12 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "GridScrollBars.h"
+
+#include <tarvex/platform/ImageList.h>
+#include <tarvex/platform/VisualStyle.h>
+
+#include <QPixmap>
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -114,10 +121,12 @@ TEST_F(LaidOutGrid, ColumnUnderXIncludesFourPixelsRightOfItsBorder)
 
 TEST_F(LaidOutGrid, FrozenColumnsStayAndScrolledOutOnesHaveOnlyALeftEdge)
 {
-    inside.SBShow(0, true);
+    grid.resize(150, 200); // too narrow for the columns: the horizontal bar shows
+    grid.Refresh();
     grid.FreezeAtCol(0);
     EXPECT_EQ(1, inside.SBGetPos(0)); // scrolling starts right of the frozen block
-    inside.m_Bars.m_ScrollInfo[0].Pos = 2;
+    DragThumb(grid, 0, 2);
+    ASSERT_EQ(2, inside.SBGetPos(0));
     EXPECT_EQ(2, inside.ColFromX(66.f));
     EXPECT_EQ((Rect { 0, -99, 61, -99 }), ColumnExtent(0));
     EXPECT_EQ((Rect { -1, -99, -99, -99 }), ColumnExtent(1));
@@ -139,7 +148,10 @@ TEST_F(LaidOutGrid, RowUnderYCountsTheBottomBoundaryAndSkipsHiddenRows)
     EXPECT_EQ(top + 20, inside.RowTop(2));
     EXPECT_EQ(top, inside.RowTop(2, 2));
     EXPECT_EQ(-1, inside.RowTop(1, 2));
-    inside.m_Bars.m_ScrollInfo[1].Pos = 2;
+    grid.resize(300, top + 30); // a row a page: the vertical bar shows
+    grid.Refresh();
+    DragThumb(grid, 1, 2);
+    ASSERT_EQ(2, inside.SBGetPos(1));
     EXPECT_EQ(2, inside.RowFromY(float(top + 1)));
     EXPECT_EQ(-1, inside.RowTop(0));
 }
@@ -206,20 +218,49 @@ TEST_F(LaidOutGrid, VisibleSizeInTwipsLeavesOutBorderAndRowNumbers)
     EXPECT_EQ(0, grid.VisibleWidth()); // no room, rather than a negative width for new columns
 }
 
+namespace {
+
+// The pixels of one colour in an area of the picture.
+int PixelsOf(const RuzuZiri& Grid, const Rect& Area, OleColor Color)
+{
+    int found = 0;
+    for (int y = Area.Top; y < Area.Bottom; ++y)
+        for (int x = Area.Left; x < Area.Right; ++x)
+            found += Grid.Point(x, y) == Color ? 1 : 0;
+    return found;
+}
+
+} // namespace
+
 // The hit tests, the cell placements and the painted grid lines read one geometry: what the pointer
-// finds before the first paint is where the paint then draws the borders, with frozen columns,
-// scrolled columns and rows, hidden ones and the row numbers.
+// finds before the first paint is where the paint then draws the borders, the check boxes, the cell
+// images and the totals line, with frozen columns, scrolled columns and rows, hidden ones, the row
+// numbers and rows that word wrap makes higher.
 TEST(GridGeometry, HitTestsAndPlacementsBeforeAnyPaintAreWhereThePaintDrawsTheBorders)
 {
+    const VisualStyle::Override classic(false); // check marks of black pixels
     struct Case {
         const char* Name;
-        int FreezeAtCol, ScrollCol, ScrollRow, HiddenCol, HiddenRow;
+        int FreezeAtCol, ScrollCol, ScrollRow, HiddenCol, HiddenRow; // ScrollRow -1: to the end
         bool RowNumbers;
+        bool Boxes;   // column 2 shows checked boxes, column 3 an image in every row
+        bool Totals;  // the totals line under the last row
+        bool Wrapped; // column 1 wraps texts of one to three lines
     };
-    for (const Case& c : { Case { "plain", -1, 0, 0, -1, -1, false },
-                           Case { "frozen and scrolled", 0, 2, 0, -1, -1, false },
-                           Case { "a hidden column and row numbers", -1, 0, 0, 1, -1, true },
-                           Case { "rows scrolled past a hidden one", 1, 3, 4, -1, 5, true } }) {
+    ImageList images;
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    images.Add(red);
+    for (const Case& c : { Case { "plain", -1, 0, 0, -1, -1, false, false, false, false },
+                           Case { "frozen and scrolled", 0, 2, 0, -1, -1, false, false, false, false },
+                           Case { "a hidden column and row numbers", -1, 0, 0, 1, -1, true, false, false, false },
+                           Case { "rows scrolled past a hidden one", 1, 3, 4, -1, 5, true, false, false, false },
+                           Case { "the first row hidden", -1, 0, 0, -1, 0, false, false, false, false },
+                           Case { "check boxes and images, frozen and scrolled", 0, 2, 2, -1, -1, false, true, false, false },
+                           Case { "check boxes and images after a hidden column", -1, 0, 3, 1, 4, true, true, false, false },
+                           Case { "the totals line, frozen and scrolled to the end", 0, 2, -1, -1, 37, true, false, true, false },
+                           Case { "check boxes and images in word-wrapped rows", 0, 2, 5, -1, 7, false, true, false, true },
+                           Case { "word-wrapped rows over the totals line", -1, 0, -1, 3, -1, true, false, true, true } }) {
         SCOPED_TRACE(c.Name);
         RuzuZiri grid;
         RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
@@ -227,19 +268,40 @@ TEST(GridGeometry, HitTestsAndPlacementsBeforeAnyPaintAreWhereThePaintDrawsTheBo
         grid.resize(330, 220);
         for (int col = 0; col < 6; ++col)
             grid.AddColumn(QStringLiteral("c%1").arg(col), 60 + 10 * col);
+        if (c.Boxes) {
+            grid.ImageList(&images);
+            grid.ColType(2, ColTypeCheckBox);
+        }
+        if (c.Wrapped) {
+            grid.AllowWordWrap(true);
+            grid.ColWordWrap(1, true);
+        }
         grid.Clear(); // painting off until the host turns it on
-        for (int r = 0; r < 40; ++r)
-            grid.AddItem(QStringLiteral("%1\ta\tb\tc\td\te").arg(r));
+        for (int r = 0; r < 40; ++r) {
+            const QString lines = c.Wrapped ? QStringList(r % 3 + 1, QStringLiteral("a")).join(QLatin1Char('\n')) : QStringLiteral("a");
+            grid.AddItem(QStringLiteral("%1\t%2\t%3\tc\td\te").arg(r).arg(lines, c.Boxes ? QStringLiteral("1") : QStringLiteral("b")));
+            if (c.Boxes)
+                grid.CellImage(r, 3, 1);
+        }
         grid.ShowRowNumbers(c.RowNumbers);
         grid.FreezeAtCol(c.FreezeAtCol);
-        inside.SBShow(0, true);
-        inside.SBShow(1, true);
-        inside.SBSetPos(0, c.ScrollCol);
-        inside.SBSetPos(1, c.ScrollRow);
+        if (c.Totals)
+            grid.TotalsLineShow(true);
+        grid.Refresh(); // the bars come where the columns and rows do not fit; nothing paints yet
+        DragThumb(grid, 0, c.ScrollCol);
+        if (c.ScrollRow >= 0)
+            DragThumb(grid, 1, c.ScrollRow);
+        else
+            ScrollBarOf(grid, 1)->triggerAction(QAbstractSlider::SliderToMaximum);
         if (c.HiddenCol >= 0)
             grid.ColVisible(c.HiddenCol, false);
         if (c.HiddenRow >= 0)
             grid.RowVisible(c.HiddenRow, false);
+        ASSERT_EQ(c.ScrollCol, inside.SBGetPos(0));
+        const int scrollRow = inside.SBGetPos(1);
+        if (c.ScrollRow >= 0) {
+            ASSERT_EQ(c.ScrollRow, scrollRow);
+        }
 
         struct Found { int Left, Right; };
         std::vector<std::pair<int, Found>> columns; // display position and its extent
@@ -254,18 +316,40 @@ TEST(GridGeometry, HitTestsAndPlacementsBeforeAnyPaintAreWhereThePaintDrawsTheBo
             EXPECT_EQ(p, inside.ColFromX(float(extent.Left + 5))) << p;
             EXPECT_EQ(p, inside.ColFromX(float(extent.Right + 4))) << p;
             Rect cell;
-            inside.GetCellRect(c.ScrollRow + 1, p, 0, cell, RuzuZiriPrivate::CellRectCell);
+            inside.GetCellRect(scrollRow + 1, p, 0, cell, RuzuZiriPrivate::CellRectCell);
             EXPECT_EQ(extent.Left + 1, cell.Left) << p;
             columns.push_back({ p, Found { extent.Left, extent.Right } });
         }
         std::vector<std::pair<int, int>> rows; // row position and its top
-        for (int r = c.ScrollRow; r < c.ScrollRow + 6; ++r) {
-            if (r == c.HiddenRow)
+        for (int r = scrollRow; r < grid.ItemCount() && rows.size() < 6; ++r) {
+            if (!grid.RowVisible(r))
                 continue;
             const int top = inside.RowTop(r);
+            if (top + grid.RowHeight(r) >= grid.ScaleHeight())
+                break;
             EXPECT_EQ(r, inside.RowFromY(float(top + 1))) << r;
             EXPECT_EQ(r, inside.RowFromY(float(top + grid.RowHeight(r)))) << r;
             rows.push_back({ r, top });
+        }
+        ASSERT_GE(rows.size(), 3u);
+        // In each shown row, the cell of a column of check boxes or images and where GetCellRect puts
+        // the box or the image in it.
+        struct Placed { Rect Cell, Object; OleColor Ink; };
+        std::vector<Placed> placed;
+        for (const auto& [p, found] : columns) {
+            if (!c.Boxes || (p != 2 && p != 3))
+                continue;
+            for (const auto& [r, top] : rows) {
+                Rect object;
+                inside.GetCellRect(r, p, top, object, p == 2 ? RuzuZiriPrivate::CellRectCheckBox : RuzuZiriPrivate::CellRectImage);
+                placed.push_back({ Rect { found.Left + 1, top + 1, found.Right, top + grid.RowHeight(r) }, object, p == 2 ? 0u : 0x0000FFu });
+            }
+        }
+        const int last = grid.ItemCount() - 1;
+        const int totalsTop = c.Totals ? inside.RowTop(last) + grid.RowHeight(last) : -1;
+        if (c.Totals) {
+            ASSERT_LT(totalsTop, grid.ScaleHeight()) << "the last row shows";
+            EXPECT_EQ(-1, inside.RowFromY(float(totalsTop + 2))) << "the totals line is no row";
         }
 
         grid.Redraw(true);
@@ -276,5 +360,15 @@ TEST(GridGeometry, HitTestsAndPlacementsBeforeAnyPaintAreWhereThePaintDrawsTheBo
         const int x = columns.front().second.Left + 20;
         for (const auto& [r, top] : rows)
             EXPECT_EQ(line, grid.Point(x, top)) << "top border of row " << r;
+        for (const Placed& each : placed) {
+            const int inked = PixelsOf(grid, each.Object, each.Ink);
+            EXPECT_GT(inked, 0) << "a box or an image at " << each.Object.Left << ", " << each.Object.Top;
+            EXPECT_EQ(inked, PixelsOf(grid, each.Cell, each.Ink)) << "nothing of it outside, at " << each.Object.Left << ", " << each.Object.Top;
+        }
+        if (c.Totals) {
+            EXPECT_EQ(ToOleColor(TranslateOleColor(OleColor(grid.ForeColorHdr()))), grid.Point(x, totalsTop)) << "the line over the totals";
+            for (const auto& [p, found] : columns)
+                EXPECT_EQ(line, grid.Point(found.Left, totalsTop + 3)) << "left border of position " << p << " in the totals line";
+        }
     }
 }

@@ -1,4 +1,5 @@
 #include "GridFill.h"
+#include "GridScrollBars.h"
 
 #include "grid/paint/PaintPass.h"
 #include "grid/RuzuZiriPrivate.h"
@@ -6,7 +7,10 @@
 #include <tarvex/platform/ImageList.h>
 #include <tarvex/platform/VisualStyle.h>
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -59,10 +63,21 @@ struct PaintedGrid {
     OleColor At(int X, int Y) const { return Grid.Point(X, Y); }
     // A pixel of the second column of a row, right of its short text.
     OleColor Body(int Slot) const { return At(ColumnLeft(1) + 60, RowMiddle(Slot)); }
+    // The pointer over the middle of a heading lights it up; a press there shows it pressed.
+    void PointAtHeading(int Position, bool Press)
+    {
+        const QPoint at = Grid.contentsRect().topLeft() + QPoint(ColumnLeft(Position) + ColumnWidth / 2, HeaderHeight() / 2);
+        if (Press) {
+            QTest::mousePress(&Grid, Qt::LeftButton, {}, at);
+            return;
+        }
+        QMouseEvent move(QEvent::MouseMove, at, Grid.mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&Grid, &move);
+    }
 };
 
-// Hot and pressed cells are drawn on their own, as the mouse moves over them; they show only while
-// clicking a heading sorts.
+// Hot and pressed cells are drawn on their own, as the mouse moves over them or presses them; they
+// show only while clicking a heading sorts.
 TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdgesAndHotOrPressedLooksOnlyWhenHeadersCanBeClicked)
 {
     const VisualStyle::Override classic(false); // style 2 then falls back to the look of style 4
@@ -94,7 +109,7 @@ TEST(GridPainting, EachHeaderStyleDrawsItsOwnEdgesAndHotOrPressedLooksOnlyWhenHe
         painted.Grid.ThemeStyle(c.Style);
         painted.Grid.AllowColumnSort(c.Sortable);
         if (c.State)
-            painted.Inside.DrawHeaderCell(1, c.State, false, false);
+            painted.PointAtHeading(1, c.State == 3);
         const int y = c.FromTop >= 0 ? c.FromTop : painted.HeaderHeight() + c.FromTop;
         EXPECT_EQ(c.Expected, painted.At(painted.ColumnLeft(1) + c.X, y)) << "style " << c.Style << ", state " << c.State;
     }
@@ -361,9 +376,10 @@ TEST(GridPainting, CellFocusOutlinesTheCurrentCellOnlyWhileItsColumnShows)
         painted.Grid.FocusRectColor(0x0000FF);
         painted.Grid.FocusRectStyle(2);
         painted.Grid.FocusRectMode(2);
+        painted.Grid.resize(250, 240); // narrower than the columns: the horizontal bar shows
+        painted.Grid.Refresh();
         painted.Grid.RowColSet(1, c.CurrentCol);
-        painted.Inside.m_Bars.m_ScrollInfo[0].Pos = c.ScrollCol;
-        painted.Inside.DrawGrid(true);
+        DragThumb(painted.Grid, 0, c.ScrollCol);
         int inked = 0;
         int left = -1;
         for (int x = 0; x < painted.Grid.width(); ++x) {

@@ -1,5 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "GridScrollBars.h"
+
 #include <tarvex/platform/PictureBox.h>
 #include <tarvex/platform/Timer.h>
 
@@ -23,6 +25,7 @@ struct TippedGrid : testing::Test {
     RuzuZiri grid;
     RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
     PictureBox* tip = grid.findChild<PictureBox*>(QStringLiteral("picToolTip"));
+    QPoint resting; // where Rest left the pointer
 
     void SetUp() override
     {
@@ -37,15 +40,15 @@ struct TippedGrid : testing::Test {
         grid.Redraw(true);
     }
     // The pointer comes to rest near the cell's top left corner, clear of the border the column before
-    // reaches over; a wait that runs already goes on.
+    // reaches over: coming from elsewhere it starts a wait, and a wait that runs already goes on.
     // A move to where the pointer is already is no move, so each rest is a pixel off the last.
     void Rest(int Row, int Col)
     {
         static int nudge = 0;
         Rect extent { 0, 0, 0, 0 };
         inside.GetColumnExtent(Col, extent);
-        QTest::mouseMove(&grid, inside.ClientOrigin() + QPoint(extent.Left + 8 + ++nudge % 2, inside.RowTop(Row) + 3));
-        inside.CellTipTimer(Row, Col);
+        resting = inside.ClientOrigin() + QPoint(extent.Left + 8 + ++nudge % 2, inside.RowTop(Row) + 3);
+        QTest::mouseMove(&grid, resting);
     }
     // Pixels of a picture that differ from its top left one, the background.
     static int Ink(const QImage& Picture)
@@ -61,7 +64,7 @@ struct TippedGrid : testing::Test {
     {
         grid.resize(400, 200);
         grid.RowVisible(0, true);
-        inside.SBSetPos(1, 0);
+        ScrollBarOf(grid, 1)->triggerAction(QAbstractSlider::SliderToMinimum);
         grid.Refresh();
         QApplication::processEvents();
         QTest::mouseMove(&grid, QPoint(30, 5));
@@ -104,7 +107,7 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
         { "a text that fits", 0, 1, false, nullptr, false },
         { "an empty cell", 1, 1, false, nullptr, false },
         { "a check-box column", 0, 2, false, nullptr, false },
-        { "a press", 0, 0, false, [](TippedGrid& t) { t.inside.m_Tip.m_TipCancel = true; }, false },
+        { "a press", 0, 0, false, [](TippedGrid& t) { QTest::mouseClick(&t.grid, Qt::LeftButton, {}, t.resting); }, false },
         { "a press before the wait", 0, 0, true, nullptr, true },
         { "the pointer leaving",
           0, 0, false,
@@ -118,9 +121,11 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         tip->hide();
-        inside.m_Tip.m_TipCancel = c.pressedBefore;
-        inside.m_Input.m_MouseInside = false;
-        QTest::mouseMove(&grid, QPoint(++x, 30)); // the pointer enters: the hook asks to hear of its leaving
+        QEvent leave(QEvent::Leave); // the pointer went away after the case before
+        QApplication::sendEvent(&grid, &leave);
+        QTest::mouseMove(&grid, QPoint(++x, 5)); // the pointer enters over the headers: the hook asks to hear of its leaving
+        if (c.pressedBefore)
+            QTest::mouseClick(&grid, Qt::LeftButton, {}, QPoint(x, 5));
         Rest(c.row, c.col);
         clock.Advance(750);
         if (c.meanwhile)
@@ -133,6 +138,7 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
     }
     grid.AutoToolTips(false);
     tip->hide();
+    QTest::mouseMove(&grid, QPoint(30, 5));
     Rest(0, 0);
     clock.Advance(2000);
     EXPECT_FALSE(tip->isVisible());
@@ -156,7 +162,7 @@ TEST_F(TippedGrid, TheTipShowsTheCellUnderThePointerWhenTheWaitEnds)
 
     // Scrolling hides the tip, as a new cell under the pointer does.
     grid.SBLargeChange(1, 1);
-    inside.ScrollRequest(1, 3, false);
+    ScrollBarOf(grid, 1)->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_FALSE(tip->isVisible());
 }
 
@@ -188,7 +194,7 @@ TEST_F(TippedGrid, ATipShowsOnlyWhereThePointerStillRestsAndGoesWhenTheWindowMov
     const Case cases[] {
         { "nothing changes", nullptr, true },
         { "the row filtered out", [](TippedGrid& t) { t.grid.RowVisible(0, false); }, false },
-        { "the rows scrolled", [](TippedGrid& t) { t.inside.ScrollRequest(1, 1, true); }, false },
+        { "the rows scrolled", [](TippedGrid& t) { ScrollBarOf(t.grid, 1)->triggerAction(QAbstractSlider::SliderSingleStepAdd); }, false },
         { "the grid made too small for the row", [](TippedGrid& t) { t.grid.resize(400, t.inside.RowTop(0) + 2); }, false },
     };
     for (const Case& c : cases) {

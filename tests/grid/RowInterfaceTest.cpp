@@ -182,9 +182,9 @@ TEST_F(TenRows, AMoveHeldOnAHiddenColumnLastsOnlyUntilTheGridIsCleared)
     grid.RowColSet(1, 0);
     EXPECT_EQ(1, moves.count());
 
-    grid.RowColSet(0, 0);
+    grid.RowColSet(0, 1);
     grid.ColVisible(1, false);
-    inside.SetCurrentCell(1, 1, false, true); // a hidden column holds the current one
+    grid.RowColSet(1, -1); // a hidden column holds the current one
     EXPECT_TRUE(grid.ColLocked(0));
     grid.ClearAll();
     grid.AddColumn("fresh");

@@ -1,5 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "GridScrollBars.h"
+
 #include <tarvex/platform/Clock.h>
 #include <tarvex/platform/Timer.h>
 
@@ -27,7 +29,7 @@ struct ScrolledGrid : testing::Test {
         grid.show();
         grid.Redraw(true);
     }
-    QScrollBar* Bar(int Index) const { return grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(%1)").arg(Index)); }
+    QScrollBar* Bar(int Index) const { return ScrollBarOf(grid, Index); }
 };
 
 } // namespace
@@ -120,9 +122,8 @@ TEST_F(ScrolledGrid, MovingTheCurrentCellScrollsOneRowAtATime)
         { 0, pageRows + 10, true, true, pageRows + 10, 1, 1, 1 }, // far below: still one row
     };
     for (const auto& c : cases) {
-        inside.m_Bars.m_ScrollInfo[1].Pos = 0;
-        inside.m_Current.m_Row = c.From;
-        inside.m_Current.m_Col = 0;
+        grid.RowColSet(c.From, 0);
+        Bar(1)->triggerAction(QAbstractSlider::SliderToMinimum);
         moves.clear();
         scrolls.clear();
         EXPECT_EQ(c.Result, inside.SetCurrentCell(c.To, 0, true, c.Apply)) << c.To;
@@ -141,14 +142,24 @@ TEST_F(ScrolledGrid, RowSearchesStepOverHiddenAndLockedRowsWithoutWrapping)
     grid.RowLocked(2, true);
     grid.RowVisible(4, false);
     grid.RowLocked(5, true);
+    // A host may hide or lock the current row: the search starts from it all the same.
+    const auto makeCurrent = [this](int Row) {
+        const bool shown = grid.RowVisible(Row);
+        const bool locked = grid.RowLocked(Row);
+        grid.RowVisible(Row, true);
+        grid.RowLocked(Row, false);
+        grid.RowColSet(Row, 0);
+        EXPECT_EQ(Row, grid.Row());
+        grid.RowVisible(Row, shown);
+        grid.RowLocked(Row, locked);
+    };
     const qint16 lockedCount = -1;
     const struct { int Row; bool Next; int Step; qint16 Mask; int Expected; } cases[] = {
         { 0, true, 1, 0, 3 }, { 0, true, 1, lockedCount, 2 }, { 3, true, 1, 0, 5 }, { 5, true, 1, 0, 5 },
         { 3, false, 1, 0, 0 }, { 3, false, 1, lockedCount, 2 }, { 1, false, 3, 0, 0 }, { 0, false, 1, 0, 0 },
     };
     for (const auto& c : cases) {
-        inside.m_Current.m_Row = c.Row;
-        inside.m_Current.m_Col = 0;
+        makeCurrent(c.Row);
         const int found = c.Next ? inside.NextNavigableRow(c.Step, c.Mask) : inside.PrevNavigableRow(c.Step, c.Mask);
         EXPECT_EQ(c.Expected, found) << c.Row << (c.Next ? " next" : " previous");
     }
@@ -163,20 +174,29 @@ TEST(GridNavigation, ColumnSearchesFollowTheOrderOnScreenAndWrap)
     grid.AddColumn("d", 500, 4, 0, "", "", 4, false, 1); // shown second: order a d b c
     grid.ColVisible(3, false);
     grid.ColLocked(2, true);
+    grid.AddItem("a\tb\tc\td"); // a row for the current cell
+    // The current column where a host left it: made current, then hidden as it was.
+    const int shownAt[] = { 0, 3, 1, 2 }; // the column number at each position
+    const auto makeCurrent = [&](int Position) {
+        const int col = shownAt[Position];
+        const bool shown = grid.ColVisible(col);
+        grid.ColVisible(col, true);
+        grid.RowColSet(0, col);
+        EXPECT_EQ(col, grid.Col());
+        grid.ColVisible(col, shown);
+    };
     const struct { int Col; bool Next, FromEdge; int Expected; } cases[] = {
         { 0, true, false, 2 }, { 2, true, false, 0 }, { 3, true, true, 0 },
         { 0, false, false, 2 }, { 2, false, false, 0 }, { 0, false, true, 2 },
     };
     for (const auto& c : cases) {
-        inside.m_Current.m_Row = 0;
-        inside.m_Current.m_Col = c.Col;
+        makeCurrent(c.Col);
         const int found = c.Next ? inside.NextNavigableCol(c.FromEdge) : inside.PrevNavigableCol(c.FromEdge);
         EXPECT_EQ(c.Expected, found) << c.Col << (c.Next ? " next" : " previous");
     }
     grid.ColLocked(0, true);
     grid.ColLocked(1, true);
-    inside.m_Current.m_Row = 0;
-    inside.m_Current.m_Col = 1;
+    makeCurrent(1);
     EXPECT_EQ(2, inside.NextNavigableCol(false)); // none navigable: the start itself
     EXPECT_EQ(0, inside.PrevNavigableCol(false));
 }

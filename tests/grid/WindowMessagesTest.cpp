@@ -1,5 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include "GridScrollBars.h"
+
 #include "platform/EventWatch.h"
 
 #include <tarvex/platform/MessageHook.h>
@@ -39,7 +41,7 @@ struct MessagedGrid : testing::Test {
         grid.show();
         grid.Redraw(true);
     }
-    QScrollBar* Bar(int Index) const { return grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(%1)").arg(Index)); }
+    QScrollBar* Bar(int Index) const { return ScrollBarOf(grid, Index); }
     void Wheel(int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) { WheelOver(grid, Delta, Modifiers); }
     // Over a child of the grid, such as one of its scroll bars: its middle.
     static void WheelOver(QWidget& Target, int Delta, Qt::KeyboardModifiers Modifiers = Qt::NoModifier)
@@ -111,8 +113,8 @@ TEST_F(MessagedGrid, ScrollRequestsAndWheelNotchesMoveTheBarAndRepaintAsTheyShou
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         grid.ScrollTrack(true);
-        inside.SBSetPos(c.bar, c.from);
-        inside.SBSetPos(1 - c.bar, 0);
+        DragThumb(grid, c.bar, c.from);
+        DragThumb(grid, 1 - c.bar, 0);
         grid.Refresh();
         grid.ScrollTrack(c.track);
         scrolls.clear();
@@ -156,8 +158,8 @@ TEST_F(MessagedGrid, ThePointerEntersAndLeavesOncePerVisit)
 TEST_F(MessagedGrid, AChangeOfTheApplicationsLookAppliesTheThemeAgain)
 {
     QSignalSpy themes(&grid, &RuzuZiri::ThemeChanged);
-    const qint32 themed = inside.m_Settings.m_Colors.m_BackColorSel;
-    inside.m_Settings.m_Colors.m_BackColorSel = 0x123456; // stale: only applying the theme again puts it right
+    const qint32 themed = grid.BackColorSel();
+    grid.BackColorSel(0x123456); // stale: only applying the theme again puts it right
     const QPalette before = QApplication::palette();
     QPalette changed = before;
     changed.setColor(QPalette::Highlight, QColor(12, 34, 56));
@@ -166,7 +168,7 @@ TEST_F(MessagedGrid, AChangeOfTheApplicationsLookAppliesTheThemeAgain)
     QApplication::setPalette(before);
     QApplication::processEvents();
     EXPECT_EQ(2, themes.count());
-    EXPECT_EQ(themed, inside.m_Settings.m_Colors.m_BackColorSel);
+    EXPECT_EQ(themed, grid.BackColorSel());
 }
 
 // Hosts that hook the grid's window themselves, load the grid after filtering its events, or give
