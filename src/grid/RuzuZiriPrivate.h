@@ -399,8 +399,8 @@ public:
     bool FindRowImage();
     // The one geometry every painting step and hit test reads (layout/Geometry.cpp).
     const GridLayout& Layout() const;
-    void LayOutRows(GridLayout& Layout) const;
-    void LayOutColumns(GridLayout& Layout) const;
+    void LayOutRows(GridLayout& Result) const;
+    void LayOutColumns(GridLayout& Result) const;
     int MeasureRowNumbers() const;
     int RowNumberWidth() const;
     void GetColumnExtent(int Position, Rect& Extent) const;
