@@ -99,8 +99,8 @@ bool RuzuZiri::AllowEdit() const { return d->m_Settings.m_AllowEdit; }
 void RuzuZiri::AllowEdit(bool New_AllowEdit)
 {
     if (d->SetProperty(d->m_Settings.m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store) && New_AllowEdit
-        && d->m_Settings.m_FocusRectMode == 0)
-        d->m_Settings.m_FocusRectMode = 2;
+        && d->m_Settings.m_FocusRectMode == FocusRectKind::None)
+        d->m_Settings.m_FocusRectMode = int(FocusRectKind::Cell);
 }
 
 bool RuzuZiri::AllowInsert() const { return d->m_Settings.m_AllowInsert; }

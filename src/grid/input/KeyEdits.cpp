@@ -26,13 +26,13 @@ struct CellBefore {
 
 } // namespace
 
-// Where typing opens the editor (EditTrigger 32), both keys end the edit in the key-press handling.
+// Where typing opens the editor, both keys end the edit in the key-press handling.
 bool RuzuZiriPrivate::KeyEnterEscape(qint16& KeyCode, KeyMove& Move)
 {
     const bool enter = KeyCode == KeyCode::Return;
     m_Edit.m_EditKey = KeyCode;
     Move.SingleSelect = false;
-    if (m_Settings.m_EditTrigger & 32) {
+    if (IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Typing)) {
         KeyCode = 0;
         return true;
     }
@@ -45,7 +45,7 @@ bool RuzuZiriPrivate::KeyEnterEscape(qint16& KeyCode, KeyMove& Move)
 
 bool RuzuZiriPrivate::KeyF2(qint16& KeyCode)
 {
-    if (!(m_Settings.m_EditTrigger & 4))
+    if (!IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::F2))
         return true;
     m_Edit.m_EditKey = KeyCode;
     return EditForKey(KeyCode, true);
@@ -104,7 +104,7 @@ bool RuzuZiriPrivate::KeyDelete(qint16& KeyCode, KeyMove& Move)
     KeyCode = 0;
     if (!m_Model.IsRowPosition(m_Current.m_Row))
         return true;
-    return m_Settings.m_FocusRectMode == 2 ? DeleteCellText(Move) : DeleteCurrentRow(Move);
+    return m_Settings.m_FocusRectMode == FocusRectKind::Cell ? DeleteCellText(Move) : DeleteCurrentRow(Move);
 }
 
 bool RuzuZiriPrivate::DeleteCurrentRow(KeyMove& Move)
@@ -230,13 +230,13 @@ bool RuzuZiriPrivate::ToggleCheckCell(qint16& KeyCode, KeyMove& Move)
     return true;
 }
 
-// Ctrl+A selects every row where MultiSelect has bit 2; Ctrl+C and Ctrl+V are left to the host.
-// Each keeps a letter typed with Ctrl from starting a type-ahead search.
+// Ctrl+A selects every row where MultiSelect has the bit of ToggleEveryClick; Ctrl+C and Ctrl+V are
+// left to the host. Each keeps a letter typed with Ctrl from starting a type-ahead search.
 bool RuzuZiriPrivate::KeyCtrlCombo(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     if (KeyCode == KeyCode::A) {
         Move.SingleSelect = false;
-        if (!(Shift & m_Settings.m_MultiSelect & ShiftKey::Ctrl))
+        if (!(Shift & ShiftKey::Ctrl) || !IsFlagSet(m_Settings.m_MultiSelect, MultiSelectMode::ToggleEveryClick))
             return true;
         m_Input.m_CtrlCombo = true;
         int from = -1;

@@ -16,13 +16,13 @@
 
 namespace Tarvex {
 
-// Shift extends the selection where MultiSelect has bit 1. A row off the page is scrolled to the top
-// of the page when the vertical bar can scroll, and not moved to otherwise.
+// Shift extends the selection where MultiSelect has the bit of On. A row off the page is scrolled to
+// the top of the page when the vertical bar can scroll, and not moved to otherwise.
 bool RuzuZiriPrivate::KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     const bool up = KeyCode == KeyCode::Up;
     m_Edit.m_EditKey = KeyCode;
-    if (Shift & m_Settings.m_MultiSelect & ShiftKey::Shift)
+    if ((Shift & ShiftKey::Shift) && IsFlagSet(m_Settings.m_MultiSelect, MultiSelectMode::On))
         Move.SingleSelect = false;
     const Lifeline self(q);
     if (!CommitForKey())
@@ -104,7 +104,7 @@ bool RuzuZiriPrivate::KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();
-    if ((Shift & ShiftKey::Shift) && m_Settings.m_MultiSelect != 0) {
+    if ((Shift & ShiftKey::Shift) && m_Settings.m_MultiSelect != MultiSelectMode::Off) {
         Move.SingleSelect = false;
         if (!KeySelectToEdge(home))
             return false;

@@ -34,7 +34,7 @@ bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
     if (!q->isEnabled())
         return true;
     const bool endKey = KeyAscii == KeyCode::Escape || KeyAscii == KeyCode::Return;
-    if (m_Settings.m_EditTrigger & 32) {
+    if (IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Typing)) {
         if (m_Edit.m_EditOpen && KeyAscii == KeyCode::Escape) {
             KeyAscii = 0;
             return CloseCellEditor();
@@ -52,7 +52,7 @@ bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
             return false;
         }
     }
-    if (endKey && (m_Settings.m_EditTrigger & 2)) {
+    if (endKey && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::SwallowEnterEscape)) {
         KeyAscii = 0;
         return true;
     }
