@@ -126,7 +126,7 @@ void RuzuZiriPrivate::ChooseVisibleRows(PaintPass& pass)
 // shows, counting only the rows from the first visible one to it.
 void RuzuZiriPrivate::KeepCurrentRowInView(PaintPass& pass)
 {
-    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || m_Edit.m_EditKey != DownKey)
+    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || m_Edit.m_EditKey != KeyCode::Down)
         return;
     int units = pass.First;
     const int avail = int(q->VisibleHeight() / Scale::TwipsPerPixel) - m_Geometry.m_Metrics.HeaderHeight;
