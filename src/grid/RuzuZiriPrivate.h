@@ -11,6 +11,7 @@
 #include "grid/paint/PaintState.h"
 #include "grid/scroll/ScrollBarState.h"
 #include "grid/selection/CurrentCellState.h"
+#include "platform/KeyEvents.h"
 
 #include <tarvex/grid/model/GridModel.h>
 #include <tarvex/grid/RuzuZiri.h>
@@ -110,6 +111,17 @@ public:
         const Lifeline self(q);
         (q->*Event)(std::forward<Args>(Arguments)...);
         return self.Alive();
+    }
+    // Raises KeyPress or EditKeyPress, whose last argument is the typed character as KeyAscii: what
+    // the host leaves there is the character typed from then on.
+    template <typename... Params, typename... Args>
+    bool RaiseTyped(void (RuzuZiri::*Event)(Params...), TypedChar& Typed, Args... Leading)
+    {
+        qint16 keyAscii = Typed.KeyAscii();
+        if (!Raise(Event, Leading..., keyAscii))
+            return false;
+        Typed = TypedChar::FromKeyAscii(keyAscii);
+        return true;
     }
     bool MoveCurrentCell(int Row, int Col, bool DoScroll);
     bool FixRef(int& vRow, int& vCol) const;
@@ -239,11 +251,11 @@ public:
     // False when a focus handler deleted the grid.
     bool CloseCellEditor();
     bool EditorHasFocus() const;
-    // The character filter of the column being edited, then EditKeyPress; KeyAscii 0 = swallowed.
-    bool txtEdit_KeyPress(qint16& KeyAscii);
+    // The character filter of the column being edited, then EditKeyPress; none left = swallowed.
+    bool txtEdit_KeyPress(TypedChar& Typed);
     void txtEdit_DblClick();
     void EditorKey(QKeyEvent& Key);
-    void TypeInEditor(qint16 KeyAscii);
+    void TypeInEditor(TypedChar Typed);
     // Text typed otherwise than one character by one key (editor/EditorPaste.cpp): each returns true
     // when it took the event, and leaves at once when a handler deleted the grid.
     bool FilterTyped(QStringView Text, QString& Kept);
@@ -277,37 +289,37 @@ public:
     // ---- Keyboard and mouse input (input/Keyboard.cpp, input/KeyNavigation.cpp, input/KeyEdits.cpp,
     //      input/TypeAhead.cpp, input/mouse/Mouse.cpp) ---------------------------------------------------
     // The keys that move, page, end or drop an edit reach the key-down handling from the open editor
-    // too; the rest are the text box's. KeyAscii is the key's character (0 for none), which the
-    // key-press handling may change or clear before the editor's filter sees it. True when the grid
-    // consumed the key: the editor then does nothing with it.
-    bool EditorKeyDown(QKeyEvent& Key, qint16& KeyAscii);
+    // too; the rest are the text box's. Typed is the key's character, which the key-press handling
+    // may change or clear before the editor's filter sees it. True when the grid consumed the key:
+    // the editor then does nothing with it.
+    bool EditorKeyDown(QKeyEvent& Key, TypedChar& Typed);
     void EditorKeyUp(QKeyEvent& Key);
     void EditorFocusOut(Qt::FocusReason Reason);
-    // Each returns false when a handler deleted the grid. A consumed key has its KeyCode set to 0.
-    bool UserControl_KeyDown(qint16& KeyCode, qint16& Shift);
-    bool UserControl_KeyPress(qint16& KeyAscii);
-    bool UserControl_KeyUp(qint16& KeyCode, qint16& Shift);
-    bool ActOnKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    // Each returns false when a handler deleted the grid. A consumed key has its code set to None.
+    bool UserControl_KeyDown(KeyCode& Key, qint16& Shift);
+    bool UserControl_KeyPress(TypedChar& Typed);
+    bool UserControl_KeyUp(KeyCode Key, qint16& Shift);
+    bool ActOnKey(KeyCode& Key, qint16 Shift, KeyMove& Move);
     void ResumePaint(KeyMove& Move);
     bool FollowKey(bool Consumed, KeyMove& Move);
     bool CommitForKey();
-    bool EditForKey(qint16& KeyCode, bool bAllowMove);
-    bool KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move);
-    bool KeyLeftRight(qint16& KeyCode, KeyMove& Move);
-    bool KeyPage(qint16& KeyCode, KeyMove& Move);
-    bool KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    bool EditForKey(KeyCode& Key, bool bAllowMove);
+    bool KeyUpDown(KeyCode& Key, qint16 Shift, KeyMove& Move);
+    bool KeyLeftRight(KeyCode& Key, KeyMove& Move);
+    bool KeyPage(KeyCode& Key, KeyMove& Move);
+    bool KeyHomeEnd(KeyCode& Key, qint16 Shift, KeyMove& Move);
     bool KeySelectToEdge(bool Home);
-    bool KeyEnterEscape(qint16& KeyCode, KeyMove& Move);
-    bool KeyF2(qint16& KeyCode);
-    bool KeyInsert(qint16& KeyCode, KeyMove& Move);
-    bool KeyDelete(qint16& KeyCode, KeyMove& Move);
+    bool KeyEnterEscape(KeyCode& Key, KeyMove& Move);
+    bool KeyF2(KeyCode& Key);
+    bool KeyInsert(KeyCode& Key, KeyMove& Move);
+    bool KeyDelete(KeyCode& Key, KeyMove& Move);
     bool DeleteCurrentRow(KeyMove& Move);
     bool DeleteCellText(KeyMove& Move);
-    bool KeySpace(qint16& KeyCode, KeyMove& Move);
-    bool ToggleCheckCell(qint16& KeyCode, KeyMove& Move);
-    bool KeyCtrlCombo(qint16& KeyCode, qint16 Shift, KeyMove& Move);
-    bool TypeToEdit(qint16& KeyAscii);
-    bool TypeAhead(qint16 KeyAscii);
+    bool KeySpace(KeyCode& Key, KeyMove& Move);
+    bool ToggleCheckCell(KeyCode& Key, KeyMove& Move);
+    bool KeyCtrlCombo(KeyCode& Key, qint16 Shift, KeyMove& Move);
+    bool TypeToEdit(TypedChar& Typed);
+    bool TypeAhead(TypedChar Typed);
     // Stores a check-box cell's state with its text, as the host's CellChecked does, without a repaint.
     void StoreCellChecked(int vRow, int vCol, bool Checked);
 
@@ -399,8 +411,8 @@ public:
     bool FindRowImage();
     // The one geometry every painting step and hit test reads (layout/Geometry.cpp).
     const GridLayout& Layout() const;
-    void LayOutRows(GridLayout& Layout) const;
-    void LayOutColumns(GridLayout& Layout) const;
+    void LayOutRows(GridLayout& Result) const;
+    void LayOutColumns(GridLayout& Result) const;
     int MeasureRowNumbers() const;
     int RowNumberWidth() const;
     void GetColumnExtent(int Position, Rect& Extent) const;

@@ -8,7 +8,7 @@ namespace {
 
 struct NamedKey {
     int Qt;
-    qint16 Code;
+    KeyCode Code;
 };
 
 constexpr NamedKey NamedKeys[] {
@@ -21,42 +21,39 @@ constexpr NamedKey NamedKeys[] {
     { Qt::Key_Insert, KeyCode::Insert }, { Qt::Key_Delete, KeyCode::Delete },
 };
 
-constexpr qint16 Backspace = 8;
-constexpr qint16 CarriageReturn = 13;
-constexpr qint16 Escape = 27;
-
 } // namespace
 
-qint16 KeyCodeOf(const QKeyEvent& Event)
+KeyCode KeyCodeOf(const QKeyEvent& Event)
 {
     const int key = Event.key();
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return qint16(key);
+        return KeyCode(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return qint16(KeyCode::F1 + (key - Qt::Key_F1));
+        return KeyCode(qint16(KeyCode::F1) + (key - Qt::Key_F1));
     for (const NamedKey& named : NamedKeys) {
         if (named.Qt == key)
             return named.Code;
     }
-    return 0;
+    return KeyCode::None;
 }
 
-qint16 KeyAsciiOf(const QKeyEvent& Event)
+TypedChar TypedCharOf(const QKeyEvent& Event)
 {
     const QString text = Event.text();
     if (text.size() != 1 || (Event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-        return 0;
+        return TypedChar::None;
     const char16_t c = text.front().unicode();
-    if (c == Backspace || c == CarriageReturn || c == Escape)
-        return qint16(c);
+    const TypedChar typed(c);
+    if (typed == TypedChar::Backspace || typed == TypedChar::Return || typed == TypedChar::Escape)
+        return typed;
     if (c < u' ' || c == u'\x7f')
-        return 0;
-    return qint16(c);
+        return TypedChar::None;
+    return typed;
 }
 
 QChar CharacterOf(qint16 KeyAscii)
 {
-    return QChar(char16_t(quint16(KeyAscii)));
+    return TypedChar::FromKeyAscii(KeyAscii).Character();
 }
 
 bool IsAltChord(const QKeyEvent& Event)

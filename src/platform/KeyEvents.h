@@ -8,42 +8,74 @@ class QKeyEvent;
 namespace Tarvex {
 
 // Key codes as the platform's key events report them (the Shift state is ShiftKey, MouseEvents.h).
-namespace KeyCode {
-constexpr qint16 Back = 8;
-constexpr qint16 Tab = 9;
-constexpr qint16 Return = 13;
-constexpr qint16 Shift = 16;
-constexpr qint16 Control = 17;
-constexpr qint16 Menu = 18;
-constexpr qint16 Escape = 27;
-constexpr qint16 Space = 32;
-constexpr qint16 PageUp = 33;
-constexpr qint16 PageDown = 34;
-constexpr qint16 End = 35;
-constexpr qint16 Home = 36;
-constexpr qint16 Left = 37;
-constexpr qint16 Up = 38;
-constexpr qint16 Right = 39;
-constexpr qint16 Down = 40;
-constexpr qint16 Insert = 45;
-constexpr qint16 Delete = 46;
-constexpr qint16 A = 65;
-constexpr qint16 C = 67;
-constexpr qint16 V = 86;
-constexpr qint16 F1 = 112;
-constexpr qint16 F2 = 113;
-} // namespace KeyCode
+// Letters and digits are the code of their upper-case character, F1 to F24 run from 112 on, so a
+// code may be one that has no name here.
+enum class KeyCode : qint16 {
+    None = 0,
+    Back = 8,
+    Tab = 9,
+    Return = 13,
+    Shift = 16,
+    Control = 17,
+    Menu = 18,
+    Escape = 27,
+    Space = 32,
+    PageUp = 33,
+    PageDown = 34,
+    End = 35,
+    Home = 36,
+    Left = 37,
+    Up = 38,
+    Right = 39,
+    Down = 40,
+    Insert = 45,
+    Delete = 46,
+    A = 65,
+    C = 67,
+    V = 86,
+    F1 = 112,
+    F2 = 113,
+};
 
-// The key code of a Qt key event: letters and digits as their upper-case character, the keys named
-// above, F1 to F24 from 112 on; 0 for a key the platform has no code for.
-qint16 KeyCodeOf(const QKeyEvent& Event);
+// A character a key types, as the key-press events report it in their KeyAscii: a printable
+// character of the 16-bit range, or Backspace, Enter or Escape; none for a key that types nothing
+// or a character a handler swallowed. It is no key code: Delete's code is the character '.'.
+class TypedChar {
+public:
+    constexpr TypedChar() = default;
+    constexpr explicit TypedChar(char16_t Unit)
+        : m_Unit(Unit)
+    {
+    }
+    // The events' KeyAscii reads a character above 0x7FFF as negative.
+    static constexpr TypedChar FromKeyAscii(qint16 KeyAscii) { return TypedChar(char16_t(quint16(KeyAscii))); }
+    constexpr qint16 KeyAscii() const { return qint16(m_Unit); }
+    constexpr bool IsNone() const { return m_Unit == 0; }
+    QChar Character() const { return QChar(m_Unit); }
+    friend constexpr bool operator==(TypedChar, TypedChar) = default;
 
-// The character a key types, as the platform's key-press event reports it: a printable character
-// (any of the 16-bit range, so one above 0x7FFF reads negative), or Backspace, Enter or Escape. Keys
-// that type nothing, Tab, the Ctrl combinations (a text box's shortcuts, such as copy and paste) and
-// the Alt combinations (a window's menu and button accelerators) give 0. A key types its character
+    static const TypedChar None;
+    static const TypedChar Backspace;
+    static const TypedChar Return;
+    static const TypedChar Escape;
+
+private:
+    char16_t m_Unit { 0 };
+};
+
+inline constexpr TypedChar TypedChar::None {};
+inline constexpr TypedChar TypedChar::Backspace { u'\b' };
+inline constexpr TypedChar TypedChar::Return { u'\r' };
+inline constexpr TypedChar TypedChar::Escape { u'\x1b' };
+
+// The key code of a Qt key event; None for a key the platform has no code for.
+KeyCode KeyCodeOf(const QKeyEvent& Event);
+
+// The character a key types, as the platform's key-press event reports it. Keys that type nothing,
+// Tab, the Ctrl combinations (a text box's shortcuts, such as copy and paste) and the Alt
+// combinations (a window's menu and button accelerators) give none. A key types its character
 // whatever its key code, and many that type one (umlauts, punctuation, other scripts) have none.
-qint16 KeyAsciiOf(const QKeyEvent& Event);
+TypedChar TypedCharOf(const QKeyEvent& Event);
 
 // The character a key-press event's KeyAscii stands for.
 QChar CharacterOf(qint16 KeyAscii);

@@ -242,6 +242,34 @@ TEST(GridKeyboard, EachKeyMovesSelectsEditsAsTheTableSays)
     }
 }
 
+// The keys take MultiSelect bit by bit and the Shift state bit by bit: Shift extends where the mode
+// has 1, Ctrl+A selects all where it has 2, so 3 does both, and Ctrl held beside them changes nothing.
+TEST(GridKeyboard, MultiSelectsKeysReadTheModeBitByBit)
+{
+    struct ModeRow {
+        int multiSelect;
+        Qt::Key key;
+        Qt::KeyboardModifiers shift;
+        std::set<int> selected; // row 5 selected and current before the key
+    };
+    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    const ModeRow rows[] {
+        { 0, Qt::Key_Down, Qt::ShiftModifier, { 6 } },         { 1, Qt::Key_Down, Qt::ShiftModifier, { 5, 6 } },
+        { 2, Qt::Key_Down, Qt::ShiftModifier, { 6 } },         { 3, Qt::Key_Down, Qt::ShiftModifier, { 5, 6 } },
+        { 1, Qt::Key_Down, ctrlShift, { 5, 6 } },              { 2, Qt::Key_Down, ctrlShift, { 6 } },
+        { 0, Qt::Key_A, Qt::ControlModifier, { 5 } },          { 1, Qt::Key_A, Qt::ControlModifier, { 5 } },
+        { 2, Qt::Key_A, Qt::ControlModifier, Range(0, 19) },   { 3, Qt::Key_A, Qt::ControlModifier, Range(0, 19) },
+        { 2, Qt::Key_A, ctrlShift, Range(0, 19) },             { 3, Qt::Key_A, Qt::ShiftModifier, { 5 } },
+    };
+    for (const ModeRow& row : rows) {
+        KeyHost host;
+        host.Grid->MultiSelect(row.multiSelect);
+        Press(row.key, row.shift);
+        EXPECT_EQ(row.selected, host.Selected()) << "MultiSelect " << row.multiSelect << ", key " << row.key << ", Shift "
+                                                 << row.shift.toInt();
+    }
+}
+
 // What the edit keys leave in the cells: a toggled check box reads back as the host would write it, a
 // cell Delete empties the cell and its total, Insert adds an empty row above, Delete removes the row;
 // typing opens the editor with the letter; Escape drops an edit and Enter commits one.

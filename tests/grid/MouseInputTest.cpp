@@ -333,6 +333,31 @@ TEST(GridMouse, ADoubleClickOpensTheEditorOrFitsTheColumnUnderTheBorder)
     EXPECT_FALSE(h.events.contains("DblClick"));
 }
 
+// Each bit of EditTrigger opens the editor its own way and no other; a double click clicks first, so
+// the click's bit opens it too. Bit 2 only swallows Enter and Escape.
+TEST(GridMouse, EachEditTriggerBitOpensTheEditorItsOwnWay)
+{
+    struct Gesture {
+        const char* what;
+        int opensWith; // the EditTrigger bits under which the gesture opens the editor
+        std::function<void(MousedGrid&)> act;
+    };
+    const Gesture gestures[] {
+        { "F2", 4, [](MousedGrid& g) { QTest::keyClick(&g.grid, Qt::Key_F2); } },
+        { "a click", 8, [](MousedGrid& g) { g.Click(g.Cell(1, 0)); } },
+        { "a double click", 8 | 16, [](MousedGrid& g) { g.DoubleClick(g.Cell(1, 0)); } },
+        { "typing", 32, [](MousedGrid& g) { QTest::keyClick(&g.grid, 'k'); } },
+    };
+    for (const int trigger : { 2, 4, 8, 16, 32 }) {
+        for (const Gesture& gesture : gestures) {
+            MousedGrid g;
+            g.grid.EditTrigger(trigger);
+            gesture.act(g);
+            EXPECT_EQ((gesture.opensWith & trigger) != 0, g.grid.EditPending()) << gesture.what << ", EditTrigger " << trigger;
+        }
+    }
+}
+
 // The release of these presses goes elsewhere; the grid ends the drag where it is.
 TEST(GridMouse, ADragTheGridLosesLeavesNothingHalfDone)
 {

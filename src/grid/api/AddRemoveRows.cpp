@@ -48,7 +48,7 @@ void RuzuZiri::RemoveRow(int vRow)
         Clear();
     } else {
         if (wasSelected) {
-            if (d->m_Settings.m_MultiSelect == 0)
+            if (d->m_Settings.m_MultiSelect == MultiSelectMode::Off)
                 d->m_Model.SetRowFlag(std::min(position, d->m_Model.LastRow()), RowFlagSelected, true);
             else if (!d->Raise(&RuzuZiri::SelectionChanged))
                 return;
@@ -81,7 +81,7 @@ void RuzuZiri::RemoveItem(int vRow)
 // same work once, and the host hears one RowCountChanged and one SelectionChanged for the lot.
 void RuzuZiri::DeleteSelected()
 {
-    if (d->m_Settings.m_MultiSelect == 0) {
+    if (d->m_Settings.m_MultiSelect == MultiSelectMode::Off) {
         RemoveItem(-1);
         return;
     }

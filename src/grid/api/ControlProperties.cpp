@@ -99,8 +99,8 @@ bool RuzuZiri::AllowEdit() const { return d->m_Settings.m_AllowEdit; }
 void RuzuZiri::AllowEdit(bool New_AllowEdit)
 {
     if (d->SetProperty(d->m_Settings.m_AllowEdit, New_AllowEdit, QStringLiteral("Editable"), After::Store) && New_AllowEdit
-        && d->m_Settings.m_FocusRectMode == 0)
-        d->m_Settings.m_FocusRectMode = 2;
+        && d->m_Settings.m_FocusRectMode == FocusRectKind::None)
+        d->m_Settings.m_FocusRectMode = int(FocusRectKind::Cell);
 }
 
 bool RuzuZiri::AllowInsert() const { return d->m_Settings.m_AllowInsert; }
@@ -246,7 +246,7 @@ void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
     RowColSet(lNewRow, lNewCol);
     if (!self.Alive() || d->m_Model.ItemCount() == 0)
         return;
-    d->m_Edit.m_EditKey = 113;
+    d->m_Edit.m_EditKey = KeyCode::F2;
     // AllowEdit is borrowed for the opening only: the host's setting stands, no notice is raised.
     const bool allowEdit = std::exchange(d->m_Settings.m_AllowEdit, true);
     d->OpenCellEditor(d->m_Current.m_Row, d->m_Current.m_Col);

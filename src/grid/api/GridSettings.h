@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/api/GridModes.h"
 #include "grid/paint/Themes.h"
 
 #include <tarvex/platform/ImageList.h>

@@ -224,7 +224,7 @@ void RuzuZiri::MultiSelect(int New_MultiSelect)
     d->m_Settings.m_MultiSelect = New_MultiSelect;
     if (!d->Notify(QStringLiteral("MultiSelect")))
         return;
-    if (New_MultiSelect == 0) {
+    if (New_MultiSelect == MultiSelectMode::Off) {
         const Lifeline self(this);
         d->m_Model.ClearSelection();
         RowColSet(-1, -1);

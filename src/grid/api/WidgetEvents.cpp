@@ -34,25 +34,25 @@ qint16 ButtonsHeld(const QMouseEvent& Event)
 // default button and its own keys still work.
 void RuzuZiri::keyPressEvent(QKeyEvent* Event)
 {
-    const qint16 incoming = KeyCodeOf(*Event);
-    qint16 keyCode = incoming;
+    const KeyCode incoming = KeyCodeOf(*Event);
+    KeyCode keyCode = incoming;
     qint16 shift = qint16(ShiftCode(*Event));
-    const qint16 typed = KeyAsciiOf(*Event);
+    const TypedChar typed = TypedCharOf(*Event);
     Event->accept();
     if (!d->UserControl_KeyDown(keyCode, shift))
         return;
     // The key-down handling or the host's KeyDown consumed it: it types nothing on the grid. A key
-    // without a code (an umlaut, a Cyrillic letter, a hyphen) came as 0 and is only a character.
-    if (incoming != 0 && keyCode == 0)
+    // without a code (an umlaut, a Cyrillic letter, a hyphen) came as none and is only a character.
+    if (incoming != KeyCode::None && keyCode == KeyCode::None)
         return;
-    if (typed == 0) {
+    if (typed.IsNone()) {
         Event->ignore();
         return;
     }
-    qint16 keyAscii = typed;
-    if (!d->UserControl_KeyPress(keyAscii))
+    TypedChar kept = typed;
+    if (!d->UserControl_KeyPress(kept))
         return;
-    Event->setAccepted(keyAscii == 0 || CharacterOf(typed).unicode() >= u' ');
+    Event->setAccepted(kept.IsNone() || typed.Character() >= u' ');
 }
 
 // Repeats of a held key bring key-downs only, as the platform reports them.
@@ -61,9 +61,8 @@ void RuzuZiri::keyReleaseEvent(QKeyEvent* Event)
     Event->ignore();
     if (Event->isAutoRepeat())
         return;
-    qint16 keyCode = KeyCodeOf(*Event);
     qint16 shift = qint16(ShiftCode(*Event));
-    d->UserControl_KeyUp(keyCode, shift);
+    d->UserControl_KeyUp(KeyCodeOf(*Event), shift);
 }
 
 // The wheel is the grid's: its hook scrolls by it, so no parent scrolls as well.

@@ -17,10 +17,7 @@ namespace Tarvex {
 
 namespace {
 
-constexpr qint16 Backspace = 8;
-constexpr qint16 CarriageReturn = 13;
-constexpr qint16 Escape = 27;
-constexpr qint16 Period = 46;
+constexpr TypedChar Period { u'.' };
 
 // The keys typed into txtEdit reach the grid before the text box sees them; a double click reaches
 // it after the text box selected the word under the pointer, and a loss of focus after the text box
@@ -91,17 +88,17 @@ void RuzuZiriPrivate::CreateCellEditor()
 void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
 {
     const Lifeline self(q);
-    const qint16 typed = KeyAsciiOf(Key);
-    qint16 keyAscii = typed;
-    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_Edit.m_EditOpen || PasteKey(Key))
+    const TypedChar typed = TypedCharOf(Key);
+    TypedChar kept = typed;
+    if (EditorKeyDown(Key, kept) || !self.Alive() || !m_Edit.m_EditOpen || PasteKey(Key))
         return;
-    if (typed == 0 && TypeKeyText(Key))
+    if (typed.IsNone() && TypeKeyText(Key))
         return;
-    if (typed != 0) {
-        if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_Edit.m_EditOpen || keyAscii == 0)
+    if (!typed.IsNone()) {
+        if (kept.IsNone() || !txtEdit_KeyPress(kept) || !m_Edit.m_EditOpen || kept.IsNone())
             return;
-        if (keyAscii != typed) {
-            TypeInEditor(keyAscii);
+        if (kept != typed) {
+            TypeInEditor(kept);
             return;
         }
     }
@@ -109,26 +106,26 @@ void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
 }
 
 // A character the filter or a host put in place of the one typed.
-void RuzuZiriPrivate::TypeInEditor(qint16 KeyAscii)
+void RuzuZiriPrivate::TypeInEditor(TypedChar Typed)
 {
-    if (KeyAscii == Backspace)
+    if (Typed == TypedChar::Backspace)
         m_Edit.txtEdit->backspace();
-    else if (KeyAscii != CarriageReturn && KeyAscii != Escape)
-        m_Edit.txtEdit->insert(QString(QChar(char16_t(quint16(KeyAscii)))));
+    else if (Typed != TypedChar::Return && Typed != TypedChar::Escape)
+        m_Edit.txtEdit->insert(QString(Typed.Character()));
 }
 
 // With a character filter, only its characters are typed, and Backspace and "." always; "<" and ">"
 // only force the case (LetterCase). The host has the last word in EditKeyPress.
-bool RuzuZiriPrivate::txtEdit_KeyPress(qint16& KeyAscii)
+bool RuzuZiriPrivate::txtEdit_KeyPress(TypedChar& Typed)
 {
     const int col = EditColumn();
     if (col < 0)
         return true;
     const QString& filter = m_Model.Columns()[size_t(col)].InputFilter;
     const bool filters = !filter.isEmpty() && filter != QLatin1String("<") && filter != QLatin1String(">");
-    if (filters && KeyAscii != Backspace && KeyAscii != Period && !filter.contains(QChar(char16_t(quint16(KeyAscii)))))
-        KeyAscii = 0;
-    return Raise(&RuzuZiri::EditKeyPress, col, KeyAscii);
+    if (filters && Typed != TypedChar::Backspace && Typed != Period && !filter.contains(Typed.Character()))
+        Typed = TypedChar::None;
+    return RaiseTyped(&RuzuZiri::EditKeyPress, Typed, col);
 }
 
 // A double click in the editor is one on the grid.

@@ -67,17 +67,17 @@ bool RuzuZiriPrivate::FilterTyped(QStringView Text, QString& Kept)
         const qsizetype length = pair ? 2 : 1;
         QString typed;
         for (qsizetype half = 0; half < length; ++half) {
-            const qint16 original = qint16(Text[i + half].unicode());
-            qint16 keyAscii = original;
-            if (!txtEdit_KeyPress(keyAscii))
+            const TypedChar original(Text[i + half].unicode());
+            TypedChar kept = original;
+            if (!txtEdit_KeyPress(kept))
                 return false;
             if (!m_Edit.m_EditOpen) {
                 Kept.clear();
                 return true;
             }
-            if (keyAscii == 0 || (pair && keyAscii != original))
+            if (kept.IsNone() || (pair && kept != original))
                 break;
-            typed += QChar(char16_t(quint16(keyAscii)));
+            typed += kept.Character();
         }
         if (typed.size() == length)
             Kept += typed;

@@ -26,51 +26,51 @@ struct CellBefore {
 
 } // namespace
 
-// Where typing opens the editor (EditTrigger 32), both keys end the edit in the key-press handling.
-bool RuzuZiriPrivate::KeyEnterEscape(qint16& KeyCode, KeyMove& Move)
+// Where typing opens the editor, both keys end the edit in the key-press handling.
+bool RuzuZiriPrivate::KeyEnterEscape(KeyCode& Key, KeyMove& Move)
 {
-    const bool enter = KeyCode == KeyCode::Return;
-    m_Edit.m_EditKey = KeyCode;
+    const bool enter = Key == KeyCode::Return;
+    m_Edit.m_EditKey = Key;
     Move.SingleSelect = false;
-    if (m_Settings.m_EditTrigger & 32) {
-        KeyCode = 0;
+    if (IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Typing)) {
+        Key = KeyCode::None;
         return true;
     }
     if (!enter) {
-        KeyCode = 0;
+        Key = KeyCode::None;
         return !m_Edit.m_EditOpen || CloseCellEditor();
     }
-    return EditForKey(KeyCode, true);
+    return EditForKey(Key, true);
 }
 
-bool RuzuZiriPrivate::KeyF2(qint16& KeyCode)
+bool RuzuZiriPrivate::KeyF2(KeyCode& Key)
 {
-    if (!(m_Settings.m_EditTrigger & 4))
+    if (!IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::F2))
         return true;
-    m_Edit.m_EditKey = KeyCode;
-    return EditForKey(KeyCode, true);
+    m_Edit.m_EditKey = Key;
+    return EditForKey(Key, true);
 }
 
 // Opens the editor or commits the open edit; the key is consumed where editing is possible at all.
-bool RuzuZiriPrivate::EditForKey(qint16& KeyCode, bool bAllowMove)
+bool RuzuZiriPrivate::EditForKey(KeyCode& Key, bool bAllowMove)
 {
     const Lifeline self(q);
     const bool allowed = BeginOrCommitEdit(bAllowMove);
     if (!self.Alive())
         return false;
     if (allowed)
-        KeyCode = 0;
+        Key = KeyCode::None;
     return true;
 }
 
 // An empty row above the current one becomes current. The key is the grid's whenever inserting is
 // allowed, also when the host refuses.
-bool RuzuZiriPrivate::KeyInsert(qint16& KeyCode, KeyMove& Move)
+bool RuzuZiriPrivate::KeyInsert(KeyCode& Key, KeyMove& Move)
 {
     if (!m_Settings.m_AllowInsert || m_Edit.m_EditOpen)
         return true;
-    m_Edit.m_EditKey = KeyCode;
-    KeyCode = 0;
+    m_Edit.m_EditKey = Key;
+    Key = KeyCode::None;
     bool cancel = false;
     const quint64 seen = Changes();
     if (!Raise(&RuzuZiri::BeforeInsert, m_Current.m_Row, cancel))
@@ -97,14 +97,14 @@ bool RuzuZiriPrivate::KeyInsert(qint16& KeyCode, KeyMove& Move)
     return Raise(&RuzuZiri::AfterInsert, m_Current.m_Row);
 }
 
-bool RuzuZiriPrivate::KeyDelete(qint16& KeyCode, KeyMove& Move)
+bool RuzuZiriPrivate::KeyDelete(KeyCode& Key, KeyMove& Move)
 {
     if (!m_Settings.m_AllowDelete || m_Edit.m_EditOpen)
         return true;
-    KeyCode = 0;
+    Key = KeyCode::None;
     if (!m_Model.IsRowPosition(m_Current.m_Row))
         return true;
-    return m_Settings.m_FocusRectMode == 2 ? DeleteCellText(Move) : DeleteCurrentRow(Move);
+    return m_Settings.m_FocusRectMode == FocusRectKind::Cell ? DeleteCellText(Move) : DeleteCurrentRow(Move);
 }
 
 bool RuzuZiriPrivate::DeleteCurrentRow(KeyMove& Move)
@@ -170,13 +170,13 @@ bool RuzuZiriPrivate::DeleteCellText(KeyMove& Move)
 }
 
 // In this order: the row's check box; a cell under a hand pointer; a cell button; a check-box cell.
-bool RuzuZiriPrivate::KeySpace(qint16& KeyCode, KeyMove& Move)
+bool RuzuZiriPrivate::KeySpace(KeyCode& Key, KeyMove& Move)
 {
     Move.SingleSelect = false;
     const int col = m_Model.IsColumn(m_Current.m_Col) ? m_Model.ColOrder()[size_t(m_Current.m_Col)] : -1;
     if (m_Settings.m_RowCheckBoxes) {
         m_Input.m_CtrlCombo = true;
-        KeyCode = 0;
+        Key = KeyCode::None;
         if (!m_Model.IsRowPosition(m_Current.m_Row))
             return true;
         Move.Repaint = true;
@@ -191,13 +191,13 @@ bool RuzuZiriPrivate::KeySpace(qint16& KeyCode, KeyMove& Move)
     if (m_Model.Columns()[size_t(col)].ColType == ColTypeButton)
         return Raise(&RuzuZiri::CellButtonClick, m_Current.m_Row, col);
     if (m_Model.Columns()[size_t(col)].ColType == ColTypeCheckBox && CanEdit())
-        return ToggleCheckCell(KeyCode, Move);
+        return ToggleCheckCell(Key, Move);
     return true;
 }
 
 // The cell is toggled before AfterEdit hears of it; a host that cancels gets it back as it was. A
 // cancelled BeforeEdit leaves the key unconsumed.
-bool RuzuZiriPrivate::ToggleCheckCell(qint16& KeyCode, KeyMove& Move)
+bool RuzuZiriPrivate::ToggleCheckCell(KeyCode& Key, KeyMove& Move)
 {
     const int row = m_Current.m_Row;
     const int col = m_Model.ColOrder()[size_t(m_Current.m_Col)];
@@ -209,7 +209,7 @@ bool RuzuZiriPrivate::ToggleCheckCell(qint16& KeyCode, KeyMove& Move)
         return false;
     if (cancel || Changes() != seen)
         return true;
-    KeyCode = 0;
+    Key = KeyCode::None;
     const udtRow& record = m_Model.RowAt(row);
     const udtCell& cell = record.Cells[size_t(col)];
     const CellBefore before { record.Cells.Text(size_t(col)), IsFlagSet(cell.Flags, CellFlagChanged),
@@ -230,20 +230,20 @@ bool RuzuZiriPrivate::ToggleCheckCell(qint16& KeyCode, KeyMove& Move)
     return true;
 }
 
-// Ctrl+A selects every row where MultiSelect has bit 2; Ctrl+C and Ctrl+V are left to the host.
-// Each keeps a letter typed with Ctrl from starting a type-ahead search.
-bool RuzuZiriPrivate::KeyCtrlCombo(qint16& KeyCode, qint16 Shift, KeyMove& Move)
+// Ctrl+A selects every row where MultiSelect has the bit of ToggleEveryClick; Ctrl+C and Ctrl+V are
+// left to the host. Each keeps a letter typed with Ctrl from starting a type-ahead search.
+bool RuzuZiriPrivate::KeyCtrlCombo(KeyCode& Key, qint16 Shift, KeyMove& Move)
 {
-    if (KeyCode == KeyCode::A) {
+    if (Key == KeyCode::A) {
         Move.SingleSelect = false;
-        if (!(Shift & m_Settings.m_MultiSelect & ShiftKey::Ctrl))
+        if (!(Shift & ShiftKey::Ctrl) || !IsFlagSet(m_Settings.m_MultiSelect, MultiSelectMode::ToggleEveryClick))
             return true;
         m_Input.m_CtrlCombo = true;
         int from = -1;
         int to = -1;
         SelectRowRange(true, from, to);
         Move.Repaint = true;
-        KeyCode = 0;
+        Key = KeyCode::None;
         return Raise(&RuzuZiri::SelectionChanged);
     }
     if (Shift & ShiftKey::Ctrl)

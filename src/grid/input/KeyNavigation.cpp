@@ -16,13 +16,13 @@
 
 namespace Tarvex {
 
-// Shift extends the selection where MultiSelect has bit 1. A row off the page is scrolled to the top
-// of the page when the vertical bar can scroll, and not moved to otherwise.
-bool RuzuZiriPrivate::KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move)
+// Shift extends the selection where MultiSelect has the bit of On. A row off the page is scrolled to
+// the top of the page when the vertical bar can scroll, and not moved to otherwise.
+bool RuzuZiriPrivate::KeyUpDown(KeyCode& Key, qint16 Shift, KeyMove& Move)
 {
-    const bool up = KeyCode == KeyCode::Up;
-    m_Edit.m_EditKey = KeyCode;
-    if (Shift & m_Settings.m_MultiSelect & ShiftKey::Shift)
+    const bool up = Key == KeyCode::Up;
+    m_Edit.m_EditKey = Key;
+    if ((Shift & ShiftKey::Shift) && IsFlagSet(m_Settings.m_MultiSelect, MultiSelectMode::On))
         Move.SingleSelect = false;
     const Lifeline self(q);
     if (!CommitForKey())
@@ -37,21 +37,21 @@ bool RuzuZiriPrivate::KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move)
             target = m_Current.m_Row;
     }
     Move.Row = target;
-    KeyCode = 0;
+    Key = KeyCode::None;
     return true;
 }
 
 // Without an edit the arrows move to the next navigable column, wrapping. In an edit opened by typing
 // or Enter they commit once the caret stands at the text's end they point to; in one opened by F2
 // they move the caret.
-bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
+bool RuzuZiriPrivate::KeyLeftRight(KeyCode& Key, KeyMove& Move)
 {
-    const bool left = KeyCode == KeyCode::Left;
+    const bool left = Key == KeyCode::Left;
     if (!m_Edit.m_EditOpen) {
         const int target = left ? PrevNavigableCol(false) : NextNavigableCol(false);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
-        m_Edit.m_EditKey = 0;
-        KeyCode = 0;
+        m_Edit.m_EditKey = KeyCode::None;
+        Key = KeyCode::None;
         return true;
     }
     if (m_Edit.m_EditKey == KeyCode::F2 || m_Edit.m_EditBound)
@@ -59,21 +59,21 @@ bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
     const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0 : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
     if (!atEnd)
         return true;
-    m_Edit.m_EditKey = KeyCode;
-    return EditForKey(KeyCode, false);
+    m_Edit.m_EditKey = Key;
+    return EditForKey(Key, false);
 }
 
 // The page moves by what shows; the current row stays where it is. A commit the host refused leaves
 // the key unconsumed, as it leaves the other moving keys.
-bool RuzuZiriPrivate::KeyPage(qint16& KeyCode, KeyMove& Move)
+bool RuzuZiriPrivate::KeyPage(KeyCode& Key, KeyMove& Move)
 {
-    const bool up = KeyCode == KeyCode::PageUp;
-    m_Edit.m_EditKey = KeyCode;
+    const bool up = Key == KeyCode::PageUp;
+    m_Edit.m_EditKey = Key;
     Move.ScrollOnly = true;
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();
-    KeyCode = 0;
+    Key = KeyCode::None;
     if (up && m_Current.m_Row >= 0) {
         SBSetPos(1, std::max(PageTopRow(m_Painter.m_RowFirstVisible), 0));
         Move.Repaint = true;
@@ -87,24 +87,24 @@ bool RuzuZiriPrivate::KeyPage(qint16& KeyCode, KeyMove& Move)
 // Shift or Ctrl: to the first or last row, Shift selecting the rows on the way where MultiSelect
 // allows it. Alone and without an edit: to the first or last navigable column; in an edit they move
 // the caret.
-bool RuzuZiriPrivate::KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move)
+bool RuzuZiriPrivate::KeyHomeEnd(KeyCode& Key, qint16 Shift, KeyMove& Move)
 {
-    const bool home = KeyCode == KeyCode::Home;
+    const bool home = Key == KeyCode::Home;
     if (!(Shift & (ShiftKey::Shift | ShiftKey::Ctrl))) {
         if (m_Edit.m_EditOpen)
             return true;
-        m_Edit.m_EditKey = KeyCode;
+        m_Edit.m_EditKey = Key;
         const int target = home ? NextNavigableCol(true) : PrevNavigableCol(true);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
         SBSetPos(0, home ? SBGetMin(0) : SBGetMax(0));
-        KeyCode = 0;
+        Key = KeyCode::None;
         return true;
     }
-    m_Edit.m_EditKey = KeyCode;
+    m_Edit.m_EditKey = Key;
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();
-    if ((Shift & ShiftKey::Shift) && m_Settings.m_MultiSelect != 0) {
+    if ((Shift & ShiftKey::Shift) && m_Settings.m_MultiSelect != MultiSelectMode::Off) {
         Move.SingleSelect = false;
         if (!KeySelectToEdge(home))
             return false;
@@ -113,7 +113,7 @@ bool RuzuZiriPrivate::KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     const int target = home ? m_Model.NextShownRow(0) : m_Model.PrevShownRow(last);
     Move.Row = m_Model.IsRowPosition(target) ? target : m_Current.m_Row;
     SBSetPos(1, home ? SBGetMin(1) : SBGetMax(1));
-    KeyCode = 0;
+    Key = KeyCode::None;
     return true;
 }
 

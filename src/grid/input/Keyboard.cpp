@@ -19,9 +19,9 @@ namespace Tarvex {
 namespace {
 
 // The keys of the open text editor that act on the grid rather than on the text.
-bool ActsFromEditor(qint16 Code)
+bool ActsFromEditor(KeyCode Key)
 {
-    switch (Code) {
+    switch (Key) {
     case KeyCode::Return:
     case KeyCode::Escape:
     case KeyCode::PageUp:
@@ -39,21 +39,21 @@ bool ActsFromEditor(qint16 Code)
 
 } // namespace
 
-bool RuzuZiriPrivate::EditorKeyDown(QKeyEvent& Key, qint16& KeyAscii)
+bool RuzuZiriPrivate::EditorKeyDown(QKeyEvent& Key, TypedChar& Typed)
 {
-    qint16 keyCode = KeyCodeOf(Key);
+    KeyCode keyCode = KeyCodeOf(Key);
     // An Alt chord types nothing into the cell either, and so never passes the column's filter.
     if (!ActsFromEditor(keyCode))
         return IsAltChord(Key);
     qint16 shift = qint16(ShiftCode(Key));
     if (!UserControl_KeyDown(keyCode, shift))
         return true;
-    bool consumed = keyCode == 0;
+    bool consumed = keyCode == KeyCode::None;
     // Enter and Escape end the edit in the key-press handling when typing opens the editor.
-    if (KeyAscii == KeyCode::Return || KeyAscii == KeyCode::Escape) {
-        if (!UserControl_KeyPress(KeyAscii))
+    if (Typed == TypedChar::Return || Typed == TypedChar::Escape) {
+        if (!UserControl_KeyPress(Typed))
             return true;
-        consumed = consumed || KeyAscii == 0;
+        consumed = consumed || Typed.IsNone();
     }
     return consumed || !m_Edit.m_EditOpen;
 }
@@ -61,7 +61,7 @@ bool RuzuZiriPrivate::EditorKeyDown(QKeyEvent& Key, qint16& KeyAscii)
 // The host hears the release of each key whose key-down it heard from the editor.
 void RuzuZiriPrivate::EditorKeyUp(QKeyEvent& Key)
 {
-    qint16 keyCode = KeyCodeOf(Key);
+    const KeyCode keyCode = KeyCodeOf(Key);
     if (Key.isAutoRepeat() || !ActsFromEditor(keyCode))
         return;
     qint16 shift = qint16(ShiftCode(Key));
@@ -84,48 +84,48 @@ void RuzuZiriPrivate::EditorFocusOut(Qt::FocusReason Reason)
 // The key acts with painting suspended; the selection and the current cell follow it once painting
 // is on again, so a key repaints once. The host's KeyDown hears the key code as it came, and swallows
 // the key by clearing it, as KeyPress swallows a character; what the grid did with the key stands.
-bool RuzuZiriPrivate::UserControl_KeyDown(qint16& KeyCode, qint16& Shift)
+bool RuzuZiriPrivate::UserControl_KeyDown(KeyCode& Key, qint16& Shift)
 {
-    const qint16 incoming = KeyCode;
+    const KeyCode incoming = Key;
     HideTip();
     m_Current.m_RowHold = false;
     m_Current.m_ColHold = false;
     m_Input.m_MouseShift = Shift;
     EnablePaint(false);
     KeyMove move;
-    if (!ActOnKey(KeyCode, Shift, move))
+    if (!ActOnKey(Key, Shift, move))
         return false;
     ResumePaint(move);
-    if (!FollowKey(KeyCode == 0, move))
+    if (!FollowKey(Key == KeyCode::None, move))
         return false;
-    qint16 heard = incoming;
+    qint16 heard = qint16(incoming);
     if (!Raise(&RuzuZiri::KeyDown, heard, Shift))
         return false;
     if (heard == 0)
-        KeyCode = 0;
+        Key = KeyCode::None;
     return true;
 }
 
-bool RuzuZiriPrivate::ActOnKey(qint16& KeyCode, qint16 Shift, KeyMove& Move)
+bool RuzuZiriPrivate::ActOnKey(KeyCode& Key, qint16 Shift, KeyMove& Move)
 {
-    switch (KeyCode) {
+    switch (Key) {
     case KeyCode::Return:
-    case KeyCode::Escape: return KeyEnterEscape(KeyCode, Move);
-    case KeyCode::Insert: return KeyInsert(KeyCode, Move);
-    case KeyCode::Delete: return KeyDelete(KeyCode, Move);
-    case KeyCode::F2: return KeyF2(KeyCode);
-    case KeyCode::Space: return KeySpace(KeyCode, Move);
+    case KeyCode::Escape: return KeyEnterEscape(Key, Move);
+    case KeyCode::Insert: return KeyInsert(Key, Move);
+    case KeyCode::Delete: return KeyDelete(Key, Move);
+    case KeyCode::F2: return KeyF2(Key);
+    case KeyCode::Space: return KeySpace(Key, Move);
     case KeyCode::A:
     case KeyCode::C:
-    case KeyCode::V: return KeyCtrlCombo(KeyCode, Shift, Move);
+    case KeyCode::V: return KeyCtrlCombo(Key, Shift, Move);
     case KeyCode::Up:
-    case KeyCode::Down: return KeyUpDown(KeyCode, Shift, Move);
+    case KeyCode::Down: return KeyUpDown(Key, Shift, Move);
     case KeyCode::Left:
-    case KeyCode::Right: return KeyLeftRight(KeyCode, Move);
+    case KeyCode::Right: return KeyLeftRight(Key, Move);
     case KeyCode::PageUp:
-    case KeyCode::PageDown: return KeyPage(KeyCode, Move);
+    case KeyCode::PageDown: return KeyPage(Key, Move);
     case KeyCode::Home:
-    case KeyCode::End: return KeyHomeEnd(KeyCode, Shift, Move);
+    case KeyCode::End: return KeyHomeEnd(Key, Shift, Move);
     default: return true;
     }
 }
@@ -188,10 +188,11 @@ bool RuzuZiriPrivate::CommitForKey()
     return !m_Edit.m_EditOpen || q->UpdateCell(false);
 }
 
-bool RuzuZiriPrivate::UserControl_KeyUp(qint16& KeyCode, qint16& Shift)
+bool RuzuZiriPrivate::UserControl_KeyUp(KeyCode Key, qint16& Shift)
 {
     m_Input.m_CtrlCombo = false;
-    if (!Raise(&RuzuZiri::KeyUp, KeyCode, Shift))
+    qint16 heard = qint16(Key);
+    if (!Raise(&RuzuZiri::KeyUp, heard, Shift))
         return false;
     m_Input.m_MouseShift = Shift;
     return true;

@@ -22,48 +22,48 @@ constexpr quint32 SearchRestartMs = 1000;
 constexpr int SearchMode = 4;
 
 // Letters and digits of any script search; punctuation and symbols do not.
-bool IsAlphaNumeric(qint16 KeyAscii)
+bool IsAlphaNumeric(TypedChar Typed)
 {
-    return CharacterOf(KeyAscii).isLetterOrNumber();
+    return Typed.Character().isLetterOrNumber();
 }
 
 } // namespace
 
-bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
+bool RuzuZiriPrivate::UserControl_KeyPress(TypedChar& Typed)
 {
     if (!q->isEnabled())
         return true;
-    const bool endKey = KeyAscii == KeyCode::Escape || KeyAscii == KeyCode::Return;
-    if (m_Settings.m_EditTrigger & 32) {
-        if (m_Edit.m_EditOpen && KeyAscii == KeyCode::Escape) {
-            KeyAscii = 0;
+    const bool endKey = Typed == TypedChar::Escape || Typed == TypedChar::Return;
+    if (IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Typing)) {
+        if (m_Edit.m_EditOpen && Typed == TypedChar::Escape) {
+            Typed = TypedChar::None;
             return CloseCellEditor();
         }
-        if (m_Edit.m_EditOpen && KeyAscii == KeyCode::Return) {
+        if (m_Edit.m_EditOpen && Typed == TypedChar::Return) {
             const Lifeline self(q);
             const bool allowed = BeginOrCommitEdit(true);
             if (!self.Alive())
                 return false;
             if (allowed) {
-                KeyAscii = 0;
+                Typed = TypedChar::None;
                 return true;
             }
-        } else if (!m_Edit.m_EditOpen && !TypeToEdit(KeyAscii)) {
+        } else if (!m_Edit.m_EditOpen && !TypeToEdit(Typed)) {
             return false;
         }
     }
-    if (endKey && (m_Settings.m_EditTrigger & 2)) {
-        KeyAscii = 0;
+    if (endKey && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::SwallowEnterEscape)) {
+        Typed = TypedChar::None;
         return true;
     }
-    if (!m_Input.m_CtrlCombo && !m_Edit.m_EditOpen && KeyAscii != 0 && IsAlphaNumeric(KeyAscii) && !TypeAhead(KeyAscii))
+    if (!m_Input.m_CtrlCombo && !m_Edit.m_EditOpen && !Typed.IsNone() && IsAlphaNumeric(Typed) && !TypeAhead(Typed))
         return false;
-    return Raise(&RuzuZiri::KeyPress, KeyAscii);
+    return RaiseTyped(&RuzuZiri::KeyPress, Typed);
 }
 
 // The editor opens on the current cell with the typed character in place of the cell's text, after the
 // column's filter and the host's EditKeyPress had their say. Backspace opens it empty.
-bool RuzuZiriPrivate::TypeToEdit(qint16& KeyAscii)
+bool RuzuZiriPrivate::TypeToEdit(TypedChar& Typed)
 {
     const Lifeline self(q);
     const bool allowed = BeginOrCommitEdit(true);
@@ -71,21 +71,21 @@ bool RuzuZiriPrivate::TypeToEdit(qint16& KeyAscii)
         return false;
     if (!allowed || !m_Edit.m_EditOpen || m_Edit.m_EditBound)
         return true;
-    if (!txtEdit_KeyPress(KeyAscii))
+    if (!txtEdit_KeyPress(Typed))
         return false;
-    if (m_Edit.m_EditOpen && KeyAscii != 0 && KeyAscii != KeyCode::Return) {
+    if (m_Edit.m_EditOpen && !Typed.IsNone() && Typed != TypedChar::Return) {
         m_Edit.txtEdit->selectAll();
-        TypeInEditor(KeyAscii);
+        TypeInEditor(Typed);
     }
     return true;
 }
 
 // The search restarts after a second without a key, by the tick count, and always starts at the first
 // row. The row found becomes the current and only selected row; rows a filter hid are passed over.
-bool RuzuZiriPrivate::TypeAhead(qint16 KeyAscii)
+bool RuzuZiriPrivate::TypeAhead(TypedChar Typed)
 {
     const quint32 now = TickCount();
-    const QChar typed = CharacterOf(KeyAscii);
+    const QChar typed = Typed.Character();
     if (now - m_Input.m_SearchTime >= SearchRestartMs)
         m_Input.m_SearchText = typed;
     else

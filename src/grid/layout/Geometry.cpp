@@ -30,22 +30,22 @@ const GridLayout& RuzuZiriPrivate::Layout() const
 }
 
 // Filtered-out rows take no line; the index steps over any number of them at once.
-void RuzuZiriPrivate::LayOutRows(GridLayout& Layout) const
+void RuzuZiriPrivate::LayOutRows(GridLayout& Result) const
 {
-    Layout.Rows.clear();
+    Result.Rows.clear();
     const int last = m_Model.LastRow();
     const double bottom = q->ScaleHeight();
     int y = m_Geometry.m_Metrics.HeaderHeight;
     int p = m_Model.NextLinedRow(std::max(SBGetPos(1), 0));
     for (; p <= last; p = m_Model.NextLinedRow(p + 1)) {
         const int height = m_Model.RowAt(p).Height;
-        Layout.Rows.push_back(RowPlace { p, y, height });
+        Result.Rows.push_back(RowPlace { p, y, height });
         y = Saturated(double(y) + height);
         if (bottom < y)
             break;
     }
-    Layout.RowsEnd = p;
-    Layout.RowsBottom = y;
+    Result.RowsEnd = p;
+    Result.RowsBottom = y;
 }
 
 // The strip is as wide as the widest number it shows: the last row's, or with numbers that follow
@@ -62,29 +62,29 @@ int RuzuZiriPrivate::MeasureRowNumbers() const
 
 // Frozen positions 0..FreezeAtCol always show; the others from the horizontal scroll position on.
 // Positions in between are scrolled out and take no room.
-void RuzuZiriPrivate::LayOutColumns(GridLayout& Layout) const
+void RuzuZiriPrivate::LayOutColumns(GridLayout& Result) const
 {
     const std::vector<udtColumn>& columns = m_Model.Columns();
     const std::vector<int>& order = m_Model.ColOrder();
     const int count = m_Model.Cols();
     const int surfaceWidth = int(q->ScaleWidth());
-    Layout.Columns.assign(size_t(count), ColumnPlace {});
-    Layout.PaintedColumns = 0;
-    Layout.Right = Layout.RowNumberWidth;
-    long long x = Layout.RowNumberWidth;
+    Result.Columns.assign(size_t(count), ColumnPlace {});
+    Result.PaintedColumns = 0;
+    Result.Right = Result.RowNumberWidth;
+    long long x = Result.RowNumberWidth;
     for (int i = 0; i < count; ++i) {
-        ColumnPlace& place = Layout.Columns[size_t(i)];
+        ColumnPlace& place = Result.Columns[size_t(i)];
         const udtColumn& column = columns[size_t(order[size_t(i)])];
         place.Col = order[size_t(i)];
         place.Width = column.WidthPx;
         place.ScrolledOut = IsColumnScrolledOut(i);
         place.Shown = column.Visible && !place.ScrolledOut;
-        place.Left = place.ScrolledOut ? Layout.RowNumberWidth - 1 : Saturated(double(x));
+        place.Left = place.ScrolledOut ? Result.RowNumberWidth - 1 : Saturated(double(x));
         if (!place.Shown)
             continue;
         if (x <= surfaceWidth) {
-            Layout.PaintedColumns = i + 1;
-            Layout.Right = Saturated(double(x) + column.WidthPx);
+            Result.PaintedColumns = i + 1;
+            Result.Right = Saturated(double(x) + column.WidthPx);
         }
         x += column.WidthPx;
     }
@@ -211,8 +211,8 @@ int RuzuZiriPrivate::RowTop(int Row, int Start) const
         }
     }
     const int end = std::min(Row, m_Model.LastRow() + 1);
-    for (int q = m_Model.NextLinedRow(from); q < end; q = m_Model.NextLinedRow(q + 1))
-        top += m_Model.RowAt(q).Height;
+    for (int position = m_Model.NextLinedRow(from); position < end; position = m_Model.NextLinedRow(position + 1))
+        top += m_Model.RowAt(position).Height;
     return Saturated(double(top));
 }
 
@@ -227,10 +227,10 @@ int RuzuZiriPrivate::PageTopRow(int Row) const
     const int start = std::min(Row, m_Model.LastRow());
     if (start >= 0 && b > height)
         return start;
-    for (int q = m_Model.PrevShownRow(start); q >= 0; q = m_Model.PrevShownRow(q - 1)) {
-        b += m_Model.RowAt(q).Height;
+    for (int position = m_Model.PrevShownRow(start); position >= 0; position = m_Model.PrevShownRow(position - 1)) {
+        b += m_Model.RowAt(position).Height;
         if (b > height)
-            return q;
+            return position;
     }
     return -1;
 }

@@ -70,7 +70,7 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
     if (m_Input.m_HotHeaderCol != -1)
         return false;
     // The Down key may scroll past tall rows while painting.
-    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Edit.m_EditKey == DownKey)
+    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Edit.m_EditKey == KeyCode::Down)
         return false;
     // Whatever ran since the move was offered, the event pump of this paint included, changed the stamp.
     if (!(StampNow() == m_Painter.m_MoveStamp))

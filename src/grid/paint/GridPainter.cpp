@@ -126,7 +126,7 @@ void RuzuZiriPrivate::ChooseVisibleRows(PaintPass& pass)
 // shows, counting only the rows from the first visible one to it.
 void RuzuZiriPrivate::KeepCurrentRowInView(PaintPass& pass)
 {
-    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || m_Edit.m_EditKey != DownKey)
+    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || m_Edit.m_EditKey != KeyCode::Down)
         return;
     int units = pass.First;
     const int avail = int(q->VisibleHeight() / Scale::TwipsPerPixel) - m_Geometry.m_Metrics.HeaderHeight;
@@ -171,7 +171,7 @@ void RuzuZiriPrivate::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
 {
     const int top = pass.Y;
     PaintRowNumber(pass, Position, Row.Height);
-    const bool selected = IsFlagSet(Row.Flags, RowFlagSelected) && (m_Settings.m_MultiSelect >= 1 || m_Settings.m_FocusRowHighlight);
+    const bool selected = IsFlagSet(Row.Flags, RowFlagSelected) && (m_Settings.m_MultiSelect >= int(MultiSelectMode::On) || m_Settings.m_FocusRowHighlight);
     if (selected)
         PaintSelection(pass, Row, top);
     else
@@ -326,7 +326,7 @@ void RuzuZiriPrivate::PaintVerticalLines(PaintPass& pass)
 
 void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
 {
-    if (m_Current.m_Row == -1 || m_Settings.m_FocusRectMode == 0)
+    if (m_Current.m_Row == -1 || m_Settings.m_FocusRectMode == FocusRectKind::None)
         return;
     // Rows outside the painted ones have no focus on screen; asking RowTop would walk to them.
     if (m_Current.m_Row < m_Painter.m_RowFirstVisible || m_Current.m_Row > m_Painter.m_RowLastVisible)
@@ -336,7 +336,7 @@ void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
         return;
     const int height = m_Model.RowAt(m_Current.m_Row).Height;
     Rect focus { 1, top + 1, pass.Right, top + height };
-    if (m_Settings.m_FocusRectMode == 2) {
+    if (m_Settings.m_FocusRectMode == FocusRectKind::Cell) {
         // A column scrolled out to the left gets only its left edge, at the row numbers' edge: with
         // no right edge of its own the outline is empty and not drawn.
         focus.Left = focus.Right = RowNumberWidth() - 1;

@@ -65,7 +65,7 @@ bool RuzuZiriPrivate::AutoScrollStep(qint16 Direction)
     SBSetPos(1, up ? PrevNavigableRow(1, 0) : NextNavigableRow(1, 0));
     const int newTop = std::max(SBGetPos(1), 0);
     m_Current.m_Row = up ? newTop : std::clamp(newTop + n - 1, 0, last);
-    if (!m_Settings.m_MultiSelect) {
+    if (m_Settings.m_MultiSelect == MultiSelectMode::Off) {
         m_Model.ClearSelection();
         m_Model.SetRowFlag(m_Current.m_Row, RowFlagSelected, true);
     } else if (up) {

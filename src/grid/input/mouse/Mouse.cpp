@@ -114,7 +114,7 @@ bool RuzuZiriPrivate::RepaintHeaders()
 void RuzuZiriPrivate::UserControl_Click()
 {
     const Lifeline self(q);
-    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && (m_Settings.m_EditTrigger & 8)) {
+    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Click)) {
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;
@@ -133,8 +133,8 @@ void RuzuZiriPrivate::UserControl_Click()
 void RuzuZiriPrivate::UserControl_DblClick()
 {
     const Lifeline self(q);
-    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && (m_Settings.m_EditTrigger & 16)) {
-        m_Edit.m_EditKey = 113;
+    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::DoubleClick)) {
+        m_Edit.m_EditKey = KeyCode::F2;
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;

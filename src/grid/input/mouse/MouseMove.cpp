@@ -216,7 +216,7 @@ bool RuzuZiriPrivate::DragSelectTo(qint16 Shift, float Y)
     int from = -1;
     int to = -1;
     SelectRowRange(false, from, to);
-    from = m_Settings.m_MultiSelect ? m_Input.m_DownRow : m_Input.m_MouseRow;
+    from = m_Settings.m_MultiSelect != MultiSelectMode::Off ? m_Input.m_DownRow : m_Input.m_MouseRow;
     to = m_Input.m_MouseRow;
     SelectRowRange(true, from, to);
     const int before[2] = { m_Current.m_Row, m_Current.m_Col };

@@ -33,7 +33,7 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
 // False when the press ends here without MouseDown: on a locked row, or with the grid deleted.
 bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
 {
-    m_Edit.m_EditKey = 0;
+    m_Edit.m_EditKey = KeyCode::None;
     StopAutoScroll();
     const auto [col, row] = PointerCell(X, Y);
     m_Input.m_MouseCol = col;
@@ -81,7 +81,7 @@ void RuzuZiriPrivate::PressHeader(int Col)
 // it makes its row the current and only selected one.
 bool RuzuZiriPrivate::OtherButtonOnRow(int Row, int Col)
 {
-    if (m_Settings.m_MultiSelect && IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected))
+    if (m_Settings.m_MultiSelect != MultiSelectMode::Off && IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected))
         return true;
     const Lifeline self(q);
     const quint64 seen = Changes();
@@ -177,15 +177,16 @@ bool RuzuZiriPrivate::SelectOnPress(int Row, qint16 Shift)
     const bool wasSelected = IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected);
     int from = -1;
     int to = -1;
-    if (m_Settings.m_MultiSelect == 2 || (m_Settings.m_MultiSelect && ctrl)) {
+    const bool multiSelect = m_Settings.m_MultiSelect != MultiSelectMode::Off;
+    if (m_Settings.m_MultiSelect == MultiSelectMode::ToggleEveryClick || (multiSelect && ctrl)) {
         m_Model.SetRowFlag(Row, RowFlagSelected, !wasSelected);
         changed = true;
-    } else if (m_Settings.m_MultiSelect && shift) {
+    } else if (multiSelect && shift) {
         changed = SelectRowRange(false, from, to);
         from = m_Current.m_Row;
         to = Row;
         changed = SelectRowRange(true, from, to) || changed;
-    } else if (m_Settings.m_MultiSelect) {
+    } else if (multiSelect) {
         SelectOnly(Row);
         changed = true;
     } else if (ctrl) {
