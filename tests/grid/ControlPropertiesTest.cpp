@@ -105,11 +105,14 @@ TEST_F(GridControlProperties, SchemesApplyWhenTheyChangeAndOwnTheGradientUnlessC
 
 TEST_F(GridControlProperties, RowNumbersDoNotChangeUnderAnOpenEditor)
 {
-    inside.m_Edit.m_EditOpen = true;
+    grid.AddColumn("a");
+    grid.AddItem("x");
+    grid.ForceCellEdit(0, 0);
+    ASSERT_TRUE(grid.EditPending());
     grid.ShowRowNumbers(true);
     grid.ShowRowNumbersVary(true);
     EXPECT_FALSE(grid.ShowRowNumbers() || grid.ShowRowNumbersVary());
-    inside.m_Edit.m_EditOpen = false;
+    grid.UpdateCell(false);
     grid.ShowRowNumbers(true);
     EXPECT_TRUE(grid.ShowRowNumbers());
 }

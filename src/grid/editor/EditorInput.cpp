@@ -93,12 +93,12 @@ void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
     const Lifeline self(q);
     const qint16 typed = KeyAsciiOf(Key);
     qint16 keyAscii = typed;
-    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_Edit.m_EditOpen || PasteKey(Key))
+    if (EditorKeyDown(Key, keyAscii) || !self.Alive() || !m_Edit.EditOpen() || PasteKey(Key))
         return;
     if (typed == 0 && TypeKeyText(Key))
         return;
     if (typed != 0) {
-        if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_Edit.m_EditOpen || keyAscii == 0)
+        if (keyAscii == 0 || !txtEdit_KeyPress(keyAscii) || !m_Edit.EditOpen() || keyAscii == 0)
             return;
         if (keyAscii != typed) {
             TypeInEditor(keyAscii);

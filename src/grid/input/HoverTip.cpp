@@ -81,7 +81,7 @@ bool RuzuZiriPrivate::PointerStillOn(int Row, int Col) const
 // The text a tip of the cell would show; empty where the cell takes no tip.
 QString RuzuZiriPrivate::TipText(int Row, int Col) const
 {
-    if (m_Edit.m_EditOpen || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
+    if (m_Edit.EditOpen() || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
         return QString();
     const int number = m_Model.ColOrder()[size_t(Col)];
     const udtColumn& column = m_Model.Columns()[size_t(number)];

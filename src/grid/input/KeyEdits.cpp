@@ -38,7 +38,7 @@ bool RuzuZiriPrivate::KeyEnterEscape(qint16& KeyCode, KeyMove& Move)
     }
     if (!enter) {
         KeyCode = 0;
-        return !m_Edit.m_EditOpen || CloseCellEditor();
+        return !m_Edit.EditOpen() || CloseCellEditor();
     }
     return EditForKey(KeyCode, true);
 }
@@ -67,7 +67,7 @@ bool RuzuZiriPrivate::EditForKey(qint16& KeyCode, bool bAllowMove)
 // allowed, also when the host refuses.
 bool RuzuZiriPrivate::KeyInsert(qint16& KeyCode, KeyMove& Move)
 {
-    if (!m_Settings.m_AllowInsert || m_Edit.m_EditOpen)
+    if (!m_Settings.m_AllowInsert || m_Edit.EditOpen())
         return true;
     m_Edit.m_EditKey = KeyCode;
     KeyCode = 0;
@@ -99,7 +99,7 @@ bool RuzuZiriPrivate::KeyInsert(qint16& KeyCode, KeyMove& Move)
 
 bool RuzuZiriPrivate::KeyDelete(qint16& KeyCode, KeyMove& Move)
 {
-    if (!m_Settings.m_AllowDelete || m_Edit.m_EditOpen)
+    if (!m_Settings.m_AllowDelete || m_Edit.EditOpen())
         return true;
     KeyCode = 0;
     if (!m_Model.IsRowPosition(m_Current.m_Row))

@@ -47,14 +47,14 @@ bool RuzuZiriPrivate::KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
 {
     const bool left = KeyCode == KeyCode::Left;
-    if (!m_Edit.m_EditOpen) {
+    if (!m_Edit.EditOpen()) {
         const int target = left ? PrevNavigableCol(false) : NextNavigableCol(false);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
         m_Edit.m_EditKey = 0;
         KeyCode = 0;
         return true;
     }
-    if (m_Edit.m_EditKey == KeyCode::F2 || m_Edit.m_EditBound)
+    if (m_Edit.m_EditKey == KeyCode::F2 || m_Edit.EditBound())
         return true;
     const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0 : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
     if (!atEnd)
@@ -91,7 +91,7 @@ bool RuzuZiriPrivate::KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     const bool home = KeyCode == KeyCode::Home;
     if (!(Shift & (ShiftKey::Shift | ShiftKey::Ctrl))) {
-        if (m_Edit.m_EditOpen)
+        if (m_Edit.EditOpen())
             return true;
         m_Edit.m_EditKey = KeyCode;
         const int target = home ? NextNavigableCol(true) : PrevNavigableCol(true);

@@ -83,7 +83,7 @@ void RuzuZiriPrivate::FocusRepaint(bool NoFocus)
 // The focus leaving for a bound editor goes with the pointer inside the grid; that keeps the edit.
 void RuzuZiriPrivate::LoseFocus()
 {
-    if (m_Edit.m_EditOpen && !m_Input.m_MouseInside) {
+    if (m_Edit.EditOpen() && !m_Input.m_MouseInside) {
         const Lifeline self(q);
         q->UpdateCell(false);
         if (!self.Alive())

@@ -35,11 +35,11 @@ bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
         return true;
     const bool endKey = KeyAscii == KeyCode::Escape || KeyAscii == KeyCode::Return;
     if (m_Settings.m_EditTrigger & 32) {
-        if (m_Edit.m_EditOpen && KeyAscii == KeyCode::Escape) {
+        if (m_Edit.EditOpen() && KeyAscii == KeyCode::Escape) {
             KeyAscii = 0;
             return CloseCellEditor();
         }
-        if (m_Edit.m_EditOpen && KeyAscii == KeyCode::Return) {
+        if (m_Edit.EditOpen() && KeyAscii == KeyCode::Return) {
             const Lifeline self(q);
             const bool allowed = BeginOrCommitEdit(true);
             if (!self.Alive())
@@ -48,7 +48,7 @@ bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
                 KeyAscii = 0;
                 return true;
             }
-        } else if (!m_Edit.m_EditOpen && !TypeToEdit(KeyAscii)) {
+        } else if (!m_Edit.EditOpen() && !TypeToEdit(KeyAscii)) {
             return false;
         }
     }
@@ -56,7 +56,7 @@ bool RuzuZiriPrivate::UserControl_KeyPress(qint16& KeyAscii)
         KeyAscii = 0;
         return true;
     }
-    if (!m_Input.m_CtrlCombo && !m_Edit.m_EditOpen && KeyAscii != 0 && IsAlphaNumeric(KeyAscii) && !TypeAhead(KeyAscii))
+    if (!m_Input.m_CtrlCombo && !m_Edit.EditOpen() && KeyAscii != 0 && IsAlphaNumeric(KeyAscii) && !TypeAhead(KeyAscii))
         return false;
     return Raise(&RuzuZiri::KeyPress, KeyAscii);
 }
@@ -69,11 +69,11 @@ bool RuzuZiriPrivate::TypeToEdit(qint16& KeyAscii)
     const bool allowed = BeginOrCommitEdit(true);
     if (!self.Alive())
         return false;
-    if (!allowed || !m_Edit.m_EditOpen || m_Edit.m_EditBound)
+    if (!allowed || !m_Edit.EditOpen() || m_Edit.EditBound())
         return true;
     if (!txtEdit_KeyPress(KeyAscii))
         return false;
-    if (m_Edit.m_EditOpen && KeyAscii != 0 && KeyAscii != KeyCode::Return) {
+    if (m_Edit.EditOpen() && KeyAscii != 0 && KeyAscii != KeyCode::Return) {
         m_Edit.txtEdit->selectAll();
         TypeInEditor(KeyAscii);
     }

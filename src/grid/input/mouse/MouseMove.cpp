@@ -165,7 +165,7 @@ bool RuzuZiriPrivate::DragWithLeft(qint16 Shift, float X, float Y)
     case MouseState::Selecting: return DragSelectTo(Shift, Y);
     default: break;
     }
-    if (m_Input.m_DownCol != -1 && !m_Edit.m_EditOpen)
+    if (m_Input.m_DownCol != -1 && !m_Edit.EditOpen())
         DragHeaderTo(X);
     return true;
 }
@@ -193,7 +193,7 @@ bool RuzuZiriPrivate::ResizeColumnTo(float X)
         return false;
     if (!Raise(&RuzuZiri::ColumnSizeChanged, col, int(m_Model.Columns()[size_t(col)].MoveControl)))
         return false;
-    if (m_Edit.m_EditOpen)
+    if (m_Edit.EditOpen())
         PositionEditor();
     return true;
 }
