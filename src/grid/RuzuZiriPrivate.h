@@ -206,6 +206,8 @@ public:
     // ---- Hover tip (input/HoverTip.cpp) -------------------------------------------------------
     // A cell text cut by its column shows whole in picToolTip once the pointer rested on the cells.
     void CellTipTimer(int Row, int Col);
+    // A press, a move off the rows or the pointer leaving ends a running wait without a tip.
+    void CancelTip();
     void TipWaitTick();
     void ShowCellTip(int Row, int Col);
     QString TipText(int Row, int Col) const;

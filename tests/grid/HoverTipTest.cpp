@@ -23,6 +23,7 @@ struct TippedGrid : testing::Test {
     RuzuZiri grid;
     RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
     PictureBox* tip = grid.findChild<PictureBox*>(QStringLiteral("picToolTip"));
+    QPoint resting; // where the pointer rests last
 
     void SetUp() override
     {
@@ -44,9 +45,11 @@ struct TippedGrid : testing::Test {
         static int nudge = 0;
         Rect extent { 0, 0, 0, 0 };
         inside.GetColumnExtent(Col, extent);
-        QTest::mouseMove(&grid, inside.ClientOrigin() + QPoint(extent.Left + 8 + ++nudge % 2, inside.RowTop(Row) + 3));
+        resting = inside.ClientOrigin() + QPoint(extent.Left + 8 + ++nudge % 2, inside.RowTop(Row) + 3);
+        QTest::mouseMove(&grid, resting);
         inside.CellTipTimer(Row, Col);
     }
+    void PressWhereThePointerRests() { QTest::mouseClick(&grid, Qt::LeftButton, {}, resting); }
     // Pixels of a picture that differ from its top left one, the background.
     static int Ink(const QImage& Picture)
     {
@@ -104,8 +107,15 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
         { "a text that fits", 0, 1, false, nullptr, false },
         { "an empty cell", 1, 1, false, nullptr, false },
         { "a check-box column", 0, 2, false, nullptr, false },
-        { "a press", 0, 0, false, [](TippedGrid& t) { t.inside.m_Tip.m_TipCancel = true; }, false },
+        { "a press", 0, 0, false, [](TippedGrid& t) { t.PressWhereThePointerRests(); }, false },
         { "a press before the wait", 0, 0, true, nullptr, true },
+        { "a move off the rows and back",
+          0, 0, false,
+          [](TippedGrid& t) {
+              QTest::mouseMove(&t.grid, QPoint(t.resting.x(), t.inside.ClientOrigin().y() + 3));
+              QTest::mouseMove(&t.grid, t.resting);
+          },
+          false },
         { "the pointer leaving",
           0, 0, false,
           [](TippedGrid& t) {
@@ -118,9 +128,10 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         tip->hide();
-        inside.m_Tip.m_TipCancel = c.pressedBefore;
         inside.m_Input.m_MouseInside = false;
         QTest::mouseMove(&grid, QPoint(++x, 30)); // the pointer enters: the hook asks to hear of its leaving
+        if (c.pressedBefore)
+            PressWhereThePointerRests();
         Rest(c.row, c.col);
         clock.Advance(750);
         if (c.meanwhile)
@@ -129,7 +140,7 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
         EXPECT_FALSE(tip->isVisible());
         clock.Advance(1);
         EXPECT_EQ(c.shows, tip->isVisible());
-        EXPECT_FALSE(inside.m_Tip.m_TipBusy);
+        EXPECT_FALSE(inside.m_Tip.TipWaiting());
     }
     grid.AutoToolTips(false);
     tip->hide();

@@ -114,7 +114,7 @@ void RuzuZiriPrivate::MouseLeft()
         return;
     }
     m_Input.m_MouseInside = false;
-    m_Tip.m_TipCancel = true;
+    CancelTip();
     HideTip();
     q->unsetCursor();
     if (m_Painter.m_Paint) {

@@ -51,7 +51,7 @@ bool RuzuZiriPrivate::MoveOverRows(qint16 Button, qint16 Shift, float X, float Y
         if (row >= 0)
             CellTipTimer(row, col);
         else
-            m_Tip.m_TipCancel = true;
+            CancelTip();
         // The pressed header looks pressed only while the pointer is on it.
         if (m_Input.m_DownCol != -1 && m_Painter.m_Paint && m_Input.m_MouseState == MouseState::None)
             DrawHeaderCell(m_Input.m_DownCol, row == -1 && m_Input.m_DownCol == col ? 3 : 1, false, false);
