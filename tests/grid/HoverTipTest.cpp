@@ -4,6 +4,7 @@
 #include <tarvex/platform/Timer.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -227,4 +228,70 @@ TEST_F(TippedGrid, ATipIsNoHigherThanTheScreen)
     const QRect screen = grid.screen()->availableGeometry();
     EXPECT_EQ(CellCorner(0, 0), tip->geometry().topLeft());
     EXPECT_EQ(screen.bottom(), tip->geometry().bottom());
+}
+
+// A cell shows its text in one font wherever it shows: painted, in the hover tip and in the editor.
+// A progress value shows plainly whatever font bits its cell carries. Rows 0 and 2 hold the same
+// cut text in the same stripe; row 2 is formatted.
+TEST(GridCellFont, TheTipAndTheEditorShowACellInTheFontItIsPaintedIn)
+{
+    struct Look {
+        const char* what;
+        int col; // 0 a text, 1 a progress bar
+        std::function<void(RuzuZiri&, int)> format;
+        const char* face; // nullptr = the grid's own
+        bool bold, italic, underline;
+    };
+    const Look looks[] {
+        { "bold and italic", 0, [](RuzuZiri& g, int c) { g.CellFontBold(2, c, true), g.CellFontItalic(2, c, true); },
+          nullptr, true, true, false },
+        { "underlined", 0, [](RuzuZiri& g, int c) { g.CellFontUnderline(2, c, true); }, nullptr, false, false, true },
+        { "in a face of its own", 0, [](RuzuZiri& g, int c) { g.CellFontName(2, c, "Serif"); }, "Serif", false, false, false },
+        { "a bold, italic, underlined progress value", 1,
+          [](RuzuZiri& g, int c) { g.CellFontBold(2, c, true), g.CellFontItalic(2, c, true), g.CellFontUnderline(2, c, true); },
+          nullptr, false, false, false },
+        { "a progress value in a face of its own", 1, [](RuzuZiri& g, int c) { g.CellFontName(2, c, "Serif"); }, "Serif",
+          false, false, false },
+    };
+    int nudge = 0; // a move to where the pointer is already is no move
+    for (const Look& look : looks) {
+        SCOPED_TRACE(look.what);
+        DrivenClock clock;
+        RuzuZiri grid;
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
+        grid.AddColumn("text", 1200);
+        grid.AddColumn("progress", 1200, 4, ColTypeProgressBar);
+        for (int r = 0; r < 3; ++r)
+            grid.AddItem(LongText + "\t" + LongText);
+        grid.AllowEdit(true);
+        grid.resize(400, 200);
+        grid.show();
+        grid.Redraw(true);
+        look.format(grid, look.col);
+
+        Rect extent { 0, 0, 0, 0 };
+        inside.GetColumnExtent(look.col, extent);
+        const auto painted = [&](int Row) {
+            const QPoint corner = inside.ClientOrigin() + QPoint(extent.Left + 1, inside.RowTop(Row) + 1);
+            return grid.grab(QRect(corner, QSize(extent.Right - extent.Left - 1, grid.RowHeight(Row) - 1))).toImage();
+        };
+        const bool plain = !look.bold && !look.italic && !look.underline;
+        if (!look.face) {
+            EXPECT_EQ(plain, painted(0) == painted(2));
+        }
+
+        QTest::mouseMove(&grid, inside.ClientOrigin() + QPoint(extent.Left + 8 + ++nudge % 2, inside.RowTop(2) + 3));
+        inside.CellTipTimer(2, look.col);
+        clock.Advance(1500);
+        const PictureBox* tip = grid.findChild<PictureBox*>(QStringLiteral("picToolTip"));
+        ASSERT_TRUE(tip->isVisible());
+        grid.ForceCellEdit(2, look.col);
+        const QFont fonts[] { tip->font(), grid.findChild<QLineEdit*>(QStringLiteral("txtEdit"))->font() };
+        for (const QFont& font : fonts) {
+            EXPECT_EQ(look.face ? QString(look.face) : grid.font().family(), font.family());
+            EXPECT_EQ(look.bold, font.bold());
+            EXPECT_EQ(look.italic, font.italic());
+            EXPECT_EQ(look.underline, font.underline());
+        }
+    }
 }

@@ -38,7 +38,8 @@ void RuzuZiriPrivate::ShowBoundEditor()
     QWidget* control = m_Edit.m_EditControl;
     const int col = EditColumn();
     const udtColumn& column = m_Model.Columns()[size_t(col)];
-    const QFont font = EditorFont(control->font(), column, m_Model.CellAt(m_Edit.m_EditRow, col));
+    const QFont font = CellFont(EditorFontSize(control->font()), column, m_Model.RowAt(m_Edit.m_EditRow),
+                                m_Model.CellAt(m_Edit.m_EditRow, col));
 
     QWidget* container = ContainerOf(*q);
     m_Edit.m_EditParent = nullptr;

@@ -139,7 +139,7 @@ void RuzuZiriPrivate::ShowTextEditor()
     const udtRow& row = m_Model.RowAt(m_Edit.m_EditRow);
     const udtCell& cell = row.Cells[size_t(col)];
     const QString text = row.Cells.Text(size_t(col));
-    const QFont font = EditorFont(q->font(), column, cell);
+    const QFont font = CellFont(EditorFontSize(q->font()), column, row, cell);
     const Qt::Alignment alignment = EditorAlignment(cell.Alignment);
     m_Edit.m_EditCase->Forced(LetterCase::FromInputFilter(column.InputFilter));
 
@@ -160,24 +160,6 @@ QFont RuzuZiriPrivate::EditorFontSize(QFont Font) const
         Font.setPixelSize(grid.pixelSize());
     else
         Font.setPointSizeF(grid.pointSizeF());
-    return Font;
-}
-
-// The size of the grid's font, and unless the column shows progress bars the cell's bold, italic
-// and underline; the face of the cell's format when it has one, else the editor keeps its own.
-QFont RuzuZiriPrivate::EditorFont(QFont Font, const udtColumn& Column, const udtCell& Cell) const
-{
-    Font = EditorFontSize(Font);
-    if (Column.ColType != ColTypeProgressBar) {
-        Font.setBold(IsFlagSet(Cell.Flags, CellFlagBold));
-        Font.setItalic(IsFlagSet(Cell.Flags, CellFlagItalic));
-        Font.setUnderline(IsFlagSet(Cell.Flags, CellFlagUnderline));
-    }
-    if (Cell.FormatIndex >= 0) {
-        const QString& face = m_Model.CellFormats()[size_t(Cell.FormatIndex)].FontName;
-        if (!face.isEmpty())
-            Font.setFamily(face);
-    }
     return Font;
 }
 

@@ -149,16 +149,8 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
     const udtCell& cell = m_Model.CellAt(Row, number);
     const int rowHeight = m_Model.RowAt(Row).Height;
 
-    QFont font = q->font();
-    font.setBold(IsFlagSet(cell.Flags, CellFlagBold));
-    font.setItalic(IsFlagSet(cell.Flags, CellFlagItalic));
-    bool hasImage = false;
-    if (cell.FormatIndex >= 0) {
-        const udtCellFormat& format = m_Model.CellFormats()[size_t(cell.FormatIndex)];
-        if (!format.FontName.isEmpty())
-            font.setFamily(format.FontName);
-        hasImage = format.Image != 0;
-    }
+    const QFont font = CellFont(q->font(), column, m_Model.RowAt(Row), cell);
+    const bool hasImage = CellLookOf(cell).Image != 0;
 
     Canvas measure = Drawing();
     const int pad = qRound(Canvas::TextWidth(font, QStringLiteral("ABCDWXYZ")) / 14.0);
