@@ -218,6 +218,8 @@ public:
     // ---- Hover tip (input/HoverTip.cpp) -------------------------------------------------------
     // A cell text cut by its column shows whole in picToolTip once the pointer rested on the cells.
     void CellTipTimer(int Row, int Col);
+    // A press, a move off the rows or the pointer leaving ends a running wait without a tip.
+    void CancelTip();
     void TipWaitTick();
     void ShowCellTip(int Row, int Col);
     QString TipText(int Row, int Col) const;
@@ -277,7 +279,6 @@ public:
     void ShowBoundEditor();
     void PlaceBoundEditor(const Rect& Extent, int Top, int Height);
     void HideBoundEditor();
-    QFont EditorFont(QFont Font, const udtColumn& Column, const udtCell& Cell) const;
     // The editors take the size of the grid's font, also when it changes under an open edit.
     QFont EditorFontSize(QFont Font) const;
     void ColorEditor(QWidget& Editor) const;
@@ -481,12 +482,14 @@ public:
 
     void DrawCell(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, bool Selected);
     CellLook CellLookOf(const udtCell& Cell) const;
+    // The font a cell's text is drawn in, on Font's size: the editors and the hover tip show the
+    // cell in it too.
+    QFont CellFont(QFont Font, const udtColumn& Column, const udtRow& Row, const udtCell& Cell) const;
     void DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height);
     void DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked);
     void DrawCheckBox(PaintPass& pass, Rect Box, bool Checked);
     void DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected);
     void DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R);
-    void SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell& Cell, bool Plain);
     int PrepareCellText(PaintPass& pass, const CellSpot& Spot, const udtRow& Row, const udtCell& Cell,
                         const QString& Text, int& Img, Rect& R);
     void DrawCellImage(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, int H, int Image, bool Selected,

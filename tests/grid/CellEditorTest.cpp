@@ -342,6 +342,36 @@ TEST(GridCellEditor, TheValueGoesIntoTheEditedRecordWhereverItNowStands)
     }
 }
 
+// A host that ends the edit while AfterEdit hears of it and opens another cell ends that commit:
+// its value goes nowhere, and the edit the host opened stays open on its own text.
+TEST(GridCellEditor, AnEditTheHostEndsDuringItsCommitStoresNothing)
+{
+    const std::pair<const char*, std::function<void(EditorHost&)>> endings[] {
+        { "Escape", [](EditorHost& h) { QTest::keyClick(h.Editor(), Qt::Key_Escape); } },
+        { "a clear and a new row", [](EditorHost& h) {
+             h.Grid->Clear();
+             h.Grid->AddItem("r9\t10");
+         } },
+    };
+    for (const auto& [what, ending] : endings) {
+        const std::function<void(EditorHost&)>& end = ending;
+        EditorHost host;
+        host.Open(2, Text);
+        host.Editor()->setText("EDITED");
+        QObject::connect(host.Grid, &RuzuZiri::AfterEdit, [&, fired = false](int, int, QString&, bool&) mutable {
+            if (std::exchange(fired, true))
+                return;
+            end(host);
+            host.Grid->ForceCellEdit(0, Amount);
+        });
+        EXPECT_TRUE(host.Grid->UpdateCell(true)) << what;
+        EXPECT_EQ("10", host.Grid->CellText(0, Amount)) << what;
+        EXPECT_TRUE(host.Grid->EditPending() && host.Editor()->isVisible()) << what;
+        EXPECT_EQ("10", host.Editor()->text()) << what;
+        EXPECT_EQ(host.Cell(0, Amount), host.Editor()->geometry()) << what;
+    }
+}
+
 // Text that reaches the editor otherwise than one typed character at a time goes through the column's
 // filter and EditKeyPress character by character, as typed text does: pasted by the keys, the context
 // menu or the middle button, dropped, committed by an input method, or typed as a character outside

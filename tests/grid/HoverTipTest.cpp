@@ -6,6 +6,7 @@
 #include <tarvex/platform/Timer.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 
@@ -109,6 +110,13 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
         { "a check-box column", 0, 2, false, nullptr, false },
         { "a press", 0, 0, false, [](TippedGrid& t) { QTest::mouseClick(&t.grid, Qt::LeftButton, {}, t.resting); }, false },
         { "a press before the wait", 0, 0, true, nullptr, true },
+        { "a move off the rows and back",
+          0, 0, false,
+          [](TippedGrid& t) {
+              QTest::mouseMove(&t.grid, QPoint(t.resting.x(), t.inside.ClientOrigin().y() + 3));
+              QTest::mouseMove(&t.grid, t.resting);
+          },
+          false },
         { "the pointer leaving",
           0, 0, false,
           [](TippedGrid& t) {
@@ -134,7 +142,7 @@ TEST_F(TippedGrid, OnlyACutTextShowsItsTipAndOnlyOnceThePointerRestedForTheWhole
         EXPECT_FALSE(tip->isVisible());
         clock.Advance(1);
         EXPECT_EQ(c.shows, tip->isVisible());
-        EXPECT_FALSE(inside.m_Tip.m_TipBusy);
+        EXPECT_FALSE(inside.m_Tip.TipWaiting());
     }
     grid.AutoToolTips(false);
     tip->hide();
@@ -222,4 +230,44 @@ TEST_F(TippedGrid, ATipIsNoHigherThanTheScreen)
     const QRect screen = grid.screen()->availableGeometry();
     EXPECT_EQ(CellCorner(0, 0), tip->geometry().topLeft());
     EXPECT_EQ(screen.bottom(), tip->geometry().bottom());
+}
+
+// A cell shows its text in one font wherever it shows: painted, in the hover tip and in the editor.
+// A progress value shows plainly whatever font bits its cell carries. Rows 0 and 2 hold the same
+// cut text in the same stripe; row 2 is bold, italic and underlined.
+TEST(GridCellFont, TheTipAndTheEditorShowACellInTheFontItIsPaintedIn)
+{
+    for (const auto& [col, styled] : { std::pair { 0, true }, { 1, false } }) {
+        SCOPED_TRACE(col == 0 ? "a text" : "a progress value");
+        DrivenClock clock;
+        RuzuZiri grid;
+        RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
+        grid.AddColumn("text", 1200);
+        grid.AddColumn("progress", 1200, 4, ColTypeProgressBar);
+        for (int r = 0; r < 3; ++r)
+            grid.AddItem(LongText + "\t" + LongText);
+        grid.CellFontBold(2, col, true);
+        grid.CellFontItalic(2, col, true);
+        grid.CellFontUnderline(2, col, true);
+        grid.AllowEdit(true);
+        grid.resize(400, 200);
+        grid.show();
+        grid.Redraw(true);
+
+        Rect extent { 0, 0, 0, 0 };
+        inside.GetColumnExtent(col, extent);
+        const auto painted = [&](int Row) {
+            const QPoint corner = inside.ClientOrigin() + QPoint(extent.Left + 1, inside.RowTop(Row) + 1);
+            return grid.grab(QRect(corner, QSize(extent.Right - extent.Left - 1, grid.RowHeight(Row) - 1))).toImage();
+        };
+        EXPECT_EQ(styled, painted(0) != painted(2));
+        QTest::mouseMove(&grid, inside.ClientOrigin() + QPoint(extent.Left + 8 + col, inside.RowTop(2) + 3));
+        inside.CellTipTimer(2, col);
+        clock.Advance(1500);
+        const PictureBox* tip = grid.findChild<PictureBox*>(QStringLiteral("picToolTip"));
+        ASSERT_TRUE(tip->isVisible());
+        grid.ForceCellEdit(2, col);
+        for (const QFont& font : { tip->font(), grid.findChild<QLineEdit*>(QStringLiteral("txtEdit"))->font() })
+            EXPECT_EQ(std::tuple(styled, styled, styled), std::tuple(font.bold(), font.italic(), font.underline()));
+    }
 }

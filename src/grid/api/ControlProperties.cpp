@@ -227,7 +227,7 @@ bool RuzuZiri::ShowRowNumbers() const { return d->m_Settings.m_ShowRowNumbers; }
 // The editor sits at a fixed x; a row-number column appearing under it would leave it misplaced.
 void RuzuZiri::ShowRowNumbers(bool New_ShowRowNumbers)
 {
-    if (!d->m_Edit.m_EditOpen)
+    if (!d->m_Edit.EditOpen())
         d->SetProperty(d->m_Settings.m_ShowRowNumbers, New_ShowRowNumbers, QStringLiteral("ShowRowNumbers"), After::Repaint);
 }
 
@@ -235,7 +235,7 @@ bool RuzuZiri::ShowRowNumbersVary() const { return d->m_Settings.m_ShowRowNumber
 
 void RuzuZiri::ShowRowNumbersVary(bool New_ShowRowNumbersVary)
 {
-    if (!d->m_Edit.m_EditOpen)
+    if (!d->m_Edit.EditOpen())
         d->SetProperty(d->m_Settings.m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"), After::Repaint);
 }
 
@@ -253,7 +253,7 @@ void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
     if (!self.Alive())
         return;
     d->m_Settings.m_AllowEdit = allowEdit;
-    if (bBlankCell && d->m_Edit.m_EditOpen && !d->m_Edit.m_EditBound)
+    if (bBlankCell && d->m_Edit.EditOpen() && !d->m_Edit.EditBound())
         d->m_Edit.txtEdit->clear();
 }
 
@@ -262,7 +262,7 @@ QString RuzuZiri::GetInfo(int lInfo)
     return LocaleInfo(lInfo);
 }
 
-bool RuzuZiri::EditPending() const { return d->m_Edit.m_EditOpen; }
+bool RuzuZiri::EditPending() const { return d->m_Edit.EditOpen(); }
 
 int RuzuZiri::Rows() const { return d->m_Model.ItemCount(); }
 

@@ -10,28 +10,29 @@ namespace Tarvex {
 // what the handler leaves in it is stored. Every handler, and every pass of the event pump (the focus
 // going back to the grid repaints), may change the grid: the value goes into the edited row wherever
 // that row shows by then, and when the row is gone the edit closes and the commit fails. An edit a
-// handler committed or closed is over; a grid a handler deleted is not touched again.
+// handler committed or closed is over, also when the handler opened another edit: the value goes
+// into neither; a grid a handler deleted is not touched again.
 bool RuzuZiri::UpdateCell(bool bAllowMove)
 {
-    if (!d->m_Edit.m_EditOpen || d->m_Edit.m_EditCommitting)
+    if (!d->m_Edit.EditOpen() || d->m_Edit.EditCommitting())
         return true;
     if (!d->FindEditedCell())
         return d->DropLostEdit();
     const int col = d->EditColumn();
     QString value;
     bool changed = true;
-    if (!d->m_Edit.m_EditBound) {
+    if (!d->m_Edit.EditBound()) {
         value = IsBlank(d->m_Edit.txtEdit->text()) ? QString() : d->m_Edit.txtEdit->text();
         changed = !QAnyStringView::equal(value, d->m_Model.RowAt(d->m_Edit.m_EditRow).Cells.View(size_t(col)));
     }
     if (changed) {
         bool cancel = false;
-        d->m_Edit.m_EditCommitting = true;
+        d->m_Edit.m_EditStage = d->m_Edit.InEditor(EditStage::CommittingText, EditStage::CommittingBound);
         if (!d->Raise(&RuzuZiri::AfterEdit, d->m_Edit.m_EditRow, col, value, cancel))
             return false;
-        d->m_Edit.m_EditCommitting = false;
-        if (!d->m_Edit.m_EditOpen)
+        if (!d->m_Edit.EditCommitting())
             return d->FindEditedCell();
+        d->m_Edit.m_EditStage = d->m_Edit.InEditor(EditStage::OpenText, EditStage::OpenBound);
         if (!d->FindEditedCell())
             return d->DropLostEdit();
         if (cancel) {

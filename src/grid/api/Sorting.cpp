@@ -51,7 +51,7 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
         return;
     // An open edit is committed first; one the host keeps open keeps the rows where they are.
     const Lifeline self(this);
-    if (!UpdateCell(false) && (!self.Alive() || d->m_Edit.m_EditOpen)) {
+    if (!UpdateCell(false) && (!self.Alive() || d->m_Edit.EditOpen())) {
         if (self.Alive())
             DoEvents();
         return;

@@ -18,6 +18,19 @@ QWidget* ContainerOf(QWidget& Grid)
     return Grid.parentWidget() ? Grid.parentWidget() : &Grid;
 }
 
+// What is left of an edit once its bound control went home: a hiding edit is over, any other goes
+// on in the grid's own stage of it.
+EditStage Unbound(EditStage Stage)
+{
+    switch (Stage) {
+    case EditStage::ShowingBound: return EditStage::ShowingText;
+    case EditStage::OpenBound: return EditStage::OpenText;
+    case EditStage::CommittingBound: return EditStage::CommittingText;
+    case EditStage::HidingBound: return EditStage::Closed;
+    default: return Stage;
+    }
+}
+
 } // namespace
 
 void RuzuZiriPrivate::ShowBoundEditor()
@@ -25,7 +38,8 @@ void RuzuZiriPrivate::ShowBoundEditor()
     QWidget* control = m_Edit.m_EditControl;
     const int col = EditColumn();
     const udtColumn& column = m_Model.Columns()[size_t(col)];
-    const QFont font = EditorFont(control->font(), column, m_Model.CellAt(m_Edit.m_EditRow, col));
+    const QFont font = CellFont(EditorFontSize(control->font()), column, m_Model.RowAt(m_Edit.m_EditRow),
+                                m_Model.CellAt(m_Edit.m_EditRow, col));
 
     QWidget* container = ContainerOf(*q);
     m_Edit.m_EditParent = nullptr;
@@ -94,7 +108,7 @@ void RuzuZiriPrivate::HideBoundEditor()
     }
     m_Edit.m_EditControl = nullptr;
     m_Edit.m_EditParent = nullptr;
-    m_Edit.m_EditBound = false;
+    m_Edit.m_EditStage = Unbound(m_Edit.m_EditStage);
 }
 
 } // namespace Tarvex

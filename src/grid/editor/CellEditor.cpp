@@ -76,14 +76,14 @@ bool RuzuZiriPrivate::DropLostEdit()
 void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
 {
     const CellToEdit cell = HoldCellToEdit(Row, Col);
-    if (m_Edit.m_EditOpen && (!q->UpdateCell(false) || !StillToEdit(cell)))
+    if (m_Edit.EditOpen() && (!q->UpdateCell(false) || !StillToEdit(cell)))
         return;
     if (!CanEdit() || !StillToEdit(cell))
         return;
     if (m_Model.Columns()[size_t(cell.Column)].ColType == ColTypeCheckBox)
         return;
     bool cancel = false;
-    if (!Raise(&RuzuZiri::BeforeEdit, Row, cell.Column, cancel) || cancel || !StillToEdit(cell) || m_Edit.m_EditOpen)
+    if (!Raise(&RuzuZiri::BeforeEdit, Row, cell.Column, cancel) || cancel || !StillToEdit(cell) || m_Edit.EditOpen())
         return;
 
     m_Edit.m_EditCol = Col;
@@ -91,9 +91,9 @@ void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
     m_Edit.m_EditColumn = cell.Column;
     m_Edit.m_EditRecord = cell.Record;
     m_Edit.m_EditControl = qobject_cast<QWidget*>(m_Model.Columns()[size_t(cell.Column)].Control.data());
-    m_Edit.m_EditBound = m_Edit.m_EditControl != nullptr;
+    m_Edit.m_EditStage = m_Edit.m_EditControl ? EditStage::ShowingBound : EditStage::ShowingText;
     const Lifeline self(q);
-    if (m_Edit.m_EditBound)
+    if (m_Edit.EditBound())
         ShowBoundEditor();
     else
         ShowTextEditor();
@@ -104,7 +104,7 @@ void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
         CloseCellEditor();
         return;
     }
-    m_Edit.m_EditOpen = true;
+    m_Edit.m_EditStage = m_Edit.InEditor(EditStage::OpenText, EditStage::OpenBound);
     if (m_Edit.m_EditRow != Row || m_Edit.m_EditCol != Col)
         PositionEditor();
 }
@@ -121,7 +121,7 @@ void RuzuZiriPrivate::PositionEditor()
         extent.Left = Saturated(double(extent.Left) + m_Settings.m_GridLineWidth);
     const int top = Saturated(double(RowTop(m_Edit.m_EditRow)) + m_Settings.m_GridLineWidth);
     const int height = Saturated(double(m_Model.RowAt(m_Edit.m_EditRow).Height) - m_Settings.m_GridLineWidth);
-    if (m_Edit.m_EditBound) {
+    if (m_Edit.EditBound()) {
         PlaceBoundEditor(extent, top, height);
         return;
     }
@@ -139,7 +139,7 @@ void RuzuZiriPrivate::ShowTextEditor()
     const udtRow& row = m_Model.RowAt(m_Edit.m_EditRow);
     const udtCell& cell = row.Cells[size_t(col)];
     const QString text = row.Cells.Text(size_t(col));
-    const QFont font = EditorFont(q->font(), column, cell);
+    const QFont font = CellFont(EditorFontSize(q->font()), column, row, cell);
     const Qt::Alignment alignment = EditorAlignment(cell.Alignment);
     m_Edit.m_EditCase->Forced(LetterCase::FromInputFilter(column.InputFilter));
 
@@ -163,24 +163,6 @@ QFont RuzuZiriPrivate::EditorFontSize(QFont Font) const
     return Font;
 }
 
-// The size of the grid's font, and unless the column shows progress bars the cell's bold, italic
-// and underline; the face of the cell's format when it has one, else the editor keeps its own.
-QFont RuzuZiriPrivate::EditorFont(QFont Font, const udtColumn& Column, const udtCell& Cell) const
-{
-    Font = EditorFontSize(Font);
-    if (Column.ColType != ColTypeProgressBar) {
-        Font.setBold(IsFlagSet(Cell.Flags, CellFlagBold));
-        Font.setItalic(IsFlagSet(Cell.Flags, CellFlagItalic));
-        Font.setUnderline(IsFlagSet(Cell.Flags, CellFlagUnderline));
-    }
-    if (Cell.FormatIndex >= 0) {
-        const QString& face = m_Model.CellFormats()[size_t(Cell.FormatIndex)].FontName;
-        if (!face.isEmpty())
-            Font.setFamily(face);
-    }
-    return Font;
-}
-
 // Both editors take ForeColorEdit and BackColorEdit in every role a text field or a button-like
 // control paints its text and ground with.
 void RuzuZiriPrivate::ColorEditor(QWidget& Editor) const
@@ -201,7 +183,7 @@ bool RuzuZiriPrivate::BeginOrCommitEdit(bool bAllowMove)
     if (!CanEdit())
         return false;
     const Lifeline self(q);
-    if (m_Edit.m_EditOpen)
+    if (m_Edit.EditOpen())
         q->UpdateCell(bAllowMove);
     else if (m_Current.m_Row != -1 && m_Current.m_Col != -1)
         OpenCellEditor(m_Current.m_Row, m_Current.m_Col);

@@ -51,7 +51,7 @@ void RuzuZiriPrivate::CommitOnFocusLoss()
 
 bool RuzuZiriPrivate::EditorHasFocus() const
 {
-    const QWidget* editor = m_Edit.m_EditBound ? m_Edit.m_EditControl.data() : m_Edit.txtEdit;
+    const QWidget* editor = m_Edit.EditBound() ? m_Edit.m_EditControl.data() : m_Edit.txtEdit;
     const QWidget* focus = q->window()->focusWidget();
     return editor && focus && (focus == editor || editor->isAncestorOf(focus));
 }
@@ -61,14 +61,14 @@ bool RuzuZiriPrivate::EditorHasFocus() const
 bool RuzuZiriPrivate::CloseCellEditor()
 {
     const bool hadFocus = EditorHasFocus();
-    m_Edit.m_EditOpen = false;
+    m_Edit.m_EditStage = m_Edit.InEditor(EditStage::Closed, EditStage::HidingBound);
     const Lifeline self(q);
     if (hadFocus)
         q->setFocus();
     if (!self.Alive())
         return false;
     m_Edit.txtEdit->hide();
-    if (m_Edit.m_EditBound)
+    if (m_Edit.EditBound())
         HideBoundEditor();
     return true;
 }

@@ -90,12 +90,12 @@ void RuzuZiriPrivate::EditorKey(QKeyEvent& Key)
     const Lifeline self(q);
     const TypedChar typed = TypedCharOf(Key);
     TypedChar kept = typed;
-    if (EditorKeyDown(Key, kept) || !self.Alive() || !m_Edit.m_EditOpen || PasteKey(Key))
+    if (EditorKeyDown(Key, kept) || !self.Alive() || !m_Edit.EditOpen() || PasteKey(Key))
         return;
     if (typed.IsNone() && TypeKeyText(Key))
         return;
     if (!typed.IsNone()) {
-        if (kept.IsNone() || !txtEdit_KeyPress(kept) || !m_Edit.m_EditOpen || kept.IsNone())
+        if (kept.IsNone() || !txtEdit_KeyPress(kept) || !m_Edit.EditOpen() || kept.IsNone())
             return;
         if (kept != typed) {
             TypeInEditor(kept);

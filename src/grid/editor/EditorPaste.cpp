@@ -49,7 +49,7 @@ bool RuzuZiriPrivate::TypeKeyText(const QKeyEvent& Key)
     if (!TypesText(Key))
         return false;
     QString kept;
-    if (FilterTyped(Key.text(), kept) && m_Edit.m_EditOpen && !kept.isEmpty())
+    if (FilterTyped(Key.text(), kept) && m_Edit.EditOpen() && !kept.isEmpty())
         m_Edit.txtEdit->insert(kept);
     return true;
 }
@@ -60,7 +60,7 @@ bool RuzuZiriPrivate::TypeKeyText(const QKeyEvent& Key)
 bool RuzuZiriPrivate::FilterTyped(QStringView Text, QString& Kept)
 {
     Kept.clear();
-    if (!m_Edit.m_EditOpen)
+    if (!m_Edit.EditOpen())
         return true;
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const bool pair = Text[i].isHighSurrogate() && i + 1 < Text.size() && Text[i + 1].isLowSurrogate();
@@ -71,7 +71,7 @@ bool RuzuZiriPrivate::FilterTyped(QStringView Text, QString& Kept)
             TypedChar kept = original;
             if (!txtEdit_KeyPress(kept))
                 return false;
-            if (!m_Edit.m_EditOpen) {
+            if (!m_Edit.EditOpen()) {
                 Kept.clear();
                 return true;
             }
@@ -100,7 +100,7 @@ void RuzuZiriPrivate::PasteInEditor(QClipboard::Mode Mode)
     if (m_Edit.txtEdit->isReadOnly())
         return;
     QString kept;
-    if (!FilterTyped(QGuiApplication::clipboard()->text(Mode), kept) || kept.isEmpty() || !m_Edit.m_EditOpen)
+    if (!FilterTyped(QGuiApplication::clipboard()->text(Mode), kept) || kept.isEmpty() || !m_Edit.EditOpen())
         return;
     m_Edit.txtEdit->insert(kept);
 }
@@ -113,7 +113,7 @@ bool RuzuZiriPrivate::DropInEditor(QDropEvent& Drop)
     QString kept;
     if (!FilterTyped(Drop.mimeData()->text(), kept))
         return true;
-    if (kept.isEmpty() || !m_Edit.m_EditOpen) {
+    if (kept.isEmpty() || !m_Edit.EditOpen()) {
         Drop.ignore();
         return true;
     }
@@ -134,7 +134,7 @@ bool RuzuZiriPrivate::ComposeInEditor(QInputMethodEvent& Compose)
     if (committed.isEmpty())
         return false;
     QString kept;
-    if (!FilterTyped(committed, kept) || !m_Edit.m_EditOpen)
+    if (!FilterTyped(committed, kept) || !m_Edit.EditOpen())
         return true;
     if (kept == committed)
         return false;

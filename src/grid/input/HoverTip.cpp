@@ -34,16 +34,14 @@ QSize Measured(Canvas& Measure, const QString& Text, int Width, int Flags, const
 } // namespace
 
 // The wait runs on a timer while the pointer moves on; it shows the cell under the pointer when it
-// ends. A cancel left from before this wait began (a press, a move off the rows) ended nothing and
-// is dropped, or it would take the tip of the next cell visited.
+// ends.
 void RuzuZiriPrivate::CellTipTimer(int Row, int Col)
 {
-    if (!m_Settings.m_AutoToolTips || m_Tip.m_TipBusy)
+    if (!m_Settings.m_AutoToolTips || m_Tip.TipWaiting())
         return;
     if (TipText(Row, Col).isEmpty())
         return;
-    m_Tip.m_TipBusy = true;
-    m_Tip.m_TipCancel = false;
+    m_Tip.m_TipStage = TipStage::Waiting;
     m_Tip.m_TipStart = qint32(TickCount());
     if (!m_Tip.m_TipWait) {
         m_Tip.m_TipWait = new Timer(q);
@@ -53,18 +51,24 @@ void RuzuZiriPrivate::CellTipTimer(int Row, int Col)
     m_Tip.m_TipWait->Enabled(true);
 }
 
+// Only a running wait is cancelled: a cancel from before a wait began (a press, a move off the rows)
+// would take the tip of the next cell visited.
+void RuzuZiriPrivate::CancelTip()
+{
+    if (m_Tip.m_TipStage == TipStage::Waiting)
+        m_Tip.m_TipStage = TipStage::Cancelled;
+}
+
 // The elapsed time is taken by unsigned difference, so the wrap of the tick count does not matter.
 void RuzuZiriPrivate::TipWaitTick()
 {
-    if (!m_Tip.m_TipCancel && TickCount() - quint32(m_Tip.m_TipStart) < TipDelay)
+    const bool cancelled = m_Tip.m_TipStage == TipStage::Cancelled;
+    if (!cancelled && TickCount() - quint32(m_Tip.m_TipStart) < TipDelay)
         return;
     m_Tip.m_TipWait->Enabled(false);
-    m_Tip.m_TipBusy = false;
-    if (std::exchange(m_Tip.m_TipCancel, false))
-        return;
-    if (PointerStillOn(m_Input.m_MouseRow, m_Input.m_MouseCol))
+    m_Tip.m_TipStage = TipStage::Idle;
+    if (!cancelled && PointerStillOn(m_Input.m_MouseRow, m_Input.m_MouseCol))
         ShowCellTip(m_Input.m_MouseRow, m_Input.m_MouseCol);
-    m_Tip.m_TipCancel = false;
 }
 
 // A filter, a scroll or a new size during the wait may have taken the cell from under the pointer,
@@ -81,7 +85,7 @@ bool RuzuZiriPrivate::PointerStillOn(int Row, int Col) const
 // The text a tip of the cell would show; empty where the cell takes no tip.
 QString RuzuZiriPrivate::TipText(int Row, int Col) const
 {
-    if (m_Edit.m_EditOpen || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
+    if (m_Edit.EditOpen() || !m_Model.IsRowPosition(Row) || !m_Model.IsColumn(Col))
         return QString();
     const int number = m_Model.ColOrder()[size_t(Col)];
     const udtColumn& column = m_Model.Columns()[size_t(number)];
@@ -145,16 +149,8 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
     const udtCell& cell = m_Model.CellAt(Row, number);
     const int rowHeight = m_Model.RowAt(Row).Height;
 
-    QFont font = q->font();
-    font.setBold(IsFlagSet(cell.Flags, CellFlagBold));
-    font.setItalic(IsFlagSet(cell.Flags, CellFlagItalic));
-    bool hasImage = false;
-    if (cell.FormatIndex >= 0) {
-        const udtCellFormat& format = m_Model.CellFormats()[size_t(cell.FormatIndex)];
-        if (!format.FontName.isEmpty())
-            font.setFamily(format.FontName);
-        hasImage = format.Image != 0;
-    }
+    const QFont font = CellFont(q->font(), column, m_Model.RowAt(Row), cell);
+    const bool hasImage = CellLookOf(cell).Image != 0;
 
     Canvas measure = Drawing();
     const int pad = qRound(Canvas::TextWidth(font, QStringLiteral("ABCDWXYZ")) / 14.0);

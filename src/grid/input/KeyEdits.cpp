@@ -38,7 +38,7 @@ bool RuzuZiriPrivate::KeyEnterEscape(KeyCode& Key, KeyMove& Move)
     }
     if (!enter) {
         Key = KeyCode::None;
-        return !m_Edit.m_EditOpen || CloseCellEditor();
+        return !m_Edit.EditOpen() || CloseCellEditor();
     }
     return EditForKey(Key, true);
 }
@@ -67,7 +67,7 @@ bool RuzuZiriPrivate::EditForKey(KeyCode& Key, bool bAllowMove)
 // allowed, also when the host refuses.
 bool RuzuZiriPrivate::KeyInsert(KeyCode& Key, KeyMove& Move)
 {
-    if (!m_Settings.m_AllowInsert || m_Edit.m_EditOpen)
+    if (!m_Settings.m_AllowInsert || m_Edit.EditOpen())
         return true;
     m_Edit.m_EditKey = Key;
     Key = KeyCode::None;
@@ -99,7 +99,7 @@ bool RuzuZiriPrivate::KeyInsert(KeyCode& Key, KeyMove& Move)
 
 bool RuzuZiriPrivate::KeyDelete(KeyCode& Key, KeyMove& Move)
 {
-    if (!m_Settings.m_AllowDelete || m_Edit.m_EditOpen)
+    if (!m_Settings.m_AllowDelete || m_Edit.EditOpen())
         return true;
     Key = KeyCode::None;
     if (!m_Model.IsRowPosition(m_Current.m_Row))

@@ -47,14 +47,14 @@ bool RuzuZiriPrivate::KeyUpDown(KeyCode& Key, qint16 Shift, KeyMove& Move)
 bool RuzuZiriPrivate::KeyLeftRight(KeyCode& Key, KeyMove& Move)
 {
     const bool left = Key == KeyCode::Left;
-    if (!m_Edit.m_EditOpen) {
+    if (!m_Edit.EditOpen()) {
         const int target = left ? PrevNavigableCol(false) : NextNavigableCol(false);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
         m_Edit.m_EditKey = KeyCode::None;
         Key = KeyCode::None;
         return true;
     }
-    if (m_Edit.m_EditKey == KeyCode::F2 || m_Edit.m_EditBound)
+    if (m_Edit.m_EditKey == KeyCode::F2 || m_Edit.EditBound())
         return true;
     const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0 : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
     if (!atEnd)
@@ -91,7 +91,7 @@ bool RuzuZiriPrivate::KeyHomeEnd(KeyCode& Key, qint16 Shift, KeyMove& Move)
 {
     const bool home = Key == KeyCode::Home;
     if (!(Shift & (ShiftKey::Shift | ShiftKey::Ctrl))) {
-        if (m_Edit.m_EditOpen)
+        if (m_Edit.EditOpen())
             return true;
         m_Edit.m_EditKey = Key;
         const int target = home ? NextNavigableCol(true) : PrevNavigableCol(true);

@@ -55,7 +55,7 @@ bool RuzuZiriPrivate::EditorKeyDown(QKeyEvent& Key, TypedChar& Typed)
             return true;
         consumed = consumed || Typed.IsNone();
     }
-    return consumed || !m_Edit.m_EditOpen;
+    return consumed || !m_Edit.EditOpen();
 }
 
 // The host hears the release of each key whose key-down it heard from the editor.
@@ -73,7 +73,7 @@ void RuzuZiriPrivate::EditorKeyUp(QKeyEvent& Key)
 // The focus coming back to the grid (Escape, a commit) or going to the editor's own menu is no loss.
 void RuzuZiriPrivate::EditorFocusOut(Qt::FocusReason Reason)
 {
-    if (m_Destroying || !m_Edit.m_EditOpen || m_Edit.m_EditBound || Reason == Qt::PopupFocusReason
+    if (m_Destroying || !m_Edit.EditOpen() || m_Edit.EditBound() || Reason == Qt::PopupFocusReason
         || Reason == Qt::ActiveWindowFocusReason)
         return;
     if (QApplication::focusWidget() == q)
@@ -185,7 +185,7 @@ bool RuzuZiriPrivate::FollowKey(bool Consumed, KeyMove& Move)
 // unconsumed) or deleted the grid.
 bool RuzuZiriPrivate::CommitForKey()
 {
-    return !m_Edit.m_EditOpen || q->UpdateCell(false);
+    return !m_Edit.EditOpen() || q->UpdateCell(false);
 }
 
 bool RuzuZiriPrivate::UserControl_KeyUp(KeyCode Key, qint16& Shift)

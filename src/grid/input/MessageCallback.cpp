@@ -83,7 +83,7 @@ void RuzuZiriPrivate::FocusRepaint(bool NoFocus)
 // The focus leaving for a bound editor goes with the pointer inside the grid; that keeps the edit.
 void RuzuZiriPrivate::LoseFocus()
 {
-    if (m_Edit.m_EditOpen && !m_Input.m_MouseInside) {
+    if (m_Edit.EditOpen() && !m_Input.m_MouseInside) {
         const Lifeline self(q);
         q->UpdateCell(false);
         if (!self.Alive())
@@ -114,7 +114,7 @@ void RuzuZiriPrivate::MouseLeft()
         return;
     }
     m_Input.m_MouseInside = false;
-    m_Tip.m_TipCancel = true;
+    CancelTip();
     HideTip();
     q->unsetCursor();
     if (m_Painter.m_Paint) {

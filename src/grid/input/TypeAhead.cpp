@@ -35,11 +35,11 @@ bool RuzuZiriPrivate::UserControl_KeyPress(TypedChar& Typed)
         return true;
     const bool endKey = Typed == TypedChar::Escape || Typed == TypedChar::Return;
     if (IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Typing)) {
-        if (m_Edit.m_EditOpen && Typed == TypedChar::Escape) {
+        if (m_Edit.EditOpen() && Typed == TypedChar::Escape) {
             Typed = TypedChar::None;
             return CloseCellEditor();
         }
-        if (m_Edit.m_EditOpen && Typed == TypedChar::Return) {
+        if (m_Edit.EditOpen() && Typed == TypedChar::Return) {
             const Lifeline self(q);
             const bool allowed = BeginOrCommitEdit(true);
             if (!self.Alive())
@@ -48,7 +48,7 @@ bool RuzuZiriPrivate::UserControl_KeyPress(TypedChar& Typed)
                 Typed = TypedChar::None;
                 return true;
             }
-        } else if (!m_Edit.m_EditOpen && !TypeToEdit(Typed)) {
+        } else if (!m_Edit.EditOpen() && !TypeToEdit(Typed)) {
             return false;
         }
     }
@@ -56,7 +56,7 @@ bool RuzuZiriPrivate::UserControl_KeyPress(TypedChar& Typed)
         Typed = TypedChar::None;
         return true;
     }
-    if (!m_Input.m_CtrlCombo && !m_Edit.m_EditOpen && !Typed.IsNone() && IsAlphaNumeric(Typed) && !TypeAhead(Typed))
+    if (!m_Input.m_CtrlCombo && !m_Edit.EditOpen() && !Typed.IsNone() && IsAlphaNumeric(Typed) && !TypeAhead(Typed))
         return false;
     return RaiseTyped(&RuzuZiri::KeyPress, Typed);
 }
@@ -69,11 +69,11 @@ bool RuzuZiriPrivate::TypeToEdit(TypedChar& Typed)
     const bool allowed = BeginOrCommitEdit(true);
     if (!self.Alive())
         return false;
-    if (!allowed || !m_Edit.m_EditOpen || m_Edit.m_EditBound)
+    if (!allowed || !m_Edit.EditOpen() || m_Edit.EditBound())
         return true;
     if (!txtEdit_KeyPress(Typed))
         return false;
-    if (m_Edit.m_EditOpen && !Typed.IsNone() && Typed != TypedChar::Return) {
+    if (m_Edit.EditOpen() && !Typed.IsNone() && Typed != TypedChar::Return) {
         m_Edit.txtEdit->selectAll();
         TypeInEditor(Typed);
     }

@@ -59,7 +59,7 @@ void RuzuZiriPrivate::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtR
     }
     if (!Row.GroupHeader)
         DrawCellKind(pass, Spot, column, cell, H, R);
-    SetCellFont(pass, look, cell, column.ColType == ColTypeProgressBar && !Row.GroupHeader);
+    pass.Font = CellFont(m_Settings.m_Font, column, Row, cell);
 
     int img = look.Image;
     QString text = Row.Cells.Text(size_t(Spot.Col));
@@ -139,20 +139,18 @@ void RuzuZiriPrivate::DrawCellKind(PaintPass& pass, const CellSpot& Spot, const 
     }
 }
 
-// A progress column shows its value plainly, whatever font bits its cells carry.
-void RuzuZiriPrivate::SetCellFont(PaintPass& pass, const CellLook& Look, const udtCell& Cell, bool Plain)
+// The face of the cell's format, else Font's own. A progress bar shows its value plainly, whatever
+// font bits its cells carry; a group header's row shows no bar and keeps them.
+QFont RuzuZiriPrivate::CellFont(QFont Font, const udtColumn& Column, const udtRow& Row, const udtCell& Cell) const
 {
-    const bool bold = !Plain && IsFlagSet(Cell.Flags, CellFlagBold);
-    const bool italic = !Plain && IsFlagSet(Cell.Flags, CellFlagItalic);
-    const bool underline = !Plain && IsFlagSet(Cell.Flags, CellFlagUnderline);
-    const QString family = Look.FontName.isEmpty() ? m_Settings.m_Font.family() : Look.FontName;
-    if (pass.Font.family() == family && pass.Font.bold() == bold && pass.Font.italic() == italic
-        && pass.Font.underline() == underline)
-        return;
-    pass.Font.setFamily(family);
-    pass.Font.setBold(bold);
-    pass.Font.setItalic(italic);
-    pass.Font.setUnderline(underline);
+    const bool plain = Column.ColType == ColTypeProgressBar && !Row.GroupHeader;
+    const QString face = CellLookOf(Cell).FontName;
+    if (!face.isEmpty())
+        Font.setFamily(face);
+    Font.setBold(!plain && IsFlagSet(Cell.Flags, CellFlagBold));
+    Font.setItalic(!plain && IsFlagSet(Cell.Flags, CellFlagItalic));
+    Font.setUnderline(!plain && IsFlagSet(Cell.Flags, CellFlagUnderline));
+    return Font;
 }
 
 // Returns the text flags. Word-wrapping cells that need more than one line are drawn from the top

@@ -122,7 +122,7 @@ void RuzuZiriPrivate::ScrollRequest(int Bar, int Request, bool Wheel)
         SBSetPos(Bar, target);
     if (SBGetPos(0) == before[0] && SBGetPos(1) == before[1])
         return;
-    if (m_Edit.m_EditOpen) {
+    if (m_Edit.EditOpen()) {
         const Lifeline self(q);
         q->UpdateCell(false);
         if (!self.Alive())

@@ -51,7 +51,7 @@ bool RuzuZiriPrivate::MoveOverRows(qint16 Button, qint16 Shift, float X, float Y
         if (row >= 0)
             CellTipTimer(row, col);
         else
-            m_Tip.m_TipCancel = true;
+            CancelTip();
         // The pressed header looks pressed only while the pointer is on it.
         if (m_Input.m_DownCol != -1 && m_Painter.m_Paint && m_Input.m_MouseState == MouseState::None)
             DrawHeaderCell(m_Input.m_DownCol, row == -1 && m_Input.m_DownCol == col ? 3 : 1, false, false);
@@ -165,7 +165,7 @@ bool RuzuZiriPrivate::DragWithLeft(qint16 Shift, float X, float Y)
     case MouseState::Selecting: return DragSelectTo(Shift, Y);
     default: break;
     }
-    if (m_Input.m_DownCol != -1 && !m_Edit.m_EditOpen)
+    if (m_Input.m_DownCol != -1 && !m_Edit.EditOpen())
         DragHeaderTo(X);
     return true;
 }
@@ -193,7 +193,7 @@ bool RuzuZiriPrivate::ResizeColumnTo(float X)
         return false;
     if (!Raise(&RuzuZiri::ColumnSizeChanged, col, int(m_Model.Columns()[size_t(col)].MoveControl)))
         return false;
-    if (m_Edit.m_EditOpen)
+    if (m_Edit.EditOpen())
         PositionEditor();
     return true;
 }

@@ -19,7 +19,7 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
     // A press that follows one whose release never came starts from nothing.
     LoseMouseAction();
     HideTip();
-    m_Tip.m_TipCancel = true;
+    CancelTip();
     m_Current.m_RowHold = m_Current.m_ColHold = false;
     m_Input.m_MouseShift = Shift;
     m_Input.m_DownRow = -1;
