@@ -77,7 +77,18 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
         return false;
     pass.Right = m_Painter.m_PaintedRight;
     ChooseVisibleRows(pass);
-    pass.Band = ChangedBand(pass, First, Last);
+    PaintBand(pass, ChangedBand(pass, First, Last));
+    return true;
+}
+
+// The normal row loop, confined to Band: every row touching it is drawn again, then the lines and
+// the focus outline over them, so the band comes out as a full paint would draw it.
+void RuzuZiriPrivate::PaintBand(PaintPass& pass, const Rect& Band)
+{
+    pass.Shown = pass.Partial ? Rect { 0, std::min(pass.Shown.Top, Band.Top), std::max(pass.Shown.Right, Band.Right),
+                                       std::max(pass.Shown.Bottom, Band.Bottom) }
+                              : Band;
+    pass.Band = Band;
     pass.Partial = true;
     pass.hDC.Confine(pass.Band);
     ClearSurface(pass);
@@ -85,7 +96,6 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
     PaintBottomLine(pass);
     PaintVerticalLines(pass);
     PaintFocusRect(pass);
-    return true;
 }
 
 // From a pixel above the first changed row to two below the last: the row lines and the thick

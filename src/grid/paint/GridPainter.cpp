@@ -30,7 +30,7 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
         return self.Alive();
     PaintPass pass { Drawing() };
     PrepareColors(pass);
-    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
+    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus) || PaintScrolledRows(pass, NoFocus)) {
         m_Painter.m_PaintedStamp = StampNow();
         FinishPaint(pass);
         return self.Alive();
@@ -52,7 +52,7 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
     if (!NoFocus)
         PaintFocusRect(pass);
     m_Painter.m_PaintedStamp = StampNow();
-    m_Painter.m_PaintedRight = pass.Right;
+    KeepPaintedLook(pass);
     // Scrolling to the current row on the way leaves a picture of a state the paint did not start from.
     m_Painter.m_PictureCurrent = !NoFocus && m_Painter.m_PaintedStamp == seen;
     FinishPaint(pass);
@@ -365,9 +365,13 @@ void RuzuZiriPrivate::DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bou
 }
 
 // The flag is down before RequestRowData, so its handler may fill rows and paint again in full.
+// A partial paint shows only its band; the rest of the screen shows the picture already.
 void RuzuZiriPrivate::FinishPaint(PaintPass& pass)
 {
-    q->Surface::Refresh();
+    if (pass.Partial)
+        q->Surface::Refresh(pass.Shown);
+    else
+        q->Surface::Refresh();
     m_Painter.m_Painting = false;
     if (pass.Reached)
         emit q->RequestRowData(m_Painter.m_RowLastVisible);
