@@ -46,34 +46,35 @@ struct ScrolledGrid {
 
 } // namespace
 
-// Every small scroll shows the picture a full paint of the new position draws; a wheel notch or a
-// line step moves the rows that stay instead of painting them again.
+// Every small scroll shows the picture a full paint of the new position draws; a wheel notch, a line
+// step or an arrow key past the page's edge moves the rows that stay instead of painting them again.
 TEST(ScrollRepaint, ASmallScrollLooksLikeAFullPaintOfTheNewPosition)
 {
     struct Scroll {
         const char* Name;
+        std::function<void(ScrolledGrid&)> Prepare;
         std::function<void(ScrolledGrid&)> Do;
         bool Moves; // the rows that stay are moved, not painted again
     };
+    const auto nothing = [](ScrolledGrid&) { };
     const Scroll scrolls[] {
-        { "a wheel notch down", [](ScrolledGrid& g) { g.Wheel(-120); }, true },
-        { "a wheel notch up", [](ScrolledGrid& g) { g.Wheel(120); }, true },
-        { "a line step down", [](ScrolledGrid& g) { g.Bar(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd); }, true },
-        { "a line step up", [](ScrolledGrid& g) { g.Bar(1)->triggerAction(QAbstractSlider::SliderSingleStepSub); }, true },
-        { "Down past the page's last row", [](ScrolledGrid& g) {
-              g.grid.RowColSet(g.grid.RowLastVisible() - 1, 0);
+        { "a wheel notch down", nothing, [](ScrolledGrid& g) { g.Wheel(-120); }, true },
+        { "a wheel notch up", nothing, [](ScrolledGrid& g) { g.Wheel(120); }, true },
+        { "a line step down", nothing, [](ScrolledGrid& g) { g.Bar(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd); }, true },
+        { "a line step up", nothing, [](ScrolledGrid& g) { g.Bar(1)->triggerAction(QAbstractSlider::SliderSingleStepSub); }, true },
+        { "Down past the page's last row", [](ScrolledGrid& g) { g.grid.RowColSet(g.grid.RowLastVisible() - 1, 0); },
+          [](ScrolledGrid& g) {
               QTest::keyClick(&g.grid, Qt::Key_Down);
               QTest::keyClick(&g.grid, Qt::Key_Down);
-          }, false },
-        { "Up past the page's first row", [](ScrolledGrid& g) {
-              g.grid.RowColSet(g.grid.RowFirstVisible(), 0);
-              QTest::keyClick(&g.grid, Qt::Key_Up);
-          }, false },
+          }, true },
+        { "Up past the page's first row", [](ScrolledGrid& g) { g.grid.RowColSet(g.grid.RowFirstVisible(), 0); },
+          [](ScrolledGrid& g) { QTest::keyClick(&g.grid, Qt::Key_Up); }, true },
     };
     struct Look {
         const char* Name;
         std::function<void(RuzuZiri&)> Arrange;
         bool Moves = true; // the rows that stay look as they did at the new position
+        bool TallRows = false; // the Down key keeps the current row in view past them, as a full paint works out
     };
     const Look looks[] {
         { "plain", [](RuzuZiri&) { } },
@@ -83,7 +84,7 @@ TEST(ScrollRepaint, ASmallScrollLooksLikeAFullPaintOfTheNewPosition)
           } },
         { "a selection of rows", [](RuzuZiri& g) {
               g.MultiSelect(1);
-              for (int r : { 3, 6, 7, 12, 14 })
+              for (int r : { 3, 6, 7, 12, 26 })
                   g.RowSelected(r, true);
           } },
         { "the current row at the top edge, thick outline", [](RuzuZiri& g) {
@@ -96,7 +97,7 @@ TEST(ScrollRepaint, ASmallScrollLooksLikeAFullPaintOfTheNewPosition)
                   g.CellWordWrap(r, 1, true);
                   g.CellText(r, 1, QStringLiteral("one two three four five six seven eight nine ten"));
               }
-          } },
+          }, true, true },
         { "row numbers that follow the page", [](RuzuZiri& g) {
               g.ShowRowNumbers(true);
               g.ShowRowNumbersVary(true);
@@ -115,6 +116,7 @@ TEST(ScrollRepaint, ASmallScrollLooksLikeAFullPaintOfTheNewPosition)
             if (QString::fromLatin1(look.Name).contains("frozen"))
                 g.Bar(0)->setSliderPosition(2);
             RuzuZiriPrivate::Of(g.grid).DrawGrid(true);
+            scroll.Prepare(g);
             const int markX = 150;
             const int markY = 200;
             Mark(g.grid, markX, markY, MarkColor);
@@ -123,7 +125,8 @@ TEST(ScrollRepaint, ASmallScrollLooksLikeAFullPaintOfTheNewPosition)
             const QList<OleColor> scrolled = Picture(g.grid);
             for (qsizetype i = 0; i < scrolled.size(); ++i)
                 markAt = scrolled[i] == MarkColor ? i : markAt;
-            if (scroll.Moves && look.Moves) {
+            const bool downPastTallRows = look.TallRows && QString::fromLatin1(scroll.Name).startsWith(QLatin1String("Down"));
+            if (scroll.Moves && look.Moves && !downPastTallRows) {
                 EXPECT_NE(-1, markAt) << "the rows were painted again instead of moved";
                 EXPECT_NE(markY, markAt / g.grid.width());
             }

@@ -40,39 +40,54 @@ int RuzuZiriPrivate::ScrolledDistance(int From, int To, int Limit) const
 bool RuzuZiriPrivate::PaintScrolledRows(PaintPass& pass, bool NoFocus)
 {
     const PaintStamp now = StampNow();
-    const PaintStamp& painted = m_Painter.m_PaintedStamp;
-    if (NoFocus || !m_Painter.m_PictureCurrent || !m_Painter.m_PaintedFilled || m_Model.LastRow() < 0
-        || now.ScrollRow == painted.ScrollRow || m_Input.m_HotHeaderCol != -1)
-        return false;
-    PaintStamp moved = painted;
+    PaintStamp moved = m_Painter.m_PaintedStamp;
     moved.ScrollRow = now.ScrollRow;
-    if (!(moved == now) || RowNumberWidth() != m_Painter.m_PaintedRowNumberWidth)
+    if (NoFocus || !m_Painter.m_PictureCurrent || now.ScrollRow == m_Painter.m_PaintedStamp.ScrollRow || !(moved == now)
+        || m_Input.m_HotHeaderCol != -1)
         return false;
     // The Down key may scroll past tall rows while painting.
     if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Edit.m_EditKey == DownKey)
         return false;
+    int dy = 0;
+    if (!RowsMayMove(dy))
+        return false;
+    pass.Right = m_Painter.m_PaintedRight;
+    MoveRows(pass, dy);
+    return true;
+}
+
+// Whether the rows the picture shows, moved to the vertical position now, are what a full paint
+// there draws; Dy is how far they move up.
+bool RuzuZiriPrivate::RowsMayMove(int& Dy) const
+{
+    const int from = m_Painter.m_PaintedStamp.ScrollRow;
+    const int to = SBGetPos(1);
+    if (!m_Painter.m_PaintedFilled || m_Model.LastRow() < 0 || RowNumberWidth() != m_Painter.m_PaintedRowNumberWidth)
+        return false;
     const int top = m_Geometry.m_Metrics.HeaderHeight;
     const int bottom = int(q->ScaleHeight());
-    const int dy = ScrolledDistance(painted.ScrollRow, now.ScrollRow, bottom - top);
-    if (dy == 0 || Layout().RowsBottom < bottom)
+    Dy = ScrolledDistance(from, to, bottom - top);
+    if (Dy == 0 || Layout().RowsBottom < bottom)
         return false;
-    if (m_Settings.m_BackColorEvenRowsEnabled && !StripesStay(painted.ScrollRow, now.ScrollRow))
-        return false;
+    return !m_Settings.m_BackColorEvenRowsEnabled || StripesStay(from, to);
+}
 
+// Two pixels more than came into view are painted: the lines and the thick focus outline reach
+// across a row's edge into its neighbour. Moving up, the outline of a current row that went out at
+// the top leaves its lower edge on the new first row's top line.
+void RuzuZiriPrivate::MoveRows(PaintPass& pass, int Dy)
+{
+    const int top = m_Geometry.m_Metrics.HeaderHeight;
+    const int bottom = int(q->ScaleHeight());
     const int width = pass.hDC.Width();
-    q->ScrollPicture(Rect { 0, top, width, bottom }, -dy);
-    pass.Right = m_Painter.m_PaintedRight;
+    q->ScrollPicture(Rect { 0, top, width, bottom }, -Dy);
     ChooseVisibleRows(pass);
-    // Two pixels more than came into view: the lines and the thick focus outline reach across a
-    // row's edge into its neighbour. Moving down, the outline of a current row that went out at the
-    // top leaves its lower edge on the new first row's top line.
-    if (dy > 0) {
+    if (Dy > 0) {
         PaintBand(pass, Rect { 0, top, width, std::min(top + 2, bottom) });
-        PaintBand(pass, Rect { 0, std::max(bottom - dy - 2, top), width, bottom });
+        PaintBand(pass, Rect { 0, std::max(bottom - Dy - 2, top), width, bottom });
     } else {
-        PaintBand(pass, Rect { 0, top, width, std::min(top - dy + 2, bottom) });
+        PaintBand(pass, Rect { 0, top, width, std::min(top - Dy + 2, bottom) });
     }
-    return true;
 }
 
 // Each row keeps its stripe only while the rows that scrolled out are as many, odd or even, as the
