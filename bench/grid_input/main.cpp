@@ -1,11 +1,11 @@
 // The grid's answer to the user's input, side by side with a QTableView over the vector-backed model
 // of bench_grid_model, on the archive list of 1,280 x 800 pixels and 8 columns:
 //   bench_grid_input [benchmark options]   (five shuffled repetitions each, compared by their medians)
-// Wheel: one notch of the mouse wheel, down and up by turns, with the repaint it brings, at row
-// 9,000 of a list of 10,000 and at row 900,000 of a list of 1,000,000. The grid scrolls and paints
-// its retained picture (and, in the shown case, hands the picture to the screen as well); the
-// QTableView scrolls and paints itself (QWidget::grab). A scroll must cost what shows, not what is
-// stored, so the two lists should take about the same time.
+// Wheel: one notch of the mouse wheel over the shown list, down and up by turns, until the screen
+// shows it (the event loop run until every repaint it posted is done), at row 9,000 of a list of
+// 10,000 and at row 900,000 of a list of 1,000,000. Each side paints as it would for a user: the
+// QTableView moves the pixels that stay and paints the rows that come into view. A scroll must cost
+// what shows, not what is stored, so the two lists should take about the same time.
 // OpenAndCommit: F2 opens the editor on the customer of the invoice at nine tenths of the list, a new
 // customer is typed over the old one and Enter commits it, with the repaint that follows; the same
 // on 10,000 and on 1,000,000 rows.
@@ -53,6 +53,22 @@ void SendWheel(QWidget& Target, int Delta)
     QApplication::sendEvent(&Target, &wheel);
 }
 
+// Counts the paint events a widget gets, to tell that a notch reached the screen.
+struct PaintCounter : QObject {
+    int Paints { 0 };
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        Paints += Event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The event loop run until the screen is up to date: every repaint a notch posted is done.
+void ShowOnScreen()
+{
+    QCoreApplication::processEvents();
+}
+
 struct GridSide {
     Tarvex::RuzuZiri Grid;
 
@@ -68,24 +84,25 @@ struct GridSide {
         bar->setSliderPosition(Row);
         return Grid.RowFirstVisible() == Row;
     }
-
-    // The notch scrolls and paints the picture the screen shows.
-    void Wheel(int Delta) { SendWheel(Grid, Delta); }
     int FirstRow() const { return Grid.RowFirstVisible(); }
 };
 
-// The grid's picture handed to the screen after each notch, as a QTableView's grab paints.
-struct ShownGridSide : GridSide {
-    explicit ShownGridSide(int Rows)
+// The grid shown, each notch on the screen before the next.
+struct ScreenGridSide : GridSide {
+    PaintCounter Counter;
+    explicit ScreenGridSide(int Rows)
         : GridSide(Rows)
     {
         Grid.show();
+        Grid.installEventFilter(&Counter);
+        ShowOnScreen();
     }
     void Wheel(int Delta)
     {
-        GridSide::Wheel(Delta);
-        benchmark::DoNotOptimize(Grid.grab());
+        SendWheel(Grid, Delta);
+        ShowOnScreen();
     }
+    int Paints() const { return Counter.Paints; }
 };
 
 struct TableSide : GridBench::ArchiveTable {
@@ -101,13 +118,31 @@ struct TableSide : GridBench::ArchiveTable {
         benchmark::DoNotOptimize(View.grab());
         return View.rowAt(0) == Row;
     }
+    int FirstRow() const { return View.rowAt(0); }
+};
 
+// The QTableView shown, each notch on the screen before the next.
+struct ScreenTableSide : TableSide {
+    PaintCounter Counter;
+    explicit ScreenTableSide(int Rows)
+        : TableSide(Rows)
+    {
+        View.show();
+        View.viewport()->installEventFilter(&Counter);
+        ShowOnScreen();
+    }
+    bool ScrollTo(int Row)
+    {
+        View.scrollTo(Model.index(Row, 0), QAbstractItemView::PositionAtTop);
+        ShowOnScreen();
+        return View.rowAt(0) == Row;
+    }
     void Wheel(int Delta)
     {
         SendWheel(*View.viewport(), Delta);
-        benchmark::DoNotOptimize(View.grab());
+        ShowOnScreen();
     }
-    int FirstRow() const { return View.rowAt(0); }
+    int Paints() const { return Counter.Paints; }
 };
 
 // The archive list, editable and shown, with the current cell on the customer at nine tenths of it.
@@ -305,10 +340,11 @@ void WheelNotch(benchmark::State& State)
         State.SkipWithError("the list did not scroll to the row");
         return;
     }
-    QCoreApplication::processEvents();
+    ShowOnScreen();
+    const int paints = side.Paints();
     side.Wheel(-Notch);
-    if (side.FirstRow() != row + 3) {
-        State.SkipWithError("a notch did not scroll three rows");
+    if (side.FirstRow() != row + 3 || side.Paints() == paints) {
+        State.SkipWithError("a notch did not scroll three rows on the screen");
         return;
     }
     int delta = Notch;
@@ -318,9 +354,8 @@ void WheelNotch(benchmark::State& State)
     }
 }
 
-void BM_GridWheel(benchmark::State& State) { WheelNotch<GridSide>(State); }
-void BM_GridWheelShown(benchmark::State& State) { WheelNotch<ShownGridSide>(State); }
-void BM_TableViewWheel(benchmark::State& State) { WheelNotch<TableSide>(State); }
+void BM_GridWheel(benchmark::State& State) { WheelNotch<ScreenGridSide>(State); }
+void BM_TableViewWheel(benchmark::State& State) { WheelNotch<ScreenTableSide>(State); }
 
 void Lists(benchmark::internal::Benchmark* Bench)
 {
@@ -328,7 +363,6 @@ void Lists(benchmark::internal::Benchmark* Bench)
     Bench->Unit(benchmark::kMicrosecond);
 }
 BENCHMARK(BM_GridWheel)->Apply(Lists);
-BENCHMARK(BM_GridWheelShown)->Apply(Lists);
 BENCHMARK(BM_TableViewWheel)->Apply(Lists);
 
 // The time of Name on the large list against the small one, with its goal.
@@ -353,8 +387,11 @@ void PrintRatios(const GridBench::RatioReporter& Runs)
     const double direct = time("BM_GridSortDirect/rows:1000000/iterations:6");
     if (click > 0 && direct > 0)
         std::printf("grid header-click sort against Sort, 1000000 rows: %.2fx (goal: at most 1.20x)\n", click / direct);
-    PrintGrowth(Runs, "grid wheel, row 900000 of 1000000 against row 9000 of 10000", "BM_GridWheel/rows:10000/top:9000",
-                "BM_GridWheel/rows:1000000/top:900000");
+    const double wheelSmall = time("BM_GridWheel/rows:10000/top:9000");
+    const double wheelLarge = time("BM_GridWheel/rows:1000000/top:900000");
+    if (wheelSmall > 0 && wheelLarge > 0)
+        std::printf("grid wheel on the screen, row 900000 of 1000000 against row 9000 of 10000: %.2fx (goal: at most 1.20x)\n",
+                    wheelLarge / wheelSmall);
     PrintGrowth(Runs, "grid Down key, row 900000 of 1000000 against row 9000 of 10000",
                 "BM_GridDownKey/rows:10000/row:9000", "BM_GridDownKey/rows:1000000/row:900000");
     const double search = time("BM_GridTypeAhead/rows:1000000");
@@ -364,11 +401,10 @@ void PrintRatios(const GridBench::RatioReporter& Runs)
                     theirSearch / search);
     for (const char* list : { "rows:10000/top:9000", "rows:1000000/top:900000" }) {
         const double theirs = time(std::string("BM_TableViewWheel/") + list);
-        for (const char* ours : { "BM_GridWheel/", "BM_GridWheelShown/" }) {
-            const double mine = time(ours + std::string(list));
-            if (mine > 0 && theirs > 0)
-                std::printf("QTableView wheel against %s%s: %.2fx (goal: at least 2.00x)\n", ours, list, theirs / mine);
-        }
+        const double mine = time(std::string("BM_GridWheel/") + list);
+        if (mine > 0 && theirs > 0)
+            std::printf("QTableView wheel on the screen against the grid's, %s: %.2fx (goal: at least 2.00x)\n", list,
+                        theirs / mine);
     }
 }
 

@@ -460,6 +460,13 @@ public:
     void PaintRows(PaintPass& pass);
     void PaintRow(PaintPass& pass, int Position, const udtRow& Row);
     bool PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus);
+    bool PaintScrolledRows(PaintPass& pass, bool NoFocus);
+    bool RowsMayMove(int& Dy) const;
+    void MoveRows(PaintPass& pass, int Dy);
+    int ScrolledDistance(int From, int To, int Limit) const;
+    bool StripesStay(int From, int To) const;
+    void PaintBand(PaintPass& pass, const Rect& Band);
+    void KeepPaintedLook(const PaintPass& pass);
     Rect ChangedBand(const PaintPass& pass, int First, int Last) const;
     PaintStamp StampNow() const;
     size_t PaintSettings() const;

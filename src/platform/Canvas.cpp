@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cwchar>
 
 namespace Tarvex {
 namespace {
@@ -108,10 +109,15 @@ void Canvas::Fill(const Rect& Bounds, quint32 Rgb)
     const Rect part = VisiblePart(Bounds);
     if (part.IsEmpty())
         return;
-    for (int y = part.Top; y < part.Bottom; ++y) {
-        auto* row = reinterpret_cast<quint32*>(m_Image.scanLine(y));
-        std::fill(row + part.Left, row + part.Right, 0xFF000000u | Rgb);
-    }
+    // wmemset writes 32-bit units with the C library's widest stores; the pixels of an RGB32 image
+    // are such units.
+    static_assert(sizeof(wchar_t) == sizeof(quint32));
+    const auto pixel = static_cast<wchar_t>(0xFF000000u | Rgb);
+    const qsizetype line = m_Image.bytesPerLine();
+    uchar* first = m_Image.bits() + qsizetype(part.Top) * line + qsizetype(part.Left) * 4;
+    const auto count = size_t(part.Right - part.Left);
+    for (int y = part.Top; y < part.Bottom; ++y, first += line)
+        std::wmemset(reinterpret_cast<wchar_t*>(first), pixel, count);
 }
 
 // Steps along the longer axis from the start point up to, not including, the end point; the other

@@ -1,5 +1,7 @@
 #include "platform/CanvasText.h"
 
+#include "platform/DirectGlyphs.h"
+
 #include <tarvex/platform/Canvas.h>
 
 #include <QCache>
@@ -78,9 +80,14 @@ std::shared_ptr<const Glyphs> ShapeOf(const QString& Text, const QFont& Font)
     const QString key = KeyOf(Font) + QChar(0x1F) + Text;
     if (const auto* cached = shapes.object(key))
         return *cached;
-    QTextLayout layout(Text, Font);
-    const QTextLine line = UnbrokenLine(layout);
-    auto shape = std::make_shared<const Glyphs>(Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) });
+    std::shared_ptr<const Glyphs> shape;
+    if (const std::optional<DirectShape> direct = ShapeDirectly(Text, Font)) {
+        shape = std::make_shared<const Glyphs>(Glyphs { { direct->Run }, direct->Width });
+    } else {
+        QTextLayout layout(Text, Font);
+        const QTextLine line = UnbrokenLine(layout);
+        shape = std::make_shared<const Glyphs>(Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) });
+    }
     shapes.insert(key, new std::shared_ptr<const Glyphs>(shape));
     return shape;
 }

@@ -7,6 +7,8 @@
 #include <QResizeEvent>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <qdrawutil.h>
 
 namespace Tarvex {
@@ -84,6 +86,38 @@ void Surface::Refresh()
 {
     if (isVisible())
         repaint();
+}
+
+void Surface::Refresh(const Rect& Changed)
+{
+    if (isVisible())
+        repaint(QRect(Changed.Left, Changed.Top, Changed.Width(), Changed.Height()).translated(contentsRect().topLeft()));
+}
+
+void Surface::ScrollPicture(const Rect& Band, int Dy)
+{
+    FitImageToSize();
+    const QRect band = QRect(Band.Left, Band.Top, Band.Width(), Band.Height()) & m_Image.rect();
+    if (band.isEmpty() || Dy == 0 || std::abs(Dy) >= band.height())
+        return;
+    const qsizetype line = m_Image.bytesPerLine();
+    const qsizetype offset = qsizetype(band.left()) * 4;
+    const qsizetype bytes = qsizetype(band.width()) * 4;
+    const int kept = band.height() - std::abs(Dy);
+    const int from = Dy < 0 ? band.top() - Dy : band.top();
+    const int to = Dy < 0 ? band.top() : band.top() + Dy;
+    uchar* bits = m_Image.bits();
+    if (band.width() == m_Image.width()) {
+        std::memmove(bits + qsizetype(to) * line, bits + qsizetype(from) * line, qsizetype(kept) * line);
+    } else if (Dy < 0) {
+        for (int y = 0; y < kept; ++y)
+            std::memmove(bits + qsizetype(to + y) * line + offset, bits + qsizetype(from + y) * line + offset, bytes);
+    } else {
+        for (int y = kept - 1; y >= 0; --y)
+            std::memmove(bits + qsizetype(to + y) * line + offset, bits + qsizetype(from + y) * line + offset, bytes);
+    }
+    if (isVisible())
+        scroll(0, Dy, band.translated(contentsRect().topLeft()));
 }
 
 double Surface::TextWidth(const QString& Text) const { return m_Scale.FromPixels(Canvas::TextWidth(font(), Text)); }

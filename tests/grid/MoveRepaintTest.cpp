@@ -1,3 +1,5 @@
+#include "GridPicture.h"
+
 #include "grid/RuzuZiriPrivate.h"
 
 #include <gtest/gtest.h>
@@ -19,22 +21,6 @@ struct Move {
 // A pixel nobody repaints on a move: below the last row, far from every move below.
 constexpr int MarkX = 300;
 
-// The retained picture as it stands; showing the widget could paint it again first.
-QList<OleColor> Picture(const RuzuZiri& Grid)
-{
-    QList<OleColor> pixels;
-    for (int y = 0; y < Grid.height(); ++y)
-        for (int x = 0; x < Grid.width(); ++x)
-            pixels.append(Grid.Point(x, y));
-    return pixels;
-}
-
-// A mark in the picture that only a paint over it removes.
-void Mark(RuzuZiri& Grid, int X, int Y)
-{
-    Grid.Line(X, Y, X + 1, Y, 0x0000FF);
-}
-
 // Three columns of 100 pixels over ten rows, striped, the fifth row filtered out.
 void FillStriped(RuzuZiri& Grid)
 {
@@ -52,15 +38,7 @@ void FillStriped(RuzuZiri& Grid)
 testing::AssertionResult MovedLooksLikeAFullPaint(RuzuZiri& Grid, int Row, int Col)
 {
     Grid.RowColSet(Row, Col);
-    const QList<OleColor> moved = Picture(Grid);
-    RuzuZiriPrivate::Of(Grid).DrawGrid(true);
-    const QList<OleColor> full = Picture(Grid);
-    for (qsizetype i = 0; i < full.size(); ++i) {
-        if (moved[i] != full[i])
-            return testing::AssertionFailure() << "pixel " << i % Grid.width() << ", " << i / Grid.width() << " shows "
-                                               << moved[i] << " after the move, " << full[i] << " in a full paint";
-    }
-    return testing::AssertionSuccess();
+    return LooksLikeAFullPaint(Grid);
 }
 
 } // namespace

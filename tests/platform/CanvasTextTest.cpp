@@ -1,10 +1,14 @@
 #include <tarvex/platform/Canvas.h>
 
 #include "platform/CanvasText.h"
+#include "platform/DirectGlyphs.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
+#include <QGlyphRun>
+#include <QPainter>
+#include <QTextLayout>
 #include <QPalette>
 
 #include <gtest/gtest.h>
@@ -142,4 +146,45 @@ TEST(CanvasText, AWordEllipsisCellDrawsExactlyTheCutText)
                     << text << " in " << width << " px";
         }
     }
+}
+
+// Amounts, dates and document numbers are placed straight from the font's glyphs: the picture is the
+// one the shaped glyphs give, in plain, bold, italic, underlined and large faces; a text with any
+// other character is shaped as before.
+TEST(CanvasText, NumbersPlacedFromTheGlyphTableLookAsShapedOnes)
+{
+    QFont bold;
+    bold.setBold(true);
+    QFont italic;
+    italic.setItalic(true);
+    QFont underlined;
+    underlined.setUnderline(true);
+    QFont large;
+    large.setPixelSize(23);
+    for (const QFont& font : { QFont(), bold, italic, underlined, large }) {
+        for (const char* text : { "0", "1,234.56", "-17.05", "02.01.2019", "2019-000123", "(42)-3/4+5%", "10:45" }) {
+            const QString line = QString::fromUtf8(text);
+            ASSERT_TRUE(ShapeDirectly(line, font).has_value()) << text << " in " << font.key().toStdString();
+            QImage shaped(200, 40, QImage::Format_RGB32);
+            shaped.fill(Qt::white);
+            QPainter painter(&shaped);
+            painter.setPen(Qt::black);
+            QTextLayout layout(line, font);
+            layout.beginLayout();
+            layout.createLine().setPosition(QPointF(0, 0));
+            layout.endLayout();
+            for (const QGlyphRun& run : layout.glyphRuns())
+                painter.drawGlyphRun(QPointF(0, 0), run);
+            painter.end();
+            QImage direct(200, 40, QImage::Format_RGB32);
+            QPalette palette;
+            Canvas canvas(direct, palette);
+            canvas.Clear(0xFFFFFF);
+            Rect bounds { 0, 0, 200, 40 };
+            canvas.DrawText(line, bounds, TextFlags::NoPrefix, font, 0x000000);
+            EXPECT_EQ(shaped, direct) << text << " in " << font.key().toStdString();
+        }
+    }
+    EXPECT_FALSE(ShapeDirectly(QStringLiteral("12 345"), QFont()).has_value());
+    EXPECT_FALSE(ShapeDirectly(QStringLiteral("RE-1"), QFont()).has_value());
 }

@@ -32,8 +32,9 @@ public:
     void Print(const QString& Text);
     // Inverts a dotted outline, always by exclusive-or; in pixels.
     void DrawFocusRect(const Rect& Bounds);
-    // Shows the picture now.
+    // Shows the picture now: all of it, or the part a partial drawing changed.
     void Refresh();
+    void Refresh(const Rect& Changed);
 
     double TextWidth(const QString& Text) const;
     double TextHeight(const QString& Text) const;
@@ -71,6 +72,10 @@ public:
 protected:
     // A canvas on the picture, fitted to the client area; valid until the widget is resized.
     Canvas Drawing();
+    // Moves the picture's pixels inside Band by Dy pixels (up when negative), in the picture and on
+    // the screen alike, the way a scrolled view moves what stays in view; the strip they leave keeps
+    // its old pixels for the caller to draw anew. A full-width band moves as one block of lines.
+    void ScrollPicture(const Rect& Band, int Dy);
     // Keeps a strip at the right and the bottom edge out of the client area, for child widgets such
     // as scroll bars: the picture, the scale sizes and the drawing cover only the rest.
     void ReserveEdges(int Right, int Bottom);

@@ -155,6 +155,11 @@ bool RuzuZiriPrivate::FollowKey(bool Consumed, KeyMove& Move)
         return !Move.Repaint || DrawGrid(m_Painter.m_Paint);
     const int row = Move.Row.value_or(m_Current.m_Row);
     const int col = Move.Col.value_or(m_Current.m_Col);
+    // The rows whose look the key changes: those selected now, the current one and the target; the
+    // key's own writes are told apart from those of the handlers it calls.
+    const PaintStamp start = StampNow();
+    const auto [changedFirst, changedLast] = ShownSelection();
+    const quint64 editsBefore = m_Model.Edits();
     if (m_Model.IsRowPosition(row)) {
         if (Move.SingleSelect && row != m_Current.m_Row) {
             int from = 0;
@@ -171,6 +176,7 @@ bool RuzuZiriPrivate::FollowKey(bool Consumed, KeyMove& Move)
                 return DrawGrid(m_Painter.m_Paint);
         }
     }
+    const quint64 ownEdits = m_Model.Edits() - editsBefore;
     const Lifeline self(q);
     const bool moved = SetCurrentCell(row, col, true, true);
     if (!self.Alive())
@@ -178,7 +184,11 @@ bool RuzuZiriPrivate::FollowKey(bool Consumed, KeyMove& Move)
     // A key aims at shown rows and columns only; staying on a current row a filter hid holds nothing.
     m_Current.m_RowHold = false;
     m_Current.m_ColHold = false;
-    return !(moved || Move.Repaint) || DrawGrid(m_Painter.m_Paint);
+    if (!(moved || Move.Repaint))
+        return true;
+    if (m_Model.IsRowPosition(row))
+        OfferChangedRows(start, ownEdits, std::min(changedFirst, row), std::max(changedLast, row));
+    return DrawGrid(m_Painter.m_Paint);
 }
 
 // Where a key commits the open edit; false ends the key: the host refused the value (the key stays

@@ -48,14 +48,19 @@ size_t RuzuZiriPrivate::PaintSettings() const
 }
 
 // After a move: when the picture showed the state just before it, and the move's own writes to the
-// records and the current cell are all that changed since, the rows First..Last are enough.
+// records, the current cell and a scroll of the rows are all that changed since, the rows
+// First..Last are enough, once the picture's rows moved with the scroll.
 void RuzuZiriPrivate::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int First, int Last)
 {
     PaintStamp moved = Before;
     moved.Edits += OwnEdits;
     moved.Row = m_Current.m_Row;
     moved.Col = m_Current.m_Col;
-    if (!m_Painter.m_PictureCurrent || !(m_Painter.m_PaintedStamp == Before) || !(StampNow() == moved))
+    moved.ScrollRow = SBGetPos(1);
+    // A scroll the move made before Before was taken is one of its own changes too.
+    PaintStamp before = Before;
+    before.ScrollRow = m_Painter.m_PaintedStamp.ScrollRow;
+    if (!m_Painter.m_PictureCurrent || !(m_Painter.m_PaintedStamp == before) || !(StampNow() == moved))
         return;
     m_Painter.m_MoveStamp = moved;
     m_Painter.m_ChangedFirst = First;
@@ -76,8 +81,26 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
     if (!(StampNow() == m_Painter.m_MoveStamp))
         return false;
     pass.Right = m_Painter.m_PaintedRight;
-    ChooseVisibleRows(pass);
-    pass.Band = ChangedBand(pass, First, Last);
+    if (m_Painter.m_MoveStamp.ScrollRow != m_Painter.m_PaintedStamp.ScrollRow) {
+        int dy = 0;
+        if (!RowsMayMove(dy))
+            return false;
+        MoveRows(pass, dy);
+    } else {
+        ChooseVisibleRows(pass);
+    }
+    PaintBand(pass, ChangedBand(pass, First, Last));
+    return true;
+}
+
+// The normal row loop, confined to Band: every row touching it is drawn again, then the lines and
+// the focus outline over them, so the band comes out as a full paint would draw it.
+void RuzuZiriPrivate::PaintBand(PaintPass& pass, const Rect& Band)
+{
+    pass.Shown = pass.Partial ? Rect { 0, std::min(pass.Shown.Top, Band.Top), std::max(pass.Shown.Right, Band.Right),
+                                       std::max(pass.Shown.Bottom, Band.Bottom) }
+                              : Band;
+    pass.Band = Band;
     pass.Partial = true;
     pass.hDC.Confine(pass.Band);
     ClearSurface(pass);
@@ -85,7 +108,6 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
     PaintBottomLine(pass);
     PaintVerticalLines(pass);
     PaintFocusRect(pass);
-    return true;
 }
 
 // From a pixel above the first changed row to two below the last: the row lines and the thick

@@ -30,20 +30,21 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
         return self.Alive();
     PaintPass pass { Drawing() };
     PrepareColors(pass);
-    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus)) {
+    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus) || PaintScrolledRows(pass, NoFocus)) {
         m_Painter.m_PaintedStamp = StampNow();
         FinishPaint(pass);
         return self.Alive();
     }
     m_Painter.m_PictureCurrent = false;
     const PaintStamp seen = StampNow();
-    ClearSurface(pass);
     if (m_Model.LastRow() < 0) {
+        ClearSurface(pass);
         PaintEmptyGrid();
         return self.Alive();
     }
     ChooseVisibleRows(pass);
     KeepCurrentRowInView(pass);
+    ClearSurface(pass);
     DrawCaption();
     pass.Right = DrawHeaders(false);
     PaintRows(pass);
@@ -52,7 +53,7 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
     if (!NoFocus)
         PaintFocusRect(pass);
     m_Painter.m_PaintedStamp = StampNow();
-    m_Painter.m_PaintedRight = pass.Right;
+    KeepPaintedLook(pass);
     // Scrolling to the current row on the way leaves a picture of a state the paint did not start from.
     m_Painter.m_PictureCurrent = !NoFocus && m_Painter.m_PaintedStamp == seen;
     FinishPaint(pass);
@@ -99,11 +100,28 @@ void RuzuZiriPrivate::PrepareColors(PaintPass& pass)
     pass.SeparatorColor = AdjustColor(pass.BaseColor, -40);
 }
 
+// Every row of a full paint fills its own line from the row numbers to the header row's end, so
+// only what lies around the rows is cleared here; a selection style that fills nothing lets the
+// background show through the selected rows.
 void RuzuZiriPrivate::ClearSurface(PaintPass& pass)
 {
-    pass.hDC.Clear(OleColor(m_Settings.m_Colors.m_BackColorBkg));
     pass.Font = m_Settings.m_Font;
     pass.TextColor = m_Settings.m_Colors.m_ForeColor;
+    const OleColor back(m_Settings.m_Colors.m_BackColorBkg);
+    const GridLayout& layout = Layout();
+    const int width = pass.hDC.Width();
+    const int height = pass.hDC.Height();
+    const Rect rows { layout.RowNumberWidth, m_Geometry.m_Metrics.HeaderHeight + 1, layout.Right,
+                      std::min(layout.RowsBottom + 1, height) };
+    const bool selectionFills = m_Settings.m_FocusRowHighlightStyle >= 0 && m_Settings.m_FocusRowHighlightStyle <= 2;
+    if (pass.Partial || !selectionFills || layout.Rows.empty() || rows.IsEmpty()) {
+        pass.hDC.Clear(back);
+        return;
+    }
+    pass.hDC.FillRect(Rect { 0, 0, width, rows.Top }, back);
+    pass.hDC.FillRect(Rect { 0, rows.Bottom, width, height }, back);
+    pass.hDC.FillRect(Rect { 0, rows.Top, rows.Left, rows.Bottom }, back);
+    pass.hDC.FillRect(Rect { rows.Right, rows.Top, width, rows.Bottom }, back);
 }
 
 void RuzuZiriPrivate::PaintEmptyGrid()
@@ -365,9 +383,13 @@ void RuzuZiriPrivate::DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bou
 }
 
 // The flag is down before RequestRowData, so its handler may fill rows and paint again in full.
+// A partial paint shows only its band; the rest of the screen shows the picture already.
 void RuzuZiriPrivate::FinishPaint(PaintPass& pass)
 {
-    q->Surface::Refresh();
+    if (pass.Partial)
+        q->Surface::Refresh(pass.Shown);
+    else
+        q->Surface::Refresh();
     m_Painter.m_Painting = false;
     if (pass.Reached)
         emit q->RequestRowData(m_Painter.m_RowLastVisible);

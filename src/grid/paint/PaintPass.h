@@ -36,6 +36,7 @@ struct PaintPass {
     QFont Font;                 // what text is drawn with now (the surface's font)
     bool Partial { false };     // only rows touching Band are drawn, and only inside it
     Rect Band;                  // the part of the picture a partial paint redraws
+    Rect Shown;                 // what of the picture the screen is shown anew: every band so far
 };
 
 // The plain colour of an OLE colour, system colours from the canvas's palette; -1 when it names none.

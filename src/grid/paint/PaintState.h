@@ -30,6 +30,9 @@ struct PaintState {
     bool m_PictureCurrent { false };      // the picture is a full paint of what m_PaintedStamp describes
     PaintStamp m_PaintedStamp;            // the state the picture shows; written by the paints only
     int m_PaintedRight { -1 };            // right edge of the header row the last full paint drew
+    int m_PaintedRowNumberWidth { 0 };    // the row-number strip the picture shows
+    bool m_PaintedFilled { false };       // the picture's rows reach past its bottom edge: no bottom
+                                          //   line or totals line shows
     PaintStamp m_MoveStamp;               // the state a move left, differing from the picture only in
                                           //   the rows m_ChangedFirst..m_ChangedLast (set by RowColSet)
     int m_ChangedFirst { -1 };            // row positions the next DrawGrid may redraw alone; -1 = all
