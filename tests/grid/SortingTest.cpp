@@ -5,6 +5,7 @@
 #include "GridInvariants.h"
 
 #include <QRandomGenerator>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -227,3 +228,26 @@ TEST_F(GridCustomSort, AHandlerThatChangesTheGridStopsTheSortAndCannotStartAnoth
 }
 
 } // namespace
+
+// Hidden rows take part in the last page's count, so a sort that moves them moves where the last
+// page starts: the list shown at its end stays filled to the bottom, no blank row under it. With no
+// current row to follow, the sorted rows show all the same.
+TEST_F(GridSort, ASortThatMovesHiddenRowsKeepsTheLastPageFull)
+{
+    grid.AddColumn(QStringLiteral("n"));
+    for (int r = 0; r < 30; ++r)
+        grid.AddItem(QString::number(r));
+    for (int r : { 0, 1, 2 })
+        grid.RowVisible(r, false);
+    grid.resize(200, 160);
+    grid.show();
+    grid.Redraw(true);
+    auto* bar = grid.findChild<QScrollBar*>(QStringLiteral("ScrollBar(1)"));
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    grid.Sort(0, 1); // greatest first: the hidden rows move to the end
+    const int maximum = bar->maximum();
+    const int first = grid.RowFirstVisible();
+    grid.Refresh();
+    EXPECT_EQ(bar->maximum(), maximum);
+    EXPECT_EQ(grid.RowFirstVisible(), first);
+}

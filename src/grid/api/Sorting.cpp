@@ -84,13 +84,22 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
         d->m_Sort.m_SortSubCol = -1;
     }
 
+    // Hidden rows count in the last page, so where it starts moves with them.
+    if (d->m_Painter.m_Paint)
+        d->UpdateScrollRanges();
+    else
+        d->m_Painter.m_PendingScroll = true;
+    // The current row follows its record, which paints the sorted rows; a record a filter hides
+    // cannot be current, and they are painted as they are.
     const auto& order = d->m_Model.RowOrder();
     const auto current = std::find(order.begin(), order.end(), currentRecord);
-    if (current != order.end()) {
-        RowColSet(int(current - order.begin()), -1);
-        if (!self.Alive())
-            return;
-    }
+    const int position = int(current - order.begin());
+    if (current != order.end() && d->m_Model.RowAt(position).Visible)
+        RowColSet(position, -1);
+    else
+        d->DrawGrid(d->m_Painter.m_Paint);
+    if (!self.Alive())
+        return;
     if (d->Raise(&RuzuZiri::SortComplete))
         DoEvents();
 }
