@@ -50,6 +50,14 @@ enum class After { Store, Repaint, Refresh, Metrics };
 // Whether a column property's write repaints the grid.
 enum class ColumnChange { StoreOnly, Repaint };
 
+// How the host answered an event it may cancel.
+enum class HostAnswer {
+    Proceed, // not cancelled, and what the caller works on stands as it was
+    Refused, // a handler set Cancel
+    Changed, // a handler changed what the caller works on: the caller ends its own steps, whatever Cancel says
+    Gone,    // a handler deleted the grid: the caller returns at once, touching nothing of it
+};
+
 // The insides of a grid: its records, the state of each part, and the helpers, each defined in
 // the folder of its part (src/grid/README.md). Rows are display positions and columns display
 // positions unless named column numbers.
@@ -110,6 +118,23 @@ public:
         const Lifeline self(q);
         (q->*Event)(std::forward<Args>(Arguments)...);
         return self.Alive();
+    }
+    // Raises an event whose last argument is its Cancel flag. What counts as changed is the caller's
+    // to say: StillAsItWas is asked after the handlers ran, while the grid stands.
+    template <typename StillAsItWas, typename... Params, typename... Args>
+    HostAnswer AskHost(const StillAsItWas& Unchanged, void (RuzuZiri::*Event)(Params...), Args&&... Arguments)
+    {
+        bool cancel = false;
+        if (!Raise(Event, std::forward<Args>(Arguments)..., cancel))
+            return HostAnswer::Gone;
+        if (!Unchanged())
+            return HostAnswer::Changed;
+        return cancel ? HostAnswer::Refused : HostAnswer::Proceed;
+    }
+    // The usual measure for AskHost: no row, column, display order or current cell changed since now.
+    auto UnchangedSince() const
+    {
+        return [this, seen = Changes()] { return Changes() == seen; };
     }
     bool MoveCurrentCell(int Row, int Col, bool DoScroll);
     bool FixRef(int& vRow, int& vCol) const;

@@ -25,16 +25,16 @@ bool RuzuZiri::UpdateCell(bool bAllowMove)
         changed = !QAnyStringView::equal(value, d->m_Model.RowAt(d->m_Edit.m_EditRow).Cells.View(size_t(col)));
     }
     if (changed) {
-        bool cancel = false;
         d->m_Edit.m_EditCommitting = true;
-        if (!d->Raise(&RuzuZiri::AfterEdit, d->m_Edit.m_EditRow, col, value, cancel))
+        const auto stillEditing = [this] { return d->m_Edit.m_EditOpen && d->FindEditedCell(); };
+        const HostAnswer answer = d->AskHost(stillEditing, &RuzuZiri::AfterEdit, d->m_Edit.m_EditRow, col, value);
+        if (answer == HostAnswer::Gone)
             return false;
         d->m_Edit.m_EditCommitting = false;
-        if (!d->m_Edit.m_EditOpen)
-            return d->FindEditedCell();
-        if (!d->FindEditedCell())
-            return d->DropLostEdit();
-        if (cancel) {
+        // An edit a handler closed is over; one whose row a handler removed can store nothing.
+        if (answer == HostAnswer::Changed)
+            return d->m_Edit.m_EditOpen ? d->DropLostEdit() : d->FindEditedCell();
+        if (answer == HostAnswer::Refused) {
             d->PositionEditor();
             return false;
         }
