@@ -313,6 +313,9 @@ public:
     bool UserControl_KeyPress(qint16& KeyAscii);
     bool UserControl_KeyUp(qint16& KeyCode, qint16& Shift);
     bool ActOnKey(qint16& KeyCode, qint16 Shift, KeyMove& Move);
+    // Every key, press and scroll that sets m_EditKey goes through here: it also tells the painter
+    // whether to keep the current row in view.
+    void RememberKey(qint16 Key);
     void ResumePaint(KeyMove& Move);
     bool FollowKey(bool Consumed, KeyMove& Move);
     bool CommitForKey();
@@ -379,6 +382,8 @@ public:
     void PressHeader(int Col);
     bool MoveOverRows(qint16 Button, qint16 Shift, float X, float Y);
     void ShowHotHeader(float Y);
+    // The header position that shows hot now; -1 = none.
+    int HotHeader() const;
     int ScanBorders(float X, float Y);
     int ScanRowBorders(float Y);
     int ScanColumnBorders(float X);

@@ -20,10 +20,6 @@ inline bool IsBlank(const QString& Text)
 
 class LetterCase;
 
-// The key code of Down, which the keyboard input leaves in m_EditKey; the painter then keeps the
-// new current row in view past tall rows.
-inline constexpr qint16 DownKey = 40;
-
 // A cell about to be edited, held across the handlers that run before its editor opens: they may
 // remove its row, move it or the current cell, and then it is not the cell asked for any more.
 struct CellToEdit {
@@ -41,7 +37,7 @@ struct EditorState {
     bool m_EditOpen { false };            // the in-place editor is showing
     int m_EditCol { -1 };                 // cell of the open in-place editor; -1 = none
     int m_EditRow { -1 };                 //   (row position)
-    qint16 m_EditKey { 0 };               // key code the editor opens with (set by the keyboard and mouse input)
+    qint16 m_EditKey { 0 };               // key code the editor opens with (RememberKey: the keyboard and mouse input)
     bool m_EditBound { false };           // the open edit shows in the column's bound control, not txtEdit
     QPointer<QWidget> m_EditControl;      //   that control; null once the host deleted it
     QPointer<QWidget> m_EditParent;       //   its own container, left for the grid's while the edit is open;

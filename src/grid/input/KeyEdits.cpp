@@ -30,7 +30,7 @@ struct CellBefore {
 bool RuzuZiriPrivate::KeyEnterEscape(qint16& KeyCode, KeyMove& Move)
 {
     const bool enter = KeyCode == KeyCode::Return;
-    m_Edit.m_EditKey = KeyCode;
+    RememberKey(KeyCode);
     Move.SingleSelect = false;
     if (m_Settings.m_EditTrigger & 32) {
         KeyCode = 0;
@@ -47,7 +47,7 @@ bool RuzuZiriPrivate::KeyF2(qint16& KeyCode)
 {
     if (!(m_Settings.m_EditTrigger & 4))
         return true;
-    m_Edit.m_EditKey = KeyCode;
+    RememberKey(KeyCode);
     return EditForKey(KeyCode, true);
 }
 
@@ -69,7 +69,7 @@ bool RuzuZiriPrivate::KeyInsert(qint16& KeyCode, KeyMove& Move)
 {
     if (!m_Settings.m_AllowInsert || m_Edit.m_EditOpen)
         return true;
-    m_Edit.m_EditKey = KeyCode;
+    RememberKey(KeyCode);
     KeyCode = 0;
     const HostAnswer answer = AskHost(UnchangedSince(), &RuzuZiri::BeforeInsert, m_Current.m_Row);
     if (answer != HostAnswer::Proceed)

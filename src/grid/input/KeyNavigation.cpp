@@ -21,7 +21,7 @@ namespace Tarvex {
 bool RuzuZiriPrivate::KeyUpDown(qint16& KeyCode, qint16 Shift, KeyMove& Move)
 {
     const bool up = KeyCode == KeyCode::Up;
-    m_Edit.m_EditKey = KeyCode;
+    RememberKey(KeyCode);
     if (Shift & m_Settings.m_MultiSelect & ShiftKey::Shift)
         Move.SingleSelect = false;
     const Lifeline self(q);
@@ -50,7 +50,7 @@ bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
     if (!m_Edit.m_EditOpen) {
         const int target = left ? PrevNavigableCol(false) : NextNavigableCol(false);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
-        m_Edit.m_EditKey = 0;
+        RememberKey(0);
         KeyCode = 0;
         return true;
     }
@@ -59,7 +59,7 @@ bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
     const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0 : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
     if (!atEnd)
         return true;
-    m_Edit.m_EditKey = KeyCode;
+    RememberKey(KeyCode);
     return EditForKey(KeyCode, false);
 }
 
@@ -68,7 +68,7 @@ bool RuzuZiriPrivate::KeyLeftRight(qint16& KeyCode, KeyMove& Move)
 bool RuzuZiriPrivate::KeyPage(qint16& KeyCode, KeyMove& Move)
 {
     const bool up = KeyCode == KeyCode::PageUp;
-    m_Edit.m_EditKey = KeyCode;
+    RememberKey(KeyCode);
     Move.ScrollOnly = true;
     const Lifeline self(q);
     if (!CommitForKey())
@@ -93,14 +93,14 @@ bool RuzuZiriPrivate::KeyHomeEnd(qint16& KeyCode, qint16 Shift, KeyMove& Move)
     if (!(Shift & (ShiftKey::Shift | ShiftKey::Ctrl))) {
         if (m_Edit.m_EditOpen)
             return true;
-        m_Edit.m_EditKey = KeyCode;
+        RememberKey(KeyCode);
         const int target = home ? NextNavigableCol(true) : PrevNavigableCol(true);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
         SBSetPos(0, home ? SBGetMin(0) : SBGetMax(0));
         KeyCode = 0;
         return true;
     }
-    m_Edit.m_EditKey = KeyCode;
+    RememberKey(KeyCode);
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();

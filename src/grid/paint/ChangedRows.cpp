@@ -67,10 +67,10 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
     if (First < 0 || NoFocus || !m_Painter.m_PictureCurrent || m_Model.LastRow() < 0)
         return false;
     // A full paint also takes the hot look off a header cell.
-    if (m_Input.m_HotHeaderCol != -1)
+    if (HotHeader() != -1)
         return false;
-    // The Down key may scroll past tall rows while painting.
-    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Edit.m_EditKey == DownKey)
+    // Keeping the current row in view may scroll past tall rows while painting.
+    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Painter.m_KeepCurrentRowInView)
         return false;
     // Whatever ran since the move was offered, the event pump of this paint included, changed the stamp.
     if (!(StampNow() == m_Painter.m_MoveStamp))

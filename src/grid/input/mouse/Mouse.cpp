@@ -134,7 +134,7 @@ void RuzuZiriPrivate::UserControl_DblClick()
 {
     const Lifeline self(q);
     if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && (m_Settings.m_EditTrigger & 16)) {
-        m_Edit.m_EditKey = 113;
+        RememberKey(113);
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;

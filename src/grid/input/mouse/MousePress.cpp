@@ -33,7 +33,7 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
 // False when the press ends here without MouseDown: on a locked row, or with the grid deleted.
 bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
 {
-    m_Edit.m_EditKey = 0;
+    RememberKey(0);
     StopAutoScroll();
     const auto [col, row] = PointerCell(X, Y);
     m_Input.m_MouseCol = col;
