@@ -94,7 +94,6 @@ public:
     bool m_Subclassed { false };          // m_Hook has the grid's window (AttachMessageHook, DetachMessageHook)
 
     // ---- Shared helpers ----------------------------------------------------------------------
-    bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
     // Where pixel (0, 0) of the picture lies in the widget: inside the window's border. Qt event
     // positions and child widgets are shifted by it.
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
@@ -195,8 +194,6 @@ public:
     void SBSetRange(int Bar, int Value);
     bool SBVisible(int Bar) const;
     void SBShow(int Bar, bool Show);
-    bool SBIsFlat() const { return !m_Bars.m_StdScrollBars; }
-    int SBGetStyle() const { return m_Bars.m_FlatSBStyle; }
     void LayoutScrollBars();
     void ShowScrollBarLook();
     // A scroll request of the platform's numbering (0 line up ... 8 end of scroll) on a bar, as the
@@ -538,7 +535,6 @@ public:
     void ApplyWindowSettings();
     void ShowBorder();
     void ApplyUserMode();
-    void TakeTipFont();
 };
 
 } // namespace Tarvex
