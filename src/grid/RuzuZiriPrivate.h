@@ -51,6 +51,14 @@ enum class After { Store, Repaint, Refresh, Metrics };
 // Whether a column property's write repaints the grid.
 enum class ColumnChange { StoreOnly, Repaint };
 
+// How the host answered an event it may cancel.
+enum class HostAnswer {
+    Proceed, // not cancelled, and what the caller works on stands as it was
+    Refused, // a handler set Cancel
+    Changed, // a handler changed what the caller works on: the caller ends its own steps, whatever Cancel says
+    Gone,    // a handler deleted the grid: the caller returns at once, touching nothing of it
+};
+
 // The insides of a grid: its records, the state of each part, and the helpers, each defined in
 // the folder of its part (src/grid/README.md). Rows are display positions and columns display
 // positions unless named column numbers.
@@ -87,7 +95,6 @@ public:
     bool m_Subclassed { false };          // m_Hook has the grid's window (AttachMessageHook, DetachMessageHook)
 
     // ---- Shared helpers ----------------------------------------------------------------------
-    bool IsValidCell(int Row, int Col) const { return Row >= 0 && Col >= 0; }
     // Where pixel (0, 0) of the picture lies in the widget: inside the window's border. Qt event
     // positions and child widgets are shifted by it.
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
@@ -122,6 +129,23 @@ public:
             return false;
         Typed = TypedChar::FromKeyAscii(keyAscii);
         return true;
+    }
+    // Raises an event whose last argument is its Cancel flag. What counts as changed is the caller's
+    // to say: StillAsItWas is asked after the handlers ran, while the grid stands.
+    template <typename StillAsItWas, typename... Params, typename... Args>
+    HostAnswer AskHost(const StillAsItWas& Unchanged, void (RuzuZiri::*Event)(Params...), Args&&... Arguments)
+    {
+        bool cancel = false;
+        if (!Raise(Event, std::forward<Args>(Arguments)..., cancel))
+            return HostAnswer::Gone;
+        if (!Unchanged())
+            return HostAnswer::Changed;
+        return cancel ? HostAnswer::Refused : HostAnswer::Proceed;
+    }
+    // The usual measure for AskHost: no row, column, display order or current cell changed since now.
+    auto UnchangedSince() const
+    {
+        return [this, seen = Changes()] { return Changes() == seen; };
     }
     bool MoveCurrentCell(int Row, int Col, bool DoScroll);
     bool FixRef(int& vRow, int& vCol) const;
@@ -182,8 +206,6 @@ public:
     void SBSetRange(int Bar, int Value);
     bool SBVisible(int Bar) const;
     void SBShow(int Bar, bool Show);
-    bool SBIsFlat() const { return !m_Bars.m_StdScrollBars; }
-    int SBGetStyle() const { return m_Bars.m_FlatSBStyle; }
     void LayoutScrollBars();
     void ShowScrollBarLook();
     // A scroll request of the platform's numbering (0 line up ... 8 end of scroll) on a bar, as the
@@ -301,6 +323,9 @@ public:
     bool UserControl_KeyPress(TypedChar& Typed);
     bool UserControl_KeyUp(KeyCode Key, qint16& Shift);
     bool ActOnKey(KeyCode& Key, qint16 Shift, KeyMove& Move);
+    // Every key, press and scroll that sets m_EditKey goes through here: it also tells the painter
+    // whether to keep the current row in view.
+    void RememberKey(KeyCode Key);
     void ResumePaint(KeyMove& Move);
     bool FollowKey(bool Consumed, KeyMove& Move);
     bool CommitForKey();
@@ -367,6 +392,8 @@ public:
     void PressHeader(int Col);
     bool MoveOverRows(qint16 Button, qint16 Shift, float X, float Y);
     void ShowHotHeader(float Y);
+    // The header position that shows hot now; -1 = none.
+    int HotHeader() const;
     int ScanBorders(float X, float Y);
     int ScanRowBorders(float Y);
     int ScanColumnBorders(float X);
@@ -530,7 +557,6 @@ public:
     void ApplyWindowSettings();
     void ShowBorder();
     void ApplyUserMode();
-    void TakeTipFont();
 };
 
 } // namespace Tarvex

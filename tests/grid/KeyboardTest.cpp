@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -712,5 +713,50 @@ TEST(GridKeyboardHostileHandlers, KeysEndCleanlyWhateverTheHandlersDo)
                 }
             }
         }
+    }
+}
+
+// Down onto a row below rows taller than the default keeps that row in view, and every paint after
+// it keeps it there (a row above growing meanwhile) until the user does something that aims
+// elsewhere: another moving or editing key, a press, a scroll. A key that aims nowhere leaves it.
+TEST(GridKeyboard, DownKeepsTheCurrentRowInViewPastTallRowsUntilTheUserAimsElsewhere)
+{
+    const auto click = [](KeyHost& h) {
+        const RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(*h.Grid);
+        Rect amount { 0, 0, 0, 0 };
+        inside.GetColumnExtent(Amount, amount);
+        QTest::mouseClick(h.Grid, Qt::LeftButton, {}, inside.ClientOrigin() + QPoint(amount.Left + 5, inside.RowTop(h.Grid->Row()) + 3));
+    };
+    const auto wheel = [](KeyHost& h) {
+        const QPointF at(5, 60);
+        QWheelEvent down(at, h.Grid->mapToGlobal(at), {}, QPoint(0, -WHEEL_DELTA), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(h.Grid, &down);
+    };
+    const struct {
+        const char* what;
+        std::function<void(KeyHost&)> then;
+        bool kept;
+    } cases[] {
+        { "nothing else", [](KeyHost&) {}, true },
+        { "Space on a text cell", [](KeyHost&) { Press(Qt::Key_Space, {}, " "); }, true },
+        { "Right", [](KeyHost&) { Press(Qt::Key_Right); }, false },
+        { "a click on the current row", click, false },
+        { "a wheel notch", wheel, false },
+    };
+    for (const auto& c : cases) {
+        KeyHost host;
+        RuzuZiri& grid = *host.Grid;
+        grid.AllowRowResizing(true);
+        for (int r = 2; r <= 4; ++r)
+            grid.RowHeight(r, float(3 * grid.RowHeight(0)));
+        grid.RowColSet(3, Name);
+        for (int step = 0; step < 6; ++step)
+            Press(Qt::Key_Down);
+        ASSERT_EQ(9, grid.Row()) << c.what;
+        EXPECT_TRUE(grid.RowFirstVisible() <= 9 && 9 <= grid.RowLastVisible()) << c.what;
+        c.then(host);
+        // A row between the top of the page and the current one grows past half the page.
+        grid.RowHeight(grid.RowFirstVisible() + 1, 150);
+        EXPECT_EQ(c.kept, grid.RowFirstVisible() <= grid.Row() && grid.Row() <= grid.RowLastVisible()) << c.what;
     }
 }

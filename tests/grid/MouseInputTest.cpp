@@ -3,6 +3,8 @@
 #include "GridFill.h"
 #include "GridInvariants.h"
 
+#include <tarvex/platform/VisualStyle.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -355,6 +357,46 @@ TEST(GridMouse, EachEditTriggerBitOpensTheEditorItsOwnWay)
             gesture.act(g);
             EXPECT_EQ((gesture.opensWith & trigger) != 0, g.grid.EditPending()) << gesture.what << ", EditTrigger " << trigger;
         }
+    }
+}
+
+// A header cell under the pointer lights up where clicking a heading does something; a full paint
+// draws every cell plain again, and the pointer's next move lights its cell anew. A move of the
+// current cell, which could paint only its rows, paints the headers plain too.
+TEST(GridMouse, AHeaderLightsUnderThePointerUntilTheNextFullPaint)
+{
+    const VisualStyle::Override classic(false);
+    MousedGrid g;
+    g.grid.ThemeStyle(4);
+    g.grid.AllowColumnSort(true);
+    // Which header cell shows hot, by the underline above its bottom edge; -1 none.
+    const auto lit = [&g] {
+        const OleColor hotUnderline = 0x00A9F8; // header style 4
+        int hot = -1;
+        for (int col = 0; col < 4; ++col) {
+            const Rect e = g.Extent(col);
+            if (g.grid.Point((e.Left + e.Right) / 2, g.inside.m_Geometry.m_Metrics.HeaderHeight - 3) == hotUnderline)
+                hot = hot == -1 ? col : -2;
+        }
+        return hot;
+    };
+    const struct {
+        const char* what;
+        std::function<void(MousedGrid&)> act;
+        int hot;
+    } steps[] {
+        { "over the second heading", [](MousedGrid& m) { m.Hover(m.Header(1)); }, 1 },
+        { "over the third heading", [](MousedGrid& m) { m.Hover(m.Header(2)); }, 2 },
+        { "down onto the cells", [](MousedGrid& m) { m.Hover(m.Cell(3, 2)); }, -1 },
+        { "back over the third heading", [](MousedGrid& m) { m.Hover(m.Header(2)); }, 2 },
+        { "a full paint", [](MousedGrid& m) { m.grid.Refresh(); }, -1 },
+        { "a move at the same heading", [](MousedGrid& m) { m.Hover(m.Header(2) + QPoint(-3, 0)); }, 2 },
+        { "the current cell moved by the host", [](MousedGrid& m) { m.grid.RowColSet(4, 0); }, -1 },
+        { "over the first heading", [](MousedGrid& m) { m.Hover(m.Header(0)); }, 0 },
+    };
+    for (const auto& step : steps) {
+        step.act(g);
+        EXPECT_EQ(step.hot, lit()) << step.what;
     }
 }
 

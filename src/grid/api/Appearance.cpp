@@ -233,15 +233,10 @@ void RuzuZiri::GridLineWidth(int New_GridLineWidth)
 
 ImageList* RuzuZiri::ImageList() const { return d->m_Settings.m_ImageList; }
 
-// The painter scales row images by the host's scale mode, so it is taken along with the list.
+// The painter draws the list's images in the grid's own pixels, whatever scale mode the host keeps.
 void RuzuZiri::ImageList(Tarvex::ImageList* New_ImageList)
 {
     d->m_Settings.m_ImageList = New_ImageList;
-    if (d->m_Settings.m_ImageList) {
-        const auto* host = qobject_cast<const Surface*>(parentWidget());
-        const int mode = host ? int(host->ScaleMode()) : 0;
-        d->m_Settings.m_ParentScaleMode = qint16(mode == 0 ? 1 : mode);
-    }
     d->RefreshIfRedraw();
 }
 

@@ -246,7 +246,7 @@ void RuzuZiri::ForceCellEdit(int lNewRow, int lNewCol, bool bBlankCell)
     RowColSet(lNewRow, lNewCol);
     if (!self.Alive() || d->m_Model.ItemCount() == 0)
         return;
-    d->m_Edit.m_EditKey = KeyCode::F2;
+    d->RememberKey(KeyCode::F2);
     // AllowEdit is borrowed for the opening only: the host's setting stands, no notice is raised.
     const bool allowEdit = std::exchange(d->m_Settings.m_AllowEdit, true);
     d->OpenCellEditor(d->m_Current.m_Row, d->m_Current.m_Col);

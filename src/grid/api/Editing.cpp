@@ -26,16 +26,18 @@ bool RuzuZiri::UpdateCell(bool bAllowMove)
         changed = !QAnyStringView::equal(value, d->m_Model.RowAt(d->m_Edit.m_EditRow).Cells.View(size_t(col)));
     }
     if (changed) {
-        bool cancel = false;
         d->m_Edit.m_EditStage = d->m_Edit.InEditor(EditStage::CommittingText, EditStage::CommittingBound);
-        if (!d->Raise(&RuzuZiri::AfterEdit, d->m_Edit.m_EditRow, col, value, cancel))
+        // Still this commit: a handler neither ended the edit nor opened another.
+        const auto stillCommitting = [this] { return d->m_Edit.EditCommitting(); };
+        const HostAnswer answer = d->AskHost(stillCommitting, &RuzuZiri::AfterEdit, d->m_Edit.m_EditRow, col, value);
+        if (answer == HostAnswer::Gone)
             return false;
-        if (!d->m_Edit.EditCommitting())
+        if (answer == HostAnswer::Changed)
             return d->FindEditedCell();
         d->m_Edit.m_EditStage = d->m_Edit.InEditor(EditStage::OpenText, EditStage::OpenBound);
         if (!d->FindEditedCell())
             return d->DropLostEdit();
-        if (cancel) {
+        if (answer == HostAnswer::Refused) {
             d->PositionEditor();
             return false;
         }

@@ -61,8 +61,6 @@ struct GridSettings {
     int m_GridLines { 1 };                // 0 none, 1 both, 2 vertical, 3 horizontal
     int m_GridLineWidth { 1 };            // pixels
     QPointer<Tarvex::ImageList> m_ImageList; // row and cell images; empty = none; not saved
-    qint16 m_ParentScaleMode { 1 };       // the host's scale mode when the image list came; not saved; the
-                                          //   editor places a bound control in it
     bool m_RowCheckBoxes { false };       // each row has a check box in its first column
     bool m_TotalsLineShow { false };      // the totals line shows under the rows
     int m_ScrollBars { 2 };               // 0 horizontal only, 1 vertical only, 2 both

@@ -173,14 +173,6 @@ void RuzuZiriPrivate::Initialize()
     m_Tip.picToolTip->setEnabled(false);
     m_Tip.picToolTip->BackColor(0x80000018);
     m_Tip.picToolTip->hide();
-    TakeTipFont();
-}
-
-void RuzuZiriPrivate::TakeTipFont()
-{
-    m_Tip.m_TipFontBold = q->font().bold();
-    m_Tip.m_TipFontItalic = q->font().italic();
-    m_Tip.m_TipFontName = q->font().family();
 }
 
 // Handlers that still run while the children go see painting off and the grid on its way out.
@@ -248,7 +240,6 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
     d->m_Settings.m_FontHeader = RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("FontHeader"), d->m_Settings.m_Font).value<QFont>());
     d->ApplyTheme();
     d->ApplyWindowSettings();
-    d->TakeTipFont();
     const Lifeline self(this);
     Clear();
     if (!self.Alive())

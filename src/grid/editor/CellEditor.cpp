@@ -82,8 +82,8 @@ void RuzuZiriPrivate::OpenCellEditor(int Row, int Col)
         return;
     if (m_Model.Columns()[size_t(cell.Column)].ColType == ColTypeCheckBox)
         return;
-    bool cancel = false;
-    if (!Raise(&RuzuZiri::BeforeEdit, Row, cell.Column, cancel) || cancel || !StillToEdit(cell) || m_Edit.EditOpen())
+    const auto stillToEdit = [&] { return StillToEdit(cell) && !m_Edit.EditOpen(); };
+    if (AskHost(stillToEdit, &RuzuZiri::BeforeEdit, Row, cell.Column) != HostAnswer::Proceed)
         return;
 
     m_Edit.m_EditCol = Col;

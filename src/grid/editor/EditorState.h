@@ -53,7 +53,7 @@ struct EditorState {
     EditStage m_EditStage { EditStage::Closed }; // moved by OpenCellEditor, UpdateCell, CloseCellEditor, HideBoundEditor
     int m_EditCol { -1 };                 // cell of the open in-place editor; -1 = none
     int m_EditRow { -1 };                 //   (row position)
-    KeyCode m_EditKey { KeyCode::None };  // key code the editor opens with (set by the keyboard and mouse input);
+    KeyCode m_EditKey { KeyCode::None };  // key code the editor opens with (RememberKey: the keyboard and mouse input);
                                           //   Down makes the painter keep the new current row in view past tall rows
     QPointer<QWidget> m_EditControl;      // the column's bound control that edits; null once the host deleted it
     QPointer<QWidget> m_EditParent;       //   its own container, left for the grid's while the edit is open;

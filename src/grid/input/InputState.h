@@ -42,7 +42,9 @@ struct InputState {
     int m_SwapCol { -1 };                 // header position being dragged to swap with another; -1 = none
     int m_NavCol { -1 };                  // column position last chosen by navigation or by a release over a
                                           //   cell; made current again after a column move; -1 = none
-    int m_HotHeaderCol { -1 };            // header position painted hot by the mouse; -1 = none
+    int m_HotHeaderCol { -1 };            // header position the mouse painted hot; -1 = none (ShowHotHeader)
+    quint64 m_HotHeaderPaint { 0 };       //   m_HeaderPaints when it was painted: a full header paint since
+                                          //   drew it plain again (HotHeader)
     int m_DragSourceCol { -1 };           // header positions of a column drag or swap, painted pressed;
     int m_DragTargetCol { -1 };           //   -1 = none (set by the mouse move, reset by the release and Clear)
     qint16 m_AutoScrollDir { 0 };         // running drag auto-scroll: 0 none, 1 up, 2 down (the mouse handler clears it)

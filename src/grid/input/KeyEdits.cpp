@@ -30,7 +30,7 @@ struct CellBefore {
 bool RuzuZiriPrivate::KeyEnterEscape(KeyCode& Key, KeyMove& Move)
 {
     const bool enter = Key == KeyCode::Return;
-    m_Edit.m_EditKey = Key;
+    RememberKey(Key);
     Move.SingleSelect = false;
     if (IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Typing)) {
         Key = KeyCode::None;
@@ -47,7 +47,7 @@ bool RuzuZiriPrivate::KeyF2(KeyCode& Key)
 {
     if (!IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::F2))
         return true;
-    m_Edit.m_EditKey = Key;
+    RememberKey(Key);
     return EditForKey(Key, true);
 }
 
@@ -69,14 +69,11 @@ bool RuzuZiriPrivate::KeyInsert(KeyCode& Key, KeyMove& Move)
 {
     if (!m_Settings.m_AllowInsert || m_Edit.EditOpen())
         return true;
-    m_Edit.m_EditKey = Key;
+    RememberKey(Key);
     Key = KeyCode::None;
-    bool cancel = false;
-    const quint64 seen = Changes();
-    if (!Raise(&RuzuZiri::BeforeInsert, m_Current.m_Row, cancel))
-        return false;
-    if (cancel || Changes() != seen)
-        return true;
+    const HostAnswer answer = AskHost(UnchangedSince(), &RuzuZiri::BeforeInsert, m_Current.m_Row);
+    if (answer != HostAnswer::Proceed)
+        return answer != HostAnswer::Gone;
     const int current = m_Current.m_Row;
     const int at = std::max(current, 0);
     const Lifeline self(q);
@@ -109,12 +106,9 @@ bool RuzuZiriPrivate::KeyDelete(KeyCode& Key, KeyMove& Move)
 
 bool RuzuZiriPrivate::DeleteCurrentRow(KeyMove& Move)
 {
-    bool cancel = false;
-    const quint64 seen = Changes();
-    if (!Raise(&RuzuZiri::BeforeDelete, m_Current.m_Row, cancel))
-        return false;
-    if (cancel || Changes() != seen)
-        return true;
+    const HostAnswer answer = AskHost(UnchangedSince(), &RuzuZiri::BeforeDelete, m_Current.m_Row);
+    if (answer != HostAnswer::Proceed)
+        return answer != HostAnswer::Gone;
     const Lifeline self(q);
     q->RemoveItem(m_Current.m_Row);
     if (!self.Alive())
@@ -136,16 +130,12 @@ bool RuzuZiriPrivate::DeleteCellText(KeyMove& Move)
     if (column.ColType == ColTypeCheckBox || column.Locked)
         return true;
     const int row = m_Current.m_Row;
-    bool cancel = false;
-    const quint64 seen = Changes();
-    if (!Raise(&RuzuZiri::BeforeEdit, row, col, cancel))
-        return false;
-    if (cancel || Changes() != seen)
-        return true;
-    if (!Raise(&RuzuZiri::BeforeDelete, row, cancel))
-        return false;
-    if (cancel || Changes() != seen)
-        return true;
+    const auto unchanged = UnchangedSince();
+    HostAnswer answer = AskHost(unchanged, &RuzuZiri::BeforeEdit, row, col);
+    if (answer == HostAnswer::Proceed)
+        answer = AskHost(unchanged, &RuzuZiri::BeforeDelete, row);
+    if (answer != HostAnswer::Proceed)
+        return answer != HostAnswer::Gone;
     const udtRow& record = m_Model.RowAt(row);
     const CellBefore before { record.Cells.Text(size_t(col)), IsFlagSet(record.Cells[size_t(col)].Flags, CellFlagChanged),
                               IsFlagSet(record.Flags, RowFlagChanged), m_CellsChanged };
@@ -154,19 +144,17 @@ bool RuzuZiriPrivate::DeleteCellText(KeyMove& Move)
     SetCellChanged(row, col, true);
     Move.Repaint = true;
     QString value;
-    if (!Raise(&RuzuZiri::AfterEdit, row, col, value, cancel))
-        return false;
-    if (Changes() != seen)
-        return true;
-    if (cancel) {
+    answer = AskHost(unchanged, &RuzuZiri::AfterEdit, row, col, value);
+    if (answer == HostAnswer::Proceed)
+        return Raise(&RuzuZiri::AfterDelete);
+    if (answer == HostAnswer::Refused) {
         m_Model.StoreText(m_Model.RowOrder()[size_t(row)], col, before.Text);
         CalcRowHeight(row);
         m_Model.SetCellFlag(row, col, CellFlagChanged, before.CellChanged);
         m_Model.SetRowFlag(row, RowFlagChanged, before.RowChanged);
         m_CellsChanged = before.CellsChanged;
-        return true;
     }
-    return Raise(&RuzuZiri::AfterDelete);
+    return answer != HostAnswer::Gone;
 }
 
 // In this order: the row's check box; a cell under a hand pointer; a cell button; a check-box cell.
@@ -203,12 +191,10 @@ bool RuzuZiriPrivate::ToggleCheckCell(KeyCode& Key, KeyMove& Move)
     const int col = m_Model.ColOrder()[size_t(m_Current.m_Col)];
     if (!m_Model.IsRowPosition(row))
         return true;
-    bool cancel = false;
-    const quint64 seen = Changes();
-    if (!Raise(&RuzuZiri::BeforeEdit, row, col, cancel))
-        return false;
-    if (cancel || Changes() != seen)
-        return true;
+    const auto unchanged = UnchangedSince();
+    const HostAnswer asked = AskHost(unchanged, &RuzuZiri::BeforeEdit, row, col);
+    if (asked != HostAnswer::Proceed)
+        return asked != HostAnswer::Gone;
     Key = KeyCode::None;
     const udtRow& record = m_Model.RowAt(row);
     const udtCell& cell = record.Cells[size_t(col)];
@@ -218,10 +204,9 @@ bool RuzuZiriPrivate::ToggleCheckCell(KeyCode& Key, KeyMove& Move)
     StoreCellChecked(row, col, checked);
     Move.Repaint = true;
     QString value = m_Model.RowAt(row).Cells.Text(size_t(col));
-    if (!Raise(&RuzuZiri::AfterEdit, row, col, value, cancel))
-        return false;
-    if (!cancel || Changes() != seen)
-        return true;
+    const HostAnswer told = AskHost(unchanged, &RuzuZiri::AfterEdit, row, col, value);
+    if (told != HostAnswer::Refused)
+        return told != HostAnswer::Gone;
     m_Model.StoreText(m_Model.RowOrder()[size_t(row)], col, before.Text);
     m_Model.SetCellFlag(row, col, CellFlagChecked, !checked);
     m_Model.SetCellFlag(row, col, CellFlagChanged, before.CellChanged);

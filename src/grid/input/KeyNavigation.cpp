@@ -21,7 +21,7 @@ namespace Tarvex {
 bool RuzuZiriPrivate::KeyUpDown(KeyCode& Key, qint16 Shift, KeyMove& Move)
 {
     const bool up = Key == KeyCode::Up;
-    m_Edit.m_EditKey = Key;
+    RememberKey(Key);
     if ((Shift & ShiftKey::Shift) && IsFlagSet(m_Settings.m_MultiSelect, MultiSelectMode::On))
         Move.SingleSelect = false;
     const Lifeline self(q);
@@ -50,7 +50,7 @@ bool RuzuZiriPrivate::KeyLeftRight(KeyCode& Key, KeyMove& Move)
     if (!m_Edit.EditOpen()) {
         const int target = left ? PrevNavigableCol(false) : NextNavigableCol(false);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
-        m_Edit.m_EditKey = KeyCode::None;
+        RememberKey(KeyCode::None);
         Key = KeyCode::None;
         return true;
     }
@@ -59,7 +59,7 @@ bool RuzuZiriPrivate::KeyLeftRight(KeyCode& Key, KeyMove& Move)
     const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0 : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
     if (!atEnd)
         return true;
-    m_Edit.m_EditKey = Key;
+    RememberKey(Key);
     return EditForKey(Key, false);
 }
 
@@ -68,7 +68,7 @@ bool RuzuZiriPrivate::KeyLeftRight(KeyCode& Key, KeyMove& Move)
 bool RuzuZiriPrivate::KeyPage(KeyCode& Key, KeyMove& Move)
 {
     const bool up = Key == KeyCode::PageUp;
-    m_Edit.m_EditKey = Key;
+    RememberKey(Key);
     Move.ScrollOnly = true;
     const Lifeline self(q);
     if (!CommitForKey())
@@ -93,14 +93,14 @@ bool RuzuZiriPrivate::KeyHomeEnd(KeyCode& Key, qint16 Shift, KeyMove& Move)
     if (!(Shift & (ShiftKey::Shift | ShiftKey::Ctrl))) {
         if (m_Edit.EditOpen())
             return true;
-        m_Edit.m_EditKey = Key;
+        RememberKey(Key);
         const int target = home ? NextNavigableCol(true) : PrevNavigableCol(true);
         Move.Col = IsNavigableCol(target) ? target : m_Current.m_Col;
         SBSetPos(0, home ? SBGetMin(0) : SBGetMax(0));
         Key = KeyCode::None;
         return true;
     }
-    m_Edit.m_EditKey = Key;
+    RememberKey(Key);
     const Lifeline self(q);
     if (!CommitForKey())
         return self.Alive();

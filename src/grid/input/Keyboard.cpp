@@ -130,6 +130,14 @@ bool RuzuZiriPrivate::ActOnKey(KeyCode& Key, qint16 Shift, KeyMove& Move)
     }
 }
 
+// The current row the Down key reached may sit below rows taller than the default; the paints keep
+// it in view until another key, a press or a scroll is remembered in its place.
+void RuzuZiriPrivate::RememberKey(KeyCode Key)
+{
+    m_Edit.m_EditKey = Key;
+    m_Painter.m_KeepCurrentRowInView = Key == KeyCode::Down;
+}
+
 // Rows a key inserted or removed owed their scroll range and metrics while painting was suspended;
 // they are paid here, and shown by the key's one repaint.
 void RuzuZiriPrivate::ResumePaint(KeyMove& Move)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QString>
 #include <QWidget>
 #include <QtGlobal>
 
@@ -25,9 +24,6 @@ enum class TipStage : quint8 {
 // The hover tip that shows a cut cell text in full.
 struct TipState {
     PictureBox* picToolTip { nullptr };   // the hover tip's own window; hidden until a tip shows
-    bool m_TipFontBold { false };         // the control font's look at creation and load, which the hover tip takes
-    bool m_TipFontItalic { false };
-    QString m_TipFontName;
     Timer* m_TipWait { nullptr };         // looks at the tick count while a tip waits; made by the first wait
     qint32 m_TipStart { 0 };              // tick count when the running wait began
     TipStage m_TipStage { TipStage::Idle }; // set by CellTipTimer, CancelTip and TipWaitTick

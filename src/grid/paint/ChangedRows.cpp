@@ -42,7 +42,7 @@ size_t RuzuZiriPrivate::PaintSettings() const
         m_Settings.m_GridLineWidth);
     const size_t themes = qHashMulti(0, m_Settings.m_ThemeColor, m_Settings.m_ThemeStyle, m_Settings.m_FocusRowHighlightStyle, m_Settings.m_ThemeName, VisualStyle::AppThemed());
     const size_t images = qHashMulti(0, static_cast<const void*>(m_Settings.m_ImageList.data()), m_Settings.m_ImageList ? m_Settings.m_ImageList->Count() : 0,
-        m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageWidth() : 0, m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageHeight() : 0, m_Settings.m_ParentScaleMode);
+        m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageWidth() : 0, m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageHeight() : 0);
     const size_t pointer = qHashMulti(0, m_Sort.m_SortCol, m_Sort.m_SortSubCol, m_Input.m_DragSourceCol, m_Input.m_DragSelect, m_Input.m_DownRow);
     return qHashMulti(0, colors, metrics, layout, look, themes, images, pointer);
 }
@@ -72,10 +72,10 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
     if (First < 0 || NoFocus || !m_Painter.m_PictureCurrent || m_Model.LastRow() < 0)
         return false;
     // A full paint also takes the hot look off a header cell.
-    if (m_Input.m_HotHeaderCol != -1)
+    if (HotHeader() != -1)
         return false;
-    // The Down key may scroll past tall rows while painting.
-    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Edit.m_EditKey == KeyCode::Down)
+    // Keeping the current row in view may scroll past tall rows while painting.
+    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Painter.m_KeepCurrentRowInView)
         return false;
     // Whatever ran since the move was offered, the event pump of this paint included, changed the stamp.
     if (!(StampNow() == m_Painter.m_MoveStamp))

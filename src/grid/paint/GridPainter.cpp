@@ -140,11 +140,11 @@ void RuzuZiriPrivate::ChooseVisibleRows(PaintPass& pass)
     pass.Last = std::min(pass.First + pass.VisibleRows, m_Model.LastRow());
 }
 
-// After the Down key the current row may sit below rows taller than the default; scroll so that it
-// shows, counting only the rows from the first visible one to it.
+// Where the input asks for it, the current row may sit below rows taller than the default; scroll so
+// that it shows, counting only the rows from the first visible one to it.
 void RuzuZiriPrivate::KeepCurrentRowInView(PaintPass& pass)
 {
-    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || m_Edit.m_EditKey != KeyCode::Down)
+    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || !m_Painter.m_KeepCurrentRowInView)
         return;
     int units = pass.First;
     const int avail = int(q->VisibleHeight() / Scale::TwipsPerPixel) - m_Geometry.m_Metrics.HeaderHeight;

@@ -59,7 +59,7 @@ int RuzuZiriPrivate::DrawHeaders(bool SingleLineOnly)
 {
     if (m_Model.Cols() == 0)
         return 0;
-    m_Input.m_HotHeaderCol = -1;
+    ++m_Painter.m_HeaderPaints;
     if (m_Settings.m_ShowRowNumbers)
         DrawHeaderCell(-1, 1, false, true);
     // Columns beyond the right edge are not painted: a paint costs what shows.

@@ -39,6 +39,11 @@ struct PaintState {
     int m_ChangedLast { -1 };             //   (last of them)
     int m_RowFirstVisible { -1 };         // first row position painted; -1 = none (set by the painter)
     int m_RowLastVisible { -1 };          // last row position painted; -1 = none (set by the painter)
+    quint64 m_HeaderPaints { 0 };         // full paints of the header row so far, each drawing every cell
+                                          //   plain (DrawHeaders)
+    bool m_KeepCurrentRowInView { false }; // each paint scrolls the current row into view past tall rows:
+                                          //   asked for by the Down key, until the input remembers
+                                          //   another key, a press or a scroll (RememberKey)
 };
 
 } // namespace Tarvex

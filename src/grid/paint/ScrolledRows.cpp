@@ -43,10 +43,10 @@ bool RuzuZiriPrivate::PaintScrolledRows(PaintPass& pass, bool NoFocus)
     PaintStamp moved = m_Painter.m_PaintedStamp;
     moved.ScrollRow = now.ScrollRow;
     if (NoFocus || !m_Painter.m_PictureCurrent || now.ScrollRow == m_Painter.m_PaintedStamp.ScrollRow || !(moved == now)
-        || m_Input.m_HotHeaderCol != -1)
+        || HotHeader() != -1)
         return false;
-    // The Down key may scroll past tall rows while painting.
-    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Edit.m_EditKey == KeyCode::Down)
+    // Keeping the current row in view may scroll past tall rows while painting.
+    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Painter.m_KeepCurrentRowInView)
         return false;
     int dy = 0;
     if (!RowsMayMove(dy))

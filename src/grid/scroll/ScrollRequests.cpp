@@ -106,7 +106,7 @@ void RuzuZiriPrivate::ScrollRequest(int Bar, int Request, bool Wheel)
 {
     if (Bar != 0 && Bar != 1)
         return;
-    m_Edit.m_EditKey = KeyCode::None;
+    RememberKey(KeyCode::None);
     HideTip();
     const int before[2] = { SBGetPos(0), SBGetPos(1) };
     bool repaint = true;

@@ -134,7 +134,7 @@ void RuzuZiriPrivate::UserControl_DblClick()
 {
     const Lifeline self(q);
     if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::DoubleClick)) {
-        m_Edit.m_EditKey = KeyCode::F2;
+        RememberKey(KeyCode::F2);
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;

@@ -78,15 +78,22 @@ void RuzuZiriPrivate::ShowHotHeader(float Y)
 {
     if (!m_Painter.m_Paint)
         return;
-    const bool inHeader = InHeaderRow(Y);
-    const int hot = inHeader ? m_Input.m_MouseCol : -1;
-    if (hot == m_Input.m_HotHeaderCol)
+    const int hot = InHeaderRow(Y) && m_Model.IsColumn(m_Input.m_MouseCol) ? m_Input.m_MouseCol : -1;
+    const int shown = HotHeader();
+    if (hot == shown)
         return;
-    if (m_Input.m_HotHeaderCol != -1)
-        DrawHeaderCell(m_Input.m_HotHeaderCol, 1, false, false);
-    m_Input.m_HotHeaderCol = m_Model.IsColumn(hot) ? hot : -1;
-    if (m_Input.m_HotHeaderCol != -1)
-        DrawHeaderCell(m_Input.m_HotHeaderCol, 2, false, false);
+    if (shown != -1)
+        DrawHeaderCell(shown, 1, false, false);
+    m_Input.m_HotHeaderCol = hot;
+    m_Input.m_HotHeaderPaint = m_Painter.m_HeaderPaints;
+    if (hot != -1)
+        DrawHeaderCell(hot, 2, false, false);
+}
+
+// A full paint of the header row draws every cell plain, the hot one too.
+int RuzuZiriPrivate::HotHeader() const
+{
+    return m_Input.m_HotHeaderPaint == m_Painter.m_HeaderPaints ? m_Input.m_HotHeaderCol : -1;
 }
 
 // With no button down: which border, if any, the pointer is on. Over the rows only row borders count,

@@ -33,7 +33,7 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
 // False when the press ends here without MouseDown: on a locked row, or with the grid deleted.
 bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
 {
-    m_Edit.m_EditKey = KeyCode::None;
+    RememberKey(KeyCode::None);
     StopAutoScroll();
     const auto [col, row] = PointerCell(X, Y);
     m_Input.m_MouseCol = col;
@@ -150,21 +150,18 @@ bool RuzuZiriPrivate::ToggleCheckCell(int Row, int Col, float X, float Y)
     const int side = m_Geometry.m_Metrics.CheckBoxSize;
     if (!InsideBox(Row, Col, CellRectCheckBox, side, side, X, Y))
         return true;
-    const quint64 seen = Changes();
-    bool cancel = false;
-    if (!Raise(&RuzuZiri::BeforeEdit, Row, col, cancel) || Changes() != seen)
-        return false;
-    if (cancel)
-        return true;
+    const auto unchanged = UnchangedSince();
+    const HostAnswer before = AskHost(unchanged, &RuzuZiri::BeforeEdit, Row, col);
+    if (before != HostAnswer::Proceed)
+        return before == HostAnswer::Refused;
     const bool checked = !IsFlagSet(m_Model.CellAt(Row, col).Flags, CellFlagChecked);
     QString value = checked ? QStringLiteral("True") : QStringLiteral("False");
-    if (!Raise(&RuzuZiri::AfterEdit, Row, col, value, cancel) || Changes() != seen)
-        return false;
-    if (cancel)
-        return true;
+    const HostAnswer after = AskHost(unchanged, &RuzuZiri::AfterEdit, Row, col, value);
+    if (after != HostAnswer::Proceed)
+        return after == HostAnswer::Refused;
     const Lifeline self(q);
     q->CellChecked(Row, col, checked);
-    return self.Alive() && Changes() == seen;
+    return self.Alive() && unchanged();
 }
 
 // The selection rules of a press; true when a row's Selected bit changed (an inverted or a single
