@@ -145,11 +145,19 @@ QFont RuzuZiriPrivate::CellFont(QFont Font, const udtColumn& Column, const udtRo
 {
     const bool plain = Column.ColType == ColTypeProgressBar && !Row.GroupHeader;
     const QString face = CellLookOf(Cell).FontName;
-    if (!face.isEmpty())
+    // A font left as it came keeps what Qt found for it: most cells are drawn in the grid's own, and
+    // finding a font's glyphs anew for each of them would cost more than drawing them.
+    if (!face.isEmpty() && Font.family() != face)
         Font.setFamily(face);
-    Font.setBold(!plain && IsFlagSet(Cell.Flags, CellFlagBold));
-    Font.setItalic(!plain && IsFlagSet(Cell.Flags, CellFlagItalic));
-    Font.setUnderline(!plain && IsFlagSet(Cell.Flags, CellFlagUnderline));
+    const bool bold = !plain && IsFlagSet(Cell.Flags, CellFlagBold);
+    const bool italic = !plain && IsFlagSet(Cell.Flags, CellFlagItalic);
+    const bool underline = !plain && IsFlagSet(Cell.Flags, CellFlagUnderline);
+    if (Font.bold() != bold)
+        Font.setBold(bold);
+    if (Font.italic() != italic)
+        Font.setItalic(italic);
+    if (Font.underline() != underline)
+        Font.setUnderline(underline);
     return Font;
 }
 
