@@ -381,7 +381,10 @@ public:
     int ColumnAt(int Position) const { return m_Model.IsColumn(Position) ? m_Model.ColOrder()[size_t(Position)] : -1; }
     bool IsRowLockedAt(int Row) const;
     // The row of column headings; the caption bar above it is one bar, no column's.
-    bool InHeaderRow(float Y) const { return Y >= m_Geometry.m_Metrics.CaptionHeight && Y < m_Geometry.m_Metrics.HeaderHeight; }
+    bool InHeaderRow(float Y) const
+    {
+        return Y >= m_Geometry.m_Metrics.CaptionHeight && Y < m_Geometry.m_Metrics.HeaderHeight;
+    }
     bool InsideBox(int Row, int Col, int Kind, int Width, int Height, float X, float Y) const;
     bool PressOnRows(qint16 Button, qint16 Shift, float X, float Y);
     bool OtherButtonOnRow(int Row, int Col);

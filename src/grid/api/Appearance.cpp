@@ -24,22 +24,24 @@ bool RuzuZiri::AlphaBlendSelection() const { return d->m_Settings.m_AlphaBlendSe
 
 void RuzuZiri::AlphaBlendSelection(bool New_AlphaBlendSelection)
 {
-    d->SetProperty(d->m_Settings.m_AlphaBlendSelection, New_AlphaBlendSelection, QStringLiteral("AlphaBlendSelection"), After::Refresh);
+    d->SetProperty(d->m_Settings.m_AlphaBlendSelection, New_AlphaBlendSelection, QStringLiteral("AlphaBlendSelection"),
+        After::Refresh);
 }
 
 bool RuzuZiri::ApplySelectionToImages() const { return d->m_Settings.m_ApplySelectionToImages; }
 
 void RuzuZiri::ApplySelectionToImages(bool New_ApplySelectionToImages)
 {
-    d->SetProperty(d->m_Settings.m_ApplySelectionToImages, New_ApplySelectionToImages, QStringLiteral("ApplySelectionToImages"), After::Repaint);
+    d->SetProperty(d->m_Settings.m_ApplySelectionToImages, New_ApplySelectionToImages,
+        QStringLiteral("ApplySelectionToImages"), After::Repaint);
 }
 
 bool RuzuZiri::BackColorEvenRowsEnabled() const { return d->m_Settings.m_BackColorEvenRowsEnabled; }
 
 void RuzuZiri::BackColorEvenRowsEnabled(bool New_BackColorEvenRowsEnabled)
 {
-    d->SetProperty(d->m_Settings.m_BackColorEvenRowsEnabled, New_BackColorEvenRowsEnabled, QStringLiteral("BackColorEvenRowsEnabled"),
-                After::Store);
+    d->SetProperty(d->m_Settings.m_BackColorEvenRowsEnabled, New_BackColorEvenRowsEnabled,
+        QStringLiteral("BackColorEvenRowsEnabled"), After::Store);
 }
 
 int RuzuZiri::BorderStyle() const { return d->m_Settings.m_BorderStyle; }
@@ -77,7 +79,8 @@ int RuzuZiri::CaptionAlignment() const { return d->m_Settings.m_CaptionAlignment
 
 void RuzuZiri::CaptionAlignment(int New_CaptionAlignment)
 {
-    d->SetProperty(d->m_Settings.m_CaptionAlignment, New_CaptionAlignment, QStringLiteral("CaptionAlignment"), After::Refresh);
+    d->SetProperty(
+        d->m_Settings.m_CaptionAlignment, New_CaptionAlignment, QStringLiteral("CaptionAlignment"), After::Refresh);
 }
 
 bool RuzuZiri::CenterRowImage() const { return d->m_Settings.m_CenterRowImage; }
@@ -103,7 +106,8 @@ void RuzuZiri::ColumnHeaderLines(qint16 New_ColumnHeaderLines)
         d->AfterChange(After::Metrics);
         return;
     }
-    d->SetProperty(d->m_Settings.m_ColumnHeaderLines, New_ColumnHeaderLines, QStringLiteral("ColumnHeaderLines"), After::Metrics);
+    d->SetProperty(
+        d->m_Settings.m_ColumnHeaderLines, New_ColumnHeaderLines, QStringLiteral("ColumnHeaderLines"), After::Metrics);
 }
 
 bool RuzuZiri::ColumnHeaders() const { return d->m_Settings.m_ColumnHeaders; }
@@ -131,7 +135,8 @@ QVariant RuzuZiri::ExpandRowImage() const
 {
     if (d->m_Settings.m_ExpandRowImage >= 0)
         return int(d->m_Settings.m_ExpandRowImage);
-    return d->m_Settings.m_ImageList ? QVariant(d->m_Settings.m_ImageList->Key(-d->m_Settings.m_ExpandRowImage)) : QVariant();
+    return d->m_Settings.m_ImageList ? QVariant(d->m_Settings.m_ImageList->Key(-d->m_Settings.m_ExpandRowImage))
+                                     : QVariant();
 }
 
 // A number names the image by index, anything else by key; a key the image list lacks, or a
@@ -176,7 +181,8 @@ bool RuzuZiri::FocusRowHighlight() const { return d->m_Settings.m_FocusRowHighli
 
 void RuzuZiri::FocusRowHighlight(bool New_FocusRowHighlight)
 {
-    d->SetProperty(d->m_Settings.m_FocusRowHighlight, New_FocusRowHighlight, QStringLiteral("FullRowSelect"), After::Refresh);
+    d->SetProperty(
+        d->m_Settings.m_FocusRowHighlight, New_FocusRowHighlight, QStringLiteral("FullRowSelect"), After::Refresh);
 }
 
 // Well before 20,000 pixels the font engine's measures wrap around and come out negative, which

@@ -113,13 +113,25 @@ void RuzuZiriPrivate::CellFlagBit(int vRow, int vCol, qint32 Mask, bool On)
 }
 
 bool RuzuZiri::CellFontBold(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagBold); }
-void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold) { d->CellFlagBit(vRow, vCol, CellFlagBold, New_CellFontBold); }
+void RuzuZiri::CellFontBold(int vRow, int vCol, bool New_CellFontBold)
+{
+    d->CellFlagBit(vRow, vCol, CellFlagBold, New_CellFontBold);
+}
 bool RuzuZiri::CellFontItalic(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagItalic); }
-void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic) { d->CellFlagBit(vRow, vCol, CellFlagItalic, New_CellFontItalic); }
+void RuzuZiri::CellFontItalic(int vRow, int vCol, bool New_CellFontItalic)
+{
+    d->CellFlagBit(vRow, vCol, CellFlagItalic, New_CellFontItalic);
+}
 bool RuzuZiri::CellFontUnderline(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagUnderline); }
-void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline) { d->CellFlagBit(vRow, vCol, CellFlagUnderline, New_CellFontUnderline); }
+void RuzuZiri::CellFontUnderline(int vRow, int vCol, bool New_CellFontUnderline)
+{
+    d->CellFlagBit(vRow, vCol, CellFlagUnderline, New_CellFontUnderline);
+}
 bool RuzuZiri::CellWordWrap(int vRow, int vCol) const { return d->CellFlagBit(vRow, vCol, CellFlagWordWrap); }
-void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap) { d->CellFlagBit(vRow, vCol, CellFlagWordWrap, New_CellWordWrap); }
+void RuzuZiri::CellWordWrap(int vRow, int vCol, bool New_CellWordWrap)
+{
+    d->CellFlagBit(vRow, vCol, CellFlagWordWrap, New_CellWordWrap);
+}
 
 bool RuzuZiri::CellChecked(int vRow, int vCol) const
 {

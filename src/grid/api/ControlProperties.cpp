@@ -67,7 +67,8 @@ bool RuzuZiri::AllowColumnHover() const { return d->m_Settings.m_AllowColumnHove
 // Switching hover off repaints the header row, so a header lit at that moment goes dark.
 void RuzuZiri::AllowColumnHover(bool New_AllowColumnHover)
 {
-    if (d->SetProperty(d->m_Settings.m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store)
+    if (d->SetProperty(
+            d->m_Settings.m_AllowColumnHover, New_AllowColumnHover, QStringLiteral("HotHeaderTracking"), After::Store)
         && !New_AllowColumnHover)
         d->DrawHeaders(false);
 }
@@ -76,7 +77,8 @@ bool RuzuZiri::AllowColumnResizing() const { return d->m_Settings.m_AllowColumnR
 
 void RuzuZiri::AllowColumnResizing(bool New_AllowColumnResizing)
 {
-    d->SetProperty(d->m_Settings.m_AllowColumnResizing, New_AllowColumnResizing, QStringLiteral("AllowColumnResizing"), After::Store);
+    d->SetProperty(d->m_Settings.m_AllowColumnResizing, New_AllowColumnResizing, QStringLiteral("AllowColumnResizing"),
+        After::Store);
 }
 
 bool RuzuZiri::AllowColumnSort() const { return d->m_Settings.m_AllowColumnSort; }
@@ -178,7 +180,8 @@ int RuzuZiri::FreezeAtCol() const { return d->m_Settings.m_FreezeAtCol; }
 // The first column right of the frozen block must be the first one scrolled to.
 void RuzuZiri::FreezeAtCol(int New_FreezeAtCol)
 {
-    if (d->SetProperty(d->m_Settings.m_FreezeAtCol, RuzuZiriPrivate::ValidFreezeAtCol(New_FreezeAtCol), QStringLiteral("FreezeAtCol"), After::Store)
+    if (d->SetProperty(d->m_Settings.m_FreezeAtCol, RuzuZiriPrivate::ValidFreezeAtCol(New_FreezeAtCol),
+            QStringLiteral("FreezeAtCol"), After::Store)
         && d->SBGetPos(0) < d->m_Settings.m_FreezeAtCol + 1)
         d->SBSetPos(0, d->m_Settings.m_FreezeAtCol + 1);
 }
@@ -211,8 +214,8 @@ int RuzuZiri::MinVerticalOffset() const { return d->m_Settings.m_MinVerticalOffs
 void RuzuZiri::MinVerticalOffset(int New_MinVerticalOffset)
 {
     d->m_Geometry.m_RowHeightDef = 0;
-    d->SetProperty(d->m_Settings.m_MinVerticalOffset, RuzuZiriPrivate::ValidMinVerticalOffset(New_MinVerticalOffset), QStringLiteral("MinVerticalOffset"),
-                After::Metrics);
+    d->SetProperty(d->m_Settings.m_MinVerticalOffset, RuzuZiriPrivate::ValidMinVerticalOffset(New_MinVerticalOffset),
+        QStringLiteral("MinVerticalOffset"), After::Metrics);
 }
 
 int RuzuZiri::ScaleUnits() const { return d->m_Settings.m_ScaleUnits; }
@@ -236,7 +239,8 @@ bool RuzuZiri::ShowRowNumbersVary() const { return d->m_Settings.m_ShowRowNumber
 void RuzuZiri::ShowRowNumbersVary(bool New_ShowRowNumbersVary)
 {
     if (!d->m_Edit.EditOpen())
-        d->SetProperty(d->m_Settings.m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"), After::Repaint);
+        d->SetProperty(d->m_Settings.m_ShowRowNumbersVary, New_ShowRowNumbersVary, QStringLiteral("ShowRowNumbersVary"),
+            After::Repaint);
 }
 
 // The editor opens with F2, as if the user had asked for it, even where editing is not allowed.

@@ -35,14 +35,18 @@ const std::vector<RuzuZiriPrivate::PersistedProperty>& RuzuZiriPrivate::Persiste
         using Value = std::remove_cvref_t<decltype(std::declval<GridSettings&>().*Member)>;
         const QVariant value = QVariant::fromValue(Value(Default));
         return Entry { QString::fromLatin1(Key), value, value, value,
-                       [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.m_Settings.*Member); },
-                       [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.m_Settings.*Member = New_Value.value<Value>(); } };
+            [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.m_Settings.*Member); },
+            [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) {
+                Grid.m_Settings.*Member = New_Value.value<Value>();
+            } };
     };
     const auto colour = [](const char* Key, qint32 GridColorSet::*Member, quint32 Default) {
         const QVariant value = QVariant::fromValue(qint32(Default));
         return Entry { QString::fromLatin1(Key), value, value, value,
-                       [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.m_Settings.m_Colors.*Member); },
-                       [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.m_Settings.m_Colors.*Member = New_Value.toInt(); } };
+            [Member](const RuzuZiriPrivate& Grid) { return QVariant::fromValue(Grid.m_Settings.m_Colors.*Member); },
+            [Member](RuzuZiriPrivate& Grid, const QVariant& New_Value) {
+                Grid.m_Settings.m_Colors.*Member = New_Value.toInt();
+            } };
     };
     // The gradient pair is kept as plain colours, so even its defaults go through the translation.
     const auto translated = [](Entry Property) {
@@ -83,8 +87,8 @@ const std::vector<RuzuZiriPrivate::PersistedProperty>& RuzuZiriPrivate::Persiste
     };
     const auto cacheIncrement = [] {
         return Entry { QStringLiteral("CacheIncrement"), 10, 10, 10,
-                       [](const RuzuZiriPrivate& Grid) { return QVariant(Grid.m_Model.CacheIncrement()); },
-                       [](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.m_Model.CacheIncrement(New_Value.toInt()); } };
+            [](const RuzuZiriPrivate& Grid) { return QVariant(Grid.m_Model.CacheIncrement()); },
+            [](RuzuZiriPrivate& Grid, const QVariant& New_Value) { Grid.m_Model.CacheIncrement(New_Value.toInt()); } };
     };
 
     static const std::vector<Entry> table {
@@ -124,7 +128,9 @@ const std::vector<RuzuZiriPrivate::PersistedProperty>& RuzuZiriPrivate::Persiste
         alwaysStored(field("ColumnHeaderSmall", &GridSettings::m_ColumnHeaderSmall, false), false),
         field("ScrollBarStyle", &GridSettings::m_ScrollBarStyle, 0),
         alwaysStored(field("TotalsLineShow", &GridSettings::m_TotalsLineShow, false), false),
-        alwaysStored(field("FocusRowHighlightKeepTextForecolor", &GridSettings::m_FocusRowHighlightKeepTextForecolor, false), false),
+        alwaysStored(
+            field("FocusRowHighlightKeepTextForecolor", &GridSettings::m_FocusRowHighlightKeepTextForecolor, false),
+            false),
         alwaysStored(field("ShowRowNumbers", &GridSettings::m_ShowRowNumbers, false), false),
         alwaysStored(field("ShowRowNumbersVary", &GridSettings::m_ShowRowNumbersVary, false), true),
         newControlStartsWith(field("AllowColumnResizing", &GridSettings::m_AllowColumnResizing, false), true),
@@ -237,7 +243,8 @@ void RuzuZiri::ReadProperties(PropertyBag& PropBag)
     const QVariant ambient = AmbientFont();
     d->m_Settings.m_Font = RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>());
     setFont(RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("Font"), ambient).value<QFont>()));
-    d->m_Settings.m_FontHeader = RuzuZiriPrivate::ValidFont(PropBag.ReadProperty(QStringLiteral("FontHeader"), d->m_Settings.m_Font).value<QFont>());
+    d->m_Settings.m_FontHeader = RuzuZiriPrivate::ValidFont(
+        PropBag.ReadProperty(QStringLiteral("FontHeader"), d->m_Settings.m_Font).value<QFont>());
     d->ApplyTheme();
     d->ApplyWindowSettings();
     const Lifeline self(this);

@@ -65,12 +65,16 @@ void RuzuZiri::Sort(int vCol1, int vCol1SortType, int vCol2, int vCol2SortType)
     const qint32 sortOrder = vCol1SortType == -1 ? NextSortOrder(lastOrder) : vCol1SortType;
     d->m_Model.SetColumnField(d->m_Sort.m_SortCol, &udtColumn::SortOrder, sortOrder);
     if (d->m_Sort.m_SortSubCol != -1)
-        d->m_Model.SetColumnField(d->m_Sort.m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
+        d->m_Model.SetColumnField(
+            d->m_Sort.m_SortSubCol, &udtColumn::SortOrder, vCol2SortType == -1 ? sortOrder : vCol2SortType);
 
-    const int currentRecord = d->m_Current.m_Row != -1 && d->m_Model.IsRowPosition(d->m_Current.m_Row) ? d->m_Model.RowOrder()[d->m_Current.m_Row] : 0;
+    const int currentRecord = d->m_Current.m_Row != -1 && d->m_Model.IsRowPosition(d->m_Current.m_Row)
+        ? d->m_Model.RowOrder()[d->m_Current.m_Row]
+        : 0;
     if (sortOrder != 0) {
         d->m_Sort.m_Sorting = true;
-        const bool finished = d->SortRows(0, d->m_Model.LastRow(), d->m_Sort.m_SortCol, SortDirection(sortOrder)) && d->SortSubRanges();
+        const bool finished
+            = d->SortRows(0, d->m_Model.LastRow(), d->m_Sort.m_SortCol, SortDirection(sortOrder)) && d->SortSubRanges();
         if (!self.Alive())
             return;
         d->m_Sort.m_SortKeys.clear();
@@ -153,17 +157,20 @@ void RuzuZiriPrivate::SortRowsType3(int First, int Last, int Col, qint16 Order)
 // Texts that are no dates sort below every date, in both directions.
 void RuzuZiriPrivate::SortRowsDate(int First, int Last, int Col, qint16 Order)
 {
-    SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::DateKeys(m_Model.ItemCount(), SortTexts(Col)); }));
+    SortRowsByKeys(First, Last, Order,
+        SortKeys(Col, [this, Col] { return SortingEngine::DateKeys(m_Model.ItemCount(), SortTexts(Col)); }));
 }
 
 void RuzuZiriPrivate::SortRowsNumeric(int First, int Last, int Col, qint16 Order)
 {
-    SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::NumberKeys(m_Model.ItemCount(), SortTexts(Col)); }));
+    SortRowsByKeys(First, Last, Order,
+        SortKeys(Col, [this, Col] { return SortingEngine::NumberKeys(m_Model.ItemCount(), SortTexts(Col)); }));
 }
 
 void RuzuZiriPrivate::SortRowsText(int First, int Last, int Col, qint16 Order)
 {
-    SortRowsByKeys(First, Last, Order, SortKeys(Col, [this, Col] { return SortingEngine::TextKeys(m_Model.ItemCount(), SortTexts(Col)); }));
+    SortRowsByKeys(First, Last, Order,
+        SortKeys(Col, [this, Col] { return SortingEngine::TextKeys(m_Model.ItemCount(), SortTexts(Col)); }));
 }
 
 // The host decides each comparison. Value1 and Value2 are the cells' texts: what the handler leaves

@@ -19,7 +19,8 @@ qint32 RuzuZiri::BackColorBkg() const { return d->m_Settings.m_Colors.m_BackColo
 
 void RuzuZiri::BackColorBkg(qint32 New_BackColorBkg)
 {
-    if (!d->SetProperty(d->m_Settings.m_Colors.m_BackColorBkg, New_BackColorBkg, QStringLiteral("BackColorBkg"), After::Store))
+    if (!d->SetProperty(
+            d->m_Settings.m_Colors.m_BackColorBkg, New_BackColorBkg, QStringLiteral("BackColorBkg"), After::Store))
         return;
     Surface::BackColor(OleColor(New_BackColorBkg));
     d->RefreshIfRedraw();
@@ -36,7 +37,8 @@ qint32 RuzuZiri::BackColorEvenRows() const { return d->m_Settings.m_Colors.m_Bac
 
 void RuzuZiri::BackColorEvenRows(qint32 New_BackColorEvenRows)
 {
-    d->SetProperty(d->m_Settings.m_Colors.m_BackColorEvenRows, New_BackColorEvenRows, QStringLiteral("BackColorEvenRows"), After::Store);
+    d->SetProperty(d->m_Settings.m_Colors.m_BackColorEvenRows, New_BackColorEvenRows,
+        QStringLiteral("BackColorEvenRows"), After::Store);
 }
 
 qint32 RuzuZiri::BackColorSel() const { return d->m_Settings.m_Colors.m_BackColorSel; }
@@ -50,7 +52,8 @@ qint32 RuzuZiri::FocusRectColor() const { return d->m_Settings.m_Colors.m_FocusR
 
 void RuzuZiri::FocusRectColor(qint32 New_FocusRectColor)
 {
-    d->SetProperty(d->m_Settings.m_Colors.m_FocusRectColor, New_FocusRectColor, QStringLiteral("FocusRectColor"), After::Store);
+    d->SetProperty(
+        d->m_Settings.m_Colors.m_FocusRectColor, New_FocusRectColor, QStringLiteral("FocusRectColor"), After::Store);
 }
 
 qint32 RuzuZiri::ForeColor() const { return d->m_Settings.m_Colors.m_ForeColor; }
@@ -71,7 +74,8 @@ qint32 RuzuZiri::ForeColorHdr() const { return d->m_Settings.m_Colors.m_ForeColo
 
 void RuzuZiri::ForeColorHdr(qint32 New_ForeColorHdr)
 {
-    if (!d->SetProperty(d->m_Settings.m_Colors.m_ForeColorHdr, New_ForeColorHdr, QStringLiteral("ForeColorHdr"), After::Store))
+    if (!d->SetProperty(
+            d->m_Settings.m_Colors.m_ForeColorHdr, New_ForeColorHdr, QStringLiteral("ForeColorHdr"), After::Store))
         return;
     d->DrawCaption();
     d->DrawHeaders(false);
@@ -107,8 +111,8 @@ int RuzuZiri::FocusRowHighlightStyle() const { return d->m_Settings.m_FocusRowHi
 
 void RuzuZiri::FocusRowHighlightStyle(int New_FocusRowHighlightStyle)
 {
-    if (!d->SetProperty(d->m_Settings.m_FocusRowHighlightStyle, New_FocusRowHighlightStyle, QStringLiteral("FocusRowHighlightStyle"),
-                     After::Store))
+    if (!d->SetProperty(d->m_Settings.m_FocusRowHighlightStyle, New_FocusRowHighlightStyle,
+            QStringLiteral("FocusRowHighlightStyle"), After::Store))
         return;
     d->ApplyTheme();
     d->RefreshIfRedraw();

@@ -164,7 +164,8 @@ void RuzuZiriPrivate::EditorMenu(const QContextMenuEvent& Event)
 // Where the window system keeps a selection, the middle button pastes it where it was pressed.
 bool RuzuZiriPrivate::MiddleClickPaste(const QMouseEvent& Release)
 {
-    if (Release.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection() || m_Edit.txtEdit->isReadOnly())
+    if (Release.button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()
+        || m_Edit.txtEdit->isReadOnly())
         return false;
     m_Edit.txtEdit->deselect();
     PasteInEditor(QClipboard::Selection);

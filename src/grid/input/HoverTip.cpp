@@ -204,8 +204,9 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
     // of the first column does not narrow it below the width it was measured at.
     const int left = Col == 0 ? 5 : 2;
     Rect bounds { left, -1, std::max(width - 6, left + textSize.width()), height };
-    const int flags = text.contains(QLatin1Char('\r')) || cut ? TextFlags::WordBreak
-                                                               : cell.Alignment | TextFlags::SingleLine | TextFlags::WordBreak;
+    const int flags = text.contains(QLatin1Char('\r')) || cut
+        ? TextFlags::WordBreak
+        : cell.Alignment | TextFlags::SingleLine | TextFlags::WordBreak;
     Canvas tip = m_Tip.picToolTip->hDC();
     DrawString(tip, text, -1, bounds, flags, 0, font, TipTextColor);
     // A tooltip window shows above every other window. Over the cell it must leave the pointer to

@@ -168,7 +168,8 @@ bool RuzuZiriPrivate::KeySpace(KeyCode& Key, KeyMove& Move)
         if (!m_Model.IsRowPosition(m_Current.m_Row))
             return true;
         Move.Repaint = true;
-        m_Model.SetRowFlag(m_Current.m_Row, RowFlagChecked, !IsFlagSet(m_Model.RowAt(m_Current.m_Row).Flags, RowFlagChecked));
+        m_Model.SetRowFlag(
+            m_Current.m_Row, RowFlagChecked, !IsFlagSet(m_Model.RowAt(m_Current.m_Row).Flags, RowFlagChecked));
         return Raise(&RuzuZiri::RowCheckChanged, m_Current.m_Row);
     }
     if (UCMousePointer())

@@ -56,7 +56,8 @@ bool RuzuZiriPrivate::KeyLeftRight(KeyCode& Key, KeyMove& Move)
     }
     if (m_Edit.m_EditKey == KeyCode::F2 || m_Edit.EditBound())
         return true;
-    const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0 : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
+    const bool atEnd = left ? m_Edit.txtEdit->cursorPosition() == 0
+                            : m_Edit.txtEdit->cursorPosition() == m_Edit.txtEdit->text().size();
     if (!atEnd)
         return true;
     RememberKey(Key);

@@ -51,7 +51,8 @@ void RuzuZiriPrivate::AutoSizeColumn(int Col)
     }
     if (m_Settings.m_TotalsLineShow && column.ColType == ColTypeNumber) {
         const QString totals = m_Model.Totals()[Col].Caption + QString::number(m_Model.TotalsValue()[Col], 'g', 15);
-        widest = std::max(widest, TextWidth(totals, q->font().family(), q->font().bold(), q->font().italic(), q->font().underline()));
+        widest = std::max(
+            widest, TextWidth(totals, q->font().family(), q->font().bold(), q->font().italic(), q->font().underline()));
     }
     q->ColWidth(Col, static_cast<float>((widest + Scale::TwipsPerPixel) * Scale::TwipsPerPixel));
 }

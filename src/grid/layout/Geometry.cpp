@@ -16,8 +16,9 @@ const RowPlace* GridLayout::RowAt(int Position) const
 // every pointer move read the same one.
 const GridLayout& RuzuZiriPrivate::Layout() const
 {
-    const LayoutKey key { m_Model.Edits(), SBGetPos(0), SBGetPos(1), m_Settings.m_FreezeAtCol, m_Geometry.m_Metrics.HeaderHeight, m_Geometry.m_RowHeightDef,
-        int(q->ScaleWidth()), int(q->ScaleHeight()), m_Settings.m_ShowRowNumbers, m_Settings.m_ShowRowNumbersVary,
+    const LayoutKey key { m_Model.Edits(), SBGetPos(0), SBGetPos(1), m_Settings.m_FreezeAtCol,
+        m_Geometry.m_Metrics.HeaderHeight, m_Geometry.m_RowHeightDef, int(q->ScaleWidth()), int(q->ScaleHeight()),
+        m_Settings.m_ShowRowNumbers, m_Settings.m_ShowRowNumbersVary,
         m_Settings.m_ShowRowNumbers ? qHash(m_Settings.m_Font) : 0 };
     if (m_Geometry.m_Layout.Valid && m_Geometry.m_Layout.Key == key)
         return m_Geometry.m_Layout;
@@ -55,7 +56,8 @@ int RuzuZiriPrivate::MeasureRowNumbers() const
     if (!m_Settings.m_ShowRowNumbers)
         return 0;
     const int first = std::max(SBGetPos(1), 0);
-    const int widest = m_Settings.m_ShowRowNumbersVary ? std::min(first + VisibleRowCount(), m_Model.LastRow()) + 1 : m_Model.LastRow() + 1;
+    const int widest = m_Settings.m_ShowRowNumbersVary ? std::min(first + VisibleRowCount(), m_Model.LastRow()) + 1
+                                                       : m_Model.LastRow() + 1;
     const double w = Canvas::TextWidth(m_Settings.m_Font, QString::number(widest));
     return std::max(19, int(std::nearbyint(w + 5)));
 }

@@ -35,12 +35,14 @@ void RuzuZiriPrivate::CalcMetrics()
     }
 
     m_Geometry.m_Metrics.HeaderTextHeight = RoundedHeight(m_Settings.m_FontHeader, HeaderSample);
-    m_Geometry.m_Metrics.CaptionHeight = m_Settings.m_Caption.isEmpty() ? 0 : int(std::nearbyint(m_Geometry.m_Metrics.HeaderTextHeight * 1.5));
+    m_Geometry.m_Metrics.CaptionHeight
+        = m_Settings.m_Caption.isEmpty() ? 0 : int(std::nearbyint(m_Geometry.m_Metrics.HeaderTextHeight * 1.5));
     m_Geometry.m_Metrics.HeaderHeight = CalcHeaderHeight();
 
     const auto units = static_cast<ScaleModes>(m_Settings.m_ScaleUnits);
     const int minimum = Saturated(std::nearbyint(m_Settings.m_MinRowHeight / Scale::UnitsPerPixelDown(units)));
-    m_Geometry.m_RowHeightDef = LayoutHeight(std::max(minimum, m_Geometry.m_Metrics.HeaderTextHeight) + 2.0 * m_Settings.m_MinVerticalOffset + 2);
+    m_Geometry.m_RowHeightDef = LayoutHeight(
+        std::max(minimum, m_Geometry.m_Metrics.HeaderTextHeight) + 2.0 * m_Settings.m_MinVerticalOffset + 2);
 
     const int boxFrom = rowHeightBefore > 0 ? rowHeightBefore : m_Geometry.m_RowHeightDef;
     m_Geometry.m_Metrics.CheckBoxSize = boxFrom > 16 ? 16 : boxFrom - 4;
@@ -58,7 +60,8 @@ bool RuzuZiriPrivate::FindRowImage()
 {
     const std::vector<udtRow>& rows = m_Model.Rows();
     const int last = m_Model.LastRow();
-    if (m_Geometry.m_ImageRowHint >= 0 && m_Geometry.m_ImageRowHint <= last && rows[size_t(m_Geometry.m_ImageRowHint)].Image != 0)
+    if (m_Geometry.m_ImageRowHint >= 0 && m_Geometry.m_ImageRowHint <= last
+        && rows[size_t(m_Geometry.m_ImageRowHint)].Image != 0)
         return true;
     m_Geometry.m_ImageRowHint = -1;
     for (int r = 0; r <= last; ++r) {

@@ -37,7 +37,8 @@ void RuzuZiriPrivate::UpdateScrollRanges()
         wantH = SBGetPos(0) > SBGetMin(0);
     }
 
-    const long long header = std::llround(Canvas::TextHeight(m_Settings.m_Font, TextSample) + m_Geometry.m_Metrics.HeaderHeight);
+    const long long header
+        = std::llround(Canvas::TextHeight(m_Settings.m_Font, TextSample) + m_Geometry.m_Metrics.HeaderHeight);
     bool wantV = true;
     if (q->ScaleHeight() >= double(header + m_Model.VisibleRowsHeight())) {
         SBSetMax(1, last);

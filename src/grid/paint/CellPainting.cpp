@@ -107,7 +107,8 @@ void RuzuZiriPrivate::DrawCheckBox(PaintPass& pass, Rect Box, bool Checked)
         Box.Top -= d;
         Box.Bottom += d;
     }
-    pass.hDC.DrawFrameControl(Box, FrameControl::Button, FrameControl::ButtonCheck | FrameControl::Flat | (Checked ? FrameControl::Checked : 0));
+    pass.hDC.DrawFrameControl(Box, FrameControl::Button,
+        FrameControl::ButtonCheck | FrameControl::Flat | (Checked ? FrameControl::Checked : 0));
 }
 
 void RuzuZiriPrivate::DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, int Height, bool Selected)
@@ -115,12 +116,15 @@ void RuzuZiriPrivate::DrawRowImage(PaintPass& pass, const udtRow& Row, int Top, 
     if (!m_Geometry.m_Metrics.HasImageList || Row.Image == 0)
         return;
     const int x = m_Geometry.m_Metrics.ImageLeft + RowNumberWidth();
-    const int y = Top + (m_Settings.m_CenterRowImage ? (Height - m_Geometry.m_Metrics.ImageHeight) / 2 : m_Settings.m_MinVerticalOffset);
+    const int y = Top
+        + (m_Settings.m_CenterRowImage ? (Height - m_Geometry.m_Metrics.ImageHeight) / 2
+                                       : m_Settings.m_MinVerticalOffset);
     DrawListImage(pass, std::abs(Row.Image), x, y, Selected && m_Settings.m_ApplySelectionToImages ? 2 : 1);
 }
 
 // Progress bars and buttons draw under the text; the text rectangle follows what they take.
-void RuzuZiriPrivate::DrawCellKind(PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R)
+void RuzuZiriPrivate::DrawCellKind(
+    PaintPass& pass, const CellSpot& Spot, const udtColumn& Column, const udtCell& Cell, int H, Rect& R)
 {
     const int x = Spot.X;
     const int W = Column.WidthPx;
@@ -128,13 +132,16 @@ void RuzuZiriPrivate::DrawCellKind(PaintPass& pass, const CellSpot& Spot, const 
         const int v = Cell.Progress;
         if (v >= 1) {
             const int w = int(std::nearbyint((W - 2) / 100.0 * v));
-            DrawRect(pass.hDC, Rect { x + 2, Spot.Top + 2, x + w, Spot.Top + H - 2 }, m_Settings.m_Colors.m_ProgressBarColor, true);
+            DrawRect(pass.hDC, Rect { x + 2, Spot.Top + 2, x + w, Spot.Top + H - 2 },
+                m_Settings.m_Colors.m_ProgressBarColor, true);
         }
         R = { x + 3, Spot.Top, x + W - 3, Spot.Top + H };
     } else if (Column.ColType == ColTypeButton) {
         R = { x, Spot.Top, x + W, Spot.Top + H };
-        const bool pressed = m_Input.m_DragSelect && m_Input.m_DownRow == Spot.Position && m_Current.m_Col == Spot.DisplayCol;
-        DrawThemedButton(pass.hDC, R, pressed ? 3 : 1, [&](Rect& Bounds, int State) { DrawHeaderStyle(pass.hDC, Bounds, State); });
+        const bool pressed
+            = m_Input.m_DragSelect && m_Input.m_DownRow == Spot.Position && m_Current.m_Col == Spot.DisplayCol;
+        DrawThemedButton(
+            pass.hDC, R, pressed ? 3 : 1, [&](Rect& Bounds, int State) { DrawHeaderStyle(pass.hDC, Bounds, State); });
         pass.TextColor = ButtonTextColor;
     }
 }

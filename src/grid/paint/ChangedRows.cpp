@@ -18,33 +18,38 @@ namespace Tarvex {
 
 PaintStamp RuzuZiriPrivate::StampNow() const
 {
-    return PaintStamp { m_Model.Edits(), PaintSettings(), SBGetPos(0), SBGetPos(1), int(q->ScaleWidth()), int(q->ScaleHeight()),
-        m_Current.m_Row, m_Current.m_Col };
+    return PaintStamp { m_Model.Edits(), PaintSettings(), SBGetPos(0), SBGetPos(1), int(q->ScaleWidth()),
+        int(q->ScaleHeight()), m_Current.m_Row, m_Current.m_Col };
 }
 
 // Everything besides the records, the scroll bars and the size that the painter reads. A setting
 // missing here lets a move keep a stale picture, so whatever the painter comes to read belongs here.
 size_t RuzuZiriPrivate::PaintSettings() const
 {
-    const GridColorSet& c = m_Settings.m_Colors;
+    const GridSettings& s = m_Settings;
+    const GridColorSet& c = s.m_Colors;
     const size_t colors = qHashMulti(0, c.m_BackColor, c.m_BackColorBkg, c.m_BackColorSel, c.m_ForeColor, c.m_ForeColorHdr,
         c.m_ForeColorSel, c.m_BackColorEvenRows, c.m_FocusRectColor, c.m_GridColor, c.m_ProgressBarColor,
         c.m_CustomColorFrom, c.m_CustomColorTo, q->palette().cacheKey());
     const GridMetrics& m = m_Geometry.m_Metrics;
     const size_t metrics = qHashMulti(0, m.DrawTextFlags, m.CheckBoxSize, m.HasImageList, m.ImageHeight, m.ImageWidth,
         m.ImageLeft, m.TextLeft, m.HeaderHeight, m.HeaderTextHeight, m.CaptionHeight, m_Geometry.m_RowHeightDef);
-    const size_t layout = qHashMulti(0, m_Settings.m_AllowWordWrap, m_Settings.m_AllowRowResizing, m_Settings.m_AllowColumnSort, m_Settings.m_AllowColumnHover,
-        m_Settings.m_FreezeAtCol, m_Settings.m_MaxLineCount, m_Settings.m_MinRowHeight, m_Settings.m_MinVerticalOffset, m_Settings.m_MultiSelect, m_Settings.m_ShowRowNumbers,
-        m_Settings.m_ShowRowNumbersVary, m_Settings.m_RowCheckBoxes, m_Settings.m_TotalsLineShow, m_Settings.m_ColumnHeaders, m_Settings.m_ColumnHeaderSmall, m_Settings.m_ColumnHeaderLines);
-    const size_t look = qHashMulti(0, m_Settings.m_AlphaBlendSelection, m_Settings.m_ApplySelectionToImages, m_Settings.m_BackColorEvenRowsEnabled, m_Settings.m_Caption,
-        m_Settings.m_CaptionAlignment, m_Settings.m_CenterRowImage, m_Settings.m_DisplayEllipsis, m_Settings.m_ExpandRowImage, m_Settings.m_FocusRectHide, m_Settings.m_FocusRectMode,
-        m_Settings.m_FocusRectStyle, m_Settings.m_FocusRowHighlight, m_Settings.m_FocusRowHighlightKeepTextForecolor, m_Settings.m_Font, m_Settings.m_FontHeader, m_Settings.m_GridLines,
-        m_Settings.m_GridLineWidth);
-    const size_t themes = qHashMulti(0, m_Settings.m_ThemeColor, m_Settings.m_ThemeStyle, m_Settings.m_FocusRowHighlightStyle, m_Settings.m_ThemeName, VisualStyle::AppThemed());
-    const size_t images = qHashMulti(0, static_cast<const void*>(m_Settings.m_ImageList.data()), m_Settings.m_ImageList ? m_Settings.m_ImageList->Count() : 0,
-        m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageWidth() : 0, m_Settings.m_ImageList ? m_Settings.m_ImageList->ImageHeight() : 0);
-    const size_t pointer = qHashMulti(0, m_Sort.m_SortCol, m_Sort.m_SortSubCol, m_Input.m_DragSourceCol, m_Input.m_DragSelect, m_Input.m_DownRow);
-    return qHashMulti(0, colors, metrics, layout, look, themes, images, pointer);
+    const size_t layout = qHashMulti(0, s.m_AllowWordWrap, s.m_AllowRowResizing, s.m_AllowColumnSort, s.m_AllowColumnHover,
+        s.m_FreezeAtCol, s.m_MaxLineCount, s.m_MinRowHeight, s.m_MinVerticalOffset, s.m_MultiSelect, s.m_ShowRowNumbers,
+        s.m_ShowRowNumbersVary, s.m_RowCheckBoxes, s.m_TotalsLineShow, s.m_ColumnHeaders, s.m_ColumnHeaderSmall,
+        s.m_ColumnHeaderLines);
+    const size_t look = qHashMulti(0, s.m_AlphaBlendSelection, s.m_ApplySelectionToImages, s.m_BackColorEvenRowsEnabled,
+        s.m_Caption, s.m_CaptionAlignment, s.m_CenterRowImage, s.m_DisplayEllipsis, s.m_ExpandRowImage, s.m_FocusRectHide,
+        s.m_FocusRectMode, s.m_FocusRectStyle, s.m_FocusRowHighlight, s.m_FocusRowHighlightKeepTextForecolor, s.m_Font,
+        s.m_FontHeader, s.m_GridLines, s.m_GridLineWidth);
+    const size_t themes = qHashMulti(0, s.m_ThemeColor, s.m_ThemeStyle, s.m_FocusRowHighlightStyle, s.m_ThemeName,
+        VisualStyle::AppThemed());
+    const ImageList* images = s.m_ImageList.data();
+    const size_t imageList = qHashMulti(0, static_cast<const void*>(images), images ? images->Count() : 0,
+        images ? images->ImageWidth() : 0, images ? images->ImageHeight() : 0);
+    const size_t pointer = qHashMulti(
+        0, m_Sort.m_SortCol, m_Sort.m_SortSubCol, m_Input.m_DragSourceCol, m_Input.m_DragSelect, m_Input.m_DownRow);
+    return qHashMulti(0, colors, metrics, layout, look, themes, imageList, pointer);
 }
 
 // After a move: when the picture showed the state just before it, and the move's own writes to the

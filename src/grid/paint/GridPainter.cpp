@@ -144,7 +144,8 @@ void RuzuZiriPrivate::ChooseVisibleRows(PaintPass& pass)
 // that it shows, counting only the rows from the first visible one to it.
 void RuzuZiriPrivate::KeepCurrentRowInView(PaintPass& pass)
 {
-    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1 || !m_Painter.m_KeepCurrentRowInView)
+    if (!(m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) || m_Current.m_Row < 1
+        || !m_Painter.m_KeepCurrentRowInView)
         return;
     int units = pass.First;
     const int avail = int(q->VisibleHeight() / Scale::TwipsPerPixel) - m_Geometry.m_Metrics.HeaderHeight;
@@ -189,7 +190,8 @@ void RuzuZiriPrivate::PaintRow(PaintPass& pass, int Position, const udtRow& Row)
 {
     const int top = pass.Y;
     PaintRowNumber(pass, Position, Row.Height);
-    const bool selected = IsFlagSet(Row.Flags, RowFlagSelected) && (m_Settings.m_MultiSelect >= int(MultiSelectMode::On) || m_Settings.m_FocusRowHighlight);
+    const bool selected = IsFlagSet(Row.Flags, RowFlagSelected)
+        && (m_Settings.m_MultiSelect >= int(MultiSelectMode::On) || m_Settings.m_FocusRowHighlight);
     if (selected)
         PaintSelection(pass, Row, top);
     else
@@ -293,7 +295,8 @@ void RuzuZiriPrivate::PaintTotalsLine(PaintPass& pass)
     Rect bar { 0, y + 1, pass.Right, y + m_Geometry.m_RowHeightDef + 1 };
     // The totals bar takes the caption's look in every style but 4, where it looks like a header cell.
     DrawHeaderBackground(pass.hDC, bar, 1, m_Settings.m_ThemeStyle != 4);
-    DrawLine(pass.hDC, 0, y, pass.Right, y, PlainColor(pass.hDC, m_Settings.m_Colors.m_ForeColorHdr), m_Settings.m_GridLineWidth);
+    DrawLine(pass.hDC, 0, y, pass.Right, y, PlainColor(pass.hDC, m_Settings.m_Colors.m_ForeColorHdr),
+        m_Settings.m_GridLineWidth);
 
     const GridLayout& layout = Layout();
     for (int c = 0; c < layout.PaintedColumns; ++c) {
@@ -337,7 +340,8 @@ void RuzuZiriPrivate::PaintVerticalLines(PaintPass& pass)
             continue;
         const bool border = !borderDrawn && c > m_Settings.m_FreezeAtCol;
         borderDrawn = borderDrawn || border;
-        DrawLine(pass.hDC, place.Left, top, place.Left, pass.LinesBottom, pass.GridColor, border ? 2 * m_Settings.m_GridLineWidth : m_Settings.m_GridLineWidth);
+        DrawLine(pass.hDC, place.Left, top, place.Left, pass.LinesBottom, pass.GridColor,
+            border ? 2 * m_Settings.m_GridLineWidth : m_Settings.m_GridLineWidth);
     }
     DrawLine(pass.hDC, layout.Right, top, layout.Right, pass.LinesBottom, pass.GridColor, m_Settings.m_GridLineWidth);
 }
@@ -362,13 +366,15 @@ void RuzuZiriPrivate::PaintFocusRect(PaintPass& pass)
     }
     if (focus.Right <= RowNumberWidth())
         return;
-    const qint32 color = m_Settings.m_FocusRowHighlight ? PlainColor(pass.hDC, m_Settings.m_Colors.m_FocusRectColor) : ShiftColor(m_Settings.m_Colors.m_BackColorSel, -50);
+    const qint32 color = m_Settings.m_FocusRowHighlight ? PlainColor(pass.hDC, m_Settings.m_Colors.m_FocusRectColor)
+                                                        : ShiftColor(m_Settings.m_Colors.m_BackColorSel, -50);
     switch (m_Settings.m_FocusRectStyle) {
     case 0: pass.hDC.DrawFocusRect(focus); break;
     case 1:
         // A three-pixel pen centred on the outline, square at the corners.
         for (int grow = -1; grow <= 1; ++grow)
-            DrawRect(pass.hDC, Rect { focus.Left - grow, focus.Top - grow, focus.Right + grow, focus.Bottom + grow }, color, false);
+            DrawRect(pass.hDC, Rect { focus.Left - grow, focus.Top - grow, focus.Right + grow, focus.Bottom + grow },
+                color, false);
         break;
     case 2: DrawRect(pass.hDC, focus, color, false); break;
     default: break;

@@ -23,10 +23,16 @@ void RuzuZiriPrivate::DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool
 {
     switch (m_Settings.m_ThemeStyle) {
     case 0:
-        hDC.DrawFrameControl(r, FrameControl::Button, State == 2 ? ButtonPushHot : State == 3 ? ButtonPushPushed : FrameControl::ButtonPush);
+        hDC.DrawFrameControl(r, FrameControl::Button,
+            State == 2       ? ButtonPushHot
+                : State == 3 ? ButtonPushPushed
+                             : FrameControl::ButtonPush);
         break;
     case 1:
-        hDC.DrawFrameControl(r, FrameControl::Button, State == 2 ? ButtonPushHot : State == 3 ? ButtonPushPushed : ButtonPushFlat);
+        hDC.DrawFrameControl(r, FrameControl::Button,
+            State == 2       ? ButtonPushHot
+                : State == 3 ? ButtonPushPushed
+                             : ButtonPushFlat);
         break;
     case 2:
         if (!DrawThemePart(hDC, QStringLiteral("Header"), 1, State, r))
@@ -115,7 +121,8 @@ void RuzuZiriPrivate::DrawHeaderCellAt(int Position, int Left, int State, bool S
         text.Top += 1;
 
     if (m_Settings.m_ColumnHeaderLines >= 2 && !SingleLineOnly) {
-        const QString fitted = FitCellText(column.Heading, text.Width(), m_Settings.m_ColumnHeaderLines, m_Settings.m_FontHeader);
+        const QString fitted
+            = FitCellText(column.Heading, text.Width(), m_Settings.m_ColumnHeaderLines, m_Settings.m_FontHeader);
         const double textHeight = Canvas::TextHeight(m_Settings.m_FontHeader, fitted);
         text.Top += int(std::nearbyint((bottom - top - textHeight) / 2));
         DrawHeaderText(hDC, fitted, text, column.Alignment | TextFlags::WordBreak | TextFlags::WordEllipsis);
@@ -126,7 +133,8 @@ void RuzuZiriPrivate::DrawHeaderCellAt(int Position, int Left, int State, bool S
 
 void RuzuZiriPrivate::DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, int Flags)
 {
-    DrawString(hDC, Text, -1, R, Flags, m_Geometry.m_Metrics.DrawTextFlags, m_Settings.m_FontHeader, m_Settings.m_Colors.m_ForeColorHdr);
+    DrawString(hDC, Text, -1, R, Flags, m_Geometry.m_Metrics.DrawTextFlags, m_Settings.m_FontHeader,
+        m_Settings.m_Colors.m_ForeColorHdr);
 }
 
 // The column skipping rule the header row, the cells, the totals and the grid lines share: frozen

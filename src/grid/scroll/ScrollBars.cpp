@@ -122,7 +122,8 @@ void RuzuZiriPrivate::ShowScrollBarLook()
         flat->setParent(q);
     }
     const bool flatLook = !m_Bars.m_StdScrollBars && m_Bars.m_FlatSBStyle != 0;
-    const bool styled[2] = { m_Settings.m_ScrollBars == 0 || m_Settings.m_ScrollBars == 2, m_Settings.m_ScrollBars == 1 || m_Settings.m_ScrollBars == 2 };
+    const bool styled[2] = { m_Settings.m_ScrollBars == 0 || m_Settings.m_ScrollBars == 2,
+        m_Settings.m_ScrollBars == 1 || m_Settings.m_ScrollBars == 2 };
     for (const int bar : { 0, 1 })
         m_Bars.m_ScrollBar[bar]->setStyle(flatLook && styled[bar] ? flat : q->style());
 }
@@ -189,8 +190,10 @@ void RuzuZiriPrivate::LayoutScrollBars()
     const int hHeight = h ? SystemMetric(SystemMetrics::HScrollHeight) : 0;
     const int vWidth = v ? SystemMetric(SystemMetrics::VScrollWidth) : 0;
     const QRect inside = q->contentsRect();
-    m_Bars.m_ScrollBar[0]->setGeometry(inside.left(), inside.bottom() + 1 - hHeight, std::max(inside.width() - vWidth, 0), hHeight);
-    m_Bars.m_ScrollBar[1]->setGeometry(inside.right() + 1 - vWidth, inside.top(), vWidth, std::max(inside.height() - hHeight, 0));
+    m_Bars.m_ScrollBar[0]->setGeometry(
+        inside.left(), inside.bottom() + 1 - hHeight, std::max(inside.width() - vWidth, 0), hHeight);
+    m_Bars.m_ScrollBar[1]->setGeometry(
+        inside.right() + 1 - vWidth, inside.top(), vWidth, std::max(inside.height() - hHeight, 0));
     q->ReserveEdges(vWidth, hHeight);
 }
 

@@ -114,7 +114,8 @@ bool RuzuZiriPrivate::RepaintHeaders()
 void RuzuZiriPrivate::UserControl_Click()
 {
     const Lifeline self(q);
-    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Click)) {
+    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow)
+        && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::Click)) {
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;
@@ -133,14 +134,16 @@ void RuzuZiriPrivate::UserControl_Click()
 void RuzuZiriPrivate::UserControl_DblClick()
 {
     const Lifeline self(q);
-    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow) && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::DoubleClick)) {
+    if (m_Model.IsRowPosition(m_Input.m_MouseRow) && !IsRowLockedAt(m_Input.m_MouseRow)
+        && IsFlagSet(m_Settings.m_EditTrigger, EditTriggerBit::DoubleClick)) {
         RememberKey(KeyCode::F2);
         BeginOrCommitEdit(false);
         if (!self.Alive())
             return;
     }
     if (m_Input.m_DownRow == -1) {
-        if (MousePointer() == MousePointerShape::SizeWE && m_Settings.m_AllowColumnResizing && m_Model.IsColumn(m_Input.m_MouseCol))
+        if (MousePointer() == MousePointerShape::SizeWE && m_Settings.m_AllowColumnResizing
+            && m_Model.IsColumn(m_Input.m_MouseCol))
             q->ColWidthAutoSize(ColumnAt(m_Input.m_MouseCol));
         return;
     }

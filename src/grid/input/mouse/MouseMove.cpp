@@ -155,7 +155,8 @@ int RuzuZiriPrivate::ScanColumnBorders(float X)
 // being pointed at or dragged keeps its sizing pointer: every added row's cells share a format.
 int RuzuZiriPrivate::CellPointer(int Wanted) const
 {
-    if (Wanted == MousePointerShape::SizeNS || Wanted == MousePointerShape::SizeWE || !IsCell(m_Input.m_MouseRow, m_Input.m_MouseCol))
+    if (Wanted == MousePointerShape::SizeNS || Wanted == MousePointerShape::SizeWE
+        || !IsCell(m_Input.m_MouseRow, m_Input.m_MouseCol))
         return Wanted;
     const qint32 format = m_Model.CellAt(m_Input.m_MouseRow, ColumnAt(m_Input.m_MouseCol)).FormatIndex;
     if (format < 0)
@@ -181,7 +182,8 @@ bool RuzuZiriPrivate::DragWithLeft(qint16 Shift, float X, float Y)
 bool RuzuZiriPrivate::ResizeRowTo(float Y)
 {
     const int height = int(Y) - m_Input.m_SizeRowTop;
-    if (!m_Model.IsRowPosition(m_Input.m_SizeRow) || height <= m_Geometry.m_RowHeightDef || height == m_Model.RowAt(m_Input.m_SizeRow).Height)
+    if (!m_Model.IsRowPosition(m_Input.m_SizeRow) || height <= m_Geometry.m_RowHeightDef
+        || height == m_Model.RowAt(m_Input.m_SizeRow).Height)
         return true;
     m_Model.SetRowHeight(m_Input.m_SizeRow, height);
     return DrawGrid(m_Painter.m_Paint);
@@ -195,7 +197,8 @@ bool RuzuZiriPrivate::ResizeColumnTo(float X)
     if (col < 0 || width < 5 || width == m_Model.Columns()[size_t(col)].WidthPx)
         return true;
     m_Model.SetColumnField(col, &udtColumn::WidthPx, qint32(width));
-    m_Model.SetColumnField(col, &udtColumn::Width, float(Scale { static_cast<ScaleModes>(m_Settings.m_ScaleUnits) }.FromPixels(width)));
+    m_Model.SetColumnField(
+        col, &udtColumn::Width, float(Scale { static_cast<ScaleModes>(m_Settings.m_ScaleUnits) }.FromPixels(width)));
     if (!DrawGrid(m_Painter.m_Paint))
         return false;
     if (!Raise(&RuzuZiri::ColumnSizeChanged, col, int(m_Model.Columns()[size_t(col)].MoveControl)))
@@ -218,7 +221,8 @@ bool RuzuZiriPrivate::DragSelectTo(qint16 Shift, float Y)
         return self.Alive();
     }
     StopAutoScroll();
-    if (Shift != 0 || !m_Model.IsRowPosition(m_Input.m_MouseRow) || (m_Input.m_MouseRow == m_Current.m_Row && m_Input.m_MouseCol == m_Current.m_Col))
+    if (Shift != 0 || !m_Model.IsRowPosition(m_Input.m_MouseRow)
+        || (m_Input.m_MouseRow == m_Current.m_Row && m_Input.m_MouseCol == m_Current.m_Col))
         return true;
     int from = -1;
     int to = -1;

@@ -92,8 +92,11 @@ bool RuzuZiriPrivate::ReleaseOverCell(float X, float Y)
     const int col = ColumnAt(m_Input.m_MouseCol);
     const udtCell& cell = m_Model.CellAt(row, col);
     const bool image = cell.FormatIndex >= 0 && m_Model.CellFormats()[size_t(cell.FormatIndex)].Image != 0;
-    const bool expands = !image && m_Settings.m_AllowWordWrap && IsFlagSet(cell.Flags, CellFlagWordWrap) && m_Settings.m_ExpandRowImage >= 1;
-    const bool inBox = (image || expands) && InsideBox(row, m_Input.m_MouseCol, CellRectImage, m_Geometry.m_Metrics.ImageWidth, m_Geometry.m_Metrics.ImageHeight, X, Y);
+    const bool expands = !image && m_Settings.m_AllowWordWrap && IsFlagSet(cell.Flags, CellFlagWordWrap)
+        && m_Settings.m_ExpandRowImage >= 1;
+    const bool inBox = (image || expands)
+        && InsideBox(row, m_Input.m_MouseCol, CellRectImage, m_Geometry.m_Metrics.ImageWidth,
+            m_Geometry.m_Metrics.ImageHeight, X, Y);
     const Lifeline self(q);
     if (inBox && image) {
         if (!Raise(&RuzuZiri::CellImageClick, row, col))
