@@ -490,7 +490,13 @@ public:
     void PaintRows(PaintPass& pass);
     void PaintRow(PaintPass& pass, int Position, const udtRow& Row);
     bool PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus);
-    bool PaintScrolledRows(PaintPass& pass, bool NoFocus);
+    bool PictureMayChangeInPart(bool NoFocus) const;
+    bool PictureMayMove(bool NoFocus) const;
+    bool PaintScrolledPicture(PaintPass& pass, bool NoFocus);
+    bool MovePicture(PaintPass& pass, const PaintStamp& To);
+    int UnfrozenLeft() const;
+    bool ColumnsMayMove(int& Dx) const;
+    void MoveColumns(PaintPass& pass, int Dx);
     bool RowsMayMove(int& Dy) const;
     void MoveRows(PaintPass& pass, int Dy);
     int ScrolledDistance(int From, int To, int Limit) const;
@@ -535,9 +541,11 @@ public:
     void DrawListImage(PaintPass& pass, int Index, int X, int Y, int Style);
 
     void DrawCaption();
-    int DrawHeaders(bool SingleLineOnly);
-    void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell);
-    void DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly);
+    // Within, when not empty, confines the header cells' drawing to that part of the picture.
+    int DrawHeaders(bool SingleLineOnly, const Rect& Within = Rect {});
+    void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell, const Rect& Within = Rect {});
+    void DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly, const Rect& Within = Rect {});
+    Canvas HeaderDrawing(const Rect& Within);
     void DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption);
     void DrawHeaderStyle(Canvas& hDC, Rect& r, int State);
     void DrawHeaderGradient(Canvas& hDC, const Rect& r, int State, bool Caption, bool Alternate);

@@ -88,36 +88,49 @@ void Surface::Refresh()
         repaint();
 }
 
-void Surface::Refresh(const Rect& Changed)
+void Surface::Refresh(std::span<const Rect> Changed)
 {
-    if (isVisible())
-        repaint(QRect(Changed.Left, Changed.Top, Changed.Width(), Changed.Height()).translated(contentsRect().topLeft()));
+    if (!isVisible())
+        return;
+    QRegion changed;
+    for (const Rect& part : Changed)
+        changed += QRect(part.Left, part.Top, part.Width(), part.Height());
+    repaint(changed.translated(contentsRect().topLeft()));
 }
 
-void Surface::ScrollPicture(const Rect& Band, int Dy)
+void Surface::ScrollPicture(const Rect& Band, int Dx, int Dy)
 {
     FitImageToSize();
     const QRect band = QRect(Band.Left, Band.Top, Band.Width(), Band.Height()) & m_Image.rect();
-    if (band.isEmpty() || Dy == 0 || std::abs(Dy) >= band.height())
+    if (band.isEmpty() || (Dx == 0) == (Dy == 0) || std::abs(Dx) >= band.width() || std::abs(Dy) >= band.height())
         return;
     const qsizetype line = m_Image.bytesPerLine();
-    const qsizetype offset = qsizetype(band.left()) * 4;
-    const qsizetype bytes = qsizetype(band.width()) * 4;
-    const int kept = band.height() - std::abs(Dy);
-    const int from = Dy < 0 ? band.top() - Dy : band.top();
-    const int to = Dy < 0 ? band.top() : band.top() + Dy;
     uchar* bits = m_Image.bits();
-    if (band.width() == m_Image.width()) {
-        std::memmove(bits + qsizetype(to) * line, bits + qsizetype(from) * line, qsizetype(kept) * line);
-    } else if (Dy < 0) {
-        for (int y = 0; y < kept; ++y)
-            std::memmove(bits + qsizetype(to + y) * line + offset, bits + qsizetype(from + y) * line + offset, bytes);
+    if (Dx != 0) {
+        // Each line's pixels move along it; the strip they leave keeps its old pixels.
+        const qsizetype from = qsizetype(Dx < 0 ? band.left() - Dx : band.left()) * 4;
+        const qsizetype to = qsizetype(Dx < 0 ? band.left() : band.left() + Dx) * 4;
+        const auto bytes = size_t(band.width() - std::abs(Dx)) * 4;
+        for (int y = band.top(); y <= band.bottom(); ++y)
+            std::memmove(bits + qsizetype(y) * line + to, bits + qsizetype(y) * line + from, bytes);
     } else {
-        for (int y = kept - 1; y >= 0; --y)
-            std::memmove(bits + qsizetype(to + y) * line + offset, bits + qsizetype(from + y) * line + offset, bytes);
+        const qsizetype offset = qsizetype(band.left()) * 4;
+        const qsizetype bytes = qsizetype(band.width()) * 4;
+        const int kept = band.height() - std::abs(Dy);
+        const int from = Dy < 0 ? band.top() - Dy : band.top();
+        const int to = Dy < 0 ? band.top() : band.top() + Dy;
+        if (band.width() == m_Image.width()) {
+            std::memmove(bits + qsizetype(to) * line, bits + qsizetype(from) * line, qsizetype(kept) * line);
+        } else if (Dy < 0) {
+            for (int y = 0; y < kept; ++y)
+                std::memmove(bits + qsizetype(to + y) * line + offset, bits + qsizetype(from + y) * line + offset, bytes);
+        } else {
+            for (int y = kept - 1; y >= 0; --y)
+                std::memmove(bits + qsizetype(to + y) * line + offset, bits + qsizetype(from + y) * line + offset, bytes);
+        }
     }
     if (isVisible())
-        scroll(0, Dy, band.translated(contentsRect().topLeft()));
+        scroll(Dx, Dy, band.translated(contentsRect().topLeft()));
 }
 
 double Surface::TextWidth(const QString& Text) const { return m_Scale.FromPixels(Canvas::TextWidth(font(), Text)); }

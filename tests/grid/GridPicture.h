@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QImage>
 #include <QList>
+#include <QScreen>
 
 // The grid's retained picture, read pixel by pixel, for tests that compare a picture drawn in part
 // with a full paint of the same state.
@@ -25,6 +28,26 @@ inline QList<OleColor> Picture(const RuzuZiri& Grid)
 inline void Mark(RuzuZiri& Grid, int X, int Y, OleColor Color = 0x0000FF)
 {
     Grid.Line(X, Y, X + 1, Y, Color);
+}
+
+// What the screen shows of the grid, a top-level window, against its retained picture: a scroll that
+// moved the screen's pixels and showed only the bands it drew leaves no stale pixel behind.
+inline testing::AssertionResult ScreenShowsThePicture(RuzuZiri& Grid)
+{
+    QCoreApplication::processEvents();
+    const QImage screen = Grid.screen()->grabWindow(Grid.winId()).toImage();
+    const QPoint client = Grid.contentsRect().topLeft();
+    for (int y = 0; y < int(Grid.ScaleHeight()); ++y) {
+        for (int x = 0; x < int(Grid.ScaleWidth()); ++x) {
+            const QRgb shown = screen.pixel(client.x() + x, client.y() + y);
+            const OleColor drawn = Grid.Point(x, y);
+            if (OleColor(qRed(shown) | qGreen(shown) << 8 | qBlue(shown) << 16) != drawn)
+                return testing::AssertionFailure() << "pixel " << x << ", " << y << " shows " << qRed(shown) << ","
+                                                   << qGreen(shown) << "," << qBlue(shown) << " on the screen, " << drawn
+                                                   << " in the picture";
+        }
+    }
+    return testing::AssertionSuccess();
 }
 
 // What the picture shows now against a full paint of the same state, every pixel but Skip.

@@ -18,17 +18,22 @@ namespace {
 // A colour no grid here paints with: a mark of it that moved shows the pixels were moved.
 constexpr OleColor MarkColor = 0x123456;
 
-// Forty rows of four columns in a grid of 420 x 300 pixels, striped, the current row the second.
+// Forty rows of four columns (or more) in a grid of 420 x 300 pixels, striped, the current row the
+// second.
 struct ScrolledGrid {
     RuzuZiri grid;
 
-    explicit ScrolledGrid(const std::function<void(RuzuZiri&)>& Arrange)
+    explicit ScrolledGrid(const std::function<void(RuzuZiri&)>& Arrange, int Columns = 4)
     {
         grid.resize(420, 300);
-        for (int c = 0; c < 4; ++c)
+        for (int c = 0; c < Columns; ++c)
             grid.AddColumn(QStringLiteral("H%1").arg(c), 1499);
-        for (int r = 0; r < 40; ++r)
-            grid.AddItem(QStringLiteral("row %1\tb\tc\td").arg(r));
+        for (int r = 0; r < 40; ++r) {
+            QString item = QStringLiteral("row %1").arg(r);
+            for (int c = 1; c < Columns; ++c)
+                item += QStringLiteral("\t%1%2").arg(QChar(u'a' + c)).arg(r);
+            grid.AddItem(item);
+        }
         grid.BackColorEvenRows(0x00FFFF);
         grid.FocusRectMode(1);
         grid.show();
@@ -130,6 +135,86 @@ TEST(ScrollRepaint, ASmallScrollLooksLikeAFullPaintOfTheNewPosition)
                 EXPECT_NE(-1, markAt) << "the rows were painted again instead of moved";
                 EXPECT_NE(markY, markAt / g.grid.width());
             }
+            EXPECT_TRUE(ScreenShowsThePicture(g.grid));
+            EXPECT_TRUE(LooksLikeAFullPaint(g.grid, markAt));
+        }
+    }
+}
+
+// The same for columns: a line step of the horizontal bar or an arrow key past the edge moves the
+// columns that stay, header and rows alike, beside the row numbers and frozen columns that do not.
+TEST(ScrollRepaint, AScrollByColumnsLooksLikeAFullPaintOfTheNewPosition)
+{
+    const auto stepKeyUntilScrolled = [](ScrolledGrid& g, Qt::Key Key) {
+        const int from = g.Bar(0)->value();
+        for (int i = 0; i < 8 && g.Bar(0)->value() == from; ++i)
+            QTest::keyClick(&g.grid, Key);
+    };
+    const struct {
+        const char* Name;
+        std::function<void(ScrolledGrid&)> Do;
+    } scrolls[] {
+        { "a line step right", [](ScrolledGrid& g) { g.Bar(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd); } },
+        { "a line step left", [](ScrolledGrid& g) { g.Bar(0)->triggerAction(QAbstractSlider::SliderSingleStepSub); } },
+        { "Right past the page's last column", [=](ScrolledGrid& g) { stepKeyUntilScrolled(g, Qt::Key_Right); } },
+        { "Left past the page's first column", [=](ScrolledGrid& g) { stepKeyUntilScrolled(g, Qt::Key_Left); } },
+    };
+    const struct {
+        const char* Name;
+        std::function<void(RuzuZiri&)> Arrange;
+        bool Moves = true; // the columns that stay look as they did at the new position
+    } looks[] {
+        { "plain", [](RuzuZiri&) { } },
+        { "a header theme in gradients", [](RuzuZiri& g) { g.ThemeStyle(7); } },
+        { "a selection in a gradient down the row", [](RuzuZiri& g) { g.FocusRowHighlightStyle(1); } },
+        { "a selection in a gradient across the row", [](RuzuZiri& g) { g.FocusRowHighlightStyle(2); }, false },
+        { "the current cell outlined thick", [](RuzuZiri& g) {
+              g.FocusRectMode(2);
+              g.FocusRectStyle(1);
+          } },
+        { "a frozen column and row numbers", [](RuzuZiri& g) {
+              g.FreezeAtCol(0);
+              g.ShowRowNumbers(true);
+          } },
+        { "a selection of rows, sorted by a column", [](RuzuZiri& g) {
+              g.MultiSelect(1);
+              for (int r : { 3, 6, 7, 12, 26 })
+                  g.RowSelected(r, true);
+              g.Sort(4);
+          } },
+        { "a hidden column and a totals line", [](RuzuZiri& g) {
+              g.ColVisible(4, false);
+              g.TotalsLineShow(true);
+          } },
+        { "word-wrapped rows of other heights", [](RuzuZiri& g) {
+              g.AllowWordWrap(true);
+              g.CellWordWrap(3, 4, true);
+              g.CellText(3, 4, QStringLiteral("one two three four five six seven eight nine ten"));
+          } },
+    };
+    for (const auto& look : looks) {
+        for (const auto& scroll : scrolls) {
+            SCOPED_TRACE(std::string(look.Name) + ", " + scroll.Name);
+            ScrolledGrid g(look.Arrange, 16);
+            const bool left = QString::fromLatin1(scroll.Name).contains(QLatin1String("left"), Qt::CaseInsensitive);
+            g.grid.RowColSet(2, left ? 3 : 5);
+            g.Bar(0)->setSliderPosition(3);
+            RuzuZiriPrivate::Of(g.grid).DrawGrid(true);
+            // Where the columns that stay pass through, a frozen block beside them or not.
+            const int markX = left ? 150 : 380;
+            const int markY = 200;
+            Mark(g.grid, markX, markY, MarkColor);
+            scroll.Do(g);
+            ASSERT_NE(3, g.Bar(0)->value());
+            qsizetype markAt = -1;
+            const QList<OleColor> scrolled = Picture(g.grid);
+            for (qsizetype i = 0; i < scrolled.size(); ++i)
+                markAt = scrolled[i] == MarkColor ? i : markAt;
+            if (look.Moves) {
+                EXPECT_NE(-1, markAt) << "the columns were painted again instead of moved";
+                EXPECT_EQ(markY, markAt / g.grid.width());
+            }
+            EXPECT_TRUE(ScreenShowsThePicture(g.grid));
             EXPECT_TRUE(LooksLikeAFullPaint(g.grid, markAt));
         }
     }

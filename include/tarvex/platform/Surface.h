@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <span>
+
 namespace Tarvex {
 
 // A widget that keeps what is drawn on it in its own image and shows that image when it paints,
@@ -34,7 +36,7 @@ public:
     void DrawFocusRect(const Rect& Bounds);
     // Shows the picture now: all of it, or the part a partial drawing changed.
     void Refresh();
-    void Refresh(const Rect& Changed);
+    void Refresh(std::span<const Rect> Changed);
 
     double TextWidth(const QString& Text) const;
     double TextHeight(const QString& Text) const;
@@ -72,10 +74,11 @@ public:
 protected:
     // A canvas on the picture, fitted to the client area; valid until the widget is resized.
     Canvas Drawing();
-    // Moves the picture's pixels inside Band by Dy pixels (up when negative), in the picture and on
-    // the screen alike, the way a scrolled view moves what stays in view; the strip they leave keeps
-    // its old pixels for the caller to draw anew. A full-width band moves as one block of lines.
-    void ScrollPicture(const Rect& Band, int Dy);
+    // Moves the picture's pixels inside Band by Dx or Dy pixels (left or up when negative), in the
+    // picture and on the screen alike, the way a scrolled view moves what stays in view; the strip
+    // they leave keeps its old pixels for the caller to draw anew. A full-width band moves as one
+    // block of lines.
+    void ScrollPicture(const Rect& Band, int Dx, int Dy);
     // Keeps a strip at the right and the bottom edge out of the client area, for child widgets such
     // as scroll bars: the picture, the scale sizes and the drawing cover only the rest.
     void ReserveEdges(int Right, int Bottom);

@@ -53,8 +53,8 @@ size_t RuzuZiriPrivate::PaintSettings() const
 }
 
 // After a move: when the picture showed the state just before it, and the move's own writes to the
-// records, the current cell and a scroll of the rows are all that changed since, the rows
-// First..Last are enough, once the picture's rows moved with the scroll.
+// records, the current cell and a scroll of the rows or the columns are all that changed since, the
+// rows First..Last are enough, once the picture's rows or columns moved with the scroll.
 void RuzuZiriPrivate::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdits, int First, int Last)
 {
     PaintStamp moved = Before;
@@ -62,9 +62,11 @@ void RuzuZiriPrivate::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdit
     moved.Row = m_Current.m_Row;
     moved.Col = m_Current.m_Col;
     moved.ScrollRow = SBGetPos(1);
+    moved.ScrollCol = SBGetPos(0);
     // A scroll the move made before Before was taken is one of its own changes too.
     PaintStamp before = Before;
     before.ScrollRow = m_Painter.m_PaintedStamp.ScrollRow;
+    before.ScrollCol = m_Painter.m_PaintedStamp.ScrollCol;
     if (!m_Painter.m_PictureCurrent || !(m_Painter.m_PaintedStamp == before) || !(StampNow() == moved))
         return;
     m_Painter.m_MoveStamp = moved;
@@ -74,23 +76,17 @@ void RuzuZiriPrivate::OfferChangedRows(const PaintStamp& Before, quint64 OwnEdit
 
 bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last, bool NoFocus)
 {
-    if (First < 0 || NoFocus || !m_Painter.m_PictureCurrent || m_Model.LastRow() < 0)
-        return false;
-    // A full paint also takes the hot look off a header cell.
-    if (HotHeader() != -1)
-        return false;
-    // Keeping the current row in view may scroll past tall rows while painting.
-    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Painter.m_KeepCurrentRowInView)
+    if (First < 0 || m_Model.LastRow() < 0 || !PictureMayChangeInPart(NoFocus))
         return false;
     // Whatever ran since the move was offered, the event pump of this paint included, changed the stamp.
     if (!(StampNow() == m_Painter.m_MoveStamp))
         return false;
     pass.Right = m_Painter.m_PaintedRight;
-    if (m_Painter.m_MoveStamp.ScrollRow != m_Painter.m_PaintedStamp.ScrollRow) {
-        int dy = 0;
-        if (!RowsMayMove(dy))
+    const PaintStamp& painted = m_Painter.m_PaintedStamp;
+    const PaintStamp& moved = m_Painter.m_MoveStamp;
+    if (moved.ScrollRow != painted.ScrollRow || moved.ScrollCol != painted.ScrollCol) {
+        if (m_Edit.EditOpen() || !MovePicture(pass, moved))
             return false;
-        MoveRows(pass, dy);
     } else {
         ChooseVisibleRows(pass);
     }
@@ -98,17 +94,18 @@ bool RuzuZiriPrivate::PaintChangedRowsOnly(PaintPass& pass, int First, int Last,
     return true;
 }
 
-// The normal row loop, confined to Band: every row touching it is drawn again, then the lines and
-// the focus outline over them, so the band comes out as a full paint would draw it.
+// The normal row loop, confined to Band: the header cells it crosses and every row touching it are
+// drawn again, then the lines and the focus outline over them, so the band comes out as a full paint
+// would draw it.
 void RuzuZiriPrivate::PaintBand(PaintPass& pass, const Rect& Band)
 {
-    pass.Shown = pass.Partial ? Rect { 0, std::min(pass.Shown.Top, Band.Top), std::max(pass.Shown.Right, Band.Right),
-                                       std::max(pass.Shown.Bottom, Band.Bottom) }
-                              : Band;
+    pass.Shown.append(Band);
     pass.Band = Band;
     pass.Partial = true;
     pass.hDC.Confine(pass.Band);
     ClearSurface(pass);
+    if (Band.Top < m_Geometry.m_Metrics.HeaderHeight)
+        DrawHeaders(false, Band);
     PaintRows(pass);
     PaintBottomLine(pass);
     PaintVerticalLines(pass);

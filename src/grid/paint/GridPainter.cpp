@@ -30,7 +30,7 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
         return self.Alive();
     PaintPass pass { Drawing() };
     PrepareColors(pass);
-    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus) || PaintScrolledRows(pass, NoFocus)) {
+    if (PaintChangedRowsOnly(pass, changedFirst, changedLast, NoFocus) || PaintScrolledPicture(pass, NoFocus)) {
         m_Painter.m_PaintedStamp = StampNow();
         FinishPaint(pass);
         return self.Alive();

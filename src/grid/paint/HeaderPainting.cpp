@@ -61,41 +61,51 @@ void RuzuZiriPrivate::DrawCaption()
     DrawHeaderText(hDC, m_Settings.m_Caption, text, m_Settings.m_CaptionAlignment);
 }
 
-int RuzuZiriPrivate::DrawHeaders(bool SingleLineOnly)
+int RuzuZiriPrivate::DrawHeaders(bool SingleLineOnly, const Rect& Within)
 {
     if (m_Model.Cols() == 0)
         return 0;
     ++m_Painter.m_HeaderPaints;
     if (m_Settings.m_ShowRowNumbers)
-        DrawHeaderCell(-1, 1, false, true);
+        DrawHeaderCell(-1, 1, false, true, Within);
     // Columns beyond the right edge are not painted: a paint costs what shows.
     const GridLayout& layout = Layout();
     for (int i = 0; i < layout.PaintedColumns; ++i)
         if (layout.Columns[size_t(i)].Shown)
-            DrawHeaderCell(i, 1, SingleLineOnly, false);
+            DrawHeaderCell(i, 1, SingleLineOnly, false, Within);
     return layout.Right;
 }
 
-void RuzuZiriPrivate::DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell)
+void RuzuZiriPrivate::DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell, const Rect& Within)
 {
     if (!m_Settings.m_ColumnHeaders || (Position < 0 && !RowNumberCell))
         return;
     if (RowNumberCell) {
-        q->update();
-        Canvas hDC = Drawing();
+        Canvas hDC = HeaderDrawing(Within);
         Rect cell { -1, m_Geometry.m_Metrics.CaptionHeight, RowNumberWidth(), m_Geometry.m_Metrics.HeaderHeight };
         DrawHeaderBackground(hDC, cell, 1, false);
         return;
     }
     if (m_Model.IsColumn(Position))
-        DrawHeaderCellAt(Position, Layout().Columns[size_t(Position)].Left, State, SingleLineOnly);
+        DrawHeaderCellAt(Position, Layout().Columns[size_t(Position)].Left, State, SingleLineOnly, Within);
+}
+
+// A band of a partial paint draws the header cells it crosses, and nothing outside the band; the
+// paint shows its bands. A header cell painted on its own shows at the next paint event.
+Canvas RuzuZiriPrivate::HeaderDrawing(const Rect& Within)
+{
+    Canvas hDC = Drawing();
+    if (Within.IsEmpty())
+        q->update();
+    else
+        hDC.Confine(Within);
+    return hDC;
 }
 
 // Left is where the cell is drawn: its place in the layout, or wherever a drag has taken it.
-void RuzuZiriPrivate::DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly)
+void RuzuZiriPrivate::DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly, const Rect& Within)
 {
-    q->update();
-    Canvas hDC = Drawing();
+    Canvas hDC = HeaderDrawing(Within);
     if (Position == m_Input.m_DragSourceCol || Position == m_Input.m_DragTargetCol)
         State = 3;
     if (!m_Settings.m_AllowColumnSort && !m_Settings.m_AllowColumnSwap && !m_Settings.m_AllowColumnDrag)

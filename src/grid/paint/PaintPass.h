@@ -5,6 +5,7 @@
 #include <tarvex/platform/Canvas.h>
 
 #include <QFont>
+#include <QVarLengthArray>
 #include <QtGlobal>
 
 namespace Tarvex {
@@ -36,7 +37,7 @@ struct PaintPass {
     QFont Font;                 // what text is drawn with now (the surface's font)
     bool Partial { false };     // only rows touching Band are drawn, and only inside it
     Rect Band;                  // the part of the picture a partial paint redraws
-    Rect Shown;                 // what of the picture the screen is shown anew: every band so far
+    QVarLengthArray<Rect, 4> Shown; // what of the picture the screen is shown anew: every band so far
 };
 
 // The plain colour of an OLE colour, system colours from the canvas's palette; -1 when it names none.

@@ -5,22 +5,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-// A scroll by fewer rows than a page moves the rows that stay, in the picture and on the screen,
-// and paints only those that come into view, as Qt's own views scroll. It is taken only where the
-// outcome is the picture a full paint of the new position draws: the picture showed the state just
-// before, nothing but the vertical position changed since, and nothing on the page depends on where
-// the page starts (the stripes' parity, the row-number strip's width, a bottom or totals line in
-// view). Anything else is a full paint.
+// Rows move only where nothing on the page depends on where the page starts: the stripes' parity,
+// the row-number strip's width, a bottom or totals line in view.
 
 namespace Tarvex {
-
-// The picture's look besides the stamp, which the scroll path compares with the new position's.
-void RuzuZiriPrivate::KeepPaintedLook(const PaintPass& pass)
-{
-    m_Painter.m_PaintedRight = pass.Right;
-    m_Painter.m_PaintedRowNumberWidth = RowNumberWidth();
-    m_Painter.m_PaintedFilled = pass.LinesBottom >= q->ScaleHeight();
-}
 
 // Pixels the rows move up when the page starts at To instead of From (down when negative): the
 // heights of the rows with a line between them. 0 when it is Limit pixels or more.
@@ -35,25 +23,6 @@ int RuzuZiriPrivate::ScrolledDistance(int From, int To, int Limit) const
             return 0;
     }
     return int(To > From ? distance : -distance);
-}
-
-bool RuzuZiriPrivate::PaintScrolledRows(PaintPass& pass, bool NoFocus)
-{
-    const PaintStamp now = StampNow();
-    PaintStamp moved = m_Painter.m_PaintedStamp;
-    moved.ScrollRow = now.ScrollRow;
-    if (NoFocus || !m_Painter.m_PictureCurrent || now.ScrollRow == m_Painter.m_PaintedStamp.ScrollRow || !(moved == now)
-        || HotHeader() != -1)
-        return false;
-    // Keeping the current row in view may scroll past tall rows while painting.
-    if ((m_Settings.m_AllowWordWrap || m_Settings.m_AllowRowResizing) && m_Painter.m_KeepCurrentRowInView)
-        return false;
-    int dy = 0;
-    if (!RowsMayMove(dy))
-        return false;
-    pass.Right = m_Painter.m_PaintedRight;
-    MoveRows(pass, dy);
-    return true;
 }
 
 // Whether the rows the picture shows, moved to the vertical position now, are what a full paint
@@ -80,7 +49,7 @@ void RuzuZiriPrivate::MoveRows(PaintPass& pass, int Dy)
     const int top = m_Geometry.m_Metrics.HeaderHeight;
     const int bottom = int(q->ScaleHeight());
     const int width = pass.hDC.Width();
-    q->ScrollPicture(Rect { 0, top, width, bottom }, -Dy);
+    q->ScrollPicture(Rect { 0, top, width, bottom }, 0, -Dy);
     ChooseVisibleRows(pass);
     if (Dy > 0) {
         PaintBand(pass, Rect { 0, top, width, std::min(top + 2, bottom) });
