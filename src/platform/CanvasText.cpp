@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
@@ -17,7 +18,6 @@
 #include <algorithm>
 #include <climits>
 #include <limits>
-#include <memory>
 #include <vector>
 
 namespace Tarvex {
@@ -44,26 +44,43 @@ struct Glyphs {
     int Width { 0 };
 };
 
-// A line shaped once, for both its width and its drawing.
+// A line shaped once, for both its width and its drawing. The shape is a shallow copy of the cached
+// one, so it outlives an eviction while the line is drawn.
 struct ShapedLine {
     LaidLine Line;
-    std::shared_ptr<const Glyphs> Shape;
+    Glyphs Shape;
 };
 
-const QString& KeyOf(const QFont& Font)
+// A font's key, and a small number for it that a cache key hashes and compares faster than the key,
+// which is long.
+struct KnownFont {
+    QString Key;
+    int Number { 0 };
+};
+
+const KnownFont& Known(const QFont& Font)
 {
     // Building a font's key costs more than a cache look-up, and the font rarely changes between texts.
+    thread_local QHash<QString, int> numbers;
     thread_local QFont lastFont;
-    thread_local QString lastFontKey = lastFont.key();
-    if (!(Font == lastFont) || Font.resolveMask() != lastFont.resolveMask()) {
-        lastFont = Font;
-        lastFontKey = Font.key();
-    }
-    return lastFontKey;
+    thread_local KnownFont last;
+    thread_local bool known = false;
+    if (known && Font == lastFont && Font.resolveMask() == lastFont.resolveMask())
+        return last;
+    lastFont = Font;
+    last.Key = Font.key();
+    auto found = numbers.constFind(last.Key);
+    if (found == numbers.cend())
+        found = numbers.insert(last.Key, int(numbers.size()));
+    last.Number = found.value();
+    known = true;
+    return last;
 }
 
 QTextLine UnbrokenLine(QTextLayout& Layout)
 {
+    // Kept, the glyphs shaped for the line serve its glyph runs too, instead of being shaped again.
+    Layout.setCacheEnabled(true);
     Layout.beginLayout();
     QTextLine line = Layout.createLine();
     line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
@@ -72,29 +89,37 @@ QTextLine UnbrokenLine(QTextLayout& Layout)
     return line;
 }
 
+struct ShapeKey {
+    int Font;
+    QString Text; // shares the caller's text: building the key copies nothing
+    bool operator==(const ShapeKey&) const = default;
+};
+
+size_t qHash(const ShapeKey& Key, size_t Seed = 0) { return qHashMulti(Seed, Key.Font, Key.Text); }
+
 // Shaped lines are kept by font and text, so a screen painted again, as a grid is after every
 // change, draws its texts without shaping them anew.
-std::shared_ptr<const Glyphs> ShapeOf(const QString& Text, const QFont& Font)
+Glyphs ShapeOf(const QString& Text, const QFont& Font)
 {
-    thread_local QCache<QString, std::shared_ptr<const Glyphs>> shapes(4096);
-    const QString key = KeyOf(Font) + QChar(0x1F) + Text;
-    if (const auto* cached = shapes.object(key))
+    thread_local QCache<ShapeKey, Glyphs> shapes(4096);
+    ShapeKey key { Known(Font).Number, Text };
+    if (const Glyphs* cached = shapes.object(key))
         return *cached;
-    std::shared_ptr<const Glyphs> shape;
+    Glyphs shape;
     if (const std::optional<DirectShape> direct = ShapeDirectly(Text, Font)) {
-        shape = std::make_shared<const Glyphs>(Glyphs { { direct->Run }, direct->Width });
+        shape = Glyphs { { direct->Run }, direct->Width };
     } else {
         QTextLayout layout(Text, Font);
         const QTextLine line = UnbrokenLine(layout);
-        shape = std::make_shared<const Glyphs>(Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) });
+        shape = Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) };
     }
-    shapes.insert(key, new std::shared_ptr<const Glyphs>(shape));
+    shapes.insert(std::move(key), new Glyphs(shape));
     return shape;
 }
 
 ShapedLine Shaped(LaidLine Line, const QFont& Font)
 {
-    std::shared_ptr<const Glyphs> shape = ShapeOf(Line.Text, Font);
+    Glyphs shape = ShapeOf(Line.Text, Font);
     return ShapedLine { std::move(Line), std::move(shape) };
 }
 
@@ -221,7 +246,7 @@ std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont
     std::vector<ShapedLine> shaped;
     for (LaidLine& line : Layout(Text, Flags, Font, Width)) {
         shaped.push_back(Shaped(std::move(line), Font));
-        if ((Flags & TextFlags::WordEllipsis) && shaped.back().Shape->Width > Width)
+        if ((Flags & TextFlags::WordEllipsis) && shaped.back().Shape.Width > Width)
             shaped.back() = Shaped(LaidLine { ElidedLine(shaped.back().Line.Text, Font, Width) }, Font);
     }
     return shaped;
@@ -299,7 +324,7 @@ QStringList BrokenAtWords(const QString& Paragraph, const QFont& Font, int Width
 QString ElidedLine(const QString& Line, const QFont& Font, int Width)
 {
     thread_local QCache<QString, QString> cuts(4096);
-    const QString key = KeyOf(Font) + QChar(0x1F) + QString::number(Width) + QChar(0x1F) + Line;
+    const QString key = QString::number(Known(Font).Number) + QChar(0x1F) + QString::number(Width) + QChar(0x1F) + Line;
     if (const QString* cached = cuts.object(key))
         return *cached;
     const QString cut = Line.left(KeptCharacters(Line, Font, Width)) + Dots;
@@ -342,7 +367,7 @@ int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& 
     if (Flags & TextFlags::CalcRect) {
         int widest = 0;
         for (const ShapedLine& line : lines)
-            widest = std::max(widest, line.Shape->Width);
+            widest = std::max(widest, line.Shape.Width);
         Bounds.Right = int(std::min<long long>((long long)Bounds.Left + widest, INT_MAX));
         Bounds.Bottom = int(std::min<long long>((long long)Bounds.Top + height, INT_MAX));
         return height;
@@ -364,10 +389,10 @@ int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& 
         for (const ShapedLine& line : lines) {
             long long x = Bounds.Left;
             if (Flags & TextFlags::Right)
-                x = (long long)Bounds.Right - line.Shape->Width;
+                x = (long long)Bounds.Right - line.Shape.Width;
             else if (Flags & TextFlags::Center)
-                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - line.Shape->Width) / 2;
-            for (const QGlyphRun& run : line.Shape->Runs)
+                x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - line.Shape.Width) / 2;
+            for (const QGlyphRun& run : line.Shape.Runs)
                 Painter.drawGlyphRun(QPointF(qreal(x), qreal(y)), run);
             if (line.Line.Underlined >= 0) {
                 const QString& text = line.Line.Text;

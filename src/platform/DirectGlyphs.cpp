@@ -31,6 +31,7 @@ struct FontTable {
 QList<QGlyphRun> Shaped(const QString& Text, const QFont& Font, qreal& Width)
 {
     QTextLayout layout(Text, Font);
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
