@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <climits>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace Tarvex {
@@ -102,6 +103,9 @@ size_t qHash(const ShapeKey& Key, size_t Seed = 0) { return qHashMulti(Seed, Key
 Glyphs ShapeOf(const QString& Text, const QFont& Font)
 {
     thread_local QCache<ShapeKey, Glyphs> shapes(4096);
+    // One layout serves every text: building a layout costs a tenth of shaping a short text.
+    thread_local QTextLayout layout;
+    thread_local int layoutFont = -1;
     ShapeKey key { Known(Font).Number, Text };
     if (const Glyphs* cached = shapes.object(key))
         return *cached;
@@ -109,7 +113,9 @@ Glyphs ShapeOf(const QString& Text, const QFont& Font)
     if (const std::optional<DirectShape> direct = ShapeDirectly(Text, Font)) {
         shape = Glyphs { { direct->Run }, direct->Width };
     } else {
-        QTextLayout layout(Text, Font);
+        if (std::exchange(layoutFont, key.Font) != key.Font)
+            layout.setFont(Font);
+        layout.setText(Text);
         const QTextLine line = UnbrokenLine(layout);
         shape = Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) };
     }
