@@ -82,10 +82,11 @@ void Surface::DrawFocusRect(const Rect& Bounds)
     update();
 }
 
+// The border around the picture stays on the screen as it was drawn when the widget was shown.
 void Surface::Refresh()
 {
     if (isVisible())
-        repaint();
+        repaint(contentsRect());
 }
 
 void Surface::Refresh(std::span<const Rect> Changed)
@@ -233,6 +234,9 @@ void Surface::paintEvent(QPaintEvent* Event)
     const QRegion rest = QRegion(Event->rect()) - QRegion(client);
     for (const QRect& r : rest)
         painter.fillRect(r, palette().window());
+    // A repaint of the picture alone, as every paint of the picture is, leaves the border as it stands.
+    if (contentsRect().contains(Event->rect()))
+        return;
     if (m_Border == BorderLook::Flat)
         qDrawPlainRect(&painter, rect(), palette().color(QPalette::WindowText), 1);
     else if (m_Border == BorderLook::Sunken)
