@@ -78,18 +78,6 @@ const KnownFont& Known(const QFont& Font)
     return last;
 }
 
-QTextLine UnbrokenLine(QTextLayout& Layout)
-{
-    // Kept, the glyphs shaped for the line serve its glyph runs too, instead of being shaped again.
-    Layout.setCacheEnabled(true);
-    Layout.beginLayout();
-    QTextLine line = Layout.createLine();
-    line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
-    line.setPosition(QPointF(0, 0));
-    Layout.endLayout();
-    return line;
-}
-
 struct ShapeKey {
     int Font;
     QString Text; // shares the caller's text: building the key copies nothing

@@ -17,44 +17,27 @@ const QString Characters = QStringLiteral("0123456789.,-+/:%()");
 // How one font places the characters, learnt from shaping them.
 struct FontTable {
     bool Direct { false };          // shaping places every pair of them one for one
-    QRawFont Font;
-    QGlyphRun::GlyphRunFlags Flags;
-    qreal Baseline { 0 };
-    qreal Top { 0 };                // of the runs' bounding rectangle: the line's
-    qreal Height { 0 };
+    RunFace Face;
     std::array<quint32, 128> Glyph {};
     std::array<qreal, 128> Advance {};  // where the next character starts
     std::array<qreal, 128> Overhang {}; // what a line ending in it is wider than its advances, such
                                         //   as the stroke of a slash reaching past its advance
 };
 
-QList<QGlyphRun> Shaped(const QString& Text, const QFont& Font, qreal& Width)
-{
-    QTextLayout layout(Text, Font);
-    layout.setCacheEnabled(true);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
-    Width = line.naturalTextWidth();
-    return layout.glyphRuns();
-}
-
 bool OneForOne(const QList<QGlyphRun>& Runs, const FontTable& Table, const QString& Text, qreal& Width)
 {
-    if (Runs.size() != 1 || !(Runs[0].rawFont() == Table.Font) || Runs[0].flags() != Table.Flags
+    if (Runs.size() != 1 || !(Runs[0].rawFont() == Table.Face.Font) || Runs[0].flags() != Table.Face.Flags
         || Runs[0].glyphIndexes().size() != Text.size())
         return false;
     qreal x = 0;
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const ushort c = Text[i].unicode();
-        if (Runs[0].glyphIndexes()[i] != Table.Glyph[c] || Runs[0].positions()[i] != QPointF(x, Table.Baseline))
+        if (Runs[0].glyphIndexes()[i] != Table.Glyph[c] || Runs[0].positions()[i] != QPointF(x, Table.Face.Baseline))
             return false;
         x += Table.Advance[c];
     }
     Width = x + Table.Overhang[Text.back().unicode()];
-    return Runs[0].boundingRect() == QRectF(0, Table.Top, x, Table.Height);
+    return Runs[0].boundingRect() == QRectF(0, Table.Face.Top, x, Table.Face.Height);
 }
 
 // Every character alone gives its glyph, its baseline and its width; followed by a digit, its
@@ -65,22 +48,18 @@ FontTable Learn(const QFont& Font)
     FontTable table;
     for (const QChar c : Characters) {
         qreal width = 0;
-        const QList<QGlyphRun> runs = Shaped(QString(c), Font, width);
+        const QList<QGlyphRun> runs = ShapedRuns(QString(c), Font, width);
         if (runs.size() != 1 || runs[0].glyphIndexes().size() != 1 || runs[0].positions()[0].x() != 0)
             return table;
-        if (table.Font.isValid() && !(runs[0].rawFont() == table.Font))
+        if (table.Face.Font.isValid() && !(runs[0].rawFont() == table.Face.Font))
             return table;
-        table.Font = runs[0].rawFont();
-        table.Flags = runs[0].flags();
-        table.Baseline = runs[0].positions()[0].y();
-        table.Top = runs[0].boundingRect().top();
-        table.Height = runs[0].boundingRect().height();
+        table.Face = RunFace::Of(runs[0]);
         table.Glyph[c.unicode()] = runs[0].glyphIndexes()[0];
         table.Overhang[c.unicode()] = width;
     }
     for (const QChar c : Characters) {
         qreal width = 0;
-        const QList<QGlyphRun> runs = Shaped(QString(c) + QLatin1Char('0'), Font, width);
+        const QList<QGlyphRun> runs = ShapedRuns(QString(c) + QLatin1Char('0'), Font, width);
         if (runs.size() != 1 || runs[0].positions().size() != 2)
             return table;
         table.Advance[c.unicode()] = runs[0].positions()[1].x();
@@ -91,29 +70,13 @@ FontTable Learn(const QFont& Font)
             const QString pair = QString(first) + second;
             qreal width = 0;
             qreal expected = 0;
-            const QList<QGlyphRun> runs = Shaped(pair, Font, width);
+            const QList<QGlyphRun> runs = ShapedRuns(pair, Font, width);
             if (!OneForOne(runs, table, pair, expected) || width != expected)
                 return table;
         }
     }
     table.Direct = true;
     return table;
-}
-
-const FontTable& TableOf(const QFont& Font)
-{
-    thread_local QHash<QString, std::shared_ptr<const FontTable>> tables;
-    thread_local QFont lastFont;
-    thread_local std::shared_ptr<const FontTable> last;
-    if (last && Font == lastFont && Font.resolveMask() == lastFont.resolveMask())
-        return *last;
-    const QString key = Font.key();
-    auto found = tables.find(key);
-    if (found == tables.end())
-        found = tables.insert(key, std::make_shared<const FontTable>(Learn(Font)));
-    lastFont = Font;
-    last = *found;
-    return *last;
 }
 
 bool IsDirect(QChar c)
@@ -123,11 +86,31 @@ bool IsDirect(QChar c)
 
 } // namespace
 
+QTextLine UnbrokenLine(QTextLayout& Layout)
+{
+    Layout.setCacheEnabled(true);
+    Layout.beginLayout();
+    QTextLine line = Layout.createLine();
+    line.setLineWidth(std::numeric_limits<qreal>::max() / 4);
+    line.setPosition(QPointF(0, 0));
+    Layout.endLayout();
+    return line;
+}
+
+QList<QGlyphRun> ShapedRuns(const QString& Text, const QFont& Font, qreal& Width)
+{
+    QTextLayout layout(Text, Font);
+    Width = UnbrokenLine(layout).naturalTextWidth();
+    return layout.glyphRuns();
+}
+
 std::optional<DirectShape> ShapeDirectly(const QString& Text, const QFont& Font)
 {
-    if (Text.isEmpty() || Text.size() > 256 || !std::all_of(Text.begin(), Text.end(), IsDirect))
+    if (Text.isEmpty() || Text.size() > 256)
         return std::nullopt;
-    const FontTable& table = TableOf(Font);
+    if (!std::all_of(Text.begin(), Text.end(), IsDirect))
+        return PlaceLetters(Text, Font);
+    const FontTable& table = PerFont<FontTable>(Font, Learn);
     if (!table.Direct)
         return std::nullopt;
     QList<quint32> glyphs;
@@ -137,15 +120,11 @@ std::optional<DirectShape> ShapeDirectly(const QString& Text, const QFont& Font)
     qreal x = 0;
     for (const QChar c : Text) {
         glyphs.append(table.Glyph[c.unicode()]);
-        positions.append(QPointF(x, table.Baseline));
+        positions.append(QPointF(x, table.Face.Baseline));
         x += table.Advance[c.unicode()];
     }
     DirectShape shape;
-    shape.Run.setRawFont(table.Font);
-    shape.Run.setFlags(table.Flags);
-    shape.Run.setGlyphIndexes(glyphs);
-    shape.Run.setPositions(positions);
-    shape.Run.setBoundingRect(QRectF(0, table.Top, x, table.Height));
+    shape.Run = table.Face.Run(glyphs, positions, x);
     shape.Width = qRound(x + table.Overhang[Text.back().unicode()]);
     return shape;
 }
