@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QPainter>
+
+#include <memory>
 #include <QPalette>
 
 #include <algorithm>
@@ -311,11 +313,67 @@ void Canvas::DrawFocusRect(const Rect& Bounds)
     }
 }
 
+namespace {
+
+struct KeptState {
+    const QImage* Image { nullptr };
+    std::unique_ptr<QPainter> Painter;
+    quint64 Keeping { 0 };
+};
+
+KeptState& Kept()
+{
+    thread_local KeptState kept;
+    return kept;
+}
+
+} // namespace
+
+KeptPainter::KeptPainter(const Canvas& On)
+{
+    KeptState& kept = Kept();
+    if (kept.Image || On.m_Image.isNull())
+        return;
+    kept.Painter = std::make_unique<QPainter>(&On.m_Image);
+    if (!kept.Painter->isActive()) {
+        kept.Painter.reset();
+        return;
+    }
+    kept.Image = &On.m_Image;
+    m_Keeping = ++kept.Keeping;
+}
+
+void KeptPainter::End()
+{
+    const KeptState& kept = Kept();
+    if (m_Keeping != 0 && kept.Keeping == m_Keeping && kept.Image)
+        Canvas::LetGo(*kept.Image);
+    m_Keeping = 0;
+}
+
+void Canvas::LetGo(const QImage& Image)
+{
+    KeptState& kept = Kept();
+    if (kept.Image != &Image)
+        return;
+    kept.Painter.reset();
+    kept.Image = nullptr;
+}
+
 void Canvas::Paint(const Rect& Bounds, const std::function<void(QPainter&)>& Draw)
 {
     const Rect part = VisiblePart(Bounds);
     if (m_Image.isNull() || part.IsEmpty())
         return;
+    KeptState& kept = Kept();
+    if (kept.Image == &m_Image) {
+        QPainter& painter = *kept.Painter;
+        painter.save();
+        painter.setClipRect(part.Left, part.Top, part.Width(), part.Height());
+        Draw(painter);
+        painter.restore();
+        return;
+    }
     QPainter painter(&m_Image);
     painter.setClipRect(part.Left, part.Top, part.Width(), part.Height());
     Draw(painter);

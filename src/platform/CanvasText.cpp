@@ -330,17 +330,16 @@ void Canvas::DrawText(int X, int Y, const QString& Text, const QFont& Font, OleC
 {
     if (m_Image.isNull() || Text.isEmpty())
         return;
-    QPainter painter(&m_Image);
-    if (m_HasClip)
-        painter.setClipRect(m_Clip.Left, m_Clip.Top, m_Clip.Width(), m_Clip.Height());
-    painter.setFont(Font);
-    painter.setPen(TranslateOleColor(Color, m_Palette));
-    const QFontMetricsF metrics(Font);
-    qreal baseline = Y + metrics.ascent();
-    for (const QString& line : TextLines(Text)) {
-        painter.drawText(QPointF(X, baseline), line);
-        baseline += metrics.height();
-    }
+    Paint(Rect { 0, 0, m_Image.width(), m_Image.height() }, [&](QPainter& Painter) {
+        Painter.setFont(Font);
+        Painter.setPen(TranslateOleColor(Color, m_Palette));
+        const QFontMetricsF metrics(Font);
+        qreal baseline = Y + metrics.ascent();
+        for (const QString& line : TextLines(Text)) {
+            Painter.drawText(QPointF(X, baseline), line);
+            baseline += metrics.height();
+        }
+    });
 }
 
 int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& Font, OleColor Color)

@@ -39,6 +39,7 @@ void Surface::FitImageToSize() const
         QPainter painter(&grown);
         painter.drawImage(0, 0, m_Image);
     }
+    Canvas::LetGo(m_Image);
     m_Image = std::move(grown);
 }
 

@@ -94,8 +94,11 @@ public:
     int DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& Font, OleColor Color);
 
     // Hands a painter limited to the rectangle (and the clip) for drawing the platform layer cannot
-    // do pixel by pixel, such as a style's themed parts.
+    // do pixel by pixel, such as a style's themed parts. What Draw sets on it stays inside the call.
     void Paint(const Rect& Bounds, const std::function<void(QPainter&)>& Draw);
+
+    // The image's kept painter ends (see KeptPainter), as it must before the image is replaced.
+    static void LetGo(const QImage& Image);
 
     // The plain OLE colour of a pixel of an image, or NoPixel outside it.
     static constexpr OleColor NoPixel = 0xFFFFFFFFu;
@@ -106,6 +109,7 @@ public:
     static double TextHeight(const QFont& Font, const QString& Text);
 
 private:
+    friend class KeptPainter;
     Rect Visible() const;
     Rect VisiblePart(const Rect& Bounds) const;
     void Plot(int X, int Y, quint32 Rgb, DrawModes Mode);
@@ -123,6 +127,21 @@ private:
     bool m_HasClip { false };
     Rect m_Bound;              // limits drawing, clip or not, while m_Confined
     bool m_Confined { false };
+};
+
+// While one lives, every canvas on its image draws with one painter, begun once, instead of a painter
+// begun and ended for each drawing call: a paint of many texts keeps one for its length. One image
+// keeps a painter at a time; a canvas on another draws as before.
+class KeptPainter {
+public:
+    explicit KeptPainter(const Canvas& On);
+    ~KeptPainter() { End(); }
+    KeptPainter(const KeptPainter&) = delete;
+    KeptPainter& operator=(const KeptPainter&) = delete;
+    void End();
+
+private:
+    quint64 m_Keeping { 0 }; // which keeping is this one's; 0 when it keeps none
 };
 
 } // namespace Tarvex

@@ -39,6 +39,7 @@ bool RuzuZiriPrivate::DrawGrid(bool Paint, bool NoFocus)
     const PaintStamp seen = StampNow();
     if (m_Model.LastRow() < 0) {
         ClearSurface(pass);
+        pass.Painter.End();
         PaintEmptyGrid();
         return self.Alive();
     }
@@ -392,6 +393,7 @@ void RuzuZiriPrivate::DrawTextIn(PaintPass& pass, const QString& Text, Rect& Bou
 // A partial paint shows only its band; the rest of the screen shows the picture already.
 void RuzuZiriPrivate::FinishPaint(PaintPass& pass)
 {
+    pass.Painter.End();
     if (pass.Partial)
         q->Surface::Refresh(pass.Shown);
     else

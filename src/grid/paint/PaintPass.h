@@ -16,10 +16,12 @@ namespace Tarvex {
 struct PaintPass {
     explicit PaintPass(const Canvas& Drawing)
         : hDC(Drawing)
+        , Painter(hDC)
     {
     }
 
     Canvas hDC;                 // the retained picture of the control surface
+    KeptPainter Painter;        // draws every text of the paint; ended before the screen is shown the picture
     int ScrollCol { 0 };        // horizontal scroll position: first unfrozen display column shown
     qint32 GridColor { 0 };     // grid lines
     qint32 BaseColor { 0 };     // row-number column and separators, by ThemeStyle
