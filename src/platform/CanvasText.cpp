@@ -52,8 +52,8 @@ struct ShapedLine {
     Glyphs Shape;
 };
 
-// A font's key, and a small number for it that a cache key hashes and compares faster than the key,
-// which is long.
+// A font's identity, and a small number for it that a cache key hashes and compares faster than the
+// identity, which is long.
 struct KnownFont {
     QString Key;
     int Number { 0 };
@@ -61,7 +61,7 @@ struct KnownFont {
 
 const KnownFont& Known(const QFont& Font)
 {
-    // Building a font's key costs more than a cache look-up, and the font rarely changes between texts.
+    // Building a font's identity costs more than a cache look-up, and the font rarely changes between texts.
     thread_local QHash<QString, int> numbers;
     thread_local QFont lastFont;
     thread_local KnownFont last;
@@ -69,7 +69,7 @@ const KnownFont& Known(const QFont& Font)
     if (known && Font == lastFont && Font.resolveMask() == lastFont.resolveMask())
         return last;
     lastFont = Font;
-    last.Key = Font.key();
+    last.Key = FontIdentity(Font);
     auto found = numbers.constFind(last.Key);
     if (found == numbers.cend())
         found = numbers.insert(last.Key, int(numbers.size()));

@@ -64,7 +64,14 @@ struct RunFace {
     }
 };
 
-// What a font's table learns is kept by the font's key, and the last font asked for is kept at hand.
+// What tells fonts apart for whatever is kept of their texts: the font's key, and what shaping reads
+// of a font that its key leaves out (kerning, the hinting asked for).
+inline QString FontIdentity(const QFont& Font)
+{
+    return Font.key() + QLatin1String(Font.kerning() ? ",k" : ",-") + QString::number(int(Font.hintingPreference()));
+}
+
+// What a font's table learns is kept by the font's identity, and the last font asked for is kept at hand.
 template <class Table>
 Table& PerFont(const QFont& Font, Table (*Learn)(const QFont&))
 {
@@ -73,7 +80,7 @@ Table& PerFont(const QFont& Font, Table (*Learn)(const QFont&))
     thread_local std::shared_ptr<Table> last;
     if (last && Font == lastFont && Font.resolveMask() == lastFont.resolveMask())
         return *last;
-    const QString key = Font.key();
+    const QString key = FontIdentity(Font);
     auto found = tables.find(key);
     if (found == tables.end())
         found = tables.insert(key, std::make_shared<Table>(Learn(Font)));

@@ -256,3 +256,14 @@ TEST(CanvasText, ManyLinesPlacedFromPairsMatchShaping)
         }
     }
 }
+
+// Fonts that differ only in what their key leaves out are kept apart: a line drawn without kerning
+// after the same line with it is placed as shaping without kerning places it.
+TEST(CanvasText, AFontWithoutKerningKeepsItsOwnPlaces)
+{
+    QFont unkerned;
+    unkerned.setKerning(false);
+    for (const QFont& font : { QFont(), unkerned, QFont() })
+        for (const char* text : { "AVAWAY Tee To", "RE-0000123 Yo" })
+            EXPECT_TRUE(DrawnAsShaped(QString::fromUtf8(text), font)) << (font.kerning() ? "kerned" : "unkerned");
+}
