@@ -2,13 +2,12 @@
 
 #include <QImage>
 #include <QPainter>
-
-#include <memory>
 #include <QPalette>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cwchar>
+#include <memory>
 
 namespace Tarvex {
 namespace {

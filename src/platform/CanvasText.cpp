@@ -52,30 +52,21 @@ struct ShapedLine {
     Glyphs Shape;
 };
 
-// A font's identity, and a small number for it that a cache key hashes and compares faster than the
+// A small number for each font, which a cache key hashes and compares faster than the font's
 // identity, which is long.
-struct KnownFont {
-    QString Key;
-    int Number { 0 };
+struct FontNumber {
+    int Value { 0 };
 };
 
-const KnownFont& Known(const QFont& Font)
+FontNumber NextFontNumber(const QFont&)
 {
-    // Building a font's identity costs more than a cache look-up, and the font rarely changes between texts.
-    thread_local QHash<QString, int> numbers;
-    thread_local QFont lastFont;
-    thread_local KnownFont last;
-    thread_local bool known = false;
-    if (known && Font == lastFont && Font.resolveMask() == lastFont.resolveMask())
-        return last;
-    lastFont = Font;
-    last.Key = FontIdentity(Font);
-    auto found = numbers.constFind(last.Key);
-    if (found == numbers.cend())
-        found = numbers.insert(last.Key, int(numbers.size()));
-    last.Number = found.value();
-    known = true;
-    return last;
+    thread_local int next = 0;
+    return FontNumber { next++ };
+}
+
+int NumberOf(const QFont& Font)
+{
+    return PerFont<FontNumber>(Font, NextFontNumber).Value;
 }
 
 struct ShapeKey {
@@ -94,7 +85,7 @@ Glyphs ShapeOf(const QString& Text, const QFont& Font)
     // One layout serves every text: building a layout costs a tenth of shaping a short text.
     thread_local QTextLayout layout;
     thread_local int layoutFont = -1;
-    ShapeKey key { Known(Font).Number, Text };
+    ShapeKey key { NumberOf(Font), Text };
     if (const Glyphs* cached = shapes.object(key))
         return *cached;
     Glyphs shape;
@@ -318,7 +309,7 @@ QStringList BrokenAtWords(const QString& Paragraph, const QFont& Font, int Width
 QString ElidedLine(const QString& Line, const QFont& Font, int Width)
 {
     thread_local QCache<QString, QString> cuts(4096);
-    const QString key = QString::number(Known(Font).Number) + QChar(0x1F) + QString::number(Width) + QChar(0x1F) + Line;
+    const QString key = QString::number(NumberOf(Font)) + QChar(0x1F) + QString::number(Width) + QChar(0x1F) + Line;
     if (const QString* cached = cuts.object(key))
         return *cached;
     const QString cut = Line.left(KeptCharacters(Line, Font, Width)) + Dots;

@@ -26,8 +26,7 @@ struct FontTable {
 
 bool OneForOne(const QList<QGlyphRun>& Runs, const FontTable& Table, const QString& Text, qreal& Width)
 {
-    if (Runs.size() != 1 || !(Runs[0].rawFont() == Table.Face.Font) || Runs[0].flags() != Table.Face.Flags
-        || Runs[0].glyphIndexes().size() != Text.size())
+    if (!Table.Face.Shows(Runs) || Runs[0].glyphIndexes().size() != Text.size())
         return false;
     qreal x = 0;
     for (qsizetype i = 0; i < Text.size(); ++i) {

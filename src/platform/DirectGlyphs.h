@@ -46,6 +46,11 @@ struct RunFace {
     qreal Top { 0 };    // of the runs' bounding rectangle: the line's
     qreal Height { 0 };
 
+    // Whether the runs are one run in this face.
+    bool Shows(const QList<QGlyphRun>& Runs) const
+    {
+        return Runs.size() == 1 && Runs[0].rawFont() == Font && Runs[0].flags() == Flags;
+    }
     static RunFace Of(const QGlyphRun& Run)
     {
         return RunFace { Run.rawFont(), Run.flags(), Run.positions().value(0).y(), Run.boundingRect().top(),
@@ -71,7 +76,9 @@ inline QString FontIdentity(const QFont& Font)
     return Font.key() + QLatin1String(Font.kerning() ? ",k" : ",-") + QString::number(int(Font.hintingPreference()));
 }
 
-// What a font's table learns is kept by the font's identity, and the last font asked for is kept at hand.
+// What a font's table learns is kept by the font's identity, and the last font asked for is kept at
+// hand: building a font's identity costs more than a cache look-up, and the font rarely changes
+// between texts.
 template <class Table>
 Table& PerFont(const QFont& Font, Table (*Learn)(const QFont&))
 {

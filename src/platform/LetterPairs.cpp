@@ -51,8 +51,7 @@ struct LetterTable {
 // the table, on its baseline.
 const QGlyphRun* BehindPrefix(const QList<QGlyphRun>& Runs, const LetterTable& Table, qsizetype Characters)
 {
-    if (Runs.size() != 1 || !(Runs[0].rawFont() == Table.Face.Font) || Runs[0].flags() != Table.Face.Flags
-        || Runs[0].glyphIndexes().size() != Characters + 1)
+    if (!Table.Face.Shows(Runs) || Runs[0].glyphIndexes().size() != Characters + 1)
         return nullptr;
     for (const QPointF& position : Runs[0].positions())
         if (position.y() != Table.Face.Baseline)
