@@ -67,8 +67,8 @@ std::optional<QVariant> ParseNumber(const QString& Text)
         return QVariant(std::numeric_limits<double>::quiet_NaN());
     if (Text == InfinityWord || Text == NegativeInfinityWord)
         return QVariant(Text == InfinityWord ? std::numeric_limits<double>::infinity() : -std::numeric_limits<double>::infinity());
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
-    static const QRegularExpression number(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    static const QRegularExpression wholeNumber(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
     bool ok = false;
     if (wholeNumber.match(Text).hasMatch()) {
         const qlonglong value = Text.toLongLong(&ok);
@@ -150,7 +150,8 @@ QString SectionWord(const QString& Word)
 
 bool IsBarePropertyName(const QString& Name)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9_.]*$"));
+    // Anchored on the whole text: "$" would also match before a final line feed.
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_.]*")));
     return pattern.match(Name).hasMatch();
 }
 

@@ -53,6 +53,11 @@ TEST(FormFileRoundTrip, EverythingABagCanHoldComesBackExactly)
         { Strip, Strip1, QStringLiteral("[not a section]"), 1 },
         { Strip, Strip1, QString(), QStringLiteral("empty property name") },
         { Strip, Strip1, QStringLiteral("a = b"), QStringLiteral("c = d") },
+        // A pattern anchored with "$" also matches before a final line feed, which left this name bare.
+        { Strip, Strip1, QStringLiteral("Er\n"), 11 },
+        { Strip, Strip1, QStringLiteral("Er\r\n"), 12 },
+        { Strip, Strip1, QStringLiteral("Er\x01"), 13 },
+        { Strip, Strip1, QStringLiteral("Er\x7f"), 14 },
         { Strip, Strip1, QStringLiteral("Lone"), QString(QChar(0xD800)) + QStringLiteral("a") + QChar(0xDC00) },
         { Strip, Strip1, QStringLiteral("Pair"), QStringLiteral("𝄞") },
         { Strip, Strip1, QStringLiteral("Controls"), QStringLiteral("\x01\x1b\x7f\\u0041") },
