@@ -45,6 +45,9 @@ struct TabStripHost {
     }
 
     Tarvex::PictureBox* TabStrip() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("TabStrip")); }
+    // The y of the panel's top edge, right under the tab row, in the control's pixels: 19 for a font
+    // whose line fits the row's 17 pixels.
+    int PanelTop() const { return TabStrip()->geometry().bottom() + 1; }
     Tarvex::PictureBox* Raised() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("HighvozirAdu")); }
 
     // The x of each tab's black right edge on TabStrip: a column black from under the tab's top edge
