@@ -25,7 +25,8 @@ struct LaidOutGrid : testing::Test {
 
     void SetUp() override
     {
-        QFont small = grid.Font();
+        grid.Font(DejaVuSans());
+        QFont small = DejaVuSans();
         small.setPixelSize(8);
         grid.FontHeader(small);
         grid.ScaleUnits(3);
