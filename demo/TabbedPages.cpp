@@ -11,8 +11,7 @@ namespace Tarvex::Demo {
 
 namespace {
 const QString StripName = QStringLiteral("VozirAdu1");
-// Room the strip keeps for itself: the tab row above, its two-pixel panel frame around.
-constexpr int PanelTop = 23;
+// Room the strip keeps for itself: its two-pixel panel frame around, and a gap inside it.
 constexpr int PanelMargin = 4;
 } // namespace
 
@@ -22,6 +21,22 @@ TabbedPages::TabbedPages(QWidget* Parent)
 {
     VozirAdu1->setObjectName(StripName);
     connect(VozirAdu1, &VozirAdu::AfterTabChange, this, &TabbedPages::VozirAdu1_AfterTabChange);
+    // The tab row is as tall as its captions' font needs: the pages follow it down when it grows.
+    VozirAdu1->findChild<QWidget*>(QStringLiteral("TabStrip"))->installEventFilter(this);
+}
+
+bool TabbedPages::eventFilter(QObject* Watched, QEvent* Event)
+{
+    if (Event->type() == QEvent::Resize || Event->type() == QEvent::Move)
+        PlacePages();
+    return QWidget::eventFilter(Watched, Event);
+}
+
+// The panel's top edge lies right under the tab row; the pages keep the margin inside it.
+int TabbedPages::PanelTop() const
+{
+    const QWidget* row = VozirAdu1->findChild<QWidget*>(QStringLiteral("TabStrip"));
+    return row->y() + row->height() + PanelMargin;
 }
 
 bool TabbedPages::AddPage(const QString& Caption, QWidget* Page)
@@ -106,7 +121,7 @@ QSize TabbedPages::sizeHint() const
 {
     QSize hint = VozirAdu1->sizeHint();
     for (const QWidget* page : m_Pages)
-        hint = hint.expandedTo(page->sizeHint() + QSize(2 * PanelMargin, PanelTop + PanelMargin));
+        hint = hint.expandedTo(page->sizeHint() + QSize(2 * PanelMargin, PanelTop() + PanelMargin));
     return hint;
 }
 
@@ -119,7 +134,7 @@ void TabbedPages::resizeEvent(QResizeEvent* Event)
 void TabbedPages::PlacePages()
 {
     VozirAdu1->setGeometry(rect());
-    const QRect panel = rect().adjusted(PanelMargin, PanelTop, -PanelMargin, -PanelMargin);
+    const QRect panel = rect().adjusted(PanelMargin, PanelTop(), -PanelMargin, -PanelMargin);
     for (QWidget* page : m_Pages) {
         page->setGeometry(panel);
         page->raise();

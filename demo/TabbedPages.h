@@ -40,6 +40,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* Event) override;
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void VozirAdu1_AfterTabChange(short& ActiveTab);
@@ -47,6 +48,7 @@ private:
     static void FocusFirstControl(QWidget& Shown);
     void ApplyDesign();
     void PlacePages();
+    int PanelTop() const;
 
     VozirAdu* VozirAdu1 { nullptr }; // the tab strip, filling this widget
     std::vector<QWidget*> m_Pages;           // page i belongs to tab i

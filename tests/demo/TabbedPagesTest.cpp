@@ -1,4 +1,5 @@
 #include "TabbedPages.h"
+#include "TestFonts.h"
 
 #include <tarvex/platform/FormFile.h>
 #include <tarvex/platform/PictureBox.h>
@@ -63,4 +64,17 @@ TEST(TabbedPages, FormFileBringsBackThePressedPageButNotTabsForOtherPages)
     EXPECT_EQ(2, other.Pages.Strip()->NumberOfTabs());
     EXPECT_EQ(QStringLiteral("Settings"), other.Pages.Strip()->Caption(1));
     EXPECT_TRUE(other.Documents->isVisible());
+}
+
+// The pages start under the panel's top edge, which lies right under the tab row, however tall the
+// captions' font makes the row: 23 pixels down for a row of 17.
+TEST(TabbedPages, PagesStayUnderATabRowThatATallFontMakesTaller)
+{
+    TwoPages pages;
+    const auto* row = pages.Pages.Strip()->findChild<PictureBox*>(QStringLiteral("TabStrip"));
+    pages.Pages.setFont(DejaVuSans(9));
+    EXPECT_EQ(23, pages.Documents->y());
+    pages.Pages.setFont(DejaVuSans(20));
+    EXPECT_GT(row->height(), 17);
+    EXPECT_EQ(row->y() + row->height() + 4, pages.Documents->y());
 }

@@ -1,6 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
 #include "GridScrollBars.h"
+#include "TestFonts.h"
 
 #include <tarvex/platform/ImageList.h>
 #include <tarvex/platform/VisualStyle.h>
@@ -24,7 +25,8 @@ struct LaidOutGrid : testing::Test {
 
     void SetUp() override
     {
-        QFont small = grid.Font();
+        grid.Font(DejaVuSans());
+        QFont small = DejaVuSans();
         small.setPixelSize(8);
         grid.FontHeader(small);
         grid.ScaleUnits(3);
@@ -264,6 +266,9 @@ TEST(GridGeometry, HitTestsAndPlacementsBeforeAnyPaintAreWhereThePaintDrawsTheBo
         SCOPED_TRACE(c.Name);
         RuzuZiri grid;
         RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
+        // Three of the tallest wrapped rows fit over the totals line in this face.
+        grid.Font(DejaVuSans());
+        grid.FontHeader(DejaVuSans());
         grid.ScaleUnits(3);
         grid.resize(330, 220);
         for (int col = 0; col < 6; ++col)

@@ -1,5 +1,6 @@
 #include "GridFill.h"
 #include "GridScrollBars.h"
+#include "TestFonts.h"
 
 #include "grid/paint/PaintPass.h"
 #include "grid/RuzuZiriPrivate.h"
@@ -263,6 +264,7 @@ TEST(GridPainting, WrappingCellsBreakTheirWordsOnlyWhenTheyNeedMoreThanOneLine)
              Case { false, longText, 4 | 32, 0, 0 } }) {
         RuzuZiri grid;
         RuzuZiriPrivate& inside = RuzuZiriPrivate::Of(grid);
+        grid.Font(DejaVuSans()); // in which the long text needs more than one line
         grid.resize(300, 200);
         grid.AllowWordWrap(c.AllowWordWrap);
         grid.ExpandRowImage(7);

@@ -1,3 +1,4 @@
+#include "TestFonts.h"
 #include "grid/RuzuZiriPrivate.h"
 
 #include <tarvex/platform/PropertyBag.h>
@@ -19,7 +20,7 @@ constexpr int GridHeight = 300;  // pixels
 
 QFont Huge(int Pixels)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font = DejaVuSans();
     font.setPixelSize(Pixels);
     return font;
 }

@@ -2,6 +2,7 @@
 
 #include "GridFill.h"
 #include "GridInvariants.h"
+#include "TestFonts.h"
 #include "platform/KeyEvents.h"
 
 #include <tarvex/platform/Timer.h>
@@ -746,6 +747,9 @@ TEST(GridKeyboard, DownKeepsTheCurrentRowInViewPastTallRowsUntilTheUserAimsElsew
     for (const auto& c : cases) {
         KeyHost host;
         RuzuZiri& grid = *host.Grid;
+        // How far a notch or a grown row pushes the current row depends on how many rows fit.
+        grid.Font(DejaVuSans());
+        grid.FontHeader(DejaVuSans());
         grid.AllowRowResizing(true);
         for (int r = 2; r <= 4; ++r)
             grid.RowHeight(r, float(3 * grid.RowHeight(0)));

@@ -1,3 +1,5 @@
+#include "TestFonts.h"
+
 #include <tarvex/platform/Canvas.h>
 
 #include <QFont>
@@ -201,7 +203,7 @@ TEST(Canvas, TheClipRectangleLimitsEveryKindOfDrawingUntilItIsCleared)
     picture.Draw.FillRect(Rect { 0, 0, 40, 30 }, Red);
     picture.Draw.Line(0, 5, 40, 5, Black);
     Rect text { 0, 0, 40, 30 };
-    picture.Draw.DrawText(QStringLiteral("WWWWWWWW"), text, 0, QFont(), Black);
+    picture.Draw.DrawText(QStringLiteral("WWWWWWWW"), text, 0, DejaVuSans(), Black); // its letters end above y 10
     ExpectPixels(picture, { { 10, 10, Red }, { 19, 19, Red }, { 9, 10, White }, { 20, 19, White }, { 3, 5, White } });
 
     picture.Draw.ClearClip();
@@ -258,7 +260,7 @@ TEST(Canvas, TextFlagsPlaceTheTextInItsRectangleAndAPointPlacesItsTopLeftCorner)
 
 TEST(Canvas, MeasuringLaysTextOutWithoutDrawing)
 {
-    const QFont font;
+    const QFont font = DejaVuSans(); // whose widths of whole words and of their letters agree to a pixel
     const auto width = [&](const char* Text) { return int(Canvas::TextWidth(font, QString::fromUtf8(Text))); };
     Picture picture(50, 50);
     Rect one { 0, 0, 100, 0 };

@@ -45,15 +45,25 @@ struct TabStripHost {
     }
 
     Tarvex::PictureBox* TabStrip() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("TabStrip")); }
+    // The y of the panel's top edge, right under the tab row, in the control's pixels: 19 for a font
+    // whose line fits the row's 17 pixels.
+    int PanelTop() const { return TabStrip()->geometry().bottom() + 1; }
     Tarvex::PictureBox* Raised() const { return Strip->findChild<Tarvex::PictureBox*>(QStringLiteral("HighvozirAdu")); }
 
-    // The x of each tab's black right edge on TabStrip, found by looking along the caption row.
+    // The x of each tab's black right edge on TabStrip: a column black from under the tab's top edge
+    // to the bottom of the row, which no letter of a caption printed below that edge can be.
     std::vector<int> TabRightEdges() const
     {
         const QImage strip = TabStrip()->grab().toImage();
+        const auto blackDown = [&strip](int X) {
+            for (int y = 2; y < strip.height(); ++y)
+                if (strip.pixelColor(X, y) != QColor(Qt::black))
+                    return false;
+            return true;
+        };
         std::vector<int> edges;
         for (int x = 0; x < strip.width(); ++x)
-            if (strip.pixelColor(x, 10) == QColor(Qt::black) && strip.pixelColor(x, 14) == QColor(Qt::black))
+            if (blackDown(x))
                 edges.push_back(x);
         return edges;
     }

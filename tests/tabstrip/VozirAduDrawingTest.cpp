@@ -1,4 +1,5 @@
 #include "TabStripHost.h"
+#include "TestFonts.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,29 @@ int TabMiddle(const TabStripHost& Host, int Tab)
     return 3 + lefts[Tab] + Host.ExpectedTabWidth(Host.Strip->Caption(Tab)) / 2;
 }
 
+// How many dark pixels of a caption show in an area of the control's picture.
+int DarkPixels(const QImage& Picture, const QRect& Area)
+{
+    int dark = 0;
+    for (int y = Area.top(); y <= Area.bottom(); ++y)
+        for (int x = Area.left(); x <= Area.right(); ++x)
+            dark += qGray(Picture.pixel(x, y)) < 128 ? 1 : 0;
+    return dark;
+}
+
+// The dark pixels of a caption printed whole, with nothing to cut it, in a font at a place.
+int DarkPixelsOfWholeCaption(const QString& Caption, const QFont& Font, QPoint At)
+{
+    PictureBox whole;
+    whole.setFont(Font);
+    whole.resize(400, 100);
+    whole.CurrentX(At.x());
+    whole.CurrentY(At.y());
+    whole.Print(Caption);
+    const QImage picture = whole.grab().toImage();
+    return DarkPixels(picture, picture.rect());
+}
+
 } // namespace
 
 TEST(VozirAduDrawing, PanelIsRaisedWithLightLeftAndTopEdgesAndDarkRightAndBottomEdges)
@@ -24,8 +48,9 @@ TEST(VozirAduDrawing, PanelIsRaisedWithLightLeftAndTopEdgesAndDarkRightAndBottom
     const int W = TabStripHost::Width;
     const int H = TabStripHost::Height;
     const int beyondTabs = W - 40;
+    const int panelTop = host.PanelTop();
     const QColor light(0xE0, 0xE0, 0xE0), shadow = Palette(host, SystemColor::ApplicationWorkspace), black(Qt::black);
-    host.ExpectColours({ { 1, 60, Qt::white }, { 2, 60, light }, { beyondTabs, 19, Qt::white }, { beyondTabs, 20, light },
+    host.ExpectColours({ { 1, 60, Qt::white }, { 2, 60, light }, { beyondTabs, panelTop, Qt::white }, { beyondTabs, panelTop + 1, light },
         { W - 1, 60, black }, { W - 2, 60, shadow }, { beyondTabs, H - 1, black }, { beyondTabs, H - 2, shadow },
         { W / 2, H / 2, Palette(host, SystemColor::ButtonFace) } });
 }
@@ -60,8 +85,8 @@ TEST(VozirAduDrawing, ActiveTabIsRaisedAndOpensIntoThePanel)
     const QColor face = Palette(host, SystemColor::ButtonFace);
 
     // The raised tab rises above the strip and covers the panel's top edge where it meets it.
-    host.ExpectColours({ { TabMiddle(host, 2), 0, Qt::white }, { TabMiddle(host, 2), 19, face }, { TabMiddle(host, 1), 0, face },
-        { TabMiddle(host, 1), 19, Qt::white } });
+    host.ExpectColours({ { TabMiddle(host, 2), 0, Qt::white }, { TabMiddle(host, 2), host.PanelTop(), face }, { TabMiddle(host, 1), 0, face },
+        { TabMiddle(host, 1), host.PanelTop(), Qt::white } });
 
     // Its own edges: white and light grey on the left, black on the right.
     const int raisedLeft = host.TabLefts()[2] - 1;
@@ -78,14 +103,15 @@ TEST(VozirAduDrawing, FocusRectangleShowsExactlyWhileTheStripHasTheFocus)
     host.Focus();
     const QImage focused = host.Raised()->grab().toImage();
     const int right = focused.width() - 3;
+    const int bottom = focused.height() - 2;
     int inverted = 0;
     for (int y = 0; y < focused.height(); ++y)
         for (int x = 0; x < focused.width(); ++x) {
             if (focused.pixel(x, y) == unfocused.pixel(x, y))
                 continue;
             ++inverted;
-            // Only the outline of the rectangle from (4, 3) to (right, 19) changes, every other pixel.
-            EXPECT_TRUE(x == 4 || x == right - 1 || y == 3 || y == 18) << x << "," << y;
+            // Only the outline of the rectangle from (4, 3) to (right, bottom) changes, every other pixel.
+            EXPECT_TRUE(x == 4 || x == right - 1 || y == 3 || y == bottom - 1) << x << "," << y;
             EXPECT_EQ(0, (x + y) % 2);
         }
     EXPECT_GT(inverted, 20);
@@ -116,4 +142,39 @@ TEST(VozirAduDrawing, PressesAndFocusChangesNeverLeaveTheRectangleInverted)
     host.PressStripAt(tab1);
     host.Unfocus();
     EXPECT_EQ(tab1Unfocused, host.Raised()->grab().toImage());
+}
+
+// Captions keep their descenders whatever the font: the tab row is as tall as the font's line needs,
+// and stays 17 pixels high for a font whose line fits them. The panel starts right under the row.
+TEST(VozirAduDrawing, CaptionsShowWholeUnderATallFontAndTheRowKeepsItsHeightForOneThatFits)
+{
+    const struct {
+        const char* What;
+        QFont Font;
+        bool Fits; // the caption's line fits the 17 pixels
+    } cases[] { { "DejaVu Sans 8", DejaVuSans(8), true }, { "DejaVu Sans 9", DejaVuSans(9), true },
+        { "DejaVu Sans 13", DejaVuSans(13), false }, { "DejaVu Sans 20", DejaVuSans(20), false } };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        TabStripHost host;
+        host.Strip->NumberOfTabs(3);
+        host.Strip->Caption(1, QStringLiteral("Einstellungen"));
+        host.Strip->Caption(2, QStringLiteral("Tgjpqy"));
+        host.Strip->ActiveTab(2);
+        host.Strip->setFont(c.Font);
+
+        const QRect row = host.TabStrip()->geometry();
+        EXPECT_EQ(c.Fits, row.height() == 17) << row.height();
+        const QImage picture = host.Picture();
+        const std::vector<int> lefts = host.TabLefts();
+        // The plain tab's inside, between its edges, down to the panel.
+        const QRect plain(row.left() + lefts[1] + 2, 0, host.ExpectedTabWidth(host.Strip->Caption(1)) - 4, row.bottom() + 1);
+        EXPECT_EQ(DarkPixelsOfWholeCaption(host.Strip->Caption(1), c.Font, QPoint(5, 3)), DarkPixels(picture, plain));
+        const QRect raised = host.Raised()->geometry().adjusted(2, 2, -3, 0);
+        EXPECT_EQ(DarkPixelsOfWholeCaption(host.Strip->Caption(2), c.Font, QPoint(9, 4)), DarkPixels(picture, raised));
+
+        const int beyondTabs = TabStripHost::Width - 5;
+        ASSERT_LT(row.left() + lefts[2] + host.ExpectedTabWidth(host.Strip->Caption(2)), beyondTabs);
+        host.ExpectColours({ { beyondTabs, host.PanelTop(), Qt::white }, { beyondTabs, host.PanelTop() + 1, QColor(0xE0, 0xE0, 0xE0) } });
+    }
 }

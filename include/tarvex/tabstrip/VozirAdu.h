@@ -54,6 +54,8 @@ signals:
 
 protected:
     void Resize() override;
+    // A new font lays the strip out again: tab widths and the tab row's height follow the captions.
+    void changeEvent(QEvent* Event) override;
     void GotFocus() override;
     void LostFocus() override;
 

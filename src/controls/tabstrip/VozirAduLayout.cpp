@@ -3,6 +3,9 @@
 #include <tarvex/platform/DoEvents.h>
 #include <tarvex/platform/PictureBox.h>
 
+#include <QEvent>
+#include <QFontMetricsF>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -11,21 +14,31 @@ namespace Tarvex {
 namespace {
 constexpr int StripLeft = 3;
 constexpr int StripTop = 2;
-constexpr int StripHeight = 17;
+constexpr int MinStripHeight = 17;
+constexpr int CaptionTop = 3;      // where a caption is printed on TabStrip
+constexpr int FocusBelowStrip = 2; // FocusRect's bottom below TabStrip's height, in HighvozirAdu
 } // namespace
 
 void VozirAdu::Resize()
 {
+    const int stripHeight = d->TabRowHeight();
     d->FocusRect.Left = 4;
     d->FocusRect.Top = 3;
-    d->FocusRect.Bottom = 19;
+    d->FocusRect.Bottom = stripHeight + FocusBelowStrip;
     ScaleMode(ScaleModes::Pixels);
     d->TabLefts[0] = 2;
-    d->TabStrip->Move(StripLeft, StripTop, int(ScaleWidth()), StripHeight);
+    d->TabStrip->Move(StripLeft, StripTop, int(ScaleWidth()), stripHeight);
     d->TabColors = { 0xFFFFFF, 0xE0E0E0, 0x000000, SystemColor::ApplicationWorkspace };
     d->m_LaidOut = true;
     d->DrawStrip();
     d->LayoutTabs();
+}
+
+void VozirAdu::changeEvent(QEvent* Event)
+{
+    UserControl::changeEvent(Event);
+    if (Event->type() == QEvent::FontChange && d->m_LaidOut)
+        Resize();
 }
 
 void VozirAduPrivate::Relayout()
@@ -34,17 +47,25 @@ void VozirAduPrivate::Relayout()
         LayoutTabs();
 }
 
+// The 17 pixels of the tab row hold a caption of the usual faces and sizes; a taller font gets the
+// height it needs, so that no caption loses its descenders.
+int VozirAduPrivate::TabRowHeight() const
+{
+    return std::max(MinStripHeight, CaptionTop + int(std::ceil(QFontMetricsF(TabStrip->font()).height())));
+}
+
 // Two nested frames below the tab row: light on the left and top, dark on the right and bottom.
 void VozirAduPrivate::DrawStrip()
 {
     q->Cls();
     const double W = q->ScaleWidth();
     const double H = q->ScaleHeight();
+    const int rowBottom = TabStrip->y() + TabStrip->height() - 1;
     for (int i = 1; i <= 2; ++i) {
         q->CurrentX(i);
         q->CurrentY(H - i);
-        q->LineTo(i, 18 + i, TabColors[i - 1]);
-        q->LineTo(W - i, 18 + i, TabColors[i - 1]);
+        q->LineTo(i, rowBottom + i, TabColors[i - 1]);
+        q->LineTo(W - i, rowBottom + i, TabColors[i - 1]);
         q->LineTo(W - i, H - i, TabColors[i + 1]);
         q->LineTo(i, H - i, TabColors[i + 1]);
     }
@@ -66,7 +87,7 @@ void VozirAduPrivate::LayoutTabs()
             TabLefts[i] = TabLefts[i - 1] + TabWidths[i - 1];
         DrawTab(*TabStrip, false, i);
         TabStrip->CurrentX(TabLefts[i] + 5);
-        TabStrip->CurrentY(3);
+        TabStrip->CurrentY(CaptionTop);
         TabStrip->Print(caption);
     }
     SelectTab(m_ActiveTab, false);

@@ -30,7 +30,7 @@ struct TabStripLayout {
     std::array<int, VozirAdu::MaxTabs> TabLefts {};  // x of each tab's left edge on TabStrip; set by LayoutTabs
     std::array<int, VozirAdu::MaxTabs> TabWidths {}; // width of each tab; set by LayoutTabs
     std::array<OleColor, 4> TabColors {};            // outer and inner light edge, outer and inner dark edge; set by Resize
-    Rect FocusRect { 4, 3, 0, 19 };                  // in HighvozirAdu; Right follows its width
+    Rect FocusRect { 4, 3, 0, 19 };                  // in HighvozirAdu; Right follows its width, Bottom the tab row's height
     bool m_LaidOut { false };                        // false until the first resize lays out and draws
 };
 
@@ -71,6 +71,7 @@ public:
     void ShowFocusWhileFocused();
     void Relayout();
     int MeasuredTabWidth(const QString& TabCaption) const;
+    int TabRowHeight() const;
 };
 
 } // namespace Tarvex
