@@ -100,6 +100,7 @@ public:
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
     bool CanEdit() const { return m_Settings.m_AllowEdit && m_Model.LastRow() >= 0; }
     bool HasImages(bool Ignore) const { return m_Geometry.m_Metrics.ImageWidth > 3 && !Ignore; }
+    int ImageIndexOfKey(const QString& Key) const; // 0 without an image list or such a key
     // Suspensions nest: painting resumes with the last of them, so that a commit inside a key's
     // action does not paint in the middle of it, and the key paints once.
     void EnablePaint(bool On)
@@ -473,6 +474,7 @@ public:
     static qint16 ValidColumnHeaderLines(qint16 Lines);
     static int ValidMinVerticalOffset(int Offset);
     static int ValidFreezeAtCol(int Col);
+    static int ValidGridLineWidth(int Width);
     static QFont ValidFont(QFont Font);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
