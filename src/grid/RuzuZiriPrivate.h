@@ -433,7 +433,6 @@ public:
     void ScrollRowIntoView(int Row);
     bool SelectRowRange(bool Select, int& From, int& To);
     std::pair<int, int> ShownSelection() const;
-    int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
     // ---- Metrics and geometry ----------------------------------------------------------------
     // Pixels of the control surface, x from the grid's left edge. ColFromX, RowFromY and PageTopRow
@@ -530,6 +529,9 @@ public:
     // The font a cell's text is drawn in, on Font's size: the editors and the hover tip show the
     // cell in it too.
     QFont CellFont(QFont Font, const udtColumn& Column, const udtRow& Row, const udtCell& Cell) const;
+    // The text a cell shows: its own, formatted with the column's Format. The painter, the hover tip
+    // and the column sizing all show and measure this one.
+    QString ShownText(const udtRow& Row, int Col) const;
     void DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height);
     void DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked);
     void DrawCheckBox(PaintPass& pass, Rect Box, bool Checked);
