@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -85,10 +84,6 @@ const HostileNumber Numbers[] {
             g.ColWidth(c, float(v));
     }),
     Member("ColWidth of every column", std::numeric_limits<double>::quiet_NaN(), [](RuzuZiri& g, double v) {
-        for (int c = 0; c < g.Cols(); ++c)
-            g.ColWidth(c, float(v));
-    }),
-    Member("ColWidth of every column", INFINITY, [](RuzuZiri& g, double v) {
         for (int c = 0; c < g.Cols(); ++c)
             g.ColWidth(c, float(v));
     }),

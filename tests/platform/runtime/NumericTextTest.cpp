@@ -75,12 +75,10 @@ TEST(WholeNumber, ReadsTheWholeTextInThePointFormOrInTheLocalesForm)
     const Case cases[] {
         { "en_US", "1,000.5", std::nullopt, 1000.5 },
         { "en_US", " 2.5e1 ", 25, 25 },
-        { "en_US", "1a", std::nullopt, std::nullopt },
         { "de_DE", "1,5", std::nullopt, 1.5 },
         { "de_DE", "-1.000,5", std::nullopt, -1000.5 },
         { "de_DE", "1.5", 1.5, 15 },
         { "de_DE", "1,2,3", std::nullopt, std::nullopt },
-        { "de_DE", "", std::nullopt, std::nullopt },
     };
     for (const Case& c : cases) {
         LocaleScope locale(c.Locale);
