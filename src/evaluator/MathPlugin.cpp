@@ -76,10 +76,15 @@ std::optional<double> MathPlugin::NumberOf(const QVariant& token) const
 {
     switch (token.typeId()) {
     case QMetaType::QString: {
+        // An operand is read whole or not at all: the point form first, so that every line keeps the
+        // value it has always had, then the user's own form ("1.000,5" in German).
         const QString& text = StringOf(token);
-        if (!IsNumericText(text, NumberSymbols::OfDefaultLocale()))
+        const NumberSymbols& symbols = NumberSymbols::OfDefaultLocale();
+        if (!IsNumericText(text, symbols))
             return std::nullopt;
-        return ReadLeadingNumber(text);
+        if (const std::optional<double> plain = ReadWholeNumber(text))
+            return plain;
+        return ReadLocaleNumber(text, symbols);
     }
     case QMetaType::Double:
     case QMetaType::Float:

@@ -100,6 +100,7 @@ public:
     QPoint ClientOrigin() const { return q->contentsRect().topLeft(); }
     bool CanEdit() const { return m_Settings.m_AllowEdit && m_Model.LastRow() >= 0; }
     bool HasImages(bool Ignore) const { return m_Geometry.m_Metrics.ImageWidth > 3 && !Ignore; }
+    int ImageIndexOfKey(const QString& Key) const; // 0 without an image list or such a key
     // Suspensions nest: painting resumes with the last of them, so that a commit inside a key's
     // action does not paint in the middle of it, and the key paints once.
     void EnablePaint(bool On)
@@ -432,7 +433,6 @@ public:
     void ScrollRowIntoView(int Row);
     bool SelectRowRange(bool Select, int& From, int& To);
     std::pair<int, int> ShownSelection() const;
-    int TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const;
 
     // ---- Metrics and geometry ----------------------------------------------------------------
     // Pixels of the control surface, x from the grid's left edge. ColFromX, RowFromY and PageTopRow
@@ -473,6 +473,7 @@ public:
     static qint16 ValidColumnHeaderLines(qint16 Lines);
     static int ValidMinVerticalOffset(int Offset);
     static int ValidFreezeAtCol(int Col);
+    static int ValidGridLineWidth(int Width);
     static QFont ValidFont(QFont Font);
     void ChangeTotals(int vCol, const std::function<void(udtTotals&)>& Change);
     void CustomColor(qint32& Member, qint32 New_Color, const QString& ChangeName);
@@ -528,6 +529,9 @@ public:
     // The font a cell's text is drawn in, on Font's size: the editors and the hover tip show the
     // cell in it too.
     QFont CellFont(QFont Font, const udtColumn& Column, const udtRow& Row, const udtCell& Cell) const;
+    // The text a cell shows: its own, formatted with the column's Format. The painter, the hover tip
+    // and the column sizing all show and measure this one.
+    QString ShownText(const udtRow& Row, int Col) const;
     void DrawRowCheckBox(PaintPass& pass, const udtRow& Row, int Top, int Height);
     void DrawCellCheckBox(PaintPass& pass, const CellSpot& Spot, bool Checked);
     void DrawCheckBox(PaintPass& pass, Rect Box, bool Checked);

@@ -33,6 +33,9 @@ TEST(CalculatorLine, EnterShowsTheValueInTheUsersLocaleOrThePlainErrorText)
     EXPECT_EQ(QStringLiteral("Ergebnis: 2,5"), TypeAndEvaluate(line, QStringLiteral("10/4")));
     EXPECT_EQ(QStringLiteral("Der Ausdruck lässt sich nicht berechnen."), TypeAndEvaluate(line, QStringLiteral("1 2")));
     EXPECT_EQ(QStringLiteral("Ergebnis: 64"), TypeAndEvaluate(line, QStringLiteral("2^3^2")));
+    // German figures count whole, with their decimal comma and their group points.
+    EXPECT_EQ(QStringLiteral("Ergebnis: 2,5"), TypeAndEvaluate(line, QStringLiteral("1,5 + 1")));
+    EXPECT_EQ(QStringLiteral("Ergebnis: 1000,5"), TypeAndEvaluate(line, QStringLiteral("1.000,5")));
 }
 
 TEST(NumberText, IsTheShortestTextThatReadsBack)

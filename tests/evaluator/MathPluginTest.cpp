@@ -83,14 +83,24 @@ TEST_F(Calculator, MalformedLinesAndResultsOutsideTheFiniteNumbersFail)
     ExpectValues({ { "(1+2)", 3 } });
 }
 
-TEST_F(Calculator, OperandsPassTheUsersLocaleButReadThePointForm)
+// An operand is read whole: in the point form where that takes it all, so that every line keeps the
+// value it always had, otherwise in the user's own form. Reading only up to the first comma gave 1
+// for the German "1,5" and for the English "1,000.5", the figures a calculator must never drop.
+TEST_F(Calculator, OperandsReadWholeInThePointFormOrElseInTheUsersLocale)
 {
-    ExpectValues({ { "1,5", 1 }, { "1,000.5 + 1", 2 } }); // the comma groups in English
-    LocaleScope german("de_DE");
-    ExpectValues({ { "1,5", 1 }, { "1,5 + 1.5", 2.5 }, { "1.000,5", 1 } });
+    ExpectValues({ { "1,000.5 + 1", 1001.5 }, { "1,5", 15 }, { "1.5", 1.5 }, { "2,500*2", 5000 },
+                   { "1,234,567.25", 1234567.25 }, { "1,5E2", 1500 }, { "1E3 / 8", 125 } });
+    ExpectFailures({ "1.2.3", "1.5,0", ",5" });
+    {
+        LocaleScope german("de_DE");
+        ExpectValues({ { "1,5", 1.5 }, { "1,5 + 1.5", 3 }, { "1.000,5", 1000.5 }, { "1.5", 1.5 }, { "1.000", 1 },
+                       { "2,5*2", 5 }, { "1.234.567,25", 1234567.25 }, { "1,5E2", 150 }, { "0,1+0,2", 0.3 } });
+        ExpectValues({ { ",5", 0.5 } });
+        ExpectFailures({ "1,2,3", "1,5.0", "1,5,0" });
+    }
     LocaleScope french("fr_FR");
     ExpectFailures({ "1.5" });
-    ExpectValues({ { "2,5*2", 4 } });
+    ExpectValues({ { "2,5*2", 5 } });
 }
 
 // These run under the sanitizers too, where the test's time limit is what catches scanning that

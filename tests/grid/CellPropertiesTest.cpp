@@ -3,6 +3,10 @@
 #include "../platform/runtime/LocaleScope.h"
 #include "GridInvariants.h"
 
+#include <tarvex/platform/ImageList.h>
+
+#include <QPixmap>
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -173,6 +177,36 @@ TEST_F(CellGrid, FormatCellsSetsEachCellOfTheRange)
     EXPECT_EQ(2, grid.CellAlignment(0, 1));
     EXPECT_EQ("Mono", grid.CellFontName(0, 0));
     EXPECT_TRUE(GridInvariants(records));
+}
+
+TEST_F(CellGrid, AnImageKeyNamesTheImageListsEntryByItsIndex)
+{
+    ImageList images;
+    for (const char* key : { "one", "two", "three" })
+        images.Add(QPixmap(16, 16), QString::fromLatin1(key));
+    grid.ImageList(&images);
+    struct Case {
+        QVariant Written;
+        int Shown; // the image index the cell reads back
+    };
+    const Case cases[] {
+        { QStringLiteral("two"), 2 },
+        { QStringLiteral("missing"), 2 }, // a key the list lacks keeps the image
+        { 3, 3 },
+        { QStringLiteral("1"), 1 }, // a number's text names the index, not a key
+        { QStringLiteral("three"), 3 },
+    };
+    for (const Case& c : cases) {
+        grid.CellImage(0, 0, c.Written);
+        EXPECT_EQ(QVariant(c.Shown), grid.CellImage(0, 0)) << c.Written.toString().toStdString();
+    }
+
+    grid.FormatCells(1, 2, 0, 1, FormatImage, QStringLiteral("two"));
+    grid.FormatCells(2, 2, 1, 1, FormatImage, QStringLiteral("1"));
+    EXPECT_EQ(QVariant(2), grid.CellImage(1, 0));
+    EXPECT_EQ(QVariant(2), grid.CellImage(2, 0));
+    EXPECT_EQ(QVariant(1), grid.CellImage(2, 1));
+    EXPECT_TRUE(GridInvariants(RuzuZiriPrivate::Of(grid).m_Model));
 }
 
 TEST_F(CellGrid, FormatCellsAlignmentCountsRowsInCreationOrder)

@@ -1,5 +1,7 @@
 #include "grid/RuzuZiriPrivate.h"
 
+#include <tarvex/platform/Canvas.h>
+
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -109,6 +111,40 @@ TEST(GridAutoSize, TheLongestTextDecidesExceptForCheckBoxAndProgressColumns)
     EXPECT_EQ(0, std::fmod(grid.ColWidth(0), 15.0f)); // whole pixels, in twips
     EXPECT_EQ(480.0f, grid.ColWidth(2));
     EXPECT_EQ(701.0f, grid.ColWidth(3)); // the width given plus one
+}
+
+// A column sized to fit shows what the painter draws whole: its cells formatted, and the totals line
+// with its caption, the blank after it and the sum or average, formatted too.
+TEST(GridAutoSize, ANumberColumnFitsItsFormattedTextsAndItsTotalsLine)
+{
+    struct Case {
+        const char* Format;
+        bool Totals;
+        const char* Caption;
+        bool Average;
+        const char* Widest; // what the column shows widest
+    };
+    const Case cases[] {
+        { "#,##0.00", false, "", false, "1,234,567.50" },
+        { "", true, "Sum", false, "Sum 1234580" },
+        { "#,##0.00", true, "Sum", false, "Sum 1,234,580.00" },
+        { "#,##0.00", true, "Average of all", true, "Average of all 617,290.00" },
+        { "0", true, "", false, "1234580" },
+    };
+    const QFont font(QStringLiteral("DejaVu Sans"), 10);
+    for (const Case& c : cases) {
+        RuzuZiri grid;
+        grid.Font(font);
+        grid.AddColumn("amount", 500, 2, ColTypeNumber, c.Format);
+        grid.AddItem("1234567.5");
+        grid.AddItem("12.5");
+        grid.TotalsLineShow(c.Totals);
+        grid.TotalsLineCaption(0, c.Caption);
+        grid.TotalsLineColAvg(0, c.Average);
+        grid.ColWidthAutoSize(0);
+        const int widest = qRound(Canvas::TextWidth(font, QString::fromUtf8(c.Widest)));
+        EXPECT_EQ(float((widest + 15) * 15), grid.ColWidth(0)) << c.Widest; // 15 pixels to spare, in twips
+    }
 }
 
 TEST(GridForceFit, ScalesAllColumnsToFillTheVisibleWidth)

@@ -9,6 +9,7 @@
 
 #include <climits>
 #include <functional>
+#include <limits>
 
 using namespace Tarvex;
 
@@ -31,15 +32,20 @@ struct HostileNumber {
     QVariant Value;
     std::function<void(RuzuZiri&, const QVariant&)> Write;
     std::function<QVariant(const RuzuZiri&)> Read; // empty: no form file holds the value
+    QVariantMap With {};                           // other keys of the form, loaded in both ways
 };
 
 // A saved property: its key is its name.
 template <typename T, typename Arg>
-HostileNumber Saved(const char* Key, T Value, void (RuzuZiri::*Write)(Arg), T (RuzuZiri::*Read)() const)
+HostileNumber Saved(const char* Key, T Value, void (RuzuZiri::*Write)(Arg), T (RuzuZiri::*Read)() const,
+    const QVariantMap& With = {})
 {
     return { Key, QVariant::fromValue(Value), [Write](RuzuZiri& g, const QVariant& v) { (g.*Write)(v.value<T>()); },
-             [Read](const RuzuZiri& g) { return QVariant::fromValue((g.*Read)()); } };
+             [Read](const RuzuZiri& g) { return QVariant::fromValue((g.*Read)()); }, With };
 }
+
+// The line closing a frozen block is drawn twice as wide as the others.
+const QVariantMap FrozenFirstColumn { { QStringLiteral("FreezeAtCol"), 0 } };
 
 HostileNumber Member(const char* Name, double Value, const std::function<void(RuzuZiri&, double)>& Write)
 {
@@ -55,6 +61,15 @@ const HostileNumber Numbers[] {
     Saved("ColumnHeaderLines", qint16(-20), &RuzuZiri::ColumnHeaderLines, &RuzuZiri::ColumnHeaderLines),
     Saved("FreezeAtCol", INT_MAX, &RuzuZiri::FreezeAtCol, &RuzuZiri::FreezeAtCol),
     Saved("FontHeader", Huge(30000), &RuzuZiri::FontHeader, &RuzuZiri::FontHeader),
+    Saved("GridLineWidth", 2000000000, &RuzuZiri::GridLineWidth, &RuzuZiri::GridLineWidth, FrozenFirstColumn),
+    Saved("GridLineWidth", INT_MAX, &RuzuZiri::GridLineWidth, &RuzuZiri::GridLineWidth, FrozenFirstColumn),
+    Saved("GridLineWidth", INT_MIN, &RuzuZiri::GridLineWidth, &RuzuZiri::GridLineWidth, FrozenFirstColumn),
+    Saved("GridLineWidth", 0, &RuzuZiri::GridLineWidth, &RuzuZiri::GridLineWidth, FrozenFirstColumn),
+    Saved("ScaleUnits", INT_MAX, &RuzuZiri::ScaleUnits, &RuzuZiri::ScaleUnits),
+    Saved("ScaleUnits", -3, &RuzuZiri::ScaleUnits, &RuzuZiri::ScaleUnits),
+    Saved("ScaleUnits", 0, &RuzuZiri::ScaleUnits, &RuzuZiri::ScaleUnits),
+    // Inches: the columns the host adds at 1500 are far wider than any window.
+    Saved("ScaleUnits", 5, &RuzuZiri::ScaleUnits, &RuzuZiri::ScaleUnits),
     Member("SBLargeChange(vertical)", INT_MIN, [](RuzuZiri& g, double v) { g.SBLargeChange(1, int(v)); }),
     Member("SBLargeChange(horizontal) after a million", INT_MAX, [](RuzuZiri& g, double v) {
         g.SBLargeChange(0, 1000000);
@@ -69,6 +84,14 @@ const HostileNumber Numbers[] {
         for (int c = 0; c < g.Cols(); ++c)
             g.ColWidth(c, float(v));
     }),
+    Member("ColWidth of every column", std::numeric_limits<double>::quiet_NaN(), [](RuzuZiri& g, double v) {
+        for (int c = 0; c < g.Cols(); ++c)
+            g.ColWidth(c, float(v));
+    }),
+    Member("Width of a column added", std::numeric_limits<double>::quiet_NaN(),
+        [](RuzuZiri& g, double v) { g.AddColumn(QStringLiteral("added"), float(v)); }),
+    Member("RowHeight of the first row", std::numeric_limits<double>::quiet_NaN(),
+        [](RuzuZiri& g, double v) { g.RowHeight(0, float(v)); }),
     Member("ImageHeight of the bound image list", INT_MIN, [](RuzuZiri& g, double v) { g.ImageList()->ImageHeight(int(v)); }),
 };
 
@@ -123,6 +146,8 @@ TEST(GridHostileNumbers, AMemberOrAFormFileTakesAnyNumberAndTheGridStillLaysOutA
     for (const HostileNumber& number : Numbers) {
         const std::string name = number.Name + " = " + number.Value.toString().toStdString();
         PropertyBag plain;
+        for (auto other = number.With.cbegin(); other != number.With.cend(); ++other)
+            plain.WriteProperty(other.key(), other.value());
         ArchiveGrid byMember(plain);
         number.Write(byMember.Grid, number.Value);
         byMember.FillMoreAndShow();
@@ -130,7 +155,7 @@ TEST(GridHostileNumbers, AMemberOrAFormFileTakesAnyNumberAndTheGridStillLaysOutA
         if (!number.Read)
             continue;
 
-        PropertyBag saved;
+        PropertyBag saved = plain;
         saved.WriteProperty(QString::fromStdString(number.Name), number.Value);
         ArchiveGrid byFile(saved);
         byFile.FillMoreAndShow();

@@ -174,18 +174,27 @@ TEST_F(TippedGrid, TheTipShowsTheCellUnderThePointerWhenTheWaitEnds)
     EXPECT_FALSE(tip->isVisible());
 }
 
-// Near the screen's right edge the tip keeps to the room left and wraps its text.
+// Near the screen's right edge the tip keeps to the room left and wraps its text; a word wider than
+// that room breaks between its letters.
 TEST_F(TippedGrid, ATipNearTheScreensEdgeWrapsWithinTheRoomLeft)
 {
+    const QString longWord(300, QLatin1Char('x'));
+    const QString texts[] { LongText, longWord, "total " + longWord + " due" };
     const QRect screen = grid.screen()->availableGeometry();
     grid.move(screen.right() - 120, 30);
-    Rest(0, 0);
-    const int oneLine = inside.m_Model.RowAt(0).Height;
-    clock.Advance(1500);
-    ASSERT_TRUE(tip->isVisible());
-    EXPECT_LE(tip->geometry().right(), screen.right());
-    EXPECT_GT(tip->height(), oneLine);
-    EXPECT_EQ(CellCorner(0, 0), tip->geometry().topLeft());
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.left(20).toStdString());
+        grid.CellText(0, 0, text);
+        tip->hide();
+        QTest::mouseMove(&grid, QPoint(30, 5));
+        Rest(0, 0);
+        const int oneLine = inside.m_Model.RowAt(0).Height;
+        clock.Advance(1500);
+        ASSERT_TRUE(tip->isVisible());
+        EXPECT_LE(tip->geometry().right(), screen.right());
+        EXPECT_GT(tip->height(), oneLine);
+        EXPECT_EQ(CellCorner(0, 0), tip->geometry().topLeft());
+    }
 }
 
 // The wait ends with a tip only for the cell the pointer still rests on, in view; a tip that shows
@@ -218,6 +227,26 @@ TEST_F(TippedGrid, ATipShowsOnlyWhereThePointerStillRestsAndGoesWhenTheWindowMov
     grid.move(grid.pos() + QPoint(40, 10));
     QApplication::processEvents();
     EXPECT_FALSE(tip->isVisible());
+}
+
+// Emptying the grid takes the tip with the rows: no move over the empty grid would reach it.
+TEST_F(TippedGrid, ClearingTheGridHidesTheTip)
+{
+    const std::pair<const char*, std::function<void(RuzuZiri&)>> clears[] {
+        { "Clear", [](RuzuZiri& g) { g.Clear(); } },
+        { "ClearAll", [](RuzuZiri& g) { g.ClearAll(); } },
+    };
+    for (const auto& [name, clear] : clears) {
+        SCOPED_TRACE(name);
+        if (grid.Cols() == 0)
+            grid.AddColumn("text", 1200);
+        grid.AddItem(LongText);
+        grid.Redraw(true);
+        RestOnTheFirstCell(nullptr);
+        ASSERT_TRUE(tip->isVisible());
+        clear(grid);
+        EXPECT_FALSE(tip->isVisible());
+    }
 }
 
 // A row far higher than the screen gives a tip no higher than the screen's room below the cell.

@@ -119,6 +119,7 @@ void RuzuZiri::Clear()
     d->m_CellsChanged = false;
     if (!d->CloseCellEditor())
         return;
+    d->HideTip();
     d->m_Current.m_RowHold = d->m_Current.m_ColHold = false;
     d->m_Painter.m_RowFirstVisible = d->m_Painter.m_RowLastVisible = -1;
     d->m_Painter.m_Redraw = d->m_Painter.m_Paint = false;

@@ -148,8 +148,8 @@ void RuzuZiri::ExpandRowImage(const QVariant& New_ExpandRowImage)
         const double index = std::nearbyint(New_ExpandRowImage.toDouble());
         if (index >= INT16_MIN && index <= INT16_MAX)
             d->m_Settings.m_ExpandRowImage = qint16(index);
-    } else if (d->m_Settings.m_ImageList) {
-        const int index = d->m_Settings.m_ImageList->IndexOf(New_ExpandRowImage.toString());
+    } else {
+        const int index = d->ImageIndexOfKey(New_ExpandRowImage.toString());
         if (index > 0 && index <= INT16_MAX)
             d->m_Settings.m_ExpandRowImage = qint16(index);
     }
@@ -232,9 +232,17 @@ void RuzuZiri::GridLines(int New_GridLines)
 
 int RuzuZiri::GridLineWidth() const { return d->m_Settings.m_GridLineWidth; }
 
+// The frozen block's border is drawn twice as wide, and the editor sits inside the lines: a width
+// no wider than a window keeps those sums in range. A pen has no negative width.
+int RuzuZiriPrivate::ValidGridLineWidth(int Width)
+{
+    return std::clamp(Width, 0, MaxLayoutPixels);
+}
+
 void RuzuZiri::GridLineWidth(int New_GridLineWidth)
 {
-    d->SetProperty(d->m_Settings.m_GridLineWidth, New_GridLineWidth, QStringLiteral("GridLineWidth"), After::Repaint);
+    d->SetProperty(d->m_Settings.m_GridLineWidth, RuzuZiriPrivate::ValidGridLineWidth(New_GridLineWidth),
+        QStringLiteral("GridLineWidth"), After::Repaint);
 }
 
 ImageList* RuzuZiri::ImageList() const { return d->m_Settings.m_ImageList; }

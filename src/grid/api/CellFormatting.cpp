@@ -53,6 +53,10 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
     const bool colourFits = rounded >= INT32_MIN && rounded <= INT32_MAX;
     const qint32 colour = colourFits ? static_cast<qint32>(rounded) : 0;
     const bool fontNameGiven = !vNewValue.trimmed().isEmpty();
+    // A text that is no number may be an image's key; anything else names the image by number.
+    bool imageByNumber = false;
+    vNewValue.toDouble(&imageByNumber);
+    const QVariant image = !imageByNumber && d->ImageIndexOfKey(vNewValue) > 0 ? QVariant(vNewValue) : QVariant(number);
     const bool paint = d->m_Painter.m_Paint;
     d->m_Painter.m_Paint = false;
     const Lifeline self(this);
@@ -69,7 +73,7 @@ void RuzuZiri::FormatCells(int RowFrom, int RowTo, int ColFrom, int ColTo, int M
                 if (colourFits)
                     CellForeColor(r, c, colour);
                 break;
-            case FormatImage: CellImage(r, c, number); break;
+            case FormatImage: CellImage(r, c, image); break;
             case FormatFontName:
                 if (fontNameGiven)
                     CellFontName(r, c, vNewValue);

@@ -87,15 +87,25 @@ QVariant RuzuZiri::CellImage(int vRow, int vCol) const
     return format ? QVariant(int(format->Image)) : QVariant();
 }
 
-// A key is looked up in the image list once there is one; until then only numbers name images.
-// An index that does not fit the record's 16-bit field leaves the cell as it was.
+// A number names the image by index, any other value by its key in the image list. A key the list
+// lacks, or an index that does not fit the record's 16-bit field, leaves the cell as it was.
 void RuzuZiri::CellImage(int vRow, int vCol, const QVariant& New_CellImage)
 {
     bool isNumber = false;
-    const double index = std::nearbyint(New_CellImage.toDouble(&isNumber));
-    if (!isNumber || index < INT16_MIN || index > INT16_MAX)
+    double index = std::nearbyint(New_CellImage.toDouble(&isNumber));
+    if (!isNumber) {
+        index = d->ImageIndexOfKey(New_CellImage.toString());
+        if (index <= 0)
+            return;
+    }
+    if (index < INT16_MIN || index > INT16_MAX)
         return;
     d->ApplyCellFormat(vRow, vCol, FormatImage, static_cast<int>(index));
+}
+
+int RuzuZiriPrivate::ImageIndexOfKey(const QString& Key) const
+{
+    return m_Settings.m_ImageList ? m_Settings.m_ImageList->IndexOf(Key) : 0;
 }
 
 bool RuzuZiriPrivate::CellFlagBit(int vRow, int vCol, qint32 Mask) const

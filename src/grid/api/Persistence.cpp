@@ -114,7 +114,7 @@ const std::vector<RuzuZiriPrivate::PersistedProperty>& RuzuZiriPrivate::Persiste
         colour("FocusRectColor", &GridColorSet::m_FocusRectColor, 0xFFFF),
         field("FocusRectStyle", &GridSettings::m_FocusRectStyle, 1),
         absolute(field("GridLines", &GridSettings::m_GridLines, 1)),
-        field("GridLineWidth", &GridSettings::m_GridLineWidth, 1),
+        checked(field("GridLineWidth", &GridSettings::m_GridLineWidth, 1), ValidGridLineWidth),
         field("ThemeColor", &GridSettings::m_ThemeColor, ThemeColorSystem),
         field("ThemeStyle", &GridSettings::m_ThemeStyle, 2),
         field("ShowColumnHeaders", &GridSettings::m_ColumnHeaders, true),

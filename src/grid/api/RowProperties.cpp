@@ -155,7 +155,7 @@ void RuzuZiri::RowImage(int vRow, const QVariant& New_RowImage)
             return;
         d->m_Model.SetRowImage(vRow, qint32(index));
     } else {
-        const int index = d->m_Settings.m_ImageList ? d->m_Settings.m_ImageList->IndexOf(New_RowImage.toString()) : 0;
+        const int index = d->ImageIndexOfKey(New_RowImage.toString());
         if (index <= 0)
             return;
         d->m_Model.SetRowImage(vRow, -index);

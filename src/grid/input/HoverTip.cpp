@@ -1,12 +1,12 @@
 #include "grid/RuzuZiriPrivate.h"
 
 #include "grid/paint/DrawingHelpers.h"
+#include "platform/CanvasText.h"
 #include "platform/EventWatch.h"
 #include "platform/InputTransparentWindow.h"
 
 #include <tarvex/platform/Clock.h>
 #include <tarvex/platform/PictureBox.h>
-#include <tarvex/platform/runtime/FormatText.h>
 #include <tarvex/platform/Timer.h>
 
 #include <QGuiApplication>
@@ -29,6 +29,39 @@ QSize Measured(Canvas& Measure, const QString& Text, int Width, int Flags, const
     Rect bounds { 0, 0, Width, 0 };
     Measure.DrawText(Text, bounds, Flags | TextFlags::CalcRect, Font, TipTextColor);
     return { bounds.Right - bounds.Left, bounds.Bottom - bounds.Top };
+}
+
+bool EndsAWord(QChar Ch)
+{
+    return Ch == QLatin1Char(' ') || Ch == QLatin1Char('\r') || Ch == QLatin1Char('\n');
+}
+
+// The platform breaks lines at blanks only, and a word wider than the line keeps its width there;
+// such a word is broken between its letters where the width ends, so that the tip keeps to the
+// screen.
+QString WordsBrokenAt(const QString& Text, int Width, const QFont& Font)
+{
+    QString broken;
+    for (qsizetype start = 0; start < Text.size();) {
+        qsizetype end = start;
+        while (end < Text.size() && !EndsAWord(Text[end]))
+            ++end;
+        const QString word = Text.mid(start, end - start);
+        for (qsizetype from = 0; from < word.size();) {
+            const qsizetype reached = FirstEndReaching(word, from, from, Font, Width);
+            if (reached >= word.size()) {
+                broken += word.mid(from);
+                break;
+            }
+            const qsizetype piece = std::max<qsizetype>(reached - from, 1); // a letter wider than the line still shows
+            broken += word.mid(from, piece) + QLatin1Char('\n');
+            from += piece;
+        }
+        if (end < Text.size())
+            broken += Text[end];
+        start = end + 1;
+    }
+    return broken;
 }
 
 } // namespace
@@ -91,10 +124,8 @@ QString RuzuZiriPrivate::TipText(int Row, int Col) const
     const udtColumn& column = m_Model.Columns()[size_t(number)];
     if (column.ColType == ColTypeCheckBox)
         return QString();
-    const QString text = m_Model.RowAt(Row).Cells.Text(size_t(number));
-    if (text.isEmpty() || column.Format.isEmpty())
-        return text;
-    return FormatText(text, column.Format);
+    const udtRow& row = m_Model.RowAt(Row);
+    return row.Cells.Text(size_t(number)).isEmpty() ? QString() : ShownText(row, number);
 }
 
 void RuzuZiriPrivate::HideTip()
@@ -187,13 +218,15 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
     const int roomBelow = screen.bottom() + 1 - corner.y();
     if (room <= doublePad || roomBelow <= 0)
         return;
-    QSize textSize = Measured(measure, text, tipWidth, TextFlags::WordBreak, font);
+    QString shown = text;
+    QSize textSize = Measured(measure, shown, tipWidth, TextFlags::WordBreak, font);
     const bool cut = room < tipWidth;
     if (cut) {
         tipWidth = room - doublePad;
-        textSize = Measured(measure, text, tipWidth, TextFlags::WordBreak, font);
+        shown = WordsBrokenAt(text, tipWidth, font);
+        textSize = Measured(measure, shown, tipWidth, TextFlags::WordBreak, font);
     }
-    const int width = textSize.width() + doublePad;
+    const int width = std::min(textSize.width() + doublePad, room);
     // A row may be far higher than the screen: the tip ends where the screen does.
     const int height = std::min(textSize.height() >= rowHeight ? textSize.height() + verticalPad : rowHeight, roomBelow);
 
@@ -208,7 +241,7 @@ void RuzuZiriPrivate::ShowCellTip(int Row, int Col)
         ? TextFlags::WordBreak
         : cell.Alignment | TextFlags::SingleLine | TextFlags::WordBreak;
     Canvas tip = m_Tip.picToolTip->hDC();
-    DrawString(tip, text, -1, bounds, flags, 0, font, TipTextColor);
+    DrawString(tip, shown, -1, bounds, flags, 0, font, TipTextColor);
     // A tooltip window shows above every other window. Over the cell it must leave the pointer to
     // the grid, or the grid would see the pointer leave and hide the tip again.
     ShowTransparentForInput(*m_Tip.picToolTip);

@@ -18,17 +18,8 @@ qint32 RuzuZiriPrivate::PixelsFromScaleUnits(float Width) const
     return static_cast<qint32>(std::clamp(pixels, 0.0, double(MaxLayoutPixels)));
 }
 
-int RuzuZiriPrivate::TextWidth(const QString& Text, const QString& FontName, bool Bold, bool Italic, bool Underline) const
-{
-    QFont cellFont = q->font();
-    if (!FontName.isEmpty())
-        cellFont.setFamily(FontName);
-    cellFont.setBold(Bold);
-    cellFont.setItalic(Italic);
-    cellFont.setUnderline(Underline);
-    return qRound(Canvas::TextWidth(cellFont, Text));
-}
-
+// Each cell is measured as the painter draws it: its shown text in its own font; the totals line in
+// the control's font.
 void RuzuZiriPrivate::AutoSizeColumn(int Col)
 {
     const udtColumn& column = m_Model.Columns()[Col];
@@ -41,19 +32,15 @@ void RuzuZiriPrivate::AutoSizeColumn(int Col)
 
     int widest = 0;
     for (int r = 0; r <= m_Model.LastRow(); ++r) {
-        const udtCell& cell = m_Model.Rows()[r].Cells[size_t(Col)];
-        const CellLook look = m_Model.LookOf(cell, ControlLook());
-        int width = TextWidth(m_Model.Rows()[r].Cells.Text(size_t(Col)), look.FontName, IsFlagSet(cell.Flags, CellFlagBold),
-                              IsFlagSet(cell.Flags, CellFlagItalic), IsFlagSet(cell.Flags, CellFlagUnderline));
-        if (look.Image != 0)
+        const udtRow& row = m_Model.Rows()[r];
+        const udtCell& cell = row.Cells[size_t(Col)];
+        int width = qRound(Canvas::TextWidth(CellFont(m_Settings.m_Font, column, row, cell), ShownText(row, Col)));
+        if (CellLookOf(cell).Image != 0)
             width += m_Geometry.m_Metrics.ImageWidth;
         widest = std::max(widest, width);
     }
-    if (m_Settings.m_TotalsLineShow && column.ColType == ColTypeNumber) {
-        const QString totals = m_Model.Totals()[Col].Caption + QString::number(m_Model.TotalsValue()[Col], 'g', 15);
-        widest = std::max(
-            widest, TextWidth(totals, q->font().family(), q->font().bold(), q->font().italic(), q->font().underline()));
-    }
+    if (m_Settings.m_TotalsLineShow && column.ColType == ColTypeNumber)
+        widest = std::max(widest, qRound(Canvas::TextWidth(m_Settings.m_Font, TotalsText(Col))));
     q->ColWidth(Col, static_cast<float>((widest + Scale::TwipsPerPixel) * Scale::TwipsPerPixel));
 }
 

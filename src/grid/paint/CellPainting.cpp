@@ -62,15 +62,20 @@ void RuzuZiriPrivate::DrawCell(PaintPass& pass, const CellSpot& Spot, const udtR
     pass.Font = CellFont(m_Settings.m_Font, column, Row, cell);
 
     int img = look.Image;
-    QString text = Row.Cells.Text(size_t(Spot.Col));
-    if (!column.Format.isEmpty())
-        text = FormatText(text, column.Format);
+    const QString text = ShownText(Row, Spot.Col);
     const int flags = PrepareCellText(pass, Spot, Row, cell, text, img, R);
     if (Row.Extra && size_t(Spot.Col) < Row.Extra->CellPictures.size() && Row.Extra->CellPictures[size_t(Spot.Col)])
         DrawCellPicture(pass, Spot, column, *Row.Extra->CellPictures[size_t(Spot.Col)]);
     else if (img != 0)
         DrawCellImage(pass, Spot, column, H, std::abs(img), Selected, R);
     DrawTextIn(pass, text, R, flags);
+}
+
+QString RuzuZiriPrivate::ShownText(const udtRow& Row, int Col) const
+{
+    const QString text = Row.Cells.Text(size_t(Col));
+    const QString& format = m_Model.Columns()[size_t(Col)].Format;
+    return format.isEmpty() ? text : FormatText(text, format);
 }
 
 // Cells without a format of their own look like the control.

@@ -293,6 +293,8 @@ void RuzuZiriPrivate::PaintTotalsLine(PaintPass& pass)
 {
     const int y = pass.Y;
     pass.TextColor = m_Settings.m_Colors.m_ForeColorHdr;
+    // In the control's font, not in that of the last cell painted: the column sizing measures it so.
+    pass.Font = m_Settings.m_Font;
     Rect bar { 0, y + 1, pass.Right, y + m_Geometry.m_RowHeightDef + 1 };
     // The totals bar takes the caption's look in every style but 4, where it looks like a header cell.
     DrawHeaderBackground(pass.hDC, bar, 1, m_Settings.m_ThemeStyle != 4);

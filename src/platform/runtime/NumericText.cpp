@@ -122,7 +122,10 @@ bool IsNumericText(QStringView text, const NumberSymbols& symbols)
     return SkipExponent(text, at) == text.size();
 }
 
-double ReadLeadingNumber(QStringView text)
+namespace {
+
+// The leading number of the text and where it ends; no number at all reads as 0 ending at 0.
+std::pair<double, qsizetype> LeadingNumber(QStringView text)
 {
     qsizetype at = 0;
     while (at < text.size() && text[at].isSpace())
@@ -143,13 +146,49 @@ double ReadLeadingNumber(QStringView text)
             at = end;
     }
     if (digitCount == 0)
-        return 0.0;
+        return { 0.0, 0 };
     const qsizetype mantissaEnd = at;
     at = SkipExponent(text, at);
     const QStringView mantissa = text.sliced(start, mantissaEnd - start);
     const QStringView exponent = at > mantissaEnd ? text.sliced(mantissaEnd + 1, at - mantissaEnd - 1) : QStringView();
     const double value = ParseAsciiNumber(text.sliced(start, at - start), mantissa, exponent);
-    return negative ? -value : value;
+    return { negative ? -value : value, at };
+}
+
+} // namespace
+
+double ReadLeadingNumber(QStringView text)
+{
+    return LeadingNumber(text).first;
+}
+
+std::optional<double> ReadWholeNumber(QStringView text)
+{
+    const auto [value, end] = LeadingNumber(text);
+    if (end == 0 || !text.sliced(end).trimmed().isEmpty())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> ReadLocaleNumber(QStringView text, const NumberSymbols& symbols)
+{
+    if (!IsNumericText(text, symbols))
+        return std::nullopt;
+    // The numeric test has placed every separator: group separators only follow digits before the
+    // decimal separator, which comes at most once.
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype at = 0; at < text.size();) {
+        if (SymbolAt(text, at, symbols.DecimalPoint)) {
+            plain += u'.';
+            at += symbols.DecimalPoint.size();
+        } else if (SymbolAt(text, at, symbols.GroupSeparator)) {
+            at += symbols.GroupSeparator.size();
+        } else {
+            plain += text[at++];
+        }
+    }
+    return ReadWholeNumber(plain);
 }
 
 QString NumberText(double value, int significantDigits)

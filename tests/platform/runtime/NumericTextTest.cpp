@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <limits>
+#include <optional>
 
 using namespace Tarvex;
 
@@ -61,6 +62,30 @@ TEST(LeadingNumber, StopsAtTheFirstCharacterThatCannotContinueAndSaturatesOutOfR
                   { QStringLiteral("0.") + QString(1000, u'3'), 1.0 / 3.0 } };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(c.Expected, ReadLeadingNumber(c.Text)) << c.Text.left(40).toStdString();
+}
+
+TEST(WholeNumber, ReadsTheWholeTextInThePointFormOrInTheLocalesForm)
+{
+    struct Case {
+        const char* Locale;
+        const char* Text;
+        std::optional<double> Point;  // ReadWholeNumber
+        std::optional<double> Locales; // ReadLocaleNumber
+    };
+    const Case cases[] {
+        { "en_US", "1,000.5", std::nullopt, 1000.5 },
+        { "en_US", " 2.5e1 ", 25, 25 },
+        { "de_DE", "1,5", std::nullopt, 1.5 },
+        { "de_DE", "-1.000,5", std::nullopt, -1000.5 },
+        { "de_DE", "1.5", 1.5, 15 },
+        { "de_DE", "1,2,3", std::nullopt, std::nullopt },
+    };
+    for (const Case& c : cases) {
+        LocaleScope locale(c.Locale);
+        const QString text = QString::fromLatin1(c.Text);
+        EXPECT_EQ(c.Point, ReadWholeNumber(text)) << c.Locale << " " << c.Text;
+        EXPECT_EQ(c.Locales, ReadLocaleNumber(text, NumberSymbols::OfDefaultLocale())) << c.Locale << " " << c.Text;
+    }
 }
 
 TEST(NumberText, WritesTheLocalesDecimalMarkWithoutGroupsUpToTheGivenDigits)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace Tarvex {
 
 // The separators and signs a number may be written with in one locale. Reading them from QLocale
@@ -30,6 +32,13 @@ bool IsNumericText(QStringView text, const NumberSymbols& symbols);
 // character that cannot continue the number; no number at all reads as 0. A value too large for a
 // double reads as an infinity, one too small as zero.
 double ReadLeadingNumber(QStringView text);
+
+// The same reading, when the number takes the whole text (blanks around it aside); otherwise none.
+std::optional<double> ReadWholeNumber(QStringView text);
+
+// The number the whole text stands for in the locale of the given symbols: group separators left
+// out, the decimal separator taken as the point. None when the text fails the numeric test.
+std::optional<double> ReadLocaleNumber(QStringView text, const NumberSymbols& symbols);
 
 // A number as text in the user's locale, the way a value is written for a person to read back:
 // at most the given significant digits (15 for a double, 7 for a float), the locale's decimal
