@@ -37,7 +37,8 @@ void RuzuZiriPrivate::DragAutoScroll(qint16& Direction)
 // again.
 void RuzuZiriPrivate::AutoScrollPass()
 {
-    const AutoScrollChange change = m_Input.m_AutoScrollDir != 0 ? AutoScrollStep(m_Input.m_AutoScrollDir) : AutoScrollChange {};
+    const qint16 direction = m_Input.m_AutoScrollDir;
+    const AutoScrollChange change = direction != 0 ? AutoScrollStep(direction) : AutoScrollChange {};
     if (!change.Any()) {
         StopAutoScroll();
         return;

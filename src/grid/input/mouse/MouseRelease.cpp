@@ -32,8 +32,11 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
     const int col = ColFromX(X);
     const int row = RowFromY(Y);
     std::tie(m_Input.m_MouseCol, m_Input.m_MouseRow) = PointerCell(X, Y);
+    // A drag from a row that ends on a locked one keeps what the drag selected.
+    if (IsRowLockedAt(row) && m_Input.m_DownRow != -1)
+        return !m_Model.IsColumn(col) || Raise(&RuzuZiri::ColumnClick, ColumnAt(col));
     if (IsRowLockedAt(row))
-        return m_Input.m_DownRow != -1 ? Raise(&RuzuZiri::ColumnClick, ColumnAt(col)) : ReleaseOnLockedRow(col);
+        return ReleaseOnLockedRow(col);
     if (Press.SwapCol != -1 || Press.DragCol != -1)
         return DropColumn(Press, col);
     if (Press.State == MouseState::ResizingColumn || Press.State == MouseState::ResizingRow) {
