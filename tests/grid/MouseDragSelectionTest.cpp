@@ -40,14 +40,18 @@ struct DraggedGrid {
     }
 
     QPoint Widget(int X, int Y) const { return inside.ClientOrigin() + QPoint(X, Y); }
-    QPoint Cell(int Row, int Col) const
+    int Middle(int Col) const
     {
         Rect e { 0, 0, 0, 0 };
         inside.GetColumnExtent(Col, e);
-        return Widget((e.Left + e.Right) / 2, inside.RowTop(Row) + inside.m_Model.RowAt(Row).Height / 2);
+        return Widget((e.Left + e.Right) / 2, 0).x();
     }
-    QPoint Below() const { return QPoint(Cell(0, 1).x(), grid.height() + 20); }
-    QPoint Above() const { return QPoint(Cell(0, 1).x(), -20); }
+    QPoint Cell(int Row, int Col) const
+    {
+        return QPoint(Middle(Col), Widget(0, inside.RowTop(Row) + inside.m_Model.RowAt(Row).Height / 2).y());
+    }
+    QPoint Below() const { return QPoint(Middle(1), grid.height() + 20); }
+    QPoint Above() const { return QPoint(Middle(1), -20); }
     QPoint LeftOf(int Row) const { return QPoint(-30, Cell(Row, 0).y()); }
     QPoint RowBorderBelow(int Row) const
     {
