@@ -274,6 +274,8 @@ TEST(GridDragSelection, TheCellUnderThePointerFollowsEveryScrollAndZone)
         { "the scroll bar's arrow", [](DraggedGrid& d) { ScrollBarOf(d.grid, 1)->triggerAction(QAbstractSlider::SliderSingleStepAdd); } },
         { "the host", [](DraggedGrid& d) { d.grid.RowColSet(60, -1); } },
     };
+    for (int r = 0; r < 100; r += 2)
+        g.grid.CellHandPointer(r, 1, true); // the hand over every other row, so that a scroll changes it
     for (const Scroll& s : scrolls) {
         SCOPED_TRACE(s.name);
         g.Hover(g.Cell(g.grid.RowFirstVisible() + 2, 1));
@@ -281,8 +283,10 @@ TEST(GridDragSelection, TheCellUnderThePointerFollowsEveryScrollAndZone)
         const int first = g.grid.RowFirstVisible();
         s.act(g);
         ASSERT_NE(first, g.grid.RowFirstVisible());
-        EXPECT_EQ(g.grid.RowFirstVisible() + shownLine, g.grid.MouseRow());
+        const int under = g.grid.RowFirstVisible() + shownLine;
+        EXPECT_EQ(under, g.grid.MouseRow());
         EXPECT_EQ(1, g.grid.MouseCol());
+        EXPECT_EQ(under % 2 == 0 ? MousePointerShape::Custom : MousePointerShape::Default, g.inside.MousePointer());
     }
 }
 
