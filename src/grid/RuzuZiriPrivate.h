@@ -222,7 +222,14 @@ public:
     void DragAutoScroll(qint16& Direction);
     void AutoScrollPass();
     void StopAutoScroll();
-    bool AutoScrollStep(qint16 Direction);
+    // What one pass of the drag auto-scroll changed; a pass that changed nothing raises nothing.
+    struct AutoScrollChange {
+        bool Scrolled { false };
+        bool Moved { false };
+        bool Selected { false };
+        bool Any() const { return Scrolled || Moved || Selected; }
+    };
+    AutoScrollChange AutoScrollStep(qint16 Direction);
 
     // ---- Window-message hook (input/MessageCallback.cpp) ----------------------------------------
     // Focus, the pointer's coming and going, the scroll bars' requests, the wheel and changes of the
@@ -393,6 +400,7 @@ public:
     bool ToggleCheckCell(int Row, int Col, float X, float Y);
     bool SelectOnPress(int Row, qint16 Shift);
     bool SelectOnly(int Row);
+    void ArmDragSelect(int Row, qint16 Shift);
     void PressHeader(int Col);
     bool MoveOverRows(qint16 Button, qint16 Shift, float X, float Y);
     void ShowHotHeader(float Y);
@@ -405,9 +413,15 @@ public:
     bool ResizeRowTo(float Y);
     bool ResizeColumnTo(float X);
     bool DragSelectTo(qint16 Shift, float Y);
+    int DragStop(int Row) const;
+    bool SelectDraggedRows(int Row);
+    // The column under the pointer, or the current one where the pointer is outside every column.
+    int ColOrCurrent(int Col) const { return m_Model.IsColumn(Col) ? Col : m_Current.m_Col; }
+    void FollowPointer();
     void DragHeaderTo(float X);
     int CellPointer(int Wanted) const;
     bool ReleaseLeft(const MousePress& Press, qint16 Shift, float X, float Y);
+    bool ReleaseOnLockedRow(int Col);
     bool DropColumn(const MousePress& Press, int Col);
     bool ReleaseOverCell(float X, float Y);
     bool ReleaseOverHeader(const MousePress& Press, int Col, qint16 Shift);
@@ -432,6 +446,7 @@ public:
     void ScrollColumnIntoView(int Col);
     void ScrollRowIntoView(int Row);
     bool SelectRowRange(bool Select, int& From, int& To);
+    bool SelectOnlyUnlocked(int From, int To);
     std::pair<int, int> ShownSelection() const;
 
     // ---- Metrics and geometry ----------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace Tarvex::EndToEnd {
 
@@ -253,6 +254,14 @@ int DemoProcess::Quit()
     if (m_Demo.exitStatus() != QProcess::NormalExit)
         throw HarnessError("the demo crashed on its way out");
     return m_Demo.exitCode();
+}
+
+int DemoProcess::End(bool Failed)
+{
+    if (!Failed)
+        return Quit();
+    std::printf("the demo's pictures are kept in %s\n", qPrintable(KeepHome()));
+    return 0;
 }
 
 QString DemoProcess::KeepHome()

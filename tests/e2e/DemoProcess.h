@@ -58,6 +58,9 @@ public:
 
     // Asks the demo to end and returns its exit code; a crash or a sanitizer's report fails the test.
     int Quit();
+    // The end of a test: a failed one leaves the demo running and keeps its pictures, saying where,
+    // and gives 0; a passed one quits the demo and gives its exit code.
+    int End(bool Failed);
     QString Home() const { return m_Home.path(); }
     // Keeps the home folder with its pictures, for a failed test to be looked into.
     QString KeepHome();

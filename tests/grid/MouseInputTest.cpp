@@ -2,6 +2,7 @@
 
 #include "GridFill.h"
 #include "GridInvariants.h"
+#include "GridPointer.h"
 
 #include <tarvex/platform/VisualStyle.h>
 
@@ -89,12 +90,7 @@ struct MousedGrid {
     QPoint HeaderBorder(int Col) const { return Widget(Extent(Col).Right, inside.m_Geometry.m_Metrics.HeaderHeight / 2); }
     QPoint RowBorder(int Row) const { return Widget(20, inside.RowTop(Row) + inside.m_Model.RowAt(Row).Height); }
 
-    // Sent to this grid itself: QTest moves a pointer without a button through the screen's cursor.
-    void Hover(QPoint At)
-    {
-        QMouseEvent move(QEvent::MouseMove, At, grid.mapToGlobal(At), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&grid, &move);
-    }
+    void Hover(QPoint At) { HoverOver(grid, At); }
     void Click(QPoint At, Qt::KeyboardModifiers Keys = {}, Qt::MouseButton Button = Qt::LeftButton)
     {
         Hover(At);
@@ -115,14 +111,7 @@ struct MousedGrid {
         QTest::mouseMove(&grid, To);
         QTest::mouseRelease(&grid, Qt::LeftButton, {}, To);
     }
-    std::vector<int> Selected() const
-    {
-        std::vector<int> rows;
-        for (int r = 0; r < grid.ItemCount(); ++r)
-            if (grid.RowSelected(r))
-                rows.push_back(r);
-        return rows;
-    }
+    std::vector<int> Selected() const { return SelectedRows(grid); }
     // Nothing of a press is left over: no state, no pressed header, no grab.
     bool Idle() const
     {

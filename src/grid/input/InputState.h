@@ -31,6 +31,8 @@ struct InputState {
     QPointF m_MouseAt { -1, -1 };         // the pointer's last place in the grid's pixels; set by every move
     bool m_DragSelect { false };          // the mouse button is held down on a cell (set by the mouse input)
     int m_DownRow { -1 };                 //   row position of that press; -1 = the press was not on a row
+    int m_DragAnchor { -1 };              //   row the rows selected by dragging run from: the pressed row, or
+                                          //   the current one of a Shift press; -1 = none (reset by EndPress)
     int m_DownCol { -1 };                 // header position where the left button went down; -1 = none
     int m_DownX { 0 };                    // pointer x at the last press
     int m_SizeCol { -1 };                 // position whose right border is under the pointer or dragged; -1 = none

@@ -92,15 +92,18 @@ void RuzuZiriPrivate::SBSetInfo(int Bar, const ScrollInfo& Info)
     if (!IsBar(Bar))
         return;
     ScrollInfo& info = m_Bars.m_ScrollInfo[Bar];
+    const int was = info.Pos;
     info = Info;
     info.Pos = std::clamp(info.Pos, info.Min, std::max(info.Min, LastPosition(info)));
+    if (info.Pos != was)
+        FollowPointer();
     QScrollBar* bar = m_Bars.m_ScrollBar[Bar];
     if (!bar)
         return;
     const QSignalBlocker quiet(bar);
     bar->setRange(info.Min, std::max(info.Min, LastPosition(info)));
     bar->setPageStep(std::max(info.Page, 1));
-    bar->setValue(info.Pos);
+    bar->setValue(m_Bars.m_ScrollInfo[Bar].Pos);
 }
 
 // Only the bars that ScrollBars lets show take the flat look.

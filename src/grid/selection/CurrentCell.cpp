@@ -104,6 +104,32 @@ bool RuzuZiriPrivate::SelectRowRange(bool Select, int& From, int& To)
     return changed;
 }
 
+// Makes the selection exactly the rows From..To, either way round, less the locked ones; true when
+// the set changed. A set that is already so is only read: the pointer moving within a row costs no
+// write and raises nothing.
+bool RuzuZiriPrivate::SelectOnlyUnlocked(int From, int To)
+{
+    const int first = std::max(std::min(From, To), 0);
+    const int end = std::min(std::max(From, To), m_Model.LastRow());
+    int wanted = 0;
+    int already = 0;
+    for (int p = first; p <= end; ++p) {
+        const qint32 flags = m_Model.RowAt(p).Flags;
+        if (IsFlagSet(flags, RowFlagLocked))
+            continue;
+        ++wanted;
+        already += IsFlagSet(flags, RowFlagSelected) ? 1 : 0;
+    }
+    if (already == wanted && m_Model.SelectedCount() == wanted)
+        return false;
+    m_Model.ClearSelection();
+    for (int p = first; p <= end; ++p) {
+        if (!IsFlagSet(m_Model.RowAt(p).Flags, RowFlagLocked))
+            m_Model.SetRowFlag(p, RowFlagSelected, true);
+    }
+    return true;
+}
+
 // The first and last rows on the page that look selected or hold the current cell; both past the
 // page when none. Rows that take no line are passed over through the index.
 std::pair<int, int> RuzuZiriPrivate::ShownSelection() const

@@ -86,6 +86,7 @@ RuzuZiriPrivate::MousePress RuzuZiriPrivate::EndPress()
     m_Input.m_DownCol = m_Input.m_SwapCol = m_Input.m_DragCol = m_Input.m_SizeCol = -1;
     m_Input.m_DragSourceCol = m_Input.m_DragTargetCol = -1;
     m_Input.m_DragSelect = false;
+    m_Input.m_DragAnchor = -1;
     StopAutoScroll();
     return press;
 }
@@ -111,6 +112,8 @@ bool RuzuZiriPrivate::RepaintHeaders()
 }
 
 // An edit opened by the click is on the current cell, which the press made the cell under the pointer.
+// CellClick names the row the press or the drag made current: a drag may end beyond the rows or on
+// a locked row.
 void RuzuZiriPrivate::UserControl_Click()
 {
     const Lifeline self(q);
@@ -125,7 +128,7 @@ void RuzuZiriPrivate::UserControl_Click()
     if (!Raise(&RuzuZiri::Click))
         return;
     qint16 shift = m_Input.m_MouseShift;
-    if (Raise(&RuzuZiri::CellClick, m_Input.m_MouseRow, m_Input.m_MouseCol, shift))
+    if (Raise(&RuzuZiri::CellClick, m_Current.m_Row, m_Input.m_MouseCol, shift))
         m_Input.m_MouseShift = shift;
 }
 

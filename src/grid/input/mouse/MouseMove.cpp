@@ -3,6 +3,7 @@
 #include <tarvex/platform/Scale.h>
 
 #include <algorithm>
+#include <tuple>
 
 // The pointer moving over the grid. A move within one cell paints nothing; a move into another cell
 // repaints at most the header cells it lights or darkens. With the left button held it sizes a row or
@@ -42,6 +43,8 @@ void RuzuZiriPrivate::UserControl_MouseMove(qint16 Button, qint16 Shift, float X
 // False when the grid was deleted on the way.
 bool RuzuZiriPrivate::MoveOverRows(qint16 Button, qint16 Shift, float X, float Y)
 {
+    // The border the pointer is on decides the row under it, so the scan comes first.
+    int pointer = Button == 0 ? ScanBorders(X, Y) : MousePointer();
     const auto [col, row] = PointerCell(X, Y);
     const bool newCell = col != m_Input.m_MouseCol || row != m_Input.m_MouseRow;
     if (newCell) {
@@ -56,12 +59,8 @@ bool RuzuZiriPrivate::MoveOverRows(qint16 Button, qint16 Shift, float X, float Y
         if (m_Input.m_DownCol != -1 && m_Painter.m_Paint && m_Input.m_MouseState == MouseState::None)
             DrawHeaderCell(m_Input.m_DownCol, row == -1 && m_Input.m_DownCol == col ? 3 : 1, false, false);
     }
-    int pointer = MousePointer();
-    if (Button == 0) {
-        if (m_Settings.m_AllowColumnHover)
-            ShowHotHeader(Y);
-        pointer = ScanBorders(X, Y);
-    }
+    if (Button == 0 && m_Settings.m_AllowColumnHover)
+        ShowHotHeader(Y);
     if (Button & MouseButton::Left) {
         const Lifeline self(q);
         if (!DragWithLeft(Shift, X, Y))
@@ -71,6 +70,26 @@ bool RuzuZiriPrivate::MoveOverRows(qint16 Button, qint16 Shift, float X, float Y
     }
     MousePointer(CellPointer(pointer));
     return true;
+}
+
+// The rows under a resting pointer are others after a scroll: the cell under it, the border it is on
+// and the pointer's shape are worked out again, as a move there would, but without its events. A
+// tip waiting for, or showing, the cell that was there goes.
+void RuzuZiriPrivate::FollowPointer()
+{
+    if (!m_Input.m_MouseInside && m_Input.m_MouseState == MouseState::None)
+        return;
+    const auto X = float(m_Input.m_MouseAt.x());
+    const auto Y = float(m_Input.m_MouseAt.y());
+    const bool hovering = m_Input.m_MouseState == MouseState::None && m_Input.m_DownCol == -1;
+    const int pointer = hovering && !m_Input.m_BorderScan ? ScanBorders(X, Y) : MousePointer();
+    const std::pair<int, int> cell = PointerCell(X, Y);
+    if (cell != std::pair { m_Input.m_MouseCol, m_Input.m_MouseRow }) {
+        HideTip();
+        CancelTip();
+        std::tie(m_Input.m_MouseCol, m_Input.m_MouseRow) = cell;
+    }
+    MousePointer(CellPointer(pointer));
 }
 
 // Only the cells whose look changes are painted: the one that was hot and the one that is now.
@@ -208,11 +227,11 @@ bool RuzuZiriPrivate::ResizeColumnTo(float X)
     return true;
 }
 
-// Beyond the top or the bottom edge the rows scroll by themselves; back over the rows, the selection
-// runs from the pressed row to the one under the pointer.
+// Beyond the top or the bottom edge the rows scroll by themselves; back over the rows, the current
+// row follows the pointer and the selection runs from the row the drag started from to it.
 bool RuzuZiriPrivate::DragSelectTo(qint16 Shift, float Y)
 {
-    if (!m_Input.m_DragSelect)
+    if (!m_Input.m_DragSelect || m_Input.m_DragAnchor == -1)
         return true;
     const Lifeline self(q);
     if (Y < 0 || Y > q->ScaleHeight()) {
@@ -221,21 +240,40 @@ bool RuzuZiriPrivate::DragSelectTo(qint16 Shift, float Y)
         return self.Alive();
     }
     StopAutoScroll();
-    if (Shift != 0 || !m_Model.IsRowPosition(m_Input.m_MouseRow)
-        || (m_Input.m_MouseRow == m_Current.m_Row && m_Input.m_MouseCol == m_Current.m_Col))
+    if (Shift != 0 || !m_Model.IsRowPosition(m_Input.m_MouseRow))
         return true;
-    int from = -1;
-    int to = -1;
-    SelectRowRange(false, from, to);
-    from = m_Settings.m_MultiSelect != MultiSelectMode::Off ? m_Input.m_DownRow : m_Input.m_MouseRow;
-    to = m_Input.m_MouseRow;
-    SelectRowRange(true, from, to);
+    const int row = DragStop(m_Input.m_MouseRow);
+    const bool selected = SelectDraggedRows(row);
     const int before[2] = { m_Current.m_Row, m_Current.m_Col };
-    if (!MoveCurrentCell(m_Input.m_MouseRow, m_Input.m_MouseCol, false))
+    if (!MoveCurrentCell(row, ColOrCurrent(m_Input.m_MouseCol), false))
         return self.Alive();
-    if (before[0] == m_Current.m_Row && before[1] == m_Current.m_Col)
+    const bool moved = before[0] != m_Current.m_Row || before[1] != m_Current.m_Col;
+    if (!moved && !selected)
         return true;
-    return Raise(&RuzuZiri::SelectionChanged) && DrawGrid(m_Painter.m_Paint);
+    const quint64 seen = Changes();
+    if (selected && (!Raise(&RuzuZiri::SelectionChanged) || Changes() != seen))
+        return self.Alive();
+    return DrawGrid(m_Painter.m_Paint);
+}
+
+// A drag never stops on a locked row: the current row stays on the nearest row towards the one the
+// drag started from that takes it.
+int RuzuZiriPrivate::DragStop(int Row) const
+{
+    const int anchor = m_Input.m_DragAnchor;
+    const int step = anchor < Row ? -1 : 1;
+    while (Row != anchor && m_Model.IsRowPosition(Row) && !IsNavigableRow(Row, 0))
+        Row += step;
+    return Row;
+}
+
+// With MultiSelect the rows from the drag's first row to Row, else Row alone.
+bool RuzuZiriPrivate::SelectDraggedRows(int Row)
+{
+    if (!m_Model.IsRowPosition(Row))
+        return false;
+    const bool multiSelect = m_Settings.m_MultiSelect != MultiSelectMode::Off;
+    return SelectOnlyUnlocked(multiSelect ? m_Input.m_DragAnchor : Row, Row);
 }
 
 // The dragged header follows the pointer over the laid-out header row, pressed, as does the cell it

@@ -2,6 +2,8 @@
 
 #include <tarvex/platform/PictureBox.h>
 
+#include <algorithm>
+
 // A button going down on the grid: what it presses decides what follows until its release.
 
 namespace Tarvex {
@@ -39,6 +41,7 @@ bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
     m_Input.m_MouseCol = col;
     m_Input.m_MouseRow = row;
     m_Input.m_DownX = int(X);
+    m_Input.m_DragAnchor = -1;
     if (Button != MouseButton::Left) {
         m_Input.m_DownRow = row;
         return !m_Model.IsRowPosition(row) || OtherButtonOnRow(row, col);
@@ -81,6 +84,8 @@ void RuzuZiriPrivate::PressHeader(int Col)
 // it makes its row the current and only selected one.
 bool RuzuZiriPrivate::OtherButtonOnRow(int Row, int Col)
 {
+    if (IsRowLockedAt(Row))
+        return true;
     if (m_Settings.m_MultiSelect != MultiSelectMode::Off && IsFlagSet(m_Model.RowAt(Row).Flags, RowFlagSelected))
         return true;
     const Lifeline self(q);
@@ -88,7 +93,7 @@ bool RuzuZiriPrivate::OtherButtonOnRow(int Row, int Col)
     if (!q->UpdateCell(false) || Changes() != seen)
         return self.Alive();
     const int before[2] = { m_Current.m_Row, m_Current.m_Col };
-    if (!MoveCurrentCell(Row, Col, false))
+    if (!MoveCurrentCell(Row, ColOrCurrent(Col), false))
         return self.Alive();
     const bool moved = before[0] != m_Current.m_Row || before[1] != m_Current.m_Col;
     const bool selected = SelectOnly(Row);
@@ -123,9 +128,10 @@ bool RuzuZiriPrivate::LeftPressOnRow(int Row, int Col, qint16 Shift, float X, fl
 
     if (!ToggleCheckCell(Row, Col, X, Y))
         return self.Alive();
+    ArmDragSelect(Row, Shift);
     const bool selectionChanged = SelectOnPress(Row, Shift);
     const int before[2] = { m_Current.m_Row, m_Current.m_Col };
-    if (!MoveCurrentCell(Row, Col, false))
+    if (!MoveCurrentCell(Row, ColOrCurrent(Col), false))
         return self.Alive();
     const bool moved = before[0] != m_Current.m_Row || before[1] != m_Current.m_Col;
     seen = Changes();
@@ -164,6 +170,19 @@ bool RuzuZiriPrivate::ToggleCheckCell(int Row, int Col, float X, float Y)
     return self.Alive() && unchanged();
 }
 
+// A press that toggles its row keeps the rows toggled before it, so a drag from it selects nothing.
+// A Shift press selects from the current row, the first row when there is none, and a drag from it
+// goes on from there.
+void RuzuZiriPrivate::ArmDragSelect(int Row, qint16 Shift)
+{
+    const bool multiSelect = m_Settings.m_MultiSelect != MultiSelectMode::Off;
+    if (m_Settings.m_MultiSelect == MultiSelectMode::ToggleEveryClick || (multiSelect && (Shift & ShiftKey::Ctrl))) {
+        m_Input.m_DragAnchor = -1;
+        return;
+    }
+    m_Input.m_DragAnchor = multiSelect && (Shift & ShiftKey::Shift) ? std::max(m_Current.m_Row, 0) : Row;
+}
+
 // The selection rules of a press; true when a row's Selected bit changed (an inverted or a single
 // selected row always counts as a change).
 bool RuzuZiriPrivate::SelectOnPress(int Row, qint16 Shift)
@@ -179,10 +198,7 @@ bool RuzuZiriPrivate::SelectOnPress(int Row, qint16 Shift)
         m_Model.SetRowFlag(Row, RowFlagSelected, !wasSelected);
         changed = true;
     } else if (multiSelect && shift) {
-        changed = SelectRowRange(false, from, to);
-        from = m_Current.m_Row;
-        to = Row;
-        changed = SelectRowRange(true, from, to) || changed;
+        changed = SelectOnlyUnlocked(m_Input.m_DragAnchor, Row);
     } else if (multiSelect) {
         SelectOnly(Row);
         changed = true;

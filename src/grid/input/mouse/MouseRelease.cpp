@@ -32,14 +32,11 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
     const int col = ColFromX(X);
     const int row = RowFromY(Y);
     std::tie(m_Input.m_MouseCol, m_Input.m_MouseRow) = PointerCell(X, Y);
-    if (IsRowLockedAt(row)) {
-        m_Current.m_RowHold = m_Current.m_ColHold = true;
-        q->SelectedClearAll();
-        q->RowColSet(-1, -1);
-        if (self.Alive())
-            Raise(&RuzuZiri::ColumnClick, ColumnAt(col));
-        return false;
-    }
+    // A drag from a row that ends on a locked one keeps what the drag selected.
+    if (IsRowLockedAt(row) && m_Input.m_DownRow != -1)
+        return !m_Model.IsColumn(col) || Raise(&RuzuZiri::ColumnClick, ColumnAt(col));
+    if (IsRowLockedAt(row))
+        return ReleaseOnLockedRow(col);
     if (Press.SwapCol != -1 || Press.DragCol != -1)
         return DropColumn(Press, col);
     if (Press.State == MouseState::ResizingColumn || Press.State == MouseState::ResizingRow) {
@@ -53,6 +50,22 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
         return ReleaseOverCell(X, Y);
     }
     return ReleaseOverHeader(Press, col, Shift);
+}
+
+// A click on a locked row leaves only the current row selected; with no current row it leaves none.
+// False: the release raises no MouseUp.
+bool RuzuZiriPrivate::ReleaseOnLockedRow(int Col)
+{
+    const Lifeline self(q);
+    m_Current.m_RowHold = m_Current.m_ColHold = true;
+    const bool cleared = m_Model.ClearSelection();
+    if (m_Current.m_Row != -1)
+        q->RowColSet(-1, -1);
+    else if (cleared && !Raise(&RuzuZiri::SelectionChanged))
+        return false;
+    if (self.Alive())
+        Raise(&RuzuZiri::ColumnClick, ColumnAt(Col));
+    return false;
 }
 
 // Swapping exchanges the two columns; dragging takes the column out and puts it in at the drop, the
@@ -155,7 +168,7 @@ bool RuzuZiriPrivate::SortByHeader(int Col, qint16 Shift)
 // header looks as before.
 bool RuzuZiriPrivate::ReleaseEnd(int DownRow)
 {
-    if (IsCell(m_Input.m_MouseRow, m_Input.m_MouseCol)) {
+    if (IsCell(m_Input.m_MouseRow, m_Input.m_MouseCol) && !IsRowLockedAt(m_Input.m_MouseRow)) {
         const int row = m_Input.m_MouseRow;
         const int col = ColumnAt(m_Input.m_MouseCol);
         if (m_Model.Columns()[size_t(col)].ColType == ColTypeButton) {
