@@ -558,6 +558,8 @@ public:
     int DrawHeaders(bool SingleLineOnly, const Rect& Within = Rect {});
     void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell, const Rect& Within = Rect {});
     void DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly, const Rect& Within = Rect {});
+    void ShowDraggedHeader(int Position, int Left);
+    void HideDraggedHeader();
     Canvas HeaderDrawing(const Rect& Within);
     void DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption);
     void DrawHeaderStyle(Canvas& hDC, Rect& r, int State);

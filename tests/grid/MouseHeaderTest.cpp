@@ -3,6 +3,7 @@
 #include <tarvex/platform/ImageList.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
@@ -322,4 +323,40 @@ TEST(GridMouseHeader, AnEditWhoseRowIsRemovedCloses)
     g.grid.DeleteSelected();
     EXPECT_FALSE(g.grid.EditPending());
     EXPECT_EQ(QStringLiteral("Bonn"), g.grid.CellText(0, 1));
+}
+
+// The dragged heading's copy covers no heading: the header row shows what it shows without the copy,
+// the two cells of the drag pressed, and the copy hangs below it, its heading whole.
+TEST(GridMouseHeader, TheDraggedHeadingsCopyLeavesEveryHeadingReadable)
+{
+    HeaderGrid g;
+    g.grid.ThemeStyle(4);
+    g.Hover(g.Header(0));
+    QTest::mousePress(&g.grid, Qt::LeftButton, {}, g.Header(0));
+    QTest::mouseMove(&g.grid, g.Header(0) + QPoint(20, 0));
+    auto* copy = g.grid.findChild<QLabel*>(QStringLiteral("DraggedHeading"));
+    ASSERT_TRUE(copy);
+    const int startedAt = copy->x();
+    QTest::mouseMove(&g.grid, g.Header(0) + QPoint(50, 0));
+    const QImage shown = g.grid.grab().toImage();
+    g.inside.DrawHeaders(true);
+    const int header = g.inside.m_Geometry.m_Metrics.HeaderHeight;
+    const QPoint origin = g.inside.ClientOrigin();
+    for (int y = 0; y < header; ++y) {
+        for (int x = 0; x < 320; ++x) {
+            const QRgb pixel = shown.pixel(origin.x() + x, origin.y() + y);
+            ASSERT_EQ(g.grid.Point(x, y), OleColor(qRed(pixel) | qGreen(pixel) << 8 | qBlue(pixel) << 16)) << x << ", " << y;
+        }
+    }
+    ASSERT_TRUE(copy->isVisible());
+    EXPECT_EQ(origin.y() + header, copy->y());
+    EXPECT_EQ(startedAt + 30, copy->x()) << "it follows the pointer";
+    const QImage copied = copy->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < copied.height(); ++y)
+        for (int x = 0; x < copied.width(); ++x)
+            dark += qGray(copied.pixel(x, y)) < 100;
+    EXPECT_GT(dark, 10) << "its heading shows";
+    QTest::mouseRelease(&g.grid, Qt::LeftButton, {}, g.Header(0) + QPoint(50, 0));
+    EXPECT_FALSE(copy->isVisible());
 }

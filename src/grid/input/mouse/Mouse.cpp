@@ -91,6 +91,7 @@ RuzuZiriPrivate::MousePress RuzuZiriPrivate::EndPress()
     SetMouseState(MouseState::None);
     m_Input.m_DownCol = m_Input.m_SwapCol = m_Input.m_DragCol = m_Input.m_SizeCol = -1;
     m_Input.m_DragSourceCol = m_Input.m_DragTargetCol = -1;
+    HideDraggedHeader();
     m_Input.m_DragSelect = false;
     StopAutoScroll();
     return press;

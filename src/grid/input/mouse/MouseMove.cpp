@@ -268,7 +268,7 @@ void RuzuZiriPrivate::DragHeaderTo(float X, float Y)
     const ColumnPlace& place = layout.Columns[size_t(m_Input.m_DragSourceCol)];
     const int left = std::clamp(int(X) - m_Input.m_DownX + place.Left, layout.RowNumberWidth,
                                 std::max(right - place.Width, layout.RowNumberWidth));
-    DrawHeaderCellAt(m_Input.m_DragSourceCol, left, 3, true);
+    ShowDraggedHeader(m_Input.m_DragSourceCol, left);
 }
 
 } // namespace Tarvex
