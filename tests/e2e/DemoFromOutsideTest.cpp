@@ -53,13 +53,9 @@ protected:
 
     void TearDown() override
     {
-        if (!m_Demo)
-            return;
-        if (HasFailure()) {
-            std::printf("the demo's pictures are kept in %s\n", qPrintable(m_Demo->KeepHome()));
-            return;
+        if (m_Demo) {
+            EXPECT_EQ(0, EndDemo(*m_Demo, HasFailure()));
         }
-        EXPECT_EQ(0, m_Demo->Quit());
     }
 
     QJsonObject ShowPage(const QString& Caption, const QString& Page)

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace Tarvex::EndToEnd {
 
@@ -267,6 +268,14 @@ QRect RectOf(const QJsonValue& Value)
     if (rect.size() != 4)
         throw HarnessError("the state has no rectangle where one was expected");
     return QRect(rect[0].toInt(), rect[1].toInt(), rect[2].toInt(), rect[3].toInt());
+}
+
+int EndDemo(DemoProcess& Demo, bool Failed)
+{
+    if (!Failed)
+        return Demo.Quit();
+    std::printf("the demo's pictures are kept in %s\n", qPrintable(Demo.KeepHome()));
+    return 0;
 }
 
 QPoint TabCentre(const QJsonObject& State, const QString& Caption)

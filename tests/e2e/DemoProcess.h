@@ -78,6 +78,11 @@ private:
     QElapsedTimer m_SinceLastClick;
 };
 
+// How a test leaves its demo: after a failure the pictures stay to be looked into, and 0 is returned;
+// otherwise the demo is asked to end and its exit code returned, which must be 0 (in the sanitizer
+// build that also means without a report).
+int EndDemo(DemoProcess& Demo, bool Failed);
+
 // Where a user clicks on the tab strip to pick a tab: the middle of its caption. The strip lays its tabs
 // side by side, each as wide as its caption plus 15 pixels, measured here in the font both processes
 // take from the same X server.
