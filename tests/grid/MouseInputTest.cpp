@@ -483,6 +483,8 @@ TEST(GridMouseHostileHandlers, EveryGestureEndsCleanlyWhateverItsHandlersDo)
         { "a header dragged", [&](MousedGrid& g, const QPointer<RuzuZiri>& a) { steps(g, a, g.Header(1), g.Header(3), false); } },
         { "a border dragged", [&](MousedGrid& g, const QPointer<RuzuZiri>& a) { steps(g, a, g.HeaderBorder(2), g.HeaderBorder(2) + QPoint(20, 0), false); } },
         { "rows dragged over", [&](MousedGrid& g, const QPointer<RuzuZiri>& a) { steps(g, a, g.Cell(1, 1), g.Cell(4, 1), false); } },
+        { "a border double-clicked", [&](MousedGrid& g, const QPointer<RuzuZiri>& a) { steps(g, a, g.HeaderBorder(2), g.HeaderBorder(2), true); } },
+        { "a header let go above the grid", [&](MousedGrid& g, const QPointer<RuzuZiri>& a) { steps(g, a, g.Header(1), g.Header(3) - QPoint(0, 150), false); } },
     };
     for (const auto& [event, connect] : events) {
         for (const auto& [host, hostile] : hosts) {

@@ -32,6 +32,8 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
     const int col = ColFromX(X);
     const int row = RowFromY(Y);
     std::tie(m_Input.m_MouseCol, m_Input.m_MouseRow) = PointerCell(X, Y);
+    if (std::exchange(m_Input.m_PressEscaped, false))
+        return RepaintHeaders();
     if (IsRowLockedAt(row)) {
         m_Current.m_RowHold = m_Current.m_ColHold = true;
         q->SelectedClearAll();
@@ -40,8 +42,6 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
             Raise(&RuzuZiri::ColumnClick, ColumnAt(col));
         return false;
     }
-    if (std::exchange(m_Input.m_PressEscaped, false))
-        return RepaintHeaders();
     if (Press.SwapCol != -1 || Press.DragCol != -1)
         return DropColumn(Press, InHeaderRow(Y) ? HeaderColFromX(X) : -1);
     if (Press.State == MouseState::ResizingColumn || Press.State == MouseState::ResizingRow) {
