@@ -245,9 +245,9 @@ bool RuzuZiriPrivate::DragSelectTo(qint16 Shift, float Y)
     return Raise(&RuzuZiri::SelectionChanged) && DrawGrid(m_Painter.m_Paint);
 }
 
-// The dragged header follows the pointer over the laid-out header row, pressed, as does the cell it
-// would land on: only a heading under the pointer takes a drop. Its column keeps its place until the
-// release. A hand that shakes while it clicks has not dragged: the drag starts at the platform's drag
+// The dragged heading's copy follows the pointer below the header row; the heading and the one it
+// would land on show pressed in the row, and only a heading under the pointer takes a drop. Its column
+// keeps its place until the release. A hand that shakes while it clicks has not dragged: the drag starts at the platform's drag
 // distance, as Qt's own headers start theirs.
 void RuzuZiriPrivate::DragHeaderTo(float X, float Y)
 {

@@ -23,6 +23,7 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
     m_Current.m_RowHold = m_Current.m_ColHold = false;
     m_Input.m_MouseShift = Shift;
     m_Input.m_DownRow = -1;
+    m_Input.m_PressEscaped = false;
     const Lifeline self(q);
     // The header works with no rows as with many.
     if (Button != 0 && m_Model.Cols() > 0 && !PressOnRows(Button, Shift, X, Y))
@@ -41,7 +42,6 @@ bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
     m_Input.m_MouseRow = row;
     m_Input.m_DownX = int(X);
     m_Input.m_DownY = int(Y);
-    m_Input.m_PressEscaped = false;
     if (Button != MouseButton::Left) {
         m_Input.m_DownRow = row;
         return !m_Model.IsRowPosition(row) || OtherButtonOnRow(row, col);
