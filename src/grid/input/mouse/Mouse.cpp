@@ -116,7 +116,7 @@ bool RuzuZiriPrivate::EscapeHeaderDrag()
     if (m_Input.m_DownCol == -1)
         return false;
     EndPress();
-    m_Input.m_PressEscaped = true;
+    SetMouseState(MouseState::Escaped);
     RepaintHeaders();
     return true;
 }

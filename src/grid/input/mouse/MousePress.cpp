@@ -23,7 +23,6 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
     m_Current.m_RowHold = m_Current.m_ColHold = false;
     m_Input.m_MouseShift = Shift;
     m_Input.m_DownRow = -1;
-    m_Input.m_PressEscaped = false;
     const Lifeline self(q);
     // The header works with no rows as with many.
     if (Button != 0 && m_Model.Cols() > 0 && !PressOnRows(Button, Shift, X, Y))

@@ -32,7 +32,7 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
     const int col = ColFromX(X);
     const int row = RowFromY(Y);
     std::tie(m_Input.m_MouseCol, m_Input.m_MouseRow) = PointerCell(X, Y);
-    if (std::exchange(m_Input.m_PressEscaped, false))
+    if (Press.State == MouseState::Escaped)
         return RepaintHeaders();
     if (IsRowLockedAt(row)) {
         m_Current.m_RowHold = m_Current.m_ColHold = true;
