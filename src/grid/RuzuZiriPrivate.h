@@ -282,6 +282,8 @@ public:
     // focus back to the grid when the editor had it. The keyboard's Escape drops an edit with it.
     // False when a focus handler deleted the grid.
     bool CloseCellEditor();
+    // After rows were removed; false when the grid was deleted on the way.
+    bool FollowEditAfterRemoval();
     bool EditorHasFocus() const;
     // The character filter of the column being edited, then EditKeyPress; none left = swallowed.
     bool txtEdit_KeyPress(TypedChar& Typed);
@@ -378,6 +380,7 @@ public:
         int DownCol { -1 };
         int SwapCol { -1 };
         int DragCol { -1 };
+        int SizeCol { -1 };
         bool Pending() const { return State != MouseState::None || DownCol != -1; }
     };
     MousePress EndPress();
@@ -393,6 +396,8 @@ public:
     {
         return Y >= m_Geometry.m_Metrics.CaptionHeight && Y < m_Geometry.m_Metrics.HeaderHeight;
     }
+    // The column whose heading is at X, -1 over the corner above the row numbers.
+    int HeaderColFromX(float X) const;
     bool InsideBox(int Row, int Col, int Kind, int Width, int Height, float X, float Y) const;
     bool PressOnRows(qint16 Button, qint16 Shift, float X, float Y);
     bool OtherButtonOnRow(int Row, int Col);
@@ -402,8 +407,12 @@ public:
     bool SelectOnly(int Row);
     void ArmDragSelect(int Row, qint16 Shift);
     void PressHeader(int Col);
+    // The second press of a double click: the host hears MouseDown, whatever the button.
+    void UserControl_SecondPress(qint16 Button, qint16 Shift, float X, float Y);
+    // Escape while a heading is dragged drops it where it came from; false when no drag was pending.
+    bool EscapeHeaderDrag();
     bool MoveOverRows(qint16 Button, qint16 Shift, float X, float Y);
-    void ShowHotHeader(float Y);
+    void ShowHotHeader(float X, float Y);
     // The header position that shows hot now; -1 = none.
     int HotHeader() const;
     int ScanBorders(float X, float Y);
@@ -418,12 +427,16 @@ public:
     // The column under the pointer, or the current one where the pointer is outside every column.
     int ColOrCurrent(int Col) const { return m_Model.IsColumn(Col) ? Col : m_Current.m_Col; }
     void FollowPointer();
-    void DragHeaderTo(float X);
+    void DragHeaderTo(float X, float Y);
+    bool ColumnSized(int Col);
+    bool FitColumnAtBorder();
     int CellPointer(int Wanted) const;
     bool ReleaseLeft(const MousePress& Press, qint16 Shift, float X, float Y);
     bool ReleaseOnLockedRow(int Col);
     bool DropColumn(const MousePress& Press, int Col);
     bool ReleaseOverCell(float X, float Y);
+    bool InImageBox(int Row, int Col, float X, float Y) const;
+    bool PressedExpandButton(int Row, int Col, float X, float Y) const;
     bool ReleaseOverHeader(const MousePress& Press, int Col, qint16 Shift);
     bool SortByHeader(int Col, qint16 Shift);
     bool ReleaseEnd(int DownRow);
@@ -564,6 +577,8 @@ public:
     int DrawHeaders(bool SingleLineOnly, const Rect& Within = Rect {});
     void DrawHeaderCell(int Position, int State, bool SingleLineOnly, bool RowNumberCell, const Rect& Within = Rect {});
     void DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly, const Rect& Within = Rect {});
+    void ShowDraggedHeader(int Position, int Left);
+    void HideDraggedHeader();
     Canvas HeaderDrawing(const Rect& Within);
     void DrawHeaderBackground(Canvas& hDC, Rect& r, int State, bool Caption);
     void DrawHeaderStyle(Canvas& hDC, Rect& r, int State);

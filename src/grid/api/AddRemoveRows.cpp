@@ -44,6 +44,8 @@ void RuzuZiri::RemoveRow(int vRow)
     d->m_Model.RemoveRow(position);
 
     const Lifeline self(this);
+    if (!d->FollowEditAfterRemoval())
+        return;
     if (d->m_Model.LastRow() < 0) {
         Clear();
     } else {
@@ -89,6 +91,8 @@ void RuzuZiri::DeleteSelected()
     const int removed = d->m_Model.RemoveRows([](const udtRow& row) { return IsFlagSet(row.Flags, RowFlagSelected); });
     if (removed > 0) {
         const Lifeline self(this);
+        if (!d->FollowEditAfterRemoval())
+            return;
         if (d->m_Model.LastRow() < 0) {
             Clear();
         } else {

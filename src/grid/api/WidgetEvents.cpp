@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
@@ -39,6 +40,8 @@ void RuzuZiri::keyPressEvent(QKeyEvent* Event)
     qint16 shift = qint16(ShiftCode(*Event));
     const TypedChar typed = TypedCharOf(*Event);
     Event->accept();
+    if (Event->key() == Qt::Key_Escape && d->EscapeHeaderDrag())
+        return;
     if (!d->UserControl_KeyDown(keyCode, shift))
         return;
     // The key-down handling or the host's KeyDown consumed it: it types nothing on the grid. A key
@@ -87,7 +90,11 @@ void RuzuZiri::mouseReleaseEvent(QMouseEvent* Event)
 void RuzuZiri::mouseDoubleClickEvent(QMouseEvent* Event)
 {
     Event->accept();
-    d->Clicks().DoublePress(*Event);
+    const QPointF at = Event->position() - QPointF(d->ClientOrigin());
+    const QPointer<RuzuZiri> self(this);
+    d->UserControl_SecondPress(qint16(ButtonCode(*Event)), qint16(ShiftCode(*Event)), float(at.x()), float(at.y()));
+    if (self)
+        d->Clicks().DoublePress(*Event);
 }
 
 void RuzuZiri::mouseMoveEvent(QMouseEvent* Event)

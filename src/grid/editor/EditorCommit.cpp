@@ -56,6 +56,19 @@ bool RuzuZiriPrivate::EditorHasFocus() const
     return editor && focus && (focus == editor || editor->isAncestorOf(focus));
 }
 
+// A row removed under an open edit takes the edit with it, unwritten: its text has no cell left to
+// go to, and the editor must not stay over the row that took the removed one's place. An edit of
+// another row stays over its cell wherever that moved.
+bool RuzuZiriPrivate::FollowEditAfterRemoval()
+{
+    if (!m_Edit.EditOpen())
+        return true;
+    if (!FindEditedCell())
+        return CloseCellEditor();
+    PositionEditor();
+    return true;
+}
+
 // The focus goes back to the grid before the editor hides, or Qt would pass it to the next widget
 // of the window.
 bool RuzuZiriPrivate::CloseCellEditor()

@@ -12,8 +12,9 @@ namespace Tarvex {
 
 class Timer;
 
-// What the mouse is doing with the grid, between a press and its release.
-enum class MouseState { None, ResizingColumn, MovingColumn, SwappingColumn, Selecting, ResizingRow };
+// What the mouse is doing with the grid, between a press and its release. Escaped: Escape ended a
+// heading's drag, and the release only comes up.
+enum class MouseState { None, ResizingColumn, MovingColumn, SwappingColumn, Selecting, ResizingRow, Escaped };
 
 // The pointer shapes the grid shows: the platform's numbers.
 namespace MousePointerShape {
@@ -35,6 +36,7 @@ struct InputState {
                                           //   the current one of a Shift press; -1 = none (reset by EndPress)
     int m_DownCol { -1 };                 // header position where the left button went down; -1 = none
     int m_DownX { 0 };                    // pointer x at the last press
+    int m_DownY { 0 };                    //   and its y
     int m_SizeCol { -1 };                 // position whose right border is under the pointer or dragged; -1 = none
     int m_SizeColLeft { 0 };              //   x its width is measured from while it is dragged
     int m_SizeRow { -1 };                 // row position whose bottom border is under the pointer or dragged; -1 = none

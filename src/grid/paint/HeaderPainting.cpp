@@ -2,6 +2,10 @@
 
 #include "grid/paint/DrawingHelpers.h"
 
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+
 #include <cmath>
 
 // The caption bar and the header row. DrawGrid paints both on every full paint; the mouse handlers
@@ -14,6 +18,9 @@ namespace {
 constexpr int ButtonPushHot = FrameControl::ButtonPush | FrameControl::Hot;
 constexpr int ButtonPushPushed = FrameControl::ButtonPush | FrameControl::Pushed;
 constexpr int ButtonPushFlat = FrameControl::ButtonPush | FrameControl::Flat;
+
+// The rows show through the dragged heading's copy.
+constexpr double DragCopyOpacity = 0.8;
 
 } // namespace
 
@@ -102,7 +109,7 @@ Canvas RuzuZiriPrivate::HeaderDrawing(const Rect& Within)
     return hDC;
 }
 
-// Left is where the cell is drawn: its place in the layout, or wherever a drag has taken it.
+// Left is where the cell is drawn: its place in the layout.
 void RuzuZiriPrivate::DrawHeaderCellAt(int Position, int Left, int State, bool SingleLineOnly, const Rect& Within)
 {
     Canvas hDC = HeaderDrawing(Within);
@@ -152,6 +159,42 @@ void RuzuZiriPrivate::DrawHeaderText(Canvas& hDC, const QString& Text, Rect& R, 
 bool RuzuZiriPrivate::IsColumnScrolledOut(int Position) const
 {
     return Position > m_Settings.m_FreezeAtCol && Position < SBGetPos(0);
+}
+
+// The copy of a dragged heading hangs from the header row, Left pixels from the picture's left edge,
+// and covers no heading: the one it would land on shows pressed beside the copy, both readable. It
+// is a window of its own over the picture, so that moving it draws nothing of the grid again.
+void RuzuZiriPrivate::ShowDraggedHeader(int Position, int Left)
+{
+    if (!m_Painter.m_DragCopy) {
+        m_Painter.m_DragCopy = new QLabel(q);
+        m_Painter.m_DragCopy->setObjectName(QStringLiteral("DraggedHeading"));
+        m_Painter.m_DragCopy->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    QLabel& copy = *m_Painter.m_DragCopy;
+    if (copy.isHidden()) {
+        const int top = m_Geometry.m_Metrics.CaptionHeight;
+        const ColumnPlace& place = Layout().Columns[size_t(Position)];
+        const QPixmap cell = q->grab(QRect(ClientOrigin() + QPoint(place.Left - 1, top),
+                                           QSize(place.Width + 1, m_Geometry.m_Metrics.HeaderHeight - top)));
+        QPixmap faded(cell.size());
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(DragCopyOpacity);
+        painter.drawPixmap(0, 0, cell);
+        painter.end();
+        copy.setPixmap(faded);
+        copy.resize(faded.size());
+    }
+    copy.move(ClientOrigin() + QPoint(Left - 1, m_Geometry.m_Metrics.HeaderHeight));
+    copy.show();
+    copy.raise();
+}
+
+void RuzuZiriPrivate::HideDraggedHeader()
+{
+    if (m_Painter.m_DragCopy)
+        m_Painter.m_DragCopy->hide();
 }
 
 } // namespace Tarvex

@@ -4,6 +4,8 @@
 
 #include <cstddef>
 
+class QLabel;
+
 namespace Tarvex {
 
 // Every input of the picture: two paints of equal stamps draw the same picture.
@@ -41,6 +43,8 @@ struct PaintState {
     int m_RowLastVisible { -1 };          // last row position painted; -1 = none (set by the painter)
     quint64 m_HeaderPaints { 0 };         // full paints of the header row so far, each drawing every cell
                                           //   plain (DrawHeaders)
+    QLabel* m_DragCopy { nullptr };       // the dragged heading's copy, a child of the grid shown below the
+                                          //   header row while a heading is dragged; made by the first drag
     bool m_KeepCurrentRowInView { false }; // each paint scrolls the current row into view past tall rows:
                                           //   asked for by the Down key, until the input remembers
                                           //   another key, a press or a scroll (RememberKey)

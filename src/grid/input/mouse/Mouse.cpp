@@ -54,7 +54,12 @@ void RuzuZiriPrivate::SetMouseState(MouseState New_State)
 // The row under the pointer is the one above a row border the pointer is on.
 std::pair<int, int> RuzuZiriPrivate::PointerCell(float X, float Y) const
 {
-    return { ColFromX(X), m_Input.m_SizeRow != -1 ? m_Input.m_SizeRow : RowFromY(Y) };
+    return { ColFromX(X), m_Model.IsRowPosition(m_Input.m_SizeRow) ? m_Input.m_SizeRow : RowFromY(Y) };
+}
+
+int RuzuZiriPrivate::HeaderColFromX(float X) const
+{
+    return X < RowNumberWidth() ? -1 : ColFromX(X);
 }
 
 bool RuzuZiriPrivate::IsRowLockedAt(int Row) const
@@ -81,10 +86,12 @@ bool RuzuZiriPrivate::RaiseMouseEvent(void (RuzuZiri::*Event)(qint16&, qint16&, 
 
 RuzuZiriPrivate::MousePress RuzuZiriPrivate::EndPress()
 {
-    const MousePress press { m_Input.m_MouseState, m_Input.m_DownCol, m_Input.m_SwapCol, m_Input.m_DragCol };
+    const MousePress press { m_Input.m_MouseState, m_Input.m_DownCol, m_Input.m_SwapCol, m_Input.m_DragCol,
+                             m_Input.m_SizeCol };
     SetMouseState(MouseState::None);
     m_Input.m_DownCol = m_Input.m_SwapCol = m_Input.m_DragCol = m_Input.m_SizeCol = -1;
     m_Input.m_DragSourceCol = m_Input.m_DragTargetCol = -1;
+    HideDraggedHeader();
     m_Input.m_DragSelect = false;
     m_Input.m_DragAnchor = -1;
     StopAutoScroll();
@@ -101,6 +108,28 @@ void RuzuZiriPrivate::LoseMouseAction()
     MousePointer(MousePointerShape::Default);
     UpdateScrollRanges();
     RepaintHeaders();
+}
+
+// The drag of a heading ends as any drag in Qt does: the column stays, and the release that follows
+// reports nothing.
+bool RuzuZiriPrivate::EscapeHeaderDrag()
+{
+    if (m_Input.m_DownCol == -1)
+        return false;
+    EndPress();
+    SetMouseState(MouseState::Escaped);
+    RepaintHeaders();
+    return true;
+}
+
+// Qt reports the second press of a double click on its own; it starts nothing the first press has
+// not started, but a host that opens a menu on MouseDown hears it as any press.
+void RuzuZiriPrivate::UserControl_SecondPress(qint16 Button, qint16 Shift, float X, float Y)
+{
+    HideTip();
+    CancelTip();
+    m_Input.m_MouseShift = Shift;
+    RaiseMouseEvent(&RuzuZiri::MouseDown, Button, Shift, X, Y);
 }
 
 // The header row alone, laid out anew: no hot, pressed or dragged cell stays.
@@ -145,12 +174,30 @@ void RuzuZiriPrivate::UserControl_DblClick()
             return;
     }
     if (m_Input.m_DownRow == -1) {
-        if (MousePointer() == MousePointerShape::SizeWE && m_Settings.m_AllowColumnResizing
-            && m_Model.IsColumn(m_Input.m_MouseCol))
-            q->ColWidthAutoSize(ColumnAt(m_Input.m_MouseCol));
+        if (MousePointer() == MousePointerShape::SizeWE && m_Settings.m_AllowColumnResizing)
+            FitColumnAtBorder();
         return;
     }
     Raise(&RuzuZiri::DblClick);
+}
+
+// The column fits its texts, and the host hears of it as of a border drag, whose release the second
+// press's release then is: it names the fitted column, whatever lies under the pointer now.
+bool RuzuZiriPrivate::FitColumnAtBorder()
+{
+    const int position = m_Input.m_MouseCol;
+    const int col = ColumnAt(position);
+    if (col < 0)
+        return true;
+    const int before = m_Model.Columns()[size_t(col)].WidthPx;
+    const Lifeline self(q);
+    q->ColWidthAutoSize(col);
+    if (!self.Alive() || ColumnAt(position) != col)
+        return self.Alive();
+    SetMouseState(MouseState::ResizingColumn);
+    m_Input.m_SizeCol = position;
+    m_Input.m_SizeColLeft = int(m_Input.m_MouseAt.x()) - m_Model.Columns()[size_t(col)].WidthPx;
+    return m_Model.Columns()[size_t(col)].WidthPx == before || ColumnSized(col);
 }
 
 // The first file of those dropped becomes the text, or the value, of the cell it was dropped on.

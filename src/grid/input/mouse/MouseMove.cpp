@@ -2,7 +2,10 @@
 
 #include <tarvex/platform/Scale.h>
 
+#include <QApplication>
+
 #include <algorithm>
+#include <cmath>
 #include <tuple>
 
 // The pointer moving over the grid. A move within one cell paints nothing; a move into another cell
@@ -34,7 +37,7 @@ void RuzuZiriPrivate::UserControl_MouseMove(qint16 Button, qint16 Shift, float X
     if (!(Button & MouseButton::Left) && (m_Input.m_MouseState != MouseState::None || m_Input.m_DownCol != -1))
         LoseMouseAction();
     const Lifeline self(q);
-    if (m_Model.LastRow() >= 0 && !MoveOverRows(Button, Shift, X, Y))
+    if (m_Model.Cols() > 0 && !MoveOverRows(Button, Shift, X, Y))
         return;
     if (self.Alive())
         RaiseMouseEvent(&RuzuZiri::MouseMove, Button, Shift, X, Y);
@@ -57,10 +60,10 @@ bool RuzuZiriPrivate::MoveOverRows(qint16 Button, qint16 Shift, float X, float Y
             CancelTip();
         // The pressed header looks pressed only while the pointer is on it.
         if (m_Input.m_DownCol != -1 && m_Painter.m_Paint && m_Input.m_MouseState == MouseState::None)
-            DrawHeaderCell(m_Input.m_DownCol, row == -1 && m_Input.m_DownCol == col ? 3 : 1, false, false);
+            DrawHeaderCell(m_Input.m_DownCol, row == -1 && m_Input.m_DownCol == HeaderColFromX(X) ? 3 : 1, false, false);
     }
     if (Button == 0 && m_Settings.m_AllowColumnHover)
-        ShowHotHeader(Y);
+        ShowHotHeader(X, Y);
     if (Button & MouseButton::Left) {
         const Lifeline self(q);
         if (!DragWithLeft(Shift, X, Y))
@@ -93,11 +96,11 @@ void RuzuZiriPrivate::FollowPointer()
 }
 
 // Only the cells whose look changes are painted: the one that was hot and the one that is now.
-void RuzuZiriPrivate::ShowHotHeader(float Y)
+void RuzuZiriPrivate::ShowHotHeader(float X, float Y)
 {
     if (!m_Painter.m_Paint)
         return;
-    const int hot = InHeaderRow(Y) && m_Model.IsColumn(m_Input.m_MouseCol) ? m_Input.m_MouseCol : -1;
+    const int hot = InHeaderRow(Y) ? HeaderColFromX(X) : -1;
     const int shown = HotHeader();
     if (hot == shown)
         return;
@@ -193,7 +196,7 @@ bool RuzuZiriPrivate::DragWithLeft(qint16 Shift, float X, float Y)
     default: break;
     }
     if (m_Input.m_DownCol != -1 && !m_Edit.EditOpen())
-        DragHeaderTo(X);
+        DragHeaderTo(X, Y);
     return true;
 }
 
@@ -218,9 +221,13 @@ bool RuzuZiriPrivate::ResizeColumnTo(float X)
     m_Model.SetColumnField(col, &udtColumn::WidthPx, qint32(width));
     m_Model.SetColumnField(
         col, &udtColumn::Width, float(Scale { static_cast<ScaleModes>(m_Settings.m_ScaleUnits) }.FromPixels(width)));
-    if (!DrawGrid(m_Painter.m_Paint))
-        return false;
-    if (!Raise(&RuzuZiri::ColumnSizeChanged, col, int(m_Model.Columns()[size_t(col)].MoveControl)))
+    return DrawGrid(m_Painter.m_Paint) && ColumnSized(col);
+}
+
+// A bound editor over the column follows its new width.
+bool RuzuZiriPrivate::ColumnSized(int Col)
+{
+    if (!Raise(&RuzuZiri::ColumnSizeChanged, Col, int(m_Model.Columns()[size_t(Col)].MoveControl)))
         return false;
     if (m_Edit.EditOpen())
         PositionEditor();
@@ -276,18 +283,22 @@ bool RuzuZiriPrivate::SelectDraggedRows(int Row)
     return SelectOnlyUnlocked(multiSelect ? m_Input.m_DragAnchor : Row, Row);
 }
 
-// The dragged header follows the pointer over the laid-out header row, pressed, as does the cell it
-// would land on. Its column keeps its place until the release.
-void RuzuZiriPrivate::DragHeaderTo(float X)
+// The dragged heading's copy follows the pointer below the header row; the heading and the one it
+// would land on show pressed in the row, and only a heading under the pointer takes a drop. Its column
+// keeps its place until the release. A hand that shakes while it clicks has not dragged: the drag starts at the platform's drag
+// distance, as Qt's own headers start theirs.
+void RuzuZiriPrivate::DragHeaderTo(float X, float Y)
 {
     if (!m_Settings.m_AllowColumnSwap && !m_Settings.m_AllowColumnDrag)
         return;
     if (m_Input.m_MouseState == MouseState::None) {
+        if (std::abs(double(X) - m_Input.m_DownX) < QApplication::startDragDistance())
+            return;
         SetMouseState(m_Settings.m_AllowColumnSwap ? MouseState::SwappingColumn : MouseState::MovingColumn);
         (m_Settings.m_AllowColumnSwap ? m_Input.m_SwapCol : m_Input.m_DragCol) = m_Input.m_DownCol;
         m_Input.m_DragSourceCol = m_Input.m_DownCol;
     }
-    m_Input.m_DragTargetCol = m_Model.IsColumn(m_Input.m_MouseCol) ? m_Input.m_MouseCol : -1;
+    m_Input.m_DragTargetCol = InHeaderRow(Y) ? HeaderColFromX(X) : -1;
     if (!m_Painter.m_Paint || !m_Model.IsColumn(m_Input.m_DragSourceCol))
         return;
     const int right = DrawHeaders(true);
@@ -295,7 +306,7 @@ void RuzuZiriPrivate::DragHeaderTo(float X)
     const ColumnPlace& place = layout.Columns[size_t(m_Input.m_DragSourceCol)];
     const int left = std::clamp(int(X) - m_Input.m_DownX + place.Left, layout.RowNumberWidth,
                                 std::max(right - place.Width, layout.RowNumberWidth));
-    DrawHeaderCellAt(m_Input.m_DragSourceCol, left, 3, true);
+    ShowDraggedHeader(m_Input.m_DragSourceCol, left);
 }
 
 } // namespace Tarvex

@@ -26,7 +26,8 @@ void RuzuZiriPrivate::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
     m_Input.m_MouseShift = Shift;
     m_Input.m_DownRow = -1;
     const Lifeline self(q);
-    if (Button != 0 && m_Model.LastRow() >= 0 && !PressOnRows(Button, Shift, X, Y))
+    // The header works with no rows as with many.
+    if (Button != 0 && m_Model.Cols() > 0 && !PressOnRows(Button, Shift, X, Y))
         return;
     if (self.Alive())
         RaiseMouseEvent(&RuzuZiri::MouseDown, Button, Shift, X, Y);
@@ -42,6 +43,7 @@ bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
     m_Input.m_MouseRow = row;
     m_Input.m_DownX = int(X);
     m_Input.m_DragAnchor = -1;
+    m_Input.m_DownY = int(Y);
     if (Button != MouseButton::Left) {
         m_Input.m_DownRow = row;
         return !m_Model.IsRowPosition(row) || OtherButtonOnRow(row, col);
@@ -58,7 +60,7 @@ bool RuzuZiriPrivate::PressOnRows(qint16 Button, qint16 Shift, float X, float Y)
         SetMouseState(MouseState::ResizingColumn);
     if (Y < m_Geometry.m_Metrics.HeaderHeight) {
         if (InHeaderRow(Y))
-            PressHeader(col);
+            PressHeader(HeaderColFromX(X));
         return true;
     }
     if (!m_Model.IsRowPosition(row))

@@ -32,24 +32,31 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
     const int col = ColFromX(X);
     const int row = RowFromY(Y);
     std::tie(m_Input.m_MouseCol, m_Input.m_MouseRow) = PointerCell(X, Y);
+    if (Press.State == MouseState::Escaped)
+        return RepaintHeaders();
+    if (Press.SwapCol != -1 || Press.DragCol != -1)
+        return DropColumn(Press, InHeaderRow(Y) ? HeaderColFromX(X) : -1);
     // A drag from a row that ends on a locked one keeps what the drag selected.
     if (IsRowLockedAt(row) && m_Input.m_DownRow != -1)
         return !m_Model.IsColumn(col) || Raise(&RuzuZiri::ColumnClick, ColumnAt(col));
     if (IsRowLockedAt(row))
         return ReleaseOnLockedRow(col);
-    if (Press.SwapCol != -1 || Press.DragCol != -1)
-        return DropColumn(Press, col);
     if (Press.State == MouseState::ResizingColumn || Press.State == MouseState::ResizingRow) {
         UpdateScrollRanges();
         if (!DrawGrid(m_Painter.m_Paint))
             return false;
+        // The pointer shows what a press where the border was let go would do.
+        MousePointer(CellPointer(ScanBorders(X, Y)));
     }
     if (row >= 0) {
         if (m_Input.m_DownRow == -1)
             return RepaintHeaders();
         return ReleaseOverCell(X, Y);
     }
-    return ReleaseOverHeader(Press, col, Shift);
+    // The caption, the corner and the empty space under the rows are no column's.
+    if (!InHeaderRow(Y))
+        return RepaintHeaders();
+    return ReleaseOverHeader(Press, HeaderColFromX(X), Shift);
 }
 
 // A click on a locked row leaves only the current row selected; with no current row it leaves none.
@@ -107,24 +114,35 @@ bool RuzuZiriPrivate::ReleaseOverCell(float X, float Y)
     const bool image = cell.FormatIndex >= 0 && m_Model.CellFormats()[size_t(cell.FormatIndex)].Image != 0;
     const bool expands = !image && m_Settings.m_AllowWordWrap && IsFlagSet(cell.Flags, CellFlagWordWrap)
         && m_Settings.m_ExpandRowImage >= 1;
-    const bool inBox = (image || expands)
-        && InsideBox(row, m_Input.m_MouseCol, CellRectImage, m_Geometry.m_Metrics.ImageWidth,
-            m_Geometry.m_Metrics.ImageHeight, X, Y);
     const Lifeline self(q);
-    if (inBox && image) {
+    if (image && InImageBox(row, m_Input.m_MouseCol, X, Y)) {
         if (!Raise(&RuzuZiri::CellImageClick, row, col))
             return false;
-    } else if (inBox) {
+    } else if (expands && PressedExpandButton(row, m_Input.m_MouseCol, X, Y)) {
         const int oneLine = m_Geometry.m_Metrics.HeaderTextHeight + 2 * m_Settings.m_MinVerticalOffset + 2;
-        q->RowHeight(m_Current.m_Row, m_Model.RowAt(row).Height == oneLine ? -1.0f : float(oneLine));
+        q->RowHeight(row, m_Model.RowAt(row).Height == oneLine ? -1.0f : float(oneLine));
         if (!self.Alive())
             return false;
     }
     return Raise(&RuzuZiri::ColumnClick, ColumnAt(m_Input.m_MouseCol));
 }
 
+bool RuzuZiriPrivate::InImageBox(int Row, int Col, float X, float Y) const
+{
+    return InsideBox(Row, Col, CellRectImage, m_Geometry.m_Metrics.ImageWidth, m_Geometry.m_Metrics.ImageHeight, X, Y);
+}
+
+// A button works as a button does: pressed and let go on the same one, whatever the pointer crossed
+// between.
+bool RuzuZiriPrivate::PressedExpandButton(int Row, int Col, float X, float Y) const
+{
+    return m_Input.m_DownRow == Row && InImageBox(Row, Col, float(m_Input.m_DownX), float(m_Input.m_DownY))
+        && InImageBox(Row, Col, X, Y);
+}
+
 // A click on a header sorts by its column when sorting is allowed; a release elsewhere than the
-// pressed header only reports the column.
+// pressed header only reports the column. A border's release reports the column it sized, which its
+// pointer may have left behind.
 bool RuzuZiriPrivate::ReleaseOverHeader(const MousePress& Press, int Col, qint16 Shift)
 {
     if (Col == Press.DownCol && m_Model.IsColumn(Col)) {
@@ -133,15 +151,21 @@ bool RuzuZiriPrivate::ReleaseOverHeader(const MousePress& Press, int Col, qint16
         else if (!SortByHeader(Col, Shift))
             return false;
     }
-    return !m_Model.IsColumn(Col) || Raise(&RuzuZiri::ColumnClick, ColumnAt(Col));
+    const int named = Press.State == MouseState::ResizingColumn ? Press.SizeCol : Col;
+    return !m_Model.IsColumn(named) || Raise(&RuzuZiri::ColumnClick, ColumnAt(named));
 }
 
 // Ctrl adds the column as the second sort key under the first; a plain click sorts by it, stepping
-// through smallest first, greatest first and unsorted. The clicked column becomes current.
+// through smallest first, greatest first and unsorted. The clicked column becomes current. An edit the
+// host keeps open refuses the sort before any of that changes: arrows, order and current column stay.
 bool RuzuZiriPrivate::SortByHeader(int Col, qint16 Shift)
 {
     const int col = ColumnAt(Col);
     const Lifeline self(q);
+    if (!q->UpdateCell(false) && (!self.Alive() || m_Edit.EditOpen()))
+        return self.Alive() && RepaintHeaders();
+    if (m_Model.LastRow() < 0 || ColumnAt(Col) != col)
+        return RepaintHeaders();
     if ((Shift & ShiftKey::Ctrl) && m_Sort.m_SortCol != -1) {
         if (m_Sort.m_SortSubCol != -1 && m_Sort.m_SortSubCol != col)
             m_Model.SetColumnField(m_Sort.m_SortSubCol, &udtColumn::SortOrder, 0);
