@@ -1,4 +1,4 @@
-#include "DemoProcess.h"
+#include "DemoTest.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -40,24 +40,8 @@ double Share(const QImage& Picture, const QRect& Area, const QColor& Colour)
     return double(same) / (inPicture.width() * inPicture.height());
 }
 
-// Each test drives a demo of its own in the X server that ctest starts for it, and ends it as a user
-// would: the demo must then exit cleanly, which in the sanitizer build also means without a report.
-class DemoFromOutside : public testing::Test {
+class DemoFromOutside : public DemoTest {
 protected:
-    void SetUp() override
-    {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            GTEST_SKIP() << "needs an X server; ctest runs this suite under xvfb-run";
-        m_Demo = std::make_unique<DemoProcess>();
-    }
-
-    void TearDown() override
-    {
-        if (m_Demo) {
-            EXPECT_EQ(0, m_Demo->End(HasFailure()));
-        }
-    }
-
     QJsonObject ShowPage(const QString& Caption, const QString& Page)
     {
         m_Demo->Click(TabCentre(m_Demo->State(), Caption));
@@ -79,7 +63,6 @@ protected:
             QStringLiteral("the panel of date field %1 to be %2").arg(Index).arg(Open ? "open" : "closed"));
     }
 
-    std::unique_ptr<DemoProcess> m_Demo;
 };
 
 TEST_F(DemoFromOutside, ClickingATabShowsItsPage)

@@ -1,4 +1,4 @@
-#include "DemoProcess.h"
+#include "DemoTest.h"
 
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -20,26 +20,19 @@ int Field(const QJsonObject& State, const char* Name)
 
 // The archive's rows worked with a real pointer: where a row lies is found by moving the pointer
 // down the first columns until the grid says the pointer is over it.
-class ArchiveRowsByMouse : public testing::Test {
+class ArchiveRowsByMouse : public DemoTest {
 protected:
     void SetUp() override
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            GTEST_SKIP() << "needs an X server; ctest runs this suite under xvfb-run";
-        m_Demo = std::make_unique<DemoProcess>();
+        DemoTest::SetUp();
+        if (!m_Demo)
+            return;
         const QRect grid = RectOf(m_Demo->State()[QLatin1String("Archive")][QLatin1String("Rect")]);
         m_Height = grid.height();
         m_Below = QPoint(grid.left() + 60, grid.bottom() + 15);
         const QPoint probe = grid.topLeft() + QPoint(60, 60);
         const QJsonArray at = PointerSeen(probe, [](QPoint At) { return At.x() >= 0; })[QLatin1String("MouseAt")].toArray();
         m_Origin = probe - QPoint(at[0].toInt(), at[1].toInt());
-    }
-
-    void TearDown() override
-    {
-        if (m_Demo) {
-            EXPECT_EQ(0, m_Demo->End(HasFailure()));
-        }
     }
 
     // The archive's state once the grid saw the pointer moved to Where (window pixels) at a place
@@ -72,7 +65,6 @@ protected:
         return m_Origin + QPoint(X, low + 4);
     }
 
-    std::unique_ptr<DemoProcess> m_Demo;
     QPoint m_Origin; // the grid's pixel (0, 0) in the window
     QPoint m_Below;  // under the list, on the window
     int m_Height { 0 }; // of the grid

@@ -1,4 +1,4 @@
-#include "DemoProcess.h"
+#include "DemoTest.h"
 
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -18,13 +18,13 @@ QJsonObject Archive(const QJsonObject& State)
 
 // A user's hand is never quite still: a click on a heading of the demo's archive, which lets its
 // columns be dragged, moves the pointer a pixel or two between press and release.
-class HeaderClickFromOutside : public testing::Test {
+class HeaderClickFromOutside : public DemoTest {
 protected:
     void SetUp() override
     {
-        if (QGuiApplication::platformName() != QLatin1String("xcb"))
-            GTEST_SKIP() << "needs an X server; ctest runs this suite under xvfb-run";
-        m_Demo = std::make_unique<DemoProcess>();
+        DemoTest::SetUp();
+        if (!m_Demo)
+            return;
         const QRect grid = RectOf(Archive(m_Demo->State())[QLatin1String("Rect")]);
         const QPoint probe = grid.topLeft() + QPoint(60, 60);
         m_Demo->MoveTo(probe);
@@ -32,13 +32,6 @@ protected:
             [](const QJsonObject& state) { return Archive(state)[QLatin1String("MouseAt")].toArray()[0].toInt() > 0; },
             QStringLiteral("the grid to see the pointer")))[QLatin1String("MouseAt")].toArray();
         m_Origin = probe - QPoint(at[0].toInt(), at[1].toInt());
-    }
-
-    void TearDown() override
-    {
-        if (m_Demo) {
-            EXPECT_EQ(0, m_Demo->End(HasFailure()));
-        }
     }
 
     // The archive once the grid has seen the pointer at the grid's pixel Where.
@@ -72,7 +65,6 @@ protected:
         throw HarnessError("no heading at that position");
     }
 
-    std::unique_ptr<DemoProcess> m_Demo;
     QPoint m_Origin; // the grid's pixel (0, 0) in the window
 };
 
