@@ -229,16 +229,17 @@ QFont With(QFont Font, const std::function<void(QFont&)>& Change)
 
 } // namespace
 
-// Fonts that differ in no more than a decoration, a fallback family, spacing or hinting each draw
-// their own, whichever of them drew the same line first, and so does a line new to both.
+// Fonts that differ in no more than a decoration, a later family, kerning, spacing, capitals or
+// antialiasing each draw their own, whichever of them drew the same line first, and so does a line
+// new to both.
 TEST(CanvasText, FontsThatDifferInAnyLookDrawTheirOwn)
 {
     const QFont plain = DejaVu();
-    // Cyrillic is missing from the math face, so the second family draws it.
-    QFont serifBehind = DejaVu("DejaVu Math TeX Gyre");
-    serifBehind.setFamilies({ QStringLiteral("DejaVu Math TeX Gyre"), QStringLiteral("DejaVu Serif") });
-    QFont sansBehind = serifBehind;
-    sansBehind.setFamilies({ QStringLiteral("DejaVu Math TeX Gyre"), QStringLiteral("DejaVu Sans Mono") });
+    // No machine has the first family, so the second one draws.
+    QFont serifBehind = DejaVu();
+    serifBehind.setFamilies({ QStringLiteral("Tarvex Absent Face"), QStringLiteral("DejaVu Serif") });
+    QFont monoBehind = serifBehind;
+    monoBehind.setFamilies({ QStringLiteral("Tarvex Absent Face"), QStringLiteral("DejaVu Sans Mono") });
     const std::pair<QFont, QFont> pairs[] {
         { plain, With(plain, [](QFont& F) { F.setOverline(true); }) },
         { plain, With(plain, [](QFont& F) { F.setUnderline(true); }) },
@@ -248,14 +249,17 @@ TEST(CanvasText, FontsThatDifferInAnyLookDrawTheirOwn)
         { plain, With(plain, [](QFont& F) { F.setWordSpacing(6); }) },
         { plain, With(plain, [](QFont& F) { F.setCapitalization(QFont::AllUppercase); }) },
         { plain, With(plain, [](QFont& F) { F.setStyleStrategy(QFont::NoAntialias); }) },
-        { serifBehind, sansBehind },
+        { serifBehind, monoBehind },
     };
+    const char* lines[] { "Becker GmbH", "AVAWAY To مرحبا", "1.234,56" };
     int fresh = 0;
     for (const auto& [first, second] : pairs) {
+        const QString differs = QString::fromUtf8(lines[1]);
+        EXPECT_NE(DrawnByQt(differs, first), DrawnByQt(differs, second)) << second.toString().toStdString();
         for (const QFont& font : { first, second, first }) {
-            for (const char* text : { "Becker GmbH", "AVAWAY To Москва", "1.234,56" })
-                EXPECT_TRUE(DrawnAsQtDrawsIt(QString::fromUtf8(text), font));
-            EXPECT_TRUE(DrawnAsQtDrawsIt(QStringLiteral("Neu %1 Москва").arg(++fresh), font));
+            for (const char* line : lines)
+                EXPECT_TRUE(DrawnAsQtDrawsIt(QString::fromUtf8(line), font));
+            EXPECT_TRUE(DrawnAsQtDrawsIt(QStringLiteral("Neu %1 مرحبا").arg(++fresh), font));
         }
     }
 }
