@@ -2,11 +2,12 @@
 
 #include <QCache>
 #include <QGuiApplication>
-#include <QPointer>
+#include <QObject>
 
 #include <atomic>
 #include <limits>
 #include <mutex>
+#include <utility>
 
 namespace Tarvex {
 namespace {
