@@ -1,6 +1,6 @@
 #include "platform/CanvasText.h"
 
-#include "platform/DirectGlyphs.h"
+#include "platform/TextShapes.h"
 
 #include <tarvex/platform/Canvas.h>
 
@@ -39,68 +39,11 @@ struct LaidLine {
     int Underlined { -1 };
 };
 
-// The glyphs of a line as shaping placed them, and its width: shaping is most of what text costs.
-struct Glyphs {
-    QList<QGlyphRun> Runs; // positioned from the line's top left corner
-    int Width { 0 };
-};
-
-// A line shaped once, for both its width and its drawing. The shape is a shallow copy of the cached
-// one, so it outlives an eviction while the line is drawn.
+// A line shaped once, for both its width and its drawing.
 struct ShapedLine {
     LaidLine Line;
     Glyphs Shape;
 };
-
-// A small number for each font, which a cache key hashes and compares faster than the font's
-// identity, which is long.
-struct FontNumber {
-    int Value { 0 };
-};
-
-FontNumber NextFontNumber(const QFont&)
-{
-    thread_local int next = 0;
-    return FontNumber { next++ };
-}
-
-int NumberOf(const QFont& Font)
-{
-    return PerFont<FontNumber>(Font, NextFontNumber).Value;
-}
-
-struct ShapeKey {
-    int Font;
-    QString Text; // shares the caller's text: building the key copies nothing
-    bool operator==(const ShapeKey&) const = default;
-};
-
-size_t qHash(const ShapeKey& Key, size_t Seed = 0) { return qHashMulti(Seed, Key.Font, Key.Text); }
-
-// Shaped lines are kept by font and text, so a screen painted again, as a grid is after every
-// change, draws its texts without shaping them anew.
-Glyphs ShapeOf(const QString& Text, const QFont& Font)
-{
-    thread_local QCache<ShapeKey, Glyphs> shapes(4096);
-    // One layout serves every text: building a layout costs a tenth of shaping a short text.
-    thread_local QTextLayout layout;
-    thread_local int layoutFont = -1;
-    ShapeKey key { NumberOf(Font), Text };
-    if (const Glyphs* cached = shapes.object(key))
-        return *cached;
-    Glyphs shape;
-    if (const std::optional<DirectShape> direct = ShapeDirectly(Text, Font)) {
-        shape = Glyphs { { direct->Run }, direct->Width };
-    } else {
-        if (std::exchange(layoutFont, key.Font) != key.Font)
-            layout.setFont(Font);
-        layout.setText(Text);
-        const QTextLine line = UnbrokenLine(layout);
-        shape = Glyphs { layout.glyphRuns(), qRound(line.naturalTextWidth()) };
-    }
-    shapes.insert(std::move(key), new Glyphs(shape));
-    return shape;
-}
 
 ShapedLine Shaped(LaidLine Line, const QFont& Font)
 {
@@ -152,6 +95,19 @@ qsizetype EstimatedKeep(const QString& Line, const QFont& Font, qreal DotsWidth,
     return fits;
 }
 
+// Whether the character is written from right to left or changes the order of what surrounds it.
+bool Reorders(QChar c)
+{
+    switch (c.direction()) {
+    case QChar::DirR: case QChar::DirAL: case QChar::DirAN: case QChar::DirRLE: case QChar::DirRLO:
+    case QChar::DirLRE: case QChar::DirLRO: case QChar::DirPDF: case QChar::DirRLI: case QChar::DirLRI:
+    case QChar::DirFSI: case QChar::DirPDI:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Whether each character added to a start of the line leaves it at least as wide, so the widest start
 // that fits is found near the estimate. Letters that take another form by their neighbours, runs from
 // right to left and pairs cut in half can make a longer start narrower.
@@ -160,14 +116,8 @@ bool WidensCharacterByCharacter(const QString& Line)
     for (const QChar c : Line) {
         if (c.isSurrogate())
             return false;
-        switch (c.direction()) {
-        case QChar::DirR: case QChar::DirAL: case QChar::DirAN: case QChar::DirRLE: case QChar::DirRLO:
-        case QChar::DirLRE: case QChar::DirLRO: case QChar::DirPDF: case QChar::DirRLI: case QChar::DirLRI:
-        case QChar::DirFSI: case QChar::DirPDI:
+        if (Reorders(c))
             return false;
-        default:
-            break;
-        }
         switch (c.script()) {
         case QChar::Script_Common: case QChar::Script_Inherited: case QChar::Script_Latin: case QChar::Script_Greek:
         case QChar::Script_Cyrillic: case QChar::Script_Han: case QChar::Script_Hiragana: case QChar::Script_Katakana:
@@ -203,6 +153,72 @@ qsizetype KeptCharacters(const QString& Line, const QFont& Font, int Width)
     return keep;
 }
 
+// The cuts of lines too wide for their rectangles are kept by font, width and line, as a grid cuts the
+// same cells on every paint; the lines kept are held to a bound in bytes, as notes can be long.
+struct CutKey {
+    QFont Font;
+    size_t FontHash;
+    int Width;
+    QString Line;
+    bool operator==(const CutKey& Other) const
+    {
+        return Width == Other.Width && Line == Other.Line && Font == Other.Font;
+    }
+};
+
+size_t qHash(const CutKey& Key, size_t Seed = 0) { return qHashMulti(Seed, Key.FontHash, Key.Width, Key.Line); }
+
+constexpr qsizetype CutsKeptLimit = 1024 * 1024;
+
+// Whether the glyphs of a start of a line stand where they stand in the whole line: a line with a
+// letter written from left to right before anything else is laid out from the left whatever follows,
+// and nothing in it is reordered.
+bool PlacedFromTheLeft(const QString& Start)
+{
+    bool fromTheLeft = false;
+    for (const QChar c : Start) {
+        if (Reorders(c))
+            return false;
+        fromTheLeft = fromTheLeft || c.direction() == QChar::DirL;
+    }
+    return fromTheLeft;
+}
+
+// Lines this short are shaped whole: what they keep is small, and measuring the font costs more than
+// it could save.
+constexpr qsizetype AlwaysWhole = 256;
+
+// The start of a single line that shows all a rectangle Width pixels wide can show of it, from the
+// left: a start at least the slack wider than the rectangle, so that no letter whose form its cut
+// changes comes inside. The whole line where it is short, or where what follows could move the
+// glyphs of its start. Only the start is shaped, and kept, however long the line.
+QString ShownStart(const QString& Line, const QFont& Font, int Width)
+{
+    if (Line.size() <= AlwaysWhole)
+        return Line;
+    const double reach = Width + ReshapingSlack(Font);
+    const double average = std::max(1.0, QFontMetricsF(Font).averageCharWidth());
+    qsizetype keep = qsizetype(std::min(reach / average * 2, double(Line.size()))) + 16;
+    for (; keep < Line.size(); keep *= 2) {
+        if (Line[keep - 1].isHighSurrogate())
+            ++keep;
+        const QString start = Line.left(keep);
+        if (!PlacedFromTheLeft(start))
+            return Line;
+        if (ShapeOf(start, Font).Width >= reach)
+            return start;
+    }
+    return Line;
+}
+
+// Whether a laid-out line shows only from its left edge as far as its rectangle reaches.
+bool ShowsItsStart(int Flags)
+{
+    if (!(Flags & TextFlags::SingleLine) || (Flags & TextFlags::CalcRect))
+        return false;
+    return (Flags & TextFlags::WordEllipsis) || !(Flags & (TextFlags::Right | TextFlags::Center));
+}
+
 std::vector<LaidLine> Layout(const QString& Text, int Flags, const QFont& Font, int Width)
 {
     QStringList paragraphs;
@@ -230,11 +246,33 @@ std::vector<ShapedLine> ShapedLayout(const QString& Text, int Flags, const QFont
 {
     std::vector<ShapedLine> shaped;
     for (LaidLine& line : Layout(Text, Flags, Font, Width)) {
+        if (ShowsItsStart(Flags)) {
+            line.Text = ShownStart(line.Text, Font, Width);
+            if (line.Underlined >= line.Text.size())
+                line.Underlined = -1;
+        }
         shaped.push_back(Shaped(std::move(line), Font));
         if ((Flags & TextFlags::WordEllipsis) && shaped.back().Shape.Width > Width)
             shaped.back() = Shaped(LaidLine { ElidedLine(shaped.back().Line.Text, Font, Width) }, Font);
     }
     return shaped;
+}
+
+// Underlines, strike-outs and overlines are drawn by Qt's drawText, which ends them where its own
+// texts end them; drawn with the glyphs they could end a pixel away.
+bool Decorated(const QFont& Font) { return Font.underline() || Font.strikeOut() || Font.overline(); }
+
+void DrawShaped(QPainter& Painter, const ShapedLine& Line, const QFont& Font, QPointF TopLeft)
+{
+    if (!Decorated(Font)) {
+        for (const QGlyphRun& run : Line.Shape.Runs)
+            Painter.drawGlyphRun(TopLeft, run);
+        return;
+    }
+    if (Line.Shape.Runs.isEmpty())
+        return;
+    Painter.setFont(Font);
+    Painter.drawText(TopLeft + QPointF(0, Line.Shape.Runs[0].positions().value(0).y()), Line.Line.Text);
 }
 
 } // namespace
@@ -308,12 +346,16 @@ QStringList BrokenAtWords(const QString& Paragraph, const QFont& Font, int Width
 
 QString ElidedLine(const QString& Line, const QFont& Font, int Width)
 {
-    thread_local QCache<QString, QString> cuts(4096);
-    const QString key = QString::number(NumberOf(Font)) + QChar(0x1F) + QString::number(Width) + QChar(0x1F) + Line;
+    thread_local QCache<CutKey, QString> cuts(CutsKeptLimit);
+    thread_local int generation = -1;
+    if (FontsChangedSince(generation))
+        cuts.clear();
+    CutKey key { Font, HashOf(Font), Width, Line };
     if (const QString* cached = cuts.object(key))
         return *cached;
     const QString cut = Line.left(KeptCharacters(Line, Font, Width)) + Dots;
-    cuts.insert(key, new QString(cut));
+    const qsizetype bytes = qsizetype(sizeof(CutKey)) + (Line.size() + cut.size()) * qsizetype(sizeof(QChar));
+    cuts.insert(std::move(key), new QString(cut), bytes);
     return cut;
 }
 
@@ -376,8 +418,7 @@ int Canvas::DrawText(const QString& Text, Rect& Bounds, int Flags, const QFont& 
                 x = (long long)Bounds.Right - line.Shape.Width;
             else if (Flags & TextFlags::Center)
                 x = Bounds.Left + ((long long)Bounds.Right - Bounds.Left - line.Shape.Width) / 2;
-            for (const QGlyphRun& run : line.Shape.Runs)
-                Painter.drawGlyphRun(QPointF(qreal(x), qreal(y)), run);
+            DrawShaped(Painter, line, Font, QPointF(qreal(x), qreal(y)));
             if (line.Line.Underlined >= 0) {
                 const QString& text = line.Line.Text;
                 const int from = metrics.horizontalAdvance(text.left(line.Line.Underlined));

@@ -1,12 +1,16 @@
 #include <tarvex/platform/Canvas.h>
 
 #include "platform/CanvasText.h"
-#include "platform/DirectGlyphs.h"
+#include "platform/TextShapes.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QTextLayout>
@@ -14,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 using namespace Tarvex;
@@ -149,121 +155,198 @@ TEST(CanvasText, AWordEllipsisCellDrawsExactlyTheCutText)
     }
 }
 
+
 namespace {
 
-// The picture of one line drawn by the canvas against the glyphs shaping gives the same line.
-testing::AssertionResult DrawnAsShaped(const QString& Line, const QFont& Font)
+constexpr int PictureWidth = 320;
+constexpr int PictureHeight = 40;
+
+QFont DejaVu(const char* Family = "DejaVu Sans", int Points = 10)
 {
-    QImage shaped(260, 40, QImage::Format_RGB32);
-    shaped.fill(Qt::white);
-    QPainter painter(&shaped);
+    return QFont(QString::fromLatin1(Family), Points);
+}
+
+QImage White()
+{
+    QImage image(PictureWidth, PictureHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// The line as Qt's own drawText draws it, from the top left corner of the picture.
+QImage DrawnByDrawText(const QString& Line, const QFont& Font)
+{
+    QImage image = White();
+    QPainter painter(&image);
+    painter.setFont(Font);
     painter.setPen(Qt::black);
+    painter.drawText(QPointF(0, QFontMetricsF(Font).ascent()), Line);
+    return image;
+}
+
+QImage DrawnByCanvas(const QString& Line, const QFont& Font, int Flags = TextFlags::NoPrefix, int Width = PictureWidth)
+{
+    QImage image = White();
+    QPalette palette;
+    Canvas canvas(image, palette);
+    Rect bounds { 0, 0, Width, PictureHeight };
+    canvas.DrawText(Line, bounds, Flags, Font, 0x000000);
+    return image;
+}
+
+// Qt's drawText for fonts with a decoration; the glyphs shaping gives the line for the rest, as the
+// canvas draws them from the line's top left corner.
+QImage DrawnByQt(const QString& Line, const QFont& Font, int Width = PictureWidth)
+{
+    if (Font.underline() || Font.strikeOut() || Font.overline())
+        return DrawnByDrawText(Line, Font);
+    QImage image = White();
+    QPainter painter(&image);
+    painter.setPen(Qt::black);
+    painter.setClipRect(0, 0, Width, PictureHeight);
     QTextLayout layout(Line, Font);
     layout.beginLayout();
-    layout.createLine().setPosition(QPointF(0, 0));
+    layout.createLine();
     layout.endLayout();
     for (const QGlyphRun& run : layout.glyphRuns())
         painter.drawGlyphRun(QPointF(0, 0), run);
-    painter.end();
-    QImage direct(260, 40, QImage::Format_RGB32);
-    QPalette palette;
-    Canvas canvas(direct, palette);
-    canvas.Clear(0xFFFFFF);
-    Rect bounds { 0, 0, 260, 40 };
-    canvas.DrawText(Line, bounds, TextFlags::NoPrefix, Font, 0x000000);
-    if (shaped == direct)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << Line.toStdString() << " in " << Font.key().toStdString();
+    return image;
 }
 
-QList<QFont> Faces()
+testing::AssertionResult DrawnAsQtDrawsIt(const QString& Line, const QFont& Font)
 {
-    QFont bold;
-    bold.setBold(true);
-    QFont italic;
-    italic.setItalic(true);
-    QFont underlined;
-    underlined.setUnderline(true);
-    QFont large;
-    large.setPixelSize(23);
-    QList<QFont> faces { QFont(), bold, italic, underlined, large };
-    for (const char* family : { "DejaVu Serif", "DejaVu Sans Mono", "Nimbus Sans", "URW Gothic", "Noto Sans Mono" })
-        faces.append(QFont(QString::fromLatin1(family)));
-    return faces;
+    if (DrawnByCanvas(Line, Font) == DrawnByQt(Line, Font))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << Line.toStdString() << " in " << Font.toString().toStdString()
+                                       << (Font.overline() ? " with overline" : "");
+}
+
+QFont With(QFont Font, const std::function<void(QFont&)>& Change)
+{
+    Change(Font);
+    return Font;
 }
 
 } // namespace
 
-// Amounts, dates and document numbers are placed straight from the font's glyphs: the picture is the
-// one the shaped glyphs give, in plain, bold, italic, underlined and large faces.
-TEST(CanvasText, NumbersPlacedFromTheGlyphTableLookAsShapedOnes)
+// Fonts that differ in no more than a decoration, a later family, kerning, spacing, capitals or
+// antialiasing each draw their own, whichever of them drew the same line first, and so does a line
+// new to both.
+TEST(CanvasText, FontsThatDifferInAnyLookDrawTheirOwn)
 {
-    for (const QFont& font : Faces()) {
-        for (const char* text : { "0", "1,234.56", "-17.05", "02.01.2019", "2019-000123", "(42)-3/4+5%", "10:45" }) {
-            const QString line = QString::fromUtf8(text);
-            if (QFontInfo(font).family() == QFont().family()) {
-                EXPECT_TRUE(ShapeDirectly(line, font).has_value()) << text << " in " << font.key().toStdString();
+    const QFont plain = DejaVu();
+    // No machine has the first family, so the second one draws.
+    QFont serifBehind = DejaVu();
+    serifBehind.setFamilies({ QStringLiteral("Tarvex Absent Face"), QStringLiteral("DejaVu Serif") });
+    QFont monoBehind = serifBehind;
+    monoBehind.setFamilies({ QStringLiteral("Tarvex Absent Face"), QStringLiteral("DejaVu Sans Mono") });
+    const std::pair<QFont, QFont> pairs[] {
+        { plain, With(plain, [](QFont& F) { F.setOverline(true); }) },
+        { plain, With(plain, [](QFont& F) { F.setUnderline(true); }) },
+        { plain, With(plain, [](QFont& F) { F.setStrikeOut(true); }) },
+        { plain, With(plain, [](QFont& F) { F.setKerning(false); }) },
+        { plain, With(plain, [](QFont& F) { F.setLetterSpacing(QFont::AbsoluteSpacing, 2); }) },
+        { plain, With(plain, [](QFont& F) { F.setWordSpacing(6); }) },
+        { plain, With(plain, [](QFont& F) { F.setCapitalization(QFont::AllUppercase); }) },
+        { plain, With(plain, [](QFont& F) { F.setStyleStrategy(QFont::NoAntialias); }) },
+        { serifBehind, monoBehind },
+    };
+    const char* lines[] { "Becker GmbH", "AVAWAY To مرحبا", "1.234,56" };
+    int fresh = 0;
+    for (const auto& [first, second] : pairs) {
+        const QString differs = QString::fromUtf8(lines[1]);
+        EXPECT_NE(DrawnByQt(differs, first), DrawnByQt(differs, second)) << second.toString().toStdString();
+        for (const QFont& font : { first, second, first }) {
+            for (const char* line : lines)
+                EXPECT_TRUE(DrawnAsQtDrawsIt(QString::fromUtf8(line), font));
+            EXPECT_TRUE(DrawnAsQtDrawsIt(QStringLiteral("Neu %1 مرحبا").arg(++fresh), font));
+        }
+    }
+}
+
+// A face that comes after its family was first drawn (an application adding its own font file) draws
+// the lines drawn before and new ones alike. The machine has one font file that is not among its
+// fonts and that every build of the components has: the icon font of Qt's documentation, whose
+// blank and icons are its own while its family falls back for every other character.
+TEST(CanvasText, AFaceAddedWhileRunningDrawsKeptAndNewLines)
+{
+    const QString file = QLibraryInfo::path(QLibraryInfo::DocumentationPath) + QStringLiteral("/global/template/style/icomoon.ttf");
+    if (!QFile::exists(file))
+        GTEST_SKIP() << "no " << file.toStdString();
+    const QFont font(QStringLiteral("icomoon"), 12);
+    const QString kept = QStringLiteral("Müller Bau GmbH 02.01.2019 \uE600\uE601");
+    const QImage before = DrawnByCanvas(kept, font);
+    const int id = QFontDatabase::addApplicationFont(file);
+    ASSERT_GE(id, 0);
+    QCoreApplication::processEvents();
+    EXPECT_NE(before, DrawnByQt(kept, font)) << "the face changes nothing";
+    for (const QString& line : { kept, QStringLiteral("Schäfer Holz 1.234,56 \uE602") })
+        EXPECT_TRUE(DrawnAsQtDrawsIt(line, font));
+    QFontDatabase::removeApplicationFont(id);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(DrawnAsQtDrawsIt(kept, font));
+}
+
+// A soft hyphen inside a word shows nothing, and underlines, strike-outs and overlines start and end
+// where Qt's drawText puts them, in every face and size.
+TEST(CanvasText, SoftHyphensAndDecorationsDrawAsQtDrawsThem)
+{
+    QList<QFont> fonts;
+    for (const char* family : { "DejaVu Sans", "DejaVu Serif", "DejaVu Sans Mono" })
+        for (const int points : { 8, 9, 10, 11, 13 })
+            for (const int decorations : { 0, 1, 2, 4, 7 }) {
+                QFont font = DejaVu(family, points);
+                font.setBold(points % 2 == 0);
+                font.setUnderline(decorations & 1);
+                font.setStrikeOut(decorations & 2);
+                font.setOverline(decorations & 4);
+                fonts.append(font);
             }
-            EXPECT_TRUE(DrawnAsShaped(line, font));
-        }
-    }
+    const char* lines[] { "Donau\u00ADdampf\u00ADschiff\u00ADfahrt", "Becker GmbH", "RE-0000123", "1.234,56", "Ärzte Öl Über",
+        "AVAWAY To", "x", "Weiß Glas OHG ", "東京 1-1", "smile \U0001F600 go" };
+    for (const QFont& font : fonts)
+        for (const char* line : lines)
+            EXPECT_TRUE(DrawnAsQtDrawsIt(QString::fromUtf8(line), font));
 }
 
-// Names, places and document numbers with letters are placed from pairs learnt from shaping: kerned
-// pairs, German letters, ligatures and the font's other faces look as shaped; lines that start with
-// something else than a Latin letter, end in a blank or hold another script are shaped.
-TEST(CanvasText, LettersPlacedFromTheirPairsLookAsShapedOnes)
+namespace {
+
+// A note far wider than any cell: words of letters that differ from note to note.
+QString NoteOf(int Number, int Length)
 {
-    const char* lines[] { "RE-0000123", "Müller Bau GmbH & Co. KG", "Schäfer Holz e.K.", "Weiß Glas OHG", "AVAWAY Tee To Yo",
-        "Pfeiffer Haffner fi fl ffi", "Ärzte Öl Über straße", "Mönchengladbach", "Schulze Transport UG", "L'Tay, W.Y.", "x" };
-    for (const QFont& font : Faces()) {
-        for (const char* text : lines)
-            EXPECT_TRUE(DrawnAsShaped(QString::fromUtf8(text), font));
-    }
-    // The font of every platform this runs on places these from pairs.
-    for (const char* text : { "RE-0000123", "Müller Bau GmbH & Co. KG", "AVAWAY Tee To Yo", "Ärzte Öl Über straße" })
-        EXPECT_TRUE(ShapeDirectly(QString::fromUtf8(text), QFont()).has_value()) << text;
-    for (const char* text : { "12 345", "Москва", "Bau ", "-Bau", "Café\u0301" })
-        EXPECT_FALSE(ShapeDirectly(QString::fromUtf8(text), QFont()).has_value()) << text;
+    QString note = QStringLiteral("Note %1: ").arg(Number);
+    for (int i = 0; note.size() < Length; ++i)
+        note += (i + Number) % 7 == 6 ? QChar(u' ') : QChar(u'a' + (i * 7 + Number) % 26);
+    return note;
 }
 
-// Past the lines each font is checked with, placed lines still come out as shaping places them.
-TEST(CanvasText, ManyLinesPlacedFromPairsMatchShaping)
+} // namespace
+
+// A single-line cell shows the start of a long text as the whole text shaped shows it, cut with its
+// ellipsis or clipped, in every script; only what it shows is shaped, so notes of thousands of
+// characters keep no more shapes than the cache's bound.
+TEST(CanvasText, LongLinesInSingleLineCellsShowTheirStartAsTheWholeLineDoes)
 {
-    const QStringList words = QString::fromUtf8(
-        "Müller Schäfer Weiß Groß Köhler AVAWAY Tee To Yo LT Vogel Wolf Fuchs Kraus Jäger Straße RE-0000123 e.K. "
-        "GmbH & Co. KG Düsseldorf Mönchengladbach Würzburg (Bau) 1.234,56 Ärzte Öl Über quay rkyv")
-                                  .split(QLatin1Char(' '));
-    for (const QFont& font : Faces()) {
-        int placed = 0;
-        for (int i = 0; i < 400; ++i) {
-            QString line = words[(i * 7) % words.size()];
-            for (int w = 1; w <= i % 4; ++w)
-                line += QLatin1Char(' ') + words[(i * 13 + w * 5) % words.size()];
-            const std::optional<DirectShape> direct = ShapeDirectly(line, font);
-            if (!direct)
-                continue;
-            ++placed;
-            qreal width = 0;
-            const QList<QGlyphRun> runs = ShapedRuns(line, font, width);
-            ASSERT_EQ(1, runs.size()) << line.toStdString();
-            EXPECT_EQ(runs[0].glyphIndexes(), direct->Run.glyphIndexes()) << line.toStdString() << " in " << font.key().toStdString();
-            EXPECT_EQ(runs[0].positions(), direct->Run.positions()) << line.toStdString() << " in " << font.key().toStdString();
-            EXPECT_EQ(qRound(width), direct->Width) << line.toStdString() << " in " << font.key().toStdString();
-        }
-        if (QFontInfo(font).family() == QFont().family()) {
-            EXPECT_GT(placed, 200) << font.key().toStdString();
+    const int flags = TextFlags::SingleLine | TextFlags::NoPrefix;
+    const QString tail = NoteOf(1, 400);
+    const char* starts[] { "Müller Bau GmbH & Co. KG, AVAWAY To ", "e\u0301te\u0301 de\u0301ja\u0300 vu ", "नमस्ते दुनिया ",
+        "東京都千代田区丸の内 ", "مرحبا بالعالم ", "12 345 ", "Total: مرحبا 42 " };
+    for (const QFont& font : { DejaVu(), DejaVu("DejaVu Serif", 9), With(DejaVu(), [](QFont& F) { F.setItalic(true); }) }) {
+        for (const char* start : starts) {
+            const QString line = QString::fromUtf8(start) + tail;
+            for (const int width : { 7, 60, 190 }) {
+                EXPECT_EQ(DrawnByQt(line, font, width), DrawnByCanvas(line, font, flags, width)) << start << width;
+                EXPECT_EQ(DrawnByCanvas(CutOneAtATime(line, font, width), font, flags, width),
+                    DrawnByCanvas(line, font, flags | TextFlags::WordEllipsis, width))
+                    << start << width;
+            }
         }
     }
-}
 
-// Fonts that differ only in what their key leaves out are kept apart: a line drawn without kerning
-// after the same line with it is placed as shaping without kerning places it.
-TEST(CanvasText, AFontWithoutKerningKeepsItsOwnPlaces)
-{
-    QFont unkerned;
-    unkerned.setKerning(false);
-    for (const QFont& font : { QFont(), unkerned, QFont() })
-        for (const char* text : { "AVAWAY Tee To", "RE-0000123 Yo" })
-            EXPECT_TRUE(DrawnAsShaped(QString::fromUtf8(text), font)) << (font.kerning() ? "kerned" : "unkerned");
+    const qsizetype keptBefore = ShapesKeptBytes();
+    DrawnByCanvas(NoteOf(2, 10000), DejaVu(), flags | TextFlags::WordEllipsis, 190);
+    EXPECT_LT(ShapesKeptBytes() - keptBefore, 10000) << "more than the shown start is shaped";
+    for (int note = 0; note < 800; ++note)
+        DrawnByCanvas(NoteOf(note, 2000), DejaVu(), flags | (note % 2 ? TextFlags::WordEllipsis : 0), PictureWidth);
+    EXPECT_LE(ShapesKeptBytes(), ShapesKeptLimit);
 }
