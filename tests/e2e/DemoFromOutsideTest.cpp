@@ -22,11 +22,6 @@ QJsonObject DateField(const QJsonObject& State, int Index)
     return State[QLatin1String("DateFields")].toArray()[Index].toObject();
 }
 
-QJsonObject Archive(const QJsonObject& State)
-{
-    return State[QLatin1String("Archive")].toObject();
-}
-
 // The share of the pixels of Area that have exactly the colour Colour.
 double Share(const QImage& Picture, const QRect& Area, const QColor& Colour)
 {
@@ -299,9 +294,7 @@ protected:
             return;
         const QJsonObject archive = Archive(m_Demo->State());
         m_Grid = RectOf(archive[QLatin1String("Rect")]);
-        const QJsonObject seen = Point(m_Grid.topLeft() + QPoint(60, 60));
-        const QJsonArray at = seen[QLatin1String("MouseAt")].toArray();
-        m_Origin = m_Grid.topLeft() + QPoint(60, 60) - QPoint(at[0].toInt(), at[1].toInt());
+        FindGridOrigin();
         // The first row starts one pixel below the header row.
         m_FirstRowTop = Search(m_Grid.height() / 2, [&](int y) { return Point(Window(40, y))[QLatin1String("MouseRow")].toInt() >= 0; });
         // A column's span reaches 4 pixels past its right border.
@@ -310,17 +303,7 @@ protected:
     }
 
     // The state once the grid has seen the pointer at Where, in window pixels.
-    QJsonObject Point(QPoint Where)
-    {
-        m_Demo->MoveTo(Where);
-        const QPoint grid = Where - m_Origin;
-        return Archive(m_Demo->WaitForState(
-            [&](const QJsonObject& state) {
-                const QJsonArray at = Archive(state)[QLatin1String("MouseAt")].toArray();
-                return m_Origin.isNull() ? !at.isEmpty() && at[0].toInt() >= 0 : QPoint(at[0].toInt(), at[1].toInt()) == grid;
-            },
-            QStringLiteral("the grid to see the pointer at %1, %2").arg(Where.x()).arg(Where.y())));
-    }
+    QJsonObject Point(QPoint Where) { return SeenAt(Where - m_Origin); }
     // The least value in 0..Limit for which Holds is true, Holds being false below it and true above.
     static int Search(int Limit, const std::function<bool(int)>& Holds)
     {
@@ -367,7 +350,6 @@ protected:
     }
 
     QRect m_Grid;          // the grid in the window
-    QPoint m_Origin;       // the grid's pixel (0, 0) in the window
     int m_FirstRowTop { 0 };
     int m_RowNumbers { 0 }; // width of the row-number strip
 };

@@ -270,6 +270,11 @@ QString DemoProcess::KeepHome()
     return m_Home.path();
 }
 
+QJsonObject Archive(const QJsonObject& State)
+{
+    return State[QLatin1String("Archive")].toObject();
+}
+
 QRect RectOf(const QJsonValue& Value)
 {
     const QJsonArray rect = Value.toArray();

@@ -89,6 +89,9 @@ QPoint TabCentre(const QJsonObject& State, const QString& Caption);
 // A rectangle of the state, [x, y, width, height] in window pixels.
 QRect RectOf(const QJsonValue& Value);
 
+// The archive grid's part of the state.
+QJsonObject Archive(const QJsonObject& State);
+
 // How many pixels the picture moved up from Before to After within Band: the smallest shift under which
 // every line of After is the line of Before that far below it; 0 when none fits.
 int MovedUp(const QImage& Before, const QImage& After, const QRect& Band);

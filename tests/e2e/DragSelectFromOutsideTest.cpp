@@ -30,24 +30,9 @@ protected:
         const QRect grid = RectOf(m_Demo->State()[QLatin1String("Archive")][QLatin1String("Rect")]);
         m_Height = grid.height();
         m_Below = QPoint(grid.left() + 60, grid.bottom() + 15);
-        const QPoint probe = grid.topLeft() + QPoint(60, 60);
-        const QJsonArray at = PointerSeen(probe, [](QPoint At) { return At.x() >= 0; })[QLatin1String("MouseAt")].toArray();
-        m_Origin = probe - QPoint(at[0].toInt(), at[1].toInt());
+        FindGridOrigin();
     }
 
-    // The archive's state once the grid saw the pointer moved to Where (window pixels) at a place
-    // for which Holds is true.
-    QJsonObject PointerSeen(QPoint Where, const std::function<bool(QPoint)>& Holds)
-    {
-        m_Demo->MoveTo(Where);
-        const auto archive = [](const QJsonObject& State) { return State[QLatin1String("Archive")].toObject(); };
-        return archive(m_Demo->WaitForState(
-            [&](const QJsonObject& State) {
-                const QJsonArray at = archive(State)[QLatin1String("MouseAt")].toArray();
-                return Holds(QPoint(at[0].toInt(), at[1].toInt()));
-            },
-            QStringLiteral("the grid to see the pointer at %1, %2").arg(Where.x()).arg(Where.y())));
-    }
     // A point a few pixels into the shown row Row, in window pixels, at the grid's X.
     QPoint InRow(int Row, int X = 60)
     {
@@ -56,7 +41,7 @@ protected:
         while (low < high) {
             const int middle = (low + high) / 2;
             const QPoint grid(X, middle);
-            const QJsonObject seen = PointerSeen(m_Origin + grid, [&](QPoint At) { return At == grid; });
+            const QJsonObject seen = SeenAt(grid);
             if (seen[QLatin1String("MouseRow")].toInt() >= Row)
                 high = middle;
             else
@@ -65,7 +50,6 @@ protected:
         return m_Origin + QPoint(X, low + 4);
     }
 
-    QPoint m_Origin; // the grid's pixel (0, 0) in the window
     QPoint m_Below;  // under the list, on the window
     int m_Height { 0 }; // of the grid
 };

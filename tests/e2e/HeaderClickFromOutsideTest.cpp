@@ -11,11 +11,6 @@ using namespace Tarvex::EndToEnd;
 
 namespace {
 
-QJsonObject Archive(const QJsonObject& State)
-{
-    return State[QLatin1String("Archive")].toObject();
-}
-
 // A user's hand is never quite still: a click on a heading of the demo's archive, which lets its
 // columns be dragged, moves the pointer a pixel or two between press and release.
 class HeaderClickFromOutside : public DemoTest {
@@ -25,25 +20,7 @@ protected:
         DemoTest::SetUp();
         if (!m_Demo)
             return;
-        const QRect grid = RectOf(Archive(m_Demo->State())[QLatin1String("Rect")]);
-        const QPoint probe = grid.topLeft() + QPoint(60, 60);
-        m_Demo->MoveTo(probe);
-        const QJsonArray at = Archive(m_Demo->WaitForState(
-            [](const QJsonObject& state) { return Archive(state)[QLatin1String("MouseAt")].toArray()[0].toInt() > 0; },
-            QStringLiteral("the grid to see the pointer")))[QLatin1String("MouseAt")].toArray();
-        m_Origin = probe - QPoint(at[0].toInt(), at[1].toInt());
-    }
-
-    // The archive once the grid has seen the pointer at the grid's pixel Where.
-    QJsonObject SeenAt(QPoint Where)
-    {
-        m_Demo->MoveTo(m_Origin + Where);
-        return Archive(m_Demo->WaitForState(
-            [&](const QJsonObject& state) {
-                const QJsonArray at = Archive(state)[QLatin1String("MouseAt")].toArray();
-                return QPoint(at[0].toInt(), at[1].toInt()) == Where;
-            },
-            QStringLiteral("the grid to see the pointer at %1, %2").arg(Where.x()).arg(Where.y())));
+        FindGridOrigin();
     }
 
     // The middle of the heading shown at Position, in the grid's pixels, found as the eye finds it:
@@ -65,7 +42,6 @@ protected:
         throw HarnessError("no heading at that position");
     }
 
-    QPoint m_Origin; // the grid's pixel (0, 0) in the window
 };
 
 TEST_F(HeaderClickFromOutside, AClickWhoseHandShakesSortsAndMovesNoColumn)

@@ -103,7 +103,7 @@ void RuzuZiriPrivate::SBSetInfo(int Bar, const ScrollInfo& Info)
     const QSignalBlocker quiet(bar);
     bar->setRange(info.Min, std::max(info.Min, LastPosition(info)));
     bar->setPageStep(std::max(info.Page, 1));
-    bar->setValue(m_Bars.m_ScrollInfo[Bar].Pos);
+    bar->setValue(info.Pos);
 }
 
 // Only the bars that ScrollBars lets show take the flat look.

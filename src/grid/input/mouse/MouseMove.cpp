@@ -284,9 +284,9 @@ bool RuzuZiriPrivate::SelectDraggedRows(int Row)
 }
 
 // The dragged heading's copy follows the pointer below the header row; the heading and the one it
-// would land on show pressed in the row, and only a heading under the pointer takes a drop. Its column
-// keeps its place until the release. A hand that shakes while it clicks has not dragged: the drag starts at the platform's drag
-// distance, as Qt's own headers start theirs.
+// would land on show pressed in the row, and only a heading under the pointer takes a drop. Its
+// column keeps its place until the release. A hand that shakes while it clicks has not dragged: the
+// drag starts at the platform's drag distance, as Qt's own headers start theirs.
 void RuzuZiriPrivate::DragHeaderTo(float X, float Y)
 {
     if (!m_Settings.m_AllowColumnSwap && !m_Settings.m_AllowColumnDrag)

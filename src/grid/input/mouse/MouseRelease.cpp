@@ -36,11 +36,12 @@ bool RuzuZiriPrivate::ReleaseLeft(const MousePress& Press, qint16 Shift, float X
         return RepaintHeaders();
     if (Press.SwapCol != -1 || Press.DragCol != -1)
         return DropColumn(Press, InHeaderRow(Y) ? HeaderColFromX(X) : -1);
-    // A drag from a row that ends on a locked one keeps what the drag selected.
-    if (IsRowLockedAt(row) && m_Input.m_DownRow != -1)
+    if (IsRowLockedAt(row)) {
+        if (m_Input.m_DownRow == -1)
+            return ReleaseOnLockedRow(col);
+        // A drag from a row that ends on a locked one keeps what the drag selected.
         return !m_Model.IsColumn(col) || Raise(&RuzuZiri::ColumnClick, ColumnAt(col));
-    if (IsRowLockedAt(row))
-        return ReleaseOnLockedRow(col);
+    }
     if (Press.State == MouseState::ResizingColumn || Press.State == MouseState::ResizingRow) {
         UpdateScrollRanges();
         if (!DrawGrid(m_Painter.m_Paint))
